@@ -1,0 +1,27 @@
+// Plain value types of the barcode widget, shared by the widget and its renderer.
+#pragma once
+
+#include <cstdint>
+
+namespace quillmark {
+
+// A colour as a signed 32-bit value: red in the lowest byte, then green, then blue.
+using TColor = std::int32_t;
+
+inline constexpr TColor clBlack = 0x000000;
+inline constexpr TColor clWhite = 0xFFFFFF;
+
+enum TOrientation : std::uint8_t { toLeftRight, toRightLeft, toTopBottom, toBottomTop };
+
+enum TTextShow : std::uint8_t { tsNone, tsBarCode, tsBarType, tsBoth };
+
+enum TTextPosition : std::uint8_t {
+    tpTopLeft,
+    tpTopRight,
+    tpTopCenter,
+    tpBottomLeft,
+    tpBottomRight,
+    tpBottomCenter,
+};
+
+} // namespace quillmark

@@ -1,0 +1,18 @@
+// Where errors go that no caller can catch: a paint that the windowing system asked for.
+#pragma once
+
+#include <exception>
+#include <functional>
+
+namespace quillmark {
+
+using ErrorReporter = std::function<void(const std::exception& Error)>;
+
+// Replaces the application-wide reporter; an empty function restores the default, which
+// writes the message to Qt's warning log.
+void SetErrorReporter(ErrorReporter Reporter);
+
+// Hands Error to the current reporter. Never throws.
+void ReportError(const std::exception& Error) noexcept;
+
+} // namespace quillmark

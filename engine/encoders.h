@@ -1,0 +1,50 @@
+// The symbology encoders that MakeModules dispatches to. Each writes a module pattern
+// (overwriting Pattern); some also replace the display text.
+#pragma once
+
+#include "engine.h"
+
+#include <string>
+
+namespace quillmark {
+
+// Two-of-five family, MSI, PostNet, Codabar.
+void EncodeCode_2_5_interleaved(const std::string& Value, std::string& Pattern);
+void EncodeCode_2_5_industrial(const std::string& Value, std::string& Pattern);
+void EncodeCode_2_5_matrix(const std::string& Value, std::string& Pattern);
+void EncodeCodeMSI(const std::string& Value, std::string& Pattern);
+void EncodeCodePostNet(const std::string& Value, std::string& Pattern);
+void EncodeCodeCodabar(const std::string& Value, std::string& Pattern);
+int FindCodabarChar(char Ch);
+int DigitSum(int Number);
+
+// Code 39 and Code 93.
+void EncodeCode39(const std::string& Value, TCheckSum CheckSum, std::string& Pattern);
+void EncodeCode39Extended(const std::string& Value, TCheckSum CheckSum, std::string& Pattern);
+void EncodeCode93(const std::string& Value, std::string& Pattern);
+void EncodeCode93Extended(const std::string& Value, std::string& Pattern);
+int FindCode39Char(char Ch);
+int FindCode93Char(char Ch);
+
+// Code 128 and EAN-128.
+void EncodeCode128(TBarType BarType, const std::string& Value, TCheckSum CheckSum,
+                   std::string& Text, std::string& Pattern);
+int FindCode128Char(char Ch, TBarType BarType);
+int FindCode128Pair(const std::string& Pair);
+
+// EAN and UPC family.
+void EncodeCodeEAN8(const std::string& Value, TCheckSum CheckSum, std::string& Pattern);
+void EncodeCodeEAN13(const std::string& Value, TCheckSum CheckSum, std::string& Pattern);
+void EncodeCodeUPC_A(const std::string& Value, TCheckSum CheckSum, std::string& Text,
+                     std::string& Pattern);
+void EncodeCodeUPC_E0(const std::string& Value, TCheckSum CheckSum, std::string& Text,
+                      std::string& Pattern);
+void EncodeCodeUPC_E1(const std::string& Value, TCheckSum CheckSum, std::string& Text,
+                      std::string& Pattern);
+void EncodeCodeUPC_Supp2(const std::string& Value, TCheckSum CheckSum, std::string& Text,
+                         std::string& Pattern);
+void EncodeCodeUPC_Supp5(const std::string& Value, TCheckSum CheckSum, std::string& Text,
+                         std::string& Pattern);
+std::string SetSupplementCheck(const std::string& Digits);
+
+} // namespace quillmark

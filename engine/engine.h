@@ -1,0 +1,103 @@
+// Quillmark symbology engine: turns a value into a module pattern, one character per
+// bar or space, and gives the pixel width of each pattern character.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace quillmark {
+
+enum TBarType : std::uint8_t {
+    bcCode_2_5_interleaved,
+    bcCode_2_5_industrial,
+    bcCode_2_5_matrix,
+    bcCode39,
+    bcCode39Extended,
+    bcCode128A,
+    bcCode128B,
+    bcCode128C,
+    bcCode93,
+    bcCode93Extended,
+    bcCodeMSI,
+    bcCodePostNet,
+    bcCodeCodabar,
+    bcCodeEAN8,
+    bcCodeEAN13,
+    bcCodeUPC_A,
+    bcCodeUPC_E0,
+    bcCodeUPC_E1,
+    bcCodeUPC_Supp2,
+    bcCodeUPC_Supp5,
+    bcCodeEAN128A,
+    bcCodeEAN128B,
+    bcCodeEAN128C,
+};
+
+// Number of symbologies in TBarType.
+inline constexpr int BarTypeCount = 23;
+
+enum TCheckSum : std::uint8_t { csNone, csModulo10 };
+
+enum TLineKind : std::uint8_t { lkSpace, lkBar, lkShortBar };
+
+// The general error of the engine and the control; what() is the user-facing message.
+class Exception : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A failed digit conversion: "'x' is not a valid integer value".
+class EConvertError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// One row of the symbology catalogue.
+struct TBCdata {
+    const char* Name;
+    bool DigitsOnly;
+};
+
+// The catalogue row of Type; raises "Wrong barcode type." for a value outside TBarType.
+const TBCdata& BarTypeData(TBarType Type);
+
+// The display name of a symbology ("Codebar" for bcCodeCodabar).
+std::string BarTypeName(TBarType Type);
+
+// The engine's single entry. Clamps Ratio in place for the symbology, sets the element
+// widths of the calling thread, checks the value and encodes it into Pattern. Some
+// encoders replace Text with the digits they drew.
+void MakeModules(TBarType Type, const std::string& Value, int Modul, double& Ratio,
+                 TCheckSum CheckSum, std::string& Text, std::string& Pattern);
+
+// Width in pixels and line kind of one pattern character, from the element widths that
+// the last MakeModules call on this thread set. Raises "Internal Error." outside the alphabet.
+void DecodeModule(char Ch, int& Width, TLineKind& Kind);
+
+// Drawn length in pixels of Value's pattern (no margins). Leaves the element widths set.
+int PatternWidth(TBarType Type, const std::string& Value, int Modul, double Ratio,
+                 TCheckSum CheckSum);
+
+// The four element widths in pixels, as the last MakeModules call on this thread set them.
+struct ElementWidths {
+    int Narrow = 0;
+    int Wide = 0;
+    int Wide15 = 0;
+    int Wide2 = 0;
+};
+ElementWidths CurrentElementWidths();
+
+// Width digits '1'..'4' (bar first, alternating) to pattern characters.
+std::string WidthsToModules(const std::string& Widths);
+
+// Value followed by its modulo-10 check digit (weights 3, 1 from the right).
+std::string AppendMod10(const std::string& Value);
+
+// Value unchanged for csNone, AppendMod10(Value) for csModulo10.
+std::string ApplyCheckSum(TCheckSum Mode, const std::string& Value);
+
+// Value left-padded with '0' to Length characters; never shortened.
+std::string PadZeros(std::uint8_t Length, const std::string& Value);
+
+} // namespace quillmark
