@@ -15,7 +15,9 @@ ErrorReporter& CurrentReporter() {
 
 } // namespace
 
-void SetErrorReporter(ErrorReporter Reporter) { CurrentReporter() = std::move(Reporter); }
+void SetErrorReporter(ErrorReporter Reporter) {
+    CurrentReporter() = std::move(Reporter);
+}
 
 void ReportError(const std::exception& Error) noexcept {
     try {

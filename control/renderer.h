@@ -42,9 +42,8 @@ void DrawBarText(const std::string& Text, QPainter& Canvas, TColor TextColor, co
 // height Height, then the text that TextShow asks for. Raises the engine's errors before
 // anything is drawn. Leaves the painter's font, pen, brush and transform as it found them.
 void DrawBarcode(QPainter& Canvas, TBarType BarType, const std::string& Value, int Modul,
-                 double Ratio, TCheckSum CheckSum, int Left, int Top, int Height,
-                 const QFont& Font, TColor FontColor, TTextShow TextShow,
-                 TTextPosition TextPosition, TColor ColorBar, TColor ColorSpc, TColor TextColor,
-                 double Angle);
+                 double Ratio, TCheckSum CheckSum, int Left, int Top, int Height, const QFont& Font,
+                 TColor FontColor, TTextShow TextShow, TTextPosition TextPosition, TColor ColorBar,
+                 TColor ColorSpc, TColor TextColor, double Angle);
 
 } // namespace quillmark
