@@ -24,4 +24,11 @@ enum TTextPosition : std::uint8_t {
     tpBottomCenter,
 };
 
+// The panel quantities that the barcode's placement reads.
+enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
+
+enum TBevelCut : std::uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
+
+enum TBorderStyle : std::uint8_t { bsNone, bsSingle };
+
 } // namespace quillmark
