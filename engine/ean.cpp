@@ -1,0 +1,44 @@
+// EAN-8 and EAN-13. Neither touches the display text, so the computed check digit is
+// drawn but never shown.
+#include "ean_upc_tables.h"
+#include "encoders.h"
+
+namespace quillmark {
+
+void EncodeCodeEAN8(const std::string& Value, TCheckSum CheckSum, std::string& Pattern) {
+    std::string digits;
+    if (CheckSum == csModulo10) {
+        // The last seven digits carry the data; the check digit is always recomputed.
+        const std::string padded = PadZeros(7, Value);
+        digits = ApplyCheckSum(csModulo10, padded.substr(padded.size() - 7));
+    } else {
+        digits = PadZeros(8, Value);
+    }
+    std::string pattern(EANGuard);
+    for (std::size_t k = 0; k < 4; ++k)
+        AppendEANDigit(pattern, EANSetA, digits[k]);
+    pattern += EANCentreGuard;
+    for (std::size_t k = 4; k < 8; ++k)
+        AppendEANDigit(pattern, EANSetC, digits[k]);
+    pattern += EANGuard;
+    Pattern = std::move(pattern);
+}
+
+void EncodeCodeEAN13(const std::string& Value, TCheckSum CheckSum, std::string& Pattern) {
+    // Only the first thirteen digits are drawn, whatever the value's length.
+    const std::string digits = CheckSum == csModulo10
+                                   ? ApplyCheckSum(csModulo10, PadZeros(12, Value))
+                                   : PadZeros(13, Value);
+    // The leading digit is carried by the parity of the left half only.
+    const std::string_view parity = ParityRow(EAN13Parity, EANDigit(digits[0]));
+    std::string pattern(EANGuard);
+    for (std::size_t k = 0; k < 6; ++k)
+        AppendEANDigit(pattern, parity[k] == 'B' ? EANSetB : EANSetA, digits[k + 1]);
+    pattern += EANCentreGuard;
+    for (std::size_t k = 7; k < 13; ++k)
+        AppendEANDigit(pattern, EANSetC, digits[k]);
+    pattern += EANGuard;
+    Pattern = std::move(pattern);
+}
+
+} // namespace quillmark

@@ -1,0 +1,62 @@
+// UPC-A and UPC-E. Under csModulo10 the check digit is recomputed and the display text
+// becomes the digits drawn; under csNone the text is left alone.
+#include "ean_upc_tables.h"
+#include "encoders.h"
+
+namespace quillmark {
+
+namespace {
+
+// UPC-E of either number system. The value carries no number-system digit: the
+// symbology fixes it, and it shows only in the parity. NumberSystem1 complements the
+// number system 0 parity row.
+void EncodeUPCE(const std::string& Value, TCheckSum CheckSum, bool NumberSystem1, std::string& Text,
+                std::string& Pattern) {
+    std::string digits = PadZeros(7, Value);
+    const bool showDigits = CheckSum == csModulo10;
+    if (showDigits)
+        digits = ApplyCheckSum(csModulo10, digits.substr(0, 6));
+    const std::string_view parity = ParityRow(UPCEParity, EANDigit(digits[6]));
+    std::string pattern(EANGuard);
+    for (std::size_t k = 0; k < 6; ++k) {
+        const bool even = (parity[k] == 'E') != NumberSystem1;
+        AppendEANDigit(pattern, even ? EANSetB : EANSetA, digits[k]);
+    }
+    pattern += UPCEEndGuard;
+    Pattern = std::move(pattern);
+    if (showDigits)
+        Text = std::move(digits);
+}
+
+} // namespace
+
+void EncodeCodeUPC_A(const std::string& Value, TCheckSum CheckSum, std::string& Text,
+                     std::string& Pattern) {
+    // Padding comes first, so a short value loses its last digit to the check digit.
+    std::string digits = PadZeros(12, Value);
+    const bool showDigits = CheckSum == csModulo10;
+    if (showDigits)
+        digits = ApplyCheckSum(csModulo10, digits.substr(0, 11));
+    std::string pattern(EANGuard);
+    for (std::size_t k = 0; k < 6; ++k)
+        AppendEANDigit(pattern, EANSetA, digits[k]);
+    pattern += EANCentreGuard;
+    for (std::size_t k = 6; k < 12; ++k)
+        AppendEANDigit(pattern, EANSetC, digits[k]);
+    pattern += EANGuard;
+    Pattern = std::move(pattern);
+    if (showDigits)
+        Text = std::move(digits);
+}
+
+void EncodeCodeUPC_E0(const std::string& Value, TCheckSum CheckSum, std::string& Text,
+                      std::string& Pattern) {
+    EncodeUPCE(Value, CheckSum, false, Text, Pattern);
+}
+
+void EncodeCodeUPC_E1(const std::string& Value, TCheckSum CheckSum, std::string& Text,
+                      std::string& Pattern) {
+    EncodeUPCE(Value, CheckSum, true, Text, Pattern);
+}
+
+} // namespace quillmark
