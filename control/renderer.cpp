@@ -1,0 +1,244 @@
+#include "renderer.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QRect>
+#include <QString>
+#include <QTransform>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <numbers>
+
+namespace quillmark {
+
+namespace {
+
+// Halves to even, as the current (default) rounding mode does. Saturates rather than
+// overflow the conversion; a NaN gives 0.
+int Round(double Value) {
+    const double rounded = std::nearbyint(Value);
+    if (!(rounded == rounded))
+        return 0;
+    return static_cast<int>(
+        std::clamp(rounded, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
+}
+
+double ToRadians(double Degrees) {
+    return Degrees / 180.0 * std::numbers::pi;
+}
+
+// Saves the painter's whole state and puts it back on every way out, exceptions included.
+class PainterStateGuard {
+public:
+    explicit PainterStateGuard(QPainter& Painter) : painter_(Painter) { painter_.save(); }
+    ~PainterStateGuard() { painter_.restore(); }
+    PainterStateGuard(const PainterStateGuard&) = delete;
+    PainterStateGuard& operator=(const PainterStateGuard&) = delete;
+
+private:
+    QPainter& painter_;
+};
+
+bool IsTopPosition(TTextPosition Position) {
+    return Position == tpTopLeft || Position == tpTopRight || Position == tpTopCenter;
+}
+
+bool IsRightPosition(TTextPosition Position) {
+    return Position == tpTopRight || Position == tpBottomRight;
+}
+
+// The unrotated corner of a tw x th text in a Width x Height box.
+QPoint TextCorner(TTextPosition Position, int Width, int Height, int TextWidth, int TextHeight) {
+    int x = 0;
+    switch (Position) {
+    case tpTopLeft:
+    case tpBottomLeft:
+        x = 0;
+        break;
+    case tpTopRight:
+    case tpBottomRight:
+        x = Width - TextWidth - 1;
+        break;
+    case tpTopCenter:
+    case tpBottomCenter:
+        x = static_cast<int>(std::trunc((Width - TextWidth) / 2.0));
+        break;
+    }
+    const int y = IsTopPosition(Position) ? 0 : Height - TextHeight;
+    return {x, y};
+}
+
+// Moves the rotated corner by the one pixel that keeps the text flush with the bars.
+void CorrectCorner(QPoint& Corner, double Angle, TTextPosition Position) {
+    const int d = Round(std::fmod(std::nearbyint(Angle), 360.0));
+    const bool upright = d <= 45 || d > 315;
+    if (upright && !IsTopPosition(Position))
+        Corner.ry() += 1;
+    if (upright && IsRightPosition(Position))
+        Corner.rx() += 1;
+    if (d > 135 && d <= 225 && IsTopPosition(Position))
+        Corner.ry() += 1;
+    if (d > 225 && d <= 315)
+        Corner.rx() += 1;
+}
+
+// Paints the text's cell box: the tw x th rectangle whose top-left corner is Corner,
+// turned about that corner by Rotation. A quarter turn keeps it on whole pixels, so it is
+// filled as a plain rectangle; any other angle fills the turned polygon.
+void FillTextBox(QPainter& Canvas, const QTransform& Rotation, int TextWidth, int TextHeight,
+                 const QColor& Color) {
+    const QRectF cell(0, 0, TextWidth, TextHeight);
+    if (Rotation.type() <= QTransform::TxRotate && Rotation.m12() * Rotation.m11() == 0) {
+        const QRectF box = Rotation.mapRect(cell);
+        Canvas.fillRect(QRect(static_cast<int>(std::lround(box.left())),
+                              static_cast<int>(std::lround(box.top())),
+                              static_cast<int>(std::lround(box.width())),
+                              static_cast<int>(std::lround(box.height()))),
+                        Color);
+        return;
+    }
+    Canvas.save();
+    Canvas.setTransform(Rotation, true);
+    Canvas.fillRect(cell, Color);
+    Canvas.restore();
+}
+
+} // namespace
+
+QColor ToQColor(TColor Color) {
+    return QColor(Color & 0xFF, (Color >> 8) & 0xFF, (Color >> 16) & 0xFF);
+}
+
+void RotatePoint(const QPoint& Point, double Angle, QPoint& Result) {
+    const double c = std::cos(Angle);
+    const double s = std::sin(Angle);
+    const double x = Point.x();
+    const double y = Point.y();
+    Result = QPoint(Round(x * c + y * s), Round(-x * s + y * c));
+}
+
+void AddPoints(const QPoint& A, const QPoint& B, QPoint& Result) {
+    Result = QPoint(A.x() + B.x(), A.y() + B.y());
+}
+
+void RotatedOrigin(const QPoint& P, int Width, int Height, double Angle, QPoint& Result) {
+    const double s = std::sin(Angle);
+    const double c = std::cos(Angle);
+    QPoint offset;
+    if (s >= 0 && c >= 0)
+        offset = QPoint(0, Round(Width * s));
+    else if (s >= 0)
+        offset = QPoint(-Round(Width * c), Round(Width * s - Height * c));
+    else if (c >= 0)
+        offset = QPoint(-Round(Height * s), 0);
+    else
+        offset = QPoint(-Round(Width * c) - Round(Height * s), -Round(Height * c));
+    AddPoints(P, offset, Result);
+}
+
+void DrawBars(const std::string& Pattern, QPainter& Canvas, TColor ColorBar, TColor ColorSpc,
+              int Left, int Top, int Width, int Height, double Angle) {
+    const double t = ToRadians(Angle);
+    QPoint origin;
+    RotatedOrigin(QPoint(Left, Top), Width, Height, t, origin);
+
+    const PainterStateGuard guard(Canvas);
+    Canvas.setRenderHint(QPainter::Antialiasing, false);
+    const QColor bar = ToQColor(ColorBar);
+    const QColor space = ToQColor(ColorSpc);
+
+    int x = 0;
+    for (const char ch : Pattern) {
+        int w = 0;
+        TLineKind kind = lkSpace;
+        DecodeModule(ch, w, kind);
+        const int top = kind == lkShortBar ? (Height * 3) / 5 : 0;
+        const QPoint corners[] = {{x, top}, {x, Height}, {x + w - 1, Height}, {x + w - 1, top}};
+        int minX = 0, minY = 0, maxX = 0, maxY = 0;
+        bool first = true;
+        for (const QPoint& corner : corners) {
+            QPoint turned;
+            RotatePoint(corner, t, turned);
+            AddPoints(turned, origin, turned);
+            minX = first ? turned.x() : std::min(minX, turned.x());
+            maxX = first ? turned.x() : std::max(maxX, turned.x());
+            minY = first ? turned.y() : std::min(minY, turned.y());
+            maxY = first ? turned.y() : std::max(maxY, turned.y());
+            first = false;
+        }
+        // The closed rectangle of the corners, edges included.
+        Canvas.fillRect(QRect(QPoint(minX, minY), QPoint(maxX, maxY)),
+                        kind == lkSpace ? space : bar);
+        x += w;
+    }
+}
+
+void DrawBarText(const std::string& Text, QPainter& Canvas, TColor TextColor, const QFont& Font,
+                 TColor FontColor, int Left, int Top, int Width, int Height, double Angle,
+                 TTextPosition TextPosition) {
+    const PainterStateGuard guard(Canvas);
+    Canvas.setFont(Font);
+    const double t = ToRadians(Angle);
+    QPoint origin;
+    RotatedOrigin(QPoint(Left, Top), Width, Height, t, origin);
+
+    // Measured on the painter's device, so that the box matches the glyphs drawn.
+    const QString text = QString::fromLatin1(Text.data(), static_cast<qsizetype>(Text.size()));
+    const QFontMetrics metrics = Canvas.fontMetrics();
+    const int tw = metrics.horizontalAdvance(text);
+    const int th = metrics.height();
+
+    QPoint p = TextCorner(TextPosition, Width, Height, tw, th);
+    RotatePoint(p, t, p);
+    AddPoints(p, origin, p);
+    CorrectCorner(p, Angle, TextPosition);
+
+    QTransform rotation;
+    rotation.translate(p.x(), p.y());
+    rotation.rotate(-Angle);
+
+    Canvas.setRenderHint(QPainter::Antialiasing, false);
+    FillTextBox(Canvas, rotation, tw, th, ToQColor(TextColor));
+
+    Canvas.setTransform(rotation, true);
+    Canvas.setPen(ToQColor(FontColor));
+    Canvas.setBrush(Qt::NoBrush);
+    Canvas.drawText(QPointF(0, metrics.ascent()), text);
+}
+
+void DrawBarcode(QPainter& Canvas, TBarType BarType, const std::string& Value, int Modul,
+                 double Ratio, TCheckSum CheckSum, int Left, int Top, int Height, const QFont& Font,
+                 TColor FontColor, TTextShow TextShow, TTextPosition TextPosition, TColor ColorBar,
+                 TColor ColorSpc, TColor TextColor, double Angle) {
+    std::string text = Value;
+    std::string pattern;
+    double ratio = Ratio; // the engine clamps its own copy
+    MakeModules(BarType, Value, Modul, ratio, CheckSum, text, pattern);
+    // Decodes every pattern character, so a bad one fails here, before any pixel changes;
+    // it also leaves the element widths set for this pattern, which DrawBars reads.
+    const int width = PatternWidth(BarType, Value, Modul, ratio, CheckSum);
+
+    const PainterStateGuard guard(Canvas);
+    DrawBars(pattern, Canvas, ColorBar, ColorSpc, Left, Top, width, Height, Angle);
+
+    std::string shown;
+    switch (TextShow) {
+    case tsNone:
+        return;
+    case tsBarCode:
+        shown = text;
+        break;
+    case tsBarType:
+        shown = BarTypeName(BarType);
+        break;
+    case tsBoth:
+        shown = BarTypeName(BarType) + " " + text;
+        break;
+    }
+    DrawBarText(shown, Canvas, TextColor, Font, FontColor, Left, Top, width, Height, Angle,
+                TextPosition);
+}
+
+} // namespace quillmark
