@@ -1,14 +1,82 @@
-// Code 39 and its full-ASCII form. Not encoded yet.
+// Code 39 and its full-ASCII form.
 #include "encoders.h"
+#include "full_ascii_tables.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
 
 namespace quillmark {
 
-void EncodeCode39(const std::string&, TCheckSum, std::string&) {
-    throw Exception("Code39 : Symbology not available yet.");
+namespace {
+
+struct Code39Row {
+    char Ch;
+    std::string_view Pattern; // bar, space, ... bar: '5'/'0' narrow, '6'/'1' wide
+    std::int8_t CheckValue;   // the character's value in the modulo-43 sum
+};
+
+constexpr std::array<Code39Row, 44> Code39Table{{
+    {'0', "505160605", 0},  {'1', "605150506", 1},  {'2', "506150506", 2},  {'3', "606150505", 3},
+    {'4', "505160506", 4},  {'5', "605160505", 5},  {'6', "506160505", 6},  {'7', "505150606", 7},
+    {'8', "605150605", 8},  {'9', "506150605", 9},  {'A', "605051506", 10}, {'B', "506051506", 11},
+    {'C', "606051505", 12}, {'D', "505061506", 13}, {'E', "605061505", 14}, {'F', "506061505", 15},
+    {'G', "505051606", 16}, {'H', "605051605", 17}, {'I', "506051605", 18}, {'J', "505061605", 19},
+    {'K', "605050516", 20}, {'L', "506050516", 21}, {'M', "606050515", 22}, {'N', "505060516", 23},
+    {'O', "605060515", 24}, {'P', "506060515", 25}, {'Q', "505050616", 26}, {'R', "605050615", 27},
+    {'S', "506050615", 28}, {'T', "505060615", 29}, {'U', "615050506", 30}, {'V', "516050506", 31},
+    {'W', "616050505", 32}, {'X', "515060506", 33}, {'Y', "615060505", 34}, {'Z', "516060505", 35},
+    {'-', "515050606", 36}, {'.', "615050605", 37}, {' ', "516050605", 38}, {'*', "515060605", 0},
+    {'$', "515151505", 39}, {'/', "515150515", 40}, {'+', "515051515", 41}, {'%', "505151515", 42},
+}};
+
+constexpr int StartStopRow = 39; // '*'
+constexpr char Gap = '0';        // narrow space between characters
+
+} // namespace
+
+int FindCode39Char(char Ch) {
+    for (std::size_t i = 0; i < Code39Table.size(); ++i)
+        if (Code39Table[i].Ch == Ch)
+            return static_cast<int>(i);
+    return -1;
 }
 
-void EncodeCode39Extended(const std::string&, TCheckSum, std::string&) {
-    throw Exception("Code39 Extended : Symbology not available yet.");
+void EncodeCode39(const std::string& Value, TCheckSum CheckSum, std::string& Pattern) {
+    std::string pattern(Code39Table[StartStopRow].Pattern);
+    pattern += Gap;
+    int sum = 0; // kept reduced so that no length of value can overflow it
+    for (const char ch : Value) {
+        const int row = FindCode39Char(ch);
+        if (row < 0)
+            continue; // not in the symbology: dropped from the bars, kept in the text
+        pattern += Code39Table[row].Pattern;
+        pattern += Gap;
+        sum = (sum + Code39Table[row].CheckValue) % 43;
+    }
+    if (CheckSum != csNone) {
+        // The first row with the value, so a remainder of 0 gives "0", not "*".
+        for (const Code39Row& row : Code39Table) {
+            if (row.CheckValue == sum) {
+                pattern += row.Pattern;
+                pattern += Gap;
+                break;
+            }
+        }
+    }
+    pattern += Code39Table[StartStopRow].Pattern;
+    Pattern = std::move(pattern);
+}
+
+void EncodeCode39Extended(const std::string& Value, TCheckSum CheckSum, std::string& Pattern) {
+    std::string expanded;
+    expanded.reserve(Value.size() * 2);
+    for (const char ch : Value) {
+        const auto code = static_cast<unsigned char>(ch);
+        if (code < Code39ExtendedTable.size())
+            expanded += Code39ExtendedTable[code];
+    }
+    EncodeCode39(expanded, CheckSum, Pattern);
 }
 
 } // namespace quillmark
