@@ -13,13 +13,13 @@ namespace quillmark {
 using EANDigitSet = std::array<std::string_view, 10>;
 
 // Number set A: odd parity, left half; space first.
-inline constexpr EANDigitSet EANSetA{"2605", "1615", "1516", "0805", "0527",
+inline constexpr EANDigitSet EANSetA{"2605", "1615", "1516", "0805", "0526",
                                      "0625", "0508", "0706", "0607", "2506"};
 // Number set B: even parity, left half; each row is set C's read backwards.
-inline constexpr EANDigitSet EANSetB{"0517", "0616", "1656", "0535", "2705",
+inline constexpr EANDigitSet EANSetB{"0517", "0616", "1606", "0535", "1705",
                                      "0715", "3505", "1525", "2515", "1507"};
 // Number set C: right half; bar first.
-inline constexpr EANDigitSet EANSetC{"7150", "6160", "6561", "5350", "5072",
+inline constexpr EANDigitSet EANSetC{"7150", "6160", "6061", "5350", "5071",
                                      "5170", "5053", "5251", "5152", "7051"};
 
 // Sets of the six left-half digits of an EAN-13, one row of six per leading digit.

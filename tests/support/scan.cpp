@@ -32,11 +32,18 @@ Raster RasterisePattern(const std::string& Pattern, int BarHeight, int QuietZone
     return image;
 }
 
-std::optional<ScanResult> Scan(const std::uint8_t* Pixels, int Width, int Height, int RowStride) {
+namespace {
+
+ZXing::DecodeHints LinearHints() {
     ZXing::DecodeHints hints;
     hints.setFormats(ZXing::BarcodeFormat::LinearCodes);
     hints.setTryHarder(true);
     hints.setTryRotate(true);
+    return hints;
+}
+
+std::optional<ScanResult> ScanWithHints(const std::uint8_t* Pixels, int Width, int Height,
+                                        int RowStride, const ZXing::DecodeHints& hints) {
     const ZXing::ImageView view(Pixels, Width, Height, ZXing::ImageFormat::Lum, RowStride);
     const ZXing::Result result = ZXing::ReadBarcode(view, hints);
     if (!result.isValid())
@@ -49,8 +56,27 @@ std::optional<ScanResult> Scan(const std::uint8_t* Pixels, int Width, int Height
     return out;
 }
 
+} // namespace
+
+std::optional<ScanResult> Scan(const std::uint8_t* Pixels, int Width, int Height, int RowStride) {
+    return ScanWithHints(Pixels, Width, Height, RowStride, LinearHints());
+}
+
+std::optional<ScanResult> ScanWithEanAddOn(const Raster& Image) {
+    ZXing::DecodeHints hints = LinearHints();
+    hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Require);
+    return ScanWithHints(Image.Pixels.data(), Image.Width, Image.Height, Image.Width, hints);
+}
+
 std::optional<ScanResult> Scan(const Raster& Image) {
     return Scan(Image.Pixels.data(), Image.Width, Image.Height, Image.Width);
+}
+
+std::optional<ScanResult> Scan(const Raster& Image, const ScanHints& Hints) {
+    ZXing::DecodeHints hints = LinearHints();
+    hints.setTryCode39ExtendedMode(Hints.Code39Extended);
+    hints.setValidateCode39CheckSum(Hints.Code39CheckDigit);
+    return ScanWithHints(Image.Pixels.data(), Image.Width, Image.Height, Image.Width, hints);
 }
 
 std::optional<ScanResult> EncodeAndScan(TBarType Type, const std::string& Value, int Modul,
@@ -59,6 +85,15 @@ std::optional<ScanResult> EncodeAndScan(TBarType Type, const std::string& Value,
     std::string pattern;
     MakeModules(Type, Value, Modul, Ratio, CheckSum, text, pattern);
     return Scan(RasterisePattern(pattern));
+}
+
+std::optional<ScanResult> EncodeAndScan(const ScanHints& Hints, TBarType Type,
+                                        const std::string& Value, int Modul, double Ratio,
+                                        TCheckSum CheckSum) {
+    std::string text = Value;
+    std::string pattern;
+    MakeModules(Type, Value, Modul, Ratio, CheckSum, text, pattern);
+    return Scan(RasterisePattern(pattern), Hints);
 }
 
 } // namespace quillmark::testing

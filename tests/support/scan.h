@@ -34,8 +34,22 @@ struct ScanResult {
 std::optional<ScanResult> Scan(const Raster& Image);
 std::optional<ScanResult> Scan(const std::uint8_t* Pixels, int Width, int Height, int RowStride);
 
+// Decoder settings beyond those that Scan uses by default.
+struct ScanHints {
+    bool Code39Extended = false;   // read Code 39 full-ASCII pairs as one character
+    bool Code39CheckDigit = false; // require a Code 39 modulo-43 check character and drop it
+};
+std::optional<ScanResult> Scan(const Raster& Image, const ScanHints& Hints);
+
+// Scans for an EAN/UPC symbol that must be followed by a two- or five-digit add-on; the
+// add-on's digits follow the main symbol's in the text.
+std::optional<ScanResult> ScanWithEanAddOn(const Raster& Image);
+
 // Encodes Value with MakeModules, rasterises the pattern and scans it.
 std::optional<ScanResult> EncodeAndScan(TBarType Type, const std::string& Value, int Modul = 2,
                                         double Ratio = 2.0, TCheckSum CheckSum = csNone);
+std::optional<ScanResult> EncodeAndScan(const ScanHints& Hints, TBarType Type,
+                                        const std::string& Value, int Modul = 2, double Ratio = 2.0,
+                                        TCheckSum CheckSum = csNone);
 
 } // namespace quillmark::testing
