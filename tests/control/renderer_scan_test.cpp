@@ -1,0 +1,92 @@
+// Symbols drawn by the renderer scan back with zxing-cpp in every reading direction.
+#include "renderer.h"
+#include "renderer_test_helpers.h"
+#include "scan.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+namespace quillmark {
+namespace {
+
+using namespace testing;
+
+struct ScanCase {
+    TBarType Type;
+    const char* Value;
+    const char* Format; // zxing's name
+};
+
+void PrintTo(const ScanCase& Case, std::ostream* Out) {
+    *Out << Case.Format << " " << Case.Value;
+}
+
+constexpr ScanCase Symbols[] = {
+    {bcCode39, "CODE39-42", "Code39"},
+    {bcCode_2_5_interleaved, "12345670", "ITF"},
+    {bcCodeCodabar, "40156-$", "Codabar"},
+};
+
+constexpr int Margin = 40;
+constexpr int BarHeight = 60;
+
+// Draws the symbol on white with a white margin all round and scans the greyscale copy.
+std::optional<ScanResult> DrawAndScan(const ScanCase& Symbol, int Modul, const Direction& Dir,
+                                      TTextShow Show) {
+    const int pw = PatternWidth(Symbol.Type, Symbol.Value, Modul, 3.0, csNone);
+    const bool horizontal = Dir.Orientation == toLeftRight || Dir.Orientation == toRightLeft;
+    const int along = pw + 2 * Margin, across = BarHeight + 1 + 2 * Margin;
+    QImage image = MakeImage(horizontal ? along : across, horizontal ? across : along, clWhite);
+    {
+        QPainter painter(&image);
+        DrawBarcode(painter, Symbol.Type, Symbol.Value, Modul, 3.0, csNone, Margin, Margin,
+                    BarHeight, TestFont(), clBlack, Show, tpBottomCenter, clBlack, clWhite, clWhite,
+                    Dir.Angle);
+    }
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    return Scan(grey.constBits(), grey.width(), grey.height(),
+                static_cast<int>(grey.bytesPerLine()));
+}
+
+bool Available(TBarType Type, const char* Value, std::string& Why) {
+    try {
+        PatternWidth(Type, Value, 1, 3.0, csNone);
+        return true;
+    } catch (const Exception& e) {
+        Why = e.what();
+        return false;
+    }
+}
+
+class RendererScan : public ::testing::TestWithParam<ScanCase> {};
+
+TEST_P(RendererScan, EveryModulAndDirection) {
+    const ScanCase& symbol = GetParam();
+    std::string why;
+    if (!Available(symbol.Type, symbol.Value, why))
+        GTEST_SKIP() << why;
+    for (const TTextShow show : {tsNone, tsBarCode}) {
+        for (int modul = 1; modul <= 3; ++modul) {
+            for (const Direction& dir : Directions) {
+                const auto scan = DrawAndScan(symbol, modul, dir, show);
+                ASSERT_TRUE(scan) << symbol.Value << " modul " << modul << " " << dir.Name
+                                  << " text " << int(show);
+                EXPECT_EQ(scan->Format, symbol.Format);
+                EXPECT_EQ(scan->Text, symbol.Value)
+                    << "modul " << modul << " " << dir.Name << " text " << int(show);
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Symbologies, RendererScan, ::testing::ValuesIn(Symbols),
+                         [](const ::testing::TestParamInfo<ScanCase>& info) {
+                             return std::string(info.param.Format);
+                         });
+
+} // namespace
+} // namespace quillmark
