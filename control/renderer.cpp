@@ -205,6 +205,8 @@ void DrawBarText(const std::string& Text, QPainter& Canvas, TColor TextColor, co
     Canvas.setTransform(rotation, true);
     Canvas.setPen(ToQColor(FontColor));
     Canvas.setBrush(Qt::NoBrush);
+    // The cell box is already painted; a caller's opaque background would paint over it.
+    Canvas.setBackgroundMode(Qt::TransparentMode);
     Canvas.drawText(QPointF(0, metrics.ascent()), text);
 }
 

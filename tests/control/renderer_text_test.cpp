@@ -179,6 +179,21 @@ TEST(RendererText, NoneDrawsNothingOverTheBars) {
     }
 }
 
+TEST(RendererText, CallersOpaqueBackgroundDoesNotPaintOverTheCell) {
+    for (const Direction& d : Directions) {
+        const QImage plain = Render(tsBoth, tpBottomLeft, d.Angle, Letters);
+        QImage image = MakeImage(460, 460);
+        {
+            QPainter painter(&image);
+            painter.setBackground(QColor(200, 10, 10));
+            painter.setBackgroundMode(Qt::OpaqueMode);
+            DrawBarcode(painter, bcCode_2_5_industrial, Value, 2, 3.0, csNone, Left, Top, H,
+                        TestFont(), Letters, tsBoth, tpBottomLeft, Bar, Space, TextBox, d.Angle);
+        }
+        EXPECT_EQ(image, plain) << d.Name;
+    }
+}
+
 struct ShowCase {
     TTextShow Show;
     TBarType Type;
