@@ -19,7 +19,7 @@ namespace {
 // overflow the conversion; a NaN gives 0.
 int Round(double Value) {
     const double rounded = std::nearbyint(Value);
-    if (!(rounded == rounded))
+    if (std::isnan(rounded))
         return 0;
     return static_cast<int>(
         std::clamp(rounded, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
@@ -70,7 +70,8 @@ QPoint TextCorner(TTextPosition Position, int Width, int Height, int TextWidth, 
     return {x, y};
 }
 
-// Moves the rotated corner by the one pixel that keeps the text flush with the bars.
+// The one-pixel nudges of the turned corner, by reading direction and position; they put
+// the cell on the bars' edge pixels where the plain turn would leave it one short.
 void CorrectCorner(QPoint& Corner, double Angle, TTextPosition Position) {
     const int d = Round(std::fmod(std::nearbyint(Angle), 360.0));
     const bool upright = d <= 45 || d > 315;
@@ -84,9 +85,9 @@ void CorrectCorner(QPoint& Corner, double Angle, TTextPosition Position) {
         Corner.rx() += 1;
 }
 
-// Paints the text's cell box: the tw x th rectangle whose top-left corner is Corner,
-// turned about that corner by Rotation. A quarter turn keeps it on whole pixels, so it is
-// filled as a plain rectangle; any other angle fills the turned polygon.
+// Paints the text's tw x th cell box as Rotation (a turn about the text's corner, moved
+// there) maps it. A quarter turn keeps it on whole pixels, so it is filled as a plain
+// rectangle; any other angle fills the turned polygon.
 void FillTextBox(QPainter& Canvas, const QTransform& Rotation, int TextWidth, int TextHeight,
                  const QColor& Color) {
     const QRectF cell(0, 0, TextWidth, TextHeight);
