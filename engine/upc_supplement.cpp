@@ -4,6 +4,7 @@
 #include "encoders.h"
 
 #include <cstdint>
+#include <limits>
 
 namespace quillmark {
 
@@ -23,7 +24,7 @@ std::int32_t ToInt32(const std::string& Digits) {
             throw fail();
         // Stops before the accumulator can overflow, however many digits follow.
         number = number * 10 + (ch - '0');
-        if (number > INT32_MAX)
+        if (number > std::numeric_limits<std::int32_t>::max())
             throw fail();
     }
     return static_cast<std::int32_t>(number);
