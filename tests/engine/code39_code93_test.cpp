@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <random>
 #include <string_view>
 
 namespace quillmark {
@@ -85,9 +86,28 @@ constexpr std::string_view Code93Chars = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-.
 // Pattern characters back to width digits: bars '5'..'8', spaces '0'..'3'.
 std::string PatternToWidths(const std::string& Pattern) {
     std::string widths;
-    for (const char ch : Pattern)
+    for (std::size_t i = 0; i < Pattern.size(); ++i) {
+        const char ch = Pattern[i];
+        EXPECT_NE(std::string_view(i % 2 == 0 ? "5678" : "0123").find(ch), std::string_view::npos)
+            << "position " << i << " of " << Pattern;
         widths += static_cast<char>(ch >= '5' ? ch - 4 : ch + 1);
+    }
     return widths;
+}
+
+// The published Code 93 checks: C weights 1..20 and K weights 1..15 counted from the
+// right, K taking C as its first character.
+std::pair<int, int> Code93Checks(const std::vector<int>& Values) {
+    long long c = 0;
+    long long k = 0;
+    const std::size_t n = Values.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::size_t fromRight = n - i;
+        c += Values[i] * static_cast<long long>((fromRight - 1) % 20 + 1);
+        k += Values[i] * static_cast<long long>(fromRight % 15 + 1);
+    }
+    const int cValue = static_cast<int>(c % 47);
+    return {cValue, static_cast<int>((k + cValue) % 47)};
 }
 
 // Width string of a Code 93 symbol with the given data values and check values C and K.
@@ -244,6 +264,18 @@ TEST(Code93, WorkedExamples) {
               Code93Symbol({46, 10, 46, 11}, 35, 42));
 }
 
+TEST(Code93, ChecksAgreeWithPublishedWeights) {
+    for (const std::string_view value : {std::string_view("TEST93"), std::string_view("A"),
+                                         std::string_view("ABCDEFGHIJKLMNOPQRSTUVWXYZ"),
+                                         std::string_view("0123456789-. $/+%[]{}ZYX")}) {
+        const std::vector<int> values = Code93Values(value);
+        const auto [c, k] = Code93Checks(values);
+        EXPECT_EQ(PatternToWidths(Encode(bcCode93, std::string(value))), Code93Symbol(values, c, k))
+            << value;
+    }
+    EXPECT_EQ(Code93Checks(Code93Values("TEST93")), std::make_pair(41, 6));
+}
+
 TEST(Code93, CharacterOutsideTableRaisesWithWholeValue) {
     for (const char* value : {"abc", "A*B", "12\xC8", "\x01"}) {
         try {
@@ -338,6 +370,60 @@ TEST(Code93Extended, ScansBack) {
         ASSERT_TRUE(scan) << value;
         EXPECT_EQ(scan->Format, "Code93");
         EXPECT_EQ(scan->Text, value);
+    }
+}
+
+// Any byte string: Code 39 drops what it can't carry, Code 93 refuses it, and the
+// full-ASCII forms carry codes 0 to 127 and drop the rest.
+TEST(ArbitraryBytes, Code39AndCode93CarryWhatTheirSetsHold) {
+    std::mt19937 random(3993);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::uniform_int_distribution<int> length(0, 30);
+    for (int round = 0; round < 400; ++round) {
+        std::string value(static_cast<std::size_t>(length(random)), ' ');
+        for (char& ch : value) {
+            const int b = byte(random);
+            // Every fourth value keeps to Code 93's set so that some encode.
+            ch = round % 4 == 0 ? Code93Chars[b % 43] : static_cast<char>(b);
+        }
+        const TCheckSum mode = round % 2 == 0 ? csModulo10 : csNone;
+
+        std::string kept;
+        std::string expanded39;
+        std::string expanded93;
+        for (const char ch : value) {
+            const auto code = static_cast<unsigned char>(ch);
+            if (Code39Iso.count(ch))
+                kept += ch;
+            if (code < 128) {
+                expanded39 += FullAscii(code, "$%/+");
+                expanded93 += FullAscii(code, "[]{}");
+            }
+        }
+        const auto code39 = [&](const std::string& chars) {
+            int sum = 0;
+            for (const char ch : chars)
+                sum += Code39Iso.at(ch).Value;
+            const std::string check = mode == csNone ? "" : std::string(1, Code39CheckChar(sum));
+            return Code39Symbol("*" + chars + check + "*");
+        };
+        EXPECT_EQ(Encode(bcCode39, value, mode), code39(kept)) << round;
+        EXPECT_EQ(Encode(bcCode39Extended, value, mode), code39(expanded39)) << round;
+
+        const auto code93 = [](std::string_view chars) {
+            const std::vector<int> values = Code93Values(chars);
+            const auto [c, k] = Code93Checks(values);
+            return Code93Symbol(values, c, k);
+        };
+        EXPECT_EQ(PatternToWidths(Encode(bcCode93Extended, value, mode)), code93(expanded93))
+            << round;
+        bool all93 = true;
+        for (const char ch : value)
+            all93 = all93 && Code93Chars.find(ch) != std::string_view::npos;
+        if (all93)
+            EXPECT_EQ(PatternToWidths(Encode(bcCode93, value, mode)), code93(value)) << round;
+        else
+            EXPECT_THROW(Encode(bcCode93, value, mode), Exception) << round;
     }
 }
 
