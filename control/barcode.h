@@ -1,0 +1,227 @@
+// TBarCode: a panel that holds one barcode's settings, validates values, sizes itself
+// and draws the symbol with its human-readable text.
+#pragma once
+
+#include "control_types.h"
+#include "engine.h"
+#include "panel.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
+
+class QPainter;
+
+namespace quillmark {
+
+class TBarCode;
+
+using TNotifyEvent = std::function<void(TBarCode& Sender)>;
+// The handler may change Barcode; the control reads the changed value back.
+using TInvalidChar = std::function<void(TBarCode& Sender, std::string& Barcode)>;
+
+class TBarCode : public TCustomPanel {
+    Q_OBJECT
+    Q_PROPERTY(BarTypes BarType READ BarTypeProperty WRITE SetBarTypeProperty NOTIFY Changed)
+    Q_PROPERTY(QString BarCode READ BarCodeProperty WRITE SetBarCodeProperty NOTIFY Changed)
+    Q_PROPERTY(int BarHeight READ BarHeight WRITE SetBarHeight NOTIFY Changed)
+    Q_PROPERTY(int Modul READ Modul WRITE SetModul NOTIFY Changed)
+    Q_PROPERTY(double Ratio READ Ratio WRITE SetRatio NOTIFY Changed)
+    Q_PROPERTY(CheckSums CheckSum READ CheckSumProperty WRITE SetCheckSumProperty NOTIFY Changed)
+    Q_PROPERTY(int ColorSpc READ ColorSpc WRITE SetColorSpc NOTIFY Changed)
+    Q_PROPERTY(int ColorBar READ ColorBar WRITE SetColorBar NOTIFY Changed)
+    Q_PROPERTY(Orientations Orientation READ OrientationProperty WRITE SetOrientationProperty NOTIFY
+                   Changed)
+    Q_PROPERTY(TextShows TextShow READ TextShowProperty WRITE SetTextShowProperty NOTIFY Changed)
+    Q_PROPERTY(TextPositions TextPosition READ TextPositionProperty WRITE SetTextPositionProperty
+                   NOTIFY Changed)
+    Q_PROPERTY(int TextColor READ TextColor WRITE SetTextColor NOTIFY Changed)
+    Q_PROPERTY(bool AutoWidth READ AutoWidth WRITE SetAutoWidth NOTIFY Changed)
+    Q_PROPERTY(int HMargin READ HMargin WRITE SetHMargin NOTIFY Changed)
+    Q_PROPERTY(QString About READ AboutProperty WRITE SetAboutProperty)
+
+public:
+    // The enumerations as Qt's meta-object system sees them, value for value, so that forms
+    // and setProperty can name them by their identifiers.
+    enum class BarTypes : std::uint8_t {
+        bcCode_2_5_interleaved = quillmark::bcCode_2_5_interleaved,
+        bcCode_2_5_industrial = quillmark::bcCode_2_5_industrial,
+        bcCode_2_5_matrix = quillmark::bcCode_2_5_matrix,
+        bcCode39 = quillmark::bcCode39,
+        bcCode39Extended = quillmark::bcCode39Extended,
+        bcCode128A = quillmark::bcCode128A,
+        bcCode128B = quillmark::bcCode128B,
+        bcCode128C = quillmark::bcCode128C,
+        bcCode93 = quillmark::bcCode93,
+        bcCode93Extended = quillmark::bcCode93Extended,
+        bcCodeMSI = quillmark::bcCodeMSI,
+        bcCodePostNet = quillmark::bcCodePostNet,
+        bcCodeCodabar = quillmark::bcCodeCodabar,
+        bcCodeEAN8 = quillmark::bcCodeEAN8,
+        bcCodeEAN13 = quillmark::bcCodeEAN13,
+        bcCodeUPC_A = quillmark::bcCodeUPC_A,
+        bcCodeUPC_E0 = quillmark::bcCodeUPC_E0,
+        bcCodeUPC_E1 = quillmark::bcCodeUPC_E1,
+        bcCodeUPC_Supp2 = quillmark::bcCodeUPC_Supp2,
+        bcCodeUPC_Supp5 = quillmark::bcCodeUPC_Supp5,
+        bcCodeEAN128A = quillmark::bcCodeEAN128A,
+        bcCodeEAN128B = quillmark::bcCodeEAN128B,
+        bcCodeEAN128C = quillmark::bcCodeEAN128C,
+    };
+    Q_ENUM(BarTypes)
+    enum class CheckSums : std::uint8_t {
+        csNone = quillmark::csNone,
+        csModulo10 = quillmark::csModulo10,
+    };
+    Q_ENUM(CheckSums)
+    enum class Orientations : std::uint8_t {
+        toLeftRight = quillmark::toLeftRight,
+        toRightLeft = quillmark::toRightLeft,
+        toTopBottom = quillmark::toTopBottom,
+        toBottomTop = quillmark::toBottomTop,
+    };
+    Q_ENUM(Orientations)
+    enum class TextShows : std::uint8_t {
+        tsNone = quillmark::tsNone,
+        tsBarCode = quillmark::tsBarCode,
+        tsBarType = quillmark::tsBarType,
+        tsBoth = quillmark::tsBoth,
+    };
+    Q_ENUM(TextShows)
+    enum class TextPositions : std::uint8_t {
+        tpTopLeft = quillmark::tpTopLeft,
+        tpTopRight = quillmark::tpTopRight,
+        tpTopCenter = quillmark::tpTopCenter,
+        tpBottomLeft = quillmark::tpBottomLeft,
+        tpBottomRight = quillmark::tpBottomRight,
+        tpBottomCenter = quillmark::tpBottomCenter,
+    };
+    Q_ENUM(TextPositions)
+
+    // A rejected value is offered to OnInvalidChar at most this many times per write.
+    static constexpr int MaxInvalidCharRounds = 16;
+
+    explicit TBarCode(QWidget* parent = nullptr);
+
+    TBarType BarType() const { return FBarType; }
+    // Stores and repaints; if the repaint fails, OnInvalidChar (when assigned) may replace
+    // the stored value, which is then kept without a repaint and the error is dropped.
+    void SetBarType(TBarType Value);
+    const std::string& BarCode() const { return FBarCode; }
+    // Validates Value, offering a refused one to OnInvalidChar, stores it and repaints.
+    virtual void SetBarCode(const std::string& Value);
+    int BarHeight() const { return FBarHeight; }
+    // A negative value or one above BarHeightLimit() stores 0.
+    void SetBarHeight(int Value);
+    int Modul() const { return FModul; }
+    // Only 1 to 49 are taken; other values are ignored.
+    void SetModul(int Value);
+    double Ratio() const { return FRatio; }
+    // Stored unclamped; a NaN is ignored.
+    void SetRatio(double Value);
+    TCheckSum CheckSum() const { return FCheckSum; }
+    void SetCheckSum(TCheckSum Value);
+    TColor ColorSpc() const { return FColorSpc; }
+    void SetColorSpc(TColor Value);
+    TColor ColorBar() const { return FColorBar; }
+    void SetColorBar(TColor Value);
+    TOrientation Orientation() const { return FOrientation; }
+    void SetOrientation(TOrientation Value);
+    TTextShow TextShow() const { return FTextShow; }
+    void SetTextShow(TTextShow Value);
+    TTextPosition TextPosition() const { return FTextPosition; }
+    void SetTextPosition(TTextPosition Value);
+    TColor TextColor() const { return FTextColor; }
+    void SetTextColor(TColor Value);
+    bool AutoWidth() const { return FAutoWidth; }
+    void SetAutoWidth(bool Value);
+    int HMargin() const { return FHMargin; }
+    // Repaints only while AutoWidth is on, the one place that reads the margin.
+    void SetHMargin(int Value);
+    // A fixed credit text; writing it does nothing.
+    std::string About() const;
+    void SetAbout(const std::string& Value);
+    const TNotifyEvent& OnChange() const { return FOnChange; }
+    void SetOnChange(TNotifyEvent Handler) { FOnChange = std::move(Handler); }
+    const TInvalidChar& OnInvalidChar() const { return FOnInvalidChar; }
+    void SetOnInvalidChar(TInvalidChar Handler) { FOnInvalidChar = std::move(Handler); }
+
+    // Paints at once, then fires OnChange and Changed(); a painting error leaves here and
+    // nothing is fired.
+    virtual void UpdateBarcode();
+
+    // Copies the barcode settings and OnChange of another TBarCode, without validation or
+    // repaint; AutoWidth, OnInvalidChar and the panel's properties stay. Any other Source
+    // is ignored.
+    void Assign(const QObject* Source);
+
+    // Sets Width (horizontal orientations) or Height (vertical ones) to the pattern width
+    // plus Margin, the frame inset and the border allowance on both sides; returns it.
+    int AdjustWidth(int Margin);
+
+    // The largest BarHeight the current size takes.
+    int BarHeightLimit() const;
+
+    // Pass-throughs to the renderer and the engine with every parameter explicit.
+    void DrawOnCanvas(QPainter& Canvas, TBarType BarType, const std::string& Value, int Modul,
+                      double Ratio, TCheckSum CheckSum, int Left, int Top, int Height,
+                      const QFont& Font, TColor FontColor, TTextShow TextShow,
+                      TTextPosition TextPosition, TColor ColorBar, TColor ColorSpc,
+                      TColor TextColor, double Angle) const;
+    int PatternWidth(TBarType BarType, const std::string& Value, int Modul, double Ratio,
+                     TCheckSum CheckSum) const;
+
+signals:
+    // Emitted with OnChange, after every change-triggered repaint that succeeded.
+    void Changed();
+
+protected:
+    void Paint() override;
+
+private:
+    bool Horizontal() const { return FOrientation == toLeftRight || FOrientation == toRightLeft; }
+    [[noreturn]] void RaiseNotNumeric(const std::string& Value) const;
+    void SetDigitsOnlyBarCode(const std::string& Value);
+    void SetFreeBarCode(const std::string& Value);
+
+    BarTypes BarTypeProperty() const { return static_cast<BarTypes>(FBarType); }
+    void SetBarTypeProperty(BarTypes Value) { SetBarType(static_cast<TBarType>(Value)); }
+    QString BarCodeProperty() const;
+    void SetBarCodeProperty(const QString& Value);
+    CheckSums CheckSumProperty() const { return static_cast<CheckSums>(FCheckSum); }
+    void SetCheckSumProperty(CheckSums Value) { SetCheckSum(static_cast<TCheckSum>(Value)); }
+    Orientations OrientationProperty() const { return static_cast<Orientations>(FOrientation); }
+    void SetOrientationProperty(Orientations Value) {
+        SetOrientation(static_cast<TOrientation>(Value));
+    }
+    TextShows TextShowProperty() const { return static_cast<TextShows>(FTextShow); }
+    void SetTextShowProperty(TextShows Value) { SetTextShow(static_cast<TTextShow>(Value)); }
+    TextPositions TextPositionProperty() const { return static_cast<TextPositions>(FTextPosition); }
+    void SetTextPositionProperty(TextPositions Value) {
+        SetTextPosition(static_cast<TTextPosition>(Value));
+    }
+    QString AboutProperty() const;
+    void SetAboutProperty(const QString&) {}
+
+    std::string FBarCode;
+    TBarType FBarType = bcCode39;
+    int FBarHeight = 0;
+    int FModul = 1;
+    double FRatio = 2.0;
+    TCheckSum FCheckSum = csNone;
+    TColor FColorSpc = clWhite;
+    TColor FColorBar = clBlack;
+    TOrientation FOrientation = toLeftRight;
+    TTextShow FTextShow = tsNone;
+    TTextPosition FTextPosition = tpBottomCenter;
+    TColor FTextColor = clWhite;
+    int FHMargin = 0;
+    bool FAutoWidth = false;
+    TNotifyEvent FOnChange;
+    TInvalidChar FOnInvalidChar;
+};
+
+} // namespace quillmark

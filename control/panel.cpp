@@ -1,0 +1,228 @@
+#include "panel.h"
+
+#include "engine.h"
+#include "error_reporter.h"
+#include "renderer.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QPalette>
+
+#include <algorithm>
+#include <new>
+
+namespace quillmark {
+
+namespace {
+
+// Width nested rings, each with its top and left edges in Top and its bottom and right
+// edges in Bottom; Rect shrinks by one pixel on every side per ring.
+void Frame3D(QPainter& Painter, QRect& Rect, const QColor& Top, const QColor& Bottom, int Width) {
+    for (int i = 0; i < Width && Rect.width() > 0 && Rect.height() > 0; ++i) {
+        Painter.fillRect(Rect.left(), Rect.top(), Rect.width() - 1, 1, Top);
+        Painter.fillRect(Rect.left(), Rect.top(), 1, Rect.height() - 1, Top);
+        Painter.fillRect(Rect.right(), Rect.top(), 1, Rect.height(), Bottom);
+        Painter.fillRect(Rect.left(), Rect.bottom(), Rect.width(), 1, Bottom);
+        Rect.adjust(1, 1, -1, -1);
+    }
+}
+
+} // namespace
+
+TColor FromQColor(const QColor& Color) {
+    return static_cast<TColor>(Color.red() | (Color.green() << 8) | (Color.blue() << 16));
+}
+
+TCustomPanel::TCustomPanel(QWidget* parent) : QWidget(parent) {
+    FColor = FromQColor(palette().color(QPalette::Button));
+    // Every pixel comes from the canvas or the frame, so Qt need not clear behind them.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(185, 41);
+}
+
+void TCustomPanel::SetAlignment(TAlignment Value) {
+    if (Value == FAlignment)
+        return;
+    FAlignment = Value;
+    InvalidateCanvas();
+}
+
+void TCustomPanel::SetBevelInner(TBevelCut Value) {
+    if (Value == FBevelInner)
+        return;
+    FBevelInner = Value;
+    InvalidateCanvas();
+}
+
+void TCustomPanel::SetBevelOuter(TBevelCut Value) {
+    if (Value == FBevelOuter)
+        return;
+    FBevelOuter = Value;
+    InvalidateCanvas();
+}
+
+void TCustomPanel::SetBevelWidth(int Value) {
+    if (Value == FBevelWidth || Value < 1)
+        return;
+    FBevelWidth = Value;
+    InvalidateCanvas();
+}
+
+void TCustomPanel::SetBorderWidth(int Value) {
+    if (Value == FBorderWidth || Value < 0)
+        return;
+    FBorderWidth = Value;
+    InvalidateCanvas();
+}
+
+void TCustomPanel::SetBorderStyle(TBorderStyle Value) {
+    if (Value == FBorderStyle)
+        return;
+    FBorderStyle = Value;
+    InvalidateCanvas();
+}
+
+void TCustomPanel::SetCtl3D(bool Value) {
+    if (Value == FCtl3D)
+        return;
+    FCtl3D = Value;
+    InvalidateCanvas();
+}
+
+void TCustomPanel::SetColor(TColor Value) {
+    if (Value == FColor)
+        return;
+    FColor = Value;
+    InvalidateCanvas();
+}
+
+void TCustomPanel::SetFontColor(TColor Value) {
+    if (Value == FFontColor)
+        return;
+    FFontColor = Value;
+    InvalidateCanvas();
+}
+
+int TCustomPanel::FrameInset() const {
+    int inset = FBorderWidth;
+    if (FBevelInner != bvNone)
+        inset += FBevelWidth;
+    if (FBevelOuter != bvNone)
+        inset += FBevelWidth;
+    return inset;
+}
+
+int TCustomPanel::BorderAllowance() const {
+    if (FBorderStyle == bsNone)
+        return 0;
+    return FCtl3D ? 4 : 2;
+}
+
+QSize TCustomPanel::ClientSize() const {
+    const int a = BorderAllowance();
+    return {std::max(0, width() - a), std::max(0, height() - a)};
+}
+
+// Never empty, so that a control squeezed to nothing still encodes and reports its errors.
+QSize TCustomPanel::CanvasSize() const {
+    const QSize client = ClientSize();
+    return {std::max(1, client.width()), std::max(1, client.height())};
+}
+
+void TCustomPanel::PrepareCanvas() {
+    const QSize size = CanvasSize();
+    if (FCanvas.size() == size)
+        return;
+    FCanvas = QImage(size, QImage::Format_RGB32);
+    if (FCanvas.isNull())
+        throw std::bad_alloc();
+}
+
+void TCustomPanel::Paint() {
+    PrepareCanvas();
+    QPainter painter(&FCanvas);
+    const QColor color = ToQColor(FColor);
+    const QColor light = palette().color(QPalette::Light);
+    const QColor dark = palette().color(QPalette::Dark);
+    const auto bevel = [&](QRect& rect, TBevelCut cut) {
+        switch (cut) {
+        case bvNone:
+            return;
+        case bvLowered:
+            return Frame3D(painter, rect, dark, light, FBevelWidth);
+        case bvRaised:
+            return Frame3D(painter, rect, light, dark, FBevelWidth);
+        case bvSpace:
+            return Frame3D(painter, rect, color, color, FBevelWidth);
+        }
+    };
+    QRect rect(QPoint(0, 0), FCanvas.size());
+    bevel(rect, FBevelOuter);
+    Frame3D(painter, rect, color, color, FBorderWidth);
+    bevel(rect, FBevelInner);
+    if (rect.width() > 0 && rect.height() > 0)
+        painter.fillRect(rect, color);
+}
+
+void TCustomPanel::Repaint() {
+    try {
+        Paint();
+    } catch (...) {
+        FCanvasState = CanvasState::ShowOnce;
+        update();
+        throw;
+    }
+    FCanvasState = CanvasState::Fresh;
+    update();
+}
+
+void TCustomPanel::InvalidateCanvas() {
+    MarkCanvasStale();
+    update();
+}
+
+void TCustomPanel::DrawFrame(QPainter& Painter) const {
+    QRect rect = this->rect();
+    if (FBorderStyle == bsNone)
+        return;
+    const QPalette& colors = palette();
+    if (FCtl3D) {
+        // A sunken edge: shadow outside, dark shadow inside, lit from the top left.
+        Frame3D(Painter, rect, colors.color(QPalette::Dark), colors.color(QPalette::Light), 1);
+        Frame3D(Painter, rect, colors.color(QPalette::Shadow), colors.color(QPalette::Button), 1);
+    } else {
+        const QColor line = colors.color(QPalette::WindowText);
+        Frame3D(Painter, rect, line, line, 1);
+    }
+}
+
+void TCustomPanel::paintEvent(QPaintEvent*) {
+    if (FCanvasState == CanvasState::Stale || FCanvas.size() != CanvasSize()) {
+        // No exception may cross the event loop: a failed paint goes to the reporter and
+        // the canvas shows what was drawn before the failure.
+        try {
+            Paint();
+            FCanvasState = CanvasState::Fresh;
+        } catch (const std::exception& error) {
+            FCanvasState = CanvasState::Stale;
+            ReportError(error);
+        } catch (...) {
+            FCanvasState = CanvasState::Stale;
+            ReportError(Exception("Unknown error while painting."));
+        }
+    } else if (FCanvasState == CanvasState::ShowOnce) {
+        FCanvasState = CanvasState::Stale;
+    }
+    QPainter painter(this);
+    DrawFrame(painter);
+    const int side = BorderAllowance() / 2;
+    painter.drawImage(side, side, FCanvas);
+}
+
+void TCustomPanel::changeEvent(QEvent* Event) {
+    if (Event->type() == QEvent::FontChange || Event->type() == QEvent::PaletteChange)
+        InvalidateCanvas();
+    QWidget::changeEvent(Event);
+}
+
+} // namespace quillmark

@@ -1,0 +1,143 @@
+// The panel that the barcode widget stands on: bevels, a border band, an optional frame,
+// a background colour and a font, painted into a canvas image of the client area that the
+// widget owns and shows.
+#pragma once
+
+#include "control_types.h"
+
+#include <QFont>
+#include <QImage>
+#include <QWidget>
+
+#include <cstdint>
+
+namespace quillmark {
+
+class TCustomPanel : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(Alignments Alignment READ AlignmentProperty WRITE SetAlignmentProperty)
+    Q_PROPERTY(BevelCuts BevelInner READ BevelInnerProperty WRITE SetBevelInnerProperty)
+    Q_PROPERTY(BevelCuts BevelOuter READ BevelOuterProperty WRITE SetBevelOuterProperty)
+    Q_PROPERTY(int BevelWidth READ BevelWidth WRITE SetBevelWidth)
+    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
+    Q_PROPERTY(BorderStyles BorderStyle READ BorderStyleProperty WRITE SetBorderStyleProperty)
+    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
+    Q_PROPERTY(int Color READ Color WRITE SetColor)
+    Q_PROPERTY(QFont Font READ Font WRITE SetFont)
+    Q_PROPERTY(int FontColor READ FontColor WRITE SetFontColor)
+
+public:
+    // The panel enumerations as Qt's meta-object system sees them, value for value.
+    enum class Alignments : std::uint8_t {
+        taLeftJustify = quillmark::taLeftJustify,
+        taRightJustify = quillmark::taRightJustify,
+        taCenter = quillmark::taCenter,
+    };
+    Q_ENUM(Alignments)
+    enum class BevelCuts : std::uint8_t {
+        bvNone = quillmark::bvNone,
+        bvLowered = quillmark::bvLowered,
+        bvRaised = quillmark::bvRaised,
+        bvSpace = quillmark::bvSpace,
+    };
+    Q_ENUM(BevelCuts)
+    enum class BorderStyles : std::uint8_t {
+        bsNone = quillmark::bsNone,
+        bsSingle = quillmark::bsSingle,
+    };
+    Q_ENUM(BorderStyles)
+
+    explicit TCustomPanel(QWidget* parent = nullptr);
+
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment Value);
+    TBevelCut BevelInner() const { return FBevelInner; }
+    void SetBevelInner(TBevelCut Value);
+    TBevelCut BevelOuter() const { return FBevelOuter; }
+    void SetBevelOuter(TBevelCut Value);
+    // At least 1; other values are ignored.
+    int BevelWidth() const { return FBevelWidth; }
+    void SetBevelWidth(int Value);
+    // At least 0; other values are ignored.
+    int BorderWidth() const { return FBorderWidth; }
+    void SetBorderWidth(int Value);
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle Value);
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool Value);
+    TColor Color() const { return FColor; }
+    void SetColor(TColor Value);
+    QFont Font() const { return font(); }
+    void SetFont(const QFont& Value) { setFont(Value); }
+    // Qt fonts carry no colour, so the letters' colour is a property of its own.
+    TColor FontColor() const { return FFontColor; }
+    void SetFontColor(TColor Value);
+
+    int Width() const { return width(); }
+    void SetWidth(int Value) { resize(Value, height()); }
+    int Height() const { return height(); }
+    void SetHeight(int Value) { resize(width(), Value); }
+
+    // BorderWidth, plus BevelWidth for each bevel that is not bvNone.
+    int FrameInset() const;
+    // Both sides of the frame that bsSingle draws around the client area: 4 with Ctl3D,
+    // 2 without, 0 for bsNone.
+    int BorderAllowance() const;
+    // The client area's size: the outer size less the border allowance.
+    QSize ClientSize() const;
+
+    // Paints the control into its canvas at once and shows it; errors leave as exceptions.
+    void Repaint();
+
+protected:
+    // Paints the panel (outer bevel, border band, inner bevel, background) into the canvas,
+    // first resizing the canvas to the client area.
+    virtual void Paint();
+    QImage& Canvas() { return FCanvas; }
+
+    // The canvas no longer matches the state; the next windowing-system paint redraws it.
+    void MarkCanvasStale() { FCanvasState = CanvasState::Stale; }
+    // Marks the canvas stale and asks the windowing system for a paint.
+    void InvalidateCanvas();
+
+    void paintEvent(QPaintEvent* Event) override;
+    void changeEvent(QEvent* Event) override;
+
+private:
+    // Fresh: the canvas shows the current state. ShowOnce: a synchronous paint failed and
+    // its caller got the error, so the next paint event shows the canvas as it stands
+    // instead of raising the same error a second time.
+    enum class CanvasState { Stale, Fresh, ShowOnce };
+
+    Alignments AlignmentProperty() const { return static_cast<Alignments>(FAlignment); }
+    void SetAlignmentProperty(Alignments Value) { SetAlignment(static_cast<TAlignment>(Value)); }
+    BevelCuts BevelInnerProperty() const { return static_cast<BevelCuts>(FBevelInner); }
+    void SetBevelInnerProperty(BevelCuts Value) { SetBevelInner(static_cast<TBevelCut>(Value)); }
+    BevelCuts BevelOuterProperty() const { return static_cast<BevelCuts>(FBevelOuter); }
+    void SetBevelOuterProperty(BevelCuts Value) { SetBevelOuter(static_cast<TBevelCut>(Value)); }
+    BorderStyles BorderStyleProperty() const { return static_cast<BorderStyles>(FBorderStyle); }
+    void SetBorderStyleProperty(BorderStyles Value) {
+        SetBorderStyle(static_cast<TBorderStyle>(Value));
+    }
+
+    QSize CanvasSize() const;
+    void PrepareCanvas();
+    void DrawFrame(QPainter& Painter) const;
+
+    TAlignment FAlignment = taCenter;
+    TBevelCut FBevelInner = bvNone;
+    TBevelCut FBevelOuter = bvRaised;
+    int FBevelWidth = 1;
+    int FBorderWidth = 0;
+    TBorderStyle FBorderStyle = bsNone;
+    bool FCtl3D = true;
+    TColor FColor = 0;
+    TColor FFontColor = clBlack;
+    QImage FCanvas;
+    CanvasState FCanvasState = CanvasState::Stale;
+};
+
+// QColor to TColor (red in the low byte).
+TColor FromQColor(const QColor& Color);
+
+} // namespace quillmark
