@@ -35,8 +35,9 @@ constexpr Sample Samples[] = {
     {bcCodeUPC_E1, "123456"},
     {bcCodeUPC_Supp2, "12"},
     {bcCodeUPC_Supp5, "12345"},
-    {bcCodeEAN128A, "QUILLMARK"},
-    {bcCodeEAN128B, "Quillmark"},
+    // Digits only: EAN-128 takes the modulo-10 check digit asked for below.
+    {bcCodeEAN128A, "10123456789"},
+    {bcCodeEAN128B, "21987654321"},
     {bcCodeEAN128C, "0123456789"},
 };
 
