@@ -9,8 +9,8 @@ namespace quillmark {
 namespace {
 
 struct Code128Row {
-    char SetA;               // codes 32..95 only; a space in the rows set A doesn't look up
-    char SetB;               // codes 32..126
+    char SetA;               // codes 32..95; rows 64 and up hold a filler space
+    char SetB;               // codes 32..126; rows 95 and up hold a filler space
     std::string_view SetC;   // digit pair, or "CB", "CA", "F1" for CODE B, CODE A, FNC1
     std::string_view Widths; // bar, space, bar, space, bar, space: 11 modules
 };
