@@ -110,4 +110,54 @@ inline bool Horizontal(TOrientation Orientation) {
     return Orientation == toLeftRight || Orientation == toRightLeft;
 }
 
+// Where the box goes, typed in from the placement table: the bounding-box corner in canvas
+// coordinates and the bar height.
+struct Placement {
+    int Left = 0;
+    int Top = 0;
+    int h = 0;
+};
+
+inline Placement ExpectedPlacement(TOrientation Orientation, TAlignment Alignment, int Width,
+                                   int Height, int b, int a, int PW, int BarHeight = 0) {
+    const bool horizontal = Horizontal(Orientation);
+    const int along = horizontal ? Width : Height;
+    const int across = horizontal ? Height : Width;
+    const int h = BarHeight != 0 ? BarHeight : across - 2 * b - a - 1;
+    const bool reversed = Orientation == toRightLeft || Orientation == toBottomTop;
+    int start = 0;
+    if (Alignment == taLeftJustify)
+        start = reversed ? b - 1 : b;
+    else if (Alignment == taRightJustify)
+        start = reversed ? along - b - a - PW - 1 : along - b - a - PW;
+    else
+        start = (along - a - PW) / 2;
+    const int side = (across - h - a) / 2;
+    return horizontal ? Placement{start, side, h} : Placement{side, start, h};
+}
+
+// Compares every canvas pixel inside the frame inset with the symbol's box (or the panel
+// colour outside it); Image is the whole widget, the canvas starting at a / 2. Gives the
+// number of pixels that differ and describes the first in First.
+inline int SymbolMismatches(const QImage& Image, TOrientation Orientation, Placement Where,
+                            const std::vector<TLineKind>& Columns, int b, int a,
+                            std::string& First) {
+    const int side = a / 2;
+    const int PW = static_cast<int>(Columns.size());
+    int mismatches = 0;
+    for (int Y = b; Y < Image.height() - a - b; ++Y)
+        for (int X = b; X < Image.width() - a - b; ++X) {
+            const auto box = BoxPoint(Orientation, Where.Left, Where.Top, PW, Where.h, X, Y);
+            const TColor expected =
+                box ? BoxColor(Columns[static_cast<std::size_t>(box->x())], box->y(), Where.h)
+                    : PanelColor;
+            const QRgb actual = Image.pixel(X + side, Y + side) & 0xFFFFFF;
+            if (actual != (Rgb(expected) & 0xFFFFFF) && mismatches++ == 0)
+                First = "canvas pixel (" + std::to_string(X) + ", " + std::to_string(Y) + ") is " +
+                        std::to_string(actual) + ", expected " +
+                        std::to_string(Rgb(expected) & 0xFFFFFF);
+        }
+    return mismatches;
+}
+
 } // namespace quillmark::widget_testing
