@@ -1,0 +1,38 @@
+#include "default_error_handling.h"
+
+#include "error_reporter.h"
+#include "messages.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QString>
+
+namespace quillmark {
+
+namespace {
+
+// The last message shown (or queued); identical reports are dropped until it is forgotten.
+QString& LastReported() {
+    static QString last;
+    return last;
+}
+
+} // namespace
+
+void ForgetReportedErrors() {
+    LastReported().clear();
+}
+
+void InstallDefaultErrorHandling() {
+    SetErrorReporter([](const std::exception& Error) {
+        const QString text = QString::fromLatin1(Error.what());
+        if (text == LastReported())
+            return;
+        LastReported() = text;
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [text] { ShowErrorMessage(nullptr, text); },
+            Qt::QueuedConnection);
+    });
+}
+
+} // namespace quillmark

@@ -1,0 +1,207 @@
+#include "form_main.h"
+
+#include "barcode.h"
+#include "default_error_handling.h"
+#include "home_page.h"
+#include "link_opener.h"
+#include "messages.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+namespace quillmark {
+
+namespace {
+
+constexpr int ClientWidth = 365;
+constexpr int ClientHeight = 351;
+
+QFont SansSerif(int PixelSize) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(PixelSize);
+    return font;
+}
+
+TColor ToTColor(const QColor& Color) {
+    return Color.red() | (Color.green() << 8) | (Color.blue() << 16);
+}
+
+// Labels size themselves to their caption from their top-left corner, so a substitute
+// font wider than the one the layout was made with never cuts a caption short.
+QLabel* FitLabel(QLabel* Label) {
+    const QSize hint = Label->sizeHint();
+    Label->resize(std::max(Label->width(), hint.width()), std::max(Label->height(), hint.height()));
+    return Label;
+}
+
+template <typename Widget>
+Widget* Place(Widget* Control, int Left, int Top, int Width, int Height) {
+    Control->setGeometry(Left, Top, Width, Height);
+    return Control;
+}
+
+} // namespace
+
+TFormMain::TFormMain(QWidget* Parent) : QDialog(Parent) {
+    setObjectName(QStringLiteral("FormMain"));
+    setWindowTitle(QStringLiteral("Quillmark - ") + QLatin1String(HomePageAddress));
+    // A fixed dialog frame: no resizing, no minimise or maximise box.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(ClientWidth, ClientHeight);
+    setFont(SansSerif(11));
+
+    CreateControls();
+    LoadBarCodeSettings();
+    SetTabOrder();
+    FormCreate();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(ClientWidth / 2, ClientHeight / 2));
+    } else {
+        move(192, 107);
+    }
+}
+
+void TFormMain::CreateControls() {
+    Label1 =
+        FitLabel(Place(new QLabel(QStringLiteral("Barcode Symbology : "), this), 8, 8, 103, 13));
+    ComboSelect = Place(new QComboBox(this), 8, 24, 177, 21);
+    ComboSelect->setEditable(false);
+    Label2 = FitLabel(Place(new QLabel(QStringLiteral("Barcode Number : "), this), 8, 64, 89, 13));
+    BarcodeValue = Place(new QLineEdit(QStringLiteral("123456789"), this), 8, 80, 177, 21);
+    ButtonGenerate =
+        Place(new QPushButton(QStringLiteral("Generate Barcode"), this), 216, 72, 129, 33);
+    GroupBox1 = Place(new QGroupBox(this), 8, 136, 353, 137);
+    // The barcode lies over the group box's frame, as its sibling, not inside it.
+    BarCode1 = new TBarCode(this);
+    BarCode1->setObjectName(QStringLiteral("BarCode1"));
+    BarCode1->raise();
+    LabelLink = Place(new QLabel(QLatin1String(HomePageAddress), this), 224, 280, 133, 20);
+    ButtonSave = Place(new QPushButton(QStringLiteral("Save as File"), this), 8, 312, 121, 33);
+    ButtonClose = Place(new QPushButton(QStringLiteral("Close"), this), 248, 312, 113, 33);
+
+    Label1->setObjectName(QStringLiteral("Label1"));
+    ComboSelect->setObjectName(QStringLiteral("ComboSelect"));
+    Label2->setObjectName(QStringLiteral("Label2"));
+    BarcodeValue->setObjectName(QStringLiteral("BarcodeValue"));
+    ButtonGenerate->setObjectName(QStringLiteral("ButtonGenerate"));
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    LabelLink->setObjectName(QStringLiteral("LabelLink"));
+    ButtonSave->setObjectName(QStringLiteral("ButtonSave"));
+    ButtonClose->setObjectName(QStringLiteral("ButtonClose"));
+
+    QFont linkFont = SansSerif(16);
+    linkFont.setUnderline(true);
+    LabelLink->setFont(linkFont);
+    QPalette linkPalette = LabelLink->palette();
+    linkPalette.setColor(QPalette::WindowText, Qt::blue);
+    LabelLink->setPalette(linkPalette);
+    LabelLink->setCursor(Qt::PointingHandCursor);
+    FitLabel(LabelLink);
+    LabelLink->installEventFilter(this);
+
+    for (QPushButton* button : {ButtonGenerate, ButtonSave, ButtonClose})
+        button->setAutoDefault(false);
+    connect(ButtonGenerate, &QPushButton::clicked, this, [this] { ButtonGenerateClick(); });
+    connect(ButtonClose, &QPushButton::clicked, this, [this] { ButtonCloseClick(); });
+    // "Save as File" carries no action.
+}
+
+void TFormMain::LoadBarCodeSettings() {
+    // The control's first settings go through its writers in their stored order, so loading
+    // repaints like any later change; settings equal to the control's defaults are omitted.
+    BarCode1->setGeometry(16, 160, 337, 89);
+    BarCode1->SetBarType(bcCode_2_5_industrial);
+    BarCode1->SetBarCode("123456789");
+    BarCode1->SetModul(2);
+    BarCode1->SetRatio(3.0);
+    BarCode1->SetTextShow(tsBarCode);
+    BarCode1->SetAlignment(taLeftJustify);
+    BarCode1->SetBevelOuter(bvNone);
+    BarCode1->SetFont(SansSerif(16));
+    BarCode1->SetFontColor(ToTColor(palette().color(QPalette::WindowText)));
+}
+
+void TFormMain::SetTabOrder() {
+    // The barcode and the group box keep their places in the order but take no focus, so
+    // Qt leaves them out and Tab visits the other five.
+    QWidget* const order[] = {ComboSelect, ButtonGenerate, BarcodeValue, BarCode1,
+                              GroupBox1,   ButtonSave,     ButtonClose};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+void TFormMain::FormCreate() {
+    FSymbologyMap = {bcCode_2_5_industrial,
+                     bcCode_2_5_interleaved,
+                     bcCode128A,
+                     bcCode128B,
+                     bcCode128C,
+                     bcCode39,
+                     bcCode93,
+                     bcCodeEAN128A,
+                     bcCodeEAN13,
+                     bcCodeMSI,
+                     bcCodePostNet,
+                     bcCodeUPC_A};
+    FSymbologyLabels = {"Industrial 2 of 5", "Interleaved 2 of 5", "Code 128A",
+                        "Code 128B",         "Code 128C",          "Code 39",
+                        "Code 93",           "Code EAN128A",       "Code EAN13",
+                        "Code MSI",          "Code PostNet",       "Code UPC-A"};
+    for (const char* label : FSymbologyLabels)
+        ComboSelect->addItem(QString::fromLatin1(label));
+    ComboSelect->setCurrentIndex(0);
+    // Connected only now: filling and selecting the first entry does not generate.
+    connect(ComboSelect, &QComboBox::currentIndexChanged, this, [this] { ComboSelectChange(); });
+}
+
+void TFormMain::ButtonGenerateClick() {
+    ForgetReportedErrors();
+    try {
+        const int position = ComboSelect->currentIndex();
+        if (position < 0 || position >= SymbologyCount)
+            throw Exception("No symbology selected.");
+        BarCode1->SetBarType(FSymbologyMap[position]);
+        BarCode1->SetBarCode(BarcodeValue->text().toLatin1().toStdString());
+        BarCode1->Repaint();
+    } catch (...) {
+        ShowMessage(this, QStringLiteral("Barcode Number Error: Only number accepted."));
+    }
+}
+
+void TFormMain::ComboSelectChange() {
+    ButtonGenerateClick();
+}
+
+void TFormMain::ButtonCloseClick() {
+    close();
+}
+
+void TFormMain::LabelLinkClick() {
+    try {
+        OpenLink(QUrl::fromUserInput(QLatin1String(HomePageAddress) + QLatin1Char('/')));
+    } catch (...) {
+        ShowMessage(this, QStringLiteral("Link Error"));
+    }
+}
+
+bool TFormMain::eventFilter(QObject* Watched, QEvent* Event) {
+    if (Watched == LabelLink && Event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(Event)->button() == Qt::LeftButton) {
+        LabelLinkClick();
+        return true;
+    }
+    return QDialog::eventFilter(Watched, Event);
+}
+
+} // namespace quillmark

@@ -1,0 +1,63 @@
+// The generator window: pick a symbology, type a value, see the barcode.
+#pragma once
+
+#include "engine.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quillmark {
+
+class TBarCode;
+
+class TFormMain : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TFormMain(QWidget* Parent = nullptr);
+
+    // The window's controls, by their roles.
+    QLabel* Label1 = nullptr;
+    QComboBox* ComboSelect = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* BarcodeValue = nullptr;
+    QPushButton* ButtonGenerate = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    TBarCode* BarCode1 = nullptr;
+    QLabel* LabelLink = nullptr;
+    QPushButton* ButtonSave = nullptr;
+    QPushButton* ButtonClose = nullptr;
+
+    // The symbology offered at each list position, and its label.
+    static constexpr int SymbologyCount = 12;
+    const std::array<TBarType, SymbologyCount>& SymbologyMap() const { return FSymbologyMap; }
+    const std::array<const char*, SymbologyCount>& SymbologyLabels() const {
+        return FSymbologyLabels;
+    }
+
+    void ButtonGenerateClick();
+    void ComboSelectChange();
+    void ButtonCloseClick();
+    void LabelLinkClick();
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+private:
+    void CreateControls();
+    void LoadBarCodeSettings();
+    void SetTabOrder();
+    void FormCreate();
+
+    std::array<TBarType, SymbologyCount> FSymbologyMap{};
+    std::array<const char*, SymbologyCount> FSymbologyLabels{};
+};
+
+} // namespace quillmark

@@ -1,0 +1,44 @@
+#include "messages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <utility>
+
+namespace quillmark {
+
+namespace {
+
+MessageShower& CurrentShower() {
+    static MessageShower shower;
+    return shower;
+}
+
+void ShowModal(QWidget* Parent, MessageKind Kind, const QString& Text) {
+    QMessageBox box(Kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
+                    QApplication::applicationName(), Text, QMessageBox::Ok, Parent);
+    box.exec();
+}
+
+void Show(QWidget* Parent, MessageKind Kind, const QString& Text) {
+    if (const MessageShower& shower = CurrentShower())
+        shower(Parent, Kind, Text);
+    else
+        ShowModal(Parent, Kind, Text);
+}
+
+} // namespace
+
+void SetMessageShower(MessageShower Shower) {
+    CurrentShower() = std::move(Shower);
+}
+
+void ShowMessage(QWidget* Parent, const QString& Text) {
+    Show(Parent, MessageKind::Plain, Text);
+}
+
+void ShowErrorMessage(QWidget* Parent, const QString& Text) {
+    Show(Parent, MessageKind::Error, Text);
+}
+
+} // namespace quillmark
