@@ -67,8 +67,9 @@ void TBarCode::SetBarType(TBarType Value) {
         // The handler's value is kept as it comes back: no validation, no repaint.
         std::string value = FBarCode;
         FOnInvalidChar(*this, value);
+        // The canvas keeps the failed paint's picture until the windowing system asks
+        // again; repainting the handler's value now would report a second error.
         FBarCode = std::move(value);
-        MarkCanvasStale();
     }
 }
 

@@ -117,6 +117,22 @@ TEST(BarCodeSizing, AutoWidthResizesOnEveryChangeAndPaint) {
     EXPECT_EQ(control.Width(), narrow); // untouched
 }
 
+TEST(BarCodeSizing, AutoWidthOnAShownWindow) {
+    QWidget window;
+    window.resize(600, 200);
+    auto* control = new TBarCode(&window);
+    control->setGeometry(16, 16, 337, 89);
+    control->SetBevelOuter(bvNone);
+    control->SetBarType(bcCode_2_5_industrial);
+    window.show();
+    control->SetBarCode("123456789");
+    control->SetModul(2);
+    control->SetRatio(3.0);
+    control->SetAutoWidth(true);
+    EXPECT_EQ(control->Width(), 292);
+    EXPECT_EQ(control->grab().size(), QSize(292, 89));
+}
+
 TEST(BarCodeSizing, HMarginRepaintsOnlyUnderAutoWidth) {
     TBarCode control;
     Plain(control, 337, 89);

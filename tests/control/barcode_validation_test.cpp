@@ -197,6 +197,21 @@ TEST(BarCodeValidation, BarTypeChangeHandlerReplacesValueWithoutRepaint) {
     EXPECT_EQ(changes, 0);
 }
 
+TEST(BarCodeValidation, BarTypeHandlerPathReportsNothingOnTheNextPaintEvent) {
+    TBarCode control;
+    control.SetBarType(bcCodeCodabar);
+    control.SetBarCode("12A");
+    control.SetOnInvalidChar([](TBarCode&, std::string& value) { value = "still bad"; });
+    int reports = 0;
+    SetErrorReporter([&](const std::exception&) { ++reports; });
+    control.SetBarType(bcCodeMSI);
+    control.grab();
+    EXPECT_EQ(reports, 0);
+    control.grab(); // the windowing system's next paint draws the stored value and fails
+    EXPECT_EQ(reports, 1);
+    SetErrorReporter({});
+}
+
 TEST(BarCodeValidation, OtherWritersLetPaintingErrorsOutAndKeepTheirValue) {
     TBarCode control;
     control.SetBarType(bcCodeCodabar);
