@@ -1,5 +1,6 @@
 // Code 39 and Code 93 with their full-ASCII forms, against the published tables, worked
 // examples and zxing-cpp.
+#include "encode.h"
 #include "encoders.h"
 #include "full_ascii_tables.h"
 #include "scan.h"
@@ -13,16 +14,7 @@
 namespace quillmark {
 namespace {
 
-std::string Encode(TBarType Type, const std::string& Value, TCheckSum CheckSum = csNone,
-                   std::string* Text = nullptr) {
-    double ratio = 2.0;
-    std::string text = Value;
-    std::string pattern;
-    MakeModules(Type, Value, 1, ratio, CheckSum, text, pattern);
-    if (Text)
-        *Text = text;
-    return pattern;
-}
+using testing::Encode;
 
 // ISO/IEC 16388 character table: wide (W) and narrow (N) elements, bar first, and the
 // modulo-43 check value. '*' is the start/stop character.

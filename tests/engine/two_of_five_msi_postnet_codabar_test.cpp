@@ -1,4 +1,5 @@
 // Two-of-five family, MSI, PostNet and Codabar against the published tables and examples.
+#include "encode.h"
 #include "encoders.h"
 #include "scan.h"
 
@@ -9,16 +10,7 @@
 namespace quillmark {
 namespace {
 
-std::string Encode(TBarType Type, const std::string& Value, TCheckSum CheckSum = csNone,
-                   std::string* Text = nullptr) {
-    double ratio = 2.0;
-    std::string text = Value;
-    std::string pattern;
-    MakeModules(Type, Value, 1, ratio, CheckSum, text, pattern);
-    if (Text)
-        *Text = text;
-    return pattern;
-}
+using testing::Encode;
 
 // The standard two-of-five rows as N/W strings, typed from the symbology's published table.
 const std::map<char, std::string> TwoOfFiveRows = {
