@@ -30,7 +30,7 @@ void EncodeCodeEAN13(const std::string& Value, TCheckSum CheckSum, std::string& 
                                    ? ApplyCheckSum(csModulo10, PadZeros(12, Value))
                                    : PadZeros(13, Value);
     // The leading digit is carried by the parity of the left half only.
-    const std::string_view parity = ParityRow(EAN13Parity, EANDigit(digits[0]));
+    const std::string_view parity = ParityRow(EAN13Parity, DigitValue(digits[0]));
     std::string pattern(EANGuard);
     for (std::size_t k = 0; k < 6; ++k)
         AppendEANDigit(pattern, parity[k] == 'B' ? EANSetB : EANSetA, digits[k + 1]);

@@ -2,6 +2,7 @@
 // module-pattern characters: a space of 1..4 modules is '0'..'3', a bar '5'..'8'.
 #pragma once
 
+#include "encoders.h"
 #include "engine.h"
 
 #include <array>
@@ -55,10 +56,6 @@ inline constexpr std::string_view EANCentreGuard = "05050"; // 01010
 inline constexpr std::string_view UPCEEndGuard = "050505";  // 010101
 inline constexpr std::string_view UPCSuppStart = "506";     // 1011
 inline constexpr std::string_view UPCSuppDelineator = "05"; // 01
-
-// The value of a digit character. Anything else raises the conversion error, so a value
-// that bypassed MakeModules' digit check can never index the tables out of range.
-int EANDigit(char Ch);
 
 // Appends the row of Set for the digit character Digit.
 void AppendEANDigit(std::string& Pattern, const EANDigitSet& Set, char Digit);

@@ -46,7 +46,7 @@ void SetElementWidths(int Modul, double Ratio) {
     // Extended precision keeps the product exact, so halves round to even as intended.
     const long double product = static_cast<long double>(Modul) * static_cast<long double>(Ratio);
     const long double wide = std::nearbyint(product);
-    if (Modul < 1 || Modul > MaxElementWidth || !std::isfinite(product) || wide < 1 ||
+    if (Modul < 1 || Modul > MaxModul || !std::isfinite(product) || wide < 1 ||
         wide > MaxElementWidth)
         throw Exception(DescribeWidth(Modul, Ratio) + " : Element width out of range.");
     Widths.Narrow = Modul;

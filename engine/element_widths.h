@@ -13,4 +13,8 @@ void SetElementWidths(int Modul, double Ratio);
 // the double-wide class and long patterns stay far from integer overflow.
 inline constexpr int MaxElementWidth = 1 << 20;
 
+// Modul x Ratio is exact in extended precision (64-bit mantissa) only while Modul fits in
+// 11 bits; beyond that a tie could be rounded the wrong way.
+inline constexpr int MaxModul = 2048;
+
 } // namespace quillmark

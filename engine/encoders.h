@@ -8,6 +8,10 @@
 
 namespace quillmark {
 
+// The value of a decimal digit; any other character raises EConvertError, so a table
+// indexed by digit is never read out of range.
+int DigitValue(char Ch);
+
 // Two-of-five family, MSI, PostNet, Codabar.
 void EncodeCode_2_5_interleaved(const std::string& Value, std::string& Pattern);
 void EncodeCode_2_5_industrial(const std::string& Value, std::string& Pattern);

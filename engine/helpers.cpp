@@ -1,3 +1,4 @@
+#include "encoders.h"
 #include "engine.h"
 
 namespace quillmark {
@@ -12,15 +13,18 @@ std::string WidthsToModules(const std::string& Widths) {
     return result;
 }
 
+int DigitValue(char Ch) {
+    if (Ch < '0' || Ch > '9')
+        throw EConvertError("'" + std::string(1, Ch) + "' is not a valid integer value");
+    return Ch - '0';
+}
+
 std::string AppendMod10(const std::string& Value) {
-    int sum = 0;
+    int sum = 0; // kept reduced: a value of any length cannot overflow it
     const std::size_t n = Value.size();
     for (std::size_t i = 0; i < n; ++i) {
-        const char ch = Value[n - 1 - i];
-        if (ch < '0' || ch > '9')
-            throw EConvertError("'" + std::string(1, ch) + "' is not a valid integer value");
-        const int digit = ch - '0';
-        sum += (i % 2 == 0) ? digit * 3 : digit;
+        const int digit = DigitValue(Value[n - 1 - i]);
+        sum = (sum + ((i % 2 == 0) ? digit * 3 : digit)) % 10;
     }
     const int r = sum % 10;
     return Value + static_cast<char>('0' + (r == 0 ? 0 : 10 - r));

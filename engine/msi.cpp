@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
 
 namespace quillmark {
 
@@ -15,11 +16,11 @@ constexpr std::array<std::string_view, 10> MSITable{
 };
 
 int MSICheckDigit(const std::string& Value) {
-    int sum = 0;
+    int sum = 0; // kept reduced: a value of any length cannot overflow it
     const std::size_t n = Value.size();
     for (std::size_t i = 0; i < n; ++i) {
-        const int digit = Value[n - 1 - i] - '0';
-        sum += (i % 2 == 0) ? DigitSum(2 * digit) : digit;
+        const int digit = DigitValue(Value[n - 1 - i]);
+        sum = (sum + ((i % 2 == 0) ? DigitSum(2 * digit) : digit)) % 10;
     }
     return (10 - sum % 10) % 10;
 }
@@ -36,11 +37,12 @@ int DigitSum(int Number) {
 }
 
 void EncodeCodeMSI(const std::string& Value, std::string& Pattern) {
-    Pattern = "60";
+    std::string pattern = "60";
     for (const char digit : Value)
-        Pattern += MSITable[digit - '0'];
-    Pattern += MSITable[MSICheckDigit(Value)];
-    Pattern += "515";
+        pattern += MSITable[DigitValue(digit)];
+    pattern += MSITable[MSICheckDigit(Value)];
+    pattern += "515";
+    Pattern = std::move(pattern);
 }
 
 } // namespace quillmark

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
 
 namespace quillmark {
 
@@ -17,10 +18,11 @@ constexpr std::array<std::string_view, 10> PostNetTable{
 } // namespace
 
 void EncodeCodePostNet(const std::string& Value, std::string& Pattern) {
-    Pattern = "51";
+    std::string pattern = "51";
     for (const char digit : Value)
-        Pattern += PostNetTable[digit - '0'];
-    Pattern += "5";
+        pattern += PostNetTable[DigitValue(digit)];
+    pattern += "5";
+    Pattern = std::move(pattern);
 }
 
 } // namespace quillmark

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
 
 namespace quillmark {
 
@@ -21,7 +22,7 @@ constexpr std::string_view TwoOfFiveTable = "00110"  // 0
                                             "01010"; // 9
 
 bool IsWide(char Digit, int Flag) {
-    return TwoOfFiveTable[(Digit - '0') * 5 + Flag] == '1';
+    return TwoOfFiveTable[DigitValue(Digit) * 5 + Flag] == '1';
 }
 
 char Bar(bool Wide) {
@@ -34,33 +35,36 @@ char Space(bool Wide) {
 } // namespace
 
 void EncodeCode_2_5_interleaved(const std::string& Value, std::string& Pattern) {
-    Pattern = "5050";
+    std::string pattern = "5050";
     // An odd last digit has no partner and is left out.
     for (std::size_t k = 0; k + 1 < Value.size(); k += 2) {
         for (int j = 0; j < 5; ++j) {
-            Pattern += Bar(IsWide(Value[k], j));
-            Pattern += Space(IsWide(Value[k + 1], j));
+            pattern += Bar(IsWide(Value[k], j));
+            pattern += Space(IsWide(Value[k + 1], j));
         }
     }
-    Pattern += "605";
+    pattern += "605";
+    Pattern = std::move(pattern);
 }
 
 void EncodeCode_2_5_industrial(const std::string& Value, std::string& Pattern) {
-    Pattern = "606050";
+    std::string pattern = "606050";
     for (const char digit : Value)
         for (int j = 0; j < 5; ++j)
-            Pattern += IsWide(digit, j) ? "60" : "50";
-    Pattern += "605060";
+            pattern += IsWide(digit, j) ? "60" : "50";
+    pattern += "605060";
+    Pattern = std::move(pattern);
 }
 
 void EncodeCode_2_5_matrix(const std::string& Value, std::string& Pattern) {
-    Pattern = "705050";
+    std::string pattern = "705050";
     for (const char digit : Value) {
         for (int j = 0; j < 5; ++j)
-            Pattern += (j % 2 == 0) ? Bar(IsWide(digit, j)) : Space(IsWide(digit, j));
-        Pattern += '0';
+            pattern += (j % 2 == 0) ? Bar(IsWide(digit, j)) : Space(IsWide(digit, j));
+        pattern += '0';
     }
-    Pattern += "70505";
+    pattern += "70505";
+    Pattern = std::move(pattern);
 }
 
 } // namespace quillmark

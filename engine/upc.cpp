@@ -16,7 +16,7 @@ void EncodeUPCE(const std::string& Value, TCheckSum CheckSum, bool NumberSystem1
     const bool showDigits = CheckSum == csModulo10;
     if (showDigits)
         digits = ApplyCheckSum(csModulo10, digits.substr(0, 6));
-    const std::string_view parity = ParityRow(UPCEParity, EANDigit(digits[6]));
+    const std::string_view parity = ParityRow(UPCEParity, DigitValue(digits[6]));
     std::string pattern(EANGuard);
     for (std::size_t k = 0; k < 6; ++k) {
         const bool even = (parity[k] == 'E') != NumberSystem1;

@@ -46,9 +46,9 @@ std::string SupplementPattern(const std::string& Digits, std::string_view Parity
 
 std::string SetSupplementCheck(const std::string& Digits) {
     const std::string body = Digits.empty() ? std::string() : Digits.substr(0, Digits.size() - 1);
-    int sum = 0;
+    int sum = 0; // kept reduced: a string of any length cannot overflow it
     for (std::size_t i = 0; i < body.size(); ++i)
-        sum += EANDigit(body[body.size() - 1 - i]) * (i % 2 == 0 ? 3 : 9);
+        sum = (sum + DigitValue(body[body.size() - 1 - i]) * (i % 2 == 0 ? 3 : 9)) % 10;
     // The units digit of the sum itself, not its complement.
     return body + static_cast<char>('0' + sum % 10);
 }
@@ -60,7 +60,7 @@ void EncodeCodeUPC_Supp5(const std::string& Value, TCheckSum CheckSum, std::stri
     const bool showDigits = CheckSum == csModulo10;
     const std::string& digits = showDigits ? checked : padded;
     // The parity follows the check digit of the first five digits under both modes.
-    const std::string_view parity = ParityRow(UPCEParity, EANDigit(checked[5])).substr(1);
+    const std::string_view parity = ParityRow(UPCEParity, DigitValue(checked[5])).substr(1);
     Pattern = SupplementPattern(digits, parity);
     if (showDigits)
         Text = checked;

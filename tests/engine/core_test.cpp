@@ -121,8 +121,8 @@ TEST(MakeModules, RefusesWidthsThatCannotBeDrawn) {
         int Modul;
         double Ratio;
     };
-    const Case cases[] = {{1, nan}, {1, inf}, {1, -inf}, {1, 1e300}, {2, -1.0},
-                          {1, 0.0}, {1, 0.4}, {0, 2.0},  {-3, 2.0},  {1, 5e6}};
+    const Case cases[] = {{1, nan}, {1, inf}, {1, -inf}, {1, 1e300}, {2, -1.0},  {1, 0.0},
+                          {1, 0.4}, {0, 2.0}, {-3, 2.0}, {1, 5e6},   {2049, 1.0}};
     for (const Case& c : cases) {
         double ratio = c.Ratio;
         std::string text;

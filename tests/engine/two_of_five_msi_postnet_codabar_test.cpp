@@ -193,6 +193,16 @@ TEST(Codabar, CharacterOutsideTableRaises) {
     }
 }
 
+TEST(DirectCalls, NonDigitsRaiseTheConversionErrorInsteadOfReadingPastTables) {
+    using Encoder = void (*)(const std::string&, std::string&);
+    for (const Encoder encode : {&EncodeCode_2_5_interleaved, &EncodeCode_2_5_industrial,
+                                 &EncodeCode_2_5_matrix, &EncodeCodeMSI, &EncodeCodePostNet}) {
+        std::string pattern = "kept";
+        EXPECT_THROW(encode("1\xFF", pattern), EConvertError);
+        EXPECT_EQ(pattern, "kept");
+    }
+}
+
 TEST(TextOutput, UnchangedForTheseSymbologies) {
     for (const TBarType type : {bcCode_2_5_interleaved, bcCode_2_5_industrial, bcCode_2_5_matrix,
                                 bcCodeMSI, bcCodePostNet}) {
