@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -193,6 +194,14 @@ void TFormMain::LabelLinkClick() {
     } catch (...) {
         ShowMessage(this, QStringLiteral("Link Error"));
     }
+}
+
+void TFormMain::keyPressEvent(QKeyEvent* Event) {
+    if (Event->key() == Qt::Key_Escape) {
+        Event->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(Event);
 }
 
 bool TFormMain::eventFilter(QObject* Watched, QEvent* Event) {

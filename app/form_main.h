@@ -49,6 +49,8 @@ public:
 
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
+    // Escape does not close the window: only Close (or the window's own close box) does.
+    void keyPressEvent(QKeyEvent* Event) override;
 
 private:
     void CreateControls();

@@ -64,12 +64,10 @@ void TBarCode::SetBarType(TBarType Value) {
     } catch (...) {
         if (!FOnInvalidChar)
             throw;
-        // The handler's value is kept as it comes back: no validation, no repaint.
-        std::string value = FBarCode;
-        FOnInvalidChar(*this, value);
-        // The canvas keeps the failed paint's picture until the windowing system asks
-        // again; repainting the handler's value now would report a second error.
-        FBarCode = std::move(value);
+        // The handler corrects the stored value in place: no validation, no repaint. The
+        // next paint the windowing system asks for draws whatever it left there.
+        FOnInvalidChar(*this, FBarCode);
+        MarkCanvasStale();
     }
 }
 

@@ -15,6 +15,10 @@ namespace quillmark {
 
 namespace {
 
+// No frame can be wider than a widget; the bound keeps every sum of frame widths far from
+// integer overflow.
+constexpr int MaxFrameWidth = QWIDGETSIZE_MAX;
+
 // Width nested rings, each with its top and left edges in Top and its bottom and right
 // edges in Bottom; Rect shrinks by one pixel on every side per ring.
 void Frame3D(QPainter& Painter, QRect& Rect, const QColor& Top, const QColor& Bottom, int Width) {
@@ -62,14 +66,14 @@ void TCustomPanel::SetBevelOuter(TBevelCut Value) {
 }
 
 void TCustomPanel::SetBevelWidth(int Value) {
-    if (Value == FBevelWidth || Value < 1)
+    if (Value == FBevelWidth || Value < 1 || Value > MaxFrameWidth)
         return;
     FBevelWidth = Value;
     InvalidateCanvas();
 }
 
 void TCustomPanel::SetBorderWidth(int Value) {
-    if (Value == FBorderWidth || Value < 0)
+    if (Value == FBorderWidth || Value < 0 || Value > MaxFrameWidth)
         return;
     FBorderWidth = Value;
     InvalidateCanvas();

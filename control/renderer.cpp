@@ -198,7 +198,10 @@ void DrawBarText(const std::string& Text, QPainter& Canvas, TColor TextColor, co
 
     QTransform rotation;
     rotation.translate(p.x(), p.y());
-    rotation.rotate(-Angle);
+    // Counter-clockwise on screen is clockwise for Qt; normalised into [0, 360) so that the
+    // quarter turns hit QTransform's exact cases (it has none for -180).
+    const double clockwise = std::fmod(360.0 - std::fmod(Angle, 360.0), 360.0);
+    rotation.rotate(clockwise);
 
     Canvas.setRenderHint(QPainter::Antialiasing, false);
     FillTextBox(Canvas, rotation, tw, th, ToQColor(TextColor));

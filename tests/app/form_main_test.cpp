@@ -204,6 +204,15 @@ TEST_F(WindowTest, SaveDoesNothing) {
     EXPECT_TRUE(Form->isVisible());
 }
 
+TEST_F(WindowTest, EscapeDoesNotCloseTheWindow) {
+    for (QWidget* focused :
+         {static_cast<QWidget*>(Form->BarcodeValue), static_cast<QWidget*>(Form->ComboSelect)}) {
+        QTest::keyClick(focused, Qt::Key_Escape);
+        QApplication::processEvents();
+        EXPECT_TRUE(Form->isVisible());
+    }
+}
+
 TEST_F(WindowTest, CloseEndsTheProgram) {
     // The message loop runs until Close is pressed, then the program's loop ends by itself.
     QTimer::singleShot(0, [this] { Click(Form->ButtonClose); });

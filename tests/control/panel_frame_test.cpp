@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <string>
 
 namespace quillmark {
@@ -185,6 +187,11 @@ TEST(PanelPaint, OutOfRangeWidthsIgnored) {
     TCustomPanel panel;
     panel.SetBevelWidth(0);
     panel.SetBorderWidth(-2);
+    EXPECT_EQ(panel.BevelWidth(), 1);
+    EXPECT_EQ(panel.BorderWidth(), 0);
+    // Wider than any widget: ignored, so the frame inset's sums cannot overflow.
+    panel.SetBevelWidth(std::numeric_limits<int>::max());
+    panel.SetBorderWidth(std::numeric_limits<int>::max());
     EXPECT_EQ(panel.BevelWidth(), 1);
     EXPECT_EQ(panel.BorderWidth(), 0);
 }
