@@ -14,14 +14,7 @@ void EncodeCodeEAN8(const std::string& Value, TCheckSum CheckSum, std::string& P
     } else {
         digits = PadZeros(8, Value);
     }
-    std::string pattern(EANGuard);
-    for (std::size_t k = 0; k < 4; ++k)
-        AppendEANDigit(pattern, EANSetA, digits[k]);
-    pattern += EANCentreGuard;
-    for (std::size_t k = 4; k < 8; ++k)
-        AppendEANDigit(pattern, EANSetC, digits[k]);
-    pattern += EANGuard;
-    Pattern = std::move(pattern);
+    Pattern = GuardedSetAAndC(digits, 4);
 }
 
 void EncodeCodeEAN13(const std::string& Value, TCheckSum CheckSum, std::string& Pattern) {

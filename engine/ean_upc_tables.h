@@ -60,6 +60,10 @@ inline constexpr std::string_view UPCSuppDelineator = "05"; // 01
 // Appends the row of Set for the digit character Digit.
 void AppendEANDigit(std::string& Pattern, const EANDigitSet& Set, char Digit);
 
+// EAN-8 and UPC-A: guard, the first Half digits in set A, centre guard, the next Half
+// digits in set C, guard.
+std::string GuardedSetAAndC(const std::string& Digits, std::size_t Half);
+
 // Parity row Row (0..9) of a 60-letter table.
 std::string_view ParityRow(std::string_view Table, int Row);
 

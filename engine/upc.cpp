@@ -37,14 +37,7 @@ void EncodeCodeUPC_A(const std::string& Value, TCheckSum CheckSum, std::string& 
     const bool showDigits = CheckSum == csModulo10;
     if (showDigits)
         digits = ApplyCheckSum(csModulo10, digits.substr(0, 11));
-    std::string pattern(EANGuard);
-    for (std::size_t k = 0; k < 6; ++k)
-        AppendEANDigit(pattern, EANSetA, digits[k]);
-    pattern += EANCentreGuard;
-    for (std::size_t k = 6; k < 12; ++k)
-        AppendEANDigit(pattern, EANSetC, digits[k]);
-    pattern += EANGuard;
-    Pattern = std::move(pattern);
+    Pattern = GuardedSetAAndC(digits, 6);
     if (showDigits)
         Text = std::move(digits);
 }

@@ -1,6 +1,7 @@
 // The generator window's flows, driven as a user would: list, edit, buttons.
 #include "window_fixture.h"
 
+#include "pixels.h"
 #include "scan.h"
 
 #include <QGroupBox>
@@ -11,28 +12,15 @@
 namespace quillmark::testing {
 namespace {
 
-QRgb Rgb(TColor Color) {
-    return qRgb(Color & 0xFF, (Color >> 8) & 0xFF, (Color >> 16) & 0xFF);
-}
-
-// The colours a symbol's modules give row 2 from the left edge, worked out from the
-// pattern and the element widths alone: short bars stay below that row.
+// The colours of row 2 along a symbol: short bars stay below that row.
 std::vector<QRgb> ExpectedRow(TBarType Type, const std::string& Value, int Modul, double Ratio,
                               QRgb Panel) {
-    std::string text = Value;
-    std::string pattern;
-    MakeModules(Type, Value, Modul, Ratio, csNone, text, pattern);
-    std::vector<QRgb> columns;
-    for (const char ch : pattern) {
-        int width = 0;
-        TLineKind kind = lkSpace;
-        DecodeModule(ch, width, kind);
-        const QRgb colour = kind == lkSpace ? qRgb(255, 255, 255)
-                            : kind == lkBar ? qRgb(0, 0, 0)
-                                            : Panel;
-        columns.insert(columns.end(), width, colour);
-    }
-    return columns;
+    std::vector<QRgb> row;
+    for (const TLineKind kind : ModuleColumns(Type, Value, Modul, Ratio))
+        row.push_back(kind == lkSpace ? qRgb(255, 255, 255)
+                      : kind == lkBar ? qRgb(0, 0, 0)
+                                      : Panel);
+    return row;
 }
 
 // Row 2 lies above any text drawn at the bottom: the modules, then the panel colour.

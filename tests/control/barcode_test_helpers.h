@@ -4,6 +4,7 @@
 #pragma once
 
 #include "barcode.h"
+#include "pixels.h"
 
 #include <QFont>
 #include <QImage>
@@ -15,15 +16,14 @@
 
 namespace quillmark::widget_testing {
 
+using testing::ModuleColumns;
+using testing::Rgb;
+
 inline constexpr TColor PanelColor = 0x00C000; // green: the panel around the box
 inline constexpr TColor BarColor = 0x000000;
 inline constexpr TColor SpaceColor = 0xFFFFFF;
 inline constexpr TColor TextBoxColor = 0x0000FF; // red
 inline constexpr TColor LetterColor = 0xFF0000;  // blue
-
-inline QRgb Rgb(TColor Color) {
-    return qRgb(Color & 0xFF, (Color >> 8) & 0xFF, (Color >> 16) & 0xFF);
-}
 
 inline QFont PixelFont(int Pixels = 16) {
     QFont font("DejaVu Sans");
@@ -50,22 +50,6 @@ inline void SetUpWindowControl(TBarCode& Control) {
     Control.SetBarCode("123456789");
     Control.SetModul(2);
     Control.SetRatio(3.0);
-}
-
-// The line kind of every pixel column along the pattern.
-inline std::vector<TLineKind> ModuleColumns(TBarType Type, const std::string& Value, int Modul,
-                                            double Ratio, TCheckSum CheckSum = csNone) {
-    std::string text = Value;
-    std::string pattern;
-    MakeModules(Type, Value, Modul, Ratio, CheckSum, text, pattern);
-    std::vector<TLineKind> columns;
-    for (const char ch : pattern) {
-        int width = 0;
-        TLineKind kind = lkSpace;
-        DecodeModule(ch, width, kind);
-        columns.insert(columns.end(), static_cast<std::size_t>(width), kind);
-    }
-    return columns;
 }
 
 // The box point (px, py) drawn at canvas pixel (X, Y), if the pixel lies in the PW x h box

@@ -5,6 +5,7 @@
 
 #include "control_types.h"
 #include "engine.h"
+#include "pixels.h"
 
 #include <QColor>
 #include <QFont>
@@ -19,10 +20,6 @@ inline constexpr TColor Bar = 0x000000;
 inline constexpr TColor Space = 0xFFFFFF;
 inline constexpr TColor TextBox = 0x00FFFF; // yellow
 inline constexpr TColor Letters = 0xFF0000; // blue
-
-inline QRgb Rgb(TColor Color) {
-    return qRgb(Color & 0xFF, (Color >> 8) & 0xFF, (Color >> 16) & 0xFF);
-}
 
 inline QImage MakeImage(int Width, int Height, TColor Fill = Background) {
     QImage image(Width, Height, QImage::Format_RGB32);
