@@ -5,6 +5,7 @@
 #include "home_page.h"
 #include "link_opener.h"
 #include "messages.h"
+#include "renderer.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -29,10 +30,6 @@ QFont SansSerif(int PixelSize) {
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(PixelSize);
     return font;
-}
-
-TColor ToTColor(const QColor& Color) {
-    return Color.red() | (Color.green() << 8) | (Color.blue() << 16);
 }
 
 // Labels size themselves to their caption from their top-left corner, so a substitute
@@ -130,7 +127,7 @@ void TFormMain::LoadBarCodeSettings() {
     BarCode1->SetAlignment(taLeftJustify);
     BarCode1->SetBevelOuter(bvNone);
     BarCode1->SetFont(SansSerif(16));
-    BarCode1->SetFontColor(ToTColor(palette().color(QPalette::WindowText)));
+    BarCode1->SetFontColor(FromQColor(palette().color(QPalette::WindowText)));
 }
 
 void TFormMain::SetTabOrder() {

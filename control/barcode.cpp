@@ -130,73 +130,46 @@ void TBarCode::SetBarHeight(int Value) {
 }
 
 void TBarCode::SetModul(int Value) {
-    if (Value == FModul || Value < 1 || Value > 49)
-        return;
-    FModul = Value;
-    UpdateBarcode();
+    if (Value >= 1 && Value <= 49)
+        Change(FModul, Value);
 }
 
 void TBarCode::SetRatio(double Value) {
-    if (std::isnan(Value) || Value == FRatio)
-        return;
-    FRatio = Value;
-    UpdateBarcode();
+    // A NaN never equals the stored ratio, yet it is no change either.
+    if (!std::isnan(Value))
+        Change(FRatio, Value);
 }
 
 void TBarCode::SetCheckSum(TCheckSum Value) {
-    if (Value == FCheckSum)
-        return;
-    FCheckSum = Value;
-    UpdateBarcode();
+    Change(FCheckSum, Value);
 }
 
 void TBarCode::SetColorSpc(TColor Value) {
-    if (Value == FColorSpc)
-        return;
-    FColorSpc = Value;
-    UpdateBarcode();
+    Change(FColorSpc, Value);
 }
 
 void TBarCode::SetColorBar(TColor Value) {
-    if (Value == FColorBar)
-        return;
-    FColorBar = Value;
-    UpdateBarcode();
+    Change(FColorBar, Value);
 }
 
 void TBarCode::SetOrientation(TOrientation Value) {
-    if (Value == FOrientation)
-        return;
-    FOrientation = Value;
-    UpdateBarcode();
+    Change(FOrientation, Value);
 }
 
 void TBarCode::SetTextShow(TTextShow Value) {
-    if (Value == FTextShow)
-        return;
-    FTextShow = Value;
-    UpdateBarcode();
+    Change(FTextShow, Value);
 }
 
 void TBarCode::SetTextPosition(TTextPosition Value) {
-    if (Value == FTextPosition)
-        return;
-    FTextPosition = Value;
-    UpdateBarcode();
+    Change(FTextPosition, Value);
 }
 
 void TBarCode::SetTextColor(TColor Value) {
-    if (Value == FTextColor)
-        return;
-    FTextColor = Value;
-    UpdateBarcode();
+    Change(FTextColor, Value);
 }
 
 void TBarCode::SetAutoWidth(bool Value) {
-    if (Value == FAutoWidth)
-        return;
-    FAutoWidth = Value;
-    UpdateBarcode();
+    Change(FAutoWidth, Value);
 }
 
 void TBarCode::SetHMargin(int Value) {

@@ -182,6 +182,14 @@ protected:
     void Paint() override;
 
 private:
+    // Stores a new value and repaints at once; an equal value changes nothing.
+    template <typename T> void Change(T& Field, T Value) {
+        if (Field == Value)
+            return;
+        Field = Value;
+        UpdateBarcode();
+    }
+
     bool Horizontal() const { return FOrientation == toLeftRight || FOrientation == toRightLeft; }
     [[noreturn]] void RaiseNotNumeric(const std::string& Value) const;
     void SetDigitsOnlyBarCode(const std::string& Value);

@@ -33,10 +33,6 @@ void Frame3D(QPainter& Painter, QRect& Rect, const QColor& Top, const QColor& Bo
 
 } // namespace
 
-TColor FromQColor(const QColor& Color) {
-    return static_cast<TColor>(Color.red() | (Color.green() << 8) | (Color.blue() << 16));
-}
-
 TCustomPanel::TCustomPanel(QWidget* parent) : QWidget(parent) {
     FColor = FromQColor(palette().color(QPalette::Button));
     // Every pixel comes from the canvas or the frame, so Qt need not clear behind them.
@@ -45,66 +41,41 @@ TCustomPanel::TCustomPanel(QWidget* parent) : QWidget(parent) {
 }
 
 void TCustomPanel::SetAlignment(TAlignment Value) {
-    if (Value == FAlignment)
-        return;
-    FAlignment = Value;
-    InvalidateCanvas();
+    Change(FAlignment, Value);
 }
 
 void TCustomPanel::SetBevelInner(TBevelCut Value) {
-    if (Value == FBevelInner)
-        return;
-    FBevelInner = Value;
-    InvalidateCanvas();
+    Change(FBevelInner, Value);
 }
 
 void TCustomPanel::SetBevelOuter(TBevelCut Value) {
-    if (Value == FBevelOuter)
-        return;
-    FBevelOuter = Value;
-    InvalidateCanvas();
+    Change(FBevelOuter, Value);
 }
 
 void TCustomPanel::SetBevelWidth(int Value) {
-    if (Value == FBevelWidth || Value < 1 || Value > MaxFrameWidth)
-        return;
-    FBevelWidth = Value;
-    InvalidateCanvas();
+    if (Value >= 1 && Value <= MaxFrameWidth)
+        Change(FBevelWidth, Value);
 }
 
 void TCustomPanel::SetBorderWidth(int Value) {
-    if (Value == FBorderWidth || Value < 0 || Value > MaxFrameWidth)
-        return;
-    FBorderWidth = Value;
-    InvalidateCanvas();
+    if (Value >= 0 && Value <= MaxFrameWidth)
+        Change(FBorderWidth, Value);
 }
 
 void TCustomPanel::SetBorderStyle(TBorderStyle Value) {
-    if (Value == FBorderStyle)
-        return;
-    FBorderStyle = Value;
-    InvalidateCanvas();
+    Change(FBorderStyle, Value);
 }
 
 void TCustomPanel::SetCtl3D(bool Value) {
-    if (Value == FCtl3D)
-        return;
-    FCtl3D = Value;
-    InvalidateCanvas();
+    Change(FCtl3D, Value);
 }
 
 void TCustomPanel::SetColor(TColor Value) {
-    if (Value == FColor)
-        return;
-    FColor = Value;
-    InvalidateCanvas();
+    Change(FColor, Value);
 }
 
 void TCustomPanel::SetFontColor(TColor Value) {
-    if (Value == FFontColor)
-        return;
-    FFontColor = Value;
-    InvalidateCanvas();
+    Change(FFontColor, Value);
 }
 
 int TCustomPanel::FrameInset() const {

@@ -104,6 +104,14 @@ protected:
     void changeEvent(QEvent* Event) override;
 
 private:
+    // Stores a new value and has the panel redrawn later; an equal value changes nothing.
+    template <typename T> void Change(T& Field, T Value) {
+        if (Field == Value)
+            return;
+        Field = Value;
+        InvalidateCanvas();
+    }
+
     // Fresh: the canvas shows the current state. ShowOnce: a synchronous paint failed and
     // its caller got the error, so the next paint event shows the canvas as it stands
     // instead of raising the same error a second time.
@@ -136,8 +144,5 @@ private:
     QImage FCanvas;
     CanvasState FCanvasState = CanvasState::Stale;
 };
-
-// QColor to TColor (red in the low byte).
-TColor FromQColor(const QColor& Color);
 
 } // namespace quillmark

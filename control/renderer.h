@@ -16,8 +16,9 @@ class QPainter;
 
 namespace quillmark {
 
-// TColor (red in the low byte) to QColor.
+// TColor (red in the low byte) to QColor and back.
 QColor ToQColor(TColor Color);
+TColor FromQColor(const QColor& Color);
 
 // (Round(x cos t + y sin t), Round(-x sin t + y cos t)), halves to even; Angle in radians.
 void RotatePoint(const QPoint& Point, double Angle, QPoint& Result);
