@@ -5,7 +5,7 @@
 #include "home_page.h"
 #include "link_opener.h"
 #include "messages.h"
-#include "renderer.h"
+#include "qt_colors.h"
 
 #include <QComboBox>
 #include <QEvent>

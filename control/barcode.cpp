@@ -34,19 +34,6 @@ bool Contains(const std::vector<std::string>& Values, const std::string& Value) 
     return std::find(Values.begin(), Values.end(), Value) != Values.end();
 }
 
-double AngleOf(TOrientation Orientation) {
-    switch (Orientation) {
-    case toRightLeft:
-        return 180;
-    case toTopBottom:
-        return 270;
-    case toBottomTop:
-        return 90;
-    default:
-        return 0;
-    }
-}
-
 } // namespace
 
 TBarCode::TBarCode(QWidget* parent) : TCustomPanel(parent) {}
@@ -56,9 +43,9 @@ void TBarCode::RaiseNotNumeric(const std::string& Value) const {
 }
 
 void TBarCode::SetBarType(TBarType Value) {
-    if (Value == FBarType)
+    if (Value == FSettings.BarType)
         return;
-    FBarType = Value;
+    FSettings.BarType = Value;
     try {
         UpdateBarcode();
     } catch (...) {
@@ -66,15 +53,15 @@ void TBarCode::SetBarType(TBarType Value) {
             throw;
         // The handler corrects the stored value in place: no validation, no repaint. The
         // next paint the windowing system asks for draws whatever it left there.
-        FOnInvalidChar(*this, FBarCode);
+        FOnInvalidChar(*this, FSettings.BarCode);
         MarkCanvasStale();
     }
 }
 
 void TBarCode::SetBarCode(const std::string& Value) {
-    if (Value == FBarCode)
+    if (Value == FSettings.BarCode)
         return;
-    if (BarTypeData(FBarType).DigitsOnly)
+    if (BarTypeData(FSettings.BarType).DigitsOnly)
         SetDigitsOnlyBarCode(Value);
     else
         SetFreeBarCode(Value);
@@ -97,7 +84,7 @@ void TBarCode::SetDigitsOnlyBarCode(const std::string& Value) {
             RaiseNotNumeric(Value);
         refused.push_back(value);
     }
-    FBarCode = value;
+    FSettings.BarCode = value;
     UpdateBarcode();
 }
 
@@ -105,7 +92,7 @@ void TBarCode::SetFreeBarCode(const std::string& Value) {
     std::string value = Value;
     std::vector<std::string> refused;
     for (int calls = 0;; ++calls) {
-        FBarCode = value;
+        FSettings.BarCode = value;
         try {
             UpdateBarcode();
             return;
@@ -123,49 +110,49 @@ void TBarCode::SetFreeBarCode(const std::string& Value) {
 }
 
 void TBarCode::SetBarHeight(int Value) {
-    if (Value == FBarHeight)
+    if (Value == FSettings.BarHeight)
         return;
-    FBarHeight = Value < 0 || Value > BarHeightLimit() ? 0 : Value;
+    FSettings.BarHeight = Value < 0 || Value > BarHeightLimit() ? 0 : Value;
     UpdateBarcode();
 }
 
 void TBarCode::SetModul(int Value) {
     if (Value >= 1 && Value <= 49)
-        Change(FModul, Value);
+        Change(FSettings.Modul, Value);
 }
 
 void TBarCode::SetRatio(double Value) {
     // A NaN never equals the stored ratio, yet it is no change either.
     if (!std::isnan(Value))
-        Change(FRatio, Value);
+        Change(FSettings.Ratio, Value);
 }
 
 void TBarCode::SetCheckSum(TCheckSum Value) {
-    Change(FCheckSum, Value);
+    Change(FSettings.CheckSum, Value);
 }
 
 void TBarCode::SetColorSpc(TColor Value) {
-    Change(FColorSpc, Value);
+    Change(FSettings.ColorSpc, Value);
 }
 
 void TBarCode::SetColorBar(TColor Value) {
-    Change(FColorBar, Value);
+    Change(FSettings.ColorBar, Value);
 }
 
 void TBarCode::SetOrientation(TOrientation Value) {
-    Change(FOrientation, Value);
+    Change(FSettings.Orientation, Value);
 }
 
 void TBarCode::SetTextShow(TTextShow Value) {
-    Change(FTextShow, Value);
+    Change(FSettings.TextShow, Value);
 }
 
 void TBarCode::SetTextPosition(TTextPosition Value) {
-    Change(FTextPosition, Value);
+    Change(FSettings.TextPosition, Value);
 }
 
 void TBarCode::SetTextColor(TColor Value) {
-    Change(FTextColor, Value);
+    Change(FSettings.TextColor, Value);
 }
 
 void TBarCode::SetAutoWidth(bool Value) {
@@ -173,9 +160,9 @@ void TBarCode::SetAutoWidth(bool Value) {
 }
 
 void TBarCode::SetHMargin(int Value) {
-    if (Value == FHMargin)
+    if (Value == FSettings.HMargin)
         return;
-    FHMargin = Value;
+    FSettings.HMargin = Value;
     if (FAutoWidth)
         UpdateBarcode();
 }
@@ -191,7 +178,8 @@ QString TBarCode::AboutProperty() const {
 }
 
 QString TBarCode::BarCodeProperty() const {
-    return QString::fromLatin1(FBarCode.data(), static_cast<qsizetype>(FBarCode.size()));
+    return QString::fromLatin1(FSettings.BarCode.data(),
+                               static_cast<qsizetype>(FSettings.BarCode.size()));
 }
 
 void TBarCode::SetBarCodeProperty(const QString& Value) {
@@ -210,27 +198,20 @@ void TBarCode::Assign(const QObject* Source) {
     const auto* source = qobject_cast<const TBarCode*>(Source);
     if (source == nullptr || source == this)
         return;
-    FOrientation = source->FOrientation;
-    FModul = source->FModul;
-    FRatio = source->FRatio;
-    FColorSpc = source->FColorSpc;
-    FColorBar = source->FColorBar;
-    FBarType = source->FBarType;
-    FBarCode = source->FBarCode;
-    FBarHeight = source->FBarHeight;
-    FCheckSum = source->FCheckSum;
-    FTextColor = source->FTextColor;
-    FTextShow = source->FTextShow;
-    FTextPosition = source->FTextPosition;
-    FHMargin = source->FHMargin;
+    FSettings = source->FSettings;
     FOnChange = source->FOnChange;
     MarkCanvasStale();
 }
 
 int TBarCode::AdjustWidth(int Margin) {
+    return AdjustWidthTo(PatternWidth(FSettings.BarType, FSettings.BarCode, FSettings.Modul,
+                                      FSettings.Ratio, FSettings.CheckSum),
+                         Margin);
+}
+
+int TBarCode::AdjustWidthTo(int PatternWidth, int Margin) {
     const long long total =
-        PatternWidth(FBarType, FBarCode, FModul, FRatio, FCheckSum) +
-        2LL * (static_cast<long long>(Margin) + FrameInset() + BorderAllowance());
+        PatternWidth + 2LL * (static_cast<long long>(Margin) + FrameInset() + BorderAllowance());
     // Absurd margins must not overflow; Qt bounds the size anyway.
     const int result = static_cast<int>(std::clamp<long long>(
         total, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
@@ -242,8 +223,7 @@ int TBarCode::AdjustWidth(int Margin) {
 }
 
 int TBarCode::BarHeightLimit() const {
-    const int across = Horizontal() ? Height() : Width();
-    return across - 2 * FrameInset() - BorderAllowance() - 1;
+    return AutomaticBarHeight(PanelFrame(), FSettings.Orientation);
 }
 
 void TBarCode::DrawOnCanvas(QPainter& Canvas, TBarType BarType, const std::string& Value, int Modul,
@@ -262,41 +242,20 @@ int TBarCode::PatternWidth(TBarType BarType, const std::string& Value, int Modul
 
 void TBarCode::Paint() {
     TCustomPanel::Paint();
+    // One encoding serves the automatic width, the placement and the drawing.
+    const TSymbol symbol = MakeSymbol(FSettings.BarType, FSettings.BarCode, FSettings.Modul,
+                                      FSettings.Ratio, FSettings.CheckSum);
     if (FAutoWidth) {
         const QSize before = size();
-        AdjustWidth(FHMargin);
+        AdjustWidthTo(symbol.Width, FSettings.HMargin);
         // The panel was painted for the old size; paint it again for the new one.
         if (size() != before)
             TCustomPanel::Paint();
     }
-    const int inset = FrameInset();
-    const int allowance = BorderAllowance();
-    const int patternWidth = PatternWidth(FBarType, FBarCode, FModul, FRatio, FCheckSum);
-    const bool horizontal = Horizontal();
-    const int along = horizontal ? Width() : Height();
-    const int across = horizontal ? Height() : Width();
-    const int barHeight = FBarHeight != 0 ? FBarHeight : across - 2 * inset - allowance - 1;
-    // The two reversed directions sit one pixel earlier when justified to either end.
-    const int shift = FOrientation == toRightLeft || FOrientation == toBottomTop ? 1 : 0;
-    int start = 0;
-    switch (Alignment()) {
-    case taLeftJustify:
-        start = inset - shift;
-        break;
-    case taRightJustify:
-        start = along - inset - allowance - patternWidth - shift;
-        break;
-    default:
-        start = (along - allowance - patternWidth) / 2;
-        break;
-    }
-    const int side = (across - barHeight - allowance) / 2;
-    const int left = horizontal ? start : side;
-    const int top = horizontal ? side : start;
+    const TSymbolBox box =
+        PlaceSymbol(PanelFrame(), FSettings.Orientation, FSettings.BarHeight, symbol.Width);
     QPainter canvas(&Canvas());
-    DrawOnCanvas(canvas, FBarType, FBarCode, FModul, FRatio, FCheckSum, left, top, barHeight,
-                 Font(), FontColor(), FTextShow, FTextPosition, FColorBar, FColorSpc, FTextColor,
-                 AngleOf(FOrientation));
+    DrawSymbol(canvas, symbol, FSettings, Font(), FontColor(), box);
 }
 
 } // namespace quillmark

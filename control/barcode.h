@@ -2,6 +2,7 @@
 // and draws the symbol with its human-readable text.
 #pragma once
 
+#include "barcode_settings.h"
 #include "control_types.h"
 #include "engine.h"
 #include "panel.h"
@@ -106,39 +107,39 @@ public:
 
     explicit TBarCode(QWidget* parent = nullptr);
 
-    TBarType BarType() const { return FBarType; }
+    TBarType BarType() const { return FSettings.BarType; }
     // Stores and repaints; if the repaint fails, OnInvalidChar (when assigned) may replace
     // the stored value, which is then kept without a repaint and the error is dropped.
     void SetBarType(TBarType Value);
-    const std::string& BarCode() const { return FBarCode; }
+    const std::string& BarCode() const { return FSettings.BarCode; }
     // Validates Value, offering a refused one to OnInvalidChar, stores it and repaints.
     virtual void SetBarCode(const std::string& Value);
-    int BarHeight() const { return FBarHeight; }
+    int BarHeight() const { return FSettings.BarHeight; }
     // A negative value or one above BarHeightLimit() stores 0.
     void SetBarHeight(int Value);
-    int Modul() const { return FModul; }
+    int Modul() const { return FSettings.Modul; }
     // Only 1 to 49 are taken; other values are ignored.
     void SetModul(int Value);
-    double Ratio() const { return FRatio; }
+    double Ratio() const { return FSettings.Ratio; }
     // Stored unclamped; a NaN is ignored.
     void SetRatio(double Value);
-    TCheckSum CheckSum() const { return FCheckSum; }
+    TCheckSum CheckSum() const { return FSettings.CheckSum; }
     void SetCheckSum(TCheckSum Value);
-    TColor ColorSpc() const { return FColorSpc; }
+    TColor ColorSpc() const { return FSettings.ColorSpc; }
     void SetColorSpc(TColor Value);
-    TColor ColorBar() const { return FColorBar; }
+    TColor ColorBar() const { return FSettings.ColorBar; }
     void SetColorBar(TColor Value);
-    TOrientation Orientation() const { return FOrientation; }
+    TOrientation Orientation() const { return FSettings.Orientation; }
     void SetOrientation(TOrientation Value);
-    TTextShow TextShow() const { return FTextShow; }
+    TTextShow TextShow() const { return FSettings.TextShow; }
     void SetTextShow(TTextShow Value);
-    TTextPosition TextPosition() const { return FTextPosition; }
+    TTextPosition TextPosition() const { return FSettings.TextPosition; }
     void SetTextPosition(TTextPosition Value);
-    TColor TextColor() const { return FTextColor; }
+    TColor TextColor() const { return FSettings.TextColor; }
     void SetTextColor(TColor Value);
     bool AutoWidth() const { return FAutoWidth; }
     void SetAutoWidth(bool Value);
-    int HMargin() const { return FHMargin; }
+    int HMargin() const { return FSettings.HMargin; }
     // Repaints only while AutoWidth is on, the one place that reads the margin.
     void SetHMargin(int Value);
     // A fixed credit text; writing it does nothing.
@@ -152,6 +153,9 @@ public:
     // Paints at once, then fires OnChange and Changed(); a painting error leaves here and
     // nothing is fired.
     virtual void UpdateBarcode();
+
+    // All the barcode's own settings as one value.
+    const TBarcodeSettings& Settings() const { return FSettings; }
 
     // Copies the barcode settings and OnChange of another TBarCode, without validation or
     // repaint; AutoWidth, OnInvalidChar and the panel's properties stay. Any other Source
@@ -190,43 +194,38 @@ private:
         UpdateBarcode();
     }
 
-    bool Horizontal() const { return FOrientation == toLeftRight || FOrientation == toRightLeft; }
+    bool Horizontal() const { return IsHorizontal(FSettings.Orientation); }
+    // Sets the long side to PatternWidth plus Margin, the frame inset and the border
+    // allowance on both sides; returns it.
+    int AdjustWidthTo(int PatternWidth, int Margin);
     [[noreturn]] void RaiseNotNumeric(const std::string& Value) const;
     void SetDigitsOnlyBarCode(const std::string& Value);
     void SetFreeBarCode(const std::string& Value);
 
-    BarTypes BarTypeProperty() const { return static_cast<BarTypes>(FBarType); }
+    BarTypes BarTypeProperty() const { return static_cast<BarTypes>(FSettings.BarType); }
     void SetBarTypeProperty(BarTypes Value) { SetBarType(static_cast<TBarType>(Value)); }
     QString BarCodeProperty() const;
     void SetBarCodeProperty(const QString& Value);
-    CheckSums CheckSumProperty() const { return static_cast<CheckSums>(FCheckSum); }
+    CheckSums CheckSumProperty() const { return static_cast<CheckSums>(FSettings.CheckSum); }
     void SetCheckSumProperty(CheckSums Value) { SetCheckSum(static_cast<TCheckSum>(Value)); }
-    Orientations OrientationProperty() const { return static_cast<Orientations>(FOrientation); }
+    Orientations OrientationProperty() const {
+        return static_cast<Orientations>(FSettings.Orientation);
+    }
     void SetOrientationProperty(Orientations Value) {
         SetOrientation(static_cast<TOrientation>(Value));
     }
-    TextShows TextShowProperty() const { return static_cast<TextShows>(FTextShow); }
+    TextShows TextShowProperty() const { return static_cast<TextShows>(FSettings.TextShow); }
     void SetTextShowProperty(TextShows Value) { SetTextShow(static_cast<TTextShow>(Value)); }
-    TextPositions TextPositionProperty() const { return static_cast<TextPositions>(FTextPosition); }
+    TextPositions TextPositionProperty() const {
+        return static_cast<TextPositions>(FSettings.TextPosition);
+    }
     void SetTextPositionProperty(TextPositions Value) {
         SetTextPosition(static_cast<TTextPosition>(Value));
     }
     QString AboutProperty() const;
     void SetAboutProperty(const QString&) {}
 
-    std::string FBarCode;
-    TBarType FBarType = bcCode39;
-    int FBarHeight = 0;
-    int FModul = 1;
-    double FRatio = 2.0;
-    TCheckSum FCheckSum = csNone;
-    TColor FColorSpc = clWhite;
-    TColor FColorBar = clBlack;
-    TOrientation FOrientation = toLeftRight;
-    TTextShow FTextShow = tsNone;
-    TTextPosition FTextPosition = tpBottomCenter;
-    TColor FTextColor = clWhite;
-    int FHMargin = 0;
+    TBarcodeSettings FSettings;
     bool FAutoWidth = false;
     TNotifyEvent FOnChange;
     TInvalidChar FOnInvalidChar;

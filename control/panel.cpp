@@ -2,7 +2,7 @@
 
 #include "engine.h"
 #include "error_reporter.h"
-#include "renderer.h"
+#include "qt_colors.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "control_types.h"
+#include "placement.h"
 
 #include <QFont>
 #include <QImage>
@@ -83,6 +84,10 @@ public:
     // Both sides of the frame that bsSingle draws around the client area: 4 with Ctl3D,
     // 2 without, 0 for bsNone.
     int BorderAllowance() const;
+    // The size, frame and alignment that place a symbol.
+    TFrame PanelFrame() const {
+        return {width(), height(), FrameInset(), BorderAllowance(), FAlignment};
+    }
     // The client area's size: the outer size less the border allowance.
     QSize ClientSize() const;
 

@@ -108,14 +108,6 @@ void FillTextBox(QPainter& Canvas, const QTransform& Rotation, int TextWidth, in
 
 } // namespace
 
-QColor ToQColor(TColor Color) {
-    return QColor(Color & 0xFF, (Color >> 8) & 0xFF, (Color >> 16) & 0xFF);
-}
-
-TColor FromQColor(const QColor& Color) {
-    return static_cast<TColor>(Color.red() | (Color.green() << 8) | (Color.blue() << 16));
-}
-
 void RotatePoint(const QPoint& Point, double Angle, QPoint& Result) {
     const double c = std::cos(Angle);
     const double s = std::sin(Angle);
@@ -143,8 +135,11 @@ void RotatedOrigin(const QPoint& P, int Width, int Height, double Angle, QPoint&
     AddPoints(P, offset, Result);
 }
 
-void DrawBars(const std::string& Pattern, QPainter& Canvas, TColor ColorBar, TColor ColorSpc,
-              int Left, int Top, int Width, int Height, double Angle) {
+namespace {
+
+void DrawModules(const std::string& Pattern, const ElementWidths& Widths, QPainter& Canvas,
+                 TColor ColorBar, TColor ColorSpc, int Left, int Top, int Width, int Height,
+                 double Angle) {
     const double t = ToRadians(Angle);
     QPoint origin;
     RotatedOrigin(QPoint(Left, Top), Width, Height, t, origin);
@@ -158,7 +153,7 @@ void DrawBars(const std::string& Pattern, QPainter& Canvas, TColor ColorBar, TCo
     for (const char ch : Pattern) {
         int w = 0;
         TLineKind kind = lkSpace;
-        DecodeModule(ch, w, kind);
+        DecodeModule(ch, Widths, w, kind);
         const int top = kind == lkShortBar ? (Height * 3) / 5 : 0;
         const QPoint corners[] = {{x, top}, {x, Height}, {x + w - 1, Height}, {x + w - 1, top}};
         int minX = 0, minY = 0, maxX = 0, maxY = 0;
@@ -178,6 +173,14 @@ void DrawBars(const std::string& Pattern, QPainter& Canvas, TColor ColorBar, TCo
                         kind == lkSpace ? space : bar);
         x += w;
     }
+}
+
+} // namespace
+
+void DrawBars(const std::string& Pattern, QPainter& Canvas, TColor ColorBar, TColor ColorSpc,
+              int Left, int Top, int Width, int Height, double Angle) {
+    DrawModules(Pattern, CurrentElementWidths(), Canvas, ColorBar, ColorSpc, Left, Top, Width,
+                Height, Angle);
 }
 
 void DrawBarText(const std::string& Text, QPainter& Canvas, TColor TextColor, const QFont& Font,
@@ -218,37 +221,33 @@ void DrawBarText(const std::string& Text, QPainter& Canvas, TColor TextColor, co
     Canvas.drawText(QPointF(0, metrics.ascent()), text);
 }
 
+void DrawSymbol(QPainter& Canvas, const TSymbol& Symbol, const TBarcodeSettings& Settings,
+                const QFont& Font, TColor FontColor, const TSymbolBox& Box) {
+    const PainterStateGuard guard(Canvas);
+    DrawModules(Symbol.Pattern, Symbol.Widths, Canvas, Settings.ColorBar, Settings.ColorSpc,
+                Box.Left, Box.Top, Symbol.Width, Box.Height, Box.Angle);
+    if (Settings.TextShow == tsNone)
+        return;
+    DrawBarText(ShownText(Settings.TextShow, Settings.BarType, Symbol.Text), Canvas,
+                Settings.TextColor, Font, FontColor, Box.Left, Box.Top, Symbol.Width, Box.Height,
+                Box.Angle, Settings.TextPosition);
+}
+
 void DrawBarcode(QPainter& Canvas, TBarType BarType, const std::string& Value, int Modul,
                  double Ratio, TCheckSum CheckSum, int Left, int Top, int Height, const QFont& Font,
                  TColor FontColor, TTextShow TextShow, TTextPosition TextPosition, TColor ColorBar,
                  TColor ColorSpc, TColor TextColor, double Angle) {
-    std::string text = Value;
-    std::string pattern;
-    double ratio = Ratio; // the engine clamps its own copy
-    MakeModules(BarType, Value, Modul, ratio, CheckSum, text, pattern);
-    // Decodes every pattern character, so a bad one fails here, before any pixel changes;
-    // it also leaves the element widths set for this pattern, which DrawBars reads.
-    const int width = PatternWidth(BarType, Value, Modul, ratio, CheckSum);
-
-    const PainterStateGuard guard(Canvas);
-    DrawBars(pattern, Canvas, ColorBar, ColorSpc, Left, Top, width, Height, Angle);
-
-    std::string shown;
-    switch (TextShow) {
-    case tsNone:
-        return;
-    case tsBarCode:
-        shown = text;
-        break;
-    case tsBarType:
-        shown = BarTypeName(BarType);
-        break;
-    case tsBoth:
-        shown = BarTypeName(BarType) + " " + text;
-        break;
-    }
-    DrawBarText(shown, Canvas, TextColor, Font, FontColor, Left, Top, width, Height, Angle,
-                TextPosition);
+    // Encodes once, measuring every element on the way, so a bad pattern character fails
+    // here, before any pixel changes.
+    const TSymbol symbol = MakeSymbol(BarType, Value, Modul, Ratio, CheckSum);
+    TBarcodeSettings settings;
+    settings.BarType = BarType;
+    settings.TextShow = TextShow;
+    settings.TextPosition = TextPosition;
+    settings.ColorBar = ColorBar;
+    settings.ColorSpc = ColorSpc;
+    settings.TextColor = TextColor;
+    DrawSymbol(Canvas, symbol, settings, Font, FontColor, {Left, Top, Height, Angle});
 }
 
 } // namespace quillmark

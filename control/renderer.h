@@ -3,10 +3,12 @@
 // corners; nothing is antialiased.
 #pragma once
 
+#include "barcode_settings.h"
 #include "control_types.h"
 #include "engine.h"
+#include "placement.h"
+#include "qt_colors.h"
 
-#include <QColor>
 #include <QFont>
 #include <QPoint>
 
@@ -15,10 +17,6 @@
 class QPainter;
 
 namespace quillmark {
-
-// TColor (red in the low byte) to QColor and back.
-QColor ToQColor(TColor Color);
-TColor FromQColor(const QColor& Color);
 
 // (Round(x cos t + y sin t), Round(-x sin t + y cos t)), halves to even; Angle in radians.
 void RotatePoint(const QPoint& Point, double Angle, QPoint& Result);
@@ -38,6 +36,12 @@ void DrawBars(const std::string& Pattern, QPainter& Canvas, TColor ColorBar, TCo
 void DrawBarText(const std::string& Text, QPainter& Canvas, TColor TextColor, const QFont& Font,
                  TColor FontColor, int Left, int Top, int Width, int Height, double Angle,
                  TTextPosition TextPosition);
+
+// Draws an encoded symbol in Box: its bars, then the text Settings.TextShow asks for, in Font
+// with letters in FontColor. Reads only the colours and text settings of Settings; the
+// symbology, value and sizes come with Symbol. Every paint device goes through here.
+void DrawSymbol(QPainter& Canvas, const TSymbol& Symbol, const TBarcodeSettings& Settings,
+                const QFont& Font, TColor FontColor, const TSymbolBox& Box);
 
 // Encodes Value, draws its bars with the box's bounding-box corner at (Left, Top) and bar
 // height Height, then the text that TextShow asks for. Raises the engine's errors before

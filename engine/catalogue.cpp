@@ -1,3 +1,4 @@
+#include "encoders.h"
 #include "engine.h"
 
 #include <array>
@@ -6,31 +7,53 @@ namespace quillmark {
 
 namespace {
 
-// Indexed by TBarType.
+// Adapters from each encoder's own arguments to the catalogue's one signature.
+template <void (*Encode)(const std::string&, std::string&)>
+void ValueOnly(TBarType, const std::string& Value, TCheckSum, std::string&, std::string& Pattern) {
+    Encode(Value, Pattern);
+}
+
+template <void (*Encode)(const std::string&, TCheckSum, std::string&)>
+void WithCheckSum(TBarType, const std::string& Value, TCheckSum CheckSum, std::string&,
+                  std::string& Pattern) {
+    Encode(Value, CheckSum, Pattern);
+}
+
+template <void (*Encode)(const std::string&, TCheckSum, std::string&, std::string&)>
+void WithText(TBarType, const std::string& Value, TCheckSum CheckSum, std::string& Text,
+              std::string& Pattern) {
+    Encode(Value, CheckSum, Text, Pattern);
+}
+
+constexpr TQuietZone Ten{10, 10};
+
+// Indexed by TBarType. Ratio bounds as the standards of the ratio-defined symbologies give
+// them; quiet zones from each symbology's standard.
 constexpr std::array<TBCdata, BarTypeCount> Catalogue{{
-    {"Code25 interleaved", true},
-    {"Code25 industrial", true},
-    {"Code25 matrix", true},
-    {"Code39", false},
-    {"Code39 Extended", false},
-    {"Code128A", false},
-    {"Code128B", false},
-    {"Code128C", false},
-    {"Code93", false},
-    {"Code93 Extended", false},
-    {"MSI", true},
-    {"PostNet", true},
-    {"Codebar", false},
-    {"EAN8", true},
-    {"EAN13", true},
-    {"UPC_A", true},
-    {"UPC_E0", true},
-    {"UPC_E1", true},
-    {"UPC Supp2", true},
-    {"UPC Supp5", true},
-    {"EAN128A", false},
-    {"EAN128B", false},
-    {"EAN128C", false},
+    {"Code25 interleaved", true, 2.0, 3.0, false, Ten, ValueOnly<EncodeCode_2_5_interleaved>},
+    {"Code25 industrial", true, 2.0, 3.0, false, Ten, ValueOnly<EncodeCode_2_5_industrial>},
+    {"Code25 matrix", true, 2.25, 3.0, false, Ten, ValueOnly<EncodeCode_2_5_matrix>},
+    {"Code39", false, 2.0, 3.0, false, Ten, WithCheckSum<EncodeCode39>},
+    {"Code39 Extended", false, 2.0, 3.0, false, Ten, WithCheckSum<EncodeCode39Extended>},
+    {"Code128A", false, 0, 0, true, Ten, EncodeCode128},
+    {"Code128B", false, 0, 0, true, Ten, EncodeCode128},
+    {"Code128C", false, 0, 0, true, Ten, EncodeCode128},
+    {"Code93", false, 0, 0, true, Ten, ValueOnly<EncodeCode93>},
+    {"Code93 Extended", false, 0, 0, true, Ten, ValueOnly<EncodeCode93Extended>},
+    {"MSI", true, 0, 0, false, {12, 12}, ValueOnly<EncodeCodeMSI>},
+    {"PostNet", true, 0, 0, false, {0, 0, 3.2}, ValueOnly<EncodeCodePostNet>},
+    {"Codebar", false, 2.0, 3.0, false, Ten, ValueOnly<EncodeCodeCodabar>},
+    {"EAN8", true, 2.0, 3.0, true, {7, 7}, WithCheckSum<EncodeCodeEAN8>},
+    {"EAN13", true, 2.0, 3.0, true, {11, 7}, WithCheckSum<EncodeCodeEAN13>},
+    {"UPC_A", true, 2.0, 3.0, true, {9, 9}, WithText<EncodeCodeUPC_A>},
+    {"UPC_E0", true, 2.0, 3.0, true, {9, 7}, WithText<EncodeCodeUPC_E0>},
+    {"UPC_E1", true, 2.0, 3.0, true, {9, 7}, WithText<EncodeCodeUPC_E1>},
+    // An add-on follows its main symbol after a gap of at least 7 modules.
+    {"UPC Supp2", true, 2.0, 3.0, true, {7, 5}, WithText<EncodeCodeUPC_Supp2>},
+    {"UPC Supp5", true, 2.0, 3.0, true, {7, 5}, WithText<EncodeCodeUPC_Supp5>},
+    {"EAN128A", false, 0, 0, true, Ten, EncodeCode128},
+    {"EAN128B", false, 0, 0, true, Ten, EncodeCode128},
+    {"EAN128C", false, 0, 0, true, Ten, EncodeCode128},
 }};
 
 } // namespace

@@ -53,10 +53,33 @@ public:
     using Exception::Exception;
 };
 
-// One row of the symbology catalogue.
+// An encoder as the catalogue holds it: every encoder behind one signature, whatever
+// subset of the arguments it reads.
+using TEncoder = void (*)(TBarType Type, const std::string& Value, TCheckSum CheckSum,
+                          std::string& Text, std::string& Pattern);
+
+// The light margins a symbology's standard asks for before the first and after the last
+// module, in narrow modules (X); MinimumMM is a floor in millimetres where the standard
+// gives the margin as a length (PostNet).
+struct TQuietZone {
+    int Leading = 0;
+    int Trailing = 0;
+    double MinimumMM = 0;
+};
+
+// One row of the symbology catalogue: everything the engine and its callers know about a
+// symbology in one place.
 struct TBCdata {
     const char* Name;
     bool DigitsOnly;
+    // MakeModules clamps the ratio into [RatioLower, RatioUpper]; 0, 0 leaves it alone.
+    double RatioLower;
+    double RatioUpper;
+    // Element widths are whole multiples of the module (1:2:3:4) in the standard, so the
+    // symbol is only standard at Ratio 2.
+    bool ModuleMultiples;
+    TQuietZone QuietZone;
+    TEncoder Encoder;
 };
 
 // The catalogue row of Type; raises "Wrong barcode type." for a value outside TBarType.
@@ -87,6 +110,28 @@ struct ElementWidths {
     int Wide2 = 0;
 };
 ElementWidths CurrentElementWidths();
+
+// The widths MakeModules sets for Modul and an already clamped Ratio, without setting them.
+// Raises Exception when a width would be zero, negative or too large to draw.
+ElementWidths MakeElementWidths(int Modul, double Ratio);
+
+// DecodeModule against explicit widths instead of the calling thread's.
+void DecodeModule(char Ch, const ElementWidths& Widths, int& Width, TLineKind& Kind);
+
+// A value encoded: everything a caller needs to measure and draw it, with no state left
+// behind in the engine.
+struct TSymbol {
+    std::string Pattern;  // one character per bar or space
+    std::string Text;     // the value, or the digits an encoder replaced it with
+    ElementWidths Widths; // pixel width of each width class
+    double Ratio = 0;     // the ratio as clamped for the symbology
+    int Width = 0;        // drawn length in pixels, the sum of the element widths
+};
+
+// Encodes Value as MakeModules does (same checks, same errors) and returns the result as a
+// value. Reads and writes no per-thread state, so it may run on any thread at any time.
+TSymbol MakeSymbol(TBarType Type, const std::string& Value, int Modul, double Ratio,
+                   TCheckSum CheckSum);
 
 // Width digits '1'..'4' (bar first, alternating) to pattern characters.
 std::string WidthsToModules(const std::string& Widths);
