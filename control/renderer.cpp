@@ -137,6 +137,30 @@ void RotatedOrigin(const QPoint& P, int Width, int Height, double Angle, QPoint&
 
 namespace {
 
+bool IsQuarterTurn(double Angle) {
+    return std::isfinite(Angle) && std::fmod(Angle, 90.0) == 0;
+}
+
+// Fills the closed rectangle of the turned corners of box columns X to X + W - 1, rows Top
+// to Height.
+void FillTurned(QPainter& Canvas, int X, int W, int Top, int Height, double Radians,
+                const QPoint& Origin, const QColor& Color) {
+    const QPoint corners[] = {{X, Top}, {X, Height}, {X + W - 1, Height}, {X + W - 1, Top}};
+    int minX = 0, minY = 0, maxX = 0, maxY = 0;
+    bool first = true;
+    for (const QPoint& corner : corners) {
+        QPoint turned;
+        RotatePoint(corner, Radians, turned);
+        AddPoints(turned, Origin, turned);
+        minX = first ? turned.x() : std::min(minX, turned.x());
+        maxX = first ? turned.x() : std::max(maxX, turned.x());
+        minY = first ? turned.y() : std::min(minY, turned.y());
+        maxY = first ? turned.y() : std::max(maxY, turned.y());
+        first = false;
+    }
+    Canvas.fillRect(QRect(QPoint(minX, minY), QPoint(maxX, maxY)), Color);
+}
+
 void DrawModules(const std::string& Pattern, const ElementWidths& Widths, QPainter& Canvas,
                  TColor ColorBar, TColor ColorSpc, int Left, int Top, int Width, int Height,
                  double Angle) {
@@ -148,34 +172,55 @@ void DrawModules(const std::string& Pattern, const ElementWidths& Widths, QPaint
     Canvas.setRenderHint(QPainter::Antialiasing, false);
     const QColor bar = ToQColor(ColorBar);
     const QColor space = ToQColor(ColorSpc);
+    const auto topOf = [Height](TLineKind Kind) {
+        return Kind == lkShortBar ? (Height * 3) / 5 : 0;
+    };
 
+    if (!IsQuarterTurn(Angle)) {
+        // Turned rectangles overlap at other angles, so every module is drawn in order.
+        int x = 0;
+        for (const char ch : Pattern) {
+            int w = 0;
+            TLineKind kind = lkSpace;
+            DecodeModule(ch, Widths, w, kind);
+            FillTurned(Canvas, x, w, topOf(kind), Height, t, origin, kind == lkSpace ? space : bar);
+            x += w;
+        }
+        return;
+    }
+
+    // A quarter turn maps modules onto whole, disjoint pixel rectangles: one fill of the box
+    // in the space colour, then the bars, covers the same pixels. Above a short bar the
+    // canvas must keep its own colour, so with short bars the spaces are filled one by one.
+    const std::vector<TModuleRun> runs = ModuleRuns(Pattern, Widths);
+    const bool shortBars = std::any_of(
+        runs.begin(), runs.end(), [](const TModuleRun& run) { return run.Kind == lkShortBar; });
+    const int end = runs.empty() ? 0 : runs.back().Start + runs.back().Width;
+    if (!shortBars && end > 0)
+        FillTurned(Canvas, 0, end, 0, Height, t, origin, space);
+    for (const TModuleRun& run : runs)
+        if (run.Kind != lkSpace || shortBars)
+            FillTurned(Canvas, run.Start, run.Width, topOf(run.Kind), Height, t, origin,
+                       run.Kind == lkSpace ? space : bar);
+}
+
+} // namespace
+
+std::vector<TModuleRun> ModuleRuns(const std::string& Pattern, const ElementWidths& Widths) {
+    std::vector<TModuleRun> runs;
     int x = 0;
     for (const char ch : Pattern) {
         int w = 0;
         TLineKind kind = lkSpace;
         DecodeModule(ch, Widths, w, kind);
-        const int top = kind == lkShortBar ? (Height * 3) / 5 : 0;
-        const QPoint corners[] = {{x, top}, {x, Height}, {x + w - 1, Height}, {x + w - 1, top}};
-        int minX = 0, minY = 0, maxX = 0, maxY = 0;
-        bool first = true;
-        for (const QPoint& corner : corners) {
-            QPoint turned;
-            RotatePoint(corner, t, turned);
-            AddPoints(turned, origin, turned);
-            minX = first ? turned.x() : std::min(minX, turned.x());
-            maxX = first ? turned.x() : std::max(maxX, turned.x());
-            minY = first ? turned.y() : std::min(minY, turned.y());
-            maxY = first ? turned.y() : std::max(maxY, turned.y());
-            first = false;
-        }
-        // The closed rectangle of the corners, edges included.
-        Canvas.fillRect(QRect(QPoint(minX, minY), QPoint(maxX, maxY)),
-                        kind == lkSpace ? space : bar);
+        if (!runs.empty() && runs.back().Kind == kind)
+            runs.back().Width += w;
+        else
+            runs.push_back({x, w, kind});
         x += w;
     }
+    return runs;
 }
-
-} // namespace
 
 void DrawBars(const std::string& Pattern, QPainter& Canvas, TColor ColorBar, TColor ColorSpc,
               int Left, int Top, int Width, int Height, double Angle) {
