@@ -61,6 +61,7 @@ TFormMain::TFormMain(QWidget* Parent) : QDialog(Parent) {
     LoadBarCodeSettings();
     SetTabOrder();
     FormCreate();
+    CreateOutputActions();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -112,7 +113,7 @@ void TFormMain::CreateControls() {
         button->setAutoDefault(false);
     connect(ButtonGenerate, &QPushButton::clicked, this, [this] { ButtonGenerateClick(); });
     connect(ButtonClose, &QPushButton::clicked, this, [this] { ButtonCloseClick(); });
-    // "Save as File" carries no action.
+    connect(ButtonSave, &QPushButton::clicked, this, [this] { ButtonSaveClick(); });
 }
 
 void TFormMain::LoadBarCodeSettings() {
@@ -175,6 +176,7 @@ void TFormMain::ButtonGenerateClick() {
     } catch (...) {
         ShowMessage(this, QStringLiteral("Barcode Number Error: Only number accepted."));
     }
+    UpdatePreviewNote();
 }
 
 void TFormMain::ComboSelectChange() {
@@ -202,6 +204,14 @@ void TFormMain::keyPressEvent(QKeyEvent* Event) {
 }
 
 bool TFormMain::eventFilter(QObject* Watched, QEvent* Event) {
+    // Ctrl+C in the value's edit copies its selection; with nothing selected it copies the
+    // barcode, as it does everywhere else in the window.
+    if (Watched == BarcodeValue && Event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(Event)->matches(QKeySequence::Copy) &&
+        !BarcodeValue->hasSelectedText()) {
+        Event->ignore();
+        return true;
+    }
     if (Watched == LabelLink && Event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(Event)->button() == Qt::LeftButton) {
         LabelLinkClick();

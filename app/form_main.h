@@ -6,7 +6,9 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 
+class QAction;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -34,6 +36,10 @@ public:
     QLabel* LabelLink = nullptr;
     QPushButton* ButtonSave = nullptr;
     QPushButton* ButtonClose = nullptr;
+    // On the barcode's context menu, with their shortcuts active in the whole window.
+    QAction* ActionCopy = nullptr;
+    QAction* ActionPrint = nullptr;
+    QAction* ActionSave = nullptr;
 
     // The symbology offered at each list position, and its label.
     static constexpr int SymbologyCount = 12;
@@ -46,6 +52,11 @@ public:
     void ComboSelectChange();
     void ButtonCloseClick();
     void LabelLinkClick();
+    // Save as File, Copy and Print: the whole symbol the control shows, at a true size,
+    // after asking about anything that keeps it from meeting its standard.
+    void ButtonSaveClick();
+    void CopyClick();
+    void PrintClick();
 
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
@@ -57,6 +68,11 @@ private:
     void LoadBarCodeSettings();
     void SetTabOrder();
     void FormCreate();
+    void CreateOutputActions();
+    // Runs Output unless the user, told what keeps the symbol from meeting its standard,
+    // declines Action; any failure becomes a message box.
+    void RunOutput(const QString& Action, const std::function<void()>& Output);
+    void UpdatePreviewNote();
 
     std::array<TBarType, SymbologyCount> FSymbologyMap{};
     std::array<const char*, SymbologyCount> FSymbologyLabels{};

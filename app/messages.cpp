@@ -14,6 +14,11 @@ MessageShower& CurrentShower() {
     return shower;
 }
 
+QuestionAsker& CurrentAsker() {
+    static QuestionAsker asker;
+    return asker;
+}
+
 void ShowModal(QWidget* Parent, MessageKind Kind, const QString& Text) {
     QMessageBox box(Kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
                     QApplication::applicationName(), Text, QMessageBox::Ok, Parent);
@@ -31,6 +36,16 @@ void Show(QWidget* Parent, MessageKind Kind, const QString& Text) {
 
 void SetMessageShower(MessageShower Shower) {
     CurrentShower() = std::move(Shower);
+}
+
+void SetQuestionAsker(QuestionAsker Asker) {
+    CurrentAsker() = std::move(Asker);
+}
+
+bool AskQuestion(QWidget* Parent, const QString& Text) {
+    if (const QuestionAsker& asker = CurrentAsker())
+        return asker(Parent, Text);
+    return QMessageBox::question(Parent, QApplication::applicationName(), Text) == QMessageBox::Yes;
 }
 
 void ShowMessage(QWidget* Parent, const QString& Text) {

@@ -16,11 +16,17 @@ enum class MessageKind {
 };
 
 using MessageShower = std::function<void(QWidget* Parent, MessageKind Kind, const QString& Text)>;
+// Gives true for "Yes".
+using QuestionAsker = std::function<bool(QWidget* Parent, const QString& Text)>;
 
-// Replaces how messages are shown; an empty function restores the modal QMessageBox.
+// Replace how messages are shown and questions asked; an empty function restores the
+// modal QMessageBox.
 void SetMessageShower(MessageShower Shower);
+void SetQuestionAsker(QuestionAsker Asker);
 
 void ShowMessage(QWidget* Parent, const QString& Text);
 void ShowErrorMessage(QWidget* Parent, const QString& Text);
+// A Yes/No question titled with the application title; true for Yes.
+bool AskQuestion(QWidget* Parent, const QString& Text);
 
 } // namespace quillmark

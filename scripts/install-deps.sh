@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build clang-format
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev libzxing-dev
+    qt6-base-dev qt6-svg-dev libzxing-dev librsvg2-bin poppler-utils
     fonts-dejavu-core xvfb xauth
 )
 

@@ -183,15 +183,6 @@ TEST_F(WindowTest, SymbologyChangeFailsOnceThenGenerateDrawsTheNewValue) {
     ExpectSymbolAtLeftEdge(Barcode(), *Form->BarCode1);
 }
 
-TEST_F(WindowTest, SaveDoesNothing) {
-    const QImage before = Barcode();
-    Click(Form->ButtonSave);
-    EXPECT_TRUE(Messages.empty());
-    EXPECT_EQ(Form->BarCode1->BarCode(), "123456789");
-    EXPECT_EQ(Barcode(), before);
-    EXPECT_TRUE(Form->isVisible());
-}
-
 TEST_F(WindowTest, EscapeDoesNotCloseTheWindow) {
     for (QWidget* focused :
          {static_cast<QWidget*>(Form->BarcodeValue), static_cast<QWidget*>(Form->ComboSelect)}) {

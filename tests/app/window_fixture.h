@@ -6,6 +6,7 @@
 #include "form_main.h"
 #include "link_opener.h"
 #include "messages.h"
+#include "output_dialogs.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -36,6 +37,14 @@ protected:
             Messages.push_back({Kind, Text});
         });
         SetLinkOpener([this](const QUrl& Address) { OpenedLinks.push_back(Address); });
+        SetQuestionAsker([this](QWidget*, const QString& Text) {
+            Questions.push_back(Text);
+            return Answer;
+        });
+        SetSaveFileChooser([this](QWidget*, const QString& Proposed) {
+            ProposedNames.push_back(Proposed);
+            return ChosenFile;
+        });
         InstallDefaultErrorHandling();
         ForgetReportedErrors();
         Form = std::make_unique<TFormMain>();
@@ -48,6 +57,8 @@ protected:
         Form.reset();
         SetMessageShower({});
         SetLinkOpener({});
+        SetQuestionAsker({});
+        SetSaveFileChooser({});
     }
 
     // Chooses a list entry the way a user does: open the list, click the entry.
@@ -82,6 +93,10 @@ protected:
     std::unique_ptr<TFormMain> Form;
     std::vector<ShownMessage> Messages;
     std::vector<QUrl> OpenedLinks;
+    std::vector<QString> Questions; // asked through the question seam
+    bool Answer = true;             // the answer they all get
+    std::vector<QString> ProposedNames;
+    QString ChosenFile; // what the save dialog gives; empty for Cancel
 };
 
 } // namespace quillmark::testing

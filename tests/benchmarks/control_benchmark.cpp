@@ -2,7 +2,6 @@
 // paint) and a paint of a 2,000-pixel-long Code 128 symbol.
 #include "barcode.h"
 
-#include <QApplication>
 #include <QFont>
 
 #include <benchmark/benchmark.h>
@@ -65,16 +64,3 @@ void PaintLongCode128(benchmark::State& state) {
 BENCHMARK(PaintLongCode128);
 
 } // namespace
-
-// Widgets need a QApplication, headless unless the caller chose a platform.
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,0 +1,100 @@
+#include "files.h"
+#include "layout.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+#include <QPainter>
+
+#include "qt_colors.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace quillmark {
+
+namespace {
+
+// The flat colours a raster symbol is drawn in: its text is not antialiased, so these are
+// all the colours it holds.
+std::vector<QRgb> ColoursOf(const TBarcodeDescription& Description) {
+    const TBarcodeSettings& s = Description.Barcode;
+    std::vector<TColor> colours{s.ColorSpc, s.ColorBar};
+    if (s.TextShow != tsNone) {
+        colours.push_back(s.TextColor);
+        colours.push_back(Description.FontColor);
+    }
+    std::vector<QRgb> palette;
+    for (const TColor colour : colours) {
+        const QRgb rgb = ToQColor(colour).rgb();
+        if (std::find(palette.begin(), palette.end(), rgb) == palette.end())
+            palette.push_back(rgb);
+    }
+    return palette;
+}
+
+// The picture with a palette of its few colours: a 1-bit or 8-bit PNG is smaller than a
+// 32-bit one and many times faster to write. Null if a pixel is not in the palette.
+QImage WithPalette(const QImage& Image, const std::vector<QRgb>& Palette) {
+    const bool mono = Palette.size() <= 2;
+    QImage result(Image.size(), mono ? QImage::Format_Mono : QImage::Format_Indexed8);
+    result.setColorTable(QList<QRgb>(Palette.begin(), Palette.end()));
+    result.setDotsPerMeterX(Image.dotsPerMeterX());
+    result.setDotsPerMeterY(Image.dotsPerMeterY());
+    const int width = Image.width();
+    QRgb last = Palette.front();
+    uchar index = 0;
+    for (int y = 0; y < Image.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(Image.constScanLine(y));
+        uchar* out = result.scanLine(y);
+        if (mono)
+            std::fill(out, out + result.bytesPerLine(), 0);
+        for (int x = 0; x < width; ++x) {
+            // Pixels come in long runs of one colour, so the last lookup usually holds.
+            const QRgb pixel = in[x] | 0xFF000000u;
+            if (pixel != last) {
+                const auto at = std::find(Palette.begin(), Palette.end(), pixel);
+                if (at == Palette.end())
+                    return {};
+                last = pixel;
+                index = static_cast<uchar>(at - Palette.begin());
+            }
+            if (!mono)
+                out[x] = index;
+            else if (index != 0)
+                out[x >> 3] |= static_cast<uchar>(0x80 >> (x & 7));
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+QImage RenderImage(const TBarcodeDescription& Description) {
+    const TOutputLayout layout = RasterLayout(Description);
+    QImage image(layout.Size, QImage::Format_RGB32);
+    if (image.isNull())
+        throw Exception(std::to_string(layout.Size.width()) + " x " +
+                        std::to_string(layout.Size.height()) + " : Barcode too large to draw.");
+    // Recorded in the PNG (pHYs), so that printing at 100% gives the true size.
+    const int dotsPerMeter = static_cast<int>(std::lround(Description.Dpi / 0.0254));
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    QPainter painter(&image);
+    PaintLayout(painter, Description, layout, false);
+    return image;
+}
+
+QByteArray RenderPng(const TBarcodeDescription& Description) {
+    const QImage image = RenderImage(Description);
+    const QImage palette = WithPalette(image, ColoursOf(Description));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(palette.isNull() ? image : palette))
+        throw Exception("PNG : " + writer.errorString().toStdString());
+    return bytes;
+}
+
+} // namespace quillmark

@@ -1,0 +1,153 @@
+#include "layout.h"
+
+#include "renderer.h"
+
+#include <QPainter>
+
+#include <climits>
+#include <cmath>
+#include <sstream>
+
+namespace quillmark {
+
+namespace {
+
+std::string Describe(double Value) {
+    std::ostringstream out;
+    out << Value;
+    return out.str();
+}
+
+void Require(bool Condition, double Value, const char* Message) {
+    if (!Condition)
+        throw Exception(Describe(Value) + " : " + Message);
+}
+
+void CheckDescription(const TBarcodeDescription& D) {
+    Require(D.XDimensionMM >= 0.01 && D.XDimensionMM <= 100, D.XDimensionMM,
+            "X-dimension out of range (0.01 to 100 mm).");
+    Require(D.BarHeightMM >= 0 && D.BarHeightMM <= 5000, D.BarHeightMM,
+            "Bar height out of range (0 to 5000 mm).");
+    Require(D.Dpi >= 1 && D.Dpi <= 10000, D.Dpi, "Resolution out of range (1 to 10000 dpi).");
+    Require(D.FontSizePt > 0 && D.FontSizePt <= 1000, D.FontSizePt,
+            "Font size out of range (up to 1000 pt).");
+    if (D.QuietZone)
+        Require(*D.QuietZone >= 0 && *D.QuietZone <= 1000, *D.QuietZone,
+                "Quiet zone out of range (0 to 1000 X).");
+}
+
+int ToUnits(double MM, double UnitsPerMM) {
+    return static_cast<int>(std::max(1.0, std::round(MM * UnitsPerMM)));
+}
+
+// The layout in some unit, from the module size and the units in a millimetre.
+TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM) {
+    const TBarcodeSettings& settings = D.Barcode;
+    TOutputLayout layout;
+    layout.Modul = Modul;
+    layout.UnitsPerMM = UnitsPerMM;
+    layout.Symbol =
+        MakeSymbol(settings.BarType, settings.BarCode, Modul, OutputRatio(D), settings.CheckSum);
+
+    long long leading = 0;
+    long long trailing = 0;
+    if (D.QuietZone) {
+        leading = trailing = static_cast<long long>(*D.QuietZone) * Modul;
+    } else {
+        const TQuietZone zone = BarTypeData(settings.BarType).QuietZone;
+        const auto floor = static_cast<long long>(std::ceil(zone.MinimumMM * UnitsPerMM));
+        leading = std::max(static_cast<long long>(zone.Leading) * Modul, floor);
+        trailing = std::max(static_cast<long long>(zone.Trailing) * Modul, floor);
+    }
+    const double heightMM =
+        D.BarHeightMM > 0 ? D.BarHeightMM : StandardBarHeightMM(settings.BarType);
+    const int across = ToUnits(heightMM, UnitsPerMM);
+    const long long along = leading + layout.Symbol.Width + trailing;
+    if (along > INT_MAX / 2)
+        throw Exception(settings.BarCode + " : Barcode too long to draw.");
+    layout.FontPixels = ToUnits(D.FontSizePt * 25.4 / 72.0, UnitsPerMM);
+
+    // Bars cover rows 0 to Height of the box. The reversed directions map box column x to
+    // one past the mirrored column, hence the trailing margin less one there.
+    TSymbolBox& box = layout.Box;
+    box.Height = across - 1;
+    box.Angle = AngleOf(settings.Orientation);
+    const int lead = static_cast<int>(leading);
+    const int trail = static_cast<int>(trailing);
+    switch (settings.Orientation) {
+    case toRightLeft:
+        box.Left = trail - 1;
+        break;
+    case toTopBottom:
+        box.Top = lead;
+        break;
+    case toBottomTop:
+        box.Top = trail - 1;
+        break;
+    default:
+        box.Left = lead;
+        break;
+    }
+    const int length = static_cast<int>(along);
+    layout.Size =
+        IsHorizontal(settings.Orientation) ? QSize(length, across) : QSize(across, length);
+    return layout;
+}
+
+void CheckPhysicalSize(const TOutputLayout& Layout, double LimitMM) {
+    const double w = Layout.Size.width() / Layout.UnitsPerMM;
+    const double h = Layout.Size.height() / Layout.UnitsPerMM;
+    if (w > LimitMM || h > LimitMM)
+        throw Exception(Describe(std::round(w)) + " mm x " + Describe(std::round(h)) +
+                        " mm : Barcode too large to draw.");
+}
+
+} // namespace
+
+int RasterModul(const TBarcodeDescription& Description) {
+    CheckDescription(Description);
+    return std::max(
+        1, static_cast<int>(std::lround(Description.XDimensionMM * Description.Dpi / 25.4)));
+}
+
+double AchievedXDimensionMM(const TBarcodeDescription& Description) {
+    return RasterModul(Description) * 25.4 / Description.Dpi;
+}
+
+TOutputLayout RasterLayout(const TBarcodeDescription& Description) {
+    const TOutputLayout layout =
+        LayOut(Description, RasterModul(Description), Description.Dpi / 25.4);
+    // A bound on the image, so that a long value is refused rather than exhausting memory.
+    constexpr int MaxSide = 32767;
+    constexpr long long MaxPixels = 64LL << 20;
+    const QSize size = layout.Size;
+    if (size.width() > MaxSide || size.height() > MaxSide ||
+        static_cast<long long>(size.width()) * size.height() > MaxPixels)
+        throw Exception(std::to_string(size.width()) + " x " + std::to_string(size.height()) +
+                        " : Barcode too large to draw.");
+    return layout;
+}
+
+TOutputLayout VectorLayout(const TBarcodeDescription& Description) {
+    CheckDescription(Description);
+    const TOutputLayout layout =
+        LayOut(Description, VectorModul, VectorModul / Description.XDimensionMM);
+    // The largest page PDF readers take: 200 inches.
+    CheckPhysicalSize(layout, 5080);
+    return layout;
+}
+
+void PaintLayout(QPainter& Painter, const TBarcodeDescription& Description,
+                 const TOutputLayout& Layout, bool Vector) {
+    Painter.fillRect(QRect(QPoint(0, 0), Layout.Size), ToQColor(Description.Barcode.ColorSpc));
+    QFont font = Description.Font;
+    font.setPixelSize(Layout.FontPixels);
+    if (Vector) // hinting would snap glyphs to units a hundredth of a module wide
+        font.setHintingPreference(QFont::PreferNoHinting);
+    else // flat colours only, so that the picture keeps to a small palette
+        font.setStyleStrategy(QFont::NoAntialias);
+    DrawSymbol(Painter, Layout.Symbol, Description.Barcode, font, Description.FontColor,
+               Layout.Box);
+}
+
+} // namespace quillmark

@@ -1,0 +1,30 @@
+#include "print.h"
+
+#include "layout.h"
+
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+namespace quillmark {
+
+void PrintBarcode(QPagedPaintDevice& Device, const TBarcodeDescription& Description) {
+    const TOutputLayout layout = VectorLayout(Description);
+    const QSizeF symbolMM = QSizeF(layout.Size) / layout.UnitsPerMM;
+    const QSizeF pageMM = Device.pageLayout().paintRect(QPageLayout::Millimeter).size();
+    // A hair of tolerance for the page sizes' own rounding.
+    if (symbolMM.width() > pageMM.width() + 0.01 || symbolMM.height() > pageMM.height() + 0.01)
+        throw Exception(std::to_string(qRound(symbolMM.width())) + " mm x " +
+                        std::to_string(qRound(symbolMM.height())) +
+                        " mm : Barcode larger than the page.");
+    QPainter painter;
+    if (!painter.begin(&Device))
+        throw Exception("Printer : Cannot start printing.");
+    painter.scale(Device.logicalDpiX() / 25.4 / layout.UnitsPerMM,
+                  Device.logicalDpiY() / 25.4 / layout.UnitsPerMM);
+    PaintLayout(painter, Description, layout, true);
+    if (!painter.end())
+        throw Exception("Printer : Printing failed.");
+}
+
+} // namespace quillmark

@@ -1,0 +1,15 @@
+// A barcode printed at its true size.
+#pragma once
+
+#include "description.h"
+
+class QPagedPaintDevice;
+
+namespace quillmark {
+
+// Draws the symbol with its quiet zones at the top left of the page's printable area, at
+// its physical size; works on a QPrinter and on a QPdfWriter alike. Raises Exception when
+// it doesn't fit the page or the device can't be painted on.
+void PrintBarcode(QPagedPaintDevice& Device, const TBarcodeDescription& Description);
+
+} // namespace quillmark

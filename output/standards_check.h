@@ -1,0 +1,18 @@
+// What keeps a symbol from meeting its symbology's standard, so that users hear of it
+// before a scanner refuses the label.
+#pragma once
+
+#include "description.h"
+
+#include <string>
+#include <vector>
+
+namespace quillmark {
+
+// One plain sentence per finding, empty when the symbol as the output draws it meets the
+// standard as far as this can tell: missing or wrong EAN/UPC and PostNet check digits,
+// characters the symbology replaces or drops, proportions outside the standard, and a
+// length beyond the standard's limit. Raises the engine's error for a value it refuses.
+std::vector<std::string> CheckStandard(const TBarcodeDescription& Description);
+
+} // namespace quillmark

@@ -1,0 +1,120 @@
+// Save as File, Copy and Print from the window, through its dialog and message seams.
+#include "window_fixture.h"
+
+#include "scan.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QMimeData>
+#include <QTemporaryDir>
+
+#include <unistd.h>
+
+namespace quillmark::testing {
+namespace {
+
+std::optional<ScanResult> ScanFile(const QString& Path) {
+    const QImage image = QImage(Path).convertToFormat(QImage::Format_Grayscale8);
+    return Scan(image.constBits(), image.width(), image.height(),
+                static_cast<int>(image.bytesPerLine()));
+}
+
+// A folder nothing can be written into while it lives; as root, by acting as nobody.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString& Path) : path_(Path) {
+        QFile::setPermissions(path_, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                         QFile::ExeOther);
+        if (geteuid() == 0) {
+            EXPECT_EQ(seteuid(65534), 0);
+        }
+    }
+    ~ReadOnlyFolder() {
+        if (getuid() == 0) {
+            EXPECT_EQ(seteuid(0), 0);
+        }
+        QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+private:
+    QString path_;
+};
+
+class WindowOutputTest : public WindowTest {
+protected:
+    QTemporaryDir Dir;
+};
+
+TEST_F(WindowOutputTest, SaveWritesTheShownSymbolWhole) {
+    Choose(QStringLiteral("Code 128B"));
+    Type(QStringLiteral("Quillmark 2026"));
+    Click(Form->ButtonGenerate);
+    ChosenFile = Dir.filePath(QStringLiteral("label.png"));
+    Click(Form->ButtonSave);
+    ASSERT_EQ(ProposedNames, std::vector<QString>{QStringLiteral("Quillmark_2026.png")});
+    const auto scan = ScanFile(ChosenFile);
+    ASSERT_TRUE(scan);
+    EXPECT_EQ(scan->Text, "Quillmark 2026");
+    EXPECT_TRUE(Messages.empty() && Questions.empty());
+}
+
+TEST_F(WindowOutputTest, CancelledSaveChangesNothing) {
+    const QImage before = Barcode();
+    Click(Form->ButtonSave);
+    EXPECT_EQ(ProposedNames.size(), 1u);
+    EXPECT_TRUE(Messages.empty());
+    EXPECT_TRUE(QDir(Dir.path()).isEmpty());
+    EXPECT_EQ(Barcode(), before);
+}
+
+TEST_F(WindowOutputTest, FailedSaveShowsWhyAndKeepsTheOldFile) {
+    ChosenFile = Dir.filePath(QStringLiteral("old.png"));
+    QFile old(ChosenFile);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old bytes") == 9);
+    old.close();
+    {
+        const ReadOnlyFolder readOnly(Dir.path());
+        Click(Form->ButtonSave);
+    }
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_TRUE(Messages[0].Text.startsWith(ChosenFile + QStringLiteral(" : ")))
+        << Messages[0].Text.toStdString();
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "old bytes");
+    EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+TEST_F(WindowOutputTest, CopyPutsPictureAndValueOnTheClipboard) {
+    Choose(QStringLiteral("Code 39"));
+    // Ctrl+C anywhere in the window, the value's edit included while nothing is selected.
+    Form->BarcodeValue->setFocus();
+    Form->BarcodeValue->deselect();
+    QTest::keyClick(Form->BarcodeValue, Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(data->hasFormat(QStringLiteral("image/png")));
+    EXPECT_TRUE(data->data(QStringLiteral("image/svg+xml")).startsWith("<?xml"));
+    EXPECT_EQ(data->text(), QStringLiteral("123456789"));
+}
+
+TEST_F(WindowOutputTest, SymbolsThatMayNotScanAskFirst) {
+    Choose(QStringLiteral("Code EAN13"));
+    Type(QStringLiteral("400638133393"));
+    Click(Form->ButtonGenerate);
+    Answer = false;
+    Click(Form->ButtonSave);
+    ASSERT_EQ(Questions.size(), 1u);
+    EXPECT_TRUE(Questions[0].contains(QStringLiteral("should be 0, not 3")));
+    EXPECT_TRUE(ProposedNames.empty());
+    // A value too long for the control is drawn clipped, and the tooltip says so.
+    Choose(QStringLiteral("Code 128B"));
+    Type(QString(60, QLatin1Char('Q')));
+    Click(Form->ButtonGenerate);
+    EXPECT_TRUE(Form->BarCode1->toolTip().contains(QStringLiteral("clipped")));
+}
+
+} // namespace
+} // namespace quillmark::testing

@@ -1,0 +1,181 @@
+// Files at a true size scan back to their values, in every format and direction.
+#include "files.h"
+#include "layout.h"
+#include "print.h"
+#include "scan.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace quillmark {
+namespace {
+
+struct Symbol {
+    TBarType Type;
+    const char* Value;
+    const char* Expected; // as zxing reads it
+    bool Extended = false;
+};
+
+// One standard value for each symbology zxing reads.
+const Symbol Symbols[] = {
+    {bcCode39, "QUILLMARK-39", "QUILLMARK-39"},
+    {bcCode39Extended, "Quill 39", "Quill 39", true},
+    {bcCode93, "QUILL-93", "QUILL-93"},
+    {bcCode93Extended, "Quill93", "Quill93"},
+    {bcCode128A, "QUILL 128", "QUILL 128"},
+    {bcCode128B, "Quill-128", "Quill-128"},
+    {bcCode128C, "0123456789", "0123456789"},
+    {bcCodeEAN128C, "0112345678901231", "0112345678901231"},
+    {bcCode_2_5_interleaved, "1234567890", "1234567890"},
+    {bcCodeCodabar, "31117013206375", "31117013206375"},
+    {bcCodeEAN8, "55123457", "55123457"},
+    {bcCodeEAN13, "4006381333931", "4006381333931"},
+    {bcCodeUPC_A, "036000291452", "036000291452"},
+    {bcCodeUPC_E0, "4252614", "04252614"},
+};
+
+TBarcodeDescription Describe(const Symbol& S, TOrientation Orientation = toLeftRight) {
+    TBarcodeDescription d;
+    d.Barcode.BarType = S.Type;
+    d.Barcode.BarCode = S.Value;
+    d.Barcode.Orientation = Orientation;
+    return d;
+}
+
+std::optional<testing::ScanResult> ScanImage(const QImage& Image, bool Extended) {
+    const QImage grey = Image.convertToFormat(QImage::Format_Grayscale8);
+    testing::Raster raster{grey.width(), grey.height(), {}};
+    for (int y = 0; y < grey.height(); ++y)
+        raster.Pixels.insert(raster.Pixels.end(), grey.constScanLine(y),
+                             grey.constScanLine(y) + grey.width());
+    testing::ScanHints hints;
+    hints.Code39Extended = Extended;
+    return testing::Scan(raster, hints);
+}
+
+// Runs a test-only tool, failing the test when it does.
+void RunTool(const QString& Program, const QStringList& Arguments, QByteArray* Output = nullptr) {
+    QProcess process;
+    process.start(Program, Arguments);
+    ASSERT_TRUE(process.waitForFinished(60000)) << Program.toStdString();
+    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    if (Output)
+        *Output = process.readAllStandardOutput();
+}
+
+class Files : public ::testing::Test {
+protected:
+    QString Path(const char* Name) const { return dir.filePath(QLatin1String(Name)); }
+    // Rasterises an SVG or PDF file at 300 dpi with the test-only tools.
+    QImage Rasterise(const QString& File) {
+        const QString png = File + QStringLiteral(".png");
+        if (File.endsWith(QLatin1String(".svg")))
+            RunTool(QStringLiteral(QUILLMARK_RSVG_CONVERT),
+                    {"-d", "300", "-p", "300", "-b", "white", "-o", png, File});
+        else
+            RunTool(QStringLiteral(QUILLMARK_PDFTOPPM),
+                    {"-r", "300", "-png", "-singlefile", File, File});
+        return QImage(png);
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(Files, PngScansInEveryDirection) {
+    for (const Symbol& s : Symbols)
+        for (const TOrientation o : {toLeftRight, toRightLeft, toTopBottom, toBottomTop}) {
+            const auto scan = ScanImage(RenderImage(Describe(s, o)), s.Extended);
+            ASSERT_TRUE(scan) << BarTypeName(s.Type) << " orientation " << int(o);
+            EXPECT_EQ(scan->Text, s.Expected) << BarTypeName(s.Type) << " orientation " << int(o);
+        }
+}
+
+TEST_F(Files, SvgAndPdfScanOnceRasterised) {
+    for (const Symbol& s : {Symbols[5], Symbols[11], Symbols[8]})
+        for (const char* name : {"symbol.svg", "symbol.pdf"}) {
+            SaveBarcode(Path(name), Describe(s, toBottomTop));
+            const auto scan = ScanImage(Rasterise(Path(name)), false);
+            ASSERT_TRUE(scan) << name << " " << s.Value;
+            EXPECT_EQ(scan->Text, s.Expected);
+        }
+}
+
+TEST_F(Files, SizesFollowXDimensionAndResolution) {
+    // EAN-13: 95 modules and quiet zones of 11 and 7, so 113 X along the symbol.
+    TBarcodeDescription d = Describe(Symbols[11]);
+    d.Dpi = 600;
+    const QImage png = QImage::fromData(RenderPng(d));
+    const int modul = qRound(0.33 * 600 / 25.4);
+    EXPECT_EQ(png.width(), 113 * modul);
+    EXPECT_EQ(png.height(), qRound(22.85 * 600 / 25.4));
+    EXPECT_EQ(png.dotsPerMeterX(), qRound(600 / 0.0254));
+    EXPECT_NEAR(AchievedXDimensionMM(d), modul * 25.4 / 600, 1e-9);
+
+    d.XDimensionMM = 0.4;
+    d.BarHeightMM = 20;
+    d.Barcode.Orientation = toTopBottom;
+    const QByteArray svg = RenderSvg(d);
+    const QString head = QString::fromLatin1(svg.left(400));
+    EXPECT_TRUE(head.contains(QStringLiteral("width=\"20mm\" height=\"45.2mm\""))) << svg.data();
+    EXPECT_TRUE(head.contains(QStringLiteral("viewBox=\"0 0 20000 45200\""))) << svg.data();
+    // Bars only, each run of one colour one rectangle: about 30 for an EAN-13.
+    EXPECT_LE(svg.count("<rect"), 33);
+
+    SaveBarcode(Path("size.pdf"), d);
+    QByteArray info;
+    RunTool(QStringLiteral(QUILLMARK_PDFINFO), {Path("size.pdf")}, &info);
+    const QRegularExpressionMatch page =
+        QRegularExpression(QStringLiteral("Page size: +([0-9.]+) x ([0-9.]+) pts"))
+            .match(QString::fromLatin1(info));
+    ASSERT_TRUE(page.hasMatch()) << info.data();
+    EXPECT_NEAR(page.captured(1).toDouble() * 25.4 / 72, 20.0, 0.1);
+    EXPECT_NEAR(page.captured(2).toDouble() * 25.4 / 72, 45.2, 0.1);
+}
+
+TEST_F(Files, VectorWideElementsKeepTheRatio) {
+    TBarcodeDescription d = Describe(Symbols[0]);
+    d.Barcode.Ratio = 2.25;
+    const QByteArray svg = RenderSvg(d);
+    EXPECT_TRUE(svg.contains("width=\"100\"") && svg.contains("width=\"225\"")) << svg.data();
+}
+
+TEST_F(Files, FailedWritesNameTheFileAndLeaveNothing) {
+    const TBarcodeDescription d = Describe(Symbols[0]);
+    const struct {
+        const char* Name;
+        const char* Reason;
+    } cases[] = {{"missing/folder/a.png", "missing/folder/a.png : "},
+                 {"a.gif", "a.gif : Unknown file type"}};
+    for (const auto& c : cases) {
+        try {
+            SaveBarcode(Path(c.Name), d);
+            ADD_FAILURE() << c.Name;
+        } catch (const Exception& e) {
+            EXPECT_NE(std::string(e.what()).find(c.Reason), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 0);
+}
+
+TEST_F(Files, PrintsAtTrueSizeOnAPage) {
+    {
+        QPdfWriter page(Path("page.pdf"));
+        PrintBarcode(page, Describe(Symbols[6]));
+    }
+    const auto scan = ScanImage(Rasterise(Path("page.pdf")), false);
+    ASSERT_TRUE(scan);
+    EXPECT_EQ(scan->Text, "0123456789");
+    TBarcodeDescription huge = Describe(Symbols[6]);
+    huge.XDimensionMM = 5;
+    QPdfWriter page(Path("huge.pdf"));
+    EXPECT_THROW(PrintBarcode(page, huge), Exception);
+}
+
+} // namespace
+} // namespace quillmark
