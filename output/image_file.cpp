@@ -81,7 +81,7 @@ QImage RenderImage(const TBarcodeDescription& Description) {
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     QPainter painter(&image);
-    PaintLayout(painter, Description, layout, false);
+    PaintLayout(painter, Description, layout);
     return image;
 }
 

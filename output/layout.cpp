@@ -2,11 +2,13 @@
 
 #include "renderer.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <climits>
 #include <cmath>
 #include <sstream>
+#include <utility>
 
 namespace quillmark {
 
@@ -40,12 +42,35 @@ int ToUnits(double MM, double UnitsPerMM) {
     return static_cast<int>(std::max(1.0, std::round(MM * UnitsPerMM)));
 }
 
+// How far the text sticks out before the first module and after the last one, placed as
+// the renderer places it, so that the margins can make room for it.
+std::pair<long long, long long> TextOverhang(const TBarcodeDescription& D,
+                                             const TOutputLayout& Layout) {
+    const TBarcodeSettings& s = D.Barcode;
+    if (s.TextShow == tsNone)
+        return {0, 0};
+    const std::string text = ShownText(s.TextShow, s.BarType, Layout.Symbol.Text);
+    const long long width = QFontMetrics(LayoutFont(D, Layout))
+                                .horizontalAdvance(QString::fromLatin1(
+                                    text.data(), static_cast<qsizetype>(text.size())));
+    const long long pw = Layout.Symbol.Width;
+    long long start = 0;
+    if (s.TextPosition == tpTopRight || s.TextPosition == tpBottomRight)
+        start = pw - width - 1;
+    else if (s.TextPosition == tpTopCenter || s.TextPosition == tpBottomCenter)
+        start = (pw - width) / 2;
+    // One unit more on each side for the renderer's one-pixel nudges.
+    return {std::max(0LL, 1 - start), std::max(0LL, start + width + 1 - pw)};
+}
+
 // The layout in some unit, from the module size and the units in a millimetre.
-TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM) {
+TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM, bool Vector) {
     const TBarcodeSettings& settings = D.Barcode;
     TOutputLayout layout;
     layout.Modul = Modul;
     layout.UnitsPerMM = UnitsPerMM;
+    layout.Vector = Vector;
+    layout.FontPixels = ToUnits(D.FontSizePt * 25.4 / 72.0, UnitsPerMM);
     layout.Symbol =
         MakeSymbol(settings.BarType, settings.BarCode, Modul, OutputRatio(D), settings.CheckSum);
 
@@ -59,13 +84,16 @@ TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM)
         leading = std::max(static_cast<long long>(zone.Leading) * Modul, floor);
         trailing = std::max(static_cast<long long>(zone.Trailing) * Modul, floor);
     }
+    // A text wider than the bars is never cut off by the picture's edge.
+    const auto [textLeading, textTrailing] = TextOverhang(D, layout);
+    leading = std::max(leading, textLeading);
+    trailing = std::max(trailing, textTrailing);
     const double heightMM =
         D.BarHeightMM > 0 ? D.BarHeightMM : StandardBarHeightMM(settings.BarType);
     const int across = ToUnits(heightMM, UnitsPerMM);
     const long long along = leading + layout.Symbol.Width + trailing;
     if (along > INT_MAX / 2)
         throw Exception(settings.BarCode + " : Barcode too long to draw.");
-    layout.FontPixels = ToUnits(D.FontSizePt * 25.4 / 72.0, UnitsPerMM);
 
     // Bars cover rows 0 to Height of the box. The reversed directions map box column x to
     // one past the mirrored column, hence the trailing margin less one there.
@@ -116,7 +144,7 @@ double AchievedXDimensionMM(const TBarcodeDescription& Description) {
 
 TOutputLayout RasterLayout(const TBarcodeDescription& Description) {
     const TOutputLayout layout =
-        LayOut(Description, RasterModul(Description), Description.Dpi / 25.4);
+        LayOut(Description, RasterModul(Description), Description.Dpi / 25.4, false);
     // A bound on the image, so that a long value is refused rather than exhausting memory.
     constexpr int MaxSide = 32767;
     constexpr long long MaxPixels = 64LL << 20;
@@ -131,23 +159,27 @@ TOutputLayout RasterLayout(const TBarcodeDescription& Description) {
 TOutputLayout VectorLayout(const TBarcodeDescription& Description) {
     CheckDescription(Description);
     const TOutputLayout layout =
-        LayOut(Description, VectorModul, VectorModul / Description.XDimensionMM);
+        LayOut(Description, VectorModul, VectorModul / Description.XDimensionMM, true);
     // The largest page PDF readers take: 200 inches.
     CheckPhysicalSize(layout, 5080);
     return layout;
 }
 
-void PaintLayout(QPainter& Painter, const TBarcodeDescription& Description,
-                 const TOutputLayout& Layout, bool Vector) {
-    Painter.fillRect(QRect(QPoint(0, 0), Layout.Size), ToQColor(Description.Barcode.ColorSpc));
+QFont LayoutFont(const TBarcodeDescription& Description, const TOutputLayout& Layout) {
     QFont font = Description.Font;
     font.setPixelSize(Layout.FontPixels);
-    if (Vector) // hinting would snap glyphs to units a hundredth of a module wide
+    if (Layout.Vector) // hinting would snap glyphs to units a hundredth of a module wide
         font.setHintingPreference(QFont::PreferNoHinting);
     else // flat colours only, so that the picture keeps to a small palette
         font.setStyleStrategy(QFont::NoAntialias);
-    DrawSymbol(Painter, Layout.Symbol, Description.Barcode, font, Description.FontColor,
-               Layout.Box);
+    return font;
+}
+
+void PaintLayout(QPainter& Painter, const TBarcodeDescription& Description,
+                 const TOutputLayout& Layout) {
+    Painter.fillRect(QRect(QPoint(0, 0), Layout.Size), ToQColor(Description.Barcode.ColorSpc));
+    DrawSymbol(Painter, Layout.Symbol, Description.Barcode, LayoutFont(Description, Layout),
+               Description.FontColor, Layout.Box);
 }
 
 } // namespace quillmark

@@ -18,6 +18,7 @@ struct TOutputLayout {
     int Modul = 1;  // units per narrow module
     double UnitsPerMM = 1;
     int FontPixels = 1;
+    bool Vector = false;
 };
 
 // Units of vector output: this many per narrow module, fine enough that a wide element
@@ -36,9 +37,12 @@ double AchievedXDimensionMM(const TBarcodeDescription& Description);
 TOutputLayout RasterLayout(const TBarcodeDescription& Description);
 TOutputLayout VectorLayout(const TBarcodeDescription& Description);
 
+// The description's font as the layout draws it: sized in the layout's units.
+QFont LayoutFont(const TBarcodeDescription& Description, const TOutputLayout& Layout);
+
 // Fills the picture with the space colour and draws the symbol in the painter's current
 // coordinates, one unit of the layout per unit of the painter.
 void PaintLayout(QPainter& Painter, const TBarcodeDescription& Description,
-                 const TOutputLayout& Layout, bool Vector);
+                 const TOutputLayout& Layout);
 
 } // namespace quillmark

@@ -65,7 +65,7 @@ QByteArray RenderPdf(const TBarcodeDescription& Description) {
         QPainter painter(&writer);
         const double devicePerUnit = PdfResolution / 25.4 / layout.UnitsPerMM;
         painter.scale(devicePerUnit, devicePerUnit);
-        PaintLayout(painter, Description, layout, true);
+        PaintLayout(painter, Description, layout);
     }
     NarrowMediaBox(bytes, wholeWidth, wholeHeight, width, height);
     return bytes;

@@ -22,7 +22,7 @@ void PrintBarcode(QPagedPaintDevice& Device, const TBarcodeDescription& Descript
         throw Exception("Printer : Cannot start printing.");
     painter.scale(Device.logicalDpiX() / 25.4 / layout.UnitsPerMM,
                   Device.logicalDpiY() / 25.4 / layout.UnitsPerMM);
-    PaintLayout(painter, Description, layout, true);
+    PaintLayout(painter, Description, layout);
     if (!painter.end())
         throw Exception("Printer : Printing failed.");
 }

@@ -45,7 +45,7 @@ QByteArray RenderSvg(const TBarcodeDescription& Description) {
     {
         QPainter painter(&generator);
         painter.scale(micrometresPerUnit, micrometresPerUnit);
-        PaintLayout(painter, Description, layout, true);
+        PaintLayout(painter, Description, layout);
     }
     DropXmlInvalidBytes(bytes);
     return bytes;

@@ -145,6 +145,17 @@ TEST_F(Files, VectorWideElementsKeepTheRatio) {
     EXPECT_TRUE(svg.contains("width=\"100\"") && svg.contains("width=\"225\"")) << svg.data();
 }
 
+TEST_F(Files, TextWiderThanTheBarsWidensTheMargins) {
+    TBarcodeDescription d = Describe(Symbols[10]); // EAN-8: 67 modules, margins of 7 and 7
+    d.Barcode.TextShow = tsBoth;
+    d.FontSizePt = 14;
+    const QImage image = RenderImage(d);
+    EXPECT_GT(image.width(), 81 * RasterModul(d));
+    for (const int x : {0, image.width() - 1})
+        for (int y = 0; y < image.height(); ++y)
+            ASSERT_EQ(image.pixel(x, y), qRgb(255, 255, 255)) << x << ", " << y;
+}
+
 TEST_F(Files, FailedWritesNameTheFileAndLeaveNothing) {
     const TBarcodeDescription d = Describe(Symbols[0]);
     const struct {
