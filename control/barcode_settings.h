@@ -1,6 +1,8 @@
 // One barcode's own settings, as the widget stores them and the output layer takes them.
 #pragma once
 
+#include "quillmark_render_export.h"
+
 #include "control_types.h"
 #include "engine.h"
 
@@ -27,7 +29,7 @@ struct TBarcodeSettings {
 };
 
 // The counter-clockwise turn of a reading direction, in degrees: 0, 180, 270 or 90.
-double AngleOf(TOrientation Orientation);
+QUILLMARK_RENDER_EXPORT double AngleOf(TOrientation Orientation);
 
 inline bool IsHorizontal(TOrientation Orientation) {
     return Orientation == toLeftRight || Orientation == toRightLeft;
@@ -35,6 +37,7 @@ inline bool IsHorizontal(TOrientation Orientation) {
 
 // The line drawn over the bars for TextShow: nothing, the display text, the symbology's
 // name, or both.
-std::string ShownText(TTextShow TextShow, TBarType BarType, const std::string& DisplayText);
+QUILLMARK_RENDER_EXPORT std::string ShownText(TTextShow TextShow, TBarType BarType,
+                                              const std::string& DisplayText);
 
 } // namespace quillmark

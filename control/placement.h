@@ -2,6 +2,8 @@
 // and the turn, from the reading direction, the alignment, the frame and the size.
 #pragma once
 
+#include "quillmark_render_export.h"
+
 #include "control_types.h"
 
 namespace quillmark {
@@ -25,12 +27,12 @@ struct TSymbolBox {
 };
 
 // The bar height that BarHeight 0 stands for: the extent across the bars inside the frame.
-int AutomaticBarHeight(const TFrame& Frame, TOrientation Orientation);
+QUILLMARK_RENDER_EXPORT int AutomaticBarHeight(const TFrame& Frame, TOrientation Orientation);
 
 // Places a PatternWidth-pixel symbol; BarHeight 0 fills the height inside the frame. The
 // two reversed directions sit one pixel earlier when justified to either end. Raises
 // Exception when a coordinate would leave the integer range.
-TSymbolBox PlaceSymbol(const TFrame& Frame, TOrientation Orientation, int BarHeight,
-                       int PatternWidth);
+QUILLMARK_RENDER_EXPORT TSymbolBox PlaceSymbol(const TFrame& Frame, TOrientation Orientation,
+                                               int BarHeight, int PatternWidth);
 
 } // namespace quillmark

@@ -1,13 +1,15 @@
 // TColor (red in the low byte) to QColor and back.
 #pragma once
 
+#include "quillmark_render_export.h"
+
 #include "control_types.h"
 
 #include <QColor>
 
 namespace quillmark {
 
-QColor ToQColor(TColor Color);
-TColor FromQColor(const QColor& Color);
+QUILLMARK_RENDER_EXPORT QColor ToQColor(TColor Color);
+QUILLMARK_RENDER_EXPORT TColor FromQColor(const QColor& Color);
 
 } // namespace quillmark

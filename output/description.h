@@ -2,6 +2,8 @@
 // physical size.
 #pragma once
 
+#include "quillmark_output_export.h"
+
 #include "barcode_settings.h"
 
 #include <QFont>
@@ -12,8 +14,8 @@ namespace quillmark {
 
 // Settings for a symbol that must scan at a true size: X 0.33 mm, 300 dpi for raster
 // output, the standard bar height and quiet zones, Code 128B with its value as text.
-TBarcodeSettings DefaultOutputSettings();
-QFont DefaultOutputFont();
+QUILLMARK_OUTPUT_EXPORT TBarcodeSettings DefaultOutputSettings();
+QUILLMARK_OUTPUT_EXPORT QFont DefaultOutputFont();
 
 struct TBarcodeDescription {
     // Symbology, value, check-digit mode, ratio, orientation, text mode and position, and
@@ -32,13 +34,13 @@ struct TBarcodeDescription {
 };
 
 // 22.85 mm for the EAN/UPC family, 15 mm for the others.
-double StandardBarHeightMM(TBarType Type);
+QUILLMARK_OUTPUT_EXPORT double StandardBarHeightMM(TBarType Type);
 
 // The ratio a file is drawn at. Symbologies whose standard defines every element as a
 // whole number of modules (Code 128, EAN-128, Code 93 and the EAN/UPC family) are drawn at
 // exactly 1:2:3:4, whatever the ratio setting; the others keep it, clamped by the engine.
 // The widget follows its Ratio for all of them; this is the one place where a file differs
 // from the widget, because a file must scan.
-double OutputRatio(const TBarcodeDescription& Description);
+QUILLMARK_OUTPUT_EXPORT double OutputRatio(const TBarcodeDescription& Description);
 
 } // namespace quillmark

@@ -1,6 +1,8 @@
 // A barcode as PNG, SVG or PDF bytes, and as a file written whole or not at all.
 #pragma once
 
+#include "quillmark_output_export.h"
+
 #include "description.h"
 
 #include <QByteArray>
@@ -13,24 +15,26 @@ enum class TFileFormat { Png, Svg, Pdf };
 
 // The format a file name's extension asks for, in any letter case; any other extension
 // raises Exception naming the file.
-TFileFormat FileFormatOf(const QString& FileName);
+QUILLMARK_OUTPUT_EXPORT TFileFormat FileFormatOf(const QString& FileName);
 
 // The raster picture at the description's resolution, which it records.
-QImage RenderImage(const TBarcodeDescription& Description);
+QUILLMARK_OUTPUT_EXPORT QImage RenderImage(const TBarcodeDescription& Description);
 
 // PNG with its resolution recorded; SVG sized in millimetres with a viewBox; PDF on a page
 // of the symbol's size with its quiet zones. Raises the engine's errors for a refused value.
-QByteArray RenderFile(const TBarcodeDescription& Description, TFileFormat Format);
-QByteArray RenderPng(const TBarcodeDescription& Description);
-QByteArray RenderSvg(const TBarcodeDescription& Description);
-QByteArray RenderPdf(const TBarcodeDescription& Description);
+QUILLMARK_OUTPUT_EXPORT QByteArray RenderFile(const TBarcodeDescription& Description,
+                                              TFileFormat Format);
+QUILLMARK_OUTPUT_EXPORT QByteArray RenderPng(const TBarcodeDescription& Description);
+QUILLMARK_OUTPUT_EXPORT QByteArray RenderSvg(const TBarcodeDescription& Description);
+QUILLMARK_OUTPUT_EXPORT QByteArray RenderPdf(const TBarcodeDescription& Description);
 
 // Writes Bytes to a temporary file beside FileName, then renames it over FileName, so a
 // failed write leaves neither a truncated file nor a changed one. Raises Exception with the
 // file's name and the reason.
-void WriteFileAtomically(const QString& FileName, const QByteArray& Bytes);
+QUILLMARK_OUTPUT_EXPORT void WriteFileAtomically(const QString& FileName, const QByteArray& Bytes);
 
 // Renders in the format of FileName's extension and writes it atomically.
-void SaveBarcode(const QString& FileName, const TBarcodeDescription& Description);
+QUILLMARK_OUTPUT_EXPORT void SaveBarcode(const QString& FileName,
+                                         const TBarcodeDescription& Description);
 
 } // namespace quillmark

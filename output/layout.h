@@ -2,6 +2,8 @@
 // canvas's units, its box, the quiet zones and the whole picture's size.
 #pragma once
 
+#include "quillmark_output_export.h"
+
 #include "description.h"
 #include "placement.h"
 
@@ -27,22 +29,23 @@ inline constexpr int VectorModul = 100;
 
 // Narrow module in whole pixels at the description's resolution: X x dpi / 25.4 rounded,
 // at least 1.
-int RasterModul(const TBarcodeDescription& Description);
+QUILLMARK_OUTPUT_EXPORT int RasterModul(const TBarcodeDescription& Description);
 // The X-dimension a raster file really has, in millimetres.
-double AchievedXDimensionMM(const TBarcodeDescription& Description);
+QUILLMARK_OUTPUT_EXPORT double AchievedXDimensionMM(const TBarcodeDescription& Description);
 
 // Raster: units are pixels at Dpi. Vector: units are 1/VectorModul of the X-dimension.
 // Both raise the engine's errors for a refused value and Exception for settings or sizes
 // that can't be drawn.
-TOutputLayout RasterLayout(const TBarcodeDescription& Description);
-TOutputLayout VectorLayout(const TBarcodeDescription& Description);
+QUILLMARK_OUTPUT_EXPORT TOutputLayout RasterLayout(const TBarcodeDescription& Description);
+QUILLMARK_OUTPUT_EXPORT TOutputLayout VectorLayout(const TBarcodeDescription& Description);
 
 // The description's font as the layout draws it: sized in the layout's units.
-QFont LayoutFont(const TBarcodeDescription& Description, const TOutputLayout& Layout);
+QUILLMARK_OUTPUT_EXPORT QFont LayoutFont(const TBarcodeDescription& Description,
+                                         const TOutputLayout& Layout);
 
 // Fills the picture with the space colour and draws the symbol in the painter's current
 // coordinates, one unit of the layout per unit of the painter.
-void PaintLayout(QPainter& Painter, const TBarcodeDescription& Description,
-                 const TOutputLayout& Layout);
+QUILLMARK_OUTPUT_EXPORT void PaintLayout(QPainter& Painter, const TBarcodeDescription& Description,
+                                         const TOutputLayout& Layout);
 
 } // namespace quillmark

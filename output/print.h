@@ -1,6 +1,8 @@
 // A barcode printed at its true size.
 #pragma once
 
+#include "quillmark_output_export.h"
+
 #include "description.h"
 
 class QPagedPaintDevice;
@@ -10,6 +12,7 @@ namespace quillmark {
 // Draws the symbol with its quiet zones at the top left of the page's printable area, at
 // its physical size; works on a QPrinter and on a QPdfWriter alike. Raises Exception when
 // it doesn't fit the page or the device can't be painted on.
-void PrintBarcode(QPagedPaintDevice& Device, const TBarcodeDescription& Description);
+QUILLMARK_OUTPUT_EXPORT void PrintBarcode(QPagedPaintDevice& Device,
+                                          const TBarcodeDescription& Description);
 
 } // namespace quillmark

@@ -2,6 +2,8 @@
 // before a scanner refuses the label.
 #pragma once
 
+#include "quillmark_output_export.h"
+
 #include "description.h"
 
 #include <string>
@@ -13,6 +15,7 @@ namespace quillmark {
 // standard as far as this can tell: missing or wrong EAN/UPC and PostNet check digits,
 // characters the symbology replaces or drops, proportions outside the standard, and a
 // length beyond the standard's limit. Raises the engine's error for a value it refuses.
-std::vector<std::string> CheckStandard(const TBarcodeDescription& Description);
+QUILLMARK_OUTPUT_EXPORT std::vector<std::string>
+CheckStandard(const TBarcodeDescription& Description);
 
 } // namespace quillmark
