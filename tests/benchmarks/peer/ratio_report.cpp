@@ -85,7 +85,7 @@ void RatioReporter::PrintPaint(std::ostream& Out) const {
         Out << Format("%8.1f  %8.1f  %8.3f\n", oursPerPixel, peerPerPixel, ratio);
     }
     if (worst > 0)
-        Out << Format("  worst ratio %.3f (goal <= %.2f): %s\n", worst, PaintGoal)
+        Out << Format("  worst ratio %.3f (goal <= %.2f): ", worst, PaintGoal)
             << (worst <= PaintGoal ? "met" : "NOT met") << "\n";
 }
 
