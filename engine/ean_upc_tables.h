@@ -61,8 +61,9 @@ inline constexpr std::string_view UPCSuppDelineator = "05"; // 01
 void AppendEANDigit(std::string& Pattern, const EANDigitSet& Set, char Digit);
 
 // EAN-8 and UPC-A: guard, the first Half digits in set A, centre guard, the next Half
-// digits in set C, guard.
-std::string GuardedSetAAndC(const std::string& Digits, std::size_t Half);
+// digits in set C, guard, written into Pattern. Raises the digit conversion's error for the
+// first of those digits that is not one, leaving Pattern as it was.
+void GuardedSetAAndC(const std::string& Digits, std::size_t Half, std::string& Pattern);
 
 // Parity row Row (0..9) of a 60-letter table.
 std::string_view ParityRow(std::string_view Table, int Row);

@@ -1,7 +1,10 @@
 #include "element_widths.h"
 
+#include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 #include <sstream>
 
 namespace quillmark {
@@ -32,6 +35,24 @@ constexpr std::array<ModuleInfo, 256> Alphabet = [] {
     }
     return table;
 }();
+
+// Every character's width class as a count in one of five 12-bit lanes of a word: the four
+// classes, then "outside the alphabet". Adding the words of up to LaneLimit characters
+// counts all five at once, one table load and one addition per character.
+constexpr int LaneBits = 12;
+constexpr std::size_t LaneLimit = (1u << LaneBits) - 1;
+constexpr std::array<std::uint64_t, 256> ClassLanes = [] {
+    std::array<std::uint64_t, 256> lanes{};
+    for (std::size_t i = 0; i < lanes.size(); ++i) {
+        const WidthClass cls = Alphabet[i].Class;
+        lanes[i] = std::uint64_t{1} << (LaneBits * (cls == NoClass ? 4 : static_cast<int>(cls)));
+    }
+    return lanes;
+}();
+
+std::uint64_t Lane(std::uint64_t Counts, int Index) {
+    return (Counts >> (LaneBits * Index)) & LaneLimit;
+}
 
 std::string DescribeWidth(int Modul, double Ratio) {
     std::ostringstream out;
@@ -83,6 +104,45 @@ void DecodeModule(char Ch, const ElementWidths& Widths, int& Width, TLineKind& K
         throw Exception("Internal Error.");
     Width = WidthOf(info.Class, Widths);
     Kind = info.Kind;
+}
+
+namespace {
+
+// The walk itself, for the rare pattern that has a bad character or is too long: it finds
+// which of the two comes first.
+int MeasureByWalking(const std::string& Pattern, const ElementWidths& Widths,
+                     const std::string& Value) {
+    long long total = 0;
+    for (const char ch : Pattern) {
+        int width = 0;
+        TLineKind kind = lkSpace;
+        DecodeModule(ch, Widths, width, kind);
+        total += width;
+        if (total > INT_MAX)
+            throw Exception(Value + " : Barcode too long to draw.");
+    }
+    return static_cast<int>(total);
+}
+
+} // namespace
+
+int MeasurePattern(const std::string& Pattern, const ElementWidths& Widths,
+                   const std::string& Value) {
+    std::array<long long, 5> counts{};
+    for (std::size_t first = 0; first < Pattern.size(); first += LaneLimit) {
+        const std::size_t last = std::min(Pattern.size(), first + LaneLimit);
+        std::uint64_t lanes = 0;
+        for (std::size_t i = first; i < last; ++i)
+            lanes += ClassLanes[static_cast<unsigned char>(Pattern[i])];
+        for (int lane = 0; lane < 5; ++lane)
+            counts[static_cast<std::size_t>(lane)] += static_cast<long long>(Lane(lanes, lane));
+    }
+    // Widths are at most MaxElementWidth, so no product or sum here overflows 64 bits.
+    const long long total = counts[0] * Widths.Narrow + counts[1] * Widths.Wide +
+                            counts[2] * Widths.Wide15 + counts[3] * Widths.Wide2;
+    if (counts[4] != 0 || total > INT_MAX)
+        return MeasureByWalking(Pattern, Widths, Value);
+    return static_cast<int>(total);
 }
 
 void DecodeModule(char Ch, int& Width, TLineKind& Kind) {

@@ -12,6 +12,10 @@ namespace quillmark {
 // indexed by digit is never read out of range.
 int DigitValue(char Ch);
 
+// Raises DigitValue's error for the first of Value's first Count characters that is not a
+// decimal digit, so that an encoder can check before it writes anything.
+void RequireDigits(const std::string& Value, std::size_t Count);
+
 // Two-of-five family, MSI, PostNet, Codabar.
 void EncodeCode_2_5_interleaved(const std::string& Value, std::string& Pattern);
 void EncodeCode_2_5_industrial(const std::string& Value, std::string& Pattern);

@@ -1,6 +1,8 @@
 #include "encoders.h"
 #include "engine.h"
 
+#include <cstdint>
+
 namespace quillmark {
 
 std::string WidthsToModules(const std::string& Widths) {
@@ -19,15 +21,28 @@ int DigitValue(char Ch) {
     return Ch - '0';
 }
 
+void RequireDigits(const std::string& Value, std::size_t Count) {
+    for (std::size_t i = 0; i < Count; ++i)
+        if (Value[i] < '0' || Value[i] > '9')
+            DigitValue(Value[i]);
+}
+
 std::string AppendMod10(const std::string& Value) {
-    int sum = 0; // kept reduced: a value of any length cannot overflow it
+    // Each term is at most 27, so the plain sum cannot overflow for any value that fits in
+    // memory; it is reduced once at the end.
+    std::uint64_t sum = 0;
     const std::size_t n = Value.size();
     for (std::size_t i = 0; i < n; ++i) {
-        const int digit = DigitValue(Value[n - 1 - i]);
-        sum = (sum + ((i % 2 == 0) ? digit * 3 : digit)) % 10;
+        const char ch = Value[n - 1 - i];
+        const int digit = ch >= '0' && ch <= '9' ? ch - '0' : DigitValue(ch);
+        sum += static_cast<std::uint64_t>(i % 2 == 0 ? digit * 3 : digit);
     }
-    const int r = sum % 10;
-    return Value + static_cast<char>('0' + (r == 0 ? 0 : 10 - r));
+    const int r = static_cast<int>(sum % 10);
+    std::string result;
+    result.reserve(n + 1);
+    result += Value;
+    result += static_cast<char>('0' + (r == 0 ? 0 : 10 - r));
+    return result;
 }
 
 std::string ApplyCheckSum(TCheckSum Mode, const std::string& Value) {

@@ -2,8 +2,6 @@
 #include "encoders.h"
 #include "engine.h"
 
-#include <climits>
-
 namespace quillmark {
 
 namespace {
@@ -48,8 +46,14 @@ void MakeModules(TBarType Type, const std::string& Value, int Modul, double& Rat
     const TBCdata* row = RowOf(Type);
     ClampRatio(row, Ratio);
     SetElementWidths(Modul, Ratio);
-    const std::string value = Value;
-    Encode(row, Type, value, CheckSum, Text, Pattern);
+    // The encoders write Pattern and Text while they read the value, so a value that is one
+    // of them is copied first.
+    if (&Value == &Text || &Value == &Pattern) {
+        const std::string value = Value;
+        Encode(row, Type, value, CheckSum, Text, Pattern);
+    } else {
+        Encode(row, Type, Value, CheckSum, Text, Pattern);
+    }
 }
 
 TSymbol MakeSymbol(TBarType Type, const std::string& Value, int Modul, double Ratio,
@@ -61,16 +65,7 @@ TSymbol MakeSymbol(TBarType Type, const std::string& Value, int Modul, double Ra
     symbol.Widths = MakeElementWidths(Modul, Ratio);
     symbol.Text = Value;
     Encode(row, Type, Value, CheckSum, symbol.Text, symbol.Pattern);
-    long long total = 0;
-    for (const char ch : symbol.Pattern) {
-        int width = 0;
-        TLineKind kind = lkSpace;
-        DecodeModule(ch, symbol.Widths, width, kind);
-        total += width;
-        if (total > INT_MAX)
-            throw Exception(Value + " : Barcode too long to draw.");
-    }
-    symbol.Width = static_cast<int>(total);
+    symbol.Width = MeasurePattern(symbol.Pattern, symbol.Widths, Value);
     return symbol;
 }
 
@@ -81,7 +76,12 @@ int PatternWidth(TBarType Type, const std::string& Value, int Modul, double Rati
     const TBCdata* row = RowOf(Type);
     ClampRatio(row, Ratio);
     SetElementWidths(Modul, Ratio);
-    return MakeSymbol(Type, Value, Modul, Ratio, CheckSum).Width;
+    // Only the length is wanted: the pattern and text are written into this thread's
+    // scratch strings, whose storage serves call after call.
+    thread_local std::string text;
+    thread_local std::string pattern;
+    Encode(row, Type, Value, CheckSum, text, pattern);
+    return MeasurePattern(pattern, CurrentElementWidths(), Value);
 }
 
 } // namespace quillmark

@@ -37,7 +37,7 @@ void EncodeCodeUPC_A(const std::string& Value, TCheckSum CheckSum, std::string& 
     const bool showDigits = CheckSum == csModulo10;
     if (showDigits)
         digits = ApplyCheckSum(csModulo10, digits.substr(0, 11));
-    Pattern = GuardedSetAAndC(digits, 6);
+    GuardedSetAAndC(digits, 6, Pattern);
     if (showDigits)
         Text = std::move(digits);
 }
