@@ -62,9 +62,9 @@ void EncodeCodeCodabar(const std::string& Value, std::string& Pattern) {
         if (FindCodabarChar(ch) < 0)
             throw Exception(Value + " : Codabar bad data.");
     TPatternWriter out(Pattern, 8 * (Value.size() + 1) + 7);
-    out.Put(View(CodabarCharacters[RowA]));
+    out.Put(CodabarCharacters[RowA]);
     for (const char ch : Value)
-        out.Put(View(CodabarCharacters[static_cast<std::size_t>(FindCodabarChar(ch))]));
+        out.Put(CodabarCharacters[static_cast<std::size_t>(FindCodabarChar(ch))]);
     out.Put(CodabarTable[RowB].Pattern);
     out.Finish();
 }

@@ -201,21 +201,24 @@ int PairValue(char First, char Second) {
 }
 
 struct StartCode {
-    std::string_view Widths;
+    std::array<char, 6> Modules;
     int Value;
 };
 
 StartCode StartOf(TBarType BarType) {
+    static constexpr StartCode StartCodeA{ModulesOf<6>(StartA), StartAValue};
+    static constexpr StartCode StartCodeB{ModulesOf<6>(StartB), StartBValue};
+    static constexpr StartCode StartCodeC{ModulesOf<6>(StartC), StartCValue};
     switch (BarType) {
     case bcCode128A:
     case bcCodeEAN128A:
-        return {StartA, StartAValue};
+        return StartCodeA;
     case bcCode128B:
     case bcCodeEAN128B:
-        return {StartB, StartBValue};
+        return StartCodeB;
     case bcCode128C:
     case bcCodeEAN128C:
-        return {StartC, StartCValue};
+        return StartCodeC;
     default:
         throw Exception("Code_128 :  : Wrong barcode type.");
     }
@@ -251,11 +254,11 @@ void EncodeCode128(TBarType BarType, const std::string& Value, TCheckSum CheckSu
     std::uint64_t sum = static_cast<std::uint64_t>(start.Value);
     int weight = 1;
     const auto append = [&](int v) {
-        out.Put(View(Code128Modules[static_cast<std::size_t>(v)]));
+        out.Put(Code128Modules[static_cast<std::size_t>(v)]);
         sum += static_cast<std::uint64_t>(v * weight);
         weight = weight == Modulus - 1 ? 0 : weight + 1;
     };
-    out.Put(View(ModulesOf<6>(start.Widths)));
+    out.Put(start.Modules);
     if (IsEAN128(BarType))
         append(FNC1Value);
     if (setC) {
@@ -264,13 +267,14 @@ void EncodeCode128(TBarType BarType, const std::string& Value, TCheckSum CheckSu
             append(v < 0 ? 0 : v); // an unknown pair is drawn as "00"
         }
     } else {
+        const auto& values = UsesSetA(BarType) ? Code128CharValues<true> : Code128CharValues<false>;
         for (const char ch : value) {
-            const int v = FindCode128Char(ch, BarType);
+            const int v = values[static_cast<unsigned char>(ch)];
             append(v < 0 ? 0 : v); // an unknown character is drawn as the space, value 0
         }
     }
-    out.Put(View(Code128Modules[sum % Modulus]));
-    out.Put(View(StopModules));
+    out.Put(Code128Modules[sum % Modulus]);
+    out.Put(StopModules);
     out.Finish();
     Text = std::move(value);
 }

@@ -79,19 +79,19 @@ constexpr std::array<std::int8_t, 43> Code39CheckRows = [] {
 template <typename ForEach>
 void WriteCode39(std::size_t Count, TCheckSum CheckSum, std::string& Pattern, ForEach Each) {
     TPatternWriter out(Pattern, CharacterSize * (Count + 2) + 9);
-    out.Put(View(Code39Characters[StartStopRow]));
+    out.Put(Code39Characters[StartStopRow]);
     int sum = 0; // kept reduced so that no length of value can overflow it
     Each([&](char Ch) {
         const int row = Code39Rows[static_cast<unsigned char>(Ch)];
         if (row < 0)
             return; // not in the symbology: dropped from the bars, kept in the text
-        out.Put(View(Code39Characters[static_cast<std::size_t>(row)]));
+        out.Put(Code39Characters[static_cast<std::size_t>(row)]);
         sum += Code39Table[static_cast<std::size_t>(row)].CheckValue;
         sum = sum >= 43 ? sum - 43 : sum;
     });
     if (CheckSum != csNone)
-        out.Put(View(Code39Characters[static_cast<std::size_t>(
-            Code39CheckRows[static_cast<std::size_t>(sum)])]));
+        out.Put(Code39Characters[static_cast<std::size_t>(
+            Code39CheckRows[static_cast<std::size_t>(sum)])]);
     out.Put(Code39Table[StartStopRow].Pattern);
     out.Finish();
 }

@@ -34,8 +34,8 @@ constexpr std::string_view Code93Start = "111141";
 constexpr std::string_view Code93Stop = "1111411"; // stop character and termination bar
 
 constexpr int Modulus = 47;
-constexpr int CWeightLimit = 20;
-constexpr int KWeightLimit = 15;
+constexpr std::uint64_t CWeightLimit = 20;
+constexpr std::uint64_t KWeightLimit = 15;
 
 constexpr int SearchCode93Char(char Ch) {
     for (std::size_t i = 0; i < Code93Table.size(); ++i)
@@ -78,29 +78,30 @@ void EncodeCode93(const std::string& Value, std::string& Pattern) {
         if (FindCode93Char(ch) < 0)
             throw Exception(Value + " : Code_93 bad data.");
 
-    // Weights run from the last character; the K sum also counts C with weight 1. Both
-    // sums are kept reduced so that no length of value can overflow them.
-    int cSum = 0;
-    int kSum = 0;
-    int cWeight = 1;
-    int kWeight = 2;
+    // Weights run from the last character; the K sum also counts C with weight 1. Each
+    // term is below 47 x 20, so the sums cannot overflow 64 bits for any value that fits in
+    // memory, and only their remainders matter.
+    std::uint64_t cSum = 0;
+    std::uint64_t kSum = 0;
+    std::uint64_t cWeight = 1;
+    std::uint64_t kWeight = 2;
     for (auto it = Value.rbegin(); it != Value.rend(); ++it) {
-        const int v = static_cast<int>(ValueOf(*it));
-        cSum = (cSum + v * cWeight) % Modulus;
-        kSum = (kSum + v * kWeight) % Modulus;
+        const std::uint64_t v = ValueOf(*it);
+        cSum += v * cWeight;
+        kSum += v * kWeight;
         cWeight = cWeight == CWeightLimit ? 1 : cWeight + 1;
         kWeight = kWeight == KWeightLimit ? 1 : kWeight + 1;
     }
-    const int c = cSum;
-    const int k = (kSum + cSum) % Modulus;
+    const std::uint64_t c = cSum % Modulus;
+    const std::uint64_t k = (kSum + c) % Modulus;
 
     TPatternWriter out(Pattern, 6 * (Value.size() + 3) + StopModules.size());
-    out.Put(View(StartModules));
+    out.Put(StartModules);
     for (const char ch : Value)
-        out.Put(View(Code93Modules[ValueOf(ch)]));
-    out.Put(View(Code93Modules[static_cast<std::size_t>(c)]));
-    out.Put(View(Code93Modules[static_cast<std::size_t>(k)]));
-    out.Put(View(StopModules));
+        out.Put(Code93Modules[ValueOf(ch)]);
+    out.Put(Code93Modules[c]);
+    out.Put(Code93Modules[k]);
+    out.Put(StopModules);
     out.Finish();
 }
 

@@ -20,22 +20,22 @@ void EncodeCodeEAN8(const std::string& Value, TCheckSum CheckSum, std::string& P
 
 void EncodeCodeEAN13(const std::string& Value, TCheckSum CheckSum, std::string& Pattern) {
     // Only the first thirteen digits are drawn, whatever the value's length.
-    const std::string digits = CheckSum == csModulo10
-                                   ? ApplyCheckSum(csModulo10, PadZeros(12, Value))
-                                   : PadZeros(13, Value);
+    std::string digits = PadZeros(CheckSum == csModulo10 ? 12 : 13, Value);
+    if (CheckSum == csModulo10)
+        digits += Mod10CheckDigit(digits);
     // The leading digit is carried by the parity of the left half only.
     RequireDigits(digits, 13);
     const std::string_view parity = ParityRow(EAN13Parity, digits[0] - '0');
-    const auto row = [&digits](const EANDigitSet& Set, std::size_t K) {
+    const auto row = [&digits](const EANDigitRows& Set, std::size_t K) {
         return Set[static_cast<std::size_t>(digits[K] - '0')];
     };
     TPatternWriter out(Pattern, 2 * EANGuard.size() + EANCentreGuard.size() + 12 * 4);
     out.Put(EANGuard);
     for (std::size_t k = 0; k < 6; ++k)
-        out.Put(row(parity[k] == 'B' ? EANSetB : EANSetA, k + 1));
+        out.Put(row(parity[k] == 'B' ? EANRowsB : EANRowsA, k + 1));
     out.Put(EANCentreGuard);
     for (std::size_t k = 7; k < 13; ++k)
-        out.Put(row(EANSetC, k));
+        out.Put(row(EANRowsC, k));
     out.Put(EANGuard);
     out.Finish();
 }

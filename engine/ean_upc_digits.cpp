@@ -10,16 +10,16 @@ void AppendEANDigit(std::string& Pattern, const EANDigitSet& Set, char Digit) {
 
 void GuardedSetAAndC(const std::string& Digits, std::size_t Half, std::string& Pattern) {
     RequireDigits(Digits, 2 * Half);
-    const auto row = [&Digits](const EANDigitSet& Set, std::size_t K) {
+    const auto row = [&Digits](const EANDigitRows& Set, std::size_t K) {
         return Set[static_cast<std::size_t>(Digits[K] - '0')];
     };
     TPatternWriter out(Pattern, 2 * EANGuard.size() + EANCentreGuard.size() + 8 * Half);
     out.Put(EANGuard);
     for (std::size_t k = 0; k < Half; ++k)
-        out.Put(row(EANSetA, k));
+        out.Put(row(EANRowsA, k));
     out.Put(EANCentreGuard);
     for (std::size_t k = Half; k < 2 * Half; ++k)
-        out.Put(row(EANSetC, k));
+        out.Put(row(EANRowsC, k));
     out.Put(EANGuard);
     out.Finish();
 }

@@ -23,10 +23,13 @@ void ClampRatio(const TBCdata* Row, double& Ratio) {
         Ratio = Row->RatioUpper;
 }
 
+[[noreturn, gnu::noinline]] void RaiseNotNumeric(const std::string& Value) {
+    throw Exception(Value + " : Barcode must be numeric.");
+}
+
 void CheckDigits(const std::string& Value) {
-    for (const char ch : Value)
-        if (ch < '0' || ch > '9')
-            throw Exception(Value + " : Barcode must be numeric.");
+    if (!AllDigits(Value))
+        RaiseNotNumeric(Value);
 }
 
 // Checks the value and runs the symbology's encoder.

@@ -16,6 +16,15 @@ constexpr std::array<std::string_view, 10> MSITable{
     "51605160", "51606051", "51606060", "60515151", "60515160",
 };
 
+// The same rows at a fixed size, which the pattern writer copies without a call.
+constexpr auto MSIDigits = [] {
+    std::array<std::array<char, 8>, MSITable.size()> digits{};
+    for (std::size_t digit = 0; digit < digits.size(); ++digit)
+        for (std::size_t i = 0; i < 8; ++i)
+            digits[digit][i] = MSITable[digit][i];
+    return digits;
+}();
+
 // The digit sum of twice each digit, which the check weights the odd positions with.
 constexpr std::array<int, 10> DoubledDigitSums{0, 2, 4, 6, 8, 1, 3, 5, 7, 9};
 
@@ -47,8 +56,8 @@ void EncodeCodeMSI(const std::string& Value, std::string& Pattern) {
     TPatternWriter out(Pattern, 2 + 8 * (Value.size() + 1) + 3);
     out.Put("60");
     for (const char digit : Value)
-        out.Put(MSITable[static_cast<std::size_t>(digit - '0')]);
-    out.Put(MSITable[static_cast<std::size_t>(MSICheckDigit(Value))]);
+        out.Put(MSIDigits[static_cast<std::size_t>(digit - '0')]);
+    out.Put(MSIDigits[static_cast<std::size_t>(MSICheckDigit(Value))]);
     out.Put("515");
     out.Finish();
 }

@@ -20,18 +20,24 @@ public:
         end_ = out_ + Size;
     }
 
-    void Put(std::string_view Part) {
-        // A size worked out wrongly must fail, not write past the string.
-        if (Part.size() > static_cast<std::size_t>(end_ - out_))
-            throw Exception("Internal Error.");
-        std::memcpy(out_, Part.data(), Part.size());
-        out_ += Part.size();
-    }
+    void Put(std::string_view Part) { Put(Part.data(), Part.size()); }
+
+    // A part of fixed size: copied with no call, as its size is known here.
+    template <std::size_t N> void Put(const std::array<char, N>& Part) { Put(Part.data(), N); }
 
     void Finish() { pattern_.resize(static_cast<std::size_t>(out_ - pattern_.data())); }
 
 private:
     std::string& pattern_;
+
+    void Put(const char* Part, std::size_t Size) {
+        // A size worked out wrongly must fail, not write past the string.
+        if (Size > static_cast<std::size_t>(end_ - out_))
+            throw Exception("Internal Error.");
+        std::memcpy(out_, Part, Size);
+        out_ += Size;
+    }
+
     char* out_;
     char* end_;
 };
@@ -43,10 +49,6 @@ template <std::size_t N> constexpr std::array<char, N> ModulesOf(std::string_vie
     for (std::size_t i = 0; i < N; ++i)
         modules[i] = static_cast<char>(i % 2 == 0 ? Widths[i] + 4 : Widths[i] - 1);
     return modules;
-}
-
-constexpr std::string_view View(const auto& Modules) {
-    return {Modules.data(), Modules.size()};
 }
 
 } // namespace quillmark

@@ -78,7 +78,7 @@ void EncodeCode_2_5_interleaved(const std::string& Value, std::string& Pattern) 
     TPatternWriter out(Pattern, 4 + 10 * pairs + 3);
     out.Put("5050");
     for (std::size_t k = 0; k < pairs; ++k)
-        out.Put(View(InterleavedPairs[Digit(Value[2 * k]) * 10 + Digit(Value[2 * k + 1])]));
+        out.Put(InterleavedPairs[Digit(Value[2 * k]) * 10 + Digit(Value[2 * k + 1])]);
     out.Put("605");
     out.Finish();
 }
@@ -88,7 +88,7 @@ void EncodeCode_2_5_industrial(const std::string& Value, std::string& Pattern) {
     TPatternWriter out(Pattern, 6 + 10 * Value.size() + 6);
     out.Put("606050");
     for (const char digit : Value)
-        out.Put(View(IndustrialDigits[Digit(digit)]));
+        out.Put(IndustrialDigits[Digit(digit)]);
     out.Put("605060");
     out.Finish();
 }
@@ -98,7 +98,7 @@ void EncodeCode_2_5_matrix(const std::string& Value, std::string& Pattern) {
     TPatternWriter out(Pattern, 6 + 6 * Value.size() + 5);
     out.Put("705050");
     for (const char digit : Value)
-        out.Put(View(MatrixDigits[Digit(digit)]));
+        out.Put(MatrixDigits[Digit(digit)]);
     out.Put("70505");
     out.Finish();
 }
