@@ -77,8 +77,9 @@ TSpan RowsOf(TLineKind Kind, int Height) {
 class TWriter {
 public:
     TWriter(const TTarget& Target, const TQuarterTurn& Turn, int Height, QRgb Bar, QRgb Space)
-        : image_(*Target.Image), turn_(Turn), height_(Height), dx_(Target.Dx), dy_(Target.Dy),
-          bar_(Bar), space_(Space), bits_(image_.bits()), stride_(image_.bytesPerLine()) {}
+        : turn_(Turn), height_(Height), dx_(Target.Dx), dy_(Target.Dy), bar_(Bar), space_(Space),
+          bits_(Target.Image->bits()), stride_(Target.Image->bytesPerLine()),
+          width_(Target.Image->width()), imageHeight_(Target.Image->height()) {}
 
     // Each canvas row holds one line of the box across the pattern.
     void Across(const std::vector<TModuleRun>& Runs, bool ShortBars);
@@ -86,7 +87,6 @@ public:
     void Along(const std::vector<TModuleRun>& Runs);
 
 private:
-    QImage& image_;
     const TQuarterTurn& turn_;
     int height_;
     long long dx_;
@@ -95,16 +95,18 @@ private:
     QRgb space_;
     uchar* bits_;
     qsizetype stride_;
+    long long width_;
+    long long imageHeight_;
 
     TPixelRect Device(long long X0, long long X1, long long Y0, long long Y1) const {
         const TPixelRect r = turn_.Map(X0, X1, Y0, Y1);
         return {r.Left + dx_, r.Top + dy_, r.Right + dx_, r.Bottom + dy_};
     }
     TSpan Columns(const TPixelRect& R) const {
-        return Intersect({R.Left, R.Right}, {0, image_.width() - 1});
+        return Intersect({R.Left, R.Right}, {0, width_ - 1});
     }
     TSpan Rows(const TPixelRect& R) const {
-        return Intersect({R.Top, R.Bottom}, {0, image_.height() - 1});
+        return Intersect({R.Top, R.Bottom}, {0, imageHeight_ - 1});
     }
     QRgb* Pixel(long long X, long long Y) const {
         return reinterpret_cast<QRgb*>(bits_ + Y * stride_) + X;
@@ -121,21 +123,28 @@ void TWriter::Across(const std::vector<TModuleRun>& Runs, bool ShortBars) {
     if (columns.Empty() || rows.Empty())
         return;
 
-    // One canvas row of the full box; short-bar columns are marked, since the rows above
-    // a short bar keep the canvas's own colour there.
-    std::vector<QRgb> line(static_cast<std::size_t>(columns.Size()));
+    // One canvas row of the full box, built in pattern order; short-bar pixels are marked,
+    // since the rows above a short bar keep the canvas's own colour there. A half turn runs
+    // the pattern from right to left, so its row is turned round before it is copied.
+    const bool reversed = turn_.Turns() == 2;
+    const long long skipped = reversed ? box.Right - columns.Last : columns.First - box.Left;
+    const auto size = static_cast<long long>(columns.Size());
+    std::vector<QRgb> line(static_cast<std::size_t>(size));
     std::vector<char> isShort(ShortBars ? line.size() : 0, 0);
     for (const TModuleRun& run : Runs) {
-        const TSpan span = Intersect(
-            Columns(Device(run.Start, run.Start + static_cast<long long>(run.Width) - 1, 0, 0)),
-            columns);
-        if (span.Empty())
+        const long long first = std::max<long long>(run.Start - skipped, 0);
+        const long long last = std::min(run.Start + run.Width - 1LL - skipped, size - 1);
+        if (first > last)
             continue;
-        const auto first = static_cast<std::size_t>(span.First - columns.First);
-        const auto count = static_cast<std::size_t>(span.Size());
-        std::fill_n(line.begin() + static_cast<std::ptrdiff_t>(first), count, ColourOf(run.Kind));
+        const auto offset = static_cast<std::ptrdiff_t>(first);
+        const auto count = static_cast<std::size_t>(last - first + 1);
+        std::fill_n(line.begin() + offset, count, ColourOf(run.Kind));
         if (ShortBars && run.Kind == lkShortBar)
-            std::fill_n(isShort.begin() + static_cast<std::ptrdiff_t>(first), count, 1);
+            std::fill_n(isShort.begin() + offset, count, 1);
+    }
+    if (reversed) {
+        std::reverse(line.begin(), line.end());
+        std::reverse(isShort.begin(), isShort.end());
     }
 
     const TSpan shortRows =

@@ -210,13 +210,11 @@ void CheckDrawable(const std::vector<TModuleRun>& Runs, const TQuarterTurn& Turn
                         " : Barcode too large to draw.");
 }
 
-// The quarter turns by their exact integer map: straight into a plain image's pixels where
-// the painter would put the same ones there, else through the painter.
-void DrawTurnedRuns(const std::vector<TModuleRun>& Runs, QPainter& Canvas, const QColor& Bar,
-                    const QColor& Space, const TQuarterTurn& Turn, int Height) {
-    CheckDrawable(Runs, Turn, Height);
-    if (WriteRunsToImage(Canvas, Runs, Turn, Height, Bar, Space))
-        return;
+// The runs of a quarter turn through the painter, by their exact integer map.
+void FillTurnedRuns(QPainter& Canvas, const std::vector<TModuleRun>& Runs, const TQuarterTurn& Turn,
+                    int Height, const QColor& Bar, const QColor& Space) {
+    const PainterStateGuard guard(Canvas);
+    Canvas.setRenderHint(QPainter::Antialiasing, false);
     FillRuns(Runs, Height, Bar, Space,
              [&](long long X0, long long X1, long long Y0, long long Y1, const QColor& Color) {
                  Canvas.fillRect(ToQRect(Turn.Map(X0, X1, Y0, Y1)), Color);
@@ -226,17 +224,21 @@ void DrawTurnedRuns(const std::vector<TModuleRun>& Runs, QPainter& Canvas, const
 void DrawModules(const std::string& Pattern, const ElementWidths& Widths, QPainter& Canvas,
                  TColor ColorBar, TColor ColorSpc, int Left, int Top, int Width, int Height,
                  double Angle) {
-    const PainterStateGuard guard(Canvas);
-    Canvas.setRenderHint(QPainter::Antialiasing, false);
     const QColor bar = ToQColor(ColorBar);
     const QColor space = ToQColor(ColorSpc);
-
+    // A quarter turn goes straight into a plain image's pixels where the painter would put
+    // the same ones there, which neither reads nor changes the painter's state.
     if (const std::optional<int> turns = QuarterTurns(Angle)) {
-        DrawTurnedRuns(ModuleRuns(Pattern, Widths), Canvas, bar, space,
-                       TQuarterTurn(*turns, Left, Top, Width, Height), Height);
+        const TQuarterTurn turn(*turns, Left, Top, Width, Height);
+        const std::vector<TModuleRun> runs = ModuleRuns(Pattern, Widths);
+        CheckDrawable(runs, turn, Height);
+        if (!WriteRunsToImage(Canvas, runs, turn, Height, bar, space))
+            FillTurnedRuns(Canvas, runs, turn, Height, bar, space);
         return;
     }
 
+    const PainterStateGuard guard(Canvas);
+    Canvas.setRenderHint(QPainter::Antialiasing, false);
     const double t = ToRadians(Angle);
     QPoint origin;
     RotatedOrigin(QPoint(Left, Top), Width, Height, t, origin);
@@ -309,7 +311,7 @@ void DrawBarText(const std::string& Text, QPainter& Canvas, TColor TextColor, co
 
 void DrawSymbol(QPainter& Canvas, const TSymbol& Symbol, const TBarcodeSettings& Settings,
                 const QFont& Font, TColor FontColor, const TSymbolBox& Box) {
-    const PainterStateGuard guard(Canvas);
+    // The bars and the text each put the painter's state back as they found it.
     DrawModules(Symbol.Pattern, Symbol.Widths, Canvas, Settings.ColorBar, Settings.ColorSpc,
                 Box.Left, Box.Top, Symbol.Width, Box.Height, Box.Angle);
     if (Settings.TextShow == tsNone)

@@ -1,4 +1,5 @@
 #include "element_widths.h"
+#include "module_alphabet.h"
 
 #include <algorithm>
 #include <array>
@@ -14,28 +15,6 @@ namespace {
 
 // Per thread, so that encodings on different threads cannot disturb each other's walk.
 thread_local ElementWidths Widths;
-
-enum WidthClass : std::int8_t { NoClass = -1, Narrow, Wide, Wide15, Wide2 };
-
-struct ModuleInfo {
-    WidthClass Class = NoClass;
-    TLineKind Kind = lkSpace;
-};
-
-// The alphabet, indexed by character: a space of class c is the digit c, a full bar the
-// digit c + 5, a short bar the letter 'A' + c; everything else has no class.
-constexpr std::array<ModuleInfo, 256> Alphabet = [] {
-    std::array<ModuleInfo, 256> table{};
-    for (std::size_t i = 0; i < table.size(); ++i)
-        table[i].Class = NoClass;
-    for (int c = 0; c < 4; ++c) {
-        const auto cls = static_cast<WidthClass>(c);
-        table['0' + c].Class = table['5' + c].Class = table['A' + c].Class = cls;
-        table['5' + c].Kind = lkBar;
-        table['A' + c].Kind = lkShortBar;
-    }
-    return table;
-}();
 
 // Every character's width class as a count in one of five 12-bit lanes of a word: the four
 // classes, then "outside the alphabet". Adding the words of up to LaneLimit characters
@@ -84,19 +63,6 @@ std::string DescribeWidth(int Modul, double Ratio) {
     std::ostringstream out;
     out << "Modul " << Modul << " x Ratio " << Ratio;
     return out.str();
-}
-
-int WidthOf(WidthClass Class, const ElementWidths& Widths) {
-    switch (Class) {
-    case Narrow:
-        return Widths.Narrow;
-    case Wide:
-        return Widths.Wide;
-    case Wide15:
-        return Widths.Wide15;
-    default:
-        return Widths.Wide2;
-    }
 }
 
 // Any ratio: extended precision keeps the product exact, so halves round to even as
