@@ -2,27 +2,30 @@
 
 #include "module_alphabet.h"
 
+#include <array>
 #include <climits>
 
 namespace quillmark {
 
 std::vector<TModuleRun> ModuleRuns(const std::string& Pattern, const ElementWidths& Widths) {
-    std::vector<TModuleRun> runs;
-    runs.reserve(Pattern.size());
+    const std::array<int, 4> widths = {Widths.Narrow, Widths.Wide, Widths.Wide15, Widths.Wide2};
+    std::vector<TModuleRun> runs(Pattern.size());
+    std::size_t count = 0;
     long long x = 0; // 64 bits, so that an absurdly long pattern is refused, not wrapped
     for (const char ch : Pattern) {
         const ModuleInfo& info = Alphabet[static_cast<unsigned char>(ch)];
         if (info.Class == NoClass)
             throw Exception("Internal Error.");
-        const int w = WidthOf(info.Class, Widths);
+        const int w = widths[static_cast<std::size_t>(info.Class)];
         if (x + w > INT_MAX)
             throw Exception("Barcode too long to draw.");
-        if (!runs.empty() && runs.back().Kind == info.Kind)
-            runs.back().Width += w;
+        if (count > 0 && runs[count - 1].Kind == info.Kind)
+            runs[count - 1].Width += w;
         else
-            runs.push_back({static_cast<int>(x), w, info.Kind});
+            runs[count++] = {static_cast<int>(x), w, info.Kind};
         x += w;
     }
+    runs.resize(count);
     return runs;
 }
 

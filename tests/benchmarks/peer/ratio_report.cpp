@@ -64,9 +64,11 @@ void RatioReporter::PrintPaint(std::ostream& Out) const {
     const std::vector<std::string> cases = CasesOf(order_, "Paint");
     if (cases.empty())
         return;
-    Out << "\nPaint, ns per 1000 output pixels (" << (peer_.empty() ? "no peer" : peer_)
-        << " text below the bars; none at its scale 0.5)\n";
-    Out << "  case                      ours      peer     ratio\n";
+    Out << "\nPaint, ns per 1000 output pixels";
+    if (!peer_.empty())
+        Out << " (" << peer_ << " writes its text below the bars, and none at Modul 1)";
+    Out << "\n  case                      ours" << (peer_.empty() ? "" : "      peer     ratio")
+        << "\n";
     double worst = 0;
     for (const std::string& c : cases) {
         const Timing* ours = Find("Paint/Ours/" + c);
@@ -93,9 +95,12 @@ void RatioReporter::PrintEncode(std::ostream& Out) const {
     const std::vector<std::string> cases = CasesOf(order_, "Encode");
     if (cases.empty())
         return;
-    Out << "\nEncode, ns per MakeModules + PatternWidth against ZBarcode_Encode\n";
-    Out << "  case                ours  peer(clear+encode)  ratio  peer(create+encode+delete)  "
-           "ratio\n";
+    Out << "\nEncode, ns per MakeModules + PatternWidth";
+    if (!peer_.empty())
+        Out << " against ZBarcode_Encode";
+    Out << "\n  case                ours"
+        << (peer_.empty() ? "" : "  peer(clear+encode)  ratio  peer(create+encode+delete)  ratio")
+        << "\n";
     double logSum = 0, logSumFresh = 0;
     int count = 0;
     for (const std::string& c : cases) {
@@ -120,10 +125,13 @@ void RatioReporter::PrintEncode(std::ostream& Out) const {
     if (count == 0)
         return;
     const double mean = std::exp(logSum / count);
-    Out << Format("  geometric mean ratio %.3f against clear+encode, %.3f against "
-                  "create+encode+delete (goal <= %.2f): ",
-                  mean, std::exp(logSumFresh / count), EncodeGoal)
-        << (mean <= EncodeGoal ? "met" : "NOT met") << "\n";
+    const double meanFresh = std::exp(logSumFresh / count);
+    const auto verdict = [](double Ratio) { return Ratio <= EncodeGoal ? "met" : "NOT met"; };
+    Out << Format("  geometric mean ratio (goal <= %.2f): %.3f against clear+encode, ", EncodeGoal,
+                  mean)
+        << verdict(mean)
+        << Format("; %.3f against create+encode+delete, as the issue measured, ", meanFresh)
+        << verdict(meanFresh) << "\n";
 }
 
 void RatioReporter::PrintWidget(std::ostream& Out) const {
