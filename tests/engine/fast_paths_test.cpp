@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace quillmark {
 namespace {
@@ -58,6 +59,54 @@ TEST(FastPaths, PatternWidthCountsEveryClassAtItsWidth) {
     }
     EXPECT_EQ(PatternWidth(bcCode128B, value, 3, 2.5, csNone), walked);
     EXPECT_EQ(MakeSymbol(bcCode128B, value, 3, 2.5, csNone).Width, walked);
+}
+
+struct Arguments {
+    TBarType Type;
+    std::string Value;
+    int Modul;
+    double Ratio;
+    TCheckSum CheckSum;
+};
+
+int Made(const Arguments& A) {
+    return MakeSymbol(A.Type, A.Value, A.Modul, A.Ratio, A.CheckSum).Width;
+}
+
+TEST(FastPaths, PatternWidthAfterMakeModulesMeasuresOnlyThatSameEncoding) {
+    // PatternWidth follows MakeModules with arguments that differ in one place each, or not
+    // at all; its answer must be its own arguments' width every time.
+    const Arguments made{bcCodeEAN128B, "0123456", 2, 2.5, csModulo10};
+    std::vector<Arguments> asked(6, made);
+    asked[1].Type = bcCodeEAN128C;
+    asked[2].Value = "0123457";
+    asked[3].Modul = 3;
+    asked[4].Ratio = 3.0;
+    asked[5].CheckSum = csNone;
+    for (const Arguments& a : asked) {
+        double ratio = made.Ratio;
+        std::string text = made.Value;
+        std::string pattern;
+        MakeModules(made.Type, made.Value, made.Modul, ratio, made.CheckSum, text, pattern);
+        EXPECT_EQ(PatternWidth(a.Type, a.Value, a.Modul, a.Ratio, a.CheckSum), Made(a))
+            << BarTypeName(a.Type) << " " << a.Value << " " << a.Modul << " " << a.Ratio;
+    }
+}
+
+TEST(FastPaths, PatternWidthAfterAFailedOrOverwrittenMakeModulesEncodesAgain) {
+    const Arguments code39{bcCode39, "AB12", 1, 2.0, csNone};
+    double ratio = 2.0;
+    std::string text = code39.Value;
+    std::string pattern;
+    MakeModules(code39.Type, code39.Value, 1, ratio, csNone, text, pattern);
+    // A refused value leaves nothing to measure, so the earlier pattern must not be used.
+    EXPECT_THROW(MakeModules(bcCodeEAN13, "AB12", 1, ratio, csNone, text, pattern), Exception);
+    EXPECT_THROW(PatternWidth(bcCodeEAN13, "AB12", 1, 2.0, csNone), Exception);
+    // One string for the text and the pattern ends up holding the text.
+    std::string both;
+    MakeModules(bcCode128B, "Q", 1, ratio, csNone, both, both);
+    EXPECT_EQ(PatternWidth(bcCode128B, "Q", 1, 2.0, csNone),
+              Made({bcCode128B, "Q", 1, 2.0, csNone}));
 }
 
 } // namespace
