@@ -115,5 +115,43 @@ TEST(RendererFastPath, MatchesModuleByModuleDrawing) {
     }
 }
 
+struct PainterSetUp {
+    const char* Name;
+    void (*Apply)(QPainter& Painter);
+};
+
+TEST(RendererFastPath, PainterStatesItCannotHonourGoThroughThePainter) {
+    // A multiple of 90 degrees this large takes the painter's path with the same pixels as a
+    // plain quarter turn, so each painter state must draw both alike.
+    constexpr double viaPainter = 90 + 360.0 * 10000;
+    const PainterSetUp setUps[] = {
+        {"plain", [](QPainter&) {}},
+        {"clip", [](QPainter& p) { p.setClipRect(10, 10, 30, 40); }},
+        {"opacity", [](QPainter& p) { p.setOpacity(0.5); }},
+        {"multiply", [](QPainter& p) { p.setCompositionMode(QPainter::CompositionMode_Multiply); }},
+        {"half pixel", [](QPainter& p) { p.translate(0.5, 0); }},
+        {"scale", [](QPainter& p) { p.scale(2, 1); }},
+        {"window", [](QPainter& p) { p.setWindow(0, 0, 60, 55); }},
+    };
+    TBarcodeSettings settings;
+    settings.ColorBar = 0x2040C0;
+    settings.ColorSpc = Space;
+    const TSymbol symbol = MakeSymbol(bcCodePostNet, "90210", 2, 2.0, csNone);
+    for (const PainterSetUp& setUp : setUps) {
+        for (const int ratio : {1, 2}) {
+            std::array<QImage, 2> images;
+            for (std::size_t i = 0; i < images.size(); ++i) {
+                images[i] = MakeImage(120, 200);
+                images[i].setDevicePixelRatio(ratio);
+                QPainter painter(&images[i]);
+                setUp.Apply(painter);
+                DrawSymbol(painter, symbol, settings, TestFont(), Letters,
+                           {5, 7, 40, i == 0 ? 90.0 : viaPainter});
+            }
+            EXPECT_EQ(images[0], images[1]) << setUp.Name << ", device pixel ratio " << ratio;
+        }
+    }
+}
+
 } // namespace
 } // namespace quillmark
