@@ -166,8 +166,9 @@ void FillTurned(QPainter& Canvas, int X, int W, int Top, int Height, double Radi
     Canvas.fillRect(QRect(QPoint(minX, minY), QPoint(maxX, maxY)), Color);
 }
 
-int ShortBarTop(int Height) {
-    return (Height * 3) / 5;
+// In 64 bits, as three times a tall bar's height may not fit in int.
+long long ShortBarTop(int Height) {
+    return (Height * 3LL) / 5;
 }
 
 bool HasShortBars(const std::vector<TModuleRun>& Runs) {
@@ -249,8 +250,8 @@ void DrawModules(const std::string& Pattern, const ElementWidths& Widths, QPaint
             int w = 0;
             TLineKind kind = lkSpace;
             DecodeModule(ch, Widths, w, kind);
-            FillTurned(Canvas, x, w, kind == lkShortBar ? ShortBarTop(Height) : 0, Height, t,
-                       origin, kind == lkSpace ? space : bar);
+            const auto top = static_cast<int>(kind == lkShortBar ? ShortBarTop(Height) : 0);
+            FillTurned(Canvas, x, w, top, Height, t, origin, kind == lkSpace ? space : bar);
             x += w;
         }
         return;
