@@ -4,7 +4,6 @@
 
 #include <array>
 #include <string_view>
-#include <utility>
 
 namespace quillmark {
 
