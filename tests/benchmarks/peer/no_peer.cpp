@@ -3,8 +3,12 @@
 
 namespace quillmark::benchmarks {
 
-std::string RegisterPeerBenchmarks() {
+std::string PeerName() {
     return {};
 }
+
+void RegisterPeerPaint(const PaintCase&) {}
+
+void RegisterPeerEncode(const EncodeCase&) {}
 
 } // namespace quillmark::benchmarks

@@ -121,15 +121,19 @@ void ZintEncodeFresh(benchmark::State& state, const EncodeCase& Case) {
 
 } // namespace
 
-std::string RegisterPeerBenchmarks() {
-    for (const PaintCase& c : PaintCases())
-        benchmark::RegisterBenchmark(("Paint/Zint/" + c.Name).c_str(), ZintPaint, c);
-    for (const EncodeCase& c : EncodeCases) {
-        benchmark::RegisterBenchmark((std::string("Encode/Zint/") + c.Name).c_str(), ZintEncode, c);
-        benchmark::RegisterBenchmark((std::string("Encode/ZintFresh/") + c.Name).c_str(),
-                                     ZintEncodeFresh, c);
-    }
+std::string PeerName() {
     return "Zint";
+}
+
+void RegisterPeerPaint(const PaintCase& Case) {
+    benchmark::RegisterBenchmark(("Paint/Zint/" + Case.Name).c_str(), ZintPaint, Case);
+}
+
+void RegisterPeerEncode(const EncodeCase& Case) {
+    benchmark::RegisterBenchmark((std::string("Encode/Zint/") + Case.Name).c_str(), ZintEncode,
+                                 Case);
+    benchmark::RegisterBenchmark((std::string("Encode/ZintFresh/") + Case.Name).c_str(),
+                                 ZintEncodeFresh, Case);
 }
 
 } // namespace quillmark::benchmarks
