@@ -15,6 +15,7 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
 namespace quillmark::benchmarks {
 
@@ -52,16 +53,22 @@ void OursEncode(benchmark::State& state, const EncodeCase& Case) {
     }
 }
 
-void RegisterBenchmarks() {
+// Registers every benchmark, each of ours followed by the peer's, and returns the names of
+// ours in that order.
+std::vector<std::string> RegisterBenchmarks() {
+    std::vector<std::string> ours;
     for (const PaintCase& c : PaintCases()) {
-        benchmark::RegisterBenchmark(("Paint/Ours/" + c.Name).c_str(), OursPaint, c);
+        ours.push_back("Paint/Ours/" + c.Name);
+        benchmark::RegisterBenchmark(ours.back().c_str(), OursPaint, c);
         RegisterPeerPaint(c);
     }
     for (const EncodeCase& c : EncodeCases) {
-        benchmark::RegisterBenchmark((std::string("Encode/Ours/") + c.Name).c_str(), OursEncode, c);
+        ours.push_back(std::string("Encode/Ours/") + c.Name);
+        benchmark::RegisterBenchmark(ours.back().c_str(), OursEncode, c);
         RegisterPeerEncode(c);
     }
     benchmark::RegisterBenchmark("Widget/BarCodeChange", BarCodeChangeOnWindowControl);
+    return ours;
 }
 
 } // namespace
@@ -77,8 +84,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    RegisterBenchmarks();
-    RatioReporter reporter(PeerName());
+    RatioReporter reporter(PeerName(), RegisterBenchmarks());
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

@@ -23,7 +23,7 @@ template <typename... Numbers> std::string Format(const char* Layout, Numbers...
     return line;
 }
 
-// The case names of one area ("Paint/Ours/<case>") in the order they ran.
+// The case names of one area ("Paint/Ours/<case>"), in the summary's order.
 std::vector<std::string> CasesOf(const std::vector<std::string>& Order, const std::string& Area) {
     const std::string prefix = Area + std::string(Ours);
     std::vector<std::string> cases;
@@ -47,9 +47,7 @@ void RatioReporter::ReportRuns(const std::vector<Run>& Runs) {
         const auto pixels = run.counters.find("pixels");
         timing.Pixels = pixels == run.counters.end() ? 0 : pixels->second.value;
         const auto [it, added] = fastest_.try_emplace(name, timing);
-        if (added)
-            order_.push_back(name);
-        else if (timing.Nanoseconds < it->second.Nanoseconds)
+        if (!added && timing.Nanoseconds < it->second.Nanoseconds)
             it->second = timing;
     }
     ConsoleReporter::ReportRuns(Runs);

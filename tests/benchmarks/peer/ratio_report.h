@@ -16,9 +16,11 @@ namespace quillmark::benchmarks {
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     // Peer: the peer's name in benchmark names; empty for none.
-    // Plain text, so that the output can be pasted as it is.
-    explicit RatioReporter(std::string Peer)
-        : ConsoleReporter(OO_Tabular), peer_(std::move(Peer)) {}
+    // Peer: the peer's name in benchmark names, empty for none. Order: benchmark names in
+    // the order the summary lists them, whatever order they ran in. Plain text, so that
+    // the output can be pasted as it is.
+    RatioReporter(std::string Peer, std::vector<std::string> Order)
+        : ConsoleReporter(OO_Tabular), peer_(std::move(Peer)), order_(std::move(Order)) {}
 
     void ReportRuns(const std::vector<Run>& Runs) override;
     void Finalize() override;
@@ -31,8 +33,8 @@ private:
 
     // The fastest repetition: the one least disturbed by the other work on the machine.
     std::map<std::string, Timing> fastest_;
-    std::vector<std::string> order_; // names as they first ran
     std::string peer_;
+    std::vector<std::string> order_;
 
     void PrintPaint(std::ostream& Out) const;
     void PrintEncode(std::ostream& Out) const;
