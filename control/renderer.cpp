@@ -1,5 +1,8 @@
 #include "renderer.h"
 
+#include "quarter_turn.h"
+#include "raster_bars.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QRect>
@@ -10,6 +13,8 @@
 #include <climits>
 #include <cmath>
 #include <numbers>
+#include <optional>
+#include <string>
 
 namespace quillmark {
 
@@ -161,21 +166,83 @@ void FillTurned(QPainter& Canvas, int X, int W, int Top, int Height, double Radi
     Canvas.fillRect(QRect(QPoint(minX, minY), QPoint(maxX, maxY)), Color);
 }
 
+// In 64 bits, as three times a tall bar's height may not fit in int.
+long long ShortBarTop(int Height) {
+    return (Height * 3LL) / 5;
+}
+
+bool HasShortBars(const std::vector<TModuleRun>& Runs) {
+    return std::any_of(Runs.begin(), Runs.end(),
+                       [](const TModuleRun& run) { return run.Kind == lkShortBar; });
+}
+
+// A quarter turn maps modules onto whole, disjoint pixel rectangles: one fill of the box
+// in the space colour, then the bars, covers the same pixels. Above a short bar the canvas
+// must keep its own colour, so with short bars the spaces are filled one by one. Fill takes
+// box columns, first and last, and box rows, either way round.
+template <typename FillBox>
+void FillRuns(const std::vector<TModuleRun>& Runs, int Height, const QColor& Bar,
+              const QColor& Space, FillBox Fill) {
+    const bool shortBars = HasShortBars(Runs);
+    const long long end =
+        Runs.empty() ? 0 : Runs.back().Start + static_cast<long long>(Runs.back().Width);
+    if (!shortBars && end > 0)
+        Fill(0, end - 1, 0, Height, Space);
+    for (const TModuleRun& run : Runs)
+        if (run.Kind != lkSpace || shortBars)
+            Fill(run.Start, run.Start + static_cast<long long>(run.Width) - 1,
+                 run.Kind == lkShortBar ? ShortBarTop(Height) : 0, Height,
+                 run.Kind == lkSpace ? Space : Bar);
+}
+
+QRect ToQRect(const TPixelRect& Rect) {
+    return QRect(QPoint(static_cast<int>(Rect.Left), static_cast<int>(Rect.Top)),
+                 QPoint(static_cast<int>(Rect.Right), static_cast<int>(Rect.Bottom)));
+}
+
+// Refuses a box whose pixels would leave the int coordinates that painters take.
+void CheckDrawable(const std::vector<TModuleRun>& Runs, const TQuarterTurn& Turn, int Height) {
+    if (Runs.empty())
+        return;
+    const long long end = Runs.back().Start + static_cast<long long>(Runs.back().Width);
+    const TPixelRect box = Turn.Map(0, end - 1, 0, Height);
+    if (box.Left < INT_MIN || box.Top < INT_MIN || box.Right > INT_MAX || box.Bottom > INT_MAX)
+        throw Exception(std::to_string(box.Left) + ", " + std::to_string(box.Top) +
+                        " : Barcode too large to draw.");
+}
+
+// The runs of a quarter turn through the painter, by their exact integer map.
+void FillTurnedRuns(QPainter& Canvas, const std::vector<TModuleRun>& Runs, const TQuarterTurn& Turn,
+                    int Height, const QColor& Bar, const QColor& Space) {
+    const PainterStateGuard guard(Canvas);
+    Canvas.setRenderHint(QPainter::Antialiasing, false);
+    FillRuns(Runs, Height, Bar, Space,
+             [&](long long X0, long long X1, long long Y0, long long Y1, const QColor& Color) {
+                 Canvas.fillRect(ToQRect(Turn.Map(X0, X1, Y0, Y1)), Color);
+             });
+}
+
 void DrawModules(const std::string& Pattern, const ElementWidths& Widths, QPainter& Canvas,
                  TColor ColorBar, TColor ColorSpc, int Left, int Top, int Width, int Height,
                  double Angle) {
-    const double t = ToRadians(Angle);
-    QPoint origin;
-    RotatedOrigin(QPoint(Left, Top), Width, Height, t, origin);
+    const QColor bar = ToQColor(ColorBar);
+    const QColor space = ToQColor(ColorSpc);
+    // A quarter turn goes straight into a plain image's pixels where the painter would put
+    // the same ones there, which neither reads nor changes the painter's state.
+    if (const std::optional<int> turns = QuarterTurns(Angle)) {
+        const TQuarterTurn turn(*turns, Left, Top, Width, Height);
+        const std::vector<TModuleRun> runs = ModuleRuns(Pattern, Widths);
+        CheckDrawable(runs, turn, Height);
+        if (!WriteRunsToImage(Canvas, runs, turn, Height, bar, space))
+            FillTurnedRuns(Canvas, runs, turn, Height, bar, space);
+        return;
+    }
 
     const PainterStateGuard guard(Canvas);
     Canvas.setRenderHint(QPainter::Antialiasing, false);
-    const QColor bar = ToQColor(ColorBar);
-    const QColor space = ToQColor(ColorSpc);
-    const auto topOf = [Height](TLineKind Kind) {
-        return Kind == lkShortBar ? (Height * 3) / 5 : 0;
-    };
-
+    const double t = ToRadians(Angle);
+    QPoint origin;
+    RotatedOrigin(QPoint(Left, Top), Width, Height, t, origin);
     if (!IsQuarterTurn(Angle)) {
         // Turned rectangles overlap at other angles, so every module is drawn in order.
         int x = 0;
@@ -183,44 +250,21 @@ void DrawModules(const std::string& Pattern, const ElementWidths& Widths, QPaint
             int w = 0;
             TLineKind kind = lkSpace;
             DecodeModule(ch, Widths, w, kind);
-            FillTurned(Canvas, x, w, topOf(kind), Height, t, origin, kind == lkSpace ? space : bar);
+            const auto top = static_cast<int>(kind == lkShortBar ? ShortBarTop(Height) : 0);
+            FillTurned(Canvas, x, w, top, Height, t, origin, kind == lkSpace ? space : bar);
             x += w;
         }
         return;
     }
-
-    // A quarter turn maps modules onto whole, disjoint pixel rectangles: one fill of the box
-    // in the space colour, then the bars, covers the same pixels. Above a short bar the
-    // canvas must keep its own colour, so with short bars the spaces are filled one by one.
-    const std::vector<TModuleRun> runs = ModuleRuns(Pattern, Widths);
-    const bool shortBars = std::any_of(
-        runs.begin(), runs.end(), [](const TModuleRun& run) { return run.Kind == lkShortBar; });
-    const int end = runs.empty() ? 0 : runs.back().Start + runs.back().Width;
-    if (!shortBars && end > 0)
-        FillTurned(Canvas, 0, end, 0, Height, t, origin, space);
-    for (const TModuleRun& run : runs)
-        if (run.Kind != lkSpace || shortBars)
-            FillTurned(Canvas, run.Start, run.Width, topOf(run.Kind), Height, t, origin,
-                       run.Kind == lkSpace ? space : bar);
+    // Multiples of 90 degrees too large for an exact turn keep the rounded trigonometry.
+    FillRuns(ModuleRuns(Pattern, Widths), Height, bar, space,
+             [&](long long X0, long long X1, long long Y0, long long Y1, const QColor& Color) {
+                 FillTurned(Canvas, static_cast<int>(X0), static_cast<int>(X1 - X0 + 1),
+                            static_cast<int>(Y0), static_cast<int>(Y1), t, origin, Color);
+             });
 }
 
 } // namespace
-
-std::vector<TModuleRun> ModuleRuns(const std::string& Pattern, const ElementWidths& Widths) {
-    std::vector<TModuleRun> runs;
-    int x = 0;
-    for (const char ch : Pattern) {
-        int w = 0;
-        TLineKind kind = lkSpace;
-        DecodeModule(ch, Widths, w, kind);
-        if (!runs.empty() && runs.back().Kind == kind)
-            runs.back().Width += w;
-        else
-            runs.push_back({x, w, kind});
-        x += w;
-    }
-    return runs;
-}
 
 void DrawBars(const std::string& Pattern, QPainter& Canvas, TColor ColorBar, TColor ColorSpc,
               int Left, int Top, int Width, int Height, double Angle) {
@@ -268,7 +312,7 @@ void DrawBarText(const std::string& Text, QPainter& Canvas, TColor TextColor, co
 
 void DrawSymbol(QPainter& Canvas, const TSymbol& Symbol, const TBarcodeSettings& Settings,
                 const QFont& Font, TColor FontColor, const TSymbolBox& Box) {
-    const PainterStateGuard guard(Canvas);
+    // The bars and the text each put the painter's state back as they found it.
     DrawModules(Symbol.Pattern, Symbol.Widths, Canvas, Settings.ColorBar, Settings.ColorSpc,
                 Box.Left, Box.Top, Symbol.Width, Box.Height, Box.Angle);
     if (Settings.TextShow == tsNone)

@@ -6,6 +6,7 @@
 #include "barcode_settings.h"
 #include "control_types.h"
 #include "engine.h"
+#include "module_runs.h"
 #include "placement.h"
 #include "qt_colors.h"
 
@@ -27,17 +28,6 @@ void AddPoints(const QPoint& A, const QPoint& B, QPoint& Result);
 // Where the origin of a Width x Height box must lie so that the box, rotated about it by
 // Angle (radians), has the top-left corner of its bounding box at P.
 void RotatedOrigin(const QPoint& P, int Width, int Height, double Angle, QPoint& Result);
-
-// A stretch of adjacent elements of one line kind, in pixels along the pattern.
-struct TModuleRun {
-    int Start = 0;
-    int Width = 0;
-    TLineKind Kind = lkSpace;
-};
-
-// The pattern's elements with neighbours of one kind merged. Raises "Internal Error." for a
-// character outside the alphabet.
-std::vector<TModuleRun> ModuleRuns(const std::string& Pattern, const ElementWidths& Widths);
 
 // One filled rectangle per pattern character. Angle in degrees, counter-clockwise.
 void DrawBars(const std::string& Pattern, QPainter& Canvas, TColor ColorBar, TColor ColorSpc,

@@ -1,7 +1,9 @@
 // Codabar, always started with "A" and stopped with "B".
 #include "encoders.h"
+#include "pattern_writer.h"
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 namespace quillmark {
@@ -23,27 +25,48 @@ constexpr std::array<CodabarRow, 20> CodabarTable{{
 constexpr int RowA = 16;
 constexpr int RowB = 17;
 
-} // namespace
-
-int FindCodabarChar(char Ch) {
+constexpr int SearchCodabarChar(char Ch) {
     for (std::size_t i = 0; i < CodabarTable.size(); ++i)
         if (CodabarTable[i].Ch == Ch)
             return static_cast<int>(i);
     return -1;
 }
 
-void EncodeCodeCodabar(const std::string& Value, std::string& Pattern) {
-    std::string pattern(CodabarTable[RowA].Pattern);
-    pattern += '0';
-    for (const char ch : Value) {
-        const int row = FindCodabarChar(ch);
-        if (row < 0)
-            throw Exception(Value + " : Codabar bad data.");
-        pattern += CodabarTable[row].Pattern;
-        pattern += '0';
+// The table row of every byte, -1 for those outside the symbology.
+constexpr std::array<std::int8_t, 256> CodabarRows = [] {
+    std::array<std::int8_t, 256> rows{};
+    for (std::size_t code = 0; code < rows.size(); ++code)
+        rows[code] = static_cast<std::int8_t>(SearchCodabarChar(static_cast<char>(code)));
+    return rows;
+}();
+
+// Each row's seven elements followed by the narrow gap.
+constexpr auto CodabarCharacters = [] {
+    std::array<std::array<char, 8>, CodabarTable.size()> characters{};
+    for (std::size_t row = 0; row < characters.size(); ++row) {
+        for (std::size_t i = 0; i < 7; ++i)
+            characters[row][i] = CodabarTable[row].Pattern[i];
+        characters[row][7] = '0';
     }
-    pattern += CodabarTable[RowB].Pattern;
-    Pattern = std::move(pattern);
+    return characters;
+}();
+
+} // namespace
+
+int FindCodabarChar(char Ch) {
+    return CodabarRows[static_cast<unsigned char>(Ch)];
+}
+
+void EncodeCodeCodabar(const std::string& Value, std::string& Pattern) {
+    for (const char ch : Value)
+        if (FindCodabarChar(ch) < 0)
+            throw Exception(Value + " : Codabar bad data.");
+    TPatternWriter out(Pattern, 8 * (Value.size() + 1) + 7);
+    out.Put(CodabarCharacters[RowA]);
+    for (const char ch : Value)
+        out.Put(CodabarCharacters[static_cast<std::size_t>(FindCodabarChar(ch))]);
+    out.Put(CodabarTable[RowB].Pattern);
+    out.Finish();
 }
 
 } // namespace quillmark

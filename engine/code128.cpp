@@ -1,8 +1,11 @@
 // Code 128 and EAN-128, each written in the one code set its bar type names.
 #include "encoders.h"
+#include "pattern_writer.h"
 
 #include <array>
+#include <cstdint>
 #include <string_view>
+#include <utility>
 
 namespace quillmark {
 
@@ -151,91 +154,129 @@ bool IsEAN128(TBarType BarType) {
     return BarType == bcCodeEAN128A || BarType == bcCodeEAN128B || BarType == bcCodeEAN128C;
 }
 
-} // namespace
-
-int FindCode128Char(char Ch, TBarType BarType) {
-    const bool setA = UsesSetA(BarType);
-    const auto entry = [setA](const Code128Row& row) { return setA ? row.SetA : row.SetB; };
-    if (Ch == entry(Code128Table[0]))
+// A character's symbol value in set A or B by the table's own rule: the filler space is
+// value 0, the escape bytes name their values, and otherwise the first row that holds the
+// character wins.
+constexpr int SearchCode128Char(unsigned char Code, bool SetA) {
+    const auto entry = [SetA](const Code128Row& row) { return SetA ? row.SetA : row.SetB; };
+    if (static_cast<char>(Code) == entry(Code128Table[0]))
         return 0;
-    const auto code = static_cast<unsigned char>(Ch);
-    if (code >= EscapeFirst) {
-        // Bytes past the escapes would name values beyond the table: not encodable.
-        return code <= EscapeLast ? static_cast<int>(code - EscapeOffset) : -1;
-    }
+    if (Code >= EscapeFirst)
+        return Code <= EscapeLast ? static_cast<int>(Code - EscapeOffset) : -1;
     for (std::size_t v = 0; v < Code128Table.size(); ++v)
-        if (entry(Code128Table[v]) == Ch)
+        if (entry(Code128Table[v]) == static_cast<char>(Code))
             return static_cast<int>(v);
     return -1;
 }
 
-int FindCode128Pair(const std::string& Pair) {
-    for (std::size_t v = 0; v < Code128Table.size(); ++v)
-        if (Code128Table[v].SetC == Pair)
-            return static_cast<int>(v);
+// That search done once for every byte, so encoding looks each character up directly.
+template <bool SetA>
+constexpr std::array<std::int8_t, 256> Code128CharValues = [] {
+    std::array<std::int8_t, 256> values{};
+    for (std::size_t code = 0; code < values.size(); ++code)
+        values[code] =
+            static_cast<std::int8_t>(SearchCode128Char(static_cast<unsigned char>(code), SetA));
+    return values;
+}();
+
+// Every row's six widths already as pattern characters: each symbol starts with a bar and
+// has an even number of elements, so its characters do not depend on where it stands.
+constexpr auto Code128Modules = [] {
+    std::array<std::array<char, 6>, Code128Table.size()> modules{};
+    for (std::size_t v = 0; v < modules.size(); ++v)
+        modules[v] = ModulesOf<6>(Code128Table[v].Widths);
+    return modules;
+}();
+constexpr auto StopModules = ModulesOf<7>(Stop);
+
+// A pair of digits, or one of the three set C codes; -1 for anything else.
+int PairValue(char First, char Second) {
+    const bool digits = First >= '0' && First <= '9' && Second >= '0' && Second <= '9';
+    if (digits)
+        return (First - '0') * 10 + (Second - '0');
+    for (int v = 100; v < static_cast<int>(Code128Table.size()); ++v)
+        if (Code128Table[static_cast<std::size_t>(v)].SetC[0] == First &&
+            Code128Table[static_cast<std::size_t>(v)].SetC[1] == Second)
+            return v;
     return -1;
+}
+
+struct StartCode {
+    std::array<char, 6> Modules;
+    int Value;
+};
+
+StartCode StartOf(TBarType BarType) {
+    static constexpr StartCode StartCodeA{ModulesOf<6>(StartA), StartAValue};
+    static constexpr StartCode StartCodeB{ModulesOf<6>(StartB), StartBValue};
+    static constexpr StartCode StartCodeC{ModulesOf<6>(StartC), StartCValue};
+    switch (BarType) {
+    case bcCode128A:
+    case bcCodeEAN128A:
+        return StartCodeA;
+    case bcCode128B:
+    case bcCodeEAN128B:
+        return StartCodeB;
+    case bcCode128C:
+    case bcCodeEAN128C:
+        return StartCodeC;
+    default:
+        throw Exception("Code_128 :  : Wrong barcode type.");
+    }
+}
+
+} // namespace
+
+int FindCode128Char(char Ch, TBarType BarType) {
+    const auto code = static_cast<unsigned char>(Ch);
+    return UsesSetA(BarType) ? Code128CharValues<true>[code] : Code128CharValues<false>[code];
+}
+
+int FindCode128Pair(const std::string& Pair) {
+    return Pair.size() == 2 ? PairValue(Pair[0], Pair[1]) : -1;
 }
 
 void EncodeCode128(TBarType BarType, const std::string& Value, TCheckSum CheckSum,
                    std::string& Text, std::string& Pattern) {
-    std::string widths;
-    int sum = 0;
-    switch (BarType) {
-    case bcCode128A:
-    case bcCodeEAN128A:
-        widths = StartA;
-        sum = StartAValue;
-        break;
-    case bcCode128B:
-    case bcCodeEAN128B:
-        widths = StartB;
-        sum = StartBValue;
-        break;
-    case bcCode128C:
-    case bcCodeEAN128C:
-        widths = StartC;
-        sum = StartCValue;
-        break;
-    default:
-        throw Exception("Code_128 :  : Wrong barcode type.");
-    }
-    // The sum and the weight are kept reduced: only the sum mod 103 matters, and long
-    // values would otherwise overflow them.
-    sum %= Modulus;
+    const StartCode start = StartOf(BarType);
+    std::string value = Value;
+    if (IsEAN128(BarType))
+        value = ApplyCheckSum(CheckSum, value);
+    const bool setC = UsesSetC(BarType);
+    if (setC && value.size() % 2 != 0)
+        value.insert(value.begin(), '0');
+
+    const std::size_t symbols =
+        (IsEAN128(BarType) ? 1 : 0) + (setC ? value.size() / 2 : value.size());
+    TPatternWriter out(Pattern, 6 * (symbols + 2) + StopModules.size());
+    // Only the sum mod 103 matters. The weight is kept reduced; each term is then below
+    // 103 x 103, so the sum cannot overflow 64 bits for any value that fits in memory and
+    // is reduced once at the end.
+    std::uint64_t sum = static_cast<std::uint64_t>(start.Value);
     int weight = 1;
     const auto append = [&](int v) {
-        widths += Code128Table[v].Widths;
-        sum = (sum + v * weight) % Modulus;
-        weight = (weight + 1) % Modulus;
+        out.Put(Code128Modules[static_cast<std::size_t>(v)]);
+        sum += static_cast<std::uint64_t>(v * weight);
+        weight = weight == Modulus - 1 ? 0 : weight + 1;
     };
-
-    std::string value = Value;
-    if (IsEAN128(BarType)) {
+    out.Put(start.Modules);
+    if (IsEAN128(BarType))
         append(FNC1Value);
-        value = ApplyCheckSum(CheckSum, value);
-    }
-
-    if (UsesSetC(BarType)) {
-        if (value.size() % 2 != 0)
-            value.insert(value.begin(), '0');
+    if (setC) {
         for (std::size_t i = 0; i < value.size(); i += 2) {
-            int v = FindCode128Pair(value.substr(i, 2));
-            if (v < 0)
-                v = FindCode128Pair("00");
-            append(v);
+            const int v = PairValue(value[i], value[i + 1]);
+            append(v < 0 ? 0 : v); // an unknown pair is drawn as "00"
         }
     } else {
+        const auto& values = UsesSetA(BarType) ? Code128CharValues<true> : Code128CharValues<false>;
         for (const char ch : value) {
-            int v = FindCode128Char(ch, BarType);
-            if (v < 0)
-                v = FindCode128Char(' ', BarType);
-            append(v);
+            const int v = values[static_cast<unsigned char>(ch)];
+            append(v < 0 ? 0 : v); // an unknown character is drawn as the space, value 0
         }
     }
-
-    widths += Code128Table[sum].Widths;
-    widths += Stop;
-    Pattern = WidthsToModules(widths);
+    out.Put(Code128Modules[sum % Modulus]);
+    out.Put(StopModules);
+    out.Finish();
     Text = std::move(value);
 }
 

@@ -1,6 +1,7 @@
 // Code 39 and its full-ASCII form.
 #include "encoders.h"
 #include "full_ascii_tables.h"
+#include "pattern_writer.h"
 
 #include <array>
 #include <cstdint>
@@ -30,53 +31,94 @@ constexpr std::array<Code39Row, 44> Code39Table{{
     {'$', "515151505", 39}, {'/', "515150515", 40}, {'+', "515051515", 41}, {'%', "505151515", 42},
 }};
 
-constexpr int StartStopRow = 39; // '*'
-constexpr char Gap = '0';        // narrow space between characters
+constexpr int StartStopRow = 39;          // '*'
+constexpr char Gap = '0';                 // narrow space between characters
+constexpr std::size_t CharacterSize = 10; // nine elements and the gap
 
-} // namespace
-
-int FindCode39Char(char Ch) {
+constexpr int SearchCode39Char(char Ch) {
     for (std::size_t i = 0; i < Code39Table.size(); ++i)
         if (Code39Table[i].Ch == Ch)
             return static_cast<int>(i);
     return -1;
 }
 
-void EncodeCode39(const std::string& Value, TCheckSum CheckSum, std::string& Pattern) {
-    std::string pattern(Code39Table[StartStopRow].Pattern);
-    pattern += Gap;
+// The table row of every byte, -1 for those outside the symbology.
+constexpr std::array<std::int8_t, 256> Code39Rows = [] {
+    std::array<std::int8_t, 256> rows{};
+    for (std::size_t code = 0; code < rows.size(); ++code)
+        rows[code] = static_cast<std::int8_t>(SearchCode39Char(static_cast<char>(code)));
+    return rows;
+}();
+
+// Each row's nine elements followed by the gap.
+constexpr auto Code39Characters = [] {
+    std::array<std::array<char, CharacterSize>, Code39Table.size()> characters{};
+    for (std::size_t row = 0; row < characters.size(); ++row) {
+        for (std::size_t i = 0; i < 9; ++i)
+            characters[row][i] = Code39Table[row].Pattern[i];
+        characters[row][9] = Gap;
+    }
+    return characters;
+}();
+
+// The check character of a sum: the first row with that value, so a remainder of 0 gives
+// "0", not "*".
+constexpr std::array<std::int8_t, 43> Code39CheckRows = [] {
+    std::array<std::int8_t, 43> rows{};
+    for (std::size_t sum = 0; sum < rows.size(); ++sum) {
+        std::size_t row = 0;
+        while (Code39Table[row].CheckValue != static_cast<int>(sum))
+            ++row;
+        rows[sum] = static_cast<std::int8_t>(row);
+    }
+    return rows;
+}();
+
+// Writes the symbol for the characters Each hands over, one call per character; Count is
+// an upper bound on their number.
+template <typename ForEach>
+void WriteCode39(std::size_t Count, TCheckSum CheckSum, std::string& Pattern, ForEach Each) {
+    TPatternWriter out(Pattern, CharacterSize * (Count + 2) + 9);
+    out.Put(Code39Characters[StartStopRow]);
     int sum = 0; // kept reduced so that no length of value can overflow it
-    for (const char ch : Value) {
-        const int row = FindCode39Char(ch);
+    Each([&](char Ch) {
+        const int row = Code39Rows[static_cast<unsigned char>(Ch)];
         if (row < 0)
-            continue; // not in the symbology: dropped from the bars, kept in the text
-        pattern += Code39Table[row].Pattern;
-        pattern += Gap;
-        sum = (sum + Code39Table[row].CheckValue) % 43;
-    }
-    if (CheckSum != csNone) {
-        // The first row with the value, so a remainder of 0 gives "0", not "*".
-        for (const Code39Row& row : Code39Table) {
-            if (row.CheckValue == sum) {
-                pattern += row.Pattern;
-                pattern += Gap;
-                break;
-            }
-        }
-    }
-    pattern += Code39Table[StartStopRow].Pattern;
-    Pattern = std::move(pattern);
+            return; // not in the symbology: dropped from the bars, kept in the text
+        out.Put(Code39Characters[static_cast<std::size_t>(row)]);
+        sum += Code39Table[static_cast<std::size_t>(row)].CheckValue;
+        sum = sum >= 43 ? sum - 43 : sum;
+    });
+    if (CheckSum != csNone)
+        out.Put(Code39Characters[static_cast<std::size_t>(
+            Code39CheckRows[static_cast<std::size_t>(sum)])]);
+    out.Put(Code39Table[StartStopRow].Pattern);
+    out.Finish();
+}
+
+} // namespace
+
+int FindCode39Char(char Ch) {
+    return Code39Rows[static_cast<unsigned char>(Ch)];
+}
+
+void EncodeCode39(const std::string& Value, TCheckSum CheckSum, std::string& Pattern) {
+    WriteCode39(Value.size(), CheckSum, Pattern, [&Value](const auto& Add) {
+        for (const char ch : Value)
+            Add(ch);
+    });
 }
 
 void EncodeCode39Extended(const std::string& Value, TCheckSum CheckSum, std::string& Pattern) {
-    std::string expanded;
-    expanded.reserve(Value.size() * 2);
-    for (const char ch : Value) {
-        const auto code = static_cast<unsigned char>(ch);
-        if (code < Code39ExtendedTable.size())
-            expanded += Code39ExtendedTable[code];
-    }
-    EncodeCode39(expanded, CheckSum, Pattern);
+    // Every character expands to at most two.
+    WriteCode39(2 * Value.size(), CheckSum, Pattern, [&Value](const auto& Add) {
+        for (const char ch : Value) {
+            const auto code = static_cast<unsigned char>(ch);
+            if (code < Code39ExtendedTable.size())
+                for (const char part : Code39ExtendedTable[code])
+                    Add(part);
+        }
+    });
 }
 
 } // namespace quillmark

@@ -1,10 +1,11 @@
 // Code 93 and its full-ASCII form.
 #include "encoders.h"
 #include "full_ascii_tables.h"
+#include "pattern_writer.h"
 
 #include <array>
+#include <cstdint>
 #include <string_view>
-#include <vector>
 
 namespace quillmark {
 
@@ -33,48 +34,75 @@ constexpr std::string_view Code93Start = "111141";
 constexpr std::string_view Code93Stop = "1111411"; // stop character and termination bar
 
 constexpr int Modulus = 47;
-constexpr int CWeightLimit = 20;
-constexpr int KWeightLimit = 15;
+constexpr std::uint64_t CWeightLimit = 20;
+constexpr std::uint64_t KWeightLimit = 15;
 
-} // namespace
-
-int FindCode93Char(char Ch) {
+constexpr int SearchCode93Char(char Ch) {
     for (std::size_t i = 0; i < Code93Table.size(); ++i)
         if (Code93Table[i].Ch == Ch)
             return static_cast<int>(i);
     return -1;
 }
 
-void EncodeCode93(const std::string& Value, std::string& Pattern) {
-    std::string widths(Code93Start);
-    std::vector<int> values;
-    values.reserve(Value.size());
-    for (const char ch : Value) {
-        const int v = FindCode93Char(ch);
-        if (v < 0)
-            throw Exception(Value + " : Code_93 bad data.");
-        widths += Code93Table[v].Widths;
-        values.push_back(v);
-    }
+// The symbol value of every byte, -1 for those outside the symbology.
+constexpr std::array<std::int8_t, 256> Code93Values = [] {
+    std::array<std::int8_t, 256> values{};
+    for (std::size_t code = 0; code < values.size(); ++code)
+        values[code] = static_cast<std::int8_t>(SearchCode93Char(static_cast<char>(code)));
+    return values;
+}();
 
-    // Weights run from the last character; the K sum also counts C with weight 1. Both
-    // sums are kept reduced so that no length of value can overflow them.
-    int cSum = 0;
-    int kSum = 0;
-    int cWeight = 1;
-    int kWeight = 2;
-    for (auto it = values.rbegin(); it != values.rend(); ++it) {
-        cSum = (cSum + *it * cWeight) % Modulus;
-        kSum = (kSum + *it * kWeight) % Modulus;
+// Every row's six widths already as pattern characters: each symbol starts with a bar and
+// has an even number of elements, so its characters do not depend on where it stands.
+constexpr auto Code93Modules = [] {
+    std::array<std::array<char, 6>, Code93Table.size()> modules{};
+    for (std::size_t v = 0; v < modules.size(); ++v)
+        modules[v] = ModulesOf<6>(Code93Table[v].Widths);
+    return modules;
+}();
+constexpr auto StartModules = ModulesOf<6>(Code93Start);
+constexpr auto StopModules = ModulesOf<7>(Code93Stop);
+
+std::size_t ValueOf(char Ch) {
+    return static_cast<std::size_t>(Code93Values[static_cast<unsigned char>(Ch)]);
+}
+
+} // namespace
+
+int FindCode93Char(char Ch) {
+    return Code93Values[static_cast<unsigned char>(Ch)];
+}
+
+void EncodeCode93(const std::string& Value, std::string& Pattern) {
+    for (const char ch : Value)
+        if (FindCode93Char(ch) < 0)
+            throw Exception(Value + " : Code_93 bad data.");
+
+    // Weights run from the last character; the K sum also counts C with weight 1. Each
+    // term is below 47 x 20, so the sums cannot overflow 64 bits for any value that fits in
+    // memory, and only their remainders matter.
+    std::uint64_t cSum = 0;
+    std::uint64_t kSum = 0;
+    std::uint64_t cWeight = 1;
+    std::uint64_t kWeight = 2;
+    for (auto it = Value.rbegin(); it != Value.rend(); ++it) {
+        const std::uint64_t v = ValueOf(*it);
+        cSum += v * cWeight;
+        kSum += v * kWeight;
         cWeight = cWeight == CWeightLimit ? 1 : cWeight + 1;
         kWeight = kWeight == KWeightLimit ? 1 : kWeight + 1;
     }
-    const int c = cSum;
-    const int k = (kSum + cSum) % Modulus;
-    widths += Code93Table[c].Widths;
-    widths += Code93Table[k].Widths;
-    widths += Code93Stop;
-    Pattern = WidthsToModules(widths);
+    const std::uint64_t c = cSum % Modulus;
+    const std::uint64_t k = (kSum + c) % Modulus;
+
+    TPatternWriter out(Pattern, 6 * (Value.size() + 3) + StopModules.size());
+    out.Put(StartModules);
+    for (const char ch : Value)
+        out.Put(Code93Modules[ValueOf(ch)]);
+    out.Put(Code93Modules[c]);
+    out.Put(Code93Modules[k]);
+    out.Put(StopModules);
+    out.Finish();
 }
 
 void EncodeCode93Extended(const std::string& Value, std::string& Pattern) {

@@ -2,6 +2,7 @@
 // drawn but never shown.
 #include "ean_upc_tables.h"
 #include "encoders.h"
+#include "pattern_writer.h"
 
 namespace quillmark {
 
@@ -14,24 +15,29 @@ void EncodeCodeEAN8(const std::string& Value, TCheckSum CheckSum, std::string& P
     } else {
         digits = PadZeros(8, Value);
     }
-    Pattern = GuardedSetAAndC(digits, 4);
+    GuardedSetAAndC(digits, 4, Pattern);
 }
 
 void EncodeCodeEAN13(const std::string& Value, TCheckSum CheckSum, std::string& Pattern) {
     // Only the first thirteen digits are drawn, whatever the value's length.
-    const std::string digits = CheckSum == csModulo10
-                                   ? ApplyCheckSum(csModulo10, PadZeros(12, Value))
-                                   : PadZeros(13, Value);
+    std::string digits = PadZeros(CheckSum == csModulo10 ? 12 : 13, Value);
+    if (CheckSum == csModulo10)
+        digits += Mod10CheckDigit(digits);
     // The leading digit is carried by the parity of the left half only.
-    const std::string_view parity = ParityRow(EAN13Parity, DigitValue(digits[0]));
-    std::string pattern(EANGuard);
+    RequireDigits(digits, 13);
+    const std::string_view parity = ParityRow(EAN13Parity, digits[0] - '0');
+    const auto row = [&digits](const EANDigitRows& Set, std::size_t K) {
+        return Set[static_cast<std::size_t>(digits[K] - '0')];
+    };
+    TPatternWriter out(Pattern, 2 * EANGuard.size() + EANCentreGuard.size() + 12 * 4);
+    out.Put(EANGuard);
     for (std::size_t k = 0; k < 6; ++k)
-        AppendEANDigit(pattern, parity[k] == 'B' ? EANSetB : EANSetA, digits[k + 1]);
-    pattern += EANCentreGuard;
+        out.Put(row(parity[k] == 'B' ? EANRowsB : EANRowsA, k + 1));
+    out.Put(EANCentreGuard);
     for (std::size_t k = 7; k < 13; ++k)
-        AppendEANDigit(pattern, EANSetC, digits[k]);
-    pattern += EANGuard;
-    Pattern = std::move(pattern);
+        out.Put(row(EANRowsC, k));
+    out.Put(EANGuard);
+    out.Finish();
 }
 
 } // namespace quillmark

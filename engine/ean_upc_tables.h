@@ -23,6 +23,19 @@ inline constexpr EANDigitSet EANSetB{"0517", "0616", "1606", "0535", "1705",
 inline constexpr EANDigitSet EANSetC{"7150", "6160", "6061", "5350", "5071",
                                      "5170", "5053", "5251", "5152", "7051"};
 
+// A digit set as rows of fixed size, which a pattern writer copies without a call.
+using EANDigitRows = std::array<std::array<char, 4>, 10>;
+constexpr EANDigitRows RowsOf(const EANDigitSet& Set) {
+    EANDigitRows rows{};
+    for (std::size_t digit = 0; digit < rows.size(); ++digit)
+        for (std::size_t i = 0; i < 4; ++i)
+            rows[digit][i] = Set[digit][i];
+    return rows;
+}
+inline constexpr EANDigitRows EANRowsA = RowsOf(EANSetA);
+inline constexpr EANDigitRows EANRowsB = RowsOf(EANSetB);
+inline constexpr EANDigitRows EANRowsC = RowsOf(EANSetC);
+
 // Sets of the six left-half digits of an EAN-13, one row of six per leading digit.
 inline constexpr std::string_view EAN13Parity = "AAAAAA"  // 0
                                                 "AABABB"  // 1
@@ -61,8 +74,9 @@ inline constexpr std::string_view UPCSuppDelineator = "05"; // 01
 void AppendEANDigit(std::string& Pattern, const EANDigitSet& Set, char Digit);
 
 // EAN-8 and UPC-A: guard, the first Half digits in set A, centre guard, the next Half
-// digits in set C, guard.
-std::string GuardedSetAAndC(const std::string& Digits, std::size_t Half);
+// digits in set C, guard, written into Pattern. Raises the digit conversion's error for the
+// first of those digits that is not one, leaving Pattern as it was.
+void GuardedSetAAndC(const std::string& Digits, std::size_t Half, std::string& Pattern);
 
 // Parity row Row (0..9) of a 60-letter table.
 std::string_view ParityRow(std::string_view Table, int Row);

@@ -3,11 +3,19 @@
 
 #include "engine.h"
 
+#include <string>
+
 namespace quillmark {
 
 // Sets the calling thread's element widths from Modul and an already clamped Ratio.
 // Raises Exception when a width would be zero, negative or beyond MaxElementWidth.
 void SetElementWidths(int Modul, double Ratio);
+
+// The drawn length of Pattern in pixels, as the sum of DecodeModule's widths. Raises
+// "Internal Error." for a character outside the alphabet and "<Value> : Barcode too long to
+// draw." when the sum leaves int, whichever the character-by-character walk meets first.
+int MeasurePattern(const std::string& Pattern, const ElementWidths& Widths,
+                   const std::string& Value);
 
 // Wide enough for any Modul the control takes at any ratio it clamps, small enough that
 // the double-wide class and long patterns stay far from integer overflow.

@@ -5,12 +5,23 @@
 #include "engine.h"
 
 #include <string>
+#include <string_view>
 
 namespace quillmark {
 
 // The value of a decimal digit; any other character raises EConvertError, so a table
 // indexed by digit is never read out of range.
 int DigitValue(char Ch);
+
+// Whether every character is '0'..'9' (an empty text is).
+bool AllDigits(std::string_view Text);
+
+// The modulo-10 check digit that AppendMod10 appends, with its errors.
+char Mod10CheckDigit(std::string_view Value);
+
+// Raises DigitValue's error for the first of Value's first Count characters that is not a
+// decimal digit, so that an encoder can check before it writes anything.
+void RequireDigits(const std::string& Value, std::size_t Count);
 
 // Two-of-five family, MSI, PostNet, Codabar.
 void EncodeCode_2_5_interleaved(const std::string& Value, std::string& Pattern);

@@ -2,8 +2,6 @@
 #include "encoders.h"
 #include "engine.h"
 
-#include <climits>
-
 namespace quillmark {
 
 namespace {
@@ -25,10 +23,13 @@ void ClampRatio(const TBCdata* Row, double& Ratio) {
         Ratio = Row->RatioUpper;
 }
 
+[[noreturn, gnu::noinline]] void RaiseNotNumeric(const std::string& Value) {
+    throw Exception(Value + " : Barcode must be numeric.");
+}
+
 void CheckDigits(const std::string& Value) {
-    for (const char ch : Value)
-        if (ch < '0' || ch > '9')
-            throw Exception(Value + " : Barcode must be numeric.");
+    if (!AllDigits(Value))
+        RaiseNotNumeric(Value);
 }
 
 // Checks the value and runs the symbology's encoder.
@@ -41,15 +42,53 @@ void Encode(const TBCdata* Row, TBarType Type, const std::string& Value, TCheckS
     Row->Encoder(Type, Value, CheckSum, Text, Pattern);
 }
 
+// The last encoding MakeModules made on this thread. Callers measure a pattern right after
+// making it (MakeModules, then PatternWidth with the same arguments), and PatternWidth then
+// measures this copy instead of encoding the value a second time. A pattern depends on the
+// type, value and check-digit mode only; the widths come in when it is measured.
+struct TLastEncoding {
+    bool Valid = false;
+    TBarType Type = bcCode39;
+    TCheckSum CheckSum = csNone;
+    std::string Value;
+    std::string Pattern;
+
+    bool Matches(TBarType OtherType, const std::string& OtherValue, TCheckSum OtherCheckSum) const {
+        return Valid && Type == OtherType && CheckSum == OtherCheckSum && Value == OtherValue;
+    }
+};
+
+thread_local TLastEncoding LastEncoding;
+
+void Remember(TBarType Type, const std::string& Value, TCheckSum CheckSum,
+              const std::string& Pattern) {
+    LastEncoding.Type = Type;
+    LastEncoding.CheckSum = CheckSum;
+    LastEncoding.Value.assign(Value);
+    LastEncoding.Pattern.assign(Pattern);
+    LastEncoding.Valid = true;
+}
+
 } // namespace
 
 void MakeModules(TBarType Type, const std::string& Value, int Modul, double& Ratio,
                  TCheckSum CheckSum, std::string& Text, std::string& Pattern) {
+    LastEncoding.Valid = false;
     const TBCdata* row = RowOf(Type);
     ClampRatio(row, Ratio);
     SetElementWidths(Modul, Ratio);
-    const std::string value = Value;
-    Encode(row, Type, value, CheckSum, Text, Pattern);
+    // The encoders write Pattern and Text while they read the value, so a value that is one
+    // of them is copied first. A Text that is the Pattern leaves no pattern to remember.
+    if (&Value == &Text || &Value == &Pattern) {
+        const std::string value = Value;
+        Encode(row, Type, value, CheckSum, Text, Pattern);
+        if (&Text != &Pattern)
+            Remember(Type, value, CheckSum, Pattern);
+    } else {
+        Encode(row, Type, Value, CheckSum, Text, Pattern);
+        if (&Text != &Pattern)
+            Remember(Type, Value, CheckSum, Pattern);
+    }
 }
 
 TSymbol MakeSymbol(TBarType Type, const std::string& Value, int Modul, double Ratio,
@@ -61,16 +100,7 @@ TSymbol MakeSymbol(TBarType Type, const std::string& Value, int Modul, double Ra
     symbol.Widths = MakeElementWidths(Modul, Ratio);
     symbol.Text = Value;
     Encode(row, Type, Value, CheckSum, symbol.Text, symbol.Pattern);
-    long long total = 0;
-    for (const char ch : symbol.Pattern) {
-        int width = 0;
-        TLineKind kind = lkSpace;
-        DecodeModule(ch, symbol.Widths, width, kind);
-        total += width;
-        if (total > INT_MAX)
-            throw Exception(Value + " : Barcode too long to draw.");
-    }
-    symbol.Width = static_cast<int>(total);
+    symbol.Width = MeasurePattern(symbol.Pattern, symbol.Widths, Value);
     return symbol;
 }
 
@@ -81,7 +111,14 @@ int PatternWidth(TBarType Type, const std::string& Value, int Modul, double Rati
     const TBCdata* row = RowOf(Type);
     ClampRatio(row, Ratio);
     SetElementWidths(Modul, Ratio);
-    return MakeSymbol(Type, Value, Modul, Ratio, CheckSum).Width;
+    if (LastEncoding.Matches(Type, Value, CheckSum))
+        return MeasurePattern(LastEncoding.Pattern, CurrentElementWidths(), Value);
+    // Only the length is wanted: the pattern and text are written into this thread's
+    // scratch strings, whose storage serves call after call.
+    thread_local std::string text;
+    thread_local std::string pattern;
+    Encode(row, Type, Value, CheckSum, text, pattern);
+    return MeasurePattern(pattern, CurrentElementWidths(), Value);
 }
 
 } // namespace quillmark

@@ -35,9 +35,11 @@ void EncodeCodeUPC_A(const std::string& Value, TCheckSum CheckSum, std::string& 
     // Padding comes first, so a short value loses its last digit to the check digit.
     std::string digits = PadZeros(12, Value);
     const bool showDigits = CheckSum == csModulo10;
-    if (showDigits)
-        digits = ApplyCheckSum(csModulo10, digits.substr(0, 11));
-    Pattern = GuardedSetAAndC(digits, 6);
+    if (showDigits) {
+        digits.resize(11);
+        digits += Mod10CheckDigit(digits);
+    }
+    GuardedSetAAndC(digits, 6, Pattern);
     if (showDigits)
         Text = std::move(digits);
 }

@@ -1,6 +1,7 @@
 // The widget's cost: one full property change on the window's control (encode, measure,
 // paint) and a paint of a 2,000-pixel-long Code 128 symbol.
 #include "barcode.h"
+#include "window_control.h"
 
 #include <QFont>
 
@@ -11,36 +12,8 @@
 namespace {
 
 using namespace quillmark;
+using namespace quillmark::benchmarks;
 
-QFont WindowFont() {
-    QFont font("MS Sans Serif");
-    font.setPixelSize(16);
-    return font;
-}
-
-// BarCode1 as the window sets it up.
-void SetUpWindowControl(TBarCode& Control) {
-    Control.setGeometry(16, 160, 337, 89);
-    Control.SetBarType(bcCode_2_5_industrial);
-    Control.SetBarCode("123456789");
-    Control.SetModul(2);
-    Control.SetRatio(3.0);
-    Control.SetTextShow(tsBarCode);
-    Control.SetAlignment(taLeftJustify);
-    Control.SetBevelOuter(bvNone);
-    Control.SetFont(WindowFont());
-}
-
-void BarCodeChangeOnWindowControl(benchmark::State& state) {
-    TBarCode control;
-    SetUpWindowControl(control);
-    long next = 100000000;
-    for (auto _ : state) {
-        // A new nine-digit value every time, so that the writer never sees an equal one.
-        control.SetBarCode(std::to_string(++next));
-    }
-    state.SetItemsProcessed(state.iterations());
-}
 BENCHMARK(BarCodeChangeOnWindowControl);
 
 void PaintLongCode128(benchmark::State& state) {

@@ -1,0 +1,215 @@
+#include "raster_bars.h"
+
+#include <QImage>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <optional>
+
+namespace quillmark {
+
+namespace {
+
+// The image and the whole-pixel offset from the painter's coordinates to its pixels.
+struct TTarget {
+    QImage* Image = nullptr;
+    long long Dx = 0;
+    long long Dy = 0;
+};
+
+bool IsWholePixel(double Value) {
+    constexpr double Limit = 1LL << 52;
+    return std::abs(Value) < Limit && std::trunc(Value) == Value;
+}
+
+// One 32-bit word per pixel holding an opaque colour the same way in all three formats.
+bool IsPlain32Bit(QImage::Format Format) {
+    return Format == QImage::Format_RGB32 || Format == QImage::Format_ARGB32 ||
+           Format == QImage::Format_ARGB32_Premultiplied;
+}
+
+std::optional<TTarget> TargetOf(QPainter& Canvas) {
+    QPaintEngine* engine = Canvas.paintEngine();
+    if (!Canvas.isActive() || engine == nullptr || engine->type() != QPaintEngine::Raster)
+        return std::nullopt;
+    QPaintDevice* device = engine->paintDevice();
+    if (device == nullptr || device != Canvas.device() || device->devType() != QInternal::Image)
+        return std::nullopt;
+    auto* image = static_cast<QImage*>(device);
+    // A shared image would detach under our writes and leave the painter's pixels behind.
+    if (!IsPlain32Bit(image->format()) || !image->isDetached())
+        return std::nullopt;
+    if (Canvas.hasClipping() || !engine->systemClip().isEmpty() || Canvas.opacity() != 1.0)
+        return std::nullopt;
+    const QPainter::CompositionMode mode = Canvas.compositionMode();
+    if (mode != QPainter::CompositionMode_SourceOver && mode != QPainter::CompositionMode_Source)
+        return std::nullopt;
+    const QTransform& transform = Canvas.deviceTransform();
+    if (transform.type() > QTransform::TxTranslate || !IsWholePixel(transform.dx()) ||
+        !IsWholePixel(transform.dy()))
+        return std::nullopt;
+    return TTarget{image, static_cast<long long>(transform.dx()),
+                   static_cast<long long>(transform.dy())};
+}
+
+// A closed interval of pixels.
+struct TSpan {
+    long long First = 0;
+    long long Last = -1;
+    bool Empty() const { return Last < First; }
+    long long Size() const { return Last - First + 1; }
+};
+
+TSpan Intersect(TSpan A, TSpan B) {
+    return {std::max(A.First, B.First), std::min(A.Last, B.Last)};
+}
+
+// The box rows a kind covers: from its top to Height, whichever way round they lie.
+TSpan RowsOf(TLineKind Kind, int Height) {
+    const long long top = Kind == lkShortBar ? (Height * 3LL) / 5 : 0;
+    return {std::min<long long>(top, Height), std::max<long long>(top, Height)};
+}
+
+class TWriter {
+public:
+    TWriter(const TTarget& Target, const TQuarterTurn& Turn, int Height, QRgb Bar, QRgb Space)
+        : turn_(Turn), height_(Height), dx_(Target.Dx), dy_(Target.Dy), bar_(Bar), space_(Space),
+          bits_(Target.Image->bits()), stride_(Target.Image->bytesPerLine()),
+          width_(Target.Image->width()), imageHeight_(Target.Image->height()) {}
+
+    // Each canvas row holds one line of the box across the pattern.
+    void Across(const std::vector<TModuleRun>& Runs, bool ShortBars);
+    // Each canvas row holds one pattern pixel's stretch of box rows.
+    void Along(const std::vector<TModuleRun>& Runs);
+
+private:
+    const TQuarterTurn& turn_;
+    int height_;
+    long long dx_;
+    long long dy_;
+    QRgb bar_;
+    QRgb space_;
+    uchar* bits_;
+    qsizetype stride_;
+    long long width_;
+    long long imageHeight_;
+
+    TPixelRect Device(long long X0, long long X1, long long Y0, long long Y1) const {
+        const TPixelRect r = turn_.Map(X0, X1, Y0, Y1);
+        return {r.Left + dx_, r.Top + dy_, r.Right + dx_, r.Bottom + dy_};
+    }
+    TSpan Columns(const TPixelRect& R) const {
+        return Intersect({R.Left, R.Right}, {0, width_ - 1});
+    }
+    TSpan Rows(const TPixelRect& R) const {
+        return Intersect({R.Top, R.Bottom}, {0, imageHeight_ - 1});
+    }
+    QRgb* Pixel(long long X, long long Y) const {
+        return reinterpret_cast<QRgb*>(bits_ + Y * stride_) + X;
+    }
+    QRgb ColourOf(TLineKind Kind) const { return Kind == lkSpace ? space_ : bar_; }
+};
+
+void TWriter::Across(const std::vector<TModuleRun>& Runs, bool ShortBars) {
+    const long long end = Runs.back().Start + static_cast<long long>(Runs.back().Width);
+    const TSpan full = RowsOf(lkSpace, height_);
+    const TPixelRect box = Device(0, end - 1, full.First, full.Last);
+    const TSpan columns = Columns(box);
+    const TSpan rows = Rows(box);
+    if (columns.Empty() || rows.Empty())
+        return;
+
+    // One canvas row of the full box, built in pattern order; short-bar pixels are marked,
+    // since the rows above a short bar keep the canvas's own colour there. A half turn runs
+    // the pattern from right to left, so its row is turned round before it is copied.
+    const bool reversed = turn_.Turns() == 2;
+    const long long skipped = reversed ? box.Right - columns.Last : columns.First - box.Left;
+    const auto size = static_cast<long long>(columns.Size());
+    std::vector<QRgb> line(static_cast<std::size_t>(size));
+    std::vector<char> isShort(ShortBars ? line.size() : 0, 0);
+    for (const TModuleRun& run : Runs) {
+        const long long first = std::max<long long>(run.Start - skipped, 0);
+        const long long last = std::min(run.Start + run.Width - 1LL - skipped, size - 1);
+        if (first > last)
+            continue;
+        const auto offset = static_cast<std::ptrdiff_t>(first);
+        const auto count = static_cast<std::size_t>(last - first + 1);
+        std::fill_n(line.begin() + offset, count, ColourOf(run.Kind));
+        if (ShortBars && run.Kind == lkShortBar)
+            std::fill_n(isShort.begin() + offset, count, 1);
+    }
+    if (reversed) {
+        std::reverse(line.begin(), line.end());
+        std::reverse(isShort.begin(), isShort.end());
+    }
+
+    const TSpan shortRows =
+        Rows(Device(0, 0, RowsOf(lkShortBar, height_).First, RowsOf(lkShortBar, height_).Last));
+    for (long long y = rows.First; y <= rows.Last; ++y) {
+        QRgb* target = Pixel(columns.First, y);
+        if (!ShortBars || (y >= shortRows.First && y <= shortRows.Last)) {
+            std::memcpy(target, line.data(), line.size() * sizeof(QRgb));
+            continue;
+        }
+        for (std::size_t i = 0; i < line.size();) {
+            if (isShort[i]) {
+                ++i;
+                continue;
+            }
+            std::size_t j = i;
+            while (j < line.size() && !isShort[j])
+                ++j;
+            std::memcpy(target + i, line.data() + i, (j - i) * sizeof(QRgb));
+            i = j;
+        }
+    }
+}
+
+void TWriter::Along(const std::vector<TModuleRun>& Runs) {
+    const TSpan fullColumns =
+        Columns(Device(0, 0, RowsOf(lkSpace, height_).First, RowsOf(lkSpace, height_).Last));
+    if (fullColumns.Empty())
+        return;
+    const TSpan shortColumns =
+        Columns(Device(0, 0, RowsOf(lkShortBar, height_).First, RowsOf(lkShortBar, height_).Last));
+    // Rows of one colour, copied rather than filled pixel by pixel.
+    const std::vector<QRgb> bars(static_cast<std::size_t>(fullColumns.Size()), bar_);
+    const std::vector<QRgb> spaces(static_cast<std::size_t>(fullColumns.Size()), space_);
+    for (const TModuleRun& run : Runs) {
+        const TSpan rows =
+            Rows(Device(run.Start, run.Start + static_cast<long long>(run.Width) - 1, 0, 0));
+        const TSpan columns = run.Kind == lkShortBar ? shortColumns : fullColumns;
+        if (rows.Empty() || columns.Empty())
+            continue;
+        const QRgb* source = run.Kind == lkSpace ? spaces.data() : bars.data();
+        const auto bytes = static_cast<std::size_t>(columns.Size()) * sizeof(QRgb);
+        for (long long y = rows.First; y <= rows.Last; ++y)
+            std::memcpy(Pixel(columns.First, y), source, bytes);
+    }
+}
+
+} // namespace
+
+bool WriteRunsToImage(QPainter& Canvas, const std::vector<TModuleRun>& Runs,
+                      const TQuarterTurn& Turn, int Height, const QColor& Bar,
+                      const QColor& Space) {
+    const std::optional<TTarget> target = TargetOf(Canvas);
+    if (!target)
+        return false;
+    if (Runs.empty())
+        return true;
+    TWriter writer(*target, Turn, Height, Bar.rgba(), Space.rgba());
+    if (Turn.Horizontal())
+        writer.Across(Runs, std::any_of(Runs.begin(), Runs.end(), [](const TModuleRun& run) {
+                          return run.Kind == lkShortBar;
+                      }));
+    else
+        writer.Along(Runs);
+    return true;
+}
+
+} // namespace quillmark

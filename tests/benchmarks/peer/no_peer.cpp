@@ -1,0 +1,14 @@
+// Built when libzint is absent: Quillmark is measured alone and no ratios are printed.
+#include "peer.h"
+
+namespace quillmark::benchmarks {
+
+std::string PeerName() {
+    return {};
+}
+
+void RegisterPeerPaint(const PaintCase&) {}
+
+void RegisterPeerEncode(const EncodeCase&) {}
+
+} // namespace quillmark::benchmarks
