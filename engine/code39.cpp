@@ -54,7 +54,9 @@ void EncodeCode39(const std::string& Value, TCheckSum CheckSum, std::string& Pat
         pattern += Gap;
         sum = (sum + Code39Table[row].CheckValue) % 43;
     }
-    if (CheckSum != csNone) {
+    // Only csModulo10 adds the check character; any other value counts as csNone, as in
+    // every encoder.
+    if (CheckSum == csModulo10) {
         // The first row with the value, so a remainder of 0 gives "0", not "*".
         for (const Code39Row& row : Code39Table) {
             if (row.CheckValue == sum) {
