@@ -1,13 +1,17 @@
 #include "barcode.h"
 
+#include "enum_check.h"
+#include "error_reporter.h"
 #include "renderer.h"
 
 #include <QByteArray>
 #include <QPainter>
+#include <QPointer>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
 #include <vector>
 
 namespace quillmark {
@@ -34,6 +38,19 @@ bool Contains(const std::vector<std::string>& Values, const std::string& Value) 
     return std::find(Values.begin(), Values.end(), Value) != Values.end();
 }
 
+// The placed box moved to canvas coordinates, whose origin is the client-area point Origin.
+// Raises ELimitError where a coordinate would leave int.
+TSymbolBox OnCanvas(TSymbolBox Box, const QPoint& Origin, const QSize& Size) {
+    const long long left = static_cast<long long>(Box.Left) - Origin.x();
+    const long long top = static_cast<long long>(Box.Top) - Origin.y();
+    if (left < std::numeric_limits<int>::min() || top < std::numeric_limits<int>::min())
+        throw ELimitError(std::to_string(Size.width()) + " x " + std::to_string(Size.height()) +
+                          " : Barcode too large to draw.");
+    Box.Left = static_cast<int>(left);
+    Box.Top = static_cast<int>(top);
+    return Box;
+}
+
 } // namespace
 
 TBarCode::TBarCode(QWidget* parent) : TCustomPanel(parent) {}
@@ -42,19 +59,36 @@ void TBarCode::RaiseNotNumeric(const std::string& Value) const {
     throw Exception(Value + ": Barcode must be numeric.");
 }
 
+template <typename Handler, typename... Args>
+bool TBarCode::CallHandler(const char* Name, const Handler& Stored, Args&... Arguments) {
+    if (!Stored)
+        return true;
+    // A copy: the handler may replace or clear the stored one, which would destroy the
+    // function running.
+    const Handler handler = Stored;
+    const THandlerCall call(Name);
+    const QPointer<TBarCode> alive(this);
+    handler(*this, Arguments...);
+    return !alive.isNull();
+}
+
 void TBarCode::SetBarType(TBarType Value) {
+    BarTypeData(Value); // refuses a type outside the catalogue before it is stored
     if (Value == FSettings.BarType)
         return;
     FSettings.BarType = Value;
+    const QPointer<TBarCode> alive(this);
     try {
         UpdateBarcode();
-    } catch (...) {
-        if (!FOnInvalidChar)
+    } catch (const ELimitError&) {
+        throw; // no value would cure it
+    } catch (const Exception&) {
+        if (!FOnInvalidChar || !alive)
             throw;
         // The handler corrects the stored value in place: no validation, no repaint. The
         // next paint the windowing system asks for draws whatever it left there.
-        FOnInvalidChar(*this, FSettings.BarCode);
-        MarkCanvasStale();
+        if (CallHandler("OnInvalidChar", FOnInvalidChar, FSettings.BarCode))
+            MarkCanvasStale();
     }
 }
 
@@ -77,8 +111,8 @@ void TBarCode::SetDigitsOnlyBarCode(const std::string& Value) {
     while (!TrimmedIsDigits(value)) {
         if (calls == MaxInvalidCharRounds)
             RaiseNotNumeric(Value);
-        if (FOnInvalidChar)
-            FOnInvalidChar(*this, value);
+        if (!CallHandler("OnInvalidChar", FOnInvalidChar, value))
+            return;
         ++calls;
         if (Contains(refused, value))
             RaiseNotNumeric(Value);
@@ -91,19 +125,25 @@ void TBarCode::SetDigitsOnlyBarCode(const std::string& Value) {
 void TBarCode::SetFreeBarCode(const std::string& Value) {
     std::string value = Value;
     std::vector<std::string> refused;
+    const QPointer<TBarCode> alive(this);
     for (int calls = 0;; ++calls) {
         FSettings.BarCode = value;
         try {
             UpdateBarcode();
             return;
-        } catch (...) {
-            // Whatever went wrong, the value is what gets offered for correction.
+        } catch (const ELimitError&) {
+            throw; // no value would cure it
+        } catch (const Exception&) {
+            // The engine's and the control's errors are the value's fault: it gets offered
+            // for correction. Anything else (out of memory, say) leaves as it is.
+            if (!alive)
+                throw;
         }
         refused.push_back(value);
         if (calls == MaxInvalidCharRounds)
             RaiseNotNumeric(Value);
-        if (FOnInvalidChar)
-            FOnInvalidChar(*this, value);
+        if (!CallHandler("OnInvalidChar", FOnInvalidChar, value))
+            return;
         if (Contains(refused, value))
             RaiseNotNumeric(Value);
     }
@@ -128,6 +168,7 @@ void TBarCode::SetRatio(double Value) {
 }
 
 void TBarCode::SetCheckSum(TCheckSum Value) {
+    CheckEnumValue(Value, CheckSumCount, "check sum mode");
     Change(FSettings.CheckSum, Value);
 }
 
@@ -140,14 +181,17 @@ void TBarCode::SetColorBar(TColor Value) {
 }
 
 void TBarCode::SetOrientation(TOrientation Value) {
+    CheckEnumValue(Value, OrientationCount, "orientation");
     Change(FSettings.Orientation, Value);
 }
 
 void TBarCode::SetTextShow(TTextShow Value) {
+    CheckEnumValue(Value, TextShowCount, "text mode");
     Change(FSettings.TextShow, Value);
 }
 
 void TBarCode::SetTextPosition(TTextPosition Value) {
+    CheckEnumValue(Value, TextPositionCount, "text position");
     Change(FSettings.TextPosition, Value);
 }
 
@@ -184,13 +228,39 @@ QString TBarCode::BarCodeProperty() const {
 
 void TBarCode::SetBarCodeProperty(const QString& Value) {
     const QByteArray bytes = Value.toLatin1();
-    SetBarCode(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    WriteSetting([&] {
+        SetBarCode(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    });
+}
+
+void TBarCode::WriteSetting(const std::function<void()>& Setter) noexcept {
+    const TBarcodeSettings settings = FSettings;
+    const bool autoWidth = FAutoWidth;
+    const QPointer<TBarCode> alive(this);
+    // Put back first, so that the reporter finds the widget as it was before the write.
+    const auto restore = [&] {
+        if (!alive)
+            return;
+        FSettings = settings;
+        FAutoWidth = autoWidth;
+        InvalidateCanvas();
+    };
+    try {
+        Setter();
+    } catch (const std::exception& error) {
+        restore();
+        ReportError(error);
+    } catch (...) {
+        restore();
+        ReportError(Exception("Unknown error while writing a property."));
+    }
 }
 
 void TBarCode::UpdateBarcode() {
     Repaint();
-    if (FOnChange)
-        FOnChange(*this);
+    if (!CallHandler("OnChange", FOnChange))
+        return;
+    const THandlerCall call("Changed");
     emit Changed();
 }
 
@@ -252,8 +322,9 @@ void TBarCode::Paint() {
         if (size() != before)
             TCustomPanel::Paint();
     }
-    const TSymbolBox box =
-        PlaceSymbol(PanelFrame(), FSettings.Orientation, FSettings.BarHeight, symbol.Width);
+    const TSymbolBox box = OnCanvas(
+        PlaceSymbol(PanelFrame(), FSettings.Orientation, FSettings.BarHeight, symbol.Width),
+        CanvasRect().topLeft(), size());
     QPainter canvas(&Canvas());
     DrawSymbol(canvas, symbol, FSettings, Font(), FontColor(), box);
 }

@@ -40,6 +40,9 @@ inline constexpr int BarTypeCount = 23;
 
 enum TCheckSum : std::uint8_t { csNone, csModulo10 };
 
+// Number of modes in TCheckSum.
+inline constexpr int CheckSumCount = 2;
+
 enum TLineKind : std::uint8_t { lkSpace, lkBar, lkShortBar };
 
 // The general error of the engine and the control; what() is the user-facing message.
