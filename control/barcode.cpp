@@ -282,9 +282,10 @@ int TBarCode::AdjustWidth(int Margin) {
 int TBarCode::AdjustWidthTo(int PatternWidth, int Margin) {
     const long long total =
         PatternWidth + 2LL * (static_cast<long long>(Margin) + FrameInset() + BorderAllowance());
-    // Absurd margins must not overflow; Qt bounds the size anyway.
-    const int result = static_cast<int>(std::clamp<long long>(
-        total, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    // Absurd margins must not overflow, nor make a widget larger than Qt's largest, which a
+    // shown widget's resize does not enforce.
+    const int result = static_cast<int>(
+        std::clamp<long long>(total, std::numeric_limits<int>::min(), QWIDGETSIZE_MAX));
     if (Horizontal())
         SetWidth(result);
     else

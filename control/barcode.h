@@ -173,7 +173,8 @@ public:
     void Assign(const QObject* Source);
 
     // Sets Width (horizontal orientations) or Height (vertical ones) to the pattern width
-    // plus Margin, the frame inset and the border allowance on both sides; returns it.
+    // plus Margin, the frame inset and the border allowance on both sides, at most
+    // QWIDGETSIZE_MAX; returns it.
     int AdjustWidth(int Margin);
 
     // The largest BarHeight the current size takes.

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 
 namespace quillmark {
@@ -258,6 +259,11 @@ void DrawBarText(const std::string& Text, QPainter& Canvas, TColor TextColor, co
     RotatePoint(p, t, p);
     AddPoints(p, origin, p);
     CorrectCorner(p, Angle, TextPosition);
+    // A cell that could reach past the int range can't be a QRect; such a text lies far
+    // beyond any widget anyway.
+    const long long reach = static_cast<long long>(tw) + th;
+    if (std::max(std::llabs(p.x()), std::llabs(p.y())) > INT_MAX - reach)
+        return;
 
     QTransform rotation;
     rotation.translate(p.x(), p.y());

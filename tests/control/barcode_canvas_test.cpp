@@ -5,6 +5,7 @@
 #include "placement.h"
 #include "renderer.h"
 
+#include <QPainter>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -18,26 +19,16 @@ namespace {
 using namespace widget_testing;
 
 TEST(BarCodeCanvas, KeepsOnlyTheVisiblePart) {
-    struct Case {
-        QPoint At;          // in the 640 x 480 window
-        TBorderStyle Style; // bsSingle moves the client area by 2
-        QRect Expected;     // client coordinates
-    };
-    const Case cases[] = {{{10, 10}, bsNone, {0, 0, 630, 470}},
-                          {{-20000, -100}, bsNone, {20000, 100, 640, 480}},
-                          {{-20000, -100}, bsSingle, {19998, 98, 640, 480}}};
-    for (const Case& c : cases) {
-        QWidget window;
-        window.resize(640, 480);
-        auto* control = new TBarCode(&window);
-        control->setGeometry(QRect(c.At, QSize(30000, 30000)));
-        control->SetBorderStyle(c.Style);
-        control->Repaint();
-        EXPECT_EQ(control->CanvasRect(), QRect(0, 0, 1, 1)); // hidden: nothing to keep
-        window.show();
-        control->Repaint();
-        EXPECT_EQ(control->CanvasRect(), c.Expected);
-    }
+    QWidget window;
+    window.resize(640, 480);
+    auto* control = new TBarCode(&window);
+    control->setGeometry(-20000, -100, 30000, 30000);
+    control->SetBorderStyle(bsSingle); // the client area starts 2 pixels in
+    control->Repaint();
+    EXPECT_EQ(control->CanvasRect(), QRect(0, 0, 1, 1)); // hidden: nothing to keep
+    window.show();
+    control->Repaint();
+    EXPECT_EQ(control->CanvasRect(), QRect(19998, 98, 640, 480));
 }
 
 // A widget partly outside its window shows what the same widget shows drawn whole, text,
@@ -114,6 +105,18 @@ TEST(BarCodeCanvas, CoordinatesBeyondIntAreRefusedNotWrapped) {
     EXPECT_EQ(sum, QPoint(INT_MAX, INT_MIN));
     RotatedOrigin(QPoint(0, 0), INT_MAX, INT_MAX, 225.0 / 180 * 3.14159265358979, sum);
     EXPECT_EQ(sum.x(), INT_MAX);
+    // A text wider than its symbol at the end of the int range is left out, not wrapped.
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    const QImage before = image;
+    QPainter painter(&image);
+    const int pw = PatternWidth(bcCode128B, "1", 1, 2.0, csNone);
+    DrawBarcode(painter, bcCode128B, "1", 1, 2.0, csNone, INT_MAX - pw, 0, 8, PixelFont(), 0,
+                tsBoth, tpTopCenter, 0, 0, 0, 0);
+    painter.end();
+    EXPECT_EQ(image, before);
+    TBarCode control;
+    EXPECT_EQ(control.AdjustWidth(INT_MAX), QWIDGETSIZE_MAX);
 }
 
 } // namespace
