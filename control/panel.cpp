@@ -212,12 +212,16 @@ void TCustomPanel::WriteProperty(const std::function<void()>& Setter) noexcept {
     }
 }
 
-void TCustomPanel::ShowCanvas(QPainter& Painter) const {
+// Only after the paint: a paint may resize the widget under AutoWidth, which no painter
+// on the widget should see.
+void TCustomPanel::ShowCanvas() {
+    QPainter painter(this);
+    DrawFrame(painter);
     const int side = BorderAllowance() / 2;
-    Painter.drawImage(FCanvasRect.topLeft() + QPoint(side, side), FCanvas);
+    painter.drawImage(FCanvasRect.topLeft() + QPoint(side, side), FCanvas);
 }
 
-void TCustomPanel::PaintBands(QPainter& Painter, const QRect& Needed, bool Quiet) {
+void TCustomPanel::PaintBands(const QRect& Needed, bool Quiet) {
     const int rows = static_cast<int>(std::max(1LL, MaxBandPixels / std::max(1, Needed.width())));
     bool reported = Quiet;
     int top = Needed.top();
@@ -242,14 +246,12 @@ void TCustomPanel::PaintBands(QPainter& Painter, const QRect& Needed, bool Quiet
                 ReportError(Exception("Unknown error while painting."));
         }
         FRequested = QRect();
-        ShowCanvas(Painter);
+        ShowCanvas();
         top += rows;
     } while (!Needed.isEmpty() && top <= Needed.bottom());
 }
 
 void TCustomPanel::paintEvent(QPaintEvent* Event) {
-    QPainter painter(this);
-    DrawFrame(painter);
     const QRect needed = ClientRectOf(Event->rect());
     const bool sameSize = FCanvasClient == ClientSize();
     const bool covered = sameSize && (needed.isEmpty() || FCanvasRect.contains(needed));
@@ -259,12 +261,12 @@ void TCustomPanel::paintEvent(QPaintEvent* Event) {
         // canvas holds too little, paint again without reporting it a second time.
         FCanvasState = CanvasState::Stale;
         if (covered)
-            return ShowCanvas(painter);
+            return ShowCanvas();
         quiet = true;
     } else if (FCanvasState == CanvasState::Fresh && covered) {
-        return ShowCanvas(painter);
+        return ShowCanvas();
     }
-    PaintBands(painter, needed, quiet);
+    PaintBands(needed, quiet);
 }
 
 void TCustomPanel::changeEvent(QEvent* Event) {

@@ -162,11 +162,11 @@ private:
     // A rectangle in widget coordinates as client coordinates, within the client area.
     QRect ClientRectOf(const QRect& WidgetRect) const;
     void PrepareCanvas();
-    // Paints Needed (client coordinates) in bands of at most MaxBandPixels and draws each on
-    // Painter; reports the first failure unless Quiet.
-    void PaintBands(QPainter& Painter, const QRect& Needed, bool Quiet);
-    // Draws the canvas where its part of the client area lies.
-    void ShowCanvas(QPainter& Painter) const;
+    // Paints Needed (client coordinates) in bands of at most MaxBandPixels and shows each;
+    // reports the first failure unless Quiet.
+    void PaintBands(const QRect& Needed, bool Quiet);
+    // Draws the frame, and the canvas where its part of the client area lies.
+    void ShowCanvas();
     void DrawFrame(QPainter& Painter) const;
 
     TAlignment FAlignment = taCenter;

@@ -1,28 +1,28 @@
-// Hostile callers: handlers that recurse, clear themselves or delete the widget, failures
-// that are not the value's fault, and values outside an enumeration.
+// Hostile callers and sizes: handlers that recurse, clear themselves or delete the widget,
+// failures that are not the value's fault, Qt property writes, enumeration values out of
+// range, huge widgets and coordinates at the end of the int range.
 #include "barcode.h"
+#include "barcode_test_helpers.h"
 #include "error_reporter.h"
+#include "renderer.h"
 
+#include <QPainter>
 #include <QPointer>
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 #include <new>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace quillmark {
 namespace {
 
-struct Reports {
-    Reports() {
-        SetErrorReporter([this](const std::exception& e) { Texts.push_back(e.what()); });
-    }
-    ~Reports() { SetErrorReporter({}); }
-    std::vector<std::string> Texts;
-};
+using namespace widget_testing;
 
 TEST(BarCodeHostile, HandlersThatAlwaysWriteEndAtTheBound) {
     TBarCode control;
@@ -40,44 +40,44 @@ TEST(BarCodeHostile, HandlersThatAlwaysWriteEndAtTheBound) {
     EXPECT_THROW(control.SetBarCode("A1B"), ELimitError);
 }
 
+// Read by the handlers below without a capture, so that reading them never goes through a
+// handler that has been freed.
+std::weak_ptr<int> Watch;
+int FreedWhileRunning = 0;
+
 TEST(BarCodeHostile, HandlersMayClearThemselvesOrDeleteTheWidget) {
-    struct Case {
-        TBarType Type;
-        void (*Trigger)(TBarCode&);
-    };
-    const Case cases[] = {{bcCode39, [](TBarCode& c) { c.SetModul(2); }}, // OnChange
-                          {bcCodeEAN13, [](TBarCode& c) { c.SetBarCode("1A"); }},
-                          {bcCodeCodabar, [](TBarCode& c) { c.SetBarCode("bad"); }},
-                          {bcCodeCodabar, [](TBarCode& c) { c.SetBarType(bcCodeMSI); }}};
-    for (const Case& c : cases) {
+    const std::pair<TBarType, void (*)(TBarCode&)> cases[] = {
+        {bcCode39, [](TBarCode& c) { c.SetModul(2); }}, // OnChange
+        {bcCodeEAN13, [](TBarCode& c) { c.SetBarCode("1A"); }},
+        {bcCodeCodabar, [](TBarCode& c) { c.SetBarCode("bad"); }},
+        {bcCodeCodabar, [](TBarCode& c) { c.SetBarType(bcCodeMSI); }}};
+    for (const auto& [type, trigger] : cases)
         for (const bool deletes : {false, true}) {
             auto control = std::make_unique<TBarCode>();
-            control->SetBarType(c.Type);
-            control->SetBarCode(c.Type == bcCodeCodabar ? "A1B" : "1");
-            std::weak_ptr<int> watch;
-            int freedWhileRunning = 0;
-            {
-                auto captured = std::make_shared<int>(0); // lives as long as the handlers
-                watch = captured;
-                const auto handler = [&, captured](TBarCode& s) {
-                    if (deletes)
-                        return delete control.release();
-                    s.SetOnChange(nullptr), s.SetOnInvalidChar(nullptr);
-                    freedWhileRunning += watch.expired();
-                };
-                control->SetOnChange(handler);
-                control->SetOnInvalidChar([handler](TBarCode& s, std::string&) { handler(s); });
-            }
-            QPointer<TBarCode> alive(control.get());
+            control->SetBarType(type);
+            control->SetBarCode(type == bcCodeCodabar ? "A1B" : "1");
+            auto captured = std::make_shared<int>(0); // lives as long as the handlers
+            Watch = captured;
+            FreedWhileRunning = 0;
+            TNotifyEvent handler = [&, captured](TBarCode& s) {
+                if (deletes)
+                    return delete control.release();
+                s.SetOnChange(nullptr), s.SetOnInvalidChar(nullptr);
+                FreedWhileRunning += Watch.expired();
+            };
+            control->SetOnChange(handler);
+            control->SetOnInvalidChar(
+                [h = std::move(handler)](TBarCode& s, std::string&) { h(s); });
+            captured.reset();
+            const QPointer<TBarCode> alive(control.get());
             try {
-                c.Trigger(*alive);
+                trigger(*alive);
             } catch (const Exception&) {
             }
-            EXPECT_EQ(alive.isNull(), deletes) << int(c.Type); // ASan watches for use after free
-            EXPECT_EQ(freedWhileRunning, 0) << int(c.Type);
-            EXPECT_TRUE(watch.expired()) << int(c.Type);
+            EXPECT_EQ(alive.isNull(), deletes) << int(type); // ASan watches for use after free
+            EXPECT_EQ(FreedWhileRunning, 0) << int(type);
+            EXPECT_TRUE(Watch.expired()) << int(type);
         }
-    }
 }
 
 TEST(BarCodeHostile, FailuresThatAreNotTheValuesLeaveAsThemselves) {
@@ -88,14 +88,16 @@ TEST(BarCodeHostile, FailuresThatAreNotTheValuesLeaveAsThemselves) {
     control.SetOnInvalidChar([](TBarCode&, std::string& v) { v = "A1B"; });
     EXPECT_THROW(control.SetBarCode("A2B"), std::bad_alloc);
     EXPECT_THROW(control.SetBarType(bcCode39), std::bad_alloc);
-    Reports reports;
+    std::vector<std::string> reports;
+    SetErrorReporter([&](const std::exception& e) { reports.push_back(e.what()); });
     EXPECT_TRUE(control.setProperty("Modul", 3));
-    EXPECT_EQ(reports.Texts, std::vector<std::string>{"std::bad_alloc"});
+    SetErrorReporter({});
+    EXPECT_EQ(reports, std::vector<std::string>{"std::bad_alloc"});
     EXPECT_EQ(control.Modul(), 1);
 }
 
 TEST(BarCodeHostile, QtWritesReportAndKeepTheOldValue) {
-    const std::vector<std::tuple<const char*, QVariant, const char*, TBarType>> cases = {
+    const std::tuple<const char*, QVariant, std::string, TBarType> cases[] = {
         {"BarCode", "bad", "bad: Barcode must be numeric.", bcCodeCodabar},
         {"Ratio", -1.0, "Modul 1 x Ratio -1 : Element width out of range.", bcCode128B},
         {"BarType", 99, "Wrong barcode type.", bcCode128B},
@@ -111,11 +113,13 @@ TEST(BarCodeHostile, QtWritesReportAndKeepTheOldValue) {
         control.SetBarType(type);
         control.SetBarCode("A1B");
         const QVariant before = control.property(property);
-        Reports reports;
+        std::vector<std::string> reports;
+        SetErrorReporter([&](const std::exception& e) { reports.push_back(e.what()); });
         EXPECT_NO_THROW(control.setProperty(property, value));
-        EXPECT_EQ(control.property(property), before) << property;
         control.grab(); // draws as before, with nothing more to report
-        EXPECT_EQ(reports.Texts, std::vector<std::string>{report}) << property;
+        SetErrorReporter({});
+        EXPECT_EQ(control.property(property), before) << property;
+        EXPECT_EQ(reports, std::vector<std::string>{report}) << property;
     }
 }
 
@@ -128,7 +132,90 @@ TEST(BarCodeHostile, CppWritersRefuseValuesOutsideTheEnumeration) {
     EXPECT_THROW(control.SetTextPosition(static_cast<TTextPosition>(6)), Exception);
     EXPECT_THROW(control.SetBevelInner(static_cast<TBevelCut>(4)), Exception);
     EXPECT_EQ(control.Settings(), TBarcodeSettings());
-    EXPECT_EQ(control.BevelInner(), bvNone);
+}
+
+// A widget partly outside its window keeps only what shows, and shows what the same
+// widget drawn whole shows, text, frame and all, in every reading direction.
+TEST(BarCodeHostile, CanvasKeepsTheVisiblePartWithTheSamePixels) {
+    for (const TOrientation orientation : {toLeftRight, toRightLeft, toTopBottom, toBottomTop}) {
+        const bool horizontal = Horizontal(orientation);
+        const QPoint hidden = horizontal ? QPoint(250, 30) : QPoint(30, 250);
+        const auto setUp = [&](TBarCode& c) {
+            c.resize(horizontal ? QSize(600, 150) : QSize(150, 600));
+            c.SetBorderStyle(bsSingle); // the client area starts 2 pixels in
+            c.SetTextShow(tsBoth);
+            c.SetBarType(bcCode128B);
+            c.SetBarCode("Quillmark");
+            c.SetModul(3);
+            c.SetOrientation(orientation);
+        };
+        TBarCode whole;
+        setUp(whole);
+        QWidget window;
+        window.resize(100, 100);
+        auto* control = new TBarCode(&window);
+        control->move(-hidden);
+        window.show();
+        setUp(*control);
+        EXPECT_EQ(control->CanvasRect(), QRect(hidden - QPoint(2, 2), QSize(100, 100)));
+        EXPECT_EQ(window.grab().toImage().convertToFormat(QImage::Format_RGB32),
+                  Grab(whole).copy(QRect(hidden, QSize(100, 100))))
+            << int(orientation);
+        control->resize(30000, 30000);
+        control->Repaint();
+        EXPECT_EQ(control->CanvasRect().size(), QSize(100, 100));
+    }
+}
+
+TEST(BarCodeHostile, LargePaintsGoInBandsWithTheSamePixels) {
+    TBarCode control;
+    SetUpWindowControl(control);
+    control.resize(2100, 2000); // more than one band of MaxBandPixels
+    const auto columns = ModuleColumns(bcCode_2_5_industrial, "123456789", 2, 3.0);
+    std::string first;
+    EXPECT_EQ(SymbolMismatches(Grab(control), toLeftRight, {0, 0, 1999}, columns, 0, 0, first), 0)
+        << first;
+}
+
+TEST(BarCodeHostile, TurningAHugeAutoWidthWidgetStaysDrawable) {
+    TBarCode control;
+    SetUpWindowControl(control);
+    control.SetBarType(bcCode128B);
+    control.SetBarCode(std::string(2000, 'A'));
+    control.SetModul(49);
+    control.SetAutoWidth(true);
+    control.SetOrientation(toTopBottom); // a square about a million pixels a side
+    EXPECT_EQ(control.Width(), control.Height());
+    EXPECT_EQ(control.CanvasRect(), QRect(0, 0, 1, 1)); // hidden: nothing to keep
+    control.SetOrientation(toLeftRight);
+    control.SetAutoWidth(false);
+    control.SetModul(1);
+    control.resize(337, 89);
+    EXPECT_EQ(Grab(control).pixel(0, 40) & 0xFFFFFF, Rgb(BarColor) & 0xFFFFFF); // start bar
+}
+
+TEST(BarCodeHostile, CoordinatesBeyondIntAreRefusedNotWrapped) {
+    // A symbol of nearly INT_MAX pixels behind the widest frame: its far end leaves int.
+    const TFrame frame{185, 41, 3 * QWIDGETSIZE_MAX, 0, taLeftJustify};
+    for (const TOrientation orientation : {toLeftRight, toRightLeft, toTopBottom, toBottomTop})
+        EXPECT_THROW(PlaceSymbol(frame, orientation, 10, INT_MAX - 1000), ELimitError);
+    QPoint sum;
+    AddPoints(QPoint(INT_MAX, INT_MIN), QPoint(5, -5), sum);
+    EXPECT_EQ(sum, QPoint(INT_MAX, INT_MIN));
+    RotatedOrigin(QPoint(0, 0), INT_MAX, INT_MAX, 225.0 / 180 * 3.14159265358979, sum);
+    EXPECT_EQ(sum.x(), INT_MAX);
+    // A text wider than its symbol at the end of the int range is left out (UBSan watches).
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    const QImage before = image;
+    QPainter painter(&image);
+    const int pw = PatternWidth(bcCode128B, "1", 1, 2.0, csNone);
+    DrawBarcode(painter, bcCode128B, "1", 1, 2.0, csNone, INT_MAX - pw, 0, 8, PixelFont(), 0,
+                tsBoth, tpTopCenter, 0, 0, 0, 0);
+    painter.end();
+    EXPECT_EQ(image, before);
+    TBarCode control;
+    EXPECT_EQ(control.AdjustWidth(INT_MAX), QWIDGETSIZE_MAX);
 }
 
 } // namespace
