@@ -83,7 +83,7 @@ void TBarCode::SetBarType(TBarType Value) {
     } catch (const ELimitError&) {
         throw; // no value would cure it
     } catch (const Exception&) {
-        if (!FOnInvalidChar || !alive)
+        if (!alive || !FOnInvalidChar)
             throw;
         // The handler corrects the stored value in place: no validation, no repaint. The
         // next paint the windowing system asks for draws whatever it left there.

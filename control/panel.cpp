@@ -26,15 +26,33 @@ namespace {
 constexpr int MaxFrameWidth = QWIDGETSIZE_MAX;
 
 // Width nested rings, each with its top and left edges in Top and its bottom and right
-// edges in Bottom; Rect shrinks by one pixel on every side per ring.
+// edges in Bottom, until Rect is used up; Rect shrinks by one pixel on every side per ring.
+// Only the rings that cross the painter's device are drawn: a frame millions of pixels wide
+// costs no more than the part of it on the canvas.
 void Frame3D(QPainter& Painter, QRect& Rect, const QColor& Top, const QColor& Bottom, int Width) {
-    for (int i = 0; i < Width && Rect.width() > 0 && Rect.height() > 0; ++i) {
-        Painter.fillRect(Rect.left(), Rect.top(), Rect.width() - 1, 1, Top);
-        Painter.fillRect(Rect.left(), Rect.top(), 1, Rect.height() - 1, Top);
-        Painter.fillRect(Rect.right(), Rect.top(), 1, Rect.height(), Bottom);
-        Painter.fillRect(Rect.left(), Rect.bottom(), Rect.width(), 1, Bottom);
-        Rect.adjust(1, 1, -1, -1);
+    using Wide = long long;
+    const Wide rings = std::min<Wide>(Width, (std::min<Wide>(Rect.width(), Rect.height()) + 1) / 2);
+    if (rings <= 0)
+        return;
+    // Ring i lies i pixels inside Rect: those before `first` enclose the device, those from
+    // `last` on miss it.
+    const QRect device = Painter.viewport();
+    const Wide first = std::max<Wide>(
+        0, std::min<Wide>({Wide(device.left()) - Rect.left(), Wide(device.top()) - Rect.top(),
+                           Wide(Rect.right()) - device.right(),
+                           Wide(Rect.bottom()) - device.bottom()}));
+    const Wide last = std::min<Wide>(
+        rings, 1 + std::min<Wide>(
+                       {Wide(device.right()) - Rect.left(), Wide(device.bottom()) - Rect.top(),
+                        Wide(Rect.right()) - device.left(), Wide(Rect.bottom()) - device.top()}));
+    for (Wide i = first; i < last; ++i) {
+        const QRect ring = Rect.adjusted(int(i), int(i), -int(i), -int(i));
+        Painter.fillRect(ring.left(), ring.top(), ring.width() - 1, 1, Top);
+        Painter.fillRect(ring.left(), ring.top(), 1, ring.height() - 1, Top);
+        Painter.fillRect(ring.right(), ring.top(), 1, ring.height(), Bottom);
+        Painter.fillRect(ring.left(), ring.bottom(), ring.width(), 1, Bottom);
     }
+    Rect.adjust(int(rings), int(rings), -int(rings), -int(rings));
 }
 
 } // namespace
@@ -222,14 +240,15 @@ void TCustomPanel::ShowCanvas() {
 }
 
 void TCustomPanel::PaintBands(const QRect& Needed, bool Quiet) {
-    const int rows = static_cast<int>(std::max(1LL, MaxBandPixels / std::max(1, Needed.width())));
+    const long long rows = std::max(1LL, MaxBandPixels / std::max(1, Needed.width()));
     bool reported = Quiet;
-    int top = Needed.top();
+    long long top = Needed.top(); // 64 bits: the last step may pass INT_MAX
     // At least one band, so that a paint event always paints (and may resize under
     // AutoWidth) even when it needs no pixel of the client area.
     do {
-        const int height = Needed.isEmpty() ? 0 : std::min(rows, Needed.bottom() - top + 1);
-        FRequested = QRect(Needed.left(), top, Needed.width(), height);
+        const long long height = Needed.isEmpty() ? 0 : std::min(rows, Needed.bottom() - top + 1);
+        FRequested =
+            QRect(Needed.left(), static_cast<int>(top), Needed.width(), static_cast<int>(height));
         // No exception may cross the event loop: a failed paint goes to the reporter and
         // the band shows what was drawn before the failure. A failure repeats in every
         // band, so it is reported once.

@@ -135,36 +135,45 @@ TEST(BarCodeHostile, CppWritersRefuseValuesOutsideTheEnumeration) {
 }
 
 // A widget partly outside its window keeps only what shows, and shows what the same
-// widget drawn whole shows, text, frame and all, in every reading direction.
+// widget drawn whole shows, text, frame and all, in every reading direction: seen from
+// inside the frame's corner, and across its far corner.
 TEST(BarCodeHostile, CanvasKeepsTheVisiblePartWithTheSamePixels) {
-    for (const TOrientation orientation : {toLeftRight, toRightLeft, toTopBottom, toBottomTop}) {
-        const bool horizontal = Horizontal(orientation);
-        const QPoint hidden = horizontal ? QPoint(250, 30) : QPoint(30, 250);
-        const auto setUp = [&](TBarCode& c) {
-            c.resize(horizontal ? QSize(600, 150) : QSize(150, 600));
-            c.SetBorderStyle(bsSingle); // the client area starts 2 pixels in
-            c.SetTextShow(tsBoth);
-            c.SetBarType(bcCode128B);
-            c.SetBarCode("Quillmark");
-            c.SetModul(3);
-            c.SetOrientation(orientation);
-        };
-        TBarCode whole;
-        setUp(whole);
-        QWidget window;
-        window.resize(100, 100);
-        auto* control = new TBarCode(&window);
-        control->move(-hidden);
-        window.show();
-        setUp(*control);
-        EXPECT_EQ(control->CanvasRect(), QRect(hidden - QPoint(2, 2), QSize(100, 100)));
-        EXPECT_EQ(window.grab().toImage().convertToFormat(QImage::Format_RGB32),
-                  Grab(whole).copy(QRect(hidden, QSize(100, 100))))
-            << int(orientation);
-        control->resize(30000, 30000);
-        control->Repaint();
-        EXPECT_EQ(control->CanvasRect().size(), QSize(100, 100));
-    }
+    for (const TOrientation orientation : {toLeftRight, toRightLeft, toTopBottom, toBottomTop})
+        for (const bool far : {false, true}) {
+            const QSize size = Horizontal(orientation) ? QSize(600, 150) : QSize(150, 600);
+            const QPoint hidden =
+                far ? QPoint(size.width() - 10, size.height() - 10) : QPoint(12, 12);
+            const QRect shown(QPoint(0, 0),
+                              (size - QSize(hidden.x(), hidden.y())).boundedTo({100, 100}));
+            const auto setUp = [&](TBarCode& c) {
+                c.resize(size);
+                c.SetBorderStyle(bsSingle); // the client area starts 2 pixels in
+                c.SetBevelWidth(5);
+                c.SetBevelInner(bvLowered);
+                c.SetBorderWidth(6);
+                c.SetAlignment(taLeftJustify);
+                c.SetTextShow(tsBoth);
+                c.SetTextPosition(tpTopLeft);
+                c.SetBarType(bcCode128B);
+                c.SetBarCode("Quillmark");
+                c.SetOrientation(orientation);
+            };
+            TBarCode whole;
+            setUp(whole);
+            QWidget window;
+            window.resize(100, 100);
+            auto* control = new TBarCode(&window);
+            control->move(-hidden);
+            window.show();
+            setUp(*control);
+            EXPECT_EQ(control->CanvasRect().size(), far ? QSize(8, 8) : QSize(100, 100));
+            EXPECT_EQ(window.grab(shown).toImage().convertToFormat(QImage::Format_RGB32),
+                      Grab(whole).copy(shown.translated(hidden)))
+                << int(orientation) << far;
+            control->resize(30000, 30000);
+            control->Repaint();
+            EXPECT_EQ(control->CanvasRect().size(), QSize(100, 100));
+        }
 }
 
 TEST(BarCodeHostile, LargePaintsGoInBandsWithTheSamePixels) {
