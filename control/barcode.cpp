@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quillmark {
@@ -234,18 +236,21 @@ void TBarCode::SetBarCodeProperty(const QString& Value) {
 }
 
 void TBarCode::WriteSetting(const std::function<void()>& Setter) noexcept {
-    const TBarcodeSettings settings = FSettings;
-    const bool autoWidth = FAutoWidth;
-    const QPointer<TBarCode> alive(this);
-    // Put back first, so that the reporter finds the widget as it was before the write.
+    // Everything inside the try, the snapshot too: nothing may leave towards Qt.
+    std::optional<std::pair<TBarcodeSettings, bool>> before;
+    std::optional<QPointer<TBarCode>> alive;
+    // Put back first (by moves, which can't fail), so that the reporter finds the widget as
+    // it was before the write.
     const auto restore = [&] {
-        if (!alive)
+        if (!before || !alive || alive->isNull())
             return;
-        FSettings = settings;
-        FAutoWidth = autoWidth;
+        FSettings = std::move(before->first);
+        FAutoWidth = before->second;
         InvalidateCanvas();
     };
     try {
+        alive.emplace(this);
+        before.emplace(FSettings, FAutoWidth);
         Setter();
     } catch (const std::exception& error) {
         restore();
