@@ -6,6 +6,7 @@
 #include "error_reporter.h"
 #include "renderer.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPointer>
 
@@ -52,7 +53,7 @@ TEST(BarCodeHostile, HandlersMayClearThemselvesOrDeleteTheWidget) {
         {bcCodeCodabar, [](TBarCode& c) { c.SetBarCode("bad"); }},
         {bcCodeCodabar, [](TBarCode& c) { c.SetBarType(bcCodeMSI); }}};
     for (const auto& [type, trigger] : cases)
-        for (const bool deletes : {false, true}) {
+        for (const int mode : {0, 1, 2}) { // clears itself, delete, deleteLater()
             auto control = std::make_unique<TBarCode>();
             control->SetBarType(type);
             control->SetBarCode(type == bcCodeCodabar ? "A1B" : "1");
@@ -60,8 +61,10 @@ TEST(BarCodeHostile, HandlersMayClearThemselvesOrDeleteTheWidget) {
             Watch = captured;
             FreedWhileRunning = 0;
             TNotifyEvent handler = [&, captured](TBarCode& s) {
-                if (deletes)
+                if (mode == 1)
                     return delete control.release();
+                if (mode == 2)
+                    return control.release()->deleteLater();
                 s.SetOnChange(nullptr), s.SetOnInvalidChar(nullptr);
                 FreedWhileRunning += Watch.expired();
             };
@@ -74,7 +77,9 @@ TEST(BarCodeHostile, HandlersMayClearThemselvesOrDeleteTheWidget) {
                 trigger(*alive);
             } catch (const Exception&) {
             }
-            EXPECT_EQ(alive.isNull(), deletes) << int(type); // ASan watches for use after free
+            EXPECT_EQ(alive.isNull(), mode == 1) << int(type); // ASan watches for use after free
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            EXPECT_EQ(alive.isNull(), mode != 0) << int(type);
             EXPECT_EQ(FreedWhileRunning, 0) << int(type);
             EXPECT_TRUE(Watch.expired()) << int(type);
         }
