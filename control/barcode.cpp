@@ -1,13 +1,19 @@
 #include "barcode.h"
 
+#include "enum_check.h"
+#include "error_reporter.h"
 #include "renderer.h"
 
 #include <QByteArray>
 #include <QPainter>
+#include <QPointer>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace quillmark {
@@ -34,6 +40,19 @@ bool Contains(const std::vector<std::string>& Values, const std::string& Value) 
     return std::find(Values.begin(), Values.end(), Value) != Values.end();
 }
 
+// The placed box moved to canvas coordinates, whose origin is the client-area point Origin.
+// Raises ELimitError where a coordinate would leave int.
+TSymbolBox OnCanvas(TSymbolBox Box, const QPoint& Origin, const QSize& Size) {
+    const long long left = static_cast<long long>(Box.Left) - Origin.x();
+    const long long top = static_cast<long long>(Box.Top) - Origin.y();
+    if (left < std::numeric_limits<int>::min() || top < std::numeric_limits<int>::min())
+        throw ELimitError(std::to_string(Size.width()) + " x " + std::to_string(Size.height()) +
+                          " : Barcode too large to draw.");
+    Box.Left = static_cast<int>(left);
+    Box.Top = static_cast<int>(top);
+    return Box;
+}
+
 } // namespace
 
 TBarCode::TBarCode(QWidget* parent) : TCustomPanel(parent) {}
@@ -42,19 +61,36 @@ void TBarCode::RaiseNotNumeric(const std::string& Value) const {
     throw Exception(Value + ": Barcode must be numeric.");
 }
 
+template <typename Handler, typename... Args>
+bool TBarCode::CallHandler(const char* Name, const Handler& Stored, Args&... Arguments) {
+    if (!Stored)
+        return true;
+    // A copy: the handler may replace or clear the stored one, which would destroy the
+    // function running.
+    const Handler handler = Stored;
+    const THandlerCall call(Name);
+    const QPointer<TBarCode> alive(this);
+    handler(*this, Arguments...);
+    return !alive.isNull();
+}
+
 void TBarCode::SetBarType(TBarType Value) {
+    BarTypeData(Value); // refuses a type outside the catalogue before it is stored
     if (Value == FSettings.BarType)
         return;
     FSettings.BarType = Value;
+    const QPointer<TBarCode> alive(this);
     try {
         UpdateBarcode();
-    } catch (...) {
-        if (!FOnInvalidChar)
+    } catch (const ELimitError&) {
+        throw; // no value would cure it
+    } catch (const Exception&) {
+        if (!alive || !FOnInvalidChar)
             throw;
         // The handler corrects the stored value in place: no validation, no repaint. The
         // next paint the windowing system asks for draws whatever it left there.
-        FOnInvalidChar(*this, FSettings.BarCode);
-        MarkCanvasStale();
+        if (CallHandler("OnInvalidChar", FOnInvalidChar, FSettings.BarCode))
+            MarkCanvasStale();
     }
 }
 
@@ -77,8 +113,8 @@ void TBarCode::SetDigitsOnlyBarCode(const std::string& Value) {
     while (!TrimmedIsDigits(value)) {
         if (calls == MaxInvalidCharRounds)
             RaiseNotNumeric(Value);
-        if (FOnInvalidChar)
-            FOnInvalidChar(*this, value);
+        if (!CallHandler("OnInvalidChar", FOnInvalidChar, value))
+            return;
         ++calls;
         if (Contains(refused, value))
             RaiseNotNumeric(Value);
@@ -91,19 +127,25 @@ void TBarCode::SetDigitsOnlyBarCode(const std::string& Value) {
 void TBarCode::SetFreeBarCode(const std::string& Value) {
     std::string value = Value;
     std::vector<std::string> refused;
+    const QPointer<TBarCode> alive(this);
     for (int calls = 0;; ++calls) {
         FSettings.BarCode = value;
         try {
             UpdateBarcode();
             return;
-        } catch (...) {
-            // Whatever went wrong, the value is what gets offered for correction.
+        } catch (const ELimitError&) {
+            throw; // no value would cure it
+        } catch (const Exception&) {
+            // The engine's and the control's errors are the value's fault: it gets offered
+            // for correction. Anything else (out of memory, say) leaves as it is.
+            if (!alive)
+                throw;
         }
         refused.push_back(value);
         if (calls == MaxInvalidCharRounds)
             RaiseNotNumeric(Value);
-        if (FOnInvalidChar)
-            FOnInvalidChar(*this, value);
+        if (!CallHandler("OnInvalidChar", FOnInvalidChar, value))
+            return;
         if (Contains(refused, value))
             RaiseNotNumeric(Value);
     }
@@ -128,6 +170,7 @@ void TBarCode::SetRatio(double Value) {
 }
 
 void TBarCode::SetCheckSum(TCheckSum Value) {
+    CheckEnumValue(Value, CheckSumCount, "check sum mode");
     Change(FSettings.CheckSum, Value);
 }
 
@@ -140,14 +183,17 @@ void TBarCode::SetColorBar(TColor Value) {
 }
 
 void TBarCode::SetOrientation(TOrientation Value) {
+    CheckEnumValue(Value, OrientationCount, "orientation");
     Change(FSettings.Orientation, Value);
 }
 
 void TBarCode::SetTextShow(TTextShow Value) {
+    CheckEnumValue(Value, TextShowCount, "text mode");
     Change(FSettings.TextShow, Value);
 }
 
 void TBarCode::SetTextPosition(TTextPosition Value) {
+    CheckEnumValue(Value, TextPositionCount, "text position");
     Change(FSettings.TextPosition, Value);
 }
 
@@ -184,13 +230,42 @@ QString TBarCode::BarCodeProperty() const {
 
 void TBarCode::SetBarCodeProperty(const QString& Value) {
     const QByteArray bytes = Value.toLatin1();
-    SetBarCode(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    WriteSetting([&] {
+        SetBarCode(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    });
+}
+
+void TBarCode::WriteSetting(const std::function<void()>& Setter) noexcept {
+    // Everything inside the try, the snapshot too: nothing may leave towards Qt.
+    std::optional<std::pair<TBarcodeSettings, bool>> before;
+    std::optional<QPointer<TBarCode>> alive;
+    // Put back first (by moves, which can't fail), so that the reporter finds the widget as
+    // it was before the write.
+    const auto restore = [&] {
+        if (!before || !alive || alive->isNull())
+            return;
+        FSettings = std::move(before->first);
+        FAutoWidth = before->second;
+        InvalidateCanvas();
+    };
+    try {
+        alive.emplace(this);
+        before.emplace(FSettings, FAutoWidth);
+        Setter();
+    } catch (const std::exception& error) {
+        restore();
+        ReportError(error);
+    } catch (...) {
+        restore();
+        ReportError(Exception("Unknown error while writing a property."));
+    }
 }
 
 void TBarCode::UpdateBarcode() {
     Repaint();
-    if (FOnChange)
-        FOnChange(*this);
+    if (!CallHandler("OnChange", FOnChange))
+        return;
+    const THandlerCall call("Changed");
     emit Changed();
 }
 
@@ -212,9 +287,10 @@ int TBarCode::AdjustWidth(int Margin) {
 int TBarCode::AdjustWidthTo(int PatternWidth, int Margin) {
     const long long total =
         PatternWidth + 2LL * (static_cast<long long>(Margin) + FrameInset() + BorderAllowance());
-    // Absurd margins must not overflow; Qt bounds the size anyway.
-    const int result = static_cast<int>(std::clamp<long long>(
-        total, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    // Absurd margins must not overflow, nor make a widget larger than Qt's largest, which a
+    // shown widget's resize does not enforce.
+    const int result = static_cast<int>(
+        std::clamp<long long>(total, std::numeric_limits<int>::min(), QWIDGETSIZE_MAX));
     if (Horizontal())
         SetWidth(result);
     else
@@ -252,8 +328,9 @@ void TBarCode::Paint() {
         if (size() != before)
             TCustomPanel::Paint();
     }
-    const TSymbolBox box =
-        PlaceSymbol(PanelFrame(), FSettings.Orientation, FSettings.BarHeight, symbol.Width);
+    const TSymbolBox box = OnCanvas(
+        PlaceSymbol(PanelFrame(), FSettings.Orientation, FSettings.BarHeight, symbol.Width),
+        CanvasRect().topLeft(), size());
     QPainter canvas(&Canvas());
     DrawSymbol(canvas, symbol, FSettings, Font(), FontColor(), box);
 }

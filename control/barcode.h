@@ -5,6 +5,8 @@
 #include "barcode_settings.h"
 #include "control_types.h"
 #include "engine.h"
+#include "handler_call.h"
+#include "limit_error.h"
 #include "panel.h"
 
 #include <QString>
@@ -26,22 +28,24 @@ using TInvalidChar = std::function<void(TBarCode& Sender, std::string& Barcode)>
 
 class TBarCode : public TCustomPanel {
     Q_OBJECT
+    // Writes through Qt's property system (setProperty, Designer forms, QML) never throw:
+    // a failure goes to the error reporter and the barcode's settings stay as they were.
     Q_PROPERTY(BarTypes BarType READ BarTypeProperty WRITE SetBarTypeProperty NOTIFY Changed)
     Q_PROPERTY(QString BarCode READ BarCodeProperty WRITE SetBarCodeProperty NOTIFY Changed)
-    Q_PROPERTY(int BarHeight READ BarHeight WRITE SetBarHeight NOTIFY Changed)
-    Q_PROPERTY(int Modul READ Modul WRITE SetModul NOTIFY Changed)
-    Q_PROPERTY(double Ratio READ Ratio WRITE SetRatio NOTIFY Changed)
+    Q_PROPERTY(int BarHeight READ BarHeight WRITE WriteBarHeight NOTIFY Changed)
+    Q_PROPERTY(int Modul READ Modul WRITE WriteModul NOTIFY Changed)
+    Q_PROPERTY(double Ratio READ Ratio WRITE WriteRatio NOTIFY Changed)
     Q_PROPERTY(CheckSums CheckSum READ CheckSumProperty WRITE SetCheckSumProperty NOTIFY Changed)
-    Q_PROPERTY(int ColorSpc READ ColorSpc WRITE SetColorSpc NOTIFY Changed)
-    Q_PROPERTY(int ColorBar READ ColorBar WRITE SetColorBar NOTIFY Changed)
+    Q_PROPERTY(int ColorSpc READ ColorSpc WRITE WriteColorSpc NOTIFY Changed)
+    Q_PROPERTY(int ColorBar READ ColorBar WRITE WriteColorBar NOTIFY Changed)
     Q_PROPERTY(Orientations Orientation READ OrientationProperty WRITE SetOrientationProperty NOTIFY
                    Changed)
     Q_PROPERTY(TextShows TextShow READ TextShowProperty WRITE SetTextShowProperty NOTIFY Changed)
     Q_PROPERTY(TextPositions TextPosition READ TextPositionProperty WRITE SetTextPositionProperty
                    NOTIFY Changed)
-    Q_PROPERTY(int TextColor READ TextColor WRITE SetTextColor NOTIFY Changed)
-    Q_PROPERTY(bool AutoWidth READ AutoWidth WRITE SetAutoWidth NOTIFY Changed)
-    Q_PROPERTY(int HMargin READ HMargin WRITE SetHMargin NOTIFY Changed)
+    Q_PROPERTY(int TextColor READ TextColor WRITE WriteTextColor NOTIFY Changed)
+    Q_PROPERTY(bool AutoWidth READ AutoWidth WRITE WriteAutoWidth NOTIFY Changed)
+    Q_PROPERTY(int HMargin READ HMargin WRITE WriteHMargin NOTIFY Changed)
     Q_PROPERTY(QString About READ AboutProperty WRITE SetAboutProperty)
 
 public:
@@ -105,6 +109,12 @@ public:
     // A rejected value is offered to OnInvalidChar at most this many times per write.
     static constexpr int MaxInvalidCharRounds = 16;
 
+    // The C++ writers raise quillmark::Exception; an enumeration value outside its
+    // enumeration is refused so, and the old value kept. Handlers (OnChange, OnInvalidChar
+    // and slots of Changed) may change properties: each is called through a copy, so it may
+    // replace or clear itself, and calls nested more than MaxHandlerDepth (32) deep raise
+    // ELimitError. A handler must not delete the widget with delete: deleteLater() is the
+    // way. (A widget deleted by its handler ends the writer at once, without touching it.)
     explicit TBarCode(QWidget* parent = nullptr);
 
     TBarType BarType() const { return FSettings.BarType; }
@@ -163,7 +173,8 @@ public:
     void Assign(const QObject* Source);
 
     // Sets Width (horizontal orientations) or Height (vertical ones) to the pattern width
-    // plus Margin, the frame inset and the border allowance on both sides; returns it.
+    // plus Margin, the frame inset and the border allowance on both sides, at most
+    // QWIDGETSIZE_MAX; returns it.
     int AdjustWidth(int Margin);
 
     // The largest BarHeight the current size takes.
@@ -202,25 +213,63 @@ private:
     void SetDigitsOnlyBarCode(const std::string& Value);
     void SetFreeBarCode(const std::string& Value);
 
+    // Calls a copy of Handler with the widget and Args, within the nesting bound. Gives
+    // false when the handler deleted the widget, whose writer must then return at once.
+    template <typename Handler, typename... Args>
+    bool CallHandler(const char* Name, const Handler& Stored, Args&... Arguments);
+
+    // Runs a C++ writer for Qt's property system: a failure goes to the error reporter and
+    // the barcode settings return to what they were, so that the widget draws as before.
+    void WriteSetting(const std::function<void()>& Setter) noexcept;
     BarTypes BarTypeProperty() const { return static_cast<BarTypes>(FSettings.BarType); }
-    void SetBarTypeProperty(BarTypes Value) { SetBarType(static_cast<TBarType>(Value)); }
+    void SetBarTypeProperty(BarTypes Value) {
+        WriteSetting([&] { SetBarType(static_cast<TBarType>(Value)); });
+    }
     QString BarCodeProperty() const;
     void SetBarCodeProperty(const QString& Value);
+    void WriteBarHeight(int Value) {
+        WriteSetting([&] { SetBarHeight(Value); });
+    }
+    void WriteModul(int Value) {
+        WriteSetting([&] { SetModul(Value); });
+    }
+    void WriteRatio(double Value) {
+        WriteSetting([&] { SetRatio(Value); });
+    }
     CheckSums CheckSumProperty() const { return static_cast<CheckSums>(FSettings.CheckSum); }
-    void SetCheckSumProperty(CheckSums Value) { SetCheckSum(static_cast<TCheckSum>(Value)); }
+    void SetCheckSumProperty(CheckSums Value) {
+        WriteSetting([&] { SetCheckSum(static_cast<TCheckSum>(Value)); });
+    }
+    void WriteColorSpc(int Value) {
+        WriteSetting([&] { SetColorSpc(Value); });
+    }
+    void WriteColorBar(int Value) {
+        WriteSetting([&] { SetColorBar(Value); });
+    }
     Orientations OrientationProperty() const {
         return static_cast<Orientations>(FSettings.Orientation);
     }
     void SetOrientationProperty(Orientations Value) {
-        SetOrientation(static_cast<TOrientation>(Value));
+        WriteSetting([&] { SetOrientation(static_cast<TOrientation>(Value)); });
     }
     TextShows TextShowProperty() const { return static_cast<TextShows>(FSettings.TextShow); }
-    void SetTextShowProperty(TextShows Value) { SetTextShow(static_cast<TTextShow>(Value)); }
+    void SetTextShowProperty(TextShows Value) {
+        WriteSetting([&] { SetTextShow(static_cast<TTextShow>(Value)); });
+    }
     TextPositions TextPositionProperty() const {
         return static_cast<TextPositions>(FSettings.TextPosition);
     }
     void SetTextPositionProperty(TextPositions Value) {
-        SetTextPosition(static_cast<TTextPosition>(Value));
+        WriteSetting([&] { SetTextPosition(static_cast<TTextPosition>(Value)); });
+    }
+    void WriteTextColor(int Value) {
+        WriteSetting([&] { SetTextColor(Value); });
+    }
+    void WriteAutoWidth(bool Value) {
+        WriteSetting([&] { SetAutoWidth(Value); });
+    }
+    void WriteHMargin(int Value) {
+        WriteSetting([&] { SetHMargin(Value); });
     }
     QString AboutProperty() const;
     void SetAboutProperty(const QString&) {}

@@ -1,15 +1,21 @@
 #include "panel.h"
 
 #include "engine.h"
+#include "enum_check.h"
 #include "error_reporter.h"
+#include "limit_error.h"
 #include "qt_colors.h"
 
 #include <QEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QRegion>
+#include <QScreen>
 
 #include <algorithm>
-#include <new>
+#include <string>
+#include <utility>
 
 namespace quillmark {
 
@@ -20,15 +26,33 @@ namespace {
 constexpr int MaxFrameWidth = QWIDGETSIZE_MAX;
 
 // Width nested rings, each with its top and left edges in Top and its bottom and right
-// edges in Bottom; Rect shrinks by one pixel on every side per ring.
+// edges in Bottom, until Rect is used up; Rect shrinks by one pixel on every side per ring.
+// Only the rings that cross the painter's device are drawn: a frame millions of pixels wide
+// costs no more than the part of it on the canvas.
 void Frame3D(QPainter& Painter, QRect& Rect, const QColor& Top, const QColor& Bottom, int Width) {
-    for (int i = 0; i < Width && Rect.width() > 0 && Rect.height() > 0; ++i) {
-        Painter.fillRect(Rect.left(), Rect.top(), Rect.width() - 1, 1, Top);
-        Painter.fillRect(Rect.left(), Rect.top(), 1, Rect.height() - 1, Top);
-        Painter.fillRect(Rect.right(), Rect.top(), 1, Rect.height(), Bottom);
-        Painter.fillRect(Rect.left(), Rect.bottom(), Rect.width(), 1, Bottom);
-        Rect.adjust(1, 1, -1, -1);
+    using Wide = long long;
+    const Wide rings = std::min<Wide>(Width, (std::min<Wide>(Rect.width(), Rect.height()) + 1) / 2);
+    if (rings <= 0)
+        return;
+    // Ring i lies i pixels inside Rect: those before `first` enclose the device, those from
+    // `last` on miss it.
+    const QRect device = Painter.viewport();
+    const Wide first = std::max<Wide>(
+        0, std::min<Wide>({Wide(device.left()) - Rect.left(), Wide(device.top()) - Rect.top(),
+                           Wide(Rect.right()) - device.right(),
+                           Wide(Rect.bottom()) - device.bottom()}));
+    const Wide last = std::min<Wide>(
+        rings, 1 + std::min<Wide>(
+                       {Wide(device.right()) - Rect.left(), Wide(device.bottom()) - Rect.top(),
+                        Wide(Rect.right()) - device.left(), Wide(Rect.bottom()) - device.top()}));
+    for (Wide i = first; i < last; ++i) {
+        const QRect ring = Rect.adjusted(int(i), int(i), -int(i), -int(i));
+        Painter.fillRect(ring.left(), ring.top(), ring.width() - 1, 1, Top);
+        Painter.fillRect(ring.left(), ring.top(), 1, ring.height() - 1, Top);
+        Painter.fillRect(ring.right(), ring.top(), 1, ring.height(), Bottom);
+        Painter.fillRect(ring.left(), ring.bottom(), ring.width(), 1, Bottom);
     }
+    Rect.adjust(int(rings), int(rings), -int(rings), -int(rings));
 }
 
 } // namespace
@@ -41,14 +65,17 @@ TCustomPanel::TCustomPanel(QWidget* parent) : QWidget(parent) {
 }
 
 void TCustomPanel::SetAlignment(TAlignment Value) {
+    CheckEnumValue(Value, AlignmentCount, "alignment");
     Change(FAlignment, Value);
 }
 
 void TCustomPanel::SetBevelInner(TBevelCut Value) {
+    CheckEnumValue(Value, BevelCutCount, "bevel");
     Change(FBevelInner, Value);
 }
 
 void TCustomPanel::SetBevelOuter(TBevelCut Value) {
+    CheckEnumValue(Value, BevelCutCount, "bevel");
     Change(FBevelOuter, Value);
 }
 
@@ -63,6 +90,7 @@ void TCustomPanel::SetBorderWidth(int Value) {
 }
 
 void TCustomPanel::SetBorderStyle(TBorderStyle Value) {
+    CheckEnumValue(Value, BorderStyleCount, "border style");
     Change(FBorderStyle, Value);
 }
 
@@ -98,19 +126,39 @@ QSize TCustomPanel::ClientSize() const {
     return {std::max(0, width() - a), std::max(0, height() - a)};
 }
 
-// Never empty, so that a control squeezed to nothing still encodes and reports its errors.
-QSize TCustomPanel::CanvasSize() const {
-    const QSize client = ClientSize();
-    return {std::max(1, client.width()), std::max(1, client.height())};
+QRect TCustomPanel::ClientRectOf(const QRect& WidgetRect) const {
+    const int side = BorderAllowance() / 2;
+    return WidgetRect.translated(-side, -side) & QRect(QPoint(0, 0), ClientSize());
+}
+
+QRect TCustomPanel::ShownClientRect() const {
+    if (!isVisible())
+        return {};
+    QRect shown = visibleRegion().boundingRect();
+    // A window larger than the screens shows only the part on them.
+    if (const QScreen* display = screen()) {
+        const QRect desktop = display->virtualGeometry();
+        shown &= QRect(mapFromGlobal(desktop.topLeft()), desktop.size());
+    }
+    return ClientRectOf(shown);
 }
 
 void TCustomPanel::PrepareCanvas() {
-    const QSize size = CanvasSize();
-    if (FCanvas.size() == size)
+    FCanvasClient = ClientSize();
+    // A paint event keeps the band it paints; a synchronous paint what can be seen.
+    QRect keep = FRequested.isEmpty() ? ShownClientRect() : FRequested;
+    keep &= QRect(QPoint(0, 0), FCanvasClient);
+    // Never empty, so that a hidden control or one squeezed to nothing still paints,
+    // encodes and reports its errors.
+    if (keep.isEmpty())
+        keep = QRect(0, 0, 1, 1);
+    FCanvasRect = keep;
+    if (FCanvas.size() == keep.size())
         return;
-    FCanvas = QImage(size, QImage::Format_RGB32);
+    FCanvas = QImage(keep.size(), QImage::Format_RGB32);
     if (FCanvas.isNull())
-        throw std::bad_alloc();
+        throw ELimitError(std::to_string(keep.width()) + " x " + std::to_string(keep.height()) +
+                          " : Barcode too large to draw.");
 }
 
 void TCustomPanel::Paint() {
@@ -131,7 +179,8 @@ void TCustomPanel::Paint() {
             return Frame3D(painter, rect, color, color, FBevelWidth);
         }
     };
-    QRect rect(QPoint(0, 0), FCanvas.size());
+    // The client area in canvas coordinates.
+    QRect rect(-FCanvasRect.topLeft(), FCanvasClient);
     bevel(rect, FBevelOuter);
     Frame3D(painter, rect, color, color, FBorderWidth);
     bevel(rect, FBevelInner);
@@ -171,27 +220,72 @@ void TCustomPanel::DrawFrame(QPainter& Painter) const {
     }
 }
 
-void TCustomPanel::paintEvent(QPaintEvent*) {
-    if (FCanvasState == CanvasState::Stale || FCanvas.size() != CanvasSize()) {
+void TCustomPanel::WriteProperty(const std::function<void()>& Setter) noexcept {
+    try {
+        Setter();
+    } catch (const std::exception& error) {
+        ReportError(error);
+    } catch (...) {
+        ReportError(Exception("Unknown error while writing a property."));
+    }
+}
+
+// Only after the paint: a paint may resize the widget under AutoWidth, which no painter
+// on the widget should see.
+void TCustomPanel::ShowCanvas() {
+    QPainter painter(this);
+    DrawFrame(painter);
+    const int side = BorderAllowance() / 2;
+    painter.drawImage(FCanvasRect.topLeft() + QPoint(side, side), FCanvas);
+}
+
+void TCustomPanel::PaintBands(const QRect& Needed, bool Quiet) {
+    const long long rows = std::max(1LL, MaxBandPixels / std::max(1, Needed.width()));
+    bool reported = Quiet;
+    long long top = Needed.top(); // 64 bits: the last step may pass INT_MAX
+    // At least one band, so that a paint event always paints (and may resize under
+    // AutoWidth) even when it needs no pixel of the client area.
+    do {
+        const long long height = Needed.isEmpty() ? 0 : std::min(rows, Needed.bottom() - top + 1);
+        FRequested =
+            QRect(Needed.left(), static_cast<int>(top), Needed.width(), static_cast<int>(height));
         // No exception may cross the event loop: a failed paint goes to the reporter and
-        // the canvas shows what was drawn before the failure.
+        // the band shows what was drawn before the failure. A failure repeats in every
+        // band, so it is reported once.
         try {
             Paint();
             FCanvasState = CanvasState::Fresh;
         } catch (const std::exception& error) {
             FCanvasState = CanvasState::Stale;
-            ReportError(error);
+            if (!std::exchange(reported, true))
+                ReportError(error);
         } catch (...) {
             FCanvasState = CanvasState::Stale;
-            ReportError(Exception("Unknown error while painting."));
+            if (!std::exchange(reported, true))
+                ReportError(Exception("Unknown error while painting."));
         }
-    } else if (FCanvasState == CanvasState::ShowOnce) {
+        FRequested = QRect();
+        ShowCanvas();
+        top += rows;
+    } while (!Needed.isEmpty() && top <= Needed.bottom());
+}
+
+void TCustomPanel::paintEvent(QPaintEvent* Event) {
+    const QRect needed = ClientRectOf(Event->rect());
+    const bool sameSize = FCanvasClient == ClientSize();
+    const bool covered = sameSize && (needed.isEmpty() || FCanvasRect.contains(needed));
+    bool quiet = false;
+    if (FCanvasState == CanvasState::ShowOnce && sameSize) {
+        // The writer's caller had this paint's error: show what it drew, or, where the
+        // canvas holds too little, paint again without reporting it a second time.
         FCanvasState = CanvasState::Stale;
+        if (covered)
+            return ShowCanvas();
+        quiet = true;
+    } else if (FCanvasState == CanvasState::Fresh && covered) {
+        return ShowCanvas();
     }
-    QPainter painter(this);
-    DrawFrame(painter);
-    const int side = BorderAllowance() / 2;
-    painter.drawImage(side, side, FCanvas);
+    PaintBands(needed, quiet);
 }
 
 void TCustomPanel::changeEvent(QEvent* Event) {

@@ -1,6 +1,7 @@
 // The panel that the barcode widget stands on: bevels, a border band, an optional frame,
-// a background colour and a font, painted into a canvas image of the client area that the
-// widget owns and shows.
+// a background colour and a font, painted into a canvas image that the widget owns and
+// shows. The canvas holds only the part of the client area that can be seen, so its memory
+// follows what is shown rather than the widget's size.
 #pragma once
 
 #include "control_types.h"
@@ -11,6 +12,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 
 namespace quillmark {
 
@@ -50,6 +52,8 @@ public:
 
     explicit TCustomPanel(QWidget* parent = nullptr);
 
+    // The enumeration writers raise Exception for a value outside the enumeration and keep
+    // the old one.
     TAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TAlignment Value);
     TBevelCut BevelInner() const { return FBevelInner; }
@@ -94,10 +98,20 @@ public:
     // Paints the control into its canvas at once and shows it; errors leave as exceptions.
     void Repaint();
 
+    // The part of the client area, in client coordinates, that the canvas holds now.
+    QRect CanvasRect() const { return FCanvasRect; }
+
+    // Largest canvas, in pixels, that one paint event paints into; a larger request is
+    // painted in bands of rows.
+    static constexpr long long MaxBandPixels = 4 << 20;
+
 protected:
     // Paints the panel (outer bevel, border band, inner bevel, background) into the canvas,
-    // first resizing the canvas to the client area.
+    // first fitting the canvas to the part of the client area to keep. Raises ELimitError
+    // when even that part can't be allocated.
     virtual void Paint();
+    // The canvas's pixel (0, 0) shows the client-area point CanvasRect().topLeft(): paint
+    // with client coordinates less that origin.
     QImage& Canvas() { return FCanvas; }
 
     // The canvas no longer matches the state; the next windowing-system paint redraws it.
@@ -118,23 +132,41 @@ private:
     }
 
     // Fresh: the canvas shows the current state. ShowOnce: a synchronous paint failed and
-    // its caller got the error, so the next paint event shows the canvas as it stands
-    // instead of raising the same error a second time.
+    // its caller got the error, so the next paint event shows the canvas as it stands (or
+    // paints again without reporting) instead of raising the same error a second time.
     enum class CanvasState { Stale, Fresh, ShowOnce };
 
+    // Qt's property system expects no exceptions: a failing write goes to the error
+    // reporter instead.
+    void WriteProperty(const std::function<void()>& Setter) noexcept;
     Alignments AlignmentProperty() const { return static_cast<Alignments>(FAlignment); }
-    void SetAlignmentProperty(Alignments Value) { SetAlignment(static_cast<TAlignment>(Value)); }
+    void SetAlignmentProperty(Alignments Value) {
+        WriteProperty([&] { SetAlignment(static_cast<TAlignment>(Value)); });
+    }
     BevelCuts BevelInnerProperty() const { return static_cast<BevelCuts>(FBevelInner); }
-    void SetBevelInnerProperty(BevelCuts Value) { SetBevelInner(static_cast<TBevelCut>(Value)); }
+    void SetBevelInnerProperty(BevelCuts Value) {
+        WriteProperty([&] { SetBevelInner(static_cast<TBevelCut>(Value)); });
+    }
     BevelCuts BevelOuterProperty() const { return static_cast<BevelCuts>(FBevelOuter); }
-    void SetBevelOuterProperty(BevelCuts Value) { SetBevelOuter(static_cast<TBevelCut>(Value)); }
+    void SetBevelOuterProperty(BevelCuts Value) {
+        WriteProperty([&] { SetBevelOuter(static_cast<TBevelCut>(Value)); });
+    }
     BorderStyles BorderStyleProperty() const { return static_cast<BorderStyles>(FBorderStyle); }
     void SetBorderStyleProperty(BorderStyles Value) {
-        SetBorderStyle(static_cast<TBorderStyle>(Value));
+        WriteProperty([&] { SetBorderStyle(static_cast<TBorderStyle>(Value)); });
     }
 
-    QSize CanvasSize() const;
+    // The part of the client area that the windowing system can show: the visible part of
+    // the widget, within the screens. Empty while the widget is hidden.
+    QRect ShownClientRect() const;
+    // A rectangle in widget coordinates as client coordinates, within the client area.
+    QRect ClientRectOf(const QRect& WidgetRect) const;
     void PrepareCanvas();
+    // Paints Needed (client coordinates) in bands of at most MaxBandPixels and shows each;
+    // reports the first failure unless Quiet.
+    void PaintBands(const QRect& Needed, bool Quiet);
+    // Draws the frame, and the canvas where its part of the client area lies.
+    void ShowCanvas();
     void DrawFrame(QPainter& Painter) const;
 
     TAlignment FAlignment = taCenter;
@@ -147,6 +179,9 @@ private:
     TColor FColor = 0;
     TColor FFontColor = clBlack;
     QImage FCanvas;
+    QRect FCanvasRect;   // the part of the client area the canvas holds
+    QSize FCanvasClient; // the client size the canvas was painted for
+    QRect FRequested;    // the band a paint event paints, while it paints
     CanvasState FCanvasState = CanvasState::Stale;
 };
 

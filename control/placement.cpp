@@ -2,6 +2,7 @@
 
 #include "barcode_settings.h"
 #include "engine.h"
+#include "limit_error.h"
 
 #include <climits>
 #include <string>
@@ -13,8 +14,8 @@ namespace {
 // Sums in 64 bits; a result outside int is refused rather than wrapped.
 int Checked(long long Value, const TFrame& Frame) {
     if (Value < INT_MIN || Value > INT_MAX)
-        throw Exception(std::to_string(Frame.Width) + " x " + std::to_string(Frame.Height) +
-                        " : Barcode too large to draw.");
+        throw ELimitError(std::to_string(Frame.Width) + " x " + std::to_string(Frame.Height) +
+                          " : Barcode too large to draw.");
     return static_cast<int>(Value);
 }
 
@@ -45,6 +46,9 @@ TSymbolBox PlaceSymbol(const TFrame& Frame, TOrientation Orientation, int BarHei
         break;
     }
     const long long side = (across - h - Frame.Allowance) / 2;
+    // The far edges of the turned box too, so that no corner of a module leaves int.
+    Checked(start + PatternWidth, Frame);
+    Checked(side + h, Frame);
     TSymbolBox box;
     box.Left = Checked(horizontal ? start : side, Frame);
     box.Top = Checked(horizontal ? side : start, Frame);

@@ -31,7 +31,8 @@ QUILLMARK_RENDER_EXPORT int AutomaticBarHeight(const TFrame& Frame, TOrientation
 
 // Places a PatternWidth-pixel symbol; BarHeight 0 fills the height inside the frame. The
 // two reversed directions sit one pixel earlier when justified to either end. Raises
-// Exception when a coordinate would leave the integer range.
+// ELimitError (a quillmark::Exception) when a corner of the box would leave the integer
+// range.
 QUILLMARK_RENDER_EXPORT TSymbolBox PlaceSymbol(const TFrame& Frame, TOrientation Orientation,
                                                int BarHeight, int PatternWidth);
 

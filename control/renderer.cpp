@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 #include <optional>
 #include <string>
@@ -28,6 +29,11 @@ int Round(double Value) {
         return 0;
     return static_cast<int>(
         std::clamp(rounded, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
+}
+
+// A 64-bit sum brought back into int; saturates rather than wrap.
+int Saturate(long long Value) {
+    return static_cast<int>(std::clamp<long long>(Value, INT_MIN, INT_MAX));
 }
 
 double ToRadians(double Degrees) {
@@ -80,14 +86,15 @@ QPoint TextCorner(TTextPosition Position, int Width, int Height, int TextWidth, 
 void CorrectCorner(QPoint& Corner, double Angle, TTextPosition Position) {
     const int d = Round(std::fmod(std::nearbyint(Angle), 360.0));
     const bool upright = d <= 45 || d > 315;
+    const auto nudge = [](int& Coordinate) { Coordinate = Saturate(Coordinate + 1LL); };
     if (upright && !IsTopPosition(Position))
-        Corner.ry() += 1;
+        nudge(Corner.ry());
     if (upright && IsRightPosition(Position))
-        Corner.rx() += 1;
+        nudge(Corner.rx());
     if (d > 135 && d <= 225 && IsTopPosition(Position))
-        Corner.ry() += 1;
+        nudge(Corner.ry());
     if (d > 225 && d <= 315)
-        Corner.rx() += 1;
+        nudge(Corner.rx());
 }
 
 // Paints the text's tw x th cell box as Rotation (a turn about the text's corner, moved
@@ -121,23 +128,28 @@ void RotatePoint(const QPoint& Point, double Angle, QPoint& Result) {
     Result = QPoint(Round(x * c + y * s), Round(-x * s + y * c));
 }
 
+// Saturates: the placement refuses boxes whose corners leave int, so only a direct caller's
+// absurd coordinates reach the bounds.
 void AddPoints(const QPoint& A, const QPoint& B, QPoint& Result) {
-    Result = QPoint(A.x() + B.x(), A.y() + B.y());
+    Result = QPoint(Saturate(static_cast<long long>(A.x()) + B.x()),
+                    Saturate(static_cast<long long>(A.y()) + B.y()));
 }
 
 void RotatedOrigin(const QPoint& P, int Width, int Height, double Angle, QPoint& Result) {
     const double s = std::sin(Angle);
     const double c = std::cos(Angle);
-    QPoint offset;
+    // Each product rounded on its own, the sums in 64 bits.
+    const auto round = [](double Value) { return static_cast<long long>(Round(Value)); };
+    long long x = 0, y = 0;
     if (s >= 0 && c >= 0)
-        offset = QPoint(0, Round(Width * s));
+        y = round(Width * s);
     else if (s >= 0)
-        offset = QPoint(-Round(Width * c), Round(Width * s - Height * c));
+        x = -round(Width * c), y = round(Width * s - Height * c);
     else if (c >= 0)
-        offset = QPoint(-Round(Height * s), 0);
+        x = -round(Height * s);
     else
-        offset = QPoint(-Round(Width * c) - Round(Height * s), -Round(Height * c));
-    AddPoints(P, offset, Result);
+        x = -round(Width * c) - round(Height * s), y = -round(Height * c);
+    AddPoints(P, QPoint(Saturate(x), Saturate(y)), Result);
 }
 
 namespace {
@@ -291,6 +303,11 @@ void DrawBarText(const std::string& Text, QPainter& Canvas, TColor TextColor, co
     RotatePoint(p, t, p);
     AddPoints(p, origin, p);
     CorrectCorner(p, Angle, TextPosition);
+    // A cell that could reach past the int range can't be a QRect; such a text lies far
+    // beyond any widget anyway.
+    const long long reach = static_cast<long long>(tw) + th;
+    if (std::max(std::llabs(p.x()), std::llabs(p.y())) > INT_MAX - reach)
+        return;
 
     QTransform rotation;
     rotation.translate(p.x(), p.y());

@@ -89,7 +89,9 @@ void WriteCode39(std::size_t Count, TCheckSum CheckSum, std::string& Pattern, Fo
         sum += Code39Table[static_cast<std::size_t>(row)].CheckValue;
         sum = sum >= 43 ? sum - 43 : sum;
     });
-    if (CheckSum != csNone)
+    // Only csModulo10 adds the check character; any other value counts as csNone, as in
+    // every encoder.
+    if (CheckSum == csModulo10)
         out.Put(Code39Characters[static_cast<std::size_t>(
             Code39CheckRows[static_cast<std::size_t>(sum)])]);
     out.Put(Code39Table[StartStopRow].Pattern);

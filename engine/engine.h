@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -39,12 +40,24 @@ inline constexpr int BarTypeCount = 23;
 
 enum TCheckSum : std::uint8_t { csNone, csModulo10 };
 
+// Number of modes in TCheckSum.
+inline constexpr int CheckSumCount = 2;
+
 enum TLineKind : std::uint8_t { lkSpace, lkBar, lkShortBar };
 
 // The general error of the engine and the control; what() is the user-facing message.
 class Exception : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit Exception(const std::string& Message)
+        : std::runtime_error(Message), FMessage(std::make_shared<const std::string>(Message)) {}
+    explicit Exception(const char* Message) : Exception(std::string(Message)) {}
+
+    // The whole message: a quoted value may hold NUL bytes, where what() stops.
+    const std::string& Message() const noexcept { return *FMessage; }
+
+private:
+    // Shared, so that copying the exception never throws.
+    std::shared_ptr<const std::string> FMessage;
 };
 
 // A failed digit conversion: "'x' is not a valid integer value".

@@ -2,6 +2,7 @@
 // properties by name, About and Assign.
 #include "barcode.h"
 #include "barcode_test_helpers.h"
+#include "error_reporter.h"
 
 #include <QMetaEnum>
 #include <QSignalSpy>
@@ -11,6 +12,8 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <string>
+#include <vector>
 
 namespace quillmark {
 namespace {
@@ -211,10 +214,14 @@ TEST(BarCodeProperties, ScalarPropertiesByName) {
     EXPECT_EQ(control.property("Modul").toInt(), 3);
 }
 
-TEST(BarCodeProperties, WriterErrorsLeaveSetPropertyToo) {
+TEST(BarCodeProperties, WriterErrorsLeaveSetPropertyToTheReporter) {
     TBarCode control;
     control.SetBarType(bcCodeEAN13);
-    EXPECT_THROW(control.setProperty("BarCode", QStringLiteral("12A4")), Exception);
+    std::vector<std::string> reports;
+    SetErrorReporter([&](const std::exception& error) { reports.push_back(error.what()); });
+    EXPECT_NO_THROW(control.setProperty("BarCode", QStringLiteral("12A4")));
+    SetErrorReporter({});
+    EXPECT_EQ(reports, std::vector<std::string>{"12A4: Barcode must be numeric."});
     EXPECT_EQ(control.BarCode(), "");
 }
 

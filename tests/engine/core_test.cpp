@@ -154,6 +154,36 @@ TEST(MakeModules, DigitsCheckQuotesWholeValue) {
     }
 }
 
+TEST(MakeModules, MessageKeepsNulBytesOfTheValue) {
+    double ratio = 2.0;
+    std::string text;
+    std::string pattern;
+    const std::string value("1\0A", 3);
+    try {
+        MakeModules(bcCodeEAN13, value, 1, ratio, csNone, text, pattern);
+        FAIL() << "no exception";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), value + " : Barcode must be numeric.");
+        EXPECT_STREQ(e.what(), "1"); // what() stops at the NUL
+        const Exception copy = e;
+        EXPECT_EQ(copy.Message(), e.Message());
+    }
+}
+
+TEST(MakeModules, CheckSumOutsideTheEnumerationCountsAsNone) {
+    const auto outside = static_cast<TCheckSum>(5);
+    for (int type = 0; type < BarTypeCount; ++type) {
+        const auto barType = static_cast<TBarType>(type);
+        const std::string value = BarTypeData(barType).DigitsOnly ? "12345" : "AB12";
+        double ratio = 2.0;
+        std::string noneText = value, noneP, otherText = value, otherP;
+        MakeModules(barType, value, 1, ratio, csNone, noneText, noneP);
+        MakeModules(barType, value, 1, ratio, outside, otherText, otherP);
+        EXPECT_EQ(otherP, noneP) << BarTypeName(barType);
+        EXPECT_EQ(otherText, noneText) << BarTypeName(barType);
+    }
+}
+
 TEST(MakeModules, EmptyValuePassesDigitsCheck) {
     double ratio = 2.0;
     std::string text;
