@@ -87,6 +87,18 @@ std::string TNameTemplate::Expand(std::uint64_t Line, std::string_view Value) co
     return name;
 }
 
+bool TNameTemplate::NamesAreUnique() const {
+    if (!hasLine_ || !hasValue_)
+        return hasLine_;
+    const auto field = std::find_if(pieces_.begin(), pieces_.end(),
+                                    [](const TPiece& piece) { return piece.Kind != TKind::Text; });
+    if (field->Kind != TKind::Line)
+        return false;
+    const auto next = field + 1;
+    return next == pieces_.end() ||
+           (next->Kind == TKind::Text && !std::isdigit(static_cast<unsigned char>(next->Text[0])));
+}
+
 bool TNameTemplate::HasFixedFolder() const {
     // Fields after the last '/' of the text pieces are in the file name, not the folder.
     bool slashAfterField = false;

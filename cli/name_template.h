@@ -20,8 +20,10 @@ public:
 
     std::string Expand(std::uint64_t Line, std::string_view Value) const;
 
-    // Different lines always give different names: {n} appears and {value} doesn't.
-    bool NamesAreUnique() const { return hasLine_ && !hasValue_; }
+    // Different lines always give different names: {n} appears, and either {value}
+    // doesn't or {n} is the first field with a non-digit (or nothing) after it, so that the
+    // line number can be read back from any name.
+    bool NamesAreUnique() const;
     // The folder part holds no field, so every name lands in Folder().
     bool HasFixedFolder() const;
     // The text before the last '/', "." without one.
