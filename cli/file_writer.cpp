@@ -99,6 +99,10 @@ void WriteFileAtomically(const std::string& FileName, const QByteArray& Bytes) {
     const bool replacing = ::stat(FileName.c_str(), &existing) == 0;
     if (replacing && S_ISDIR(existing.st_mode))
         Fail(FileName, EISDIR);
+    // A file its owner made read-only stays as it is, although the folder would allow the
+    // rename.
+    if (replacing && ::access(FileName.c_str(), W_OK) != 0)
+        Fail(FileName, errno);
     TTemporaryFile file = CreateTemporary(FileName, 0666);
     if (replacing && ::fchmod(file.Fd(), existing.st_mode & 07777) != 0)
         Fail(FileName, errno);

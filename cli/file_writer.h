@@ -10,9 +10,9 @@ namespace quillmark::cli {
 // Writes Bytes to a new temporary file in FileName's folder, then renames it over
 // FileName: readers see the old file or the whole new one, and a failure leaves no file
 // behind and an existing one unchanged. A new file gets the usual permissions (0666 less
-// the umask), a replaced one keeps its own. Unlike the window's saving, the data isn't
-// flushed to the disk file by file: that costs milliseconds a file, and a batch can be
-// rerun. Raises Exception with "FileName : reason", reason in UTF-8.
+// the umask), a replaced one keeps its own; a read-only one isn't replaced. Unlike the window's
+// saving, the data isn't flushed to the disk file by file: that costs milliseconds a file, and a
+// batch can be rerun. Raises Exception with "FileName : reason", reason in UTF-8.
 void WriteFileAtomically(const std::string& FileName, const QByteArray& Bytes);
 
 // The system's text for an error number; safe on any thread.

@@ -79,7 +79,7 @@ then renamed. Exit status: 0 when every symbol was written, 1 when any failed,
 Examples:
   quillmark-cli --type ean13 400638133393 -o label.png
   quillmark-cli --batch parcels.txt -o 'labels/{n:05}-{value}.svg' --xdim 0.5
-  printf '%s\n' 123 456 | quillmark-cli --batch - -o 'out/{value}.pdf' --verify
+  printf '%s\n' QM-1001 QM-1002 | quillmark-cli --batch - -o '{value}.pdf' --verify
   quillmark-cli --type upca 03600029145 -o - --format svg > label.svg
 )";
 }
