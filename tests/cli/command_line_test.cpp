@@ -107,6 +107,22 @@ TEST_F(CommandLine, VerifyFailsASymbolThatDoesNotScanAndWritesNothing) {
     EXPECT_EQ(Files("msi").size(), 3);
 }
 
+TEST_F(CommandLine, FindingsWarnOrUnderStrictFail) {
+    // An EAN-13 of 12 digits under the engine's own mode: drawn padded, with a wrong check digit.
+    const QStringList symbol = {"-t", "ean13", "--checksum", "none", "400638133393", "-o", "a.png"};
+    const CliRun warned = Run(symbol);
+    EXPECT_EQ(warned.ExitCode, 0);
+    EXPECT_TRUE(warned.Err.startsWith("quillmark-cli: warning: The check digit of the EAN13"))
+        << warned.Err.toStdString();
+    EXPECT_TRUE(Run(symbol + QStringList{"-q"}).Err.isEmpty());
+    QFile::remove(Path("a.png"));
+    const CliRun strict = Run(symbol + QStringList{"--strict"});
+    EXPECT_EQ(strict.ExitCode, 1);
+    EXPECT_TRUE(strict.Err.startsWith("quillmark-cli: The check digit"))
+        << strict.Err.toStdString();
+    EXPECT_TRUE(Files().isEmpty());
+}
+
 TEST_F(CommandLine, RefusesCommandLinesItCantRun) {
     const struct {
         QStringList Arguments;
