@@ -98,7 +98,7 @@ bool RunBatch(const TOptions& Options, const TJobSettings& Job) {
                 runner.Submit(line.Number, [length = line.Length] {
                     return Failure("the line holds " + std::to_string(length) +
                                    " bytes; a value may have at most " +
-                                   std::to_string(LongestLine));
+                                   std::to_string(LongestLine) + " bytes");
                 });
                 continue;
             }
