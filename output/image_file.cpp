@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 namespace quillmark {
@@ -42,11 +43,18 @@ QImage WithPalette(const QImage& Image, const std::vector<QRgb>& Palette) {
     result.setDotsPerMeterX(Image.dotsPerMeterX());
     result.setDotsPerMeterY(Image.dotsPerMeterY());
     const int width = Image.width();
+    const auto rowBytes = static_cast<std::size_t>(width) * sizeof(QRgb);
     QRgb last = Palette.front();
     uchar index = 0;
     for (int y = 0; y < Image.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(Image.constScanLine(y));
         uchar* out = result.scanLine(y);
+        // Bars cross every row the same way, so most rows repeat the one before.
+        if (y > 0 && std::memcmp(in, Image.constScanLine(y - 1), rowBytes) == 0) {
+            std::memcpy(out, result.constScanLine(y - 1),
+                        static_cast<std::size_t>(result.bytesPerLine()));
+            continue;
+        }
         if (mono)
             std::fill(out, out + result.bytesPerLine(), 0);
         for (int x = 0; x < width; ++x) {

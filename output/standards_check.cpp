@@ -62,21 +62,6 @@ void Dropped(Findings& Out, TBarType Type, const std::string& Digits, const char
         Out.push_back(Name(Type) + " leaves out " + Digits + " " + Where + " of the value.");
 }
 
-// The UPC-A form of a UPC-E symbol's six digits, whose check digit the standard gives it.
-std::string ExpandUPCE(const std::string& Six, char NumberSystem) {
-    const char last = Six[5];
-    std::string body;
-    if (last <= '2')
-        body = Six.substr(0, 2) + last + "0000" + Six.substr(2, 3);
-    else if (last == '3')
-        body = Six.substr(0, 3) + "00000" + Six.substr(3, 2);
-    else if (last == '4')
-        body = Six.substr(0, 4) + "00000" + Six[4];
-    else
-        body = Six.substr(0, 5) + "0000" + last;
-    return NumberSystem + body;
-}
-
 // The digits the EAN/UPC encoders draw, rebuilt from their rules, checked against the
 // standard's check digit, with the value's digits they leave out.
 void CheckEANUPC(Findings& Out, TBarType Type, const std::string& Value, TCheckSum CheckSum) {
@@ -236,6 +221,20 @@ void CheckLength(Findings& Out, const TBarcodeDescription& D) {
 }
 
 } // namespace
+
+std::string ExpandUPCE(const std::string& Six, char NumberSystem) {
+    const char last = Six[5];
+    std::string body;
+    if (last <= '2')
+        body = Six.substr(0, 2) + last + "0000" + Six.substr(2, 3);
+    else if (last == '3')
+        body = Six.substr(0, 3) + "00000" + Six.substr(3, 2);
+    else if (last == '4')
+        body = Six.substr(0, 4) + "00000" + Six[4];
+    else
+        body = Six.substr(0, 5) + "0000" + last;
+    return NumberSystem + body;
+}
 
 std::vector<std::string> CheckStandard(const TBarcodeDescription& Description) {
     const TBarcodeSettings& settings = Description.Barcode;

@@ -1,0 +1,329 @@
+#include "arguments.h"
+
+#include "layout.h"
+#include "type_names.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <string_view>
+#include <thread>
+
+namespace quillmark::cli {
+
+namespace {
+
+struct TParse {
+    TOptions Options;
+    std::vector<std::string> Positional;
+    bool TextBackgroundSet = false;
+    bool Batch = false;
+};
+
+[[noreturn]] void Refuse(std::string_view Option, const std::string& Text, const std::string& Why) {
+    throw UsageError("--" + std::string(Option) + " '" + Text + "': " + Why);
+}
+
+double Number(std::string_view Option, const std::string& Text, double Low, double High) {
+    double value = 0;
+    const char* end = Text.data() + Text.size();
+    const auto [at, error] = std::from_chars(Text.data(), end, value);
+    if (error != std::errc() || at != end || !std::isfinite(value))
+        Refuse(Option, Text, "not a number");
+    if (value < Low || value > High) {
+        char range[64];
+        std::snprintf(range, sizeof range, "out of range (%g to %g)", Low, High);
+        Refuse(Option, Text, range);
+    }
+    return value;
+}
+
+int Whole(std::string_view Option, const std::string& Text, int Low, int High) {
+    int value = 0;
+    const char* end = Text.data() + Text.size();
+    const auto [at, error] = std::from_chars(Text.data(), end, value);
+    if (error != std::errc() || at != end)
+        Refuse(Option, Text, "not a whole number");
+    if (value < Low || value > High)
+        Refuse(Option, Text,
+               "out of range (" + std::to_string(Low) + " to " + std::to_string(High) + ")");
+    return value;
+}
+
+TColor Colour(std::string_view Option, const std::string& Text) {
+    std::string_view hex = Text;
+    if (!hex.empty() && hex.front() == '#')
+        hex.remove_prefix(1);
+    unsigned rgb = 0;
+    const auto [at, error] = std::from_chars(hex.data(), hex.data() + hex.size(), rgb, 16);
+    if (hex.size() != 6 || error != std::errc() || at != hex.data() + hex.size())
+        Refuse(Option, Text, "not a colour; write #RRGGBB");
+    // TColor keeps red in the lowest byte.
+    return static_cast<TColor>(((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16));
+}
+
+template <typename T> struct TChoice {
+    std::string_view Name;
+    T Value;
+};
+
+template <typename T, std::size_t N>
+T Choose(std::string_view Option, const std::string& Text,
+         const std::array<TChoice<T>, N>& Choices) {
+    std::string names;
+    for (const TChoice<T>& choice : Choices) {
+        if (choice.Name == Text)
+            return choice.Value;
+        names += (names.empty() ? "" : ", ") + std::string(choice.Name);
+    }
+    Refuse(Option, Text, "choose one of " + names);
+}
+
+constexpr std::array<TChoice<TCheckDigits>, 3> CheckDigitChoices{
+    {{"auto", TCheckDigits::Auto}, {"none", TCheckDigits::None}, {"mod10", TCheckDigits::Mod10}}};
+// Counter-clockwise, as every angle in Quillmark.
+constexpr std::array<TChoice<TOrientation>, 4> RotateChoices{
+    {{"0", toLeftRight}, {"90", toBottomTop}, {"180", toRightLeft}, {"270", toTopBottom}}};
+constexpr std::array<TChoice<TTextShow>, 4> TextChoices{
+    {{"none", tsNone}, {"value", tsBarCode}, {"type", tsBarType}, {"both", tsBoth}}};
+constexpr std::array<TChoice<TTextPosition>, 6> PositionChoices{{{"top-left", tpTopLeft},
+                                                                 {"top-center", tpTopCenter},
+                                                                 {"top-right", tpTopRight},
+                                                                 {"bottom-left", tpBottomLeft},
+                                                                 {"bottom-center", tpBottomCenter},
+                                                                 {"bottom-right", tpBottomRight}}};
+constexpr std::array<TChoice<TFileFormat>, 3> FormatChoices{
+    {{"png", TFileFormat::Png}, {"svg", TFileFormat::Svg}, {"pdf", TFileFormat::Pdf}}};
+
+using THandler = void (*)(TParse&, const std::string&);
+
+struct TOption {
+    std::string_view Long;
+    char Short;
+    bool TakesValue;
+    THandler Apply;
+};
+
+constexpr std::array<TOption, 25> OptionTable{{
+    {"type", 't', true,
+     [](TParse& p, const std::string& v) {
+         const std::optional<TBarType> type = FindBarType(v);
+         if (!type)
+             Refuse("type", v,
+                    "unknown symbology; use one of " + TypeNameList() +
+                        " (case-insensitive, with or without bc; --list-types shows aliases)");
+         p.Options.Description.Barcode.BarType = *type;
+     }},
+    {"checksum", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.CheckDigits = Choose("checksum", v, CheckDigitChoices);
+     }},
+    {"ratio", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.Description.Barcode.Ratio = Number("ratio", v, 1, 10);
+     }},
+    {"rotate", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.Description.Barcode.Orientation = Choose("rotate", v, RotateChoices);
+     }},
+    {"text", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.Description.Barcode.TextShow = Choose("text", v, TextChoices);
+     }},
+    {"text-position", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.Description.Barcode.TextPosition = Choose("text-position", v, PositionChoices);
+     }},
+    {"font", 0, true,
+     [](TParse& p, const std::string& v) {
+         if (v.empty())
+             Refuse("font", v, "no font family given");
+         p.Options.Description.Font.setFamily(QString::fromLocal8Bit(v.data(), v.size()));
+     }},
+    {"font-size", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.Description.FontSizePt = Number("font-size", v, 0.1, 1000);
+     }},
+    {"fg", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.Description.Barcode.ColorBar = Colour("fg", v);
+         p.Options.Description.FontColor = Colour("fg", v);
+     }},
+    {"bg", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.Description.Barcode.ColorSpc = Colour("bg", v);
+         if (!p.TextBackgroundSet)
+             p.Options.Description.Barcode.TextColor = Colour("bg", v);
+     }},
+    {"text-bg", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.Description.Barcode.TextColor = Colour("text-bg", v);
+         p.TextBackgroundSet = true;
+     }},
+    {"xdim", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.Description.XDimensionMM = Number("xdim", v, 0.01, 100);
+     }},
+    {"dpi", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.Description.Dpi = Whole("dpi", v, 1, 10000);
+     }},
+    {"height", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.Description.BarHeightMM = Number("height", v, 0.1, 5000);
+     }},
+    {"quiet-zone", 0, true,
+     [](TParse& p, const std::string& v) {
+         std::optional<int>& zone = p.Options.Description.QuietZone;
+         if (v == "on")
+             zone.reset();
+         else if (v == "off")
+             zone = 0;
+         else
+             zone = Whole("quiet-zone", v, 0, 1000);
+     }},
+    {"output", 'o', true, [](TParse& p, const std::string& v) { p.Options.Output = v; }},
+    {"format", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.Format = Choose("format", v, FormatChoices);
+     }},
+    {"batch", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.Input = v;
+         p.Batch = true;
+     }},
+    {"jobs", 'j', true,
+     [](TParse& p, const std::string& v) { p.Options.Jobs = Whole("jobs", v, 1, 256); }},
+    {"quiet", 'q', false, [](TParse& p, const std::string&) { p.Options.Quiet = true; }},
+    {"verify", 0, false, [](TParse& p, const std::string&) { p.Options.Verify = true; }},
+    {"strict", 0, false, [](TParse& p, const std::string&) { p.Options.Strict = true; }},
+    {"list-types", 0, false,
+     [](TParse& p, const std::string&) { p.Options.Mode = TMode::ListTypes; }},
+    {"help", 'h', false, [](TParse& p, const std::string&) { p.Options.Mode = TMode::Help; }},
+    {"version", 'V', false, [](TParse& p, const std::string&) { p.Options.Mode = TMode::Version; }},
+}};
+
+const TOption* FindLong(std::string_view Name) {
+    for (const TOption& option : OptionTable)
+        if (option.Long == Name)
+            return &option;
+    return nullptr;
+}
+
+const TOption* FindShort(char Name) {
+    for (const TOption& option : OptionTable)
+        if (option.Short != 0 && option.Short == Name)
+            return &option;
+    return nullptr;
+}
+
+int DefaultJobs() {
+    return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
+}
+
+void Check(TParse& P) {
+    TOptions& o = P.Options;
+    if (o.Mode != TMode::Single)
+        return;
+    if (P.Batch) {
+        o.Mode = TMode::Batch;
+        if (!P.Positional.empty())
+            throw UsageError("a batch takes its values from " + o.Input + ", not '" +
+                             P.Positional.front() + "'");
+        if (o.Output.empty())
+            throw UsageError("a batch needs -o TEMPLATE, for instance -o 'out/{n:05}.png'");
+        if (o.Output == "-")
+            throw UsageError("a batch writes files; give -o a template such as 'out/{n}.png'");
+    } else {
+        if (P.Positional.empty())
+            throw UsageError("no value given; write quillmark-cli [options] VALUE -o FILE");
+        if (P.Positional.size() > 1)
+            throw UsageError("one value at a time, not '" + P.Positional[0] + "' and '" +
+                             P.Positional[1] + "'; quote a value with blanks, or use --batch");
+        o.Value = P.Positional.front();
+        if (o.Output.empty())
+            throw UsageError("no output given; write -o FILE (.png, .svg or .pdf) or -o -");
+    }
+    OutputFormat(o);
+    try {
+        // The output layer's own bounds on sizes, checked once rather than on every line.
+        RasterModul(o.Description);
+    } catch (const Exception& e) {
+        throw UsageError(e.what());
+    }
+}
+
+} // namespace
+
+TOptions ParseArguments(const std::vector<std::string>& Arguments) {
+    TParse parse;
+    parse.Options.Jobs = DefaultJobs();
+    bool optionsEnd = false;
+    for (std::size_t i = 0; i < Arguments.size(); ++i) {
+        const std::string& argument = Arguments[i];
+        if (optionsEnd || argument == "-" || argument.size() < 2 || argument[0] != '-') {
+            parse.Positional.push_back(argument);
+            continue;
+        }
+        if (argument == "--") {
+            optionsEnd = true;
+            continue;
+        }
+        const bool isLong = argument[1] == '-';
+        std::string name;
+        std::optional<std::string> attached;
+        if (isLong) {
+            const std::size_t equals = argument.find('=');
+            name = argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
+            if (equals != std::string::npos)
+                attached = argument.substr(equals + 1);
+        } else {
+            name = argument.substr(1, 1);
+            if (argument.size() > 2)
+                attached = argument.substr(2);
+        }
+        const TOption* option = isLong ? FindLong(name) : FindShort(name[0]);
+        if (!option)
+            throw UsageError("unknown option '" + argument +
+                             "' (a value that starts with '-' goes after --)");
+        if (!option->TakesValue) {
+            if (attached)
+                throw UsageError("option --" + std::string(option->Long) + " takes no value");
+            option->Apply(parse, {});
+            continue;
+        }
+        if (!attached) {
+            if (i + 1 >= Arguments.size())
+                throw UsageError("option --" + std::string(option->Long) + " needs a value");
+            attached = Arguments[++i];
+        }
+        option->Apply(parse, *attached);
+    }
+    Check(parse);
+    return parse.Options;
+}
+
+TFileFormat OutputFormat(const TOptions& Options) {
+    if (Options.Output == "-") {
+        if (!Options.Format)
+            throw UsageError("-o - writes to stdout; say which format with --format png|svg|pdf");
+        return *Options.Format;
+    }
+    TFileFormat format{};
+    try {
+        format = FileFormatOf(QString::fromLocal8Bit(
+            Options.Output.data(), static_cast<qsizetype>(Options.Output.size())));
+    } catch (const Exception&) {
+        throw UsageError("-o '" + Options.Output +
+                         "': unknown file type; end the name in .png, .svg or .pdf");
+    }
+    if (Options.Format && *Options.Format != format)
+        throw UsageError("--format doesn't match the extension of '" + Options.Output + "'");
+    return format;
+}
+
+} // namespace quillmark::cli

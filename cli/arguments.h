@@ -1,0 +1,46 @@
+// The command line: options into one settings value, or a usage error.
+#pragma once
+
+#include "check_digits.h"
+#include "description.h"
+#include "files.h"
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace quillmark::cli {
+
+// A command line that can't be run as given; exit status 2.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum class TMode { Single, Batch, ListTypes, Help, Version };
+
+struct TOptions {
+    TMode Mode = TMode::Single;
+    // Every drawing setting; the value is set per symbol.
+    TBarcodeDescription Description;
+    TCheckDigits CheckDigits = TCheckDigits::Auto;
+    std::string Value;  // one symbol, bytes as given
+    std::string Input;  // --batch: a file, "-" for stdin
+    std::string Output; // -o: a file, "-" for stdout, or a batch's template
+    std::optional<TFileFormat> Format;
+    int Jobs = 1;
+    bool Quiet = false;
+    bool Verify = false;
+    bool Strict = false;
+};
+
+// Reads the arguments after the program's name; raises UsageError. Needs a
+// QGuiApplication, since the description holds a font.
+TOptions ParseArguments(const std::vector<std::string>& Arguments);
+
+// The format to write: --format, else the output's extension; raises UsageError when
+// neither gives one or they disagree.
+TFileFormat OutputFormat(const TOptions& Options);
+
+} // namespace quillmark::cli

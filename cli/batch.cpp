@@ -1,0 +1,131 @@
+#include "batch.h"
+
+#include "file_writer.h"
+#include "line_reader.h"
+#include "messages.h"
+#include "name_template.h"
+#include "ordered_runner.h"
+#include "progress.h"
+#include "target_registry.h"
+#include "text_bytes.h"
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quillmark::cli {
+
+namespace {
+
+// The input's file descriptor, closed at the end unless it is stdin.
+class TInput {
+public:
+    explicit TInput(const std::string& Name) {
+        if (Name == "-")
+            return;
+        fd_ = ::open(Name.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd_ < 0)
+            throw UsageError("cannot read '" + Name + "': " + SystemErrorText(errno));
+        struct stat info {};
+        if (::fstat(fd_, &info) == 0 && S_ISDIR(info.st_mode)) {
+            ::close(fd_);
+            throw UsageError("cannot read '" + Name + "': it is a folder");
+        }
+    }
+    ~TInput() {
+        if (fd_ != STDIN_FILENO)
+            ::close(fd_);
+    }
+    TInput(const TInput&) = delete;
+    TInput& operator=(const TInput&) = delete;
+    int Fd() const { return fd_; }
+
+private:
+    int fd_ = STDIN_FILENO;
+};
+
+// A template whose folder is the same for every line must point into a folder that
+// exists and takes files, or no line could succeed.
+void CheckFolder(const TNameTemplate& Template, const std::string& Output) {
+    if (!Template.HasFixedFolder())
+        return;
+    const std::string folder = Template.Folder();
+    struct stat info {};
+    int error = 0;
+    if (::stat(folder.c_str(), &info) != 0)
+        error = errno;
+    else if (!S_ISDIR(info.st_mode))
+        error = ENOTDIR;
+    else if (::access(folder.c_str(), W_OK | X_OK) != 0)
+        error = errno;
+    if (error != 0)
+        throw UsageError("cannot write into '" + folder + "' (from -o '" + Output +
+                         "'): " + SystemErrorText(error));
+}
+
+TSymbolOutcome Failure(std::string Text) {
+    return {{{false, std::move(Text)}}, true};
+}
+
+} // namespace
+
+bool RunBatch(const TOptions& Options, const TJobSettings& Job) {
+    const TInput input(Options.Input);
+    const TNameTemplate names(Options.Output);
+    CheckFolder(names, Options.Output);
+
+    const bool showProgress = !Options.Quiet && ::isatty(STDERR_FILENO) == 1;
+    TProgress progress(stderr, showProgress,
+                       showProgress ? CountValueLines(input.Fd()) : std::nullopt);
+    bool failed = false;
+    TOrderedRunner runner(Options.Jobs, [&](std::uint64_t Line, const TSymbolOutcome& Outcome) {
+        if (HasMessagesToPrint(Outcome.Messages, Options.Quiet)) {
+            progress.Clear();
+            PrintMessages(stderr, std::to_string(Line), Outcome.Messages, Options.Quiet);
+        }
+        failed = failed || Outcome.Failed;
+        progress.Step();
+    });
+
+    TTargetRegistry registry(names.NamesAreUnique());
+    TLineReader reader(input.Fd(), LongestLine);
+    TLine line;
+    try {
+        while (reader.Next(line)) {
+            if (line.TooLong) {
+                runner.Submit(line.Number, [length = line.Length] {
+                    return Failure("the line holds " + std::to_string(length) +
+                                   " bytes; a value may have at most " +
+                                   std::to_string(LongestLine) + " bytes");
+                });
+                continue;
+            }
+            if (line.Text.empty())
+                continue;
+            std::string value = ValueFromInput(line.Text);
+            std::string target = names.Expand(line.Number, value);
+            if (const auto first = registry.Claim(target, line.Number)) {
+                runner.Submit(line.Number, [target = Utf8ForTerminal(target), first = *first] {
+                    return Failure(target + " : Line " + std::to_string(first) +
+                                   " names the same file; not written.");
+                });
+                continue;
+            }
+            runner.Submit(line.Number,
+                          [&Job, value = std::move(value), target = std::move(target)] {
+                              return RunSymbol(Job, value, target);
+                          });
+        }
+    } catch (const std::runtime_error&) {
+        runner.Finish();
+        progress.Finish();
+        throw;
+    }
+    runner.Finish();
+    progress.Finish();
+    return !failed;
+}
+
+} // namespace quillmark::cli

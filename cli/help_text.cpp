@@ -1,0 +1,91 @@
+#include "help_text.h"
+
+#include "version.h"
+
+namespace quillmark::cli {
+
+std::string HelpText() {
+    return R"(Usage:
+  quillmark-cli [options] VALUE -o FILE              one symbol
+  quillmark-cli [options] --batch INPUT -o TEMPLATE  one symbol per input line
+  quillmark-cli --list-types                         the symbologies and their names
+
+Output:
+  -o, --output FILE|-|TEMPLATE
+                      the format comes from the extension: .png, .svg or .pdf;
+                      "-" writes to stdout and needs --format
+      --format png|svg|pdf
+      --batch INPUT   one value per line of INPUT ("-" reads stdin); a trailing CR
+                      is dropped and empty lines are skipped. TEMPLATE names each
+                      file: {n} is the line number ({n:05} zero-pads to 5 digits),
+                      {value} the value with every byte outside A-Za-z0-9._-
+                      made '_'; {{ and }} are braces. Two lines naming the same
+                      file are an error for the later one.
+  -j, --jobs N        render on N threads (default: every core); the files and
+                      messages are the same for any N
+  -q, --quiet         no progress line and no warnings
+
+Symbol:
+  -t, --type T        symbology (default Code128B): the identifier (bcCode128B),
+                      the same without bc (Code128B, code_2_5_interleaved), in any
+                      letter case, or an alias (ean13, upca, itf, ...)
+      --checksum auto|none|mod10
+                      auto (default): EAN-13, UPC-A and EAN-8 values one digit
+                      short get their GS1 check digit, full-length ones have it
+                      checked; UPC-E likewise where its form is unambiguous;
+                      no check digit for the others. none and mod10 are the
+                      engine's own modes
+      --ratio R       wide-to-narrow ratio (default 2.5), clamped by symbology;
+                      Code 128, EAN-128, Code 93 and EAN/UPC always draw 1:2:3:4
+      --rotate 0|90|180|270
+                      counter-clockwise turn (default 0)
+
+Text:
+      --text none|value|type|both        (default value)
+      --text-position top-left|top-center|top-right|bottom-left|bottom-center|
+                      bottom-right        (default bottom-center)
+      --font FAMILY   (default DejaVu Sans)
+      --font-size PT  (default 8)
+
+Colours, each #RRGGBB:
+      --fg C          bars and letters (default #000000)
+      --bg C          spaces and margins (default #FFFFFF)
+      --text-bg C     the box behind the text (default: the --bg colour)
+
+Size:
+      --xdim MM       narrow module (default 0.33)
+      --dpi N         PNG resolution (default 300); the module is a whole number
+                      of pixels, at least 1
+      --height MM     bar height (default 22.85 for EAN/UPC, 15 for the others)
+      --quiet-zone on|off|N
+                      light margins: the symbology's standard ones (on, the
+                      default), none, or N modules at each end
+
+Checks:
+      --verify        decode every symbol written with zxing-cpp (SVG and PDF
+                      through a raster of the same symbol); a symbol that doesn't
+                      read back as its value fails its line
+      --strict        make standards findings (a wrong check digit, characters
+                      the symbology can't carry, ...) errors instead of warnings
+
+  -h, --help          this text
+  -V, --version       the version
+
+Messages go to stderr: in a batch "LINE: message" and "LINE: warning: message".
+A failed line writes no file; every file is written under a temporary name and
+then renamed. Exit status: 0 when every symbol was written, 1 when any failed,
+2 for a command line that can't be run.
+
+Examples:
+  quillmark-cli --type ean13 400638133393 -o label.png
+  quillmark-cli --batch parcels.txt -o 'labels/{n:05}-{value}.svg' --xdim 0.5
+  printf '%s\n' QM-1001 QM-1002 | quillmark-cli --batch - -o '{value}.pdf' --verify
+  quillmark-cli --type upca 03600029145 -o - --format svg > label.svg
+)";
+}
+
+std::string VersionText() {
+    return std::string("quillmark-cli ") + Version + "\n";
+}
+
+} // namespace quillmark::cli

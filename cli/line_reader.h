@@ -1,0 +1,44 @@
+// Lines of a batch read as a stream, in constant memory whatever the input's size.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quillmark::cli {
+
+struct TLine {
+    std::uint64_t Number = 0; // from 1, counting empty lines
+    std::string Text;         // without the line feed and a trailing carriage return
+    bool TooLong = false;     // more than the reader's limit: Text is empty
+    std::uint64_t Length = 0; // bytes in the line, even when too long
+};
+
+class TLineReader {
+public:
+    // Reads the file descriptor Fd (not owned) as data arrives, so lines from a pipe are
+    // taken as they come; a line longer than Longest bytes is skipped without being held.
+    TLineReader(int Fd, std::size_t Longest);
+
+    // The next line, empty ones included; false at the end of the input. Raises
+    // std::runtime_error on a read error.
+    bool Next(TLine& Line);
+
+private:
+    bool Fill();
+
+    int fd_;
+    std::size_t longest_;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    bool atEnd_ = false;
+    std::uint64_t number_ = 0;
+};
+
+// Lines of the file Fd that aren't empty, read to the end in constant memory, for a
+// progress total. Rewinds Fd afterwards; none when it can't seek (a pipe).
+std::optional<std::uint64_t> CountValueLines(int Fd);
+
+} // namespace quillmark::cli

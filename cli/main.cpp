@@ -1,0 +1,110 @@
+// quillmark-cli: barcodes from the command line, one at a time or in batches.
+#include "arguments.h"
+#include "batch.h"
+#include "help_text.h"
+#include "messages.h"
+#include "text_bytes.h"
+#include "type_names.h"
+#include "verify.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGuiApplication>
+
+#include <clocale>
+#include <cstdio>
+
+#include <unistd.h>
+
+namespace quillmark::cli {
+namespace {
+
+constexpr const char* Program = "quillmark-cli";
+
+// Qt's own chatter (a missing runtime folder, font fallbacks) would mix with the
+// program's messages, which callers parse.
+void QuietQt(QtMsgType Type, const QMessageLogContext&, const QString& Message) {
+    if (Type == QtCriticalMsg || Type == QtFatalMsg)
+        std::fprintf(stderr, "%s: Qt: %s\n", Program, Message.toLocal8Bit().constData());
+}
+
+void Warn(const TOptions& Options, const std::string& Text) {
+    if (!Options.Quiet)
+        PrintMessages(stderr, Program, {{true, Text}}, false);
+}
+
+// Notes that hold for every symbol of the run, given once.
+void WarnOnce(const TOptions& Options) {
+    const TBarcodeDescription& d = Options.Description;
+    if (Options.Verify && !CanVerify(d.Barcode.BarType))
+        Warn(Options, "zxing-cpp can't read " + BarTypeName(d.Barcode.BarType) +
+                          ", so --verify can't check these symbols; they are written unverified");
+    const QString family = d.Font.family();
+    if (d.Barcode.TextShow != tsNone &&
+        !QFontDatabase::families().contains(family, Qt::CaseInsensitive))
+        Warn(Options, "font '" + Utf8ForTerminal(family.toStdString()) + "' not found; using '" +
+                          Utf8ForTerminal(QFontInfo(d.Font).family().toStdString()) + "'");
+}
+
+int RunSingle(const TOptions& Options, const TJobSettings& Job) {
+    if (Options.Output == "-" && Job.Format != TFileFormat::Svg && ::isatty(STDOUT_FILENO) == 1)
+        throw UsageError("won't write a binary file to a terminal; redirect stdout or use -o FILE");
+    const TSymbolOutcome outcome = RunSymbol(Job, ValueFromInput(Options.Value), Options.Output);
+    PrintMessages(stderr, Program, outcome.Messages, Options.Quiet);
+    return outcome.Failed ? 1 : 0;
+}
+
+int Run(const std::vector<std::string>& Arguments) {
+    const TOptions options = ParseArguments(Arguments);
+    switch (options.Mode) {
+    case TMode::Help:
+        std::fputs(HelpText().c_str(), stdout);
+        return 0;
+    case TMode::Version:
+        std::fputs(VersionText().c_str(), stdout);
+        return 0;
+    case TMode::ListTypes:
+        std::fputs(TypeTable().c_str(), stdout);
+        return 0;
+    default:
+        break;
+    }
+    TJobSettings job;
+    job.Description = options.Description;
+    job.CheckDigits = options.CheckDigits;
+    job.Format = OutputFormat(options);
+    job.Verify = options.Verify;
+    job.Strict = options.Strict;
+    WarnOnce(options);
+    if (options.Mode == TMode::Batch)
+        return RunBatch(options, job) ? 0 : 1;
+    return RunSingle(options, job);
+}
+
+} // namespace
+} // namespace quillmark::cli
+
+int main(int argc, char** argv) {
+    using namespace quillmark::cli;
+    // Read before Qt sees them: it would take arguments such as "-platform" for itself.
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    // Fonts need a QGuiApplication; no display is needed or wanted.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietQt);
+    int qtArgc = 1;
+    char* qtArgv[] = {argv[0], nullptr};
+    const QGuiApplication application(qtArgc, qtArgv);
+    // Qt sets the user's locale; numbers in files and messages keep the decimal point.
+    std::setlocale(LC_NUMERIC, "C");
+    try {
+        return Run(arguments);
+    } catch (const UsageError& e) {
+        std::fprintf(stderr, "%s: %s\nTry '%s --help'.\n", Program,
+                     Utf8ForTerminal(e.what()).c_str(), Program);
+        return 2;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s: %s\n", Program, Utf8ForTerminal(e.what()).c_str());
+        return 1;
+    }
+}

@@ -1,0 +1,125 @@
+#include "name_template.h"
+
+#include "arguments.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace quillmark::cli {
+
+std::string SafeFileNamePart(std::string_view Value) {
+    std::string safe(Value);
+    for (char& ch : safe)
+        if (!std::isalnum(static_cast<unsigned char>(ch)) && ch != '.' && ch != '_' && ch != '-')
+            ch = '_';
+    if (std::all_of(safe.begin(), safe.end(), [](char ch) { return ch == '.'; }))
+        std::replace(safe.begin(), safe.end(), '.', '_');
+    return safe;
+}
+
+TNameTemplate::TNameTemplate(std::string_view Template) {
+    const auto fail = [&Template](const std::string& Why) {
+        throw UsageError("output template '" + std::string(Template) + "': " + Why);
+    };
+    std::string text;
+    const auto flushText = [&] {
+        if (!text.empty())
+            pieces_.push_back({TKind::Text, std::move(text), 0});
+        text.clear();
+    };
+    for (std::size_t i = 0; i < Template.size(); ++i) {
+        const char ch = Template[i];
+        if ((ch == '{' || ch == '}') && i + 1 < Template.size() && Template[i + 1] == ch) {
+            text += ch;
+            ++i;
+            continue;
+        }
+        if (ch == '}')
+            fail("unmatched '}' (write }} for a brace)");
+        if (ch != '{') {
+            text += ch;
+            continue;
+        }
+        const std::size_t close = Template.find('}', i);
+        if (close == std::string_view::npos)
+            fail("unmatched '{' (write {{ for a brace)");
+        const std::string_view field = Template.substr(i + 1, close - i - 1);
+        flushText();
+        if (field == "value") {
+            pieces_.push_back({TKind::Value, {}, 0});
+            hasValue_ = true;
+        } else if (field == "n") {
+            pieces_.push_back({TKind::Line, {}, 0});
+            hasLine_ = true;
+        } else if (field.size() >= 4 && field.size() <= 5 && field.substr(0, 3) == "n:0" &&
+                   std::all_of(field.begin() + 3, field.end(),
+                               [](char c) { return c >= '0' && c <= '9'; })) {
+            pieces_.push_back({TKind::Line, {}, std::stoi(std::string(field.substr(3)))});
+            hasLine_ = true;
+        } else {
+            fail("unknown field {" + std::string(field) +
+                 "}; the fields are {n}, {n:05} and {value}");
+        }
+        i = close;
+    }
+    flushText();
+}
+
+std::string TNameTemplate::Expand(std::uint64_t Line, std::string_view Value) const {
+    std::string name;
+    for (const TPiece& piece : pieces_) {
+        switch (piece.Kind) {
+        case TKind::Text:
+            name += piece.Text;
+            break;
+        case TKind::Line: {
+            const std::string digits = std::to_string(Line);
+            if (digits.size() < static_cast<std::size_t>(piece.Width))
+                name.append(static_cast<std::size_t>(piece.Width) - digits.size(), '0');
+            name += digits;
+            break;
+        }
+        case TKind::Value:
+            name += SafeFileNamePart(Value);
+            break;
+        }
+    }
+    return name;
+}
+
+bool TNameTemplate::NamesAreUnique() const {
+    if (!hasLine_ || !hasValue_)
+        return hasLine_;
+    const auto field = std::find_if(pieces_.begin(), pieces_.end(),
+                                    [](const TPiece& piece) { return piece.Kind != TKind::Text; });
+    if (field->Kind != TKind::Line)
+        return false;
+    const auto next = field + 1;
+    return next == pieces_.end() ||
+           (next->Kind == TKind::Text && !std::isdigit(static_cast<unsigned char>(next->Text[0])));
+}
+
+bool TNameTemplate::HasFixedFolder() const {
+    // Fields after the last '/' of the text pieces are in the file name, not the folder.
+    bool slashAfterField = false;
+    bool field = false;
+    for (const TPiece& piece : pieces_) {
+        if (piece.Kind != TKind::Text)
+            field = true;
+        else if (field && piece.Text.find('/') != std::string::npos)
+            slashAfterField = true;
+    }
+    return !slashAfterField;
+}
+
+std::string TNameTemplate::Folder() const {
+    std::string whole;
+    for (const TPiece& piece : pieces_)
+        whole += piece.Kind == TKind::Text ? piece.Text : std::string("x");
+    const std::size_t slash = whole.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : whole.substr(0, slash);
+}
+
+} // namespace quillmark::cli

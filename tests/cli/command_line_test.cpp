@@ -1,0 +1,175 @@
+// quillmark-cli as a user runs it: one symbol, batches, threads, verification and errors.
+#include "cli_run.h"
+
+#include "scan.h"
+
+#include <QFile>
+#include <QImage>
+
+namespace quillmark::testing {
+namespace {
+
+class CommandLine : public CliTest {
+protected:
+    QByteArray Read(const QString& Name) const {
+        QFile file(Path(Name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << Name.toStdString();
+        return file.readAll();
+    }
+    std::string ScanFile(const QString& Name) const {
+        const QImage image = QImage(Path(Name)).convertToFormat(QImage::Format_Grayscale8);
+        const auto scan = Scan(image.constBits(), image.width(), image.height(),
+                               static_cast<int>(image.bytesPerLine()));
+        return scan ? scan->Text : "(nothing)";
+    }
+    void MakeFolder(const QString& Name) { ASSERT_TRUE(QDir(Dir.path()).mkpath(Name)); }
+};
+
+TEST_F(CommandLine, WritesOneSymbolInEachFormat) {
+    // An EAN-13 one digit short gets its check digit 1.
+    for (const QString name : {"label.png", "label.svg", "label.pdf"}) {
+        const CliRun run = Run({"--type", "ean13", "400638133393", "-o", name, "--verify"});
+        EXPECT_EQ(run.ExitCode, 0) << name.toStdString() << run.Err.toStdString();
+        EXPECT_TRUE(run.Err.isEmpty()) << run.Err.toStdString();
+    }
+    EXPECT_EQ(ScanFile("label.png"), "4006381333931");
+    EXPECT_EQ(QImage(Path("label.png")).dotsPerMeterX(), qRound(300 / 0.0254));
+    EXPECT_TRUE(Read("label.svg").startsWith("<?xml")) << Read("label.svg").left(60).data();
+    EXPECT_TRUE(Read("label.pdf").startsWith("%PDF-"));
+
+    const CliRun out = Run({"-t", "EAN13", "400638133393", "-o", "-", "--format", "svg"});
+    EXPECT_EQ(out.ExitCode, 0);
+    EXPECT_EQ(out.Out, Read("label.svg"));
+}
+
+TEST_F(CommandLine, BatchReportsFailedLinesAndWritesTheOthers) {
+    MakeFolder("out");
+    const QByteArray input = "4006381333931\n"
+                             "\n"
+                             "40063813339X\n"
+                             "4006381333932\r\n"
+                             "400638133393\n"
+                             "4006381333931";
+    const CliRun run =
+        Run({"--type", "ean13", "--batch", "-", "-o", "out/{value}.png", "--jobs", "2"}, input);
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Err.toStdString(),
+              "3: 40063813339X : Barcode must be numeric.\n"
+              "4: 4006381333932 : Wrong check digit 2; the EAN13 check digit is 1.\n"
+              "6: out/4006381333931.png : Line 1 names the same file; not written.\n");
+    EXPECT_EQ(Files("out"), QStringList({"400638133393.png", "4006381333931.png"}));
+    EXPECT_EQ(ScanFile("out/400638133393.png"), "4006381333931");
+}
+
+TEST_F(CommandLine, FourJobsWriteWhatOneJobWrites) {
+    QByteArray input;
+    for (int i = 1; i <= 24; ++i)
+        input +=
+            "Quill-" + QByteArray::number(i * 7919) + (i % 8 == 0 ? " caf\xC3\xA9" : "") + "\n";
+    for (const char* format : {"png", "pdf"}) {
+        CliRun runs[2];
+        for (const int jobs : {1, 4}) {
+            const QString folder = QStringLiteral("%1%2").arg(format).arg(jobs);
+            MakeFolder(folder);
+            runs[jobs / 4] = Run({"--batch", "-", "-o", folder + "/{n:03}." + format, "--text",
+                                  "both", "--rotate", "90", "-j", QString::number(jobs)},
+                                 input);
+        }
+        EXPECT_EQ(runs[0].ExitCode, 0);
+        EXPECT_EQ(runs[0].Err, runs[1].Err);
+        EXPECT_EQ(runs[0].Err.count(QStringLiteral("warning")), 3) << runs[0].Err.toStdString();
+        const QString one = QStringLiteral("%1%2/").arg(format).arg(1);
+        const QString four = QStringLiteral("%1%2/").arg(format).arg(4);
+        ASSERT_EQ(Files(one).size(), 24);
+        ASSERT_EQ(Files(one), Files(four));
+        for (const QString& name : Files(one))
+            EXPECT_EQ(Read(one + name), Read(four + name)) << format << " " << name.toStdString();
+        // Nor does the time of the run show in a file.
+        EXPECT_FALSE(Read(one + Files(one).front()).contains("CreationDate"));
+    }
+}
+
+TEST_F(CommandLine, VerifyFailsASymbolThatDoesNotScanAndWritesNothing) {
+    // Light bars on a dark ground: readers take the dark modules for bars.
+    const CliRun run =
+        Run({"Quill", "-o", "inverted.png", "--fg", "#FFFFFF", "--bg", "#000000", "--verify"});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_TRUE(run.Err.startsWith("quillmark-cli: Quill : Verification failed"))
+        << run.Err.toStdString();
+    EXPECT_TRUE(Files().isEmpty());
+
+    // A symbology zxing-cpp can't read is said once, and its symbols are still written.
+    MakeFolder("msi");
+    const CliRun msi = Run({"--type", "msi", "--batch", "-", "-o", "msi/{n}.svg", "--verify"},
+                           "1234\n5678\n9012\n");
+    EXPECT_EQ(msi.ExitCode, 0);
+    EXPECT_EQ(msi.Err.count(QStringLiteral("can't read MSI")), 1) << msi.Err.toStdString();
+    EXPECT_EQ(Files("msi").size(), 3);
+}
+
+TEST_F(CommandLine, FindingsWarnOrUnderStrictFail) {
+    // An EAN-13 of 12 digits under the engine's own mode: drawn padded, with a wrong check digit.
+    const QStringList symbol = {"-t", "ean13", "--checksum", "none", "400638133393", "-o", "a.png"};
+    const CliRun warned = Run(symbol);
+    EXPECT_EQ(warned.ExitCode, 0);
+    EXPECT_TRUE(warned.Err.startsWith("quillmark-cli: warning: The check digit of the EAN13"))
+        << warned.Err.toStdString();
+    EXPECT_TRUE(Run(symbol + QStringList{"-q"}).Err.isEmpty());
+    QFile::remove(Path("a.png"));
+    const CliRun strict = Run(symbol + QStringList{"--strict"});
+    EXPECT_EQ(strict.ExitCode, 1);
+    EXPECT_TRUE(strict.Err.startsWith("quillmark-cli: The check digit"))
+        << strict.Err.toStdString();
+    EXPECT_TRUE(Files().isEmpty());
+}
+
+TEST_F(CommandLine, RefusesCommandLinesItCantRun) {
+    const struct {
+        QStringList Arguments;
+        const char* Message;
+    } cases[] = {
+        {{}, "no value given"},
+        {{"Quill"}, "no output given"},
+        {{"Quill", "More", "-o", "a.png"}, "one value at a time"},
+        {{"--type", "ean14", "1", "-o", "a.png"}, "unknown symbology; use one of Code_2_5"},
+        {{"Quill", "-o", "a.gif"}, "unknown file type"},
+        {{"Quill", "-o", "-"}, "--format png|svg|pdf"},
+        {{"Quill", "-o", "a.png", "--format", "svg"}, "doesn't match the extension"},
+        {{"--checksum", "mod11", "1", "-o", "a.png"}, "choose one of auto, none, mod10"},
+        {{"--xdim", "0", "1", "-o", "a.png"}, "out of range (0.01 to 100)"},
+        {{"--fg", "red", "1", "-o", "a.png"}, "not a colour"},
+        {{"--bogus", "1", "-o", "a.png"}, "unknown option '--bogus'"},
+        {{"-o"}, "needs a value"},
+        {{"--batch", "missing.txt", "-o", "{n}.png"}, "cannot read 'missing.txt'"},
+        {{"--batch", "-", "-o", "nowhere/{n}.png"}, "cannot write into 'nowhere'"},
+        {{"--batch", "-", "-o", "{line}.png"}, "unknown field {line}"},
+        {{"--batch", "-", "-o", "-"}, "a batch writes files"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = Run(c.Arguments, "1\n");
+        EXPECT_EQ(run.ExitCode, 2) << c.Message;
+        EXPECT_TRUE(run.Err.contains(QLatin1String(c.Message))) << run.Err.toStdString();
+        EXPECT_TRUE(run.Err.endsWith("Try 'quillmark-cli --help'.\n")) << run.Err.toStdString();
+    }
+    EXPECT_TRUE(Files().isEmpty());
+}
+
+TEST_F(CommandLine, HostileLinesFailAloneWithShortMessages) {
+    const QByteArray input = QByteArray(1000000, 'A') + "\n" + QByteArray(2000000, 'B') +
+                             "\n\x01\xFF\xFE"
+                             "abc\nok\n";
+    const CliRun run = Run({"--batch", "-", "-o", "{n}-{value}.png"}, input);
+    EXPECT_EQ(run.ExitCode, 1);
+    const QStringList lines = run.Err.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3) << run.Err.toStdString();
+    EXPECT_TRUE(lines[0].startsWith("1: AAAA") && lines[0].contains("(1000000 bytes)"));
+    EXPECT_LT(lines[0].size(), 120);
+    EXPECT_TRUE(lines[1].startsWith("2: the line holds 2000000 bytes"));
+    // Raw bytes are quoted for a UTF-8 terminal: 0xFF is the Latin-1 'ÿ' the engine saw.
+    EXPECT_TRUE(lines[2].startsWith("3: warning: Code128B can't carry 0x01, '\u00FF' and '\u00FE'"))
+        << lines[2].toStdString();
+    EXPECT_EQ(Files(), QStringList({"3-___abc.png", "4-ok.png"}));
+}
+
+} // namespace
+} // namespace quillmark::testing
