@@ -1,6 +1,7 @@
 #include "form_main.h"
 
 #include "barcode.h"
+#include "limit_error.h"
 #include "default_error_handling.h"
 #include "home_page.h"
 #include "link_opener.h"
@@ -173,8 +174,14 @@ void TFormMain::ButtonGenerateClick() {
         BarCode1->SetBarType(FSymbologyMap[position]);
         BarCode1->SetBarCode(BarcodeValue->text().toLatin1().toStdString());
         BarCode1->Repaint();
-    } catch (...) {
+    } catch (const ELimitError& error) {
+        // The widget's own limits and resource failures are shown as what they are; the
+        // fixed message is for values and settings the barcode refuses.
+        ShowErrorMessage(this, QString::fromLatin1(error.what()));
+    } catch (const Exception&) {
         ShowMessage(this, QStringLiteral("Barcode Number Error: Only number accepted."));
+    } catch (const std::exception& error) {
+        ShowErrorMessage(this, QString::fromLatin1(error.what()));
     }
     UpdatePreviewNote();
 }

@@ -1,7 +1,6 @@
 #include "symbol_job.h"
 
 #include "file_writer.h"
-#include "reproducible_pdf.h"
 #include "standards_check.h"
 #include "text_bytes.h"
 #include "verify.h"
@@ -33,8 +32,6 @@ QByteArray Render(const TJobSettings& Settings, const TBarcodeDescription& Descr
     if (Outcome.Failed)
         return {};
     QByteArray bytes = RenderFile(Description, Settings.Format);
-    if (Settings.Format == TFileFormat::Pdf)
-        BlankCreationDate(bytes);
     if (Settings.Verify && CanVerify(Description.Barcode.BarType)) {
         // The PNG is read back from its own bytes; vector files from a raster of the same
         // description, at its resolution.

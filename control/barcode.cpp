@@ -1,6 +1,7 @@
 #include "barcode.h"
 
 #include "enum_check.h"
+#include "handler_call.h"
 #include "error_reporter.h"
 #include "renderer.h"
 
@@ -228,7 +229,7 @@ QString TBarCode::BarCodeProperty() const {
                                static_cast<qsizetype>(FSettings.BarCode.size()));
 }
 
-void TBarCode::SetBarCodeProperty(const QString& Value) {
+void TBarCode::setBarCode(const QString& Value) {
     const QByteArray bytes = Value.toLatin1();
     WriteSetting([&] {
         SetBarCode(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));

@@ -2,10 +2,11 @@
 // and draws the symbol with its human-readable text.
 #pragma once
 
+#include "quillmark_widgets_export.h"
+
 #include "barcode_settings.h"
 #include "control_types.h"
 #include "engine.h"
-#include "handler_call.h"
 #include "limit_error.h"
 #include "panel.h"
 
@@ -26,32 +27,33 @@ using TNotifyEvent = std::function<void(TBarCode& Sender)>;
 // The handler may change Barcode; the control reads the changed value back.
 using TInvalidChar = std::function<void(TBarCode& Sender, std::string& Barcode)>;
 
-class TBarCode : public TCustomPanel {
+class QUILLMARK_WIDGETS_EXPORT TBarCode : public TCustomPanel {
     Q_OBJECT
     // Writes through Qt's property system (setProperty, Designer forms, QML) never throw:
     // a failure goes to the error reporter and the barcode's settings stay as they were.
-    Q_PROPERTY(BarTypes BarType READ BarTypeProperty WRITE SetBarTypeProperty NOTIFY Changed)
-    Q_PROPERTY(QString BarCode READ BarCodeProperty WRITE SetBarCodeProperty NOTIFY Changed)
-    Q_PROPERTY(int BarHeight READ BarHeight WRITE WriteBarHeight NOTIFY Changed)
-    Q_PROPERTY(int Modul READ Modul WRITE WriteModul NOTIFY Changed)
-    Q_PROPERTY(double Ratio READ Ratio WRITE WriteRatio NOTIFY Changed)
-    Q_PROPERTY(CheckSums CheckSum READ CheckSumProperty WRITE SetCheckSumProperty NOTIFY Changed)
-    Q_PROPERTY(int ColorSpc READ ColorSpc WRITE WriteColorSpc NOTIFY Changed)
-    Q_PROPERTY(int ColorBar READ ColorBar WRITE WriteColorBar NOTIFY Changed)
-    Q_PROPERTY(Orientations Orientation READ OrientationProperty WRITE SetOrientationProperty NOTIFY
-                   Changed)
-    Q_PROPERTY(TextShows TextShow READ TextShowProperty WRITE SetTextShowProperty NOTIFY Changed)
-    Q_PROPERTY(TextPositions TextPosition READ TextPositionProperty WRITE SetTextPositionProperty
-                   NOTIFY Changed)
-    Q_PROPERTY(int TextColor READ TextColor WRITE WriteTextColor NOTIFY Changed)
-    Q_PROPERTY(bool AutoWidth READ AutoWidth WRITE WriteAutoWidth NOTIFY Changed)
-    Q_PROPERTY(int HMargin READ HMargin WRITE WriteHMargin NOTIFY Changed)
-    Q_PROPERTY(QString About READ AboutProperty WRITE SetAboutProperty)
+    Q_PROPERTY(BarTypes BarType READ BarTypeProperty WRITE setBarType NOTIFY Changed)
+    Q_PROPERTY(QString BarCode READ BarCodeProperty WRITE setBarCode NOTIFY Changed)
+    Q_PROPERTY(int BarHeight READ BarHeight WRITE setBarHeight NOTIFY Changed)
+    Q_PROPERTY(int Modul READ Modul WRITE setModul NOTIFY Changed)
+    Q_PROPERTY(double Ratio READ Ratio WRITE setRatio NOTIFY Changed)
+    Q_PROPERTY(CheckSums CheckSum READ CheckSumProperty WRITE setCheckSum NOTIFY Changed)
+    Q_PROPERTY(int ColorSpc READ ColorSpc WRITE setColorSpc NOTIFY Changed)
+    Q_PROPERTY(int ColorBar READ ColorBar WRITE setColorBar NOTIFY Changed)
+    Q_PROPERTY(
+        Orientations Orientation READ OrientationProperty WRITE setOrientation NOTIFY Changed)
+    Q_PROPERTY(TextShows TextShow READ TextShowProperty WRITE setTextShow NOTIFY Changed)
+    Q_PROPERTY(
+        TextPositions TextPosition READ TextPositionProperty WRITE setTextPosition NOTIFY Changed)
+    Q_PROPERTY(int TextColor READ TextColor WRITE setTextColor NOTIFY Changed)
+    Q_PROPERTY(bool AutoWidth READ AutoWidth WRITE setAutoWidth NOTIFY Changed)
+    Q_PROPERTY(int HMargin READ HMargin WRITE setHMargin NOTIFY Changed)
+    Q_PROPERTY(QString About READ AboutProperty WRITE setAbout)
 
 public:
     // The enumerations as Qt's meta-object system sees them, value for value, so that forms
-    // and setProperty can name them by their identifiers.
-    enum class BarTypes : std::uint8_t {
+    // and setProperty can name them by their identifiers. Unscoped, so that both spellings a
+    // form may hold, TBarCode::bcCode39 and TBarCode::BarTypes::bcCode39, compile.
+    enum BarTypes : std::uint8_t {
         bcCode_2_5_interleaved = quillmark::bcCode_2_5_interleaved,
         bcCode_2_5_industrial = quillmark::bcCode_2_5_industrial,
         bcCode_2_5_matrix = quillmark::bcCode_2_5_matrix,
@@ -77,26 +79,26 @@ public:
         bcCodeEAN128C = quillmark::bcCodeEAN128C,
     };
     Q_ENUM(BarTypes)
-    enum class CheckSums : std::uint8_t {
+    enum CheckSums : std::uint8_t {
         csNone = quillmark::csNone,
         csModulo10 = quillmark::csModulo10,
     };
     Q_ENUM(CheckSums)
-    enum class Orientations : std::uint8_t {
+    enum Orientations : std::uint8_t {
         toLeftRight = quillmark::toLeftRight,
         toRightLeft = quillmark::toRightLeft,
         toTopBottom = quillmark::toTopBottom,
         toBottomTop = quillmark::toBottomTop,
     };
     Q_ENUM(Orientations)
-    enum class TextShows : std::uint8_t {
+    enum TextShows : std::uint8_t {
         tsNone = quillmark::tsNone,
         tsBarCode = quillmark::tsBarCode,
         tsBarType = quillmark::tsBarType,
         tsBoth = quillmark::tsBoth,
     };
     Q_ENUM(TextShows)
-    enum class TextPositions : std::uint8_t {
+    enum TextPositions : std::uint8_t {
         tpTopLeft = quillmark::tpTopLeft,
         tpTopRight = quillmark::tpTopRight,
         tpTopCenter = quillmark::tpTopCenter,
@@ -189,6 +191,51 @@ public:
     int PatternWidth(TBarType BarType, const std::string& Value, int Modul, double Ratio,
                      TCheckSum CheckSum) const;
 
+    // Qt-style writers: the properties' writers for Qt's property system, which uic calls
+    // for Designer forms (set + the property's name). Like setProperty, they never throw: a
+    // failure goes to the error reporter and the barcode's settings stay as they were.
+    void setBarType(BarTypes Value) {
+        WriteSetting([&] { SetBarType(static_cast<TBarType>(Value)); });
+    }
+    void setBarCode(const QString& Value);
+    void setBarHeight(int Value) {
+        WriteSetting([&] { SetBarHeight(Value); });
+    }
+    void setModul(int Value) {
+        WriteSetting([&] { SetModul(Value); });
+    }
+    void setRatio(double Value) {
+        WriteSetting([&] { SetRatio(Value); });
+    }
+    void setCheckSum(CheckSums Value) {
+        WriteSetting([&] { SetCheckSum(static_cast<TCheckSum>(Value)); });
+    }
+    void setColorSpc(int Value) {
+        WriteSetting([&] { SetColorSpc(Value); });
+    }
+    void setColorBar(int Value) {
+        WriteSetting([&] { SetColorBar(Value); });
+    }
+    void setOrientation(Orientations Value) {
+        WriteSetting([&] { SetOrientation(static_cast<TOrientation>(Value)); });
+    }
+    void setTextShow(TextShows Value) {
+        WriteSetting([&] { SetTextShow(static_cast<TTextShow>(Value)); });
+    }
+    void setTextPosition(TextPositions Value) {
+        WriteSetting([&] { SetTextPosition(static_cast<TTextPosition>(Value)); });
+    }
+    void setTextColor(int Value) {
+        WriteSetting([&] { SetTextColor(Value); });
+    }
+    void setAutoWidth(bool Value) {
+        WriteSetting([&] { SetAutoWidth(Value); });
+    }
+    void setHMargin(int Value) {
+        WriteSetting([&] { SetHMargin(Value); });
+    }
+    void setAbout(const QString&) {}
+
 signals:
     // Emitted with OnChange, after every change-triggered repaint that succeeded.
     void Changed();
@@ -222,57 +269,16 @@ private:
     // the barcode settings return to what they were, so that the widget draws as before.
     void WriteSetting(const std::function<void()>& Setter) noexcept;
     BarTypes BarTypeProperty() const { return static_cast<BarTypes>(FSettings.BarType); }
-    void SetBarTypeProperty(BarTypes Value) {
-        WriteSetting([&] { SetBarType(static_cast<TBarType>(Value)); });
-    }
-    QString BarCodeProperty() const;
-    void SetBarCodeProperty(const QString& Value);
-    void WriteBarHeight(int Value) {
-        WriteSetting([&] { SetBarHeight(Value); });
-    }
-    void WriteModul(int Value) {
-        WriteSetting([&] { SetModul(Value); });
-    }
-    void WriteRatio(double Value) {
-        WriteSetting([&] { SetRatio(Value); });
-    }
     CheckSums CheckSumProperty() const { return static_cast<CheckSums>(FSettings.CheckSum); }
-    void SetCheckSumProperty(CheckSums Value) {
-        WriteSetting([&] { SetCheckSum(static_cast<TCheckSum>(Value)); });
-    }
-    void WriteColorSpc(int Value) {
-        WriteSetting([&] { SetColorSpc(Value); });
-    }
-    void WriteColorBar(int Value) {
-        WriteSetting([&] { SetColorBar(Value); });
-    }
     Orientations OrientationProperty() const {
         return static_cast<Orientations>(FSettings.Orientation);
     }
-    void SetOrientationProperty(Orientations Value) {
-        WriteSetting([&] { SetOrientation(static_cast<TOrientation>(Value)); });
-    }
     TextShows TextShowProperty() const { return static_cast<TextShows>(FSettings.TextShow); }
-    void SetTextShowProperty(TextShows Value) {
-        WriteSetting([&] { SetTextShow(static_cast<TTextShow>(Value)); });
-    }
     TextPositions TextPositionProperty() const {
         return static_cast<TextPositions>(FSettings.TextPosition);
     }
-    void SetTextPositionProperty(TextPositions Value) {
-        WriteSetting([&] { SetTextPosition(static_cast<TTextPosition>(Value)); });
-    }
-    void WriteTextColor(int Value) {
-        WriteSetting([&] { SetTextColor(Value); });
-    }
-    void WriteAutoWidth(bool Value) {
-        WriteSetting([&] { SetAutoWidth(Value); });
-    }
-    void WriteHMargin(int Value) {
-        WriteSetting([&] { SetHMargin(Value); });
-    }
+    QString BarCodeProperty() const;
     QString AboutProperty() const;
-    void SetAboutProperty(const QString&) {}
 
     TBarcodeSettings FSettings;
     bool FAutoWidth = false;

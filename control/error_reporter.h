@@ -1,6 +1,8 @@
 // Where errors go that no caller can catch: a paint that the windowing system asked for.
 #pragma once
 
+#include "quillmark_widgets_export.h"
+
 #include <exception>
 #include <functional>
 
@@ -10,9 +12,9 @@ using ErrorReporter = std::function<void(const std::exception& Error)>;
 
 // Replaces the application-wide reporter; an empty function restores the default, which
 // writes the message to Qt's warning log.
-void SetErrorReporter(ErrorReporter Reporter);
+QUILLMARK_WIDGETS_EXPORT void SetErrorReporter(ErrorReporter Reporter);
 
 // Hands Error to the current reporter. Never throws.
-void ReportError(const std::exception& Error) noexcept;
+QUILLMARK_WIDGETS_EXPORT void ReportError(const std::exception& Error) noexcept;
 
 } // namespace quillmark

@@ -3,10 +3,9 @@
 // runs out.
 #pragma once
 
-namespace quillmark {
+#include "limit_error.h"
 
-// Handler calls nested at once on one thread, across all widgets, at most.
-inline constexpr int MaxHandlerDepth = 32;
+namespace quillmark {
 
 // Counts one handler call for its lifetime. Raises ELimitError "<Name> : Handler calls nested
 // more than 32 deep." when MaxHandlerDepth calls are already running.

@@ -108,15 +108,15 @@ void TCustomPanel::SetFontColor(TColor Value) {
 
 int TCustomPanel::FrameInset() const {
     int inset = FBorderWidth;
-    if (FBevelInner != bvNone)
+    if (FBevelInner != quillmark::bvNone)
         inset += FBevelWidth;
-    if (FBevelOuter != bvNone)
+    if (FBevelOuter != quillmark::bvNone)
         inset += FBevelWidth;
     return inset;
 }
 
 int TCustomPanel::BorderAllowance() const {
-    if (FBorderStyle == bsNone)
+    if (FBorderStyle == quillmark::bsNone)
         return 0;
     return FCtl3D ? 4 : 2;
 }
@@ -169,13 +169,13 @@ void TCustomPanel::Paint() {
     const QColor dark = palette().color(QPalette::Dark);
     const auto bevel = [&](QRect& rect, TBevelCut cut) {
         switch (cut) {
-        case bvNone:
+        case quillmark::bvNone:
             return;
-        case bvLowered:
+        case quillmark::bvLowered:
             return Frame3D(painter, rect, dark, light, FBevelWidth);
-        case bvRaised:
+        case quillmark::bvRaised:
             return Frame3D(painter, rect, light, dark, FBevelWidth);
-        case bvSpace:
+        case quillmark::bvSpace:
             return Frame3D(painter, rect, color, color, FBevelWidth);
         }
     };
@@ -207,7 +207,7 @@ void TCustomPanel::InvalidateCanvas() {
 
 void TCustomPanel::DrawFrame(QPainter& Painter) const {
     QRect rect = this->rect();
-    if (FBorderStyle == bsNone)
+    if (FBorderStyle == quillmark::bsNone)
         return;
     const QPalette& colors = palette();
     if (FCtl3D) {

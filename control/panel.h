@@ -4,6 +4,8 @@
 // follows what is shown rather than the widget's size.
 #pragma once
 
+#include "quillmark_widgets_export.h"
+
 #include "control_types.h"
 #include "placement.h"
 
@@ -16,35 +18,35 @@
 
 namespace quillmark {
 
-class TCustomPanel : public QWidget {
+class QUILLMARK_WIDGETS_EXPORT TCustomPanel : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(Alignments Alignment READ AlignmentProperty WRITE SetAlignmentProperty)
-    Q_PROPERTY(BevelCuts BevelInner READ BevelInnerProperty WRITE SetBevelInnerProperty)
-    Q_PROPERTY(BevelCuts BevelOuter READ BevelOuterProperty WRITE SetBevelOuterProperty)
-    Q_PROPERTY(int BevelWidth READ BevelWidth WRITE SetBevelWidth)
-    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
-    Q_PROPERTY(BorderStyles BorderStyle READ BorderStyleProperty WRITE SetBorderStyleProperty)
-    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
-    Q_PROPERTY(int Color READ Color WRITE SetColor)
+    Q_PROPERTY(Alignments Alignment READ AlignmentProperty WRITE setAlignment)
+    Q_PROPERTY(BevelCuts BevelInner READ BevelInnerProperty WRITE setBevelInner)
+    Q_PROPERTY(BevelCuts BevelOuter READ BevelOuterProperty WRITE setBevelOuter)
+    Q_PROPERTY(int BevelWidth READ BevelWidth WRITE setBevelWidth)
+    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth)
+    Q_PROPERTY(BorderStyles BorderStyle READ BorderStyleProperty WRITE setBorderStyle)
+    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE setCtl3D)
+    Q_PROPERTY(int Color READ Color WRITE setColor)
     Q_PROPERTY(QFont Font READ Font WRITE SetFont)
-    Q_PROPERTY(int FontColor READ FontColor WRITE SetFontColor)
+    Q_PROPERTY(int FontColor READ FontColor WRITE setFontColor)
 
 public:
     // The panel enumerations as Qt's meta-object system sees them, value for value.
-    enum class Alignments : std::uint8_t {
+    enum Alignments : std::uint8_t {
         taLeftJustify = quillmark::taLeftJustify,
         taRightJustify = quillmark::taRightJustify,
         taCenter = quillmark::taCenter,
     };
     Q_ENUM(Alignments)
-    enum class BevelCuts : std::uint8_t {
+    enum BevelCuts : std::uint8_t {
         bvNone = quillmark::bvNone,
         bvLowered = quillmark::bvLowered,
         bvRaised = quillmark::bvRaised,
         bvSpace = quillmark::bvSpace,
     };
     Q_ENUM(BevelCuts)
-    enum class BorderStyles : std::uint8_t {
+    enum BorderStyles : std::uint8_t {
         bsNone = quillmark::bsNone,
         bsSingle = quillmark::bsSingle,
     };
@@ -98,6 +100,27 @@ public:
     // Paints the control into its canvas at once and shows it; errors leave as exceptions.
     void Repaint();
 
+    // Qt-style writers: the properties' writers for Qt's property system, which uic calls
+    // for Designer forms (set + the property's name). They never throw: a failure goes to
+    // the error reporter and the old value stays.
+    void setAlignment(Alignments Value) {
+        WriteProperty([&] { SetAlignment(static_cast<TAlignment>(Value)); });
+    }
+    void setBevelInner(BevelCuts Value) {
+        WriteProperty([&] { SetBevelInner(static_cast<TBevelCut>(Value)); });
+    }
+    void setBevelOuter(BevelCuts Value) {
+        WriteProperty([&] { SetBevelOuter(static_cast<TBevelCut>(Value)); });
+    }
+    void setBevelWidth(int Value) { SetBevelWidth(Value); }
+    void setBorderWidth(int Value) { SetBorderWidth(Value); }
+    void setBorderStyle(BorderStyles Value) {
+        WriteProperty([&] { SetBorderStyle(static_cast<TBorderStyle>(Value)); });
+    }
+    void setCtl3D(bool Value) { SetCtl3D(Value); }
+    void setColor(int Value) { SetColor(Value); }
+    void setFontColor(int Value) { SetFontColor(Value); }
+
     // The part of the client area, in client coordinates, that the canvas holds now.
     QRect CanvasRect() const { return FCanvasRect; }
 
@@ -140,21 +163,9 @@ private:
     // reporter instead.
     void WriteProperty(const std::function<void()>& Setter) noexcept;
     Alignments AlignmentProperty() const { return static_cast<Alignments>(FAlignment); }
-    void SetAlignmentProperty(Alignments Value) {
-        WriteProperty([&] { SetAlignment(static_cast<TAlignment>(Value)); });
-    }
     BevelCuts BevelInnerProperty() const { return static_cast<BevelCuts>(FBevelInner); }
-    void SetBevelInnerProperty(BevelCuts Value) {
-        WriteProperty([&] { SetBevelInner(static_cast<TBevelCut>(Value)); });
-    }
     BevelCuts BevelOuterProperty() const { return static_cast<BevelCuts>(FBevelOuter); }
-    void SetBevelOuterProperty(BevelCuts Value) {
-        WriteProperty([&] { SetBevelOuter(static_cast<TBevelCut>(Value)); });
-    }
     BorderStyles BorderStyleProperty() const { return static_cast<BorderStyles>(FBorderStyle); }
-    void SetBorderStyleProperty(BorderStyles Value) {
-        WriteProperty([&] { SetBorderStyle(static_cast<TBorderStyle>(Value)); });
-    }
 
     // The part of the client area that the windowing system can show: the visible part of
     // the widget, within the screens. Empty while the widget is hidden.
@@ -169,12 +180,12 @@ private:
     void ShowCanvas();
     void DrawFrame(QPainter& Painter) const;
 
-    TAlignment FAlignment = taCenter;
-    TBevelCut FBevelInner = bvNone;
-    TBevelCut FBevelOuter = bvRaised;
+    TAlignment FAlignment = quillmark::taCenter;
+    TBevelCut FBevelInner = quillmark::bvNone;
+    TBevelCut FBevelOuter = quillmark::bvRaised;
     int FBevelWidth = 1;
     int FBorderWidth = 0;
-    TBorderStyle FBorderStyle = bsNone;
+    TBorderStyle FBorderStyle = quillmark::bsNone;
     bool FCtl3D = true;
     TColor FColor = 0;
     TColor FFontColor = clBlack;

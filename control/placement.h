@@ -5,6 +5,7 @@
 #include "quillmark_render_export.h"
 
 #include "control_types.h"
+#include "limit_error.h"
 
 namespace quillmark {
 

@@ -3,6 +3,8 @@
 // corners; nothing is antialiased.
 #pragma once
 
+#include "quillmark_render_export.h"
+
 #include "barcode_settings.h"
 #include "control_types.h"
 #include "engine.h"
@@ -21,36 +23,42 @@ class QPainter;
 namespace quillmark {
 
 // (Round(x cos t + y sin t), Round(-x sin t + y cos t)), halves to even; Angle in radians.
-void RotatePoint(const QPoint& Point, double Angle, QPoint& Result);
+QUILLMARK_RENDER_EXPORT void RotatePoint(const QPoint& Point, double Angle, QPoint& Result);
 
-void AddPoints(const QPoint& A, const QPoint& B, QPoint& Result);
+QUILLMARK_RENDER_EXPORT void AddPoints(const QPoint& A, const QPoint& B, QPoint& Result);
 
 // Where the origin of a Width x Height box must lie so that the box, rotated about it by
 // Angle (radians), has the top-left corner of its bounding box at P.
-void RotatedOrigin(const QPoint& P, int Width, int Height, double Angle, QPoint& Result);
+QUILLMARK_RENDER_EXPORT void RotatedOrigin(const QPoint& P, int Width, int Height, double Angle,
+                                           QPoint& Result);
 
 // One filled rectangle per pattern character. Angle in degrees, counter-clockwise.
-void DrawBars(const std::string& Pattern, QPainter& Canvas, TColor ColorBar, TColor ColorSpc,
-              int Left, int Top, int Width, int Height, double Angle);
+QUILLMARK_RENDER_EXPORT void DrawBars(const std::string& Pattern, QPainter& Canvas, TColor ColorBar,
+                                      TColor ColorSpc, int Left, int Top, int Width, int Height,
+                                      double Angle);
 
 // Text in Font (letters in FontColor) on an opaque TextColor background, rotated by Angle
 // degrees and placed by TextPosition relative to the Width x Height box at (Left, Top).
-void DrawBarText(const std::string& Text, QPainter& Canvas, TColor TextColor, const QFont& Font,
-                 TColor FontColor, int Left, int Top, int Width, int Height, double Angle,
-                 TTextPosition TextPosition);
+QUILLMARK_RENDER_EXPORT void DrawBarText(const std::string& Text, QPainter& Canvas,
+                                         TColor TextColor, const QFont& Font, TColor FontColor,
+                                         int Left, int Top, int Width, int Height, double Angle,
+                                         TTextPosition TextPosition);
 
 // Draws an encoded symbol in Box: its bars, then the text Settings.TextShow asks for, in Font
 // with letters in FontColor. Reads only the colours and text settings of Settings; the
 // symbology, value and sizes come with Symbol. Every paint device goes through here.
-void DrawSymbol(QPainter& Canvas, const TSymbol& Symbol, const TBarcodeSettings& Settings,
-                const QFont& Font, TColor FontColor, const TSymbolBox& Box);
+QUILLMARK_RENDER_EXPORT void DrawSymbol(QPainter& Canvas, const TSymbol& Symbol,
+                                        const TBarcodeSettings& Settings, const QFont& Font,
+                                        TColor FontColor, const TSymbolBox& Box);
 
 // Encodes Value, draws its bars with the box's bounding-box corner at (Left, Top) and bar
 // height Height, then the text that TextShow asks for. Raises the engine's errors before
 // anything is drawn. Leaves the painter's font, pen, brush and transform as it found them.
-void DrawBarcode(QPainter& Canvas, TBarType BarType, const std::string& Value, int Modul,
-                 double Ratio, TCheckSum CheckSum, int Left, int Top, int Height, const QFont& Font,
-                 TColor FontColor, TTextShow TextShow, TTextPosition TextPosition, TColor ColorBar,
-                 TColor ColorSpc, TColor TextColor, double Angle);
+QUILLMARK_RENDER_EXPORT void DrawBarcode(QPainter& Canvas, TBarType BarType,
+                                         const std::string& Value, int Modul, double Ratio,
+                                         TCheckSum CheckSum, int Left, int Top, int Height,
+                                         const QFont& Font, TColor FontColor, TTextShow TextShow,
+                                         TTextPosition TextPosition, TColor ColorBar,
+                                         TColor ColorSpc, TColor TextColor, double Angle);
 
 } // namespace quillmark

@@ -2,6 +2,8 @@
 // bar or space, and gives the pixel width of each pattern character.
 #pragma once
 
+#include "quillmark_engine_export.h"
+
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
@@ -46,7 +48,7 @@ inline constexpr int CheckSumCount = 2;
 enum TLineKind : std::uint8_t { lkSpace, lkBar, lkShortBar };
 
 // The general error of the engine and the control; what() is the user-facing message.
-class Exception : public std::runtime_error {
+class QUILLMARK_ENGINE_EXPORT Exception : public std::runtime_error {
 public:
     explicit Exception(const std::string& Message)
         : std::runtime_error(Message), FMessage(std::make_shared<const std::string>(Message)) {}
@@ -61,7 +63,7 @@ private:
 };
 
 // A failed digit conversion: "'x' is not a valid integer value".
-class EConvertError : public Exception {
+class QUILLMARK_ENGINE_EXPORT EConvertError : public Exception {
 public:
     using Exception::Exception;
 };
@@ -96,24 +98,25 @@ struct TBCdata {
 };
 
 // The catalogue row of Type; raises "Wrong barcode type." for a value outside TBarType.
-const TBCdata& BarTypeData(TBarType Type);
+QUILLMARK_ENGINE_EXPORT const TBCdata& BarTypeData(TBarType Type);
 
 // The display name of a symbology ("Codebar" for bcCodeCodabar).
-std::string BarTypeName(TBarType Type);
+QUILLMARK_ENGINE_EXPORT std::string BarTypeName(TBarType Type);
 
 // The engine's single entry. Clamps Ratio in place for the symbology, sets the element
 // widths of the calling thread, checks the value and encodes it into Pattern. Some
 // encoders replace Text with the digits they drew.
-void MakeModules(TBarType Type, const std::string& Value, int Modul, double& Ratio,
-                 TCheckSum CheckSum, std::string& Text, std::string& Pattern);
+QUILLMARK_ENGINE_EXPORT void MakeModules(TBarType Type, const std::string& Value, int Modul,
+                                         double& Ratio, TCheckSum CheckSum, std::string& Text,
+                                         std::string& Pattern);
 
 // Width in pixels and line kind of one pattern character, from the element widths that
 // the last MakeModules call on this thread set. Raises "Internal Error." outside the alphabet.
-void DecodeModule(char Ch, int& Width, TLineKind& Kind);
+QUILLMARK_ENGINE_EXPORT void DecodeModule(char Ch, int& Width, TLineKind& Kind);
 
 // Drawn length in pixels of Value's pattern (no margins). Leaves the element widths set.
-int PatternWidth(TBarType Type, const std::string& Value, int Modul, double Ratio,
-                 TCheckSum CheckSum);
+QUILLMARK_ENGINE_EXPORT int PatternWidth(TBarType Type, const std::string& Value, int Modul,
+                                         double Ratio, TCheckSum CheckSum);
 
 // The four element widths in pixels, as the last MakeModules call on this thread set them.
 struct ElementWidths {
@@ -122,14 +125,15 @@ struct ElementWidths {
     int Wide15 = 0;
     int Wide2 = 0;
 };
-ElementWidths CurrentElementWidths();
+QUILLMARK_ENGINE_EXPORT ElementWidths CurrentElementWidths();
 
 // The widths MakeModules sets for Modul and an already clamped Ratio, without setting them.
 // Raises Exception when a width would be zero, negative or too large to draw.
-ElementWidths MakeElementWidths(int Modul, double Ratio);
+QUILLMARK_ENGINE_EXPORT ElementWidths MakeElementWidths(int Modul, double Ratio);
 
 // DecodeModule against explicit widths instead of the calling thread's.
-void DecodeModule(char Ch, const ElementWidths& Widths, int& Width, TLineKind& Kind);
+QUILLMARK_ENGINE_EXPORT void DecodeModule(char Ch, const ElementWidths& Widths, int& Width,
+                                          TLineKind& Kind);
 
 // A value encoded: everything a caller needs to measure and draw it, with no state left
 // behind in the engine.
@@ -143,19 +147,19 @@ struct TSymbol {
 
 // Encodes Value as MakeModules does (same checks, same errors) and returns the result as a
 // value. Reads and writes no per-thread state, so it may run on any thread at any time.
-TSymbol MakeSymbol(TBarType Type, const std::string& Value, int Modul, double Ratio,
-                   TCheckSum CheckSum);
+QUILLMARK_ENGINE_EXPORT TSymbol MakeSymbol(TBarType Type, const std::string& Value, int Modul,
+                                           double Ratio, TCheckSum CheckSum);
 
 // Width digits '1'..'4' (bar first, alternating) to pattern characters.
-std::string WidthsToModules(const std::string& Widths);
+QUILLMARK_ENGINE_EXPORT std::string WidthsToModules(const std::string& Widths);
 
 // Value followed by its modulo-10 check digit (weights 3, 1 from the right).
-std::string AppendMod10(const std::string& Value);
+QUILLMARK_ENGINE_EXPORT std::string AppendMod10(const std::string& Value);
 
 // Value unchanged for csNone, AppendMod10(Value) for csModulo10.
-std::string ApplyCheckSum(TCheckSum Mode, const std::string& Value);
+QUILLMARK_ENGINE_EXPORT std::string ApplyCheckSum(TCheckSum Mode, const std::string& Value);
 
 // Value left-padded with '0' to Length characters; never shortened.
-std::string PadZeros(std::uint8_t Length, const std::string& Value);
+QUILLMARK_ENGINE_EXPORT std::string PadZeros(std::uint8_t Length, const std::string& Value);
 
 } // namespace quillmark

@@ -2,6 +2,8 @@
 // renderer fills, since neighbouring elements of one kind share a colour.
 #pragma once
 
+#include "quillmark_engine_export.h"
+
 #include "engine.h"
 
 #include <string>
@@ -17,6 +19,7 @@ struct TModuleRun {
 
 // The pattern's elements with neighbours of one kind merged. Raises "Internal Error." for a
 // character outside the alphabet, and Exception for a pattern longer than int pixels.
-std::vector<TModuleRun> ModuleRuns(const std::string& Pattern, const ElementWidths& Widths);
+QUILLMARK_ENGINE_EXPORT std::vector<TModuleRun> ModuleRuns(const std::string& Pattern,
+                                                           const ElementWidths& Widths);
 
 } // namespace quillmark

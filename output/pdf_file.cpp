@@ -1,3 +1,4 @@
+#include "decimal_text.h"
 #include "files.h"
 #include "layout.h"
 
@@ -7,7 +8,6 @@
 #include <QPdfWriter>
 
 #include <cmath>
-#include <cstdio>
 
 namespace quillmark {
 
@@ -16,12 +16,6 @@ namespace {
 constexpr double PointsPerMM = 72.0 / 25.4;
 constexpr int PdfResolution = 1200;
 
-std::string Number(double Value, int Decimals) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.*f", Decimals, Value);
-    return text;
-}
-
 // Qt sizes PDF pages in whole points, up to 0.35 mm away from the symbol. The page is made
 // whole points larger than the symbol, with the symbol at its top left, and then its media
 // box is narrowed in place to the symbol's exact size: "[0 0 W0 H0]" becomes "[0 y W H0]"
@@ -29,17 +23,30 @@ std::string Number(double Value, int Decimals) {
 // If the writer's output ever differs from what is expected, the whole-point page stays.
 void NarrowMediaBox(QByteArray& Pdf, int WholeWidth, int WholeHeight, double Width, double Height) {
     const std::string from =
-        "/MediaBox [0 0 " + Number(WholeWidth, 6) + " " + Number(WholeHeight, 6) + "]";
+        "/MediaBox [0 0 " + DecimalText(WholeWidth, 6) + " " + DecimalText(WholeHeight, 6) + "]";
     const qsizetype at = Pdf.indexOf(from.c_str());
     if (at < 0 || Pdf.indexOf(from.c_str(), at + 1) >= 0)
         return;
-    std::string to = "/MediaBox [0 " + Number(WholeHeight - Height, 4) + " " + Number(Width, 4) +
-                     " " + std::to_string(WholeHeight);
+    std::string to = "/MediaBox [0 " + DecimalText(WholeHeight - Height, 4) + " " +
+                     DecimalText(Width, 4) + " " + std::to_string(WholeHeight);
     if (to.size() + 1 > from.size())
         return;
     to.append(from.size() - 1 - to.size(), ' ');
     to += ']';
     Pdf.replace(at, static_cast<qsizetype>(from.size()), to.c_str());
+}
+
+// Qt stamps a creation date on every PDF; it is blanked in place with spaces of the same
+// length, keeping every byte offset, so that a description always gives the same bytes.
+void BlankCreationDate(QByteArray& Pdf) {
+    const qsizetype key = Pdf.indexOf("/CreationDate (D:");
+    if (key < 0)
+        return;
+    const qsizetype close = Pdf.indexOf(')', key);
+    const qsizetype lineEnd = Pdf.indexOf('\n', key);
+    if (close < 0 || (lineEnd >= 0 && lineEnd < close))
+        return;
+    Pdf.replace(key, close + 1 - key, QByteArray(close + 1 - key, ' '));
 }
 
 } // namespace
@@ -68,6 +75,7 @@ QByteArray RenderPdf(const TBarcodeDescription& Description) {
         PaintLayout(painter, Description, layout);
     }
     NarrowMediaBox(bytes, wholeWidth, wholeHeight, width, height);
+    BlankCreationDate(bytes);
     return bytes;
 }
 

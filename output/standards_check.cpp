@@ -1,5 +1,6 @@
 #include "standards_check.h"
 
+#include "decimal_text.h"
 #include "encoders.h"
 #include "layout.h"
 
@@ -38,12 +39,6 @@ std::string QuoteAll(const std::string& Chars) {
 
 std::string Name(TBarType Type) {
     return BarTypeName(Type);
-}
-
-std::string Fixed(double Value, int Decimals) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.*f", Decimals, Value);
-    return text;
 }
 
 char Mod10Digit(const std::string& Digits) {
@@ -195,10 +190,10 @@ void CheckProportions(Findings& Out, const TBarcodeDescription& D) {
         Out.push_back(Name(type) +
                       " with an X-dimension under 0.5 mm needs a wide-to-narrow ratio of at "
                       "least 2.2, not " +
-                      Fixed(ratio, 2) + ".");
+                      DecimalText(ratio, 2) + ".");
     if (type == bcCodeMSI && !(ratio >= 2.0 && ratio <= 3.0))
-        Out.push_back("MSI needs a wide-to-narrow ratio from 2.0 to 3.0, not " + Fixed(ratio, 2) +
-                      ".");
+        Out.push_back("MSI needs a wide-to-narrow ratio from 2.0 to 3.0, not " +
+                      DecimalText(ratio, 2) + ".");
 }
 
 // GS1-128 sets limits that plain Code 128 leaves open.
@@ -217,7 +212,7 @@ void CheckLength(Findings& Out, const TBarcodeDescription& D) {
         layout.UnitsPerMM;
     if (lengthMM > 165.0)
         Out.push_back(Name(type) + " may be at most 165 mm long with its quiet zones, not " +
-                      Fixed(lengthMM, 1) + " mm.");
+                      DecimalText(lengthMM, 1) + " mm.");
 }
 
 } // namespace

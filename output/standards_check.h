@@ -20,6 +20,6 @@ CheckStandard(const TBarcodeDescription& Description);
 
 // The UPC-A form of a UPC-E symbol's six digits under NumberSystem ('0' or '1'), whose
 // check digit the standard gives the UPC-E symbol.
-std::string ExpandUPCE(const std::string& Six, char NumberSystem);
+QUILLMARK_OUTPUT_EXPORT std::string ExpandUPCE(const std::string& Six, char NumberSystem);
 
 } // namespace quillmark

@@ -20,6 +20,7 @@ if [[ -n "$outside" ]]; then
     exit 1
 fi
 echo "Installed $(wc -l <"$build/install_manifest.txt") files, all inside the prefix"
+"$prefix/bin/quillmark-cli" --version
 
 cmake -S "$root/examples/embed" -B "$work/embed" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" \
     >/dev/null

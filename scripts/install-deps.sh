@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build clang-format
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-svg-dev libzxing-dev librsvg2-bin poppler-utils
+    qt6-base-dev qt6-svg-dev qt6-tools-dev libzxing-dev librsvg2-bin poppler-utils
+    libzint-dev zint
     fonts-dejavu-core xvfb xauth
 )
 

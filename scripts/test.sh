@@ -1,12 +1,22 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test, then rebuilds the engine, the widget and their
-# tests with AddressSanitizer and UndefinedBehaviorSanitizer and runs those too.
+# Builds everything and runs every test; installs the package (static, then shared) and
+# builds and runs examples/embed against it; then rebuilds the libraries and their tests
+# with AddressSanitizer and UndefinedBehaviorSanitizer and runs those too.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
 
 "$root/scripts/build.sh"
 ctest --test-dir "$root/build" --output-on-failure -j"$jobs"
+
+echo "== The installed package, with static libraries: examples/embed built against it =="
+"$root/scripts/check-package.sh" "$root/build" "$root/build/tests/quillmark_scan_images"
+
+echo "== The same with shared libraries =="
+cmake -S "$root" -B "$root/build-shared" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DBUILD_SHARED_LIBS=ON -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$root/build-shared" -j"$jobs"
+"$root/scripts/check-package.sh" "$root/build-shared" "$root/build/tests/quillmark_scan_images"
 
 echo "== Engine and widget under AddressSanitizer and UndefinedBehaviorSanitizer =="
 cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug \

@@ -183,6 +183,17 @@ TEST_F(WindowTest, SymbologyChangeFailsOnceThenGenerateDrawsTheNewValue) {
     ExpectSymbolAtLeftEdge(Barcode(), *Form->BarCode1);
 }
 
+TEST_F(WindowTest, LimitsAreShownAsThemselvesNotAsANumberError) {
+    // A handler that always changes a property nests until the widget's bound stops it.
+    Form->BarCode1->SetOnChange([](TBarCode& Sender) { Sender.SetModul(3 - Sender.Modul() % 2); });
+    Type(QStringLiteral("987"));
+    Click(Form->ButtonGenerate);
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].Kind, MessageKind::Error);
+    EXPECT_TRUE(Messages[0].Text.contains(QStringLiteral("nested more than 32 deep")))
+        << Messages[0].Text.toStdString();
+}
+
 TEST_F(WindowTest, EscapeDoesNotCloseTheWindow) {
     for (QWidget* focused :
          {static_cast<QWidget*>(Form->BarcodeValue), static_cast<QWidget*>(Form->ComboSelect)}) {
