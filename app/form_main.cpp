@@ -1,9 +1,9 @@
 #include "form_main.h"
 
 #include "barcode.h"
-#include "limit_error.h"
 #include "default_error_handling.h"
 #include "home_page.h"
+#include "limit_error.h"
 #include "link_opener.h"
 #include "messages.h"
 #include "qt_colors.h"

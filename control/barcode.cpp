@@ -1,8 +1,8 @@
 #include "barcode.h"
 
 #include "enum_check.h"
-#include "handler_call.h"
 #include "error_reporter.h"
+#include "handler_call.h"
 #include "renderer.h"
 
 #include <QByteArray>

@@ -21,7 +21,8 @@ QUILLMARK_OUTPUT_EXPORT TFileFormat FileFormatOf(const QString& FileName);
 QUILLMARK_OUTPUT_EXPORT QImage RenderImage(const TBarcodeDescription& Description);
 
 // PNG with its resolution recorded; SVG sized in millimetres with a viewBox; PDF on a page
-// of the symbol's size with its quiet zones. The same description gives the same bytes. Raises the engine's errors for a refused value.
+// of the symbol's size with its quiet zones. The same description gives the same bytes. Raises the
+// engine's errors for a refused value.
 QUILLMARK_OUTPUT_EXPORT QByteArray RenderFile(const TBarcodeDescription& Description,
                                               TFileFormat Format);
 QUILLMARK_OUTPUT_EXPORT QByteArray RenderPng(const TBarcodeDescription& Description);
