@@ -13,7 +13,7 @@ echo "== The installed package, with static libraries: examples/embed built agai
 "$root/scripts/check-package.sh" "$root/build" "$root/build/tests/quillmark_scan_images"
 
 echo "== The same with shared libraries =="
-cmake -S "$root" -B "$root/build-shared" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+cmake -S "$root" -B "$root/build-shared" -G Ninja -DCMAKE_BUILD_TYPE=None \
     -DBUILD_SHARED_LIBS=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$root/build-shared" -j"$jobs"
 "$root/scripts/check-package.sh" "$root/build-shared" "$root/build/tests/quillmark_scan_images"
