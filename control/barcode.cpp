@@ -4,6 +4,7 @@
 #include "error_reporter.h"
 #include "handler_call.h"
 #include "renderer.h"
+#include "version.h"
 
 #include <QByteArray>
 #include <QPainter>
@@ -21,8 +22,9 @@ namespace quillmark {
 
 namespace {
 
-constexpr const char* AboutText =
-    "Quillmark barcode control: draws one-dimensional barcodes in 23 symbologies.";
+const std::string AboutText = std::string("Quillmark ") + Version +
+                              " barcode control: draws one-dimensional barcodes in 23 "
+                              "symbologies.";
 
 bool IsBlankOrControl(char Ch) {
     return static_cast<unsigned char>(Ch) <= 32;
@@ -221,7 +223,7 @@ std::string TBarCode::About() const {
 void TBarCode::SetAbout(const std::string&) {}
 
 QString TBarCode::AboutProperty() const {
-    return QString::fromLatin1(AboutText);
+    return QString::fromLatin1(AboutText.c_str());
 }
 
 QString TBarCode::BarCodeProperty() const {

@@ -136,6 +136,10 @@ TEST_F(Files, SizesFollowXDimensionAndResolution) {
     ASSERT_TRUE(page.hasMatch()) << info.data();
     EXPECT_NEAR(page.captured(1).toDouble() * 25.4 / 72, 20.0, 0.1);
     EXPECT_NEAR(page.captured(2).toDouble() * 25.4 / 72, 45.2, 0.1);
+    // The text is real text, in a font embedded in the file.
+    QByteArray fonts;
+    RunTool(QStringLiteral(QUILLMARK_PDFFONTS), {Path("size.pdf")}, &fonts);
+    EXPECT_TRUE(fonts.contains("DejaVuSans") && fonts.contains(" yes ")) << fonts.data();
 }
 
 TEST_F(Files, VectorWideElementsKeepTheRatio) {
