@@ -7,6 +7,9 @@
 #include "type_names.h"
 #include "verify.h"
 
+#include "decimal_text.h"
+#include "layout.h"
+
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -51,6 +54,14 @@ int RunSingle(const TOptions& Options, const TJobSettings& Job) {
         throw UsageError("won't write a binary file to a terminal; redirect stdout or use -o FILE");
     const TSymbolOutcome outcome = RunSymbol(Job, ValueFromInput(Options.Value), Options.Output);
     PrintMessages(stderr, Program, outcome.Messages, Options.Quiet);
+    // At a terminal, a PNG's true module: whole pixels seldom give the X asked for exactly.
+    if (!outcome.Failed && !Options.Quiet && Job.Format == TFileFormat::Png &&
+        Options.Output != "-" && ::isatty(STDERR_FILENO) == 1) {
+        const TBarcodeDescription& d = Job.Description;
+        std::fprintf(stderr, "%s: %s: X-dimension %s mm (%d pixels at %d dpi)\n", Program,
+                     Utf8ForTerminal(Options.Output).c_str(),
+                     DecimalText(AchievedXDimensionMM(d), 3).c_str(), RasterModul(d), d.Dpi);
+    }
     return outcome.Failed ? 1 : 0;
 }
 
