@@ -1,25 +1,16 @@
 #include "check_digits.h"
 
+#include "encoders.h"
 #include "standards_check.h"
-
-#include <algorithm>
 
 namespace quillmark::cli {
 
 namespace {
 
-bool AllDigits(const std::string& Value) {
-    return std::all_of(Value.begin(), Value.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
-}
-
-char GS1CheckDigit(const std::string& Digits) {
-    return AppendMod10(Digits).back();
-}
-
 // Value (data then check digit) unchanged when the check digit is right; CheckedDigits are
 // the digits the check digit is computed over.
 void Verify(TBarType Type, const std::string& Value, const std::string& CheckedDigits) {
-    const char expected = GS1CheckDigit(CheckedDigits);
+    const char expected = Mod10CheckDigit(CheckedDigits);
     if (Value.back() != expected)
         throw Exception(Value + " : Wrong check digit " + Value.back() + "; the " +
                         BarTypeName(Type) + " check digit is " + expected + ".");
@@ -29,7 +20,7 @@ std::string ForUPCE(TBarType Type, const std::string& Value) {
     const char system = Type == bcCodeUPC_E0 ? '0' : '1';
     switch (Value.size()) {
     case 6:
-        return Value + GS1CheckDigit(ExpandUPCE(Value, system));
+        return Value + Mod10CheckDigit(ExpandUPCE(Value, system));
     case 7:
         if (Value[0] != system)
             Verify(Type, Value, ExpandUPCE(Value.substr(0, 6), system));
@@ -73,7 +64,7 @@ std::string WithAutoCheckDigit(TBarType Type, const std::string& Value) {
         return Value;
     }
     if (Value.size() + 1 == full)
-        return Value + GS1CheckDigit(Value);
+        return Value + Mod10CheckDigit(Value);
     if (Value.size() == full)
         Verify(Type, Value, Value.substr(0, full - 1));
     return Value;

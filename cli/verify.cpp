@@ -1,6 +1,7 @@
 #include "verify.h"
 
 #include "encoders.h"
+#include "standards_check.h"
 
 #include <ZXing/ReadBarcode.h>
 
@@ -84,26 +85,10 @@ std::optional<std::string> Code128Text(TBarType Type, std::string Value, TCheckS
 // The digits an EAN/UPC encoder draws, as a reader gives them (UPC-E with its number
 // system first).
 std::string EANUPCText(TBarType Type, const std::string& Value, TCheckSum CheckSum) {
-    const bool modulo10 = CheckSum == csModulo10;
-    switch (Type) {
-    case bcCodeEAN8: {
-        if (!modulo10)
-            return PadZeros(8, Value).substr(0, 8);
-        const std::string padded = PadZeros(7, Value);
-        return AppendMod10(padded.substr(padded.size() - 7));
-    }
-    case bcCodeEAN13:
-        return (modulo10 ? AppendMod10(PadZeros(12, Value)) : PadZeros(13, Value)).substr(0, 13);
-    case bcCodeUPC_A: {
-        const std::string padded = PadZeros(12, Value);
-        return modulo10 ? AppendMod10(padded.substr(0, 11)) : padded.substr(0, 12);
-    }
-    default: {
-        const std::string padded = PadZeros(7, Value);
-        const std::string drawn = modulo10 ? AppendMod10(padded.substr(0, 6)) : padded.substr(0, 7);
+    const std::string drawn = DrawnEANUPCDigits(Type, Value, CheckSum);
+    if (Type == bcCodeUPC_E0 || Type == bcCodeUPC_E1)
         return (Type == bcCodeUPC_E0 ? "0" : "1") + drawn;
-    }
-    }
+    return drawn;
 }
 
 std::string Kept(const std::string& Value, bool (*Keep)(char)) {

@@ -41,10 +41,6 @@ std::string Name(TBarType Type) {
     return BarTypeName(Type);
 }
 
-char Mod10Digit(const std::string& Digits) {
-    return AppendMod10(Digits).back();
-}
-
 void CheckDigit(Findings& Out, TBarType Type, const std::string& Drawn, char Expected,
                 const char* Qualifier = "") {
     if (Drawn.back() != Expected)
@@ -57,43 +53,35 @@ void Dropped(Findings& Out, TBarType Type, const std::string& Digits, const char
         Out.push_back(Name(Type) + " leaves out " + Digits + " " + Where + " of the value.");
 }
 
-// The digits the EAN/UPC encoders draw, rebuilt from their rules, checked against the
-// standard's check digit, with the value's digits they leave out.
+// The drawn EAN/UPC digits checked against the standard's check digit, with the value's
+// digits the encoders leave out.
 void CheckEANUPC(Findings& Out, TBarType Type, const std::string& Value, TCheckSum CheckSum) {
     const bool modulo10 = CheckSum == csModulo10;
     const std::size_t n = Value.size();
-    std::string drawn;
+    const std::string drawn = DrawnEANUPCDigits(Type, Value, CheckSum);
     switch (Type) {
-    case bcCodeEAN8: {
-        if (modulo10) {
-            const std::string padded = PadZeros(7, Value);
-            drawn = AppendMod10(padded.substr(padded.size() - 7));
+    case bcCodeEAN8:
+        if (modulo10)
             Dropped(Out, Type, n > 7 ? Value.substr(0, n - 7) : "", "at the start");
-        } else {
-            drawn = PadZeros(8, Value).substr(0, 8);
+        else
             Dropped(Out, Type, n > 8 ? Value.substr(8) : "", "at the end");
-        }
-        return CheckDigit(Out, Type, drawn, Mod10Digit(drawn.substr(0, 7)));
-    }
+        return CheckDigit(Out, Type, drawn, Mod10CheckDigit(drawn.substr(0, 7)));
     case bcCodeEAN13:
-        drawn = (modulo10 ? AppendMod10(PadZeros(12, Value)) : PadZeros(13, Value)).substr(0, 13);
         Dropped(Out, Type, n > 13 ? Value.substr(13) : "", "at the end");
-        return CheckDigit(Out, Type, drawn, Mod10Digit(drawn.substr(0, 12)));
+        return CheckDigit(Out, Type, drawn, Mod10CheckDigit(drawn.substr(0, 12)));
     case bcCodeUPC_A:
     case bcCodeUPC_E0:
     case bcCodeUPC_E1: {
         const bool upcA = Type == bcCodeUPC_A;
         const std::size_t data = upcA ? 11 : 6;
-        const std::string padded = PadZeros(static_cast<std::uint8_t>(data + 1), Value);
-        drawn = modulo10 ? AppendMod10(padded.substr(0, data)) : padded.substr(0, data + 1);
         if (modulo10 && n > 0 && n <= data)
             Out.push_back(Name(Type) + " puts its check digit in place of the value's last digit " +
                           Value.back() + ", which is left out.");
         Dropped(Out, Type, n > data + 1 ? Value.substr(data + 1) : "", "at the end");
         if (upcA)
-            return CheckDigit(Out, Type, drawn, Mod10Digit(drawn.substr(0, 11)));
+            return CheckDigit(Out, Type, drawn, Mod10CheckDigit(drawn.substr(0, 11)));
         const char system = Type == bcCodeUPC_E0 ? '0' : '1';
-        return CheckDigit(Out, Type, drawn, Mod10Digit(ExpandUPCE(drawn.substr(0, 6), system)),
+        return CheckDigit(Out, Type, drawn, Mod10CheckDigit(ExpandUPCE(drawn.substr(0, 6), system)),
                           " by the standard");
     }
     case bcCodeUPC_Supp2:
@@ -229,6 +217,31 @@ std::string ExpandUPCE(const std::string& Six, char NumberSystem) {
     else
         body = Six.substr(0, 5) + "0000" + last;
     return NumberSystem + body;
+}
+
+std::string DrawnEANUPCDigits(TBarType Type, const std::string& Value, TCheckSum CheckSum) {
+    const bool modulo10 = CheckSum == csModulo10;
+    switch (Type) {
+    case bcCodeEAN8: {
+        if (!modulo10)
+            return PadZeros(8, Value).substr(0, 8);
+        const std::string padded = PadZeros(7, Value);
+        return AppendMod10(padded.substr(padded.size() - 7));
+    }
+    case bcCodeEAN13:
+        return (modulo10 ? AppendMod10(PadZeros(12, Value)) : PadZeros(13, Value)).substr(0, 13);
+    case bcCodeUPC_A: {
+        const std::string padded = PadZeros(12, Value);
+        return modulo10 ? AppendMod10(padded.substr(0, 11)) : padded.substr(0, 12);
+    }
+    case bcCodeUPC_E0:
+    case bcCodeUPC_E1: {
+        const std::string padded = PadZeros(7, Value);
+        return modulo10 ? AppendMod10(padded.substr(0, 6)) : padded.substr(0, 7);
+    }
+    default:
+        return {};
+    }
 }
 
 std::vector<std::string> CheckStandard(const TBarcodeDescription& Description) {

@@ -18,6 +18,12 @@ namespace quillmark {
 QUILLMARK_OUTPUT_EXPORT std::vector<std::string>
 CheckStandard(const TBarcodeDescription& Description);
 
+// The digits an EAN-8, EAN-13, UPC-A or UPC-E encoder draws for Value, check digit last
+// (UPC-E without its number system), rebuilt from the encoders' rules; empty for other
+// types.
+QUILLMARK_OUTPUT_EXPORT std::string DrawnEANUPCDigits(TBarType Type, const std::string& Value,
+                                                      TCheckSum CheckSum);
+
 // The UPC-A form of a UPC-E symbol's six digits under NumberSystem ('0' or '1'), whose
 // check digit the standard gives the UPC-E symbol.
 QUILLMARK_OUTPUT_EXPORT std::string ExpandUPCE(const std::string& Six, char NumberSystem);
