@@ -2,6 +2,7 @@
 // quarter turn needs no trigonometry.
 #pragma once
 
+#include <algorithm>
 #include <optional>
 
 namespace quillmark {
@@ -35,9 +36,31 @@ public:
     bool Horizontal() const { return turns_ % 2 == 0; }
 
     // The canvas pixels of the closed box rectangle of columns X0..X1 and rows Y0..Y1.
-    TPixelRect Map(long long X0, long long X1, long long Y0, long long Y1) const;
+    // Inline, as the fast paths map every run.
+    TPixelRect Map(long long X0, long long X1, long long Y0, long long Y1) const {
+        const TPoint a = Point(X0, Y0);
+        const TPoint b = Point(X1, Y1);
+        return {std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X), std::max(a.Y, b.Y)};
+    }
 
 private:
+    struct TPoint {
+        long long X;
+        long long Y;
+    };
+    TPoint Point(long long Px, long long Py) const {
+        switch (turns_) {
+        case 0:
+            return {left_ + Px, top_ + Py};
+        case 1:
+            return {left_ + Py, top_ + width_ - Px};
+        case 2:
+            return {left_ + width_ - Px, top_ + height_ - Py};
+        default:
+            return {left_ + height_ - Py, top_ + Px};
+        }
+    }
+
     int turns_;
     long long left_;
     long long top_;

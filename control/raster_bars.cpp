@@ -1,60 +1,17 @@
 #include "raster_bars.h"
 
+#include "raster_target.h"
+
 #include <QImage>
-#include <QPaintEngine>
 #include <QPainter>
-#include <QTransform>
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <optional>
 
 namespace quillmark {
 
 namespace {
-
-// The image and the whole-pixel offset from the painter's coordinates to its pixels.
-struct TTarget {
-    QImage* Image = nullptr;
-    long long Dx = 0;
-    long long Dy = 0;
-};
-
-bool IsWholePixel(double Value) {
-    constexpr double Limit = 1LL << 52;
-    return std::abs(Value) < Limit && std::trunc(Value) == Value;
-}
-
-// One 32-bit word per pixel holding an opaque colour the same way in all three formats.
-bool IsPlain32Bit(QImage::Format Format) {
-    return Format == QImage::Format_RGB32 || Format == QImage::Format_ARGB32 ||
-           Format == QImage::Format_ARGB32_Premultiplied;
-}
-
-std::optional<TTarget> TargetOf(QPainter& Canvas) {
-    QPaintEngine* engine = Canvas.paintEngine();
-    if (!Canvas.isActive() || engine == nullptr || engine->type() != QPaintEngine::Raster)
-        return std::nullopt;
-    QPaintDevice* device = engine->paintDevice();
-    if (device == nullptr || device != Canvas.device() || device->devType() != QInternal::Image)
-        return std::nullopt;
-    auto* image = static_cast<QImage*>(device);
-    // A shared image would detach under our writes and leave the painter's pixels behind.
-    if (!IsPlain32Bit(image->format()) || !image->isDetached())
-        return std::nullopt;
-    if (Canvas.hasClipping() || !engine->systemClip().isEmpty() || Canvas.opacity() != 1.0)
-        return std::nullopt;
-    const QPainter::CompositionMode mode = Canvas.compositionMode();
-    if (mode != QPainter::CompositionMode_SourceOver && mode != QPainter::CompositionMode_Source)
-        return std::nullopt;
-    const QTransform& transform = Canvas.deviceTransform();
-    if (transform.type() > QTransform::TxTranslate || !IsWholePixel(transform.dx()) ||
-        !IsWholePixel(transform.dy()))
-        return std::nullopt;
-    return TTarget{image, static_cast<long long>(transform.dx()),
-                   static_cast<long long>(transform.dy())};
-}
 
 // A closed interval of pixels.
 struct TSpan {
@@ -76,7 +33,7 @@ TSpan RowsOf(TLineKind Kind, int Height) {
 
 class TWriter {
 public:
-    TWriter(const TTarget& Target, const TQuarterTurn& Turn, int Height, QRgb Bar, QRgb Space)
+    TWriter(const TRasterTarget& Target, const TQuarterTurn& Turn, int Height, QRgb Bar, QRgb Space)
         : turn_(Turn), height_(Height), dx_(Target.Dx), dy_(Target.Dy), bar_(Bar), space_(Space),
           bits_(Target.Image->bits()), stride_(Target.Image->bytesPerLine()),
           width_(Target.Image->width()), imageHeight_(Target.Image->height()) {}
@@ -179,9 +136,13 @@ void TWriter::Along(const std::vector<TModuleRun>& Runs) {
     // Rows of one colour, copied rather than filled pixel by pixel.
     const std::vector<QRgb> bars(static_cast<std::size_t>(fullColumns.Size()), bar_);
     const std::vector<QRgb> spaces(static_cast<std::size_t>(fullColumns.Size()), space_);
+    // A quarter turn either way puts pattern pixel x on canvas row First + Step x.
+    const long long first = Device(0, 0, 0, 0).Top;
+    const long long step = Device(1, 1, 0, 0).Top - first;
     for (const TModuleRun& run : Runs) {
-        const TSpan rows =
-            Rows(Device(run.Start, run.Start + static_cast<long long>(run.Width) - 1, 0, 0));
+        const long long a = first + step * run.Start;
+        const long long b = a + step * (run.Width - 1LL);
+        const TSpan rows = Intersect({std::min(a, b), std::max(a, b)}, {0, imageHeight_ - 1});
         const TSpan columns = run.Kind == lkShortBar ? shortColumns : fullColumns;
         if (rows.Empty() || columns.Empty())
             continue;
@@ -197,7 +158,7 @@ void TWriter::Along(const std::vector<TModuleRun>& Runs) {
 bool WriteRunsToImage(QPainter& Canvas, const std::vector<TModuleRun>& Runs,
                       const TQuarterTurn& Turn, int Height, const QColor& Bar,
                       const QColor& Space) {
-    const std::optional<TTarget> target = TargetOf(Canvas);
+    const std::optional<TRasterTarget> target = RasterTargetOf(Canvas);
     if (!target)
         return false;
     if (Runs.empty())

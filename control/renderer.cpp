@@ -2,6 +2,7 @@
 
 #include "quarter_turn.h"
 #include "raster_bars.h"
+#include "text_cells.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -97,24 +98,27 @@ void CorrectCorner(QPoint& Corner, double Angle, TTextPosition Position) {
         nudge(Corner.rx());
 }
 
-// Paints the text's tw x th cell box as Rotation (a turn about the text's corner, moved
-// there) maps it. A quarter turn keeps it on whole pixels, so it is filled as a plain
-// rectangle; any other angle fills the turned polygon.
+// The whole pixels of the text's tw x th cell box as Rotation (a turn about the text's
+// corner, moved there) maps it, when it is a quarter turn; none at other angles.
+std::optional<QRect> WholePixelCell(const QTransform& Rotation, int TextWidth, int TextHeight) {
+    if (Rotation.type() > QTransform::TxRotate || Rotation.m12() * Rotation.m11() != 0)
+        return std::nullopt;
+    const QRectF box = Rotation.mapRect(QRectF(0, 0, TextWidth, TextHeight));
+    return QRect(
+        static_cast<int>(std::lround(box.left())), static_cast<int>(std::lround(box.top())),
+        static_cast<int>(std::lround(box.width())), static_cast<int>(std::lround(box.height())));
+}
+
+// Paints the cell box: a plain rectangle on whole pixels, otherwise the turned polygon.
 void FillTextBox(QPainter& Canvas, const QTransform& Rotation, int TextWidth, int TextHeight,
                  const QColor& Color) {
-    const QRectF cell(0, 0, TextWidth, TextHeight);
-    if (Rotation.type() <= QTransform::TxRotate && Rotation.m12() * Rotation.m11() == 0) {
-        const QRectF box = Rotation.mapRect(cell);
-        Canvas.fillRect(QRect(static_cast<int>(std::lround(box.left())),
-                              static_cast<int>(std::lround(box.top())),
-                              static_cast<int>(std::lround(box.width())),
-                              static_cast<int>(std::lround(box.height()))),
-                        Color);
+    if (const std::optional<QRect> cell = WholePixelCell(Rotation, TextWidth, TextHeight)) {
+        Canvas.fillRect(*cell, Color);
         return;
     }
     Canvas.save();
     Canvas.setTransform(Rotation, true);
-    Canvas.fillRect(cell, Color);
+    Canvas.fillRect(QRectF(0, 0, TextWidth, TextHeight), Color);
     Canvas.restore();
 }
 
@@ -293,11 +297,17 @@ void DrawBarText(const std::string& Text, QPainter& Canvas, TColor TextColor, co
     QPoint origin;
     RotatedOrigin(QPoint(Left, Top), Width, Height, t, origin);
 
-    // Measured on the painter's device, so that the box matches the glyphs drawn.
     const QString text = QString::fromLatin1(Text.data(), static_cast<qsizetype>(Text.size()));
-    const QFontMetrics metrics = Canvas.fontMetrics();
-    const int tw = metrics.horizontalAdvance(text);
-    const int th = metrics.height();
+    const QColor box = ToQColor(TextColor);
+    const QColor ink = ToQColor(FontColor);
+    const TTextCellLookup cell = LookUpTextCell(Canvas, text, box, ink, Angle);
+    // Measured on the painter's device, so that the box matches the glyphs drawn; a kept cell
+    // remembers its measure.
+    std::optional<QFontMetrics> metrics;
+    if (!cell.Cell)
+        metrics.emplace(Canvas.fontMetrics());
+    const int tw = cell.Cell ? cell.Cell->Width : metrics->horizontalAdvance(text);
+    const int th = cell.Cell ? cell.Cell->Height : metrics->height();
 
     QPoint p = TextCorner(TextPosition, Width, Height, tw, th);
     RotatePoint(p, t, p);
@@ -316,15 +326,28 @@ void DrawBarText(const std::string& Text, QPainter& Canvas, TColor TextColor, co
     const double clockwise = std::fmod(360.0 - std::fmod(Angle, 360.0), 360.0);
     rotation.rotate(clockwise);
 
-    Canvas.setRenderHint(QPainter::Antialiasing, false);
-    FillTextBox(Canvas, rotation, tw, th, ToQColor(TextColor));
+    const std::optional<QRect> place = WholePixelCell(rotation, tw, th);
+    if (cell.Cell && place && PasteTextCell(Canvas, *cell.Cell, *place))
+        return;
+    if (!metrics)
+        metrics.emplace(Canvas.fontMetrics());
 
-    Canvas.setTransform(rotation, true);
-    Canvas.setPen(ToQColor(FontColor));
-    Canvas.setBrush(Qt::NoBrush);
-    // The cell box is already painted; a caller's opaque background would paint over it.
-    Canvas.setBackgroundMode(Qt::TransparentMode);
-    Canvas.drawText(QPointF(0, metrics.ascent()), text);
+    const int ascent = metrics->ascent();
+    const auto draw = [&](QPainter& Painter, const QTransform& Rotation) {
+        Painter.setRenderHint(QPainter::Antialiasing, false);
+        FillTextBox(Painter, Rotation, tw, th, box);
+        Painter.save();
+        Painter.setTransform(Rotation, true);
+        Painter.setPen(ink);
+        Painter.setBrush(Qt::NoBrush);
+        // The cell box is already painted; a caller's opaque background would paint over it.
+        Painter.setBackgroundMode(Qt::TransparentMode);
+        Painter.drawText(QPointF(0, ascent), text);
+        Painter.restore();
+    };
+    draw(Canvas, rotation);
+    if (cell.KeepAfterDrawing && place)
+        KeepTextCell(Canvas, *cell.Key, tw, th, *place, rotation, draw);
 }
 
 void DrawSymbol(QPainter& Canvas, const TSymbol& Symbol, const TBarcodeSettings& Settings,

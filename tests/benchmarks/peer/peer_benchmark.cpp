@@ -14,6 +14,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -21,21 +22,52 @@ namespace quillmark::benchmarks {
 
 namespace {
 
-// A fresh image exactly the symbol's size, the bars (and text) drawn by DrawBarcode.
-void OursPaint(benchmark::State& state, const PaintCase& Case) {
+QSize PaintSize(const PaintCase& Case) {
     const int width = PatternWidth(bcCode128B, PaintValue, Case.Modul, 2.0, csNone);
     const int height = PaintBarHeight(Case.Modul);
-    const QSize size =
-        IsHorizontal(Case.Orientation) ? QSize(width, height + 1) : QSize(height + 1, width);
+    return IsHorizontal(Case.Orientation) ? QSize(width, height + 1) : QSize(height + 1, width);
+}
+
+// A fresh image exactly the symbol's size, the bars (and text) drawn by DrawBarcode. With
+// Values, each draw takes the next of them, so that no text is drawn twice in a row.
+void OursPaint(benchmark::State& state, const PaintCase& Case,
+               const std::vector<std::string>& Values) {
+    const QSize size = PaintSize(Case);
     const QFont font = WindowFont();
     const TTextShow show = Case.Text ? tsBarCode : tsNone;
+    std::size_t next = 0;
     for (auto _ : state) {
+        const std::string& value = Values.empty() ? PaintValue : Values[next++ % Values.size()];
         QImage image(size, QImage::Format_RGB32);
         QPainter painter(&image);
-        DrawBarcode(painter, bcCode128B, PaintValue, Case.Modul, 2.0, csNone, 0, 0, height, font,
-                    clBlack, show, tpBottomCenter, clBlack, clWhite, clWhite,
-                    AngleOf(Case.Orientation));
+        DrawBarcode(painter, bcCode128B, value, Case.Modul, 2.0, csNone, 0, 0,
+                    PaintBarHeight(Case.Modul), font, clBlack, show, tpBottomCenter, clBlack,
+                    clWhite, clWhite, AngleOf(Case.Orientation));
         painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["pixels"] = static_cast<double>(size.width()) * size.height();
+}
+
+// Values of PaintValue's length, and so of its width: the last two letters counted up.
+std::vector<std::string> ChangingValues() {
+    std::vector<std::string> values;
+    for (char a = 'a'; a <= 'h'; ++a)
+        for (char b = 'a'; b <= 'h'; ++b)
+            values.push_back(PaintValue.substr(0, PaintValue.size() - 2) + a + b);
+    return values;
+}
+
+// The least any drawing of a left-to-right symbol costs in a 32-bit image: a fresh image of
+// its size whose rows are each copied from one prepared row, without a painter.
+void RowCopyFloor(benchmark::State& state, const PaintCase& Case) {
+    const QSize size = PaintSize(Case);
+    const std::vector<QRgb> row(static_cast<std::size_t>(size.width()), qRgb(0, 0, 0));
+    for (auto _ : state) {
+        QImage image(size, QImage::Format_RGB32);
+        uchar* line = image.bits();
+        for (int y = 0; y < size.height(); ++y, line += image.bytesPerLine())
+            std::memcpy(line, row.data(), row.size() * sizeof(QRgb));
         benchmark::DoNotOptimize(image.constBits());
     }
     state.counters["pixels"] = static_cast<double>(size.width()) * size.height();
@@ -57,10 +89,16 @@ void OursEncode(benchmark::State& state, const EncodeCase& Case) {
 // ours in that order.
 std::vector<std::string> RegisterBenchmarks() {
     std::vector<std::string> ours;
+    static const std::vector<std::string> changing = ChangingValues();
     for (const PaintCase& c : PaintCases()) {
         ours.push_back("Paint/Ours/" + c.Name);
-        benchmark::RegisterBenchmark(ours.back().c_str(), OursPaint, c);
+        benchmark::RegisterBenchmark(ours.back().c_str(), OursPaint, c, std::vector<std::string>());
         RegisterPeerPaint(c);
+        if (c.Text)
+            benchmark::RegisterBenchmark(("Paint/NewText/" + c.Name).c_str(), OursPaint, c,
+                                         changing);
+        if (!c.Text && c.Orientation == toLeftRight)
+            benchmark::RegisterBenchmark(("Paint/Floor/" + c.Name).c_str(), RowCopyFloor, c);
     }
     for (const EncodeCase& c : EncodeCases) {
         ours.push_back(std::string("Encode/Ours/") + c.Name);

@@ -15,7 +15,6 @@ namespace quillmark::benchmarks {
 
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
-    // Peer: the peer's name in benchmark names; empty for none.
     // Peer: the peer's name in benchmark names, empty for none. Order: benchmark names in
     // the order the summary lists them, whatever order they ran in. Plain text, so that
     // the output can be pasted as it is.
@@ -25,12 +24,12 @@ public:
     void ReportRuns(const std::vector<Run>& Runs) override;
     void Finalize() override;
 
-private:
     struct Timing {
         double Nanoseconds = 0; // CPU time per iteration
         double Pixels = 0;      // output pixels per iteration, for paints
     };
 
+private:
     // The fastest repetition: the one least disturbed by the other work on the machine.
     std::map<std::string, Timing> fastest_;
     std::string peer_;
