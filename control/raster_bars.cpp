@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <optional>
 
@@ -29,6 +30,20 @@ TSpan Intersect(TSpan A, TSpan B) {
 TSpan RowsOf(TLineKind Kind, int Height) {
     const long long top = Kind == lkShortBar ? (Height * 3LL) / 5 : 0;
     return {std::min<long long>(top, Height), std::max<long long>(top, Height)};
+}
+
+constexpr std::size_t BlockPixels = 4;
+
+// Writes whole runs from Line[0] on, each as blocks of BlockPixels that may pass its end: the
+// next run starts there and writes over the excess, and Line has room for the last one's.
+void WriteInBlocks(const std::vector<TModuleRun>& Runs, QRgb Bar, QRgb Space, QRgb* Line) {
+    for (const TModuleRun& run : Runs) {
+        const QRgb colour = run.Kind == lkSpace ? Space : Bar;
+        const std::array<QRgb, BlockPixels> block = {colour, colour, colour, colour};
+        QRgb* out = Line + run.Start;
+        for (int k = 0; k < run.Width; k += static_cast<int>(BlockPixels))
+            std::memcpy(out + k, block.data(), sizeof block);
+    }
 }
 
 class TWriter {
@@ -86,19 +101,25 @@ void TWriter::Across(const std::vector<TModuleRun>& Runs, bool ShortBars) {
     const bool reversed = turn_.Turns() == 2;
     const long long skipped = reversed ? box.Right - columns.Last : columns.First - box.Left;
     const auto size = static_cast<long long>(columns.Size());
-    std::vector<QRgb> line(static_cast<std::size_t>(size));
+    // Room for the last run's overshoot when runs are written in blocks.
+    std::vector<QRgb> line(static_cast<std::size_t>(size) + BlockPixels);
     std::vector<char> isShort(ShortBars ? line.size() : 0, 0);
-    for (const TModuleRun& run : Runs) {
-        const long long first = std::max<long long>(run.Start - skipped, 0);
-        const long long last = std::min(run.Start + run.Width - 1LL - skipped, size - 1);
-        if (first > last)
-            continue;
-        const auto offset = static_cast<std::ptrdiff_t>(first);
-        const auto count = static_cast<std::size_t>(last - first + 1);
-        std::fill_n(line.begin() + offset, count, ColourOf(run.Kind));
-        if (ShortBars && run.Kind == lkShortBar)
-            std::fill_n(isShort.begin() + offset, count, 1);
-    }
+    if (skipped == 0 && end == size && !ShortBars)
+        WriteInBlocks(Runs, bar_, space_, line.data());
+    else
+        for (const TModuleRun& run : Runs) {
+            const long long first = std::max<long long>(run.Start - skipped, 0);
+            const long long last = std::min(run.Start + run.Width - 1LL - skipped, size - 1);
+            if (first > last)
+                continue;
+            const auto offset = static_cast<std::ptrdiff_t>(first);
+            const auto count = static_cast<std::size_t>(last - first + 1);
+            std::fill_n(line.begin() + offset, count, ColourOf(run.Kind));
+            if (ShortBars && run.Kind == lkShortBar)
+                std::fill_n(isShort.begin() + offset, count, 1);
+        }
+    line.resize(static_cast<std::size_t>(size));
+    isShort.resize(ShortBars ? line.size() : 0);
     if (reversed) {
         std::reverse(line.begin(), line.end());
         std::reverse(isShort.begin(), isShort.end());
