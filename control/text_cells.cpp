@@ -4,6 +4,7 @@
 #include "raster_target.h"
 
 #include <QColor>
+#include <QFont>
 #include <QFontInfo>
 #include <QPainter>
 #include <QTransform>
@@ -27,6 +28,14 @@ struct TEntry {
 };
 
 thread_local long long copies = 0;
+
+// The font's key leaves out kerning, hinting and the fallback families, which all move or
+// shape glyphs.
+QString FontDescription(const QFont& Font) {
+    return Font.key() + QLatin1Char('|') + QString::number(Font.kerning()) + QLatin1Char('|') +
+           QString::number(Font.hintingPreference()) + QLatin1Char('|') +
+           Font.families().join(QLatin1Char(','));
+}
 
 // Most recently used first.
 std::vector<TEntry>& Entries() {
@@ -103,7 +112,7 @@ TTextCellLookup LookUpTextCell(QPainter& Canvas, const QString& Text, const QCol
         return lookup;
     const QImage& image = *target->Image;
     TTextCellKey key{Text,
-                     Canvas.font().key(),
+                     FontDescription(Canvas.font()),
                      QFontInfo(Canvas.font()).family(),
                      image.logicalDpiX(),
                      image.logicalDpiY(),

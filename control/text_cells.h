@@ -22,7 +22,7 @@ namespace quillmark {
 // Everything besides its place that decides a cell's pixels.
 struct TTextCellKey {
     QString Text;
-    QString Font;   // the font's full description
+    QString Font;   // everything of the font that decides its glyphs
     QString Family; // the family it resolved to, which a font added later could change
     int DpiX = 0;
     int DpiY = 0;

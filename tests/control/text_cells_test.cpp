@@ -1,7 +1,7 @@
-// Text copied from a kept cell against text drawn afresh. Random texts, fonts, colours,
-// directions, places and image formats; each drawn three times at three places, so that the
-// third draw may copy what the second kept. A striped ground shows any glyph pixel a copy
-// would leave out.
+// Text copied from a kept cell against text drawn afresh. Random texts, fonts (some drawn
+// again without kerning), colours, directions, places and image formats; each drawn three times at
+// three places, so that the third draw may copy what the second kept. A striped ground shows any
+// glyph pixel a copy would leave out.
 #include "renderer.h"
 #include "renderer_test_helpers.h"
 #include "text_cells.h"
@@ -77,8 +77,14 @@ TEST(TextCells, CopiesGiveThePixelsOfAFreshDrawing) {
     overhang.Font = QFont("DejaVu Sans");
     overhang.Font.setPixelSize(60);
     cases.push_back(overhang);
-    for (int i = 0; i < 60; ++i)
+    for (int i = 0; i < 60; ++i) {
         cases.push_back(RandomTextCase(random));
+        // The same again without kerning: a font that differs only there must not share cells.
+        if (random() % 3 == 0) {
+            cases.push_back(cases.back());
+            cases.back().Font.setKerning(false);
+        }
+    }
     int copied = 0;
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const TextCase& c = cases[i];
@@ -86,8 +92,8 @@ TEST(TextCells, CopiesGiveThePixelsOfAFreshDrawing) {
         for (const QPoint at : {QPoint(40, 50), QPoint(41, 57), QPoint(63, 45)})
             ASSERT_EQ(Draw(c, at, false), Draw(c, at, true))
                 << "case " << i << ": \"" << c.Text << "\" in " << c.Font.toString().toStdString()
-                << ", " << c.Angle << " degrees, position " << c.Position << ", format " << c.Format
-                << ", at (" << at.x() << ", " << at.y() << ")";
+                << ", " << c.Angle << " degrees, position " << static_cast<int>(c.Position)
+                << ", format " << c.Format << ", at (" << at.x() << ", " << at.y() << ")";
         const bool copy = TextCellCopies() > before;
         EXPECT_TRUE(!copy || (i > 0 && c.Format != QImage::Format_RGB888)) << "case " << i;
         copied += copy ? 1 : 0;
