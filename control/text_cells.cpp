@@ -4,7 +4,6 @@
 #include "raster_target.h"
 
 #include <QColor>
-#include <QFont>
 #include <QFontInfo>
 #include <QPainter>
 #include <QTransform>
@@ -28,14 +27,6 @@ struct TEntry {
 };
 
 thread_local long long copies = 0;
-
-// The font's key leaves out kerning, hinting and the fallback families, which all move or
-// shape glyphs.
-QString FontDescription(const QFont& Font) {
-    return Font.key() + QLatin1Char('|') + QString::number(Font.kerning()) + QLatin1Char('|') +
-           QString::number(Font.hintingPreference()) + QLatin1Char('|') +
-           Font.families().join(QLatin1Char(','));
-}
 
 // Most recently used first.
 std::vector<TEntry>& Entries() {
@@ -111,9 +102,10 @@ TTextCellLookup LookUpTextCell(QPainter& Canvas, const QString& Text, const QCol
     if (!turns || !target)
         return lookup;
     const QImage& image = *target->Image;
+    const QFont font = Canvas.font();
     TTextCellKey key{Text,
-                     FontDescription(Canvas.font()),
-                     QFontInfo(Canvas.font()).family(),
+                     DescriptionOf(font),
+                     QFontInfo(font).family(),
                      image.logicalDpiX(),
                      image.logicalDpiY(),
                      image.devicePixelRatio(),
@@ -150,6 +142,29 @@ bool PasteTextCell(QPainter& Canvas, const TTextCell& Cell, const QRect& Place) 
     CopyRows(Cell.Pixels, Cell.Pixels.rect(), *target->Image, device->topLeft());
     ++copies;
     return true;
+}
+
+TFontDescription DescriptionOf(const QFont& Font) {
+    TFontDescription d;
+    d.Families = Font.families();
+    if (d.Families.isEmpty())
+        d.Families.append(Font.family());
+    d.StyleName = Font.styleName();
+    d.PointSize = Font.pointSizeF();
+    d.PixelSize = Font.pixelSize();
+    d.Weight = Font.weight();
+    d.Style = Font.style();
+    d.Stretch = Font.stretch();
+    d.StyleHint = Font.styleHint();
+    d.StyleStrategy = Font.styleStrategy();
+    d.Hinting = Font.hintingPreference();
+    d.Capitalization = Font.capitalization();
+    d.SpacingType = Font.letterSpacingType();
+    d.LetterSpacing = Font.letterSpacing();
+    d.WordSpacing = Font.wordSpacing();
+    d.Flags = {Font.underline(), Font.overline(), Font.strikeOut(), Font.fixedPitch(),
+               Font.kerning()};
+    return d;
 }
 
 long long TextCellCopies() {

@@ -6,9 +6,13 @@
 // thread keeps its own few cells.
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QStringList>
+
+#include <array>
 
 #include <functional>
 #include <optional>
@@ -19,10 +23,34 @@ class QTransform;
 
 namespace quillmark {
 
+// Everything of a font that decides its glyphs, read field by field: its key() text leaves
+// out kerning, hinting and the fallback families, and costs more to build than a copy.
+struct TFontDescription {
+    QStringList Families;
+    QString StyleName;
+    double PointSize = 0;
+    int PixelSize = 0;
+    int Weight = 0;
+    int Style = 0;
+    int Stretch = 0;
+    int StyleHint = 0;
+    int StyleStrategy = 0;
+    int Hinting = 0;
+    int Capitalization = 0;
+    int SpacingType = 0;
+    double LetterSpacing = 0;
+    double WordSpacing = 0;
+    // Underline, overline, strike-out, fixed pitch and kerning.
+    std::array<bool, 5> Flags{};
+    bool operator==(const TFontDescription&) const = default;
+};
+
+TFontDescription DescriptionOf(const QFont& Font);
+
 // Everything besides its place that decides a cell's pixels.
 struct TTextCellKey {
     QString Text;
-    QString Font;   // everything of the font that decides its glyphs
+    TFontDescription Font;
     QString Family; // the family it resolved to, which a font added later could change
     int DpiX = 0;
     int DpiY = 0;
