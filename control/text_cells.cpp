@@ -184,7 +184,11 @@ void KeepTextCell(QPainter& Canvas, const TTextCellKey& Key, int Width, int Heig
     if (!device)
         return;
     found->Refused = true;
-    if (static_cast<long long>(Place.width()) * Place.height() > MaxCellPixels)
+    // The check draws on images a line's height larger all round: a tall, narrow cell would
+    // make those many times its own size.
+    const long long margin = 2LL * Height;
+    if (static_cast<long long>(Place.width()) * Place.height() > MaxCellPixels ||
+        (Place.width() + margin) * (Place.height() + margin) > 4 * MaxCellPixels)
         return;
     TTextCell cell{Width, Height, QImage(device->size(), target->Image->format())};
     if (cell.Pixels.isNull())
