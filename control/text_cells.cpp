@@ -34,6 +34,12 @@ std::vector<TEntry>& Entries() {
     return entries;
 }
 
+std::vector<TEntry>::iterator FindEntry(const TTextCellKey& Key) {
+    std::vector<TEntry>& entries = Entries();
+    return std::find_if(entries.begin(), entries.end(),
+                        [&](const TEntry& entry) { return entry.Key == Key; });
+}
+
 // The device pixels of Place, when they lie wholly on the image.
 std::optional<QRect> OnImage(const TRasterTarget& Target, const QRect& Place) {
     const long long left = Place.left() + Target.Dx;
@@ -117,8 +123,7 @@ TTextCellLookup LookUpTextCell(QPainter& Canvas, const QString& Text, const QCol
                      static_cast<int>(Canvas.compositionMode()),
                      static_cast<int>(Canvas.layoutDirection())};
     std::vector<TEntry>& entries = Entries();
-    const auto found = std::find_if(entries.begin(), entries.end(),
-                                    [&](const TEntry& entry) { return entry.Key == key; });
+    const auto found = FindEntry(key);
     if (found == entries.end()) {
         if (entries.size() == MaxCells)
             entries.pop_back();
@@ -174,10 +179,8 @@ long long TextCellCopies() {
 void KeepTextCell(QPainter& Canvas, const TTextCellKey& Key, int Width, int Height,
                   const QRect& Place, const QTransform& Rotation, const TCellPainter& Draw) {
     const std::optional<TRasterTarget> target = RasterTargetOf(Canvas);
-    std::vector<TEntry>& entries = Entries();
-    const auto found = std::find_if(entries.begin(), entries.end(),
-                                    [&](const TEntry& entry) { return entry.Key == Key; });
-    if (!target || found == entries.end())
+    const auto found = FindEntry(Key);
+    if (!target || found == Entries().end())
         return;
     // Off the image, the cell may yet be kept where it is drawn whole.
     const std::optional<QRect> device = OnImage(*target, Place);
