@@ -1,4 +1,5 @@
 // Code 128 and EAN-128, each written in the one code set its bar type names.
+#include "code128_sets.h"
 #include "encoders.h"
 #include "pattern_writer.h"
 
@@ -141,18 +142,6 @@ constexpr int Modulus = 103;
 constexpr unsigned EscapeFirst = 195;
 constexpr unsigned EscapeLast = 202;
 constexpr unsigned EscapeOffset = 100;
-
-bool UsesSetA(TBarType BarType) {
-    return BarType == bcCode128A || BarType == bcCodeEAN128A;
-}
-
-bool UsesSetC(TBarType BarType) {
-    return BarType == bcCode128C || BarType == bcCodeEAN128C;
-}
-
-bool IsEAN128(TBarType BarType) {
-    return BarType == bcCodeEAN128A || BarType == bcCodeEAN128B || BarType == bcCodeEAN128C;
-}
 
 // A character's symbol value in set A or B by the table's own rule: the filler space is
 // value 0, the escape bytes name their values, and otherwise the first row that holds the
