@@ -1,7 +1,6 @@
 #include "barcode_output.h"
 
 #include "barcode.h"
-#include "standards_check.h"
 
 #include <algorithm>
 
@@ -50,12 +49,9 @@ QString ClippedPreviewNote(const TBarCode& Control) {
         .arg(std::max(0, room));
 }
 
-QString FindingsQuestion(const TBarcodeDescription& Description, const QString& Action) {
-    const std::vector<std::string> findings = CheckStandard(Description);
-    if (findings.empty())
-        return {};
+QString FindingsText(const std::vector<std::string>& Findings, const QString& Action) {
     QString text = QStringLiteral("This symbol may not scan:\n");
-    for (const std::string& finding : findings)
+    for (const std::string& finding : Findings)
         text += QStringLiteral("\n- ") + QString::fromLatin1(finding.c_str());
     return text + QStringLiteral("\n\n") + Action;
 }

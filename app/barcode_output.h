@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <string>
+#include <vector>
 
 namespace quillmark {
 
@@ -22,8 +23,7 @@ QString ProposedFileName(const std::string& Value);
 // empty string.
 QString ClippedPreviewNote(const TBarCode& Control);
 
-// The standards findings as one question ending in Action ("Save it anyway?"), or an empty
-// string when there are none. Raises the engine's error for a refused value.
-QString FindingsQuestion(const TBarcodeDescription& Description, const QString& Action);
+// Standards findings, at least one, as one question ending in Action ("Save it anyway?").
+QString FindingsText(const std::vector<std::string>& Findings, const QString& Action);
 
 } // namespace quillmark

@@ -3,6 +3,7 @@
 #include "barcode.h"
 #include "default_error_handling.h"
 #include "home_page.h"
+#include "latin1.h"
 #include "limit_error.h"
 #include "link_opener.h"
 #include "messages.h"
@@ -154,10 +155,8 @@ void TFormMain::FormCreate() {
                      bcCodeMSI,
                      bcCodePostNet,
                      bcCodeUPC_A};
-    FSymbologyLabels = {"Industrial 2 of 5", "Interleaved 2 of 5", "Code 128A",
-                        "Code 128B",         "Code 128C",          "Code 39",
-                        "Code 93",           "Code EAN128A",       "Code EAN13",
-                        "Code MSI",          "Code PostNet",       "Code UPC-A"};
+    for (std::size_t i = 0; i < FSymbologyMap.size(); ++i)
+        FSymbologyLabels[i] = BarTypeData(FSymbologyMap[i]).Label;
     for (const char* label : FSymbologyLabels)
         ComboSelect->addItem(QString::fromLatin1(label));
     ComboSelect->setCurrentIndex(0);
@@ -172,7 +171,7 @@ void TFormMain::ButtonGenerateClick() {
         if (position < 0 || position >= SymbologyCount)
             throw Exception("No symbology selected.");
         BarCode1->SetBarType(FSymbologyMap[position]);
-        BarCode1->SetBarCode(BarcodeValue->text().toLatin1().toStdString());
+        BarCode1->SetBarCode(Latin1FromUtf8(BarcodeValue->text().toUtf8().toStdString(), '?'));
         BarCode1->Repaint();
     } catch (const ELimitError& error) {
         // The widget's own limits and resource failures are shown as what they are; the

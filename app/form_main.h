@@ -18,6 +18,7 @@ class QPushButton;
 namespace quillmark {
 
 class TBarCode;
+class TPreparedSymbol;
 
 class TFormMain : public QDialog {
     Q_OBJECT
@@ -71,7 +72,7 @@ private:
     void CreateOutputActions();
     // Runs Output unless the user, told what keeps the symbol from meeting its standard,
     // declines Action; any failure becomes a message box.
-    void RunOutput(const QString& Action, const std::function<void()>& Output);
+    void RunOutput(const QString& Action, const std::function<void(TPreparedSymbol&)>& Output);
     void UpdatePreviewNote();
 
     std::array<TBarType, SymbologyCount> FSymbologyMap{};

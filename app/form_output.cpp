@@ -7,6 +7,7 @@
 #include "files.h"
 #include "messages.h"
 #include "output_dialogs.h"
+#include "output_job.h"
 #include "print.h"
 
 #include <QAction>
@@ -43,37 +44,40 @@ void TFormMain::CreateOutputActions() {
     UpdatePreviewNote();
 }
 
-void TFormMain::RunOutput(const QString& Action, const std::function<void()>& Output) {
+void TFormMain::RunOutput(const QString& Action,
+                          const std::function<void(TPreparedSymbol&)>& Output) {
     try {
-        const QString question = FindingsQuestion(DescribeForOutput(*BarCode1), Action);
-        if (!question.isEmpty() && !AskQuestion(this, question))
+        // The check reads the vector layout, which SVG, PDF and printing then draw from.
+        TPreparedSymbol symbol(DescribeForOutput(*BarCode1), BarCode1->BarCode(),
+                               CheckDigitsOf(BarCode1->CheckSum()));
+        const std::vector<std::string> findings = symbol.Findings(TFileFormat::Svg);
+        if (!findings.empty() && !AskQuestion(this, FindingsText(findings, Action)))
             return;
-        Output();
+        Output(symbol);
     } catch (const std::exception& error) {
         ShowMessage(this, QString::fromLatin1(error.what()));
     }
 }
 
 void TFormMain::ButtonSaveClick() {
-    RunOutput(QStringLiteral("Save it anyway?"), [this] {
+    RunOutput(QStringLiteral("Save it anyway?"), [this](TPreparedSymbol& Symbol) {
         const QString path = ChooseSaveFile(this, ProposedFileName(BarCode1->BarCode()));
         if (!path.isEmpty())
-            SaveBarcode(path, DescribeForOutput(*BarCode1));
+            WriteFileAtomically(path, Symbol.Render(FileFormatOf(path)), TDurability::Flush);
     });
 }
 
 void TFormMain::CopyClick() {
-    RunOutput(QStringLiteral("Copy it anyway?"), [this] {
-        QGuiApplication::clipboard()->setMimeData(
-            MakeMimeData(DescribeForOutput(*BarCode1)).release());
+    RunOutput(QStringLiteral("Copy it anyway?"), [](TPreparedSymbol& Symbol) {
+        QGuiApplication::clipboard()->setMimeData(MakeMimeData(Symbol).release());
     });
 }
 
 void TFormMain::PrintClick() {
-    RunOutput(QStringLiteral("Print it anyway?"), [this] {
+    RunOutput(QStringLiteral("Print it anyway?"), [this](TPreparedSymbol& Symbol) {
         QPrinter printer(QPrinter::HighResolution);
         if (RunPrintDialog(this, printer))
-            PrintBarcode(printer, DescribeForOutput(*BarCode1));
+            PrintBarcode(printer, Symbol.Vector());
     });
 }
 

@@ -1,7 +1,7 @@
 #include "arguments.h"
 
+#include "help_text.h"
 #include "layout.h"
-#include "type_names.h"
 
 #include <QString>
 

@@ -1,7 +1,6 @@
 // The command line: options into one settings value, or a usage error.
 #pragma once
 
-#include "check_digits.h"
 #include "description.h"
 #include "files.h"
 

@@ -1,6 +1,7 @@
 #include "batch.h"
 
-#include "file_writer.h"
+#include "atomic_file.h"
+
 #include "line_reader.h"
 #include "messages.h"
 #include "name_template.h"
@@ -71,7 +72,7 @@ TSymbolOutcome Failure(std::string Text) {
 
 } // namespace
 
-bool RunBatch(const TOptions& Options, const TJobSettings& Job) {
+bool RunBatch(const TOptions& Options, const TOutputJob& Job) {
     const TInput input(Options.Input);
     const TNameTemplate names(Options.Output);
     CheckFolder(names, Options.Output);
@@ -113,10 +114,10 @@ bool RunBatch(const TOptions& Options, const TJobSettings& Job) {
                 });
                 continue;
             }
-            runner.Submit(line.Number,
-                          [&Job, value = std::move(value), target = std::move(target)] {
-                              return RunSymbol(Job, value, target);
-                          });
+            runner.Submit(line.Number, [&Job, strict = Options.Strict, value = std::move(value),
+                                        target = std::move(target)] {
+                return RunSymbol(Job, strict, value, target);
+            });
         }
     } catch (const std::runtime_error&) {
         runner.Finish();

@@ -13,6 +13,6 @@ inline constexpr std::size_t LongestLine = 1 << 20;
 // each failed line on stderr as "LINE: message". True when every line succeeded. Raises
 // UsageError for an input that can't be opened or a template folder that can't be written
 // into, and std::runtime_error for a read error midway, after reporting the lines before.
-bool RunBatch(const TOptions& Options, const TJobSettings& Job);
+bool RunBatch(const TOptions& Options, const TOutputJob& Job);
 
 } // namespace quillmark::cli

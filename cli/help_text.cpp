@@ -1,6 +1,9 @@
 #include "help_text.h"
 
+#include "engine.h"
 #include "version.h"
+
+#include <cstdio>
 
 namespace quillmark::cli {
 
@@ -86,6 +89,35 @@ Examples:
 
 std::string VersionText() {
     return std::string("quillmark-cli ") + Version + "\n";
+}
+
+std::string TypeTable() {
+    std::string table;
+    char line[160];
+    std::snprintf(line, sizeof line, "%-24s %-20s %-26s %s\n", "IDENTIFIER", "NAME", "ALIASES",
+                  "DIGITS ONLY");
+    table += line;
+    for (int i = 0; i < BarTypeCount; ++i) {
+        const TBCdata& row = BarTypeData(static_cast<TBarType>(i));
+        std::string aliases(row.Aliases);
+        for (std::size_t at = aliases.find(','); at != std::string::npos;
+             at = aliases.find(',', at + 2))
+            aliases.replace(at, 1, ", ");
+        std::snprintf(line, sizeof line, "%-24s %-20s %-26s %s\n", row.Identifier, row.Name,
+                      aliases.c_str(), row.DigitsOnly ? "yes" : "no");
+        table += line;
+    }
+    return table;
+}
+
+std::string TypeNameList() {
+    std::string list;
+    for (int i = 0; i < BarTypeCount; ++i) {
+        if (!list.empty())
+            list += ", ";
+        list += BarTypeData(static_cast<TBarType>(i)).Identifier + 2;
+    }
+    return list;
 }
 
 } // namespace quillmark::cli

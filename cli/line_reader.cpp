@@ -1,6 +1,6 @@
 #include "line_reader.h"
 
-#include "file_writer.h"
+#include "atomic_file.h"
 
 #include <algorithm>
 #include <cerrno>

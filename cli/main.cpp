@@ -4,7 +4,6 @@
 #include "help_text.h"
 #include "messages.h"
 #include "text_bytes.h"
-#include "type_names.h"
 #include "verify.h"
 
 #include "decimal_text.h"
@@ -39,7 +38,7 @@ void Warn(const TOptions& Options, const std::string& Text) {
 // Notes that hold for every symbol of the run, given once.
 void WarnOnce(const TOptions& Options) {
     const TBarcodeDescription& d = Options.Description;
-    if (Options.Verify && !CanVerify(d.Barcode.BarType))
+    if (Options.Verify && !CanRead(d.Barcode.BarType))
         Warn(Options, "zxing-cpp can't read " + BarTypeName(d.Barcode.BarType) +
                           ", so --verify can't check these symbols; they are written unverified");
     const QString family = d.Font.family();
@@ -49,10 +48,11 @@ void WarnOnce(const TOptions& Options) {
                           Utf8ForTerminal(QFontInfo(d.Font).family().toStdString()) + "'");
 }
 
-int RunSingle(const TOptions& Options, const TJobSettings& Job) {
+int RunSingle(const TOptions& Options, const TOutputJob& Job) {
     if (Options.Output == "-" && Job.Format != TFileFormat::Svg && ::isatty(STDOUT_FILENO) == 1)
         throw UsageError("won't write a binary file to a terminal; redirect stdout or use -o FILE");
-    const TSymbolOutcome outcome = RunSymbol(Job, ValueFromInput(Options.Value), Options.Output);
+    const TSymbolOutcome outcome =
+        RunSymbol(Job, Options.Strict, ValueFromInput(Options.Value), Options.Output);
     PrintMessages(stderr, Program, outcome.Messages, Options.Quiet);
     // At a terminal, a PNG's true module: whole pixels seldom give the X asked for exactly.
     if (!outcome.Failed && !Options.Quiet && Job.Format == TFileFormat::Png &&
@@ -80,12 +80,8 @@ int Run(const std::vector<std::string>& Arguments) {
     default:
         break;
     }
-    TJobSettings job;
-    job.Description = options.Description;
-    job.CheckDigits = options.CheckDigits;
-    job.Format = OutputFormat(options);
-    job.Verify = options.Verify;
-    job.Strict = options.Strict;
+    const TOutputJob job = MakeJob(options.Description, options.CheckDigits, OutputFormat(options),
+                                   options.Verify, options.Strict);
     WarnOnce(options);
     if (options.Mode == TMode::Batch)
         return RunBatch(options, job) ? 0 : 1;

@@ -1,53 +1,44 @@
 #include "symbol_job.h"
 
-#include "file_writer.h"
-#include "standards_check.h"
 #include "text_bytes.h"
 #include "verify.h"
 
 #include <new>
 
+#include <unistd.h>
+
 namespace quillmark::cli {
 
 namespace {
 
-// The description of one symbol, with auto check digits applied.
-TBarcodeDescription DescribeSymbol(const TJobSettings& Settings, const std::string& Value) {
-    TBarcodeDescription description = Settings.Description;
-    TBarcodeSettings& barcode = description.Barcode;
-    barcode.CheckSum = EngineCheckSum(Settings.CheckDigits);
-    barcode.BarCode = Settings.CheckDigits == TCheckDigits::Auto
-                          ? WithAutoCheckDigit(barcode.BarType, Value)
-                          : Value;
-    return description;
-}
-
-// Everything up to the bytes of the file; Latin-1 errors as the engine raises them.
-QByteArray Render(const TJobSettings& Settings, const TBarcodeDescription& Description,
-                  TSymbolOutcome& Outcome) {
-    for (const std::string& finding : CheckStandard(Description)) {
-        Outcome.Messages.push_back({!Settings.Strict, Latin1ForTerminal(finding)});
-        Outcome.Failed = Outcome.Failed || Settings.Strict;
-    }
-    if (Outcome.Failed)
-        return {};
-    QByteArray bytes = RenderFile(Description, Settings.Format);
-    if (Settings.Verify && CanVerify(Description.Barcode.BarType)) {
-        // The PNG is read back from its own bytes; vector files from a raster of the same
-        // description, at its resolution.
-        const QImage image = Settings.Format == TFileFormat::Png ? QImage::fromData(bytes, "PNG")
-                                                                 : RenderImage(Description);
-        if (VerifyImage(image, Description) == TVerified::ScansUncompared)
-            Outcome.Messages.push_back(
-                {true, "the symbol scans, but its Code 128 function characters can't be "
-                       "compared with the value"});
-    }
-    return bytes;
+std::optional<std::string> ReadBack(const QImage& Picture, const TBarcodeDescription& D) {
+    const QImage grey = Picture.convertToFormat(QImage::Format_Grayscale8);
+    const TGreyImage image{grey.constBits(), grey.width(), grey.height(),
+                           static_cast<int>(grey.bytesPerLine())};
+    const TBarcodeSettings& s = D.Barcode;
+    if (VerifySymbol(image, s.BarType, s.BarCode, s.CheckSum, IsHorizontal(s.Orientation)) ==
+        TVerified::ScansUncompared)
+        return "the symbol scans, but its Code 128 function characters can't be compared with "
+               "the value";
+    return std::nullopt;
 }
 
 } // namespace
 
-TSymbolOutcome RunSymbol(const TJobSettings& Settings, const std::string& Value,
+TOutputJob MakeJob(const TBarcodeDescription& Description, TCheckDigits CheckDigits,
+                   TFileFormat Format, bool Verify, bool Strict) {
+    TOutputJob job;
+    job.Description = Description;
+    job.CheckDigits = CheckDigits;
+    job.Format = Format;
+    if (Strict)
+        job.Gate = [](const std::vector<std::string>& Findings) { return Findings.empty(); };
+    if (Verify && CanRead(Description.Barcode.BarType))
+        job.Verifier = ReadBack;
+    return job;
+}
+
+TSymbolOutcome RunSymbol(const TOutputJob& Job, bool Strict, const std::string& Value,
                          const std::string& Target) {
     TSymbolOutcome outcome;
     const auto fail = [&outcome](std::string Text) {
@@ -55,26 +46,25 @@ TSymbolOutcome RunSymbol(const TJobSettings& Settings, const std::string& Value,
         outcome.Failed = true;
         return outcome;
     };
-    QByteArray bytes;
+    const TSink write =
+        Target == "-"
+            ? TSink([](const QByteArray& Bytes) { WriteAllTo(STDOUT_FILENO, Bytes, "stdout"); })
+            : FileSink(Target, TDurability::None);
     try {
-        const TBarcodeDescription description = DescribeSymbol(Settings, Value);
-        bytes = Render(Settings, description, outcome);
-        if (outcome.Failed)
-            return outcome;
+        const TOutputResult result = RunOutputJob(Job, Value, write);
+        for (const std::string& finding : result.Findings)
+            outcome.Messages.push_back({!Strict, Latin1ForTerminal(finding)});
+        for (const std::string& note : result.Notes)
+            outcome.Messages.push_back({true, note});
+        outcome.Failed = !result.Written;
+    } catch (const EWriteError& e) {
+        return fail(Utf8ForTerminal(e.what()));
     } catch (const Exception& e) {
         return fail(Latin1ForTerminal(WithValueShortened(e.what(), Value)));
     } catch (const std::bad_alloc&) {
         return fail("out of memory");
     } catch (const std::exception& e) {
         return fail(Latin1ForTerminal(e.what()));
-    }
-    try {
-        if (Target == "-")
-            WriteToStdout(bytes);
-        else
-            WriteFileAtomically(Target, bytes);
-    } catch (const std::exception& e) {
-        return fail(Utf8ForTerminal(e.what()));
     }
     return outcome;
 }

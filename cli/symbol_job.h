@@ -1,10 +1,7 @@
-// One symbol from value to file: check digits, the standards check, rendering,
-// verification and the atomic write.
+// One symbol of a run through the output job, its outcome as messages for a terminal.
 #pragma once
 
-#include "check_digits.h"
-#include "description.h"
-#include "files.h"
+#include "output_job.h"
 
 #include <string>
 #include <vector>
@@ -22,19 +19,15 @@ struct TSymbolOutcome {
     bool Failed = false;
 };
 
-// What every symbol of a run shares; read from many threads at once, never written.
-struct TJobSettings {
-    TBarcodeDescription Description; // its value is each symbol's own
-    TCheckDigits CheckDigits = TCheckDigits::Auto;
-    TFileFormat Format = TFileFormat::Png;
-    bool Verify = false;
-    bool Strict = false;
-};
+// The job every symbol of a run shares: standards findings stop a symbol only when Strict,
+// and --verify reads each one back with zxing-cpp where it can.
+TOutputJob MakeJob(const TBarcodeDescription& Description, TCheckDigits CheckDigits,
+                   TFileFormat Format, bool Verify, bool Strict);
 
 // Draws Value (engine bytes) and writes it to Target ("-" for stdout) unless something
 // fails: a refused value, a finding under Strict, a failed verification or write. A
 // failed symbol writes nothing. Never throws; any failure is in the outcome.
-TSymbolOutcome RunSymbol(const TJobSettings& Settings, const std::string& Value,
+TSymbolOutcome RunSymbol(const TOutputJob& Job, bool Strict, const std::string& Value,
                          const std::string& Target);
 
 } // namespace quillmark::cli

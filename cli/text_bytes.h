@@ -7,9 +7,9 @@
 
 namespace quillmark::cli {
 
-// The value a line of input stands for: valid UTF-8 whose characters all fit in Latin-1 is
-// converted to Latin-1, so "café" is four bytes as the window would store it; anything
-// else (raw bytes, or characters beyond Latin-1) is taken byte for byte.
+// The value a line of input stands for: UTF-8 whose characters all fit in Latin-1 as
+// Latin-1, so "café" is four bytes as the window would store it; anything else (raw bytes,
+// or characters beyond Latin-1) byte for byte.
 std::string ValueFromInput(std::string_view Bytes);
 
 // Latin-1 bytes (the engine's messages and values) as UTF-8 for a terminal, with control

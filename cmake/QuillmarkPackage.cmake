@@ -40,6 +40,10 @@ if(TARGET quillmark_render)
     quillmark_pkgconfig("Quillmark Widgets" "The TBarCode barcode widget" quillmark_control
                         "quillmark-render Qt6Widgets")
 endif()
+if(TARGET quillmark_verify)
+    quillmark_pkgconfig("Quillmark Verify" "Reading barcodes back with zxing-cpp"
+                        quillmark_verify "quillmark-engine zxing")
+endif()
 if(TARGET quillmark_output)
     quillmark_pkgconfig("Quillmark Output" "Barcode files, clipboard data and printing"
                         quillmark_output "quillmark-render Qt6Gui Qt6Svg")

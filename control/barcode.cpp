@@ -3,6 +3,8 @@
 #include "enum_check.h"
 #include "error_reporter.h"
 #include "handler_call.h"
+#include "latin1.h"
+#include "messages.h"
 #include "renderer.h"
 #include "version.h"
 
@@ -49,8 +51,8 @@ TSymbolBox OnCanvas(TSymbolBox Box, const QPoint& Origin, const QSize& Size) {
     const long long left = static_cast<long long>(Box.Left) - Origin.x();
     const long long top = static_cast<long long>(Box.Top) - Origin.y();
     if (left < std::numeric_limits<int>::min() || top < std::numeric_limits<int>::min())
-        throw ELimitError(std::to_string(Size.width()) + " x " + std::to_string(Size.height()) +
-                          " : Barcode too large to draw.");
+        throw ELimitError(Quoting(
+            std::to_string(Size.width()) + " x " + std::to_string(Size.height()), TooLargeMessage));
     Box.Left = static_cast<int>(left);
     Box.Top = static_cast<int>(top);
     return Box;
@@ -61,7 +63,7 @@ TSymbolBox OnCanvas(TSymbolBox Box, const QPoint& Origin, const QSize& Size) {
 TBarCode::TBarCode(QWidget* parent) : TCustomPanel(parent) {}
 
 void TBarCode::RaiseNotNumeric(const std::string& Value) const {
-    throw Exception(Value + ": Barcode must be numeric.");
+    throw Exception(Value + ": " + NotNumericMessage);
 }
 
 template <typename Handler, typename... Args>
@@ -232,10 +234,8 @@ QString TBarCode::BarCodeProperty() const {
 }
 
 void TBarCode::setBarCode(const QString& Value) {
-    const QByteArray bytes = Value.toLatin1();
-    WriteSetting([&] {
-        SetBarCode(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    });
+    const std::string value = Latin1FromUtf8(Value.toUtf8().toStdString(), '?');
+    WriteSetting([&] { SetBarCode(value); });
 }
 
 void TBarCode::WriteSetting(const std::function<void()>& Setter) noexcept {
@@ -260,7 +260,7 @@ void TBarCode::WriteSetting(const std::function<void()>& Setter) noexcept {
         ReportError(error);
     } catch (...) {
         restore();
-        ReportError(Exception("Unknown error while writing a property."));
+        ReportError(Exception(UnknownWriteErrorMessage));
     }
 }
 

@@ -1,31 +1,11 @@
-// Plain value types of the barcode widget, shared by the widget and its renderer.
+// Plain value types of the barcode widget: the drawn symbol's, and its panel's.
 #pragma once
+
+#include "symbol_types.h"
 
 #include <cstdint>
 
 namespace quillmark {
-
-// A colour as a signed 32-bit value: red in the lowest byte, then green, then blue.
-using TColor = std::int32_t;
-
-inline constexpr TColor clBlack = 0x000000;
-inline constexpr TColor clWhite = 0xFFFFFF;
-
-enum TOrientation : std::uint8_t { toLeftRight, toRightLeft, toTopBottom, toBottomTop };
-inline constexpr int OrientationCount = 4;
-
-enum TTextShow : std::uint8_t { tsNone, tsBarCode, tsBarType, tsBoth };
-inline constexpr int TextShowCount = 4;
-
-enum TTextPosition : std::uint8_t {
-    tpTopLeft,
-    tpTopRight,
-    tpTopCenter,
-    tpBottomLeft,
-    tpBottomRight,
-    tpBottomCenter,
-};
-inline constexpr int TextPositionCount = 6;
 
 // The panel quantities that the barcode's placement reads.
 enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };

@@ -8,6 +8,9 @@
 
 namespace quillmark {
 
+// Reported when a property's writer fails with something other than a std::exception.
+inline constexpr char UnknownWriteErrorMessage[] = "Unknown error while writing a property.";
+
 using ErrorReporter = std::function<void(const std::exception& Error)>;
 
 // Replaces the application-wide reporter; an empty function restores the default, which

@@ -1,7 +1,7 @@
 // The widget's own limits, as opposed to a value that a symbology refuses.
 #pragma once
 
-#include "quillmark_render_export.h"
+#include "quillmark_widgets_export.h"
 
 #include "engine.h"
 
@@ -13,7 +13,7 @@ inline constexpr int MaxHandlerDepth = 32;
 // A limit of the widget was reached: a size too large to draw, or handler calls nested too
 // deeply. Value writers let it pass instead of offering the value for correction, since no
 // other value would cure it.
-class QUILLMARK_RENDER_EXPORT ELimitError : public Exception {
+class QUILLMARK_WIDGETS_EXPORT ELimitError : public Exception {
 public:
     using Exception::Exception;
 };

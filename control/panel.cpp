@@ -4,6 +4,7 @@
 #include "enum_check.h"
 #include "error_reporter.h"
 #include "limit_error.h"
+#include "messages.h"
 #include "qt_colors.h"
 
 #include <QEvent>
@@ -157,8 +158,8 @@ void TCustomPanel::PrepareCanvas() {
         return;
     FCanvas = QImage(keep.size(), QImage::Format_RGB32);
     if (FCanvas.isNull())
-        throw ELimitError(std::to_string(keep.width()) + " x " + std::to_string(keep.height()) +
-                          " : Barcode too large to draw.");
+        throw ELimitError(Quoting(
+            std::to_string(keep.width()) + " x " + std::to_string(keep.height()), TooLargeMessage));
 }
 
 void TCustomPanel::Paint() {
@@ -226,7 +227,7 @@ void TCustomPanel::WriteProperty(const std::function<void()>& Setter) noexcept {
     } catch (const std::exception& error) {
         ReportError(error);
     } catch (...) {
-        ReportError(Exception("Unknown error while writing a property."));
+        ReportError(Exception(UnknownWriteErrorMessage));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "barcode_settings.h"
 #include "engine.h"
 #include "limit_error.h"
+#include "messages.h"
 
 #include <climits>
 #include <string>
@@ -14,8 +15,8 @@ namespace {
 // Sums in 64 bits; a result outside int is refused rather than wrapped.
 int Checked(long long Value, const TFrame& Frame) {
     if (Value < INT_MIN || Value > INT_MAX)
-        throw ELimitError(std::to_string(Frame.Width) + " x " + std::to_string(Frame.Height) +
-                          " : Barcode too large to draw.");
+        throw ELimitError(Quoting(
+            std::to_string(Frame.Width) + " x " + std::to_string(Frame.Height), TooLargeMessage));
     return static_cast<int>(Value);
 }
 

@@ -2,10 +2,11 @@
 // and the turn, from the reading direction, the alignment, the frame and the size.
 #pragma once
 
-#include "quillmark_render_export.h"
+#include "quillmark_widgets_export.h"
 
 #include "control_types.h"
 #include "limit_error.h"
+#include "symbol_box.h"
 
 namespace quillmark {
 
@@ -18,23 +19,14 @@ struct TFrame {
     TAlignment Alignment = taCenter;
 };
 
-// A symbol's box on the canvas: the top-left corner of its turned bounding box, the bar
-// height (bars cover rows 0 to Height of the box) and the counter-clockwise turn in degrees.
-struct TSymbolBox {
-    int Left = 0;
-    int Top = 0;
-    int Height = 0;
-    double Angle = 0;
-};
-
 // The bar height that BarHeight 0 stands for: the extent across the bars inside the frame.
-QUILLMARK_RENDER_EXPORT int AutomaticBarHeight(const TFrame& Frame, TOrientation Orientation);
+QUILLMARK_WIDGETS_EXPORT int AutomaticBarHeight(const TFrame& Frame, TOrientation Orientation);
 
 // Places a PatternWidth-pixel symbol; BarHeight 0 fills the height inside the frame. The
 // two reversed directions sit one pixel earlier when justified to either end. Raises
 // ELimitError (a quillmark::Exception) when a corner of the box would leave the integer
 // range.
-QUILLMARK_RENDER_EXPORT TSymbolBox PlaceSymbol(const TFrame& Frame, TOrientation Orientation,
-                                               int BarHeight, int PatternWidth);
+QUILLMARK_WIDGETS_EXPORT TSymbolBox PlaceSymbol(const TFrame& Frame, TOrientation Orientation,
+                                                int BarHeight, int PatternWidth);
 
 } // namespace quillmark

@@ -1,7 +1,10 @@
+#include "carry.h"
 #include "encoders.h"
 #include "engine.h"
+#include "messages.h"
 
 #include <array>
+#include <cctype>
 
 namespace quillmark {
 
@@ -25,47 +28,213 @@ void WithText(TBarType, const std::string& Value, TCheckSum CheckSum, std::strin
     Encode(Value, CheckSum, Text, Pattern);
 }
 
+// Quiet zones in X: 10 for the two-of-five family, Code 39, Codabar, Code 93 and Code 128
+// (ISO/IEC 16390, ISO/IEC 16388, ISO/IEC 15417 and the AIM symbology specifications), 12
+// for MSI; EAN/UPC as ISO/IEC 15420's table of quiet zones gives them (11 and 7 for EAN-13,
+// 7 both sides for EAN-8, 9 for UPC-A, 9 and 7 for UPC-E, 7 and 5 for an add-on, which
+// follows its main symbol after a gap of at least 7); PostNet 1/8 inch each side (USPS
+// Publication 25's clear zone).
 constexpr TQuietZone Ten{10, 10};
 
+// Bar heights at X = 0.33 mm: the GS1 General Specifications' EAN/UPC symbol dimensions at
+// nominal size (22.85 mm for EAN-13, UPC-A and UPC-E, 18.23 mm for EAN-8; the add-ons keep
+// the main symbols' height here). 15 mm for the others, whose standards set only a minimum.
+constexpr double RetailHeight = 22.85;
+constexpr double EAN8Height = 18.23;
+constexpr double OtherHeight = 15.0;
+
 // Indexed by TBarType. Ratio bounds as the standards of the ratio-defined symbologies give
-// them; quiet zones from each symbology's standard.
+// them.
 constexpr std::array<TBCdata, BarTypeCount> Catalogue{{
-    {"Code25 interleaved", true, 2.0, 3.0, false, Ten, ValueOnly<EncodeCode_2_5_interleaved>},
-    {"Code25 industrial", true, 2.0, 3.0, false, Ten, ValueOnly<EncodeCode_2_5_industrial>},
-    {"Code25 matrix", true, 2.25, 3.0, false, Ten, ValueOnly<EncodeCode_2_5_matrix>},
-    {"Code39", false, 2.0, 3.0, false, Ten, WithCheckSum<EncodeCode39>},
-    {"Code39 Extended", false, 2.0, 3.0, false, Ten, WithCheckSum<EncodeCode39Extended>},
-    {"Code128A", false, 0, 0, true, Ten, EncodeCode128},
-    {"Code128B", false, 0, 0, true, Ten, EncodeCode128},
-    {"Code128C", false, 0, 0, true, Ten, EncodeCode128},
-    {"Code93", false, 0, 0, true, Ten, ValueOnly<EncodeCode93>},
-    {"Code93 Extended", false, 0, 0, true, Ten, ValueOnly<EncodeCode93Extended>},
-    {"MSI", true, 0, 0, false, {12, 12}, ValueOnly<EncodeCodeMSI>},
-    {"PostNet", true, 0, 0, false, {0, 0, 3.2}, ValueOnly<EncodeCodePostNet>},
-    {"Codebar", false, 2.0, 3.0, false, Ten, ValueOnly<EncodeCodeCodabar>},
-    {"EAN8", true, 2.0, 3.0, true, {7, 7}, WithCheckSum<EncodeCodeEAN8>},
-    {"EAN13", true, 2.0, 3.0, true, {11, 7}, WithCheckSum<EncodeCodeEAN13>},
-    {"UPC_A", true, 2.0, 3.0, true, {9, 9}, WithText<EncodeCodeUPC_A>},
-    {"UPC_E0", true, 2.0, 3.0, true, {9, 7}, WithText<EncodeCodeUPC_E0>},
-    {"UPC_E1", true, 2.0, 3.0, true, {9, 7}, WithText<EncodeCodeUPC_E1>},
-    // An add-on follows its main symbol after a gap of at least 7 modules.
-    {"UPC Supp2", true, 2.0, 3.0, true, {7, 5}, WithText<EncodeCodeUPC_Supp2>},
-    {"UPC Supp5", true, 2.0, 3.0, true, {7, 5}, WithText<EncodeCodeUPC_Supp5>},
-    {"EAN128A", false, 0, 0, true, Ten, EncodeCode128},
-    {"EAN128B", false, 0, 0, true, Ten, EncodeCode128},
-    {"EAN128C", false, 0, 0, true, Ten, EncodeCode128},
+    // Name, DigitsOnly, RatioLower, RatioUpper, ModuleMultiples, QuietZone, Encoder,
+    // Identifier, Label, Aliases, BarHeightMM, Carry
+    {"Code25 interleaved", true, 2.0, 3.0, false, Ten, ValueOnly<EncodeCode_2_5_interleaved>,
+     "bcCode_2_5_interleaved", "Interleaved 2 of 5", "itf,i25,interleaved25", OtherHeight,
+     CarryInterleaved},
+    {"Code25 industrial", true, 2.0, 3.0, false, Ten, ValueOnly<EncodeCode_2_5_industrial>,
+     "bcCode_2_5_industrial", "Industrial 2 of 5", "industrial25", OtherHeight, CarryAsTyped},
+    {"Code25 matrix", true, 2.25, 3.0, false, Ten, ValueOnly<EncodeCode_2_5_matrix>,
+     "bcCode_2_5_matrix", "Matrix 2 of 5", "matrix25", OtherHeight, CarryAsTyped},
+    {"Code39", false, 2.0, 3.0, false, Ten, WithCheckSum<EncodeCode39>, "bcCode39", "Code 39",
+     "c39", OtherHeight, CarryCode39},
+    {"Code39 Extended", false, 2.0, 3.0, false, Ten, WithCheckSum<EncodeCode39Extended>,
+     "bcCode39Extended", "Code 39 Extended", "code39ext,code39ascii", OtherHeight, CarryFullAscii},
+    {"Code128A", false, 0, 0, true, Ten, EncodeCode128, "bcCode128A", "Code 128A", "c128a",
+     OtherHeight, CarryCode128},
+    // "code128" and "ean128" take set B, the output default's set.
+    {"Code128B", false, 0, 0, true, Ten, EncodeCode128, "bcCode128B", "Code 128B",
+     "code128,c128,c128b", OtherHeight, CarryCode128},
+    {"Code128C", false, 0, 0, true, Ten, EncodeCode128, "bcCode128C", "Code 128C", "c128c",
+     OtherHeight, CarryCode128},
+    {"Code93", false, 0, 0, true, Ten, ValueOnly<EncodeCode93>, "bcCode93", "Code 93", "c93",
+     OtherHeight, CarryCode93},
+    {"Code93 Extended", false, 0, 0, true, Ten, ValueOnly<EncodeCode93Extended>, "bcCode93Extended",
+     "Code 93 Extended", "code93ext,code93ascii", OtherHeight, CarryFullAscii},
+    {"MSI",
+     true,
+     0,
+     0,
+     false,
+     {12, 12},
+     ValueOnly<EncodeCodeMSI>,
+     "bcCodeMSI",
+     "Code MSI",
+     "msi",
+     OtherHeight,
+     CarryAsTyped},
+    {"PostNet",
+     true,
+     0,
+     0,
+     false,
+     {0, 0, 3.2},
+     ValueOnly<EncodeCodePostNet>,
+     "bcCodePostNet",
+     "Code PostNet",
+     "postnet",
+     OtherHeight,
+     CarryAsTyped},
+    {"Codebar", false, 2.0, 3.0, false, Ten, ValueOnly<EncodeCodeCodabar>, "bcCodeCodabar",
+     "Codabar", "codabar", OtherHeight, CarryCodabar},
+    {"EAN8",
+     true,
+     2.0,
+     3.0,
+     true,
+     {7, 7},
+     WithCheckSum<EncodeCodeEAN8>,
+     "bcCodeEAN8",
+     "Code EAN8",
+     "ean8",
+     EAN8Height,
+     CarryEANUPC},
+    {"EAN13",
+     true,
+     2.0,
+     3.0,
+     true,
+     {11, 7},
+     WithCheckSum<EncodeCodeEAN13>,
+     "bcCodeEAN13",
+     "Code EAN13",
+     "ean13",
+     RetailHeight,
+     CarryEANUPC},
+    {"UPC_A",
+     true,
+     2.0,
+     3.0,
+     true,
+     {9, 9},
+     WithText<EncodeCodeUPC_A>,
+     "bcCodeUPC_A",
+     "Code UPC-A",
+     "upca",
+     RetailHeight,
+     CarryEANUPC},
+    {"UPC_E0",
+     true,
+     2.0,
+     3.0,
+     true,
+     {9, 7},
+     WithText<EncodeCodeUPC_E0>,
+     "bcCodeUPC_E0",
+     "Code UPC-E0",
+     "upce,upce0",
+     RetailHeight,
+     CarryEANUPC},
+    {"UPC_E1",
+     true,
+     2.0,
+     3.0,
+     true,
+     {9, 7},
+     WithText<EncodeCodeUPC_E1>,
+     "bcCodeUPC_E1",
+     "Code UPC-E1",
+     "upce1",
+     RetailHeight,
+     CarryEANUPC},
+    {"UPC Supp2",
+     true,
+     2.0,
+     3.0,
+     true,
+     {7, 5},
+     WithText<EncodeCodeUPC_Supp2>,
+     "bcCodeUPC_Supp2",
+     "Code UPC Supp2",
+     "upc2,ean2,addon2",
+     RetailHeight,
+     CarryAsTyped},
+    {"UPC Supp5",
+     true,
+     2.0,
+     3.0,
+     true,
+     {7, 5},
+     WithText<EncodeCodeUPC_Supp5>,
+     "bcCodeUPC_Supp5",
+     "Code UPC Supp5",
+     "upc5,ean5,addon5",
+     RetailHeight,
+     CarryAsTyped},
+    {"EAN128A", false, 0, 0, true, Ten, EncodeCode128, "bcCodeEAN128A", "Code EAN128A", "gs1128a",
+     OtherHeight, CarryCode128},
+    {"EAN128B", false, 0, 0, true, Ten, EncodeCode128, "bcCodeEAN128B", "Code EAN128B",
+     "ean128,gs1128,gs1128b", OtherHeight, CarryCode128},
+    {"EAN128C", false, 0, 0, true, Ten, EncodeCode128, "bcCodeEAN128C", "Code EAN128C", "gs1128c",
+     OtherHeight, CarryCode128},
 }};
+
+// Lower case without separators.
+std::string Folded(std::string_view Name) {
+    std::string folded;
+    for (const char ch : Name)
+        if (ch != '_' && ch != '-' && ch != ' ')
+            folded += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return folded;
+}
+
+bool IsAlias(std::string_view Aliases, const std::string& Wanted) {
+    while (!Aliases.empty()) {
+        const std::size_t comma = Aliases.find(',');
+        if (Wanted == Aliases.substr(0, comma))
+            return true;
+        Aliases = comma == std::string_view::npos ? "" : Aliases.substr(comma + 1);
+    }
+    return false;
+}
 
 } // namespace
 
 const TBCdata& BarTypeData(TBarType Type) {
     if (static_cast<int>(Type) >= BarTypeCount)
-        throw Exception("Wrong barcode type.");
+        throw Exception(WrongTypeMessage);
     return Catalogue[Type];
 }
 
 std::string BarTypeName(TBarType Type) {
     return BarTypeData(Type).Name;
+}
+
+std::optional<TBarType> FindBarType(std::string_view Name) {
+    const std::string wanted = Folded(Name);
+    if (wanted.empty())
+        return std::nullopt;
+    for (std::size_t i = 0; i < Catalogue.size(); ++i) {
+        const TBCdata& row = Catalogue[i];
+        const std::string_view identifier = row.Identifier;
+        if (wanted == Folded(identifier) || wanted == Folded(identifier.substr(2)) ||
+            wanted == Folded(row.Name) || IsAlias(row.Aliases, wanted))
+            return static_cast<TBarType>(i);
+    }
+    return std::nullopt;
+}
+
+TCarried Carried(TBarType Type, const std::string& Value, TCheckSum CheckSum) {
+    return BarTypeData(Type).Carry(Type, Value, CheckSum);
 }
 
 } // namespace quillmark

@@ -1,5 +1,6 @@
 // EAN-8 and EAN-13. Neither touches the display text, so the computed check digit is
 // drawn but never shown.
+#include "ean_upc.h"
 #include "ean_upc_tables.h"
 #include "encoders.h"
 #include "pattern_writer.h"
@@ -7,22 +8,11 @@
 namespace quillmark {
 
 void EncodeCodeEAN8(const std::string& Value, TCheckSum CheckSum, std::string& Pattern) {
-    std::string digits;
-    if (CheckSum == csModulo10) {
-        // The last seven digits carry the data; the check digit is always recomputed.
-        const std::string padded = PadZeros(7, Value);
-        digits = ApplyCheckSum(csModulo10, padded.substr(padded.size() - 7));
-    } else {
-        digits = PadZeros(8, Value);
-    }
-    GuardedSetAAndC(digits, 4, Pattern);
+    GuardedSetAAndC(EANUPCDigits(bcCodeEAN8, Value, CheckSum).Drawn, 4, Pattern);
 }
 
 void EncodeCodeEAN13(const std::string& Value, TCheckSum CheckSum, std::string& Pattern) {
-    // Only the first thirteen digits are drawn, whatever the value's length.
-    std::string digits = PadZeros(CheckSum == csModulo10 ? 12 : 13, Value);
-    if (CheckSum == csModulo10)
-        digits += Mod10CheckDigit(digits);
+    const std::string digits = EANUPCDigits(bcCodeEAN13, Value, CheckSum).Drawn;
     // The leading digit is carried by the parity of the left half only.
     RequireDigits(digits, 13);
     const std::string_view parity = ParityRow(EAN13Parity, digits[0] - '0');

@@ -1,31 +1,150 @@
-// Helpers shared by the EAN/UPC encoders.
-#include "ean_upc_tables.h"
-#include "pattern_writer.h"
+// Which digits an EAN/UPC symbol draws, its GS1 check digit, and check-digit completion.
+#include "ean_upc.h"
+
+#include "encoders.h"
+#include "messages.h"
 
 namespace quillmark {
 
-void AppendEANDigit(std::string& Pattern, const EANDigitSet& Set, char Digit) {
-    Pattern += Set[static_cast<std::size_t>(DigitValue(Digit))];
+namespace {
+
+std::string After(const std::string& Value, std::size_t Count) {
+    return Value.size() > Count ? Value.substr(Count) : std::string();
 }
 
-void GuardedSetAAndC(const std::string& Digits, std::size_t Half, std::string& Pattern) {
-    RequireDigits(Digits, 2 * Half);
-    const auto row = [&Digits](const EANDigitRows& Set, std::size_t K) {
-        return Set[static_cast<std::size_t>(Digits[K] - '0')];
-    };
-    TPatternWriter out(Pattern, 2 * EANGuard.size() + EANCentreGuard.size() + 8 * Half);
-    out.Put(EANGuard);
-    for (std::size_t k = 0; k < Half; ++k)
-        out.Put(row(EANRowsA, k));
-    out.Put(EANCentreGuard);
-    for (std::size_t k = Half; k < 2 * Half; ++k)
-        out.Put(row(EANRowsC, k));
-    out.Put(EANGuard);
-    out.Finish();
+// Padding comes before truncation, so under csModulo10 a value up to Data digits long loses
+// its last digit to the check digit.
+TEANUPCDigits UPCDigits(const std::string& Value, TCheckSum CheckSum, std::size_t Data) {
+    TEANUPCDigits digits;
+    const std::string padded = PadZeros(static_cast<std::uint8_t>(Data + 1), Value);
+    if (CheckSum == csModulo10) {
+        digits.Drawn = AppendMod10(padded.substr(0, Data));
+        digits.LastOverwritten = !Value.empty() && Value.size() <= Data;
+    } else {
+        digits.Drawn = padded.substr(0, Data + 1);
+    }
+    digits.LeftOutAfter = After(Value, Data + 1);
+    return digits;
 }
 
-std::string_view ParityRow(std::string_view Table, int Row) {
-    return Table.substr(static_cast<std::size_t>(Row) * 6, 6);
+[[noreturn]] void RaiseWrongCheckDigit(TBarType Type, const std::string& Value, char Expected) {
+    throw Exception(Value + " : Wrong check digit " + Value.back() + "; the " + BarTypeName(Type) +
+                    " check digit is " + Expected + ".");
+}
+
+// Value (data, then check digit) unchanged when its check digit is right.
+void Check(TBarType Type, const std::string& Value, std::string_view Data) {
+    const char expected = GS1CheckDigit(Type, Data);
+    if (Value.back() != expected)
+        RaiseWrongCheckDigit(Type, Value, expected);
+}
+
+std::string CompleteUPCE(TBarType Type, const std::string& Value) {
+    const char system = UPCENumberSystem(Type);
+    switch (Value.size()) {
+    case 6:
+        return Value + GS1CheckDigit(Type, Value);
+    case 7:
+        if (Value[0] != system)
+            Check(Type, Value, std::string_view(Value).substr(0, 6));
+        return Value;
+    case 8:
+        if (Value[0] != system)
+            throw Exception(Value + " : The number system of " + BarTypeName(Type) + " is " +
+                            system + ", not " + Value[0] + ".");
+        Check(Type, Value, std::string_view(Value).substr(1, 6));
+        return Value.substr(1);
+    default:
+        return Value;
+    }
+}
+
+} // namespace
+
+TEANUPCDigits EANUPCDigits(TBarType Type, const std::string& Value, TCheckSum CheckSum) {
+    const bool modulo10 = CheckSum == csModulo10;
+    TEANUPCDigits digits;
+    switch (Type) {
+    case bcCodeEAN8:
+        if (modulo10) {
+            // The last seven digits carry the data; the check digit is always recomputed.
+            const std::string padded = PadZeros(7, Value);
+            digits.Drawn = AppendMod10(padded.substr(padded.size() - 7));
+            if (Value.size() > 7)
+                digits.LeftOutBefore = Value.substr(0, Value.size() - 7);
+        } else {
+            digits.Drawn = PadZeros(8, Value).substr(0, 8);
+            digits.LeftOutAfter = After(Value, 8);
+        }
+        return digits;
+    case bcCodeEAN13:
+        // The check digit goes after the whole padded value; only the first 13 are drawn.
+        digits.Drawn =
+            (modulo10 ? AppendMod10(PadZeros(12, Value)) : PadZeros(13, Value)).substr(0, 13);
+        digits.LeftOutAfter = After(Value, 13);
+        return digits;
+    case bcCodeUPC_A:
+        return UPCDigits(Value, CheckSum, 11);
+    case bcCodeUPC_E0:
+    case bcCodeUPC_E1:
+        // The check digit of the six digits themselves, not of the UPC-A expansion.
+        return UPCDigits(Value, CheckSum, 6);
+    case bcCodeUPC_Supp2:
+        digits.Drawn = PadZeros(2, Value).substr(0, 2);
+        digits.LeftOutAfter = After(Value, 2);
+        return digits;
+    case bcCodeUPC_Supp5:
+        digits.Drawn = PadZeros(5, Value).substr(0, 5);
+        digits.LeftOutAfter = After(Value, 5);
+        return digits;
+    default:
+        return digits;
+    }
+}
+
+bool HasGS1CheckDigit(TBarType Type) {
+    return Type == bcCodeEAN8 || Type == bcCodeEAN13 || Type == bcCodeUPC_A ||
+           Type == bcCodeUPC_E0 || Type == bcCodeUPC_E1;
+}
+
+char UPCENumberSystem(TBarType Type) {
+    return Type == bcCodeUPC_E1 ? '1' : '0';
+}
+
+std::string ExpandUPCE(const std::string& Six, char NumberSystem) {
+    if (Six.size() != 6)
+        throw Exception(InternalErrorMessage);
+    const char last = Six[5];
+    std::string body;
+    if (last <= '2')
+        body = Six.substr(0, 2) + last + "0000" + Six.substr(2, 3);
+    else if (last == '3')
+        body = Six.substr(0, 3) + "00000" + Six.substr(3, 2);
+    else if (last == '4')
+        body = Six.substr(0, 4) + "00000" + Six[4];
+    else
+        body = Six.substr(0, 5) + "0000" + last;
+    return NumberSystem + body;
+}
+
+char GS1CheckDigit(TBarType Type, std::string_view Data) {
+    if (Type == bcCodeUPC_E0 || Type == bcCodeUPC_E1)
+        return Mod10CheckDigit(ExpandUPCE(std::string(Data.substr(0, 6)), UPCENumberSystem(Type)));
+    return Mod10CheckDigit(Data);
+}
+
+std::string CompleteCheckDigit(TBarType Type, const std::string& Value) {
+    // Non-digits go on to the engine, which refuses them with its own message.
+    if (!HasGS1CheckDigit(Type) || Value.empty() || !AllDigits(Value))
+        return Value;
+    if (Type == bcCodeUPC_E0 || Type == bcCodeUPC_E1)
+        return CompleteUPCE(Type, Value);
+    const std::size_t full = Type == bcCodeEAN8 ? 8 : Type == bcCodeEAN13 ? 13 : 12;
+    if (Value.size() + 1 == full)
+        return Value + GS1CheckDigit(Type, Value);
+    if (Value.size() == full)
+        Check(Type, Value, std::string_view(Value).substr(0, full - 1));
+    return Value;
 }
 
 } // namespace quillmark

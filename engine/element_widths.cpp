@@ -1,4 +1,5 @@
 #include "element_widths.h"
+#include "messages.h"
 #include "module_alphabet.h"
 
 #include <algorithm>
@@ -96,7 +97,7 @@ ElementWidths CurrentElementWidths() {
 void DecodeModule(char Ch, const ElementWidths& Widths, int& Width, TLineKind& Kind) {
     const ModuleInfo& info = Alphabet[static_cast<unsigned char>(Ch)];
     if (info.Class == NoClass)
-        throw Exception("Internal Error.");
+        throw Exception(InternalErrorMessage);
     Width = WidthOf(info.Class, Widths);
     Kind = info.Kind;
 }
@@ -114,7 +115,7 @@ int MeasureByWalking(const std::string& Pattern, const ElementWidths& Widths,
         DecodeModule(ch, Widths, width, kind);
         total += width;
         if (total > INT_MAX)
-            throw Exception(Value + " : Barcode too long to draw.");
+            throw Exception(Quoting(Value, TooLongMessage));
     }
     return static_cast<int>(total);
 }

@@ -6,8 +6,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace quillmark {
 
@@ -82,10 +85,29 @@ struct TQuietZone {
     double MinimumMM = 0;
 };
 
+// What the bars of a symbol hold, beside the value that was typed: the one model of it that
+// the standards check, reading symbols back and the refusal of silent changes share.
+struct TCarried {
+    // What a reader of the symbol gives back, as Latin-1 bytes: the value as the bars hold
+    // it, without the check characters a reader strips, EAN/UPC digits as drawn (UPC-E with
+    // its number system first). None when the bars hold Code 128 function characters, whose
+    // reading depends on the reader.
+    std::optional<std::string> Data;
+    // The value's characters that don't reach the bars as typed, in the value's order:
+    std::string Replaced; // drawn as a space, being outside the code set
+    std::string Dropped;  // left out of the bars
+    std::string Reserved; // read as start, stop or shift characters
+    // Code 128 set C: the digit pairs it can't hold, each drawn as "00".
+    std::vector<std::string> ZeroPairs;
+};
+
+// What a symbology's symbol carries for a value its encoder takes.
+using TCarry = TCarried (*)(TBarType Type, const std::string& Value, TCheckSum CheckSum);
+
 // One row of the symbology catalogue: everything the engine and its callers know about a
 // symbology in one place.
 struct TBCdata {
-    const char* Name;
+    const char* Name; // the display name printed for tsBarType
     bool DigitsOnly;
     // MakeModules clamps the ratio into [RatioLower, RatioUpper]; 0, 0 leaves it alone.
     double RatioLower;
@@ -95,6 +117,11 @@ struct TBCdata {
     bool ModuleMultiples;
     TQuietZone QuietZone;
     TEncoder Encoder;
+    const char* Identifier; // the enumeration's name, as stored settings write it
+    const char* Label;      // as a list of symbologies offers it to a person
+    const char* Aliases;    // short names, comma-separated, lower case ("ean13")
+    double BarHeightMM;     // the standard's bar height at X = 0.33 mm
+    TCarry Carry;
 };
 
 // The catalogue row of Type; raises "Wrong barcode type." for a value outside TBarType.
@@ -102,6 +129,15 @@ QUILLMARK_ENGINE_EXPORT const TBCdata& BarTypeData(TBarType Type);
 
 // The display name of a symbology ("Codebar" for bcCodeCodabar).
 QUILLMARK_ENGINE_EXPORT std::string BarTypeName(TBarType Type);
+
+// The symbology a name stands for: its identifier ("bcCode128B"), the same without "bc",
+// its display name or one of its aliases. Letter case, "_", "-" and blanks don't count, so
+// "code_2_5_interleaved", "Code25 Interleaved" and "itf" all name interleaved 2 of 5.
+QUILLMARK_ENGINE_EXPORT std::optional<TBarType> FindBarType(std::string_view Name);
+
+// What a symbol of Type made from Value carries (the catalogue row's Carry).
+QUILLMARK_ENGINE_EXPORT TCarried Carried(TBarType Type, const std::string& Value,
+                                         TCheckSum CheckSum);
 
 // The engine's single entry. Clamps Ratio in place for the symbology, sets the element
 // widths of the calling thread, checks the value and encodes it into Pattern. Some

@@ -1,5 +1,6 @@
 #include "module_runs.h"
 
+#include "messages.h"
 #include "module_alphabet.h"
 
 #include <array>
@@ -18,10 +19,10 @@ std::vector<TModuleRun> ModuleRuns(const std::string& Pattern, const ElementWidt
     for (const char ch : Pattern) {
         const ModuleInfo& info = Alphabet[static_cast<unsigned char>(ch)];
         if (info.Class == NoClass)
-            throw Exception("Internal Error.");
+            throw Exception(InternalErrorMessage);
         const int w = widths[static_cast<std::size_t>(info.Class)];
         if (x + w > INT_MAX)
-            throw Exception("Barcode too long to draw.");
+            throw Exception(TooLongMessage);
         if (opened && open.Kind == info.Kind) {
             open.Width += w;
         } else {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine.h"
+#include "messages.h"
 
 #include <array>
 #include <cstring>
@@ -33,7 +34,7 @@ private:
     void Put(const char* Part, std::size_t Size) {
         // A size worked out wrongly must fail, not write past the string.
         if (Size > static_cast<std::size_t>(end_ - out_))
-            throw Exception("Internal Error.");
+            throw Exception(InternalErrorMessage);
         std::memcpy(out_, Part, Size);
         out_ += Size;
     }

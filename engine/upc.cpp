@@ -1,5 +1,6 @@
 // UPC-A and UPC-E. Under csModulo10 the check digit is recomputed and the display text
 // becomes the digits drawn; under csNone the text is left alone.
+#include "ean_upc.h"
 #include "ean_upc_tables.h"
 #include "encoders.h"
 
@@ -12,10 +13,8 @@ namespace {
 // number system 0 parity row.
 void EncodeUPCE(const std::string& Value, TCheckSum CheckSum, bool NumberSystem1, std::string& Text,
                 std::string& Pattern) {
-    std::string digits = PadZeros(7, Value);
+    std::string digits = EANUPCDigits(bcCodeUPC_E0, Value, CheckSum).Drawn;
     const bool showDigits = CheckSum == csModulo10;
-    if (showDigits)
-        digits = ApplyCheckSum(csModulo10, digits.substr(0, 6));
     const std::string_view parity = ParityRow(UPCEParity, DigitValue(digits[6]));
     std::string pattern(EANGuard);
     for (std::size_t k = 0; k < 6; ++k) {
@@ -32,13 +31,8 @@ void EncodeUPCE(const std::string& Value, TCheckSum CheckSum, bool NumberSystem1
 
 void EncodeCodeUPC_A(const std::string& Value, TCheckSum CheckSum, std::string& Text,
                      std::string& Pattern) {
-    // Padding comes first, so a short value loses its last digit to the check digit.
-    std::string digits = PadZeros(12, Value);
+    std::string digits = EANUPCDigits(bcCodeUPC_A, Value, CheckSum).Drawn;
     const bool showDigits = CheckSum == csModulo10;
-    if (showDigits) {
-        digits.resize(11);
-        digits += Mod10CheckDigit(digits);
-    }
     GuardedSetAAndC(digits, 6, Pattern);
     if (showDigits)
         Text = std::move(digits);

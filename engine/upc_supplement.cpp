@@ -1,5 +1,6 @@
 // The two- and five-digit UPC/EAN add-ons, drawn as symbols by themselves, and their
 // check digit.
+#include "ean_upc.h"
 #include "ean_upc_tables.h"
 #include "encoders.h"
 
@@ -55,10 +56,10 @@ std::string SetSupplementCheck(const std::string& Digits) {
 
 void EncodeCodeUPC_Supp5(const std::string& Value, TCheckSum CheckSum, std::string& Text,
                          std::string& Pattern) {
-    const std::string padded = PadZeros(5, Value);
-    const std::string checked = SetSupplementCheck(padded.substr(0, 5) + "0");
+    const std::string drawn = EANUPCDigits(bcCodeUPC_Supp5, Value, CheckSum).Drawn;
+    const std::string checked = SetSupplementCheck(drawn + "0");
     const bool showDigits = CheckSum == csModulo10;
-    const std::string& digits = showDigits ? checked : padded;
+    const std::string& digits = showDigits ? checked : drawn;
     // The parity follows the check digit of the first five digits under both modes.
     const std::string_view parity = ParityRow(UPCEParity, DigitValue(checked[5])).substr(1);
     Pattern = SupplementPattern(digits, parity);
@@ -73,7 +74,8 @@ void EncodeCodeUPC_Supp2(const std::string& Value, TCheckSum CheckSum, std::stri
     const std::string_view parity = UPCSupp2Parity[static_cast<std::size_t>(ToInt32(padded) % 4)];
     const std::string checked = SetSupplementCheck(padded.substr(0, 5) + "0");
     const bool showDigits = CheckSum == csModulo10;
-    Pattern = SupplementPattern(showDigits ? checked : padded, parity);
+    Pattern = SupplementPattern(
+        showDigits ? checked : EANUPCDigits(bcCodeUPC_Supp2, Value, CheckSum).Drawn, parity);
     if (showDigits)
         Text = checked;
 }

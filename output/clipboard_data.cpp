@@ -4,14 +4,20 @@
 
 namespace quillmark {
 
-std::unique_ptr<QMimeData> MakeMimeData(const TBarcodeDescription& Description) {
+std::unique_ptr<QMimeData> MakeMimeData(TPreparedSymbol& Symbol) {
     auto data = std::make_unique<QMimeData>();
-    data->setData(QStringLiteral("image/png"), RenderPng(Description));
-    data->setData(QStringLiteral("image/svg+xml"), RenderSvg(Description));
-    data->setImageData(RenderImage(Description));
-    const std::string& value = Description.Barcode.BarCode;
+    data->setData(QStringLiteral("image/png"), Symbol.Render(TFileFormat::Png));
+    data->setData(QStringLiteral("image/svg+xml"), Symbol.Render(TFileFormat::Svg));
+    data->setImageData(RenderImage(Symbol.Raster()));
+    const std::string& value = Symbol.Description().Barcode.BarCode;
     data->setText(QString::fromLatin1(value.data(), static_cast<qsizetype>(value.size())));
     return data;
+}
+
+std::unique_ptr<QMimeData> MakeMimeData(const TBarcodeDescription& Description) {
+    TPreparedSymbol symbol(Description, Description.Barcode.BarCode,
+                           CheckDigitsOf(Description.Barcode.CheckSum));
+    return MakeMimeData(symbol);
 }
 
 } // namespace quillmark

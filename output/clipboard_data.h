@@ -4,6 +4,7 @@
 #include "quillmark_output_export.h"
 
 #include "description.h"
+#include "output_job.h"
 
 #include <QMimeData>
 
@@ -15,5 +16,7 @@ namespace quillmark {
 // value as plain text.
 QUILLMARK_OUTPUT_EXPORT std::unique_ptr<QMimeData>
 MakeMimeData(const TBarcodeDescription& Description);
+// The same for a symbol whose layouts may already be built.
+QUILLMARK_OUTPUT_EXPORT std::unique_ptr<QMimeData> MakeMimeData(TPreparedSymbol& Symbol);
 
 } // namespace quillmark

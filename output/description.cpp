@@ -1,5 +1,7 @@
 #include "description.h"
 
+#include "ean_upc.h"
+
 namespace quillmark {
 
 TBarcodeSettings DefaultOutputSettings() {
@@ -16,15 +18,25 @@ QFont DefaultOutputFont() {
     return font;
 }
 
-double StandardBarHeightMM(TBarType Type) {
-    return Type >= bcCodeEAN8 && Type <= bcCodeUPC_Supp5 ? 22.85 : 15.0;
-}
-
 double OutputRatio(const TBarcodeDescription& Description) {
     const TBarType type = Description.Barcode.BarType;
     if (static_cast<int>(type) < BarTypeCount && BarTypeData(type).ModuleMultiples)
         return 2.0;
     return Description.Barcode.Ratio;
+}
+
+TCheckDigits CheckDigitsOf(TCheckSum CheckSum) {
+    return CheckSum == csModulo10 ? TCheckDigits::Mod10 : TCheckDigits::None;
+}
+
+TBarcodeDescription DescribeValue(const TBarcodeDescription& Base, const std::string& Value,
+                                  TCheckDigits Mode) {
+    TBarcodeDescription description = Base;
+    TBarcodeSettings& barcode = description.Barcode;
+    barcode.CheckSum = Mode == TCheckDigits::Mod10 ? csModulo10 : csNone;
+    barcode.BarCode =
+        Mode == TCheckDigits::Auto ? CompleteCheckDigit(barcode.BarType, Value) : Value;
+    return description;
 }
 
 } // namespace quillmark

@@ -9,6 +9,7 @@
 #include <QFont>
 
 #include <optional>
+#include <string>
 
 namespace quillmark {
 
@@ -26,15 +27,12 @@ struct TBarcodeDescription {
     double FontSizePt = 8;
     TColor FontColor = clBlack;
     double XDimensionMM = 0.33; // the narrow module
-    double BarHeightMM = 0;     // 0 stands for StandardBarHeightMM of the symbology
+    double BarHeightMM = 0;     // 0 stands for the symbology's standard bar height
     int Dpi = 300;              // raster output only
     // Light margin at each end of the symbol, in X; none gives the symbology's standard
     // margins, 0 turns them off.
     std::optional<int> QuietZone;
 };
-
-// 22.85 mm for the EAN/UPC family, 15 mm for the others.
-QUILLMARK_OUTPUT_EXPORT double StandardBarHeightMM(TBarType Type);
 
 // The ratio a file is drawn at. Symbologies whose standard defines every element as a
 // whole number of modules (Code 128, EAN-128, Code 93 and the EAN/UPC family) are drawn at
@@ -42,5 +40,19 @@ QUILLMARK_OUTPUT_EXPORT double StandardBarHeightMM(TBarType Type);
 // The widget follows its Ratio for all of them; this is the one place where a file differs
 // from the widget, because a file must scan.
 QUILLMARK_OUTPUT_EXPORT double OutputRatio(const TBarcodeDescription& Description);
+
+// Where a symbol's check digit comes from: Auto completes or checks the GS1 check digit of
+// EAN/UPC values before the engine (CompleteCheckDigit), which then adds none; None and
+// Mod10 are the engine's own csNone and csModulo10.
+enum class TCheckDigits { Auto, None, Mod10 };
+
+// The mode that leaves a check-digit setting as it is.
+QUILLMARK_OUTPUT_EXPORT TCheckDigits CheckDigitsOf(TCheckSum CheckSum);
+
+// Base with Value as its value, under Mode. Raises the engine's error for a wrong check
+// digit under Auto.
+QUILLMARK_OUTPUT_EXPORT TBarcodeDescription DescribeValue(const TBarcodeDescription& Base,
+                                                          const std::string& Value,
+                                                          TCheckDigits Mode);
 
 } // namespace quillmark

@@ -3,7 +3,9 @@
 
 #include "quillmark_output_export.h"
 
+#include "atomic_file.h"
 #include "description.h"
+#include "layout.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -17,24 +19,30 @@ enum class TFileFormat { Png, Svg, Pdf };
 // raises Exception naming the file.
 QUILLMARK_OUTPUT_EXPORT TFileFormat FileFormatOf(const QString& FileName);
 
-// The raster picture at the description's resolution, which it records.
+// The layout a format is drawn from: raster for PNG, vector for SVG and PDF.
+QUILLMARK_OUTPUT_EXPORT TOutputLayout LayoutFor(const TBarcodeDescription& Description,
+                                                TFileFormat Format);
+
+// The raster picture of a raster layout, at the resolution it records.
+QUILLMARK_OUTPUT_EXPORT QImage RenderImage(const TOutputLayout& Layout);
 QUILLMARK_OUTPUT_EXPORT QImage RenderImage(const TBarcodeDescription& Description);
 
 // PNG with its resolution recorded; SVG sized in millimetres with a viewBox; PDF on a page
-// of the symbol's size with its quiet zones. The same description gives the same bytes. Raises the
-// engine's errors for a refused value.
+// of the symbol's size with its quiet zones. Each serialises the layout its format is drawn
+// from (LayoutFor); the same layout gives the same bytes.
+QUILLMARK_OUTPUT_EXPORT QByteArray RenderFile(const TOutputLayout& Layout, TFileFormat Format);
+QUILLMARK_OUTPUT_EXPORT QByteArray RenderPng(const TOutputLayout& Layout);
+QUILLMARK_OUTPUT_EXPORT QByteArray RenderSvg(const TOutputLayout& Layout);
+QUILLMARK_OUTPUT_EXPORT QByteArray RenderPdf(const TOutputLayout& Layout);
+
+// The same from a description, which raises the engine's errors for a refused value.
 QUILLMARK_OUTPUT_EXPORT QByteArray RenderFile(const TBarcodeDescription& Description,
                                               TFileFormat Format);
 QUILLMARK_OUTPUT_EXPORT QByteArray RenderPng(const TBarcodeDescription& Description);
 QUILLMARK_OUTPUT_EXPORT QByteArray RenderSvg(const TBarcodeDescription& Description);
 QUILLMARK_OUTPUT_EXPORT QByteArray RenderPdf(const TBarcodeDescription& Description);
 
-// Writes Bytes to a temporary file beside FileName, then renames it over FileName, so a
-// failed write leaves neither a truncated file nor a changed one. Raises Exception with the
-// file's name and the reason.
-QUILLMARK_OUTPUT_EXPORT void WriteFileAtomically(const QString& FileName, const QByteArray& Bytes);
-
-// Renders in the format of FileName's extension and writes it atomically.
+// Renders in the format of FileName's extension and writes it atomically, flushed.
 QUILLMARK_OUTPUT_EXPORT void SaveBarcode(const QString& FileName,
                                          const TBarcodeDescription& Description);
 

@@ -1,5 +1,5 @@
 #include "files.h"
-#include "layout.h"
+#include "messages.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -18,12 +18,11 @@ namespace {
 
 // The flat colours a raster symbol is drawn in: its text is not antialiased, so these are
 // all the colours it holds.
-std::vector<QRgb> ColoursOf(const TBarcodeDescription& Description) {
-    const TBarcodeSettings& s = Description.Barcode;
-    std::vector<TColor> colours{s.ColorSpc, s.ColorBar};
-    if (s.TextShow != tsNone) {
-        colours.push_back(s.TextColor);
-        colours.push_back(Description.FontColor);
+std::vector<QRgb> ColoursOf(const TOutputLayout& Layout) {
+    std::vector<TColor> colours{Layout.Space, Layout.Bar};
+    if (Layout.Text) {
+        colours.push_back(Layout.Text->Box);
+        colours.push_back(Layout.Text->Ink);
     }
     std::vector<QRgb> palette;
     for (const TColor colour : colours) {
@@ -78,24 +77,28 @@ QImage WithPalette(const QImage& Image, const std::vector<QRgb>& Palette) {
 
 } // namespace
 
-QImage RenderImage(const TBarcodeDescription& Description) {
-    const TOutputLayout layout = RasterLayout(Description);
-    QImage image(layout.Size, QImage::Format_RGB32);
+QImage RenderImage(const TOutputLayout& Layout) {
+    QImage image(Layout.Size, QImage::Format_RGB32);
     if (image.isNull())
-        throw Exception(std::to_string(layout.Size.width()) + " x " +
-                        std::to_string(layout.Size.height()) + " : Barcode too large to draw.");
+        throw Exception(Quoting(std::to_string(Layout.Size.width()) + " x " +
+                                    std::to_string(Layout.Size.height()),
+                                TooLargeMessage));
     // Recorded in the PNG (pHYs), so that printing at 100% gives the true size.
-    const int dotsPerMeter = static_cast<int>(std::lround(Description.Dpi / 0.0254));
+    const int dotsPerMeter = static_cast<int>(std::lround(Layout.Dpi / 0.0254));
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     QPainter painter(&image);
-    PaintLayout(painter, Description, layout);
+    PaintLayout(painter, Layout);
     return image;
 }
 
-QByteArray RenderPng(const TBarcodeDescription& Description) {
-    const QImage image = RenderImage(Description);
-    const QImage palette = WithPalette(image, ColoursOf(Description));
+QImage RenderImage(const TBarcodeDescription& Description) {
+    return RenderImage(RasterLayout(Description));
+}
+
+QByteArray RenderPng(const TOutputLayout& Layout) {
+    const QImage image = RenderImage(Layout);
+    const QImage palette = WithPalette(image, ColoursOf(Layout));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -103,6 +106,10 @@ QByteArray RenderPng(const TBarcodeDescription& Description) {
     if (!writer.write(palette.isNull() ? image : palette))
         throw Exception("PNG : " + writer.errorString().toStdString());
     return bytes;
+}
+
+QByteArray RenderPng(const TBarcodeDescription& Description) {
+    return RenderPng(RasterLayout(Description));
 }
 
 } // namespace quillmark

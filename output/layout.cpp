@@ -1,5 +1,6 @@
 #include "layout.h"
 
+#include "messages.h"
 #include "renderer.h"
 
 #include <QFontMetrics>
@@ -37,6 +38,9 @@ void CheckDescription(const TBarcodeDescription& D) {
         Require(*D.QuietZone >= 0 && *D.QuietZone <= 1000, *D.QuietZone,
                 "Quiet zone out of range (0 to 1000 X).");
 }
+
+constexpr long long MaxRasterSide = 32767;
+constexpr long long MaxRasterPixels = 64LL << 20;
 
 int ToUnits(double MM, double UnitsPerMM) {
     return static_cast<int>(std::max(1.0, std::round(MM * UnitsPerMM)));
@@ -89,11 +93,13 @@ TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM,
     leading = std::max(leading, textLeading);
     trailing = std::max(trailing, textTrailing);
     const double heightMM =
-        D.BarHeightMM > 0 ? D.BarHeightMM : StandardBarHeightMM(settings.BarType);
+        D.BarHeightMM > 0 ? D.BarHeightMM : BarTypeData(settings.BarType).BarHeightMM;
     const int across = ToUnits(heightMM, UnitsPerMM);
     const long long along = leading + layout.Symbol.Width + trailing;
-    if (along > INT_MAX / 2)
-        throw Exception(settings.BarCode + " : Barcode too long to draw.");
+    // Raster pictures are bounded so that a long value is refused rather than exhausting
+    // memory; the long side's bound is the value's fault.
+    if (along > (Vector ? INT_MAX / 2 : MaxRasterSide))
+        throw Exception(Quoting(settings.BarCode, TooLongMessage));
 
     // Bars cover rows 0 to Height of the box. The reversed directions map box column x to
     // one past the mirrored column, hence the trailing margin less one there.
@@ -119,6 +125,20 @@ TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM,
     const int length = static_cast<int>(along);
     layout.Size =
         IsHorizontal(settings.Orientation) ? QSize(length, across) : QSize(across, length);
+    if (!Vector && (across > MaxRasterSide || along * across > MaxRasterPixels))
+        throw Exception(Quoting(std::to_string(layout.Size.width()) + " x " +
+                                    std::to_string(layout.Size.height()),
+                                TooLargeMessage));
+    layout.Dpi = D.Dpi;
+    layout.Type = settings.BarType;
+    layout.Orientation = settings.Orientation;
+    layout.Space = settings.ColorSpc;
+    layout.Bar = settings.ColorBar;
+    layout.Bars = BarFills(layout.Symbol, box);
+    if (settings.TextShow != tsNone)
+        layout.Text =
+            TTextRun{ShownText(settings.TextShow, settings.BarType, layout.Symbol.Text),
+                     LayoutFont(D, layout), settings.TextColor, D.FontColor, settings.TextPosition};
     return layout;
 }
 
@@ -126,8 +146,8 @@ void CheckPhysicalSize(const TOutputLayout& Layout, double LimitMM) {
     const double w = Layout.Size.width() / Layout.UnitsPerMM;
     const double h = Layout.Size.height() / Layout.UnitsPerMM;
     if (w > LimitMM || h > LimitMM)
-        throw Exception(Describe(std::round(w)) + " mm x " + Describe(std::round(h)) +
-                        " mm : Barcode too large to draw.");
+        throw Exception(Quoting(
+            Describe(std::round(w)) + " mm x " + Describe(std::round(h)) + " mm", TooLargeMessage));
 }
 
 } // namespace
@@ -143,17 +163,7 @@ double AchievedXDimensionMM(const TBarcodeDescription& Description) {
 }
 
 TOutputLayout RasterLayout(const TBarcodeDescription& Description) {
-    const TOutputLayout layout =
-        LayOut(Description, RasterModul(Description), Description.Dpi / 25.4, false);
-    // A bound on the image, so that a long value is refused rather than exhausting memory.
-    constexpr int MaxSide = 32767;
-    constexpr long long MaxPixels = 64LL << 20;
-    const QSize size = layout.Size;
-    if (size.width() > MaxSide || size.height() > MaxSide ||
-        static_cast<long long>(size.width()) * size.height() > MaxPixels)
-        throw Exception(std::to_string(size.width()) + " x " + std::to_string(size.height()) +
-                        " : Barcode too large to draw.");
-    return layout;
+    return LayOut(Description, RasterModul(Description), Description.Dpi / 25.4, false);
 }
 
 TOutputLayout VectorLayout(const TBarcodeDescription& Description) {
@@ -175,11 +185,24 @@ QFont LayoutFont(const TBarcodeDescription& Description, const TOutputLayout& La
     return font;
 }
 
-void PaintLayout(QPainter& Painter, const TBarcodeDescription& Description,
-                 const TOutputLayout& Layout) {
-    Painter.fillRect(QRect(QPoint(0, 0), Layout.Size), ToQColor(Description.Barcode.ColorSpc));
-    DrawSymbol(Painter, Layout.Symbol, Description.Barcode, LayoutFont(Description, Layout),
-               Description.FontColor, Layout.Box);
+double LengthMM(const TOutputLayout& Layout) {
+    return (IsHorizontal(Layout.Orientation) ? Layout.Size.width() : Layout.Size.height()) /
+           Layout.UnitsPerMM;
+}
+
+void PaintLayout(QPainter& Painter, const TOutputLayout& Layout) {
+    const QColor space = ToQColor(Layout.Space);
+    const QColor bar = ToQColor(Layout.Bar);
+    Painter.fillRect(QRect(QPoint(0, 0), Layout.Size), space);
+    Painter.save();
+    Painter.setRenderHint(QPainter::Antialiasing, false);
+    for (const TBarFill& fill : Layout.Bars)
+        Painter.fillRect(fill.Rect, fill.Bar ? bar : space);
+    Painter.restore();
+    if (const std::optional<TTextRun>& text = Layout.Text)
+        DrawBarText(text->Text, Painter, text->Box, text->Font, text->Ink, Layout.Box.Left,
+                    Layout.Box.Top, Layout.Symbol.Width, Layout.Box.Height, Layout.Box.Angle,
+                    text->Position);
 }
 
 } // namespace quillmark

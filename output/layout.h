@@ -1,26 +1,50 @@
-// Where everything goes on a file's canvas: the symbol encoded at a module size in the
-// canvas's units, its box, the quiet zones and the whole picture's size.
+// A symbol's geometry as a file, a clipboard picture or a page draws it, built once per
+// description: the encoded symbol at a module size in the canvas's units, the rectangles
+// of its bars, its text, its quiet zones and the whole picture's size. The writers only
+// serialise it.
 #pragma once
 
 #include "quillmark_output_export.h"
 
 #include "description.h"
-#include "placement.h"
+#include "renderer.h"
+#include "symbol_box.h"
 
+#include <QFont>
 #include <QSize>
+
+#include <optional>
+#include <string>
+#include <vector>
 
 class QPainter;
 
 namespace quillmark {
 
+// The human-readable line, placed against the symbol's box as the renderer places it.
+struct TTextRun {
+    std::string Text; // Latin-1
+    QFont Font;       // sized in the layout's units
+    TColor Box = clWhite;
+    TColor Ink = clBlack;
+    TTextPosition Position = tpBottomCenter;
+};
+
 struct TOutputLayout {
     TSymbol Symbol; // encoded at Modul units per narrow module
-    TSymbolBox Box; // where DrawSymbol puts the bars
+    TSymbolBox Box; // where the bars go
     QSize Size;     // the whole picture, quiet zones included, turned
     int Modul = 1;  // units per narrow module
     double UnitsPerMM = 1;
     int FontPixels = 1;
     bool Vector = false;
+    int Dpi = 300; // raster only
+    TBarType Type = bcCode128B;
+    TOrientation Orientation = toLeftRight;
+    TColor Space = clWhite; // the spaces and the whole picture behind the bars
+    TColor Bar = clBlack;
+    std::vector<TBarFill> Bars; // filled in order, in the layout's units
+    std::optional<TTextRun> Text;
 };
 
 // Units of vector output: this many per narrow module, fine enough that a wide element
@@ -43,9 +67,11 @@ QUILLMARK_OUTPUT_EXPORT TOutputLayout VectorLayout(const TBarcodeDescription& De
 QUILLMARK_OUTPUT_EXPORT QFont LayoutFont(const TBarcodeDescription& Description,
                                          const TOutputLayout& Layout);
 
-// Fills the picture with the space colour and draws the symbol in the painter's current
-// coordinates, one unit of the layout per unit of the painter.
-QUILLMARK_OUTPUT_EXPORT void PaintLayout(QPainter& Painter, const TBarcodeDescription& Description,
-                                         const TOutputLayout& Layout);
+// The symbol's length along its bars, quiet zones included, in millimetres.
+QUILLMARK_OUTPUT_EXPORT double LengthMM(const TOutputLayout& Layout);
+
+// Fills the picture with the space colour and draws the bars and text in the painter's
+// current coordinates, one unit of the layout per unit of the painter.
+QUILLMARK_OUTPUT_EXPORT void PaintLayout(QPainter& Painter, const TOutputLayout& Layout);
 
 } // namespace quillmark

@@ -51,10 +51,9 @@ void BlankCreationDate(QByteArray& Pdf) {
 
 } // namespace
 
-QByteArray RenderPdf(const TBarcodeDescription& Description) {
-    const TOutputLayout layout = VectorLayout(Description);
-    const double width = layout.Size.width() / layout.UnitsPerMM * PointsPerMM;
-    const double height = layout.Size.height() / layout.UnitsPerMM * PointsPerMM;
+QByteArray RenderPdf(const TOutputLayout& Layout) {
+    const double width = Layout.Size.width() / Layout.UnitsPerMM * PointsPerMM;
+    const double height = Layout.Size.height() / Layout.UnitsPerMM * PointsPerMM;
     const int wholeWidth = static_cast<int>(std::ceil(width));
     const int wholeHeight = static_cast<int>(std::ceil(height));
 
@@ -68,15 +67,19 @@ QByteArray RenderPdf(const TBarcodeDescription& Description) {
                                      QPageSize::ExactMatch));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setCreator(QStringLiteral("Quillmark"));
-        writer.setTitle(QString::fromLatin1(BarTypeName(Description.Barcode.BarType).c_str()));
+        writer.setTitle(QString::fromLatin1(BarTypeName(Layout.Type).c_str()));
         QPainter painter(&writer);
-        const double devicePerUnit = PdfResolution / 25.4 / layout.UnitsPerMM;
+        const double devicePerUnit = PdfResolution / 25.4 / Layout.UnitsPerMM;
         painter.scale(devicePerUnit, devicePerUnit);
-        PaintLayout(painter, Description, layout);
+        PaintLayout(painter, Layout);
     }
     NarrowMediaBox(bytes, wholeWidth, wholeHeight, width, height);
     BlankCreationDate(bytes);
     return bytes;
+}
+
+QByteArray RenderPdf(const TBarcodeDescription& Description) {
+    return RenderPdf(VectorLayout(Description));
 }
 
 } // namespace quillmark

@@ -9,8 +9,11 @@
 namespace quillmark {
 
 void PrintBarcode(QPagedPaintDevice& Device, const TBarcodeDescription& Description) {
-    const TOutputLayout layout = VectorLayout(Description);
-    const QSizeF symbolMM = QSizeF(layout.Size) / layout.UnitsPerMM;
+    PrintBarcode(Device, VectorLayout(Description));
+}
+
+void PrintBarcode(QPagedPaintDevice& Device, const TOutputLayout& Layout) {
+    const QSizeF symbolMM = QSizeF(Layout.Size) / Layout.UnitsPerMM;
     const QSizeF pageMM = Device.pageLayout().paintRect(QPageLayout::Millimeter).size();
     // A hair of tolerance for the page sizes' own rounding.
     if (symbolMM.width() > pageMM.width() + 0.01 || symbolMM.height() > pageMM.height() + 0.01)
@@ -20,9 +23,9 @@ void PrintBarcode(QPagedPaintDevice& Device, const TBarcodeDescription& Descript
     QPainter painter;
     if (!painter.begin(&Device))
         throw Exception("Printer : Cannot start printing.");
-    painter.scale(Device.logicalDpiX() / 25.4 / layout.UnitsPerMM,
-                  Device.logicalDpiY() / 25.4 / layout.UnitsPerMM);
-    PaintLayout(painter, Description, layout);
+    painter.scale(Device.logicalDpiX() / 25.4 / Layout.UnitsPerMM,
+                  Device.logicalDpiY() / 25.4 / Layout.UnitsPerMM);
+    PaintLayout(painter, Layout);
     if (!painter.end())
         throw Exception("Printer : Printing failed.");
 }

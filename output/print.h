@@ -4,6 +4,7 @@
 #include "quillmark_output_export.h"
 
 #include "description.h"
+#include "layout.h"
 
 class QPagedPaintDevice;
 
@@ -14,5 +15,7 @@ namespace quillmark {
 // it doesn't fit the page or the device can't be painted on.
 QUILLMARK_OUTPUT_EXPORT void PrintBarcode(QPagedPaintDevice& Device,
                                           const TBarcodeDescription& Description);
+// The same for a vector layout already built.
+QUILLMARK_OUTPUT_EXPORT void PrintBarcode(QPagedPaintDevice& Device, const TOutputLayout& Layout);
 
 } // namespace quillmark

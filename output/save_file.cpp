@@ -1,17 +1,9 @@
 #include "files.h"
+#include "output_job.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace quillmark {
-
-namespace {
-
-[[noreturn]] void Fail(const QString& FileName, const QString& Reason) {
-    throw Exception((FileName + QStringLiteral(" : ") + Reason).toStdString());
-}
-
-} // namespace
 
 TFileFormat FileFormatOf(const QString& FileName) {
     const QString suffix = QFileInfo(FileName).suffix().toLower();
@@ -21,36 +13,35 @@ TFileFormat FileFormatOf(const QString& FileName) {
         return TFileFormat::Svg;
     if (suffix == QLatin1String("pdf"))
         return TFileFormat::Pdf;
-    Fail(FileName, QStringLiteral("Unknown file type; use .png, .svg or .pdf."));
+    throw Exception(
+        (FileName + QStringLiteral(" : Unknown file type; use .png, .svg or .pdf.")).toStdString());
+}
+
+TOutputLayout LayoutFor(const TBarcodeDescription& Description, TFileFormat Format) {
+    return Format == TFileFormat::Png ? RasterLayout(Description) : VectorLayout(Description);
+}
+
+QByteArray RenderFile(const TOutputLayout& Layout, TFileFormat Format) {
+    switch (Format) {
+    case TFileFormat::Svg:
+        return RenderSvg(Layout);
+    case TFileFormat::Pdf:
+        return RenderPdf(Layout);
+    default:
+        return RenderPng(Layout);
+    }
 }
 
 QByteArray RenderFile(const TBarcodeDescription& Description, TFileFormat Format) {
-    switch (Format) {
-    case TFileFormat::Svg:
-        return RenderSvg(Description);
-    case TFileFormat::Pdf:
-        return RenderPdf(Description);
-    default:
-        return RenderPng(Description);
-    }
-}
-
-void WriteFileAtomically(const QString& FileName, const QByteArray& Bytes) {
-    QSaveFile file(FileName);
-    if (!file.open(QIODevice::WriteOnly))
-        Fail(FileName, file.errorString());
-    if (file.write(Bytes) != Bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        Fail(FileName, reason);
-    }
-    if (!file.commit())
-        Fail(FileName, file.errorString());
+    return RenderFile(LayoutFor(Description, Format), Format);
 }
 
 void SaveBarcode(const QString& FileName, const TBarcodeDescription& Description) {
-    const TFileFormat format = FileFormatOf(FileName);
-    WriteFileAtomically(FileName, RenderFile(Description, format));
+    TOutputJob job;
+    job.Description = Description;
+    job.CheckDigits = CheckDigitsOf(Description.Barcode.CheckSum);
+    job.Format = FileFormatOf(FileName);
+    RunOutputJob(job, Description.Barcode.BarCode, FileSink(FileName, TDurability::Flush));
 }
 
 } // namespace quillmark

@@ -27,10 +27,9 @@ void DropXmlInvalidBytes(QByteArray& Svg) {
 
 } // namespace
 
-QByteArray RenderSvg(const TBarcodeDescription& Description) {
-    const TOutputLayout layout = VectorLayout(Description);
-    const double micrometresPerUnit = 1000.0 / layout.UnitsPerMM;
-    const QSizeF size = QSizeF(layout.Size) * micrometresPerUnit;
+QByteArray RenderSvg(const TOutputLayout& Layout) {
+    const double micrometresPerUnit = 1000.0 / Layout.UnitsPerMM;
+    const QSizeF size = QSizeF(Layout.Size) * micrometresPerUnit;
 
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -40,15 +39,19 @@ QByteArray RenderSvg(const TBarcodeDescription& Description) {
     generator.setResolution(MicrometresPerInch);
     generator.setSize(size.toSize());
     generator.setViewBox(QRectF(QPointF(0, 0), size));
-    generator.setTitle(QString::fromLatin1(BarTypeName(Description.Barcode.BarType).c_str()));
+    generator.setTitle(QString::fromLatin1(BarTypeName(Layout.Type).c_str()));
     generator.setDescription(QStringLiteral("Barcode drawn by Quillmark"));
     {
         QPainter painter(&generator);
         painter.scale(micrometresPerUnit, micrometresPerUnit);
-        PaintLayout(painter, Description, layout);
+        PaintLayout(painter, Layout);
     }
     DropXmlInvalidBytes(bytes);
     return bytes;
+}
+
+QByteArray RenderSvg(const TBarcodeDescription& Description) {
+    return RenderSvg(VectorLayout(Description));
 }
 
 } // namespace quillmark

@@ -1,6 +1,5 @@
-// Ordered results from many threads, files written whole, and options read into settings.
+// Ordered results from many threads, and options read into settings.
 #include "arguments.h"
-#include "file_writer.h"
 #include "ordered_runner.h"
 
 #include <QDir>
@@ -35,41 +34,6 @@ TEST(OrderedRunner, ReportsInSubmissionOrderWhateverFinishesFirst) {
         runner.Finish();
     }
     EXPECT_EQ(reported, (std::vector<std::uint64_t>{1, 2, 3, 4, 5, 6}));
-}
-
-TEST(FileWriter, WritesWholeOrLeavesEverythingAsItWas) {
-    const QTemporaryDir dir;
-    const std::string folder = dir.path().toStdString() + "/";
-    const std::string kept = folder + "kept.png";
-    {
-        QFile file(QString::fromStdString(kept));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("old");
-    }
-    ASSERT_EQ(chmod(kept.c_str(), 0640), 0);
-    WriteFileAtomically(kept, "new");
-    struct stat info {};
-    ASSERT_EQ(stat(kept.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0640u);
-
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("a.png")));
-    const std::pair<std::string, const char*> failures[] = {
-        {folder + "missing/x.png", "missing/x.png : No such file or directory"},
-        {folder + "a.png", "a.png : Is a directory"},
-    };
-    for (const auto& [name, message] : failures) {
-        try {
-            WriteFileAtomically(name, "bytes");
-            ADD_FAILURE() << name;
-        } catch (const Exception& e) {
-            EXPECT_TRUE(std::string(e.what()).ends_with(message)) << e.what();
-        }
-    }
-    // No temporary file is left behind, and the replaced file holds the new bytes only.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.png"});
-    QFile file(QString::fromStdString(kept));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "new");
 }
 
 TEST(Arguments, EveryOptionReachesItsSetting) {

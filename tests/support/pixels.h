@@ -2,8 +2,8 @@
 // under each pixel column of a pattern, worked out from the engine's widths alone.
 #pragma once
 
-#include "control_types.h"
 #include "engine.h"
+#include "symbol_types.h"
 
 #include <QColor>
 

@@ -1,6 +1,6 @@
 #include "scan.h"
 
-#include <ZXing/ReadBarcode.h>
+#include "read_symbol.h"
 
 namespace quillmark::testing {
 
@@ -34,38 +34,26 @@ Raster RasterisePattern(const std::string& Pattern, int BarHeight, int QuietZone
 
 namespace {
 
-ZXing::DecodeHints LinearHints() {
-    ZXing::DecodeHints hints;
-    hints.setFormats(ZXing::BarcodeFormat::LinearCodes);
-    hints.setTryHarder(true);
-    hints.setTryRotate(true);
-    return hints;
-}
-
-std::optional<ScanResult> ScanWithHints(const std::uint8_t* Pixels, int Width, int Height,
-                                        int RowStride, const ZXing::DecodeHints& hints) {
-    const ZXing::ImageView view(Pixels, Width, Height, ZXing::ImageFormat::Lum, RowStride);
-    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
-    if (!result.isValid())
+std::optional<ScanResult> Read(const std::uint8_t* Pixels, int Width, int Height, int RowStride,
+                               const TReadHints& Hints) {
+    const std::optional<TReading> reading =
+        ReadSymbol(TGreyImage{Pixels, Width, Height, RowStride}, Hints);
+    if (!reading)
         return std::nullopt;
-    ScanResult out;
-    out.Text = result.text();
-    out.Format = ZXing::ToString(result.format());
-    out.SymbologyId = result.symbologyIdentifier();
-    out.Bytes.assign(result.bytes().begin(), result.bytes().end());
-    return out;
+    return ScanResult{reading->Text, reading->Format, reading->SymbologyId,
+                      std::vector<std::uint8_t>(reading->Bytes.begin(), reading->Bytes.end())};
 }
 
 } // namespace
 
 std::optional<ScanResult> Scan(const std::uint8_t* Pixels, int Width, int Height, int RowStride) {
-    return ScanWithHints(Pixels, Width, Height, RowStride, LinearHints());
+    return Read(Pixels, Width, Height, RowStride, {});
 }
 
 std::optional<ScanResult> ScanWithEanAddOn(const Raster& Image) {
-    ZXing::DecodeHints hints = LinearHints();
-    hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Require);
-    return ScanWithHints(Image.Pixels.data(), Image.Width, Image.Height, Image.Width, hints);
+    TReadHints hints;
+    hints.EanAddOn = true;
+    return Read(Image.Pixels.data(), Image.Width, Image.Height, Image.Width, hints);
 }
 
 std::optional<ScanResult> Scan(const Raster& Image) {
@@ -73,10 +61,10 @@ std::optional<ScanResult> Scan(const Raster& Image) {
 }
 
 std::optional<ScanResult> Scan(const Raster& Image, const ScanHints& Hints) {
-    ZXing::DecodeHints hints = LinearHints();
-    hints.setTryCode39ExtendedMode(Hints.Code39Extended);
-    hints.setValidateCode39CheckSum(Hints.Code39CheckDigit);
-    return ScanWithHints(Image.Pixels.data(), Image.Width, Image.Height, Image.Width, hints);
+    TReadHints hints;
+    hints.Code39Extended = Hints.Code39Extended;
+    hints.Code39CheckDigit = Hints.Code39CheckDigit;
+    return Read(Image.Pixels.data(), Image.Width, Image.Height, Image.Width, hints);
 }
 
 std::optional<ScanResult> EncodeAndScan(TBarType Type, const std::string& Value, int Modul,

@@ -3,8 +3,8 @@
 
 #include "quillmark_render_export.h"
 
-#include "control_types.h"
 #include "engine.h"
+#include "symbol_types.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "renderer.h"
 
+#include "messages.h"
 #include "quarter_turn.h"
 #include "raster_bars.h"
-#include "text_cells.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -197,18 +197,16 @@ bool HasShortBars(const std::vector<TModuleRun>& Runs) {
 // must keep its own colour, so with short bars the spaces are filled one by one. Fill takes
 // box columns, first and last, and box rows, either way round.
 template <typename FillBox>
-void FillRuns(const std::vector<TModuleRun>& Runs, int Height, const QColor& Bar,
-              const QColor& Space, FillBox Fill) {
+void FillRuns(const std::vector<TModuleRun>& Runs, int Height, FillBox Fill) {
     const bool shortBars = HasShortBars(Runs);
     const long long end =
         Runs.empty() ? 0 : Runs.back().Start + static_cast<long long>(Runs.back().Width);
     if (!shortBars && end > 0)
-        Fill(0, end - 1, 0, Height, Space);
+        Fill(0, end - 1, 0, Height, false);
     for (const TModuleRun& run : Runs)
         if (run.Kind != lkSpace || shortBars)
             Fill(run.Start, run.Start + static_cast<long long>(run.Width) - 1,
-                 run.Kind == lkShortBar ? ShortBarTop(Height) : 0, Height,
-                 run.Kind == lkSpace ? Space : Bar);
+                 run.Kind == lkShortBar ? ShortBarTop(Height) : 0, Height, run.Kind != lkSpace);
 }
 
 QRect ToQRect(const TPixelRect& Rect) {
@@ -223,8 +221,8 @@ void CheckDrawable(const std::vector<TModuleRun>& Runs, const TQuarterTurn& Turn
     const long long end = Runs.back().Start + static_cast<long long>(Runs.back().Width);
     const TPixelRect box = Turn.Map(0, end - 1, 0, Height);
     if (box.Left < INT_MIN || box.Top < INT_MIN || box.Right > INT_MAX || box.Bottom > INT_MAX)
-        throw Exception(std::to_string(box.Left) + ", " + std::to_string(box.Top) +
-                        " : Barcode too large to draw.");
+        throw Exception(
+            Quoting(std::to_string(box.Left) + ", " + std::to_string(box.Top), TooLargeMessage));
 }
 
 // The runs of a quarter turn through the painter, by their exact integer map.
@@ -232,10 +230,9 @@ void FillTurnedRuns(QPainter& Canvas, const std::vector<TModuleRun>& Runs, const
                     int Height, const QColor& Bar, const QColor& Space) {
     const PainterStateGuard guard(Canvas);
     Canvas.setRenderHint(QPainter::Antialiasing, false);
-    FillRuns(Runs, Height, Bar, Space,
-             [&](long long X0, long long X1, long long Y0, long long Y1, const QColor& Color) {
-                 Canvas.fillRect(ToQRect(Turn.Map(X0, X1, Y0, Y1)), Color);
-             });
+    FillRuns(Runs, Height, [&](long long X0, long long X1, long long Y0, long long Y1, bool IsBar) {
+        Canvas.fillRect(ToQRect(Turn.Map(X0, X1, Y0, Y1)), IsBar ? Bar : Space);
+    });
 }
 
 void DrawModules(const std::string& Pattern, const ElementWidths& Widths, QPainter& Canvas,
@@ -273,14 +270,30 @@ void DrawModules(const std::string& Pattern, const ElementWidths& Widths, QPaint
         return;
     }
     // Multiples of 90 degrees too large for an exact turn keep the rounded trigonometry.
-    FillRuns(ModuleRuns(Pattern, Widths), Height, bar, space,
-             [&](long long X0, long long X1, long long Y0, long long Y1, const QColor& Color) {
+    FillRuns(ModuleRuns(Pattern, Widths), Height,
+             [&](long long X0, long long X1, long long Y0, long long Y1, bool IsBar) {
                  FillTurned(Canvas, static_cast<int>(X0), static_cast<int>(X1 - X0 + 1),
-                            static_cast<int>(Y0), static_cast<int>(Y1), t, origin, Color);
+                            static_cast<int>(Y0), static_cast<int>(Y1), t, origin,
+                            IsBar ? bar : space);
              });
 }
 
 } // namespace
+
+std::vector<TBarFill> BarFills(const TSymbol& Symbol, const TSymbolBox& Box) {
+    const std::optional<int> turns = QuarterTurns(Box.Angle);
+    if (!turns)
+        throw Exception(InternalErrorMessage);
+    const TQuarterTurn turn(*turns, Box.Left, Box.Top, Symbol.Width, Box.Height);
+    const std::vector<TModuleRun> runs = ModuleRuns(Symbol.Pattern, Symbol.Widths);
+    CheckDrawable(runs, turn, Box.Height);
+    std::vector<TBarFill> fills;
+    FillRuns(runs, Box.Height,
+             [&](long long X0, long long X1, long long Y0, long long Y1, bool IsBar) {
+                 fills.push_back({ToQRect(turn.Map(X0, X1, Y0, Y1)), IsBar});
+             });
+    return fills;
+}
 
 void DrawBars(const std::string& Pattern, QPainter& Canvas, TColor ColorBar, TColor ColorSpc,
               int Left, int Top, int Width, int Height, double Angle) {
@@ -300,14 +313,10 @@ void DrawBarText(const std::string& Text, QPainter& Canvas, TColor TextColor, co
     const QString text = QString::fromLatin1(Text.data(), static_cast<qsizetype>(Text.size()));
     const QColor box = ToQColor(TextColor);
     const QColor ink = ToQColor(FontColor);
-    const TTextCellLookup cell = LookUpTextCell(Canvas, text, box, ink, Angle);
-    // Measured on the painter's device, so that the box matches the glyphs drawn; a kept cell
-    // remembers its measure.
-    std::optional<QFontMetrics> metrics;
-    if (!cell.Cell)
-        metrics.emplace(Canvas.fontMetrics());
-    const int tw = cell.Cell ? cell.Cell->Width : metrics->horizontalAdvance(text);
-    const int th = cell.Cell ? cell.Cell->Height : metrics->height();
+    // Measured on the painter's device, so that the box matches the glyphs drawn.
+    const QFontMetrics metrics = Canvas.fontMetrics();
+    const int tw = metrics.horizontalAdvance(text);
+    const int th = metrics.height();
 
     QPoint p = TextCorner(TextPosition, Width, Height, tw, th);
     RotatePoint(p, t, p);
@@ -326,28 +335,14 @@ void DrawBarText(const std::string& Text, QPainter& Canvas, TColor TextColor, co
     const double clockwise = std::fmod(360.0 - std::fmod(Angle, 360.0), 360.0);
     rotation.rotate(clockwise);
 
-    const std::optional<QRect> place = WholePixelCell(rotation, tw, th);
-    if (cell.Cell && place && PasteTextCell(Canvas, *cell.Cell, *place))
-        return;
-    if (!metrics)
-        metrics.emplace(Canvas.fontMetrics());
-
-    const int ascent = metrics->ascent();
-    const auto draw = [&](QPainter& Painter, const QTransform& Rotation) {
-        Painter.setRenderHint(QPainter::Antialiasing, false);
-        FillTextBox(Painter, Rotation, tw, th, box);
-        Painter.save();
-        Painter.setTransform(Rotation, true);
-        Painter.setPen(ink);
-        Painter.setBrush(Qt::NoBrush);
-        // The cell box is already painted; a caller's opaque background would paint over it.
-        Painter.setBackgroundMode(Qt::TransparentMode);
-        Painter.drawText(QPointF(0, ascent), text);
-        Painter.restore();
-    };
-    draw(Canvas, rotation);
-    if (cell.KeepAfterDrawing && place)
-        KeepTextCell(Canvas, *cell.Key, tw, th, *place, rotation, draw);
+    Canvas.setRenderHint(QPainter::Antialiasing, false);
+    FillTextBox(Canvas, rotation, tw, th, box);
+    Canvas.setTransform(rotation, true);
+    Canvas.setPen(ink);
+    Canvas.setBrush(Qt::NoBrush);
+    // The cell box is already painted; a caller's opaque background would paint over it.
+    Canvas.setBackgroundMode(Qt::TransparentMode);
+    Canvas.drawText(QPointF(0, metrics.ascent()), text);
 }
 
 void DrawSymbol(QPainter& Canvas, const TSymbol& Symbol, const TBarcodeSettings& Settings,

@@ -1,6 +1,6 @@
-#include "file_writer.h"
+#include "atomic_file.h"
 
-#include "engine.h"
+#include <QFile>
 
 #include <atomic>
 #include <cerrno>
@@ -10,12 +10,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace quillmark::cli {
+namespace quillmark {
 
 namespace {
 
 [[noreturn]] void Fail(const std::string& FileName, int Error) {
-    throw Exception(FileName + " : " + SystemErrorText(Error));
+    throw EWriteError(FileName + " : " + SystemErrorText(Error));
 }
 
 // Writes all of Bytes to Fd; the error number of a failure, or 0.
@@ -86,6 +86,18 @@ TTemporaryFile CreateTemporary(const std::string& FileName, mode_t Mode) {
     }
 }
 
+// Asks the system to put a folder's entries on the disk, so that a rename survives a crash.
+// Best effort: some file systems can't sync a folder, and the file is written either way.
+void SyncFolder(const std::string& FileName) {
+    const std::string folder = FolderOf(FileName);
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 } // namespace
 
 std::string SystemErrorText(int Error) {
@@ -94,7 +106,8 @@ std::string SystemErrorText(int Error) {
     return ::strerror_r(Error, text, sizeof text);
 }
 
-void WriteFileAtomically(const std::string& FileName, const QByteArray& Bytes) {
+void WriteFileAtomically(const std::string& FileName, const QByteArray& Bytes,
+                         TDurability Durability) {
     struct stat existing {};
     const bool replacing = ::stat(FileName.c_str(), &existing) == 0;
     if (replacing && S_ISDIR(existing.st_mode))
@@ -109,16 +122,25 @@ void WriteFileAtomically(const std::string& FileName, const QByteArray& Bytes) {
     if (const int error =
             WriteAll(file.Fd(), Bytes.constData(), static_cast<std::size_t>(Bytes.size())))
         Fail(FileName, error);
+    // Every byte must be on the disk before the new file replaces the old one: a full disk
+    // can fail here even after every write succeeded.
+    if (Durability == TDurability::Flush && ::fsync(file.Fd()) != 0)
+        Fail(FileName, errno);
     if (const int error = file.Close())
         Fail(FileName, error);
     if (const int error = file.RenameTo(FileName))
         Fail(FileName, error);
+    if (Durability == TDurability::Flush)
+        SyncFolder(FileName);
 }
 
-void WriteToStdout(const QByteArray& Bytes) {
-    if (const int error =
-            WriteAll(STDOUT_FILENO, Bytes.constData(), static_cast<std::size_t>(Bytes.size())))
-        throw Exception("stdout : " + SystemErrorText(error));
+void WriteFileAtomically(const QString& FileName, const QByteArray& Bytes, TDurability Durability) {
+    WriteFileAtomically(QFile::encodeName(FileName).toStdString(), Bytes, Durability);
 }
 
-} // namespace quillmark::cli
+void WriteAllTo(int Fd, const QByteArray& Bytes, const std::string& Name) {
+    if (const int error = WriteAll(Fd, Bytes.constData(), static_cast<std::size_t>(Bytes.size())))
+        throw EWriteError(Name + " : " + SystemErrorText(error));
+}
+
+} // namespace quillmark

@@ -6,14 +6,15 @@
 #include "quillmark_render_export.h"
 
 #include "barcode_settings.h"
-#include "control_types.h"
 #include "engine.h"
 #include "module_runs.h"
-#include "placement.h"
 #include "qt_colors.h"
+#include "symbol_box.h"
+#include "symbol_types.h"
 
 #include <QFont>
 #include <QPoint>
+#include <QRect>
 
 #include <string>
 #include <vector>
@@ -43,6 +44,20 @@ QUILLMARK_RENDER_EXPORT void DrawBarText(const std::string& Text, QPainter& Canv
                                          TColor TextColor, const QFont& Font, TColor FontColor,
                                          int Left, int Top, int Width, int Height, double Angle,
                                          TTextPosition TextPosition);
+
+// One rectangle of a symbol's bars at a quarter turn: its canvas pixels, edges included,
+// filled in the bar colour or the space colour.
+struct TBarFill {
+    QRect Rect;
+    bool Bar = false;
+};
+
+// The rectangles DrawSymbol fills for Symbol in Box, in its order, which is the order that
+// gives its pixels: where a symbol has no short bars, one space-coloured rectangle for the
+// whole box and then the bars. Box.Angle must be a quarter turn; raises Exception for a box
+// whose pixels would leave int.
+QUILLMARK_RENDER_EXPORT std::vector<TBarFill> BarFills(const TSymbol& Symbol,
+                                                       const TSymbolBox& Box);
 
 // Draws an encoded symbol in Box: its bars, then the text Settings.TextShow asks for, in Font
 // with letters in FontColor. Reads only the colours and text settings of Settings; the

@@ -3,7 +3,7 @@
 
 #include "quillmark_render_export.h"
 
-#include "control_types.h"
+#include "symbol_types.h"
 
 #include <QColor>
 

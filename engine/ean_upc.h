@@ -1,0 +1,55 @@
+// The digits of EAN/UPC symbols: which digits a symbol draws for a value, and the GS1
+// check digit, with UPC-E's expansion to UPC-A that it is computed over.
+#pragma once
+
+#include "quillmark_engine_export.h"
+
+#include "engine.h"
+
+#include <string>
+#include <string_view>
+
+namespace quillmark {
+
+// The digits an EAN-8, EAN-13, UPC-A, UPC-E or add-on symbol draws for Value, and where the
+// value's other digits went; the encoders draw exactly these.
+struct TEANUPCDigits {
+    std::string Drawn;         // check digit last; UPC-E without its number system
+    std::string LeftOutBefore; // the value's digits before those drawn, not drawn
+    std::string LeftOutAfter;  // the value's digits after those drawn, not drawn
+    // The check digit stands where the value's last digit was (a short value padded first).
+    bool LastOverwritten = false;
+};
+
+// Raises the digit conversion's error where a check digit is computed over a non-digit;
+// an empty Drawn for the other symbologies.
+QUILLMARK_ENGINE_EXPORT TEANUPCDigits EANUPCDigits(TBarType Type, const std::string& Value,
+                                                   TCheckSum CheckSum);
+
+// Whether Type is EAN-8, EAN-13, UPC-A or UPC-E, the symbologies with a GS1 check digit.
+QUILLMARK_ENGINE_EXPORT bool HasGS1CheckDigit(TBarType Type);
+
+// The number system UPC-E0 ('0') or UPC-E1 ('1') fixes.
+QUILLMARK_ENGINE_EXPORT char UPCENumberSystem(TBarType Type);
+
+// The UPC-A form (number system first, no check digit) of a UPC-E symbol's six digits under
+// NumberSystem ('0' or '1'), whose check digit the UPC-E symbol takes (GS1 General
+// Specifications 5.2.2.4, zero suppression).
+QUILLMARK_ENGINE_EXPORT std::string ExpandUPCE(const std::string& Six, char NumberSystem);
+
+// The GS1 modulo-10 check digit of an EAN-8, EAN-13 or UPC-A symbol's data digits (7, 12 or
+// 11), or of a UPC-E symbol's six digits, computed over their UPC-A expansion (GS1 General
+// Specifications 7.9.1).
+QUILLMARK_ENGINE_EXPORT char GS1CheckDigit(TBarType Type, std::string_view Data);
+
+// A value as users of barcode tools type it, with its GS1 check digit: EAN-13, UPC-A and
+// EAN-8 values one digit short of full length get their check digit appended; full-length
+// ones have it checked. UPC-E (its number system fixed by the symbology): 6 digits get the
+// check digit of their UPC-A expansion; 7 digits are checked when the first differs from
+// the number system, and are otherwise ambiguous (the number system and 6 digits, or 6
+// digits and a check digit) and passed on unchanged; 8 digits are the number system, 6
+// digits and the check digit, checked, and returned without the number system. Every other
+// value passes unchanged. Raises Exception naming the right digit for a wrong one.
+QUILLMARK_ENGINE_EXPORT std::string CompleteCheckDigit(TBarType Type, const std::string& Value);
+
+} // namespace quillmark

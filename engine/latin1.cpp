@@ -1,0 +1,79 @@
+#include "latin1.h"
+
+namespace quillmark {
+
+std::optional<char32_t> NextCodePoint(std::string_view Text, std::size_t& At) {
+    const auto lead = static_cast<unsigned char>(Text[At]);
+    if (lead < 0x80) {
+        ++At;
+        return lead;
+    }
+    std::size_t length = 0;
+    char32_t code = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07;
+    } else {
+        return std::nullopt;
+    }
+    if (At + length > Text.size())
+        return std::nullopt;
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(Text[At + i]);
+        if ((next & 0xC0) != 0x80)
+            return std::nullopt;
+        code = (code << 6) | (next & 0x3F);
+    }
+    constexpr char32_t Smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < Smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return std::nullopt;
+    At += length;
+    return code;
+}
+
+std::optional<std::string> Latin1FromUtf8(std::string_view Utf8) {
+    std::string latin1;
+    latin1.reserve(Utf8.size());
+    for (std::size_t at = 0; at < Utf8.size();) {
+        const std::optional<char32_t> code = NextCodePoint(Utf8, at);
+        if (!code || *code > 0xFF)
+            return std::nullopt;
+        latin1 += static_cast<char>(*code);
+    }
+    return latin1;
+}
+
+std::string Latin1FromUtf8(std::string_view Utf8, char Replacement) {
+    std::string latin1;
+    latin1.reserve(Utf8.size());
+    for (std::size_t at = 0; at < Utf8.size();) {
+        const std::optional<char32_t> code = NextCodePoint(Utf8, at);
+        if (!code)
+            ++at; // a malformed byte
+        latin1 += code && *code <= 0xFF ? static_cast<char>(*code) : Replacement;
+    }
+    return latin1;
+}
+
+std::string Utf8FromLatin1(std::string_view Latin1) {
+    std::string utf8;
+    utf8.reserve(Latin1.size());
+    for (const char ch : Latin1) {
+        const auto code = static_cast<unsigned char>(ch);
+        if (code < 0x80) {
+            utf8 += ch;
+        } else {
+            utf8 += static_cast<char>(0xC0 | (code >> 6));
+            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return utf8;
+}
+
+} // namespace quillmark

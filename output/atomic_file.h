@@ -1,0 +1,44 @@
+// Files written whole or not at all: readers see the old file or the whole new one.
+#pragma once
+
+#include "quillmark_output_export.h"
+
+#include "engine.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <string>
+
+namespace quillmark {
+
+// A file that could not be written; its message names the file and the system's reason.
+class QUILLMARK_OUTPUT_EXPORT EWriteError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+enum class TDurability {
+    Flush, // the data reaches the disk before the file takes its name: one file a person saves
+    None,  // left to the system: a batch writes thousands, and can be run again
+};
+
+// Writes Bytes to a new temporary file in FileName's folder (bytes, as the system names
+// files), then renames it over FileName; a failure leaves no file behind and an existing one
+// unchanged. A new file gets the usual permissions (0666 less the umask), a replaced one
+// keeps its own; a read-only one isn't replaced. Raises EWriteError "FileName : reason".
+QUILLMARK_OUTPUT_EXPORT void WriteFileAtomically(const std::string& FileName,
+                                                 const QByteArray& Bytes,
+                                                 TDurability Durability = TDurability::Flush);
+// The same for a name as Qt holds it.
+QUILLMARK_OUTPUT_EXPORT void WriteFileAtomically(const QString& FileName, const QByteArray& Bytes,
+                                                 TDurability Durability = TDurability::Flush);
+
+// Writes all of Bytes to the open file descriptor Fd (stdout, say); raises EWriteError
+// "Name : reason".
+QUILLMARK_OUTPUT_EXPORT void WriteAllTo(int Fd, const QByteArray& Bytes, const std::string& Name);
+
+// The system's text for an error number; safe on any thread.
+QUILLMARK_OUTPUT_EXPORT std::string SystemErrorText(int Error);
+
+} // namespace quillmark

@@ -1,0 +1,84 @@
+// One symbol from a value to its file: describe, check, render, optionally read back, write.
+// The window's Save and every line of the command line's batches go through here.
+#pragma once
+
+#include "quillmark_output_export.h"
+
+#include "description.h"
+#include "files.h"
+
+#include <QByteArray>
+#include <QImage>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quillmark {
+
+// Told the symbol's standards findings (CheckStandard), decides whether it goes on to be
+// rendered and written: true goes on.
+using TFindingsGate = std::function<bool(const std::vector<std::string>& Findings)>;
+
+// Reads the picture of the symbol back and compares it with what the description says it
+// carries; raises Exception when it reads differently, and may give a note.
+using TVerifier = std::function<std::optional<std::string>(const QImage& Picture,
+                                                           const TBarcodeDescription& Description)>;
+
+// Takes the finished bytes: a file, stdout, ...
+using TSink = std::function<void(const QByteArray& Bytes)>;
+
+// What every symbol of a run shares; read from many threads at once, so its functions must
+// be safe to call so.
+struct TOutputJob {
+    TBarcodeDescription Description; // its value is each symbol's own
+    TCheckDigits CheckDigits = TCheckDigits::Auto;
+    TFileFormat Format = TFileFormat::Png;
+    TFindingsGate Gate; // none: findings never stop a symbol
+    TVerifier Verifier; // none: not read back
+};
+
+struct TOutputResult {
+    std::vector<std::string> Findings; // Latin-1, as the engine writes values
+    std::vector<std::string> Notes;    // from the verifier
+    bool Written = false;              // false when the gate stopped the symbol
+};
+
+// One symbol on its way out: described once, and its layout built once for each kind of
+// output it is drawn in (raster for PNG, vector for SVG, PDF and printing), however many
+// steps read it. Not for sharing between threads.
+class QUILLMARK_OUTPUT_EXPORT TPreparedSymbol {
+public:
+    // Base with Value under Mode (DescribeValue); raises its errors.
+    TPreparedSymbol(const TBarcodeDescription& Base, const std::string& Value, TCheckDigits Mode);
+
+    const TBarcodeDescription& Description() const { return description_; }
+    // Raises the engine's errors for a refused value, and Exception for a size that can't
+    // be drawn.
+    const TOutputLayout& Raster();
+    const TOutputLayout& Vector();
+    const TOutputLayout& LayoutFor(TFileFormat Format);
+    // The standards check on the layout Format draws from.
+    std::vector<std::string> Findings(TFileFormat Format);
+    QByteArray Render(TFileFormat Format);
+
+private:
+    TBarcodeDescription description_;
+    std::optional<TOutputLayout> raster_;
+    std::optional<TOutputLayout> vector_;
+};
+
+// Writes atomically to FileName.
+QUILLMARK_OUTPUT_EXPORT TSink FileSink(const QString& FileName, TDurability Durability);
+QUILLMARK_OUTPUT_EXPORT TSink FileSink(const std::string& FileName, TDurability Durability);
+
+// Draws Value as Job says and hands the bytes to Write, unless the gate stops it. The
+// symbol's layout is built once and serves the check, the file and a PNG's verification.
+// Raises the engine's errors for a refused value, the verifier's for a symbol that reads
+// differently, and the sink's (EWriteError for files) for a failed write; nothing is written
+// after a failure.
+QUILLMARK_OUTPUT_EXPORT TOutputResult RunOutputJob(const TOutputJob& Job, const std::string& Value,
+                                                   const TSink& Write);
+
+} // namespace quillmark

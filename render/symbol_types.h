@@ -1,0 +1,30 @@
+// Plain value types of a drawn symbol: its colours, reading direction and text settings.
+#pragma once
+
+#include <cstdint>
+
+namespace quillmark {
+
+// A colour as a signed 32-bit value: red in the lowest byte, then green, then blue.
+using TColor = std::int32_t;
+
+inline constexpr TColor clBlack = 0x000000;
+inline constexpr TColor clWhite = 0xFFFFFF;
+
+enum TOrientation : std::uint8_t { toLeftRight, toRightLeft, toTopBottom, toBottomTop };
+inline constexpr int OrientationCount = 4;
+
+enum TTextShow : std::uint8_t { tsNone, tsBarCode, tsBarType, tsBoth };
+inline constexpr int TextShowCount = 4;
+
+enum TTextPosition : std::uint8_t {
+    tpTopLeft,
+    tpTopRight,
+    tpTopCenter,
+    tpBottomLeft,
+    tpBottomRight,
+    tpBottomCenter,
+};
+inline constexpr int TextPositionCount = 6;
+
+} // namespace quillmark
