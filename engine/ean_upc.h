@@ -33,8 +33,8 @@ QUILLMARK_ENGINE_EXPORT bool HasGS1CheckDigit(TBarType Type);
 QUILLMARK_ENGINE_EXPORT char UPCENumberSystem(TBarType Type);
 
 // The UPC-A form (number system first, no check digit) of a UPC-E symbol's six digits under
-// NumberSystem ('0' or '1'), whose check digit the UPC-E symbol takes (GS1 General
-// Specifications 5.2.2.4, zero suppression).
+// NumberSystem ('0' or '1'), whose check digit the UPC-E symbol takes (the GS1 General
+// Specifications' zero suppression).
 QUILLMARK_ENGINE_EXPORT std::string ExpandUPCE(const std::string& Six, char NumberSystem);
 
 // The GS1 modulo-10 check digit of an EAN-8, EAN-13 or UPC-A symbol's data digits (7, 12 or

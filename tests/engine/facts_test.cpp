@@ -1,6 +1,7 @@
 // Facts about symbologies that every layer asks the engine for: names, GS1 check digits,
 // what a symbol carries, text in Latin-1.
 #include "ean_upc.h"
+#include "encode.h"
 #include "engine.h"
 #include "latin1.h"
 
@@ -95,6 +96,92 @@ TEST(Carried, WhatAReaderReportsForAValue) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(Carried(c.Type, c.Value, c.CheckSum).Data, c.Text) << c.Value;
+}
+
+// The digits each EAN/UPC symbol draws, and where the value's others went; the encoders draw
+// exactly these (the pattern of a value equals the pattern of its drawn digits).
+TEST(EANUPCDigits, DrawnDigitsAndTheValuesOthers) {
+    const struct {
+        TBarType Type;
+        const char* Value;
+        TCheckSum CheckSum;
+        const char* Drawn;
+        const char* Before;
+        const char* After;
+        bool Overwritten;
+    } cases[] = {
+        {bcCodeEAN8, "5512345", csModulo10, "55123457", "", "", false},
+        {bcCodeEAN8, "55123457", csModulo10, "51234577", "5", "", false},
+        {bcCodeEAN8, "551234570", csNone, "55123457", "", "0", false},
+        {bcCodeEAN13, "400638133393", csModulo10, "4006381333931", "", "", false},
+        {bcCodeEAN13, "123456789", csNone, "0000123456789", "", "", false},
+        {bcCodeEAN13, "40063813339312", csNone, "4006381333931", "", "2", false},
+        {bcCodeUPC_A, "036000291450", csModulo10, "036000291452", "", "", false},
+        {bcCodeUPC_A, "03600029145", csModulo10, "003600029143", "", "", true},
+        {bcCodeUPC_E0, "123456", csModulo10, "0123457", "", "", true},
+        {bcCodeUPC_E0, "12345650", csNone, "1234565", "", "0", false},
+        {bcCodeUPC_Supp5, "1234567", csNone, "12345", "", "67", false},
+        {bcCodeUPC_Supp2, "7", csNone, "07", "", "", false},
+    };
+    for (const auto& c : cases) {
+        const TEANUPCDigits digits = EANUPCDigits(c.Type, c.Value, c.CheckSum);
+        EXPECT_EQ(digits.Drawn, c.Drawn) << c.Value;
+        EXPECT_EQ(digits.LeftOutBefore, c.Before) << c.Value;
+        EXPECT_EQ(digits.LeftOutAfter, c.After) << c.Value;
+        EXPECT_EQ(digits.LastOverwritten, c.Overwritten) << c.Value;
+        if (c.Type != bcCodeUPC_Supp2 && c.Type != bcCodeUPC_Supp5) {
+            EXPECT_EQ(testing::Encode(c.Type, c.Value, c.CheckSum),
+                      testing::Encode(c.Type, digits.Drawn, csNone))
+                << c.Value;
+        }
+    }
+}
+
+// UPC-E zero suppression (GS1 General Specifications): the last of the six digits
+// says where the zeros of the UPC-A form go.
+TEST(EANUPCDigits, UPCEExpandsAsItsLastDigitSays) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"425261", "04210000526"}, {"123450", "01200000345"}, {"123453", "01230000045"},
+        {"123454", "01234000005"}, {"123455", "01234500005"},
+    };
+    for (const auto& [six, upcA] : cases)
+        EXPECT_EQ(ExpandUPCE(six, '0'), upcA) << six;
+    EXPECT_EQ(ExpandUPCE("123455", '1'), "11234500005");
+    // 04252614 reads back from zxing-cpp with its check digit 4.
+    EXPECT_EQ(GS1CheckDigit(bcCodeUPC_E0, "425261"), '4');
+    EXPECT_THROW(ExpandUPCE("12345", '0'), Exception);
+}
+
+// The standard bar heights at X = 0.33 mm (GS1 General Specifications, EAN/UPC symbol
+// dimensions); 15 mm for the others.
+TEST(Catalogue, StandardBarHeights) {
+    const std::pair<TBarType, double> cases[] = {
+        {bcCodeEAN13, 22.85}, {bcCodeUPC_A, 22.85}, {bcCodeUPC_E0, 22.85},
+        {bcCodeEAN8, 18.23},  {bcCode128B, 15.0},   {bcCodeCodabar, 15.0},
+    };
+    for (const auto& [type, height] : cases)
+        EXPECT_EQ(BarTypeData(type).BarHeightMM, height) << BarTypeName(type);
+}
+
+TEST(Latin1, FromUtf8AndBack) {
+    const struct {
+        const char* Utf8;
+        std::optional<std::string> Strict;
+        const char* Replaced;
+    } cases[] = {
+        {"caf\xC3\xA9", "caf\xE9", "caf\xE9"}, // within Latin-1
+        {"\xE2\x82\xAC"
+         "5",
+         std::nullopt, "?5"},                    // the euro sign is beyond it
+        {"caf\xE9", std::nullopt, "caf?"},       // not UTF-8
+        {"\xC0\xAF", std::nullopt, "??"},        // overlong
+        {"\xF0\x9F\x98\x80", std::nullopt, "?"}, // one character beyond the BMP
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Latin1FromUtf8(c.Utf8), c.Strict) << c.Utf8;
+        EXPECT_EQ(Latin1FromUtf8(c.Utf8, '?'), c.Replaced) << c.Utf8;
+    }
+    EXPECT_EQ(Utf8FromLatin1("caf\xE9\x7F"), "caf\xC3\xA9\x7F");
 }
 
 } // namespace
