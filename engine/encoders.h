@@ -36,6 +36,9 @@ QUILLMARK_ENGINE_EXPORT void EncodeCodePostNet(const std::string& Value, std::st
 QUILLMARK_ENGINE_EXPORT void EncodeCodeCodabar(const std::string& Value, std::string& Pattern);
 QUILLMARK_ENGINE_EXPORT int FindCodabarChar(char Ch);
 QUILLMARK_ENGINE_EXPORT int DigitSum(int Number);
+// The POSTNET correction digit of a string of digits: what brings their sum to a multiple of
+// ten (USPS Publication 25). The encoder draws the value as it stands; this is for checking.
+QUILLMARK_ENGINE_EXPORT char PostNetCorrectionDigit(std::string_view Digits);
 
 // Code 39 and Code 93.
 QUILLMARK_ENGINE_EXPORT void EncodeCode39(const std::string& Value, TCheckSum CheckSum,

@@ -90,6 +90,13 @@ char Mod10CheckDigit(std::string_view Value) {
     return static_cast<char>('0' + (r == 0 ? 0 : 10 - r));
 }
 
+char PostNetCorrectionDigit(std::string_view Digits) {
+    int sum = 0; // kept reduced: digits of any number cannot overflow it
+    for (const char ch : Digits)
+        sum = (sum + DigitValue(ch)) % 10;
+    return static_cast<char>('0' + (10 - sum) % 10);
+}
+
 std::string AppendMod10(const std::string& Value) {
     std::string result;
     result.reserve(Value.size() + 1);

@@ -1,9 +1,9 @@
 #include "standards_check.h"
 
 #include "decimal_text.h"
+#include "encoders.h"
 
 #include <cstdio>
-#include <numeric>
 
 namespace quillmark {
 
@@ -77,9 +77,8 @@ void CheckPostNet(Findings& Out, const std::string& Value) {
                       std::to_string(n) + ".");
         return;
     }
-    const int sum = std::accumulate(Value.begin(), Value.end() - 1, 0,
-                                    [](int s, char ch) { return s + (ch - '0'); });
-    const char expected = static_cast<char>('0' + (10 - sum % 10) % 10);
+    const char expected =
+        PostNetCorrectionDigit(std::string_view(Value).substr(0, Value.size() - 1));
     if (Value.back() != expected)
         Out.push_back("The correction digit of the PostNet symbol " + Value + " should be " +
                       expected + ", not " + Value.back() + ".");
