@@ -191,14 +191,8 @@ double LengthMM(const TOutputLayout& Layout) {
 }
 
 void PaintLayout(QPainter& Painter, const TOutputLayout& Layout) {
-    const QColor space = ToQColor(Layout.Space);
-    const QColor bar = ToQColor(Layout.Bar);
-    Painter.fillRect(QRect(QPoint(0, 0), Layout.Size), space);
-    Painter.save();
-    Painter.setRenderHint(QPainter::Antialiasing, false);
-    for (const TBarFill& fill : Layout.Bars)
-        Painter.fillRect(fill.Rect, fill.Bar ? bar : space);
-    Painter.restore();
+    Painter.fillRect(QRect(QPoint(0, 0), Layout.Size), ToQColor(Layout.Space));
+    FillBars(Painter, Layout.Bars, Layout.Bar, Layout.Space);
     if (const std::optional<TTextRun>& text = Layout.Text)
         DrawBarText(text->Text, Painter, text->Box, text->Font, text->Ink, Layout.Box.Left,
                     Layout.Box.Top, Layout.Symbol.Width, Layout.Box.Height, Layout.Box.Angle,

@@ -225,14 +225,16 @@ void CheckDrawable(const std::vector<TModuleRun>& Runs, const TQuarterTurn& Turn
             Quoting(std::to_string(box.Left) + ", " + std::to_string(box.Top), TooLargeMessage));
 }
 
-// The runs of a quarter turn through the painter, by their exact integer map.
-void FillTurnedRuns(QPainter& Canvas, const std::vector<TModuleRun>& Runs, const TQuarterTurn& Turn,
-                    int Height, const QColor& Bar, const QColor& Space) {
-    const PainterStateGuard guard(Canvas);
-    Canvas.setRenderHint(QPainter::Antialiasing, false);
+// The fills of a quarter turn, by its exact integer map.
+std::vector<TBarFill> QuarterTurnFills(const std::vector<TModuleRun>& Runs,
+                                       const TQuarterTurn& Turn, int Height) {
+    CheckDrawable(Runs, Turn, Height);
+    std::vector<TBarFill> fills;
+    fills.reserve(Runs.size() + 1);
     FillRuns(Runs, Height, [&](long long X0, long long X1, long long Y0, long long Y1, bool IsBar) {
-        Canvas.fillRect(ToQRect(Turn.Map(X0, X1, Y0, Y1)), IsBar ? Bar : Space);
+        fills.push_back({ToQRect(Turn.Map(X0, X1, Y0, Y1)), IsBar});
     });
+    return fills;
 }
 
 void DrawModules(const std::string& Pattern, const ElementWidths& Widths, QPainter& Canvas,
@@ -244,10 +246,8 @@ void DrawModules(const std::string& Pattern, const ElementWidths& Widths, QPaint
     // the same ones there, which neither reads nor changes the painter's state.
     if (const std::optional<int> turns = QuarterTurns(Angle)) {
         const TQuarterTurn turn(*turns, Left, Top, Width, Height);
-        const std::vector<TModuleRun> runs = ModuleRuns(Pattern, Widths);
-        CheckDrawable(runs, turn, Height);
-        if (!WriteRunsToImage(Canvas, runs, turn, Height, bar, space))
-            FillTurnedRuns(Canvas, runs, turn, Height, bar, space);
+        FillBars(Canvas, QuarterTurnFills(ModuleRuns(Pattern, Widths), turn, Height), ColorBar,
+                 ColorSpc);
         return;
     }
 
@@ -284,15 +284,23 @@ std::vector<TBarFill> BarFills(const TSymbol& Symbol, const TSymbolBox& Box) {
     const std::optional<int> turns = QuarterTurns(Box.Angle);
     if (!turns)
         throw Exception(InternalErrorMessage);
-    const TQuarterTurn turn(*turns, Box.Left, Box.Top, Symbol.Width, Box.Height);
-    const std::vector<TModuleRun> runs = ModuleRuns(Symbol.Pattern, Symbol.Widths);
-    CheckDrawable(runs, turn, Box.Height);
-    std::vector<TBarFill> fills;
-    FillRuns(runs, Box.Height,
-             [&](long long X0, long long X1, long long Y0, long long Y1, bool IsBar) {
-                 fills.push_back({ToQRect(turn.Map(X0, X1, Y0, Y1)), IsBar});
-             });
-    return fills;
+    return QuarterTurnFills(ModuleRuns(Symbol.Pattern, Symbol.Widths),
+                            TQuarterTurn(*turns, Box.Left, Box.Top, Symbol.Width, Box.Height),
+                            Box.Height);
+}
+
+void FillBars(QPainter& Canvas, const std::vector<TBarFill>& Fills, TColor ColorBar,
+              TColor ColorSpc) {
+    const QColor bar = ToQColor(ColorBar);
+    const QColor space = ToQColor(ColorSpc);
+    // Straight into a plain image's pixels where the painter would put the same ones there,
+    // which neither reads nor changes the painter's state.
+    if (WriteFillsToImage(Canvas, Fills, bar.rgba(), space.rgba()))
+        return;
+    const PainterStateGuard guard(Canvas);
+    Canvas.setRenderHint(QPainter::Antialiasing, false);
+    for (const TBarFill& fill : Fills)
+        Canvas.fillRect(fill.Rect, fill.Bar ? bar : space);
 }
 
 void DrawBars(const std::string& Pattern, QPainter& Canvas, TColor ColorBar, TColor ColorSpc,

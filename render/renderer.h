@@ -59,6 +59,11 @@ struct TBarFill {
 QUILLMARK_RENDER_EXPORT std::vector<TBarFill> BarFills(const TSymbol& Symbol,
                                                        const TSymbolBox& Box);
 
+// Fills Fills in turn, each in ColorBar or ColorSpc, unantialiased; leaves the painter's
+// state as it found it.
+QUILLMARK_RENDER_EXPORT void FillBars(QPainter& Canvas, const std::vector<TBarFill>& Fills,
+                                      TColor ColorBar, TColor ColorSpc);
+
 // Draws an encoded symbol in Box: its bars, then the text Settings.TextShow asks for, in Font
 // with letters in FontColor. Reads only the colours and text settings of Settings; the
 // symbology, value and sizes come with Symbol. Every paint device goes through here.
