@@ -1,14 +1,48 @@
 #include "barcode_output.h"
 
 #include "barcode.h"
+#include "ean_upc.h"
+#include "error_messages.h"
+#include "latin1.h"
 
 #include <algorithm>
 
 namespace quillmark {
 
-TBarcodeDescription DescribeForOutput(const TBarCode& Control) {
+std::string ValueToWrite(const TBarCode& Control, TBarType Type, const QString& Text) {
+    std::string value = Latin1FromUtf8(Text.toUtf8().toStdString(), '?');
+    while (!value.empty() && (value.back() == '\n' || value.back() == '\r'))
+        value.pop_back();
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const auto code = static_cast<unsigned char>(value[i]);
+        if (code < 32 || code == 127)
+            throw ERefusedValue(Quoting(value, ("position " + std::to_string(i + 1) + ": " +
+                                                CharacterName(value[i]) +
+                                                " is a control character, which no symbology "
+                                                "offered here carries.")
+                                                   .c_str()));
+    }
+    if (Control.CheckSum() == csNone) {
+        try {
+            value = CompleteCheckDigit(Type, value);
+        } catch (const Exception& error) {
+            throw ERefusedValue(error.Message()); // a wrong check digit
+        }
+    }
+    try {
+        MakeSymbol(Type, value, Control.Modul(), Control.Ratio(), Control.CheckSum());
+    } catch (const Exception&) {
+        return value; // the control refuses it, in its own way
+    }
+    const std::vector<std::string> departures = Carried(Type, value, Control.CheckSum()).Departures;
+    if (!departures.empty())
+        throw ERefusedValue(Quoting(value, departures.front().c_str()));
+    return value;
+}
+
+TBarcodeDescription DescribeForOutput(const TBarCode& Control, const TBarcodeSettings& Shown) {
     TBarcodeDescription description;
-    description.Barcode = Control.Settings();
+    description.Barcode = Shown;
     // The family and style of the control's font; the size is the output's, in points.
     QFont font = Control.Font();
     font.setPointSizeF(description.FontSizePt);

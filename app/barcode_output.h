@@ -12,9 +12,23 @@ namespace quillmark {
 
 class TBarCode;
 
-// The symbol the control shows (type, value, check mode, ratio, orientation, text settings,
-// colours, font family) at the output's physical defaults.
-TBarcodeDescription DescribeForOutput(const TBarCode& Control);
+// A value the window won't write because the symbol would carry something else; its message
+// says why, naming the character or digit.
+class ERefusedValue : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// The value Generate writes for Text under Type: Latin-1, without the line break a paste
+// leaves at its end, and with the GS1 check digit of an EAN/UPC value one digit short
+// (CompleteCheckDigit) under the control's csNone. Raises ERefusedValue for a control
+// character, a wrong check digit, or a value the engine takes but would change; a value the
+// engine refuses comes back as it is, for the control to refuse.
+std::string ValueToWrite(const TBarCode& Control, TBarType Type, const QString& Text);
+
+// Shown (type, value, check mode, ratio, orientation, text settings, colours) in the
+// control's font family, at the output's physical defaults.
+TBarcodeDescription DescribeForOutput(const TBarCode& Control, const TBarcodeSettings& Shown);
 
 // "<value>.png", with every character a file name may not safely hold turned into "_".
 QString ProposedFileName(const std::string& Value);

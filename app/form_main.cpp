@@ -1,6 +1,7 @@
 #include "form_main.h"
 
 #include "barcode.h"
+#include "barcode_output.h"
 #include "default_error_handling.h"
 #include "home_page.h"
 #include "latin1.h"
@@ -113,6 +114,8 @@ void TFormMain::CreateControls() {
 
     for (QPushButton* button : {ButtonGenerate, ButtonSave, ButtonClose})
         button->setAutoDefault(false);
+    // Enter in the value's edit generates.
+    ButtonGenerate->setDefault(true);
     connect(ButtonGenerate, &QPushButton::clicked, this, [this] { ButtonGenerateClick(); });
     connect(ButtonClose, &QPushButton::clicked, this, [this] { ButtonCloseClick(); });
     connect(ButtonSave, &QPushButton::clicked, this, [this] { ButtonSaveClick(); });
@@ -131,6 +134,7 @@ void TFormMain::LoadBarCodeSettings() {
     BarCode1->SetBevelOuter(bvNone);
     BarCode1->SetFont(SansSerif(16));
     BarCode1->SetFontColor(FromQColor(palette().color(QPalette::WindowText)));
+    FShown = BarCode1->Settings();
 }
 
 void TFormMain::SetTabOrder() {
@@ -170,9 +174,17 @@ void TFormMain::ButtonGenerateClick() {
         const int position = ComboSelect->currentIndex();
         if (position < 0 || position >= SymbologyCount)
             throw Exception("No symbology selected.");
-        BarCode1->SetBarType(FSymbologyMap[position]);
-        BarCode1->SetBarCode(Latin1FromUtf8(BarcodeValue->text().toUtf8().toStdString(), '?'));
+        const TBarType type = FSymbologyMap[position];
+        const std::string value = ValueToWrite(*BarCode1, type, BarcodeValue->text());
+        if (value != Latin1FromUtf8(BarcodeValue->text().toUtf8().toStdString(), '?'))
+            BarcodeValue->setText(QString::fromLatin1(value.data(), qsizetype(value.size())));
+        BarCode1->SetBarType(type);
+        BarCode1->SetBarCode(value);
         BarCode1->Repaint();
+        FShown = BarCode1->Settings();
+    } catch (const ERefusedValue& error) {
+        // The control keeps the symbol it shows.
+        ShowErrorMessage(this, QString::fromLatin1(error.what()));
     } catch (const ELimitError& error) {
         // The widget's own limits and resource failures are shown as what they are; the
         // fixed message is for values and settings the barcode refuses.

@@ -1,6 +1,7 @@
 // The generator window: pick a symbology, type a value, see the barcode.
 #pragma once
 
+#include "barcode_settings.h"
 #include "engine.h"
 
 #include <QDialog>
@@ -76,6 +77,9 @@ private:
     void UpdatePreviewNote();
 
     std::array<TBarType, SymbologyCount> FSymbologyMap{};
+    // The settings of the symbol the control shows: the last that drew. Save, Copy and Print
+    // act on it, whatever a failed Generate left in the control.
+    TBarcodeSettings FShown;
     std::array<const char*, SymbologyCount> FSymbologyLabels{};
 };
 

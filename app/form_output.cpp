@@ -48,8 +48,8 @@ void TFormMain::RunOutput(const QString& Action,
                           const std::function<void(TPreparedSymbol&)>& Output) {
     try {
         // The check reads the vector layout, which SVG, PDF and printing then draw from.
-        TPreparedSymbol symbol(DescribeForOutput(*BarCode1), BarCode1->BarCode(),
-                               CheckDigitsOf(BarCode1->CheckSum()));
+        TPreparedSymbol symbol(DescribeForOutput(*BarCode1, FShown), FShown.BarCode,
+                               CheckDigitsOf(FShown.CheckSum));
         const std::vector<std::string> findings = symbol.Findings(TFileFormat::Svg);
         if (!findings.empty() && !AskQuestion(this, FindingsText(findings, Action)))
             return;
@@ -61,7 +61,7 @@ void TFormMain::RunOutput(const QString& Action,
 
 void TFormMain::ButtonSaveClick() {
     RunOutput(QStringLiteral("Save it anyway?"), [this](TPreparedSymbol& Symbol) {
-        const QString path = ChooseSaveFile(this, ProposedFileName(BarCode1->BarCode()));
+        const QString path = ChooseSaveFile(this, ProposedFileName(FShown.BarCode));
         if (!path.isEmpty())
             WriteFileAtomically(path, Symbol.Render(FileFormatOf(path)), TDurability::Flush);
     });

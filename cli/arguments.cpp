@@ -108,7 +108,7 @@ struct TOption {
     THandler Apply;
 };
 
-constexpr std::array<TOption, 25> OptionTable{{
+constexpr std::array<TOption, 26> OptionTable{{
     {"type", 't', true,
      [](TParse& p, const std::string& v) {
          const std::optional<TBarType> type = FindBarType(v);
@@ -201,6 +201,7 @@ constexpr std::array<TOption, 25> OptionTable{{
     {"quiet", 'q', false, [](TParse& p, const std::string&) { p.Options.Quiet = true; }},
     {"verify", 0, false, [](TParse& p, const std::string&) { p.Options.Verify = true; }},
     {"strict", 0, false, [](TParse& p, const std::string&) { p.Options.Strict = true; }},
+    {"lenient", 0, false, [](TParse& p, const std::string&) { p.Options.Lenient = true; }},
     {"list-types", 0, false,
      [](TParse& p, const std::string&) { p.Options.Mode = TMode::ListTypes; }},
     {"help", 'h', false, [](TParse& p, const std::string&) { p.Options.Mode = TMode::Help; }},

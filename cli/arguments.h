@@ -32,6 +32,7 @@ struct TOptions {
     bool Quiet = false;
     bool Verify = false;
     bool Strict = false;
+    bool Lenient = false;
 };
 
 // Reads the arguments after the program's name; raises UsageError. Needs a

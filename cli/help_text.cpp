@@ -68,8 +68,12 @@ Checks:
       --verify        decode every symbol written with zxing-cpp (SVG and PDF
                       through a raster of the same symbol); a symbol that doesn't
                       read back as its value fails its line
-      --strict        make standards findings (a wrong check digit, characters
-                      the symbology can't carry, ...) errors instead of warnings
+      --lenient       draw what the symbology makes of a value it would change
+                      (characters it can't carry, a padded or wrong EAN/UPC
+                      value, ...), with the findings as warnings; by default such
+                      a value is refused, naming the character and its position
+      --strict        make the remaining findings (a ratio outside the standard,
+                      EAN-128 over 48 characters, ...) errors instead of warnings
 
   -h, --help          this text
   -V, --version       the version

@@ -81,7 +81,7 @@ int Run(const std::vector<std::string>& Arguments) {
         break;
     }
     const TOutputJob job = MakeJob(options.Description, options.CheckDigits, OutputFormat(options),
-                                   options.Verify, options.Strict);
+                                   options.Verify, options.Strict, options.Lenient);
     WarnOnce(options);
     if (options.Mode == TMode::Batch)
         return RunBatch(options, job) ? 0 : 1;

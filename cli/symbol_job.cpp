@@ -26,8 +26,9 @@ std::optional<std::string> ReadBack(const QImage& Picture, const TBarcodeDescrip
 } // namespace
 
 TOutputJob MakeJob(const TBarcodeDescription& Description, TCheckDigits CheckDigits,
-                   TFileFormat Format, bool Verify, bool Strict) {
+                   TFileFormat Format, bool Verify, bool Strict, bool Lenient) {
     TOutputJob job;
+    job.Lenient = Lenient;
     job.Description = Description;
     job.CheckDigits = CheckDigits;
     job.Format = Format;

@@ -19,10 +19,11 @@ struct TSymbolOutcome {
     bool Failed = false;
 };
 
-// The job every symbol of a run shares: standards findings stop a symbol only when Strict,
-// and --verify reads each one back with zxing-cpp where it can.
+// The job every symbol of a run shares: a value the symbol would change is refused unless
+// Lenient, standards findings stop a symbol only when Strict, and --verify reads each one
+// back with zxing-cpp where it can.
 TOutputJob MakeJob(const TBarcodeDescription& Description, TCheckDigits CheckDigits,
-                   TFileFormat Format, bool Verify, bool Strict);
+                   TFileFormat Format, bool Verify, bool Strict, bool Lenient);
 
 // Draws Value (engine bytes) and writes it to Target ("-" for stdout) unless something
 // fails: a refused value, a finding under Strict, a failed verification or write. A

@@ -1,10 +1,10 @@
 #include "barcode.h"
 
 #include "enum_check.h"
+#include "error_messages.h"
 #include "error_reporter.h"
 #include "handler_call.h"
 #include "latin1.h"
-#include "messages.h"
 #include "renderer.h"
 #include "version.h"
 
@@ -216,6 +216,10 @@ void TBarCode::SetHMargin(int Value) {
     FSettings.HMargin = Value;
     if (FAutoWidth)
         UpdateBarcode();
+}
+
+std::vector<std::string> TBarCode::Findings() const {
+    return Carried(FSettings.BarType, FSettings.BarCode, FSettings.CheckSum).Departures;
 }
 
 std::string TBarCode::About() const {

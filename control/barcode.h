@@ -16,6 +16,7 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 class QPainter;
 
@@ -168,6 +169,12 @@ public:
 
     // All the barcode's own settings as one value.
     const TBarcodeSettings& Settings() const { return FSettings; }
+
+    // Every way the symbol drawn for the current settings carries something other than the
+    // value as stored, one sentence each (the engine's Carried); empty when it carries the
+    // value as it stands. The widget draws such values all the same; a program may show
+    // these before it lets the symbol out.
+    std::vector<std::string> Findings() const;
 
     // Copies the barcode settings and OnChange of another TBarCode, without validation or
     // repaint; AutoWidth, OnInvalidChar and the panel's properties stay. Any other Source

@@ -4,7 +4,7 @@
 #include "enum_check.h"
 #include "error_reporter.h"
 #include "limit_error.h"
-#include "messages.h"
+#include "error_messages.h"
 #include "qt_colors.h"
 
 #include <QEvent>

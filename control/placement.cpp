@@ -3,7 +3,7 @@
 #include "barcode_settings.h"
 #include "engine.h"
 #include "limit_error.h"
-#include "messages.h"
+#include "error_messages.h"
 
 #include <climits>
 #include <string>

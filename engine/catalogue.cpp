@@ -1,7 +1,7 @@
 #include "carry.h"
 #include "encoders.h"
 #include "engine.h"
-#include "messages.h"
+#include "error_messages.h"
 
 #include <array>
 #include <cctype>
@@ -43,33 +43,44 @@ constexpr double RetailHeight = 22.85;
 constexpr double EAN8Height = 18.23;
 constexpr double OtherHeight = 15.0;
 
+// The character sets, as their standards give them (ISO/IEC 16388 for Code 39, whose set
+// Code 93 shares; ISO/IEC 15417 for Code 128's sets A and B as the encoder has them).
+constexpr const char* Code39Set = "upper case, digits, space and - . $ / + % only";
+constexpr const char* AsciiSet = "ASCII (codes 0 to 127) only";
+constexpr const char* SetA = "upper case, digits, space and punctuation (codes 32 to 95) only";
+constexpr const char* SetB = "printable ASCII (codes 32 to 126) only";
+
 // Indexed by TBarType. Ratio bounds as the standards of the ratio-defined symbologies give
 // them.
 constexpr std::array<TBCdata, BarTypeCount> Catalogue{{
     // Name, DigitsOnly, RatioLower, RatioUpper, ModuleMultiples, QuietZone, Encoder,
-    // Identifier, Label, Aliases, BarHeightMM, Carry
+    // Identifier, Label, Aliases, BarHeightMM, Carry, Characters, Wider
     {"Code25 interleaved", true, 2.0, 3.0, false, Ten, ValueOnly<EncodeCode_2_5_interleaved>,
      "bcCode_2_5_interleaved", "Interleaved 2 of 5", "itf,i25,interleaved25", OtherHeight,
-     CarryInterleaved},
+     CarryInterleaved, "digits only", std::nullopt},
     {"Code25 industrial", true, 2.0, 3.0, false, Ten, ValueOnly<EncodeCode_2_5_industrial>,
-     "bcCode_2_5_industrial", "Industrial 2 of 5", "industrial25", OtherHeight, CarryAsTyped},
+     "bcCode_2_5_industrial", "Industrial 2 of 5", "industrial25", OtherHeight, CarryAsTyped,
+     "digits only", std::nullopt},
     {"Code25 matrix", true, 2.25, 3.0, false, Ten, ValueOnly<EncodeCode_2_5_matrix>,
-     "bcCode_2_5_matrix", "Matrix 2 of 5", "matrix25", OtherHeight, CarryAsTyped},
+     "bcCode_2_5_matrix", "Matrix 2 of 5", "matrix25", OtherHeight, CarryAsTyped, "digits only",
+     std::nullopt},
     {"Code39", false, 2.0, 3.0, false, Ten, WithCheckSum<EncodeCode39>, "bcCode39", "Code 39",
-     "c39", OtherHeight, CarryCode39},
+     "c39", OtherHeight, CarryCode39, Code39Set, bcCode39Extended},
     {"Code39 Extended", false, 2.0, 3.0, false, Ten, WithCheckSum<EncodeCode39Extended>,
-     "bcCode39Extended", "Code 39 Extended", "code39ext,code39ascii", OtherHeight, CarryFullAscii},
+     "bcCode39Extended", "Code 39 Extended", "code39ext,code39ascii", OtherHeight, CarryFullAscii,
+     AsciiSet, std::nullopt},
     {"Code128A", false, 0, 0, true, Ten, EncodeCode128, "bcCode128A", "Code 128A", "c128a",
-     OtherHeight, CarryCode128},
+     OtherHeight, CarryCode128, SetA, bcCode128B},
     // "code128" and "ean128" take set B, the output default's set.
     {"Code128B", false, 0, 0, true, Ten, EncodeCode128, "bcCode128B", "Code 128B",
-     "code128,c128,c128b", OtherHeight, CarryCode128},
+     "code128,c128,c128b", OtherHeight, CarryCode128, SetB, std::nullopt},
     {"Code128C", false, 0, 0, true, Ten, EncodeCode128, "bcCode128C", "Code 128C", "c128c",
-     OtherHeight, CarryCode128},
+     OtherHeight, CarryCode128, "digit pairs only", bcCode128B},
     {"Code93", false, 0, 0, true, Ten, ValueOnly<EncodeCode93>, "bcCode93", "Code 93", "c93",
-     OtherHeight, CarryCode93},
+     OtherHeight, CarryCode93, Code39Set, bcCode93Extended},
     {"Code93 Extended", false, 0, 0, true, Ten, ValueOnly<EncodeCode93Extended>, "bcCode93Extended",
-     "Code 93 Extended", "code93ext,code93ascii", OtherHeight, CarryFullAscii},
+     "Code 93 Extended", "code93ext,code93ascii", OtherHeight, CarryFullAscii, AsciiSet,
+     std::nullopt},
     {"MSI",
      true,
      0,
@@ -81,7 +92,9 @@ constexpr std::array<TBCdata, BarTypeCount> Catalogue{{
      "Code MSI",
      "msi",
      OtherHeight,
-     CarryAsTyped},
+     CarryAsTyped,
+     "digits only",
+     std::nullopt},
     {"PostNet",
      true,
      0,
@@ -93,9 +106,11 @@ constexpr std::array<TBCdata, BarTypeCount> Catalogue{{
      "Code PostNet",
      "postnet",
      OtherHeight,
-     CarryAsTyped},
+     CarryAsTyped,
+     "digits only",
+     std::nullopt},
     {"Codebar", false, 2.0, 3.0, false, Ten, ValueOnly<EncodeCodeCodabar>, "bcCodeCodabar",
-     "Codabar", "codabar", OtherHeight, CarryCodabar},
+     "Codabar", "codabar", OtherHeight, CarryCodabar, "digits and - $ : / . + only", std::nullopt},
     {"EAN8",
      true,
      2.0,
@@ -107,7 +122,9 @@ constexpr std::array<TBCdata, BarTypeCount> Catalogue{{
      "Code EAN8",
      "ean8",
      EAN8Height,
-     CarryEANUPC},
+     CarryEANUPC,
+     "digits only",
+     std::nullopt},
     {"EAN13",
      true,
      2.0,
@@ -119,7 +136,9 @@ constexpr std::array<TBCdata, BarTypeCount> Catalogue{{
      "Code EAN13",
      "ean13",
      RetailHeight,
-     CarryEANUPC},
+     CarryEANUPC,
+     "digits only",
+     std::nullopt},
     {"UPC_A",
      true,
      2.0,
@@ -131,7 +150,9 @@ constexpr std::array<TBCdata, BarTypeCount> Catalogue{{
      "Code UPC-A",
      "upca",
      RetailHeight,
-     CarryEANUPC},
+     CarryEANUPC,
+     "digits only",
+     std::nullopt},
     {"UPC_E0",
      true,
      2.0,
@@ -143,7 +164,9 @@ constexpr std::array<TBCdata, BarTypeCount> Catalogue{{
      "Code UPC-E0",
      "upce,upce0",
      RetailHeight,
-     CarryEANUPC},
+     CarryEANUPC,
+     "digits only",
+     std::nullopt},
     {"UPC_E1",
      true,
      2.0,
@@ -155,7 +178,9 @@ constexpr std::array<TBCdata, BarTypeCount> Catalogue{{
      "Code UPC-E1",
      "upce1",
      RetailHeight,
-     CarryEANUPC},
+     CarryEANUPC,
+     "digits only",
+     std::nullopt},
     {"UPC Supp2",
      true,
      2.0,
@@ -167,7 +192,9 @@ constexpr std::array<TBCdata, BarTypeCount> Catalogue{{
      "Code UPC Supp2",
      "upc2,ean2,addon2",
      RetailHeight,
-     CarryAsTyped},
+     CarryAsTyped,
+     "digits only",
+     std::nullopt},
     {"UPC Supp5",
      true,
      2.0,
@@ -179,13 +206,15 @@ constexpr std::array<TBCdata, BarTypeCount> Catalogue{{
      "Code UPC Supp5",
      "upc5,ean5,addon5",
      RetailHeight,
-     CarryAsTyped},
+     CarryAsTyped,
+     "digits only",
+     std::nullopt},
     {"EAN128A", false, 0, 0, true, Ten, EncodeCode128, "bcCodeEAN128A", "Code EAN128A", "gs1128a",
-     OtherHeight, CarryCode128},
+     OtherHeight, CarryCode128, SetA, bcCodeEAN128B},
     {"EAN128B", false, 0, 0, true, Ten, EncodeCode128, "bcCodeEAN128B", "Code EAN128B",
-     "ean128,gs1128,gs1128b", OtherHeight, CarryCode128},
+     "ean128,gs1128,gs1128b", OtherHeight, CarryCode128, SetB, std::nullopt},
     {"EAN128C", false, 0, 0, true, Ten, EncodeCode128, "bcCodeEAN128C", "Code EAN128C", "gs1128c",
-     OtherHeight, CarryCode128},
+     OtherHeight, CarryCode128, "digit pairs only", bcCodeEAN128B},
 }};
 
 // Lower case without separators.
@@ -231,10 +260,6 @@ std::optional<TBarType> FindBarType(std::string_view Name) {
             return static_cast<TBarType>(i);
     }
     return std::nullopt;
-}
-
-TCarried Carried(TBarType Type, const std::string& Value, TCheckSum CheckSum) {
-    return BarTypeData(Type).Carry(Type, Value, CheckSum);
 }
 
 } // namespace quillmark

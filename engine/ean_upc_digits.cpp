@@ -2,7 +2,7 @@
 #include "ean_upc.h"
 
 #include "encoders.h"
-#include "messages.h"
+#include "error_messages.h"
 
 namespace quillmark {
 

@@ -1,5 +1,5 @@
 #include "element_widths.h"
-#include "messages.h"
+#include "error_messages.h"
 #include "module_alphabet.h"
 
 #include <algorithm>

@@ -99,6 +99,12 @@ struct TCarried {
     std::string Reserved; // read as start, stop or shift characters
     // Code 128 set C: the digit pairs it can't hold, each drawn as "00".
     std::vector<std::string> ZeroPairs;
+    // Every way the bars would hold something other than the value as typed, one sentence
+    // each naming the byte or digit, its position and the rule, from the start of the value
+    // on ("position 2: 'b' is not in Code39; it carries upper case, ..."). Empty for a value
+    // the symbol carries as it stands (with a check digit the engine adds, and the leading
+    // zero that completes Code 128 C's pairs). Values the encoder refuses have departures too.
+    std::vector<std::string> Departures;
 };
 
 // What a symbology's symbol carries for a value its encoder takes.
@@ -122,6 +128,9 @@ struct TBCdata {
     const char* Aliases;    // short names, comma-separated, lower case ("ean13")
     double BarHeightMM;     // the standard's bar height at X = 0.33 mm
     TCarry Carry;
+    const char* Characters; // what it carries, as "it carries ..." ends: "digits only"
+    // A symbology that carries more of the same kind ("Code39 Extended" for Code 39).
+    std::optional<TBarType> Wider;
 };
 
 // The catalogue row of Type; raises "Wrong barcode type." for a value outside TBarType.
@@ -135,7 +144,8 @@ QUILLMARK_ENGINE_EXPORT std::string BarTypeName(TBarType Type);
 // "code_2_5_interleaved", "Code25 Interleaved" and "itf" all name interleaved 2 of 5.
 QUILLMARK_ENGINE_EXPORT std::optional<TBarType> FindBarType(std::string_view Name);
 
-// What a symbol of Type made from Value carries (the catalogue row's Carry).
+// What a symbol of Type made from Value carries (the catalogue row's Carry). Never raises
+// for a value the encoder refuses: it lists why instead.
 QUILLMARK_ENGINE_EXPORT TCarried Carried(TBarType Type, const std::string& Value,
                                          TCheckSum CheckSum);
 

@@ -1,5 +1,7 @@
 #include "latin1.h"
 
+#include <cstdio>
+
 namespace quillmark {
 
 std::optional<char32_t> NextCodePoint(std::string_view Text, std::size_t& At) {
@@ -59,6 +61,19 @@ std::string Latin1FromUtf8(std::string_view Utf8, char Replacement) {
         latin1 += code && *code <= 0xFF ? static_cast<char>(*code) : Replacement;
     }
     return latin1;
+}
+
+std::string CharacterName(char Ch) {
+    const auto code = static_cast<unsigned char>(Ch);
+    if ((code >= 32 && code < 127) || code >= 160)
+        return std::string("'") + Ch + "'";
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "0x%02X", code);
+    const char* name = code == '\t'   ? "tab"
+                       : code == '\n' ? "line feed"
+                       : code == '\r' ? "carriage return"
+                                      : "control character";
+    return std::string(name) + " (" + hex + ")";
 }
 
 std::string Utf8FromLatin1(std::string_view Latin1) {

@@ -23,6 +23,10 @@ QUILLMARK_ENGINE_EXPORT std::optional<std::string> Latin1FromUtf8(std::string_vi
 // Replacement.
 QUILLMARK_ENGINE_EXPORT std::string Latin1FromUtf8(std::string_view Utf8, char Replacement);
 
+// A Latin-1 byte as a message shows it: a printable one quoted ("'é'"), a control character
+// by name ("line feed (0x0A)").
+QUILLMARK_ENGINE_EXPORT std::string CharacterName(char Ch);
+
 // Latin-1 bytes as UTF-8.
 QUILLMARK_ENGINE_EXPORT std::string Utf8FromLatin1(std::string_view Latin1);
 

@@ -1,7 +1,7 @@
 #include "element_widths.h"
 #include "encoders.h"
 #include "engine.h"
-#include "messages.h"
+#include "error_messages.h"
 
 namespace quillmark {
 

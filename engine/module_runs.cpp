@@ -1,6 +1,6 @@
 #include "module_runs.h"
 
-#include "messages.h"
+#include "error_messages.h"
 #include "module_alphabet.h"
 
 #include <array>

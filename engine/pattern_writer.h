@@ -3,7 +3,7 @@
 #pragma once
 
 #include "engine.h"
-#include "messages.h"
+#include "error_messages.h"
 
 #include <array>
 #include <cstring>

@@ -1,5 +1,5 @@
 #include "files.h"
-#include "messages.h"
+#include "error_messages.h"
 
 #include <QBuffer>
 #include <QImageWriter>

@@ -1,6 +1,6 @@
 #include "layout.h"
 
-#include "messages.h"
+#include "error_messages.h"
 #include "renderer.h"
 
 #include <QFontMetrics>
@@ -46,6 +46,15 @@ int ToUnits(double MM, double UnitsPerMM) {
     return static_cast<int>(std::max(1.0, std::round(MM * UnitsPerMM)));
 }
 
+// The value as the text under a file's bars shows it: what the bars carry (the digits an
+// EAN/UPC symbol draws, Code 128 C's leading zero, what a symbology drops left out), so that
+// the text never disagrees with the bars; the encoder's text where the bars hold function
+// characters.
+std::string CarriedText(const TBarcodeDescription& D, const TOutputLayout& Layout) {
+    const TBarcodeSettings& s = D.Barcode;
+    return Carried(s.BarType, s.BarCode, s.CheckSum).Data.value_or(Layout.Symbol.Text);
+}
+
 // How far the text sticks out before the first module and after the last one, placed as
 // the renderer places it, so that the margins can make room for it.
 std::pair<long long, long long> TextOverhang(const TBarcodeDescription& D,
@@ -53,7 +62,7 @@ std::pair<long long, long long> TextOverhang(const TBarcodeDescription& D,
     const TBarcodeSettings& s = D.Barcode;
     if (s.TextShow == tsNone)
         return {0, 0};
-    const std::string text = ShownText(s.TextShow, s.BarType, Layout.Symbol.Text);
+    const std::string text = ShownText(s.TextShow, s.BarType, CarriedText(D, Layout));
     const long long width = QFontMetrics(LayoutFont(D, Layout))
                                 .horizontalAdvance(QString::fromLatin1(
                                     text.data(), static_cast<qsizetype>(text.size())));
@@ -137,7 +146,7 @@ TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM,
     layout.Bars = BarFills(layout.Symbol, box);
     if (settings.TextShow != tsNone)
         layout.Text =
-            TTextRun{ShownText(settings.TextShow, settings.BarType, layout.Symbol.Text),
+            TTextRun{ShownText(settings.TextShow, settings.BarType, CarriedText(D, layout)),
                      LayoutFont(D, layout), settings.TextColor, D.FontColor, settings.TextPosition};
     return layout;
 }

@@ -1,12 +1,26 @@
 #include "output_job.h"
 
+#include "error_messages.h"
 #include "standards_check.h"
 
 namespace quillmark {
 
+void RefuseSilentChanges(const TBarcodeDescription& Description) {
+    const TBarcodeSettings& s = Description.Barcode;
+    // A value the engine refuses fails with the engine's own error, as it always has.
+    MakeSymbol(s.BarType, s.BarCode, 1, OutputRatio(Description), s.CheckSum);
+    const std::vector<std::string> departures =
+        Carried(s.BarType, s.BarCode, s.CheckSum).Departures;
+    if (!departures.empty())
+        throw Exception(Quoting(s.BarCode, departures.front().c_str()));
+}
+
 TPreparedSymbol::TPreparedSymbol(const TBarcodeDescription& Base, const std::string& Value,
-                                 TCheckDigits Mode)
-    : description_(DescribeValue(Base, Value, Mode)) {}
+                                 TCheckDigits Mode, bool Lenient)
+    : description_(DescribeValue(Base, Value, Mode)) {
+    if (!Lenient)
+        RefuseSilentChanges(description_);
+}
 
 const TOutputLayout& TPreparedSymbol::Raster() {
     if (!raster_)
@@ -46,7 +60,7 @@ TSink FileSink(const QString& FileName, TDurability Durability) {
 
 TOutputResult RunOutputJob(const TOutputJob& Job, const std::string& Value, const TSink& Write) {
     TOutputResult result;
-    TPreparedSymbol symbol(Job.Description, Value, Job.CheckDigits);
+    TPreparedSymbol symbol(Job.Description, Value, Job.CheckDigits, Job.Lenient);
     result.Findings = symbol.Findings(Job.Format);
     if (Job.Gate && !Job.Gate(result.Findings))
         return result;

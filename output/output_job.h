@@ -35,8 +35,9 @@ struct TOutputJob {
     TBarcodeDescription Description; // its value is each symbol's own
     TCheckDigits CheckDigits = TCheckDigits::Auto;
     TFileFormat Format = TFileFormat::Png;
-    TFindingsGate Gate; // none: findings never stop a symbol
-    TVerifier Verifier; // none: not read back
+    TFindingsGate Gate;   // none: findings never stop a symbol
+    TVerifier Verifier;   // none: not read back
+    bool Lenient = false; // draw what the engine makes of a value it would change
 };
 
 struct TOutputResult {
@@ -50,8 +51,10 @@ struct TOutputResult {
 // steps read it. Not for sharing between threads.
 class QUILLMARK_OUTPUT_EXPORT TPreparedSymbol {
 public:
-    // Base with Value under Mode (DescribeValue); raises its errors.
-    TPreparedSymbol(const TBarcodeDescription& Base, const std::string& Value, TCheckDigits Mode);
+    // Base with Value under Mode (DescribeValue); raises its errors. Unless Lenient, a value
+    // the symbol would carry other than as given is refused too (RefuseSilentChanges).
+    TPreparedSymbol(const TBarcodeDescription& Base, const std::string& Value, TCheckDigits Mode,
+                    bool Lenient = false);
 
     const TBarcodeDescription& Description() const { return description_; }
     // Raises the engine's errors for a refused value, and Exception for a size that can't
@@ -69,11 +72,18 @@ private:
     std::optional<TOutputLayout> vector_;
 };
 
+// Raises the engine's error for a value it refuses, and otherwise Exception "Value :
+// sentence" for the first way the described symbol would carry something other than its value (a
+// character dropped or replaced, an odd Interleaved 2 of 5 digit, a padded or wrong EAN/UPC value,
+// a start, stop or shift character as data): the rule wherever a symbol leaves the program.
+QUILLMARK_OUTPUT_EXPORT void RefuseSilentChanges(const TBarcodeDescription& Description);
+
 // Writes atomically to FileName.
 QUILLMARK_OUTPUT_EXPORT TSink FileSink(const QString& FileName, TDurability Durability);
 QUILLMARK_OUTPUT_EXPORT TSink FileSink(const std::string& FileName, TDurability Durability);
 
-// Draws Value as Job says and hands the bytes to Write, unless the gate stops it. The
+// Draws Value as Job says and hands the bytes to Write, unless the gate stops it. Refuses a
+// value the symbol would change, unless Job.Lenient. The
 // symbol's layout is built once and serves the check, the file and a PNG's verification.
 // Raises the engine's errors for a refused value, the verifier's for a symbol that reads
 // differently, and the sink's (EWriteError for files) for a failed write; nothing is written

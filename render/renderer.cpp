@@ -1,6 +1,6 @@
 #include "renderer.h"
 
-#include "messages.h"
+#include "error_messages.h"
 #include "quarter_turn.h"
 #include "raster_bars.h"
 

@@ -4,6 +4,7 @@
 #include "pixels.h"
 #include "scan.h"
 
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -172,15 +173,60 @@ TEST_F(WindowTest, SymbologyChangeFailsOnceThenGenerateDrawsTheNewValue) {
     Type("abc");
     Choose("Code 128B");
     ASSERT_TRUE(Messages.empty());
-    Type("123");
+    // Twelve digits: the window completes the check digit, so the value is one EAN-13
+    // carries as it stands.
+    Type("400638133393");
     Choose("Code EAN13");
     ASSERT_EQ(Messages.size(), 1u);
     EXPECT_EQ(Form->BarCode1->BarType(), bcCodeEAN13);
     EXPECT_EQ(Form->BarCode1->BarCode(), "abc");
     Click(Form->ButtonGenerate);
     EXPECT_EQ(Messages.size(), 1u);
-    EXPECT_EQ(Form->BarCode1->BarCode(), "123");
+    EXPECT_EQ(Form->BarCode1->BarCode(), "4006381333931");
     ExpectSymbolAtLeftEdge(Barcode(), *Form->BarCode1);
+}
+
+TEST_F(WindowTest, GenerateCompletesTheCheckDigitAndEnterGenerates) {
+    Choose("Code EAN13");
+    Messages.clear(); // "123456789" was padded; the choice itself is not the point here
+    Type("400638133393");
+    QTest::keyClick(Form->BarcodeValue, Qt::Key_Return);
+    ASSERT_TRUE(Messages.empty()) << Messages.front().Text.toStdString();
+    EXPECT_EQ(Form->BarcodeValue->text(), "4006381333931");
+    EXPECT_EQ(Form->BarCode1->BarCode(), "4006381333931");
+    const auto scan = ScanControl(Barcode());
+    ASSERT_TRUE(scan);
+    EXPECT_EQ(scan->Text, "4006381333931");
+}
+
+// Values the symbol would change, and a pasted line break, leave the shown symbol alone
+// and say why.
+TEST_F(WindowTest, ValuesTheSymbolWouldChangeAreRefusedWithTheirSentence) {
+    const struct {
+        const char* Label;
+        QString Value;
+        const char* Sentence;
+    } cases[] = {
+        {"Code 39", "abc", "abc : position 1: 'a' is not in Code39"},
+        {"Code EAN13", "4006381333932", "the EAN13 check digit is 1."},
+        {"Code 128B", "A\nB\n", "position 2: line feed (0x0A) is a control character"},
+    };
+    for (const auto& c : cases) {
+        const QImage before = Barcode();
+        Messages.clear();
+        // Pasted, as a line break reaches the edit.
+        QGuiApplication::clipboard()->setText(c.Value);
+        Form->BarcodeValue->clear();
+        Form->BarcodeValue->paste();
+        Choose(c.Label);
+        ASSERT_EQ(Messages.size(), 1u) << c.Label;
+        EXPECT_EQ(Messages[0].Kind, MessageKind::Error);
+        EXPECT_TRUE(Messages[0].Text.contains(QLatin1String(c.Sentence)))
+            << Messages[0].Text.toStdString();
+        EXPECT_EQ(Form->BarCode1->BarType(), bcCode_2_5_industrial);
+        EXPECT_EQ(Form->BarCode1->BarCode(), "123456789");
+        EXPECT_EQ(Barcode(), before);
+    }
 }
 
 TEST_F(WindowTest, LimitsAreShownAsThemselvesNotAsANumberError) {

@@ -61,6 +61,17 @@ TEST_F(WindowOutputTest, SaveWritesTheShownSymbolWhole) {
     EXPECT_TRUE(Messages.empty() && Questions.empty());
 }
 
+TEST_F(WindowOutputTest, SaveAfterAFailedGenerateSavesTheShownSymbol) {
+    Type(QStringLiteral("abc"));
+    Choose(QStringLiteral("Code 93")); // refused: the control keeps "abc", and shows no symbol
+    Messages.clear();
+    ChosenFile = Dir.filePath(QStringLiteral("shown.png"));
+    Click(Form->ButtonSave);
+    EXPECT_TRUE(Messages.empty()) << Messages.front().Text.toStdString();
+    EXPECT_EQ(ProposedNames, std::vector<QString>{QStringLiteral("123456789.png")});
+    EXPECT_TRUE(QFile::exists(ChosenFile));
+}
+
 TEST_F(WindowOutputTest, CancelledSaveChangesNothing) {
     const QImage before = Barcode();
     Click(Form->ButtonSave);
@@ -101,13 +112,13 @@ TEST_F(WindowOutputTest, CopyPutsPictureAndValueOnTheClipboard) {
 }
 
 TEST_F(WindowOutputTest, SymbolsThatMayNotScanAskFirst) {
-    Choose(QStringLiteral("Code EAN13"));
-    Type(QStringLiteral("400638133393"));
-    Click(Form->ButtonGenerate);
+    // A PostNet of five digits has no correction digit.
+    Type(QStringLiteral("12345"));
+    Choose(QStringLiteral("Code PostNet"));
     Answer = false;
     Click(Form->ButtonSave);
     ASSERT_EQ(Questions.size(), 1u);
-    EXPECT_TRUE(Questions[0].contains(QStringLiteral("should be 0, not 3")));
+    EXPECT_TRUE(Questions[0].contains(QStringLiteral("6, 10 or 12 in all, not 5")));
     EXPECT_TRUE(ProposedNames.empty());
     // A value too long for the control is drawn clipped, and the tooltip says so.
     Choose(QStringLiteral("Code 128B"));

@@ -71,9 +71,10 @@ TEST_F(CommandLine, FourJobsWriteWhatOneJobWrites) {
         for (const int jobs : {1, 4}) {
             const QString folder = QStringLiteral("%1%2").arg(format).arg(jobs);
             MakeFolder(folder);
-            runs[jobs / 4] = Run({"--batch", "-", "-o", folder + "/{n:03}." + format, "--text",
-                                  "both", "--rotate", "90", "-j", QString::number(jobs)},
-                                 input);
+            runs[jobs / 4] =
+                Run({"--batch", "-", "-o", folder + "/{n:03}." + format, "--text", "both",
+                     "--rotate", "90", "-j", QString::number(jobs), "--lenient"},
+                    input);
         }
         EXPECT_EQ(runs[0].ExitCode, 0);
         EXPECT_EQ(runs[0].Err, runs[1].Err);
@@ -109,7 +110,8 @@ TEST_F(CommandLine, VerifyFailsASymbolThatDoesNotScanAndWritesNothing) {
 
 TEST_F(CommandLine, FindingsWarnOrUnderStrictFail) {
     // An EAN-13 of 12 digits under the engine's own mode: drawn padded, with a wrong check digit.
-    const QStringList symbol = {"-t", "ean13", "--checksum", "none", "400638133393", "-o", "a.png"};
+    const QStringList symbol = {"-t",           "ean13", "--checksum", "none",
+                                "400638133393", "-o",    "a.png",      "--lenient"};
     const CliRun warned = Run(symbol);
     EXPECT_EQ(warned.ExitCode, 0);
     EXPECT_TRUE(warned.Err.startsWith("quillmark-cli: warning: The check digit of the EAN13"))
@@ -121,6 +123,31 @@ TEST_F(CommandLine, FindingsWarnOrUnderStrictFail) {
     EXPECT_TRUE(strict.Err.startsWith("quillmark-cli: The check digit"))
         << strict.Err.toStdString();
     EXPECT_TRUE(Files().isEmpty());
+}
+
+// A value the symbol would change fails with the character and the rule, and writes
+// nothing; --lenient draws what the engine makes of it, with a warning.
+TEST_F(CommandLine, ValuesTheSymbolWouldChangeFailUnlessLenient) {
+    const struct {
+        QStringList Arguments;
+        const char* Message;
+    } cases[] = {
+        {{"--type", "code128a", "abc"}, "abc : position 1: 'a' is not in Code128A"},
+        {{"--type", "code39", "abc"}, "Code39 Extended carries it."},
+        {{"Caf\u00E9"}, "position 4: '\u00E9' is not in Code128B"},
+        {{"--type", "ean13", "12345"}, "EAN13 carries 12 digits and a check digit"},
+        {{"--type", "codabar", "A40156B"}, "'A' is a start or stop character"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = Run(c.Arguments + QStringList{"-o", "x.png"});
+        EXPECT_EQ(run.ExitCode, 1) << c.Message;
+        EXPECT_TRUE(run.Err.contains(QString::fromUtf8(c.Message))) << run.Err.toStdString();
+        EXPECT_TRUE(Files().isEmpty());
+        const CliRun lenient = Run(c.Arguments + QStringList{"-o", "x.png", "--lenient"});
+        EXPECT_EQ(lenient.ExitCode, 0) << c.Message;
+        EXPECT_TRUE(lenient.Err.contains(QStringLiteral("warning"))) << lenient.Err.toStdString();
+        ASSERT_TRUE(QFile::remove(Path("x.png")));
+    }
 }
 
 TEST_F(CommandLine, RefusesCommandLinesItCantRun) {
@@ -158,7 +185,7 @@ TEST_F(CommandLine, HostileLinesFailAloneWithShortMessages) {
     const QByteArray input = QByteArray(1000000, 'A') + "\n" + QByteArray(2000000, 'B') +
                              "\n\x01\xFF\xFE"
                              "abc\nok\n";
-    const CliRun run = Run({"--batch", "-", "-o", "{n}-{value}.png"}, input);
+    const CliRun run = Run({"--batch", "-", "-o", "{n}-{value}.png", "--lenient"}, input);
     EXPECT_EQ(run.ExitCode, 1);
     const QStringList lines = run.Err.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3) << run.Err.toStdString();

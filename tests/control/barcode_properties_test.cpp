@@ -113,6 +113,15 @@ TEST(BarCodeProperties, ModulRange) {
     EXPECT_EQ(fired, 1);
 }
 
+TEST(BarCodeProperties, FindingsSayWhatTheDrawnSymbolDoesntCarry) {
+    TBarCode control;
+    control.SetBarCode("QUILL");
+    EXPECT_TRUE(control.Findings().empty());
+    control.SetBarCode("Quill"); // drawn, lower case dropped
+    ASSERT_EQ(control.Findings().size(), 4u);
+    EXPECT_TRUE(control.Findings().front().starts_with("position 2: 'u' is not in Code39"));
+}
+
 TEST(BarCodeProperties, RatioStoredUnclampedNaNIgnored) {
     TBarCode control;
     int fired = 0;

@@ -184,5 +184,63 @@ TEST(Latin1, FromUtf8AndBack) {
     EXPECT_EQ(Utf8FromLatin1("caf\xE9\x7F"), "caf\xC3\xA9\x7F");
 }
 
+// The rule that no symbol silently carries something other than its value, over the
+// symbologies' character sets (ISO/IEC 16388 for Code 39, ISO/IEC 15417 for Code 128's sets,
+// ANSI/AIM BC3 for Codabar, ISO/IEC 15420 for EAN/UPC lengths): each value its symbol
+// carries as it stands passes; each other one names its first departure.
+TEST(Departures, TheFirstWayTheBarsDifferFromTheValue) {
+    const struct {
+        TBarType Type;
+        const char* Value;
+        TCheckSum CheckSum;
+        const char* First; // nullptr: carried as it stands
+    } cases[] = {
+        {bcCode39, "QUILL-39 $/+%.", csNone, nullptr},
+        {bcCode39, "QUILl", csNone, "position 5: 'l' is not in Code39"},
+        {bcCode39, "A*B", csNone, "position 2: '*' is the start and stop character"},
+        {bcCode39Extended, "Quill\x01", csNone, nullptr},
+        {bcCode39Extended, "caf\xE9", csNone, "position 4: '\xE9' is not in Code39 Extended"},
+        {bcCode93, "QM-93", csNone, nullptr},
+        {bcCode93, "A]B", csNone, "position 2: ']' stands for one of the shift characters"},
+        {bcCode93Extended, "Quill93", csNone, nullptr},
+        {bcCode128A, "QM_128", csNone, nullptr},
+        {bcCode128A, "Qm", csNone, "position 2: 'm' is not in Code128A"},
+        {bcCode128B, "Quill~", csNone, nullptr},
+        {bcCode128B, "A\x01", csNone, "position 2: control character (0x01) is not in Code128B"},
+        {bcCode128B, "A\xC8", csNone, "position 2: '\xC8' is not in Code128B"},
+        {bcCode128C, "123", csNone, nullptr}, // drawn 0123: the zero completes the pairs
+        {bcCode128C, "12AB", csNone, "position 3: 'A' is not in Code128C"},
+        {bcCodeEAN128C, "0112345678901231", csModulo10, nullptr},
+        {bcCode_2_5_interleaved, "1234", csNone, nullptr},
+        {bcCode_2_5_interleaved, "123", csNone, "position 3: '3' has no partner"},
+        {bcCode_2_5_industrial, "12 3", csNone, "position 3: ' ' is not a digit"},
+        {bcCodeMSI, "1234", csNone, nullptr},
+        {bcCodePostNet, "12345", csNone, nullptr},
+        {bcCodeCodabar, "31117013206375", csNone, nullptr},
+        {bcCodeCodabar, "A40156B", csNone, "position 1: 'A' is a start or stop character"},
+        {bcCodeEAN13, "4006381333931", csNone, nullptr},
+        {bcCodeEAN13, "400638133393", csModulo10, nullptr},
+        {bcCodeEAN13, "12345", csNone, "EAN13 carries 12 digits and a check digit, 13 in all"},
+        {bcCodeEAN13, "4006381333932", csNone, "position 13: '2' is not the EAN13 check digit"},
+        {bcCodeEAN8, "55123457", csNone, nullptr},
+        {bcCodeEAN8, "55123457", csModulo10, "EAN8 takes 7 digits and adds its check digit"},
+        {bcCodeUPC_A, "036000291452", csModulo10, nullptr},
+        {bcCodeUPC_A, "03600029145", csModulo10, "position 11: '5' would give way"},
+        {bcCodeUPC_E0, "4252614", csNone, nullptr},
+        {bcCodeUPC_E0, "425261", csModulo10, "position 6: '1' would give way"},
+        {bcCodeUPC_Supp5, "12345", csNone, nullptr},
+        {bcCodeUPC_Supp2, "7", csNone, "UPC Supp2 carries 2 digits, not 1."},
+    };
+    for (const auto& c : cases) {
+        const std::vector<std::string> departures = Carried(c.Type, c.Value, c.CheckSum).Departures;
+        if (!c.First) {
+            EXPECT_TRUE(departures.empty()) << c.Value << ": " << departures.front();
+            continue;
+        }
+        ASSERT_FALSE(departures.empty()) << c.Value;
+        EXPECT_TRUE(departures.front().starts_with(c.First)) << departures.front();
+    }
+}
+
 } // namespace
 } // namespace quillmark

@@ -14,6 +14,7 @@ TEST(OutputJob, GateVerifierAndSinkSeeOneSymbol) {
         TBarType Type;
         const char* Value;
         TCheckDigits Mode;
+        bool Lenient;
         bool Refuse;       // the gate says no to any findings
         bool FailToVerify; // the verifier raises
         std::size_t Findings;
@@ -21,16 +22,19 @@ TEST(OutputJob, GateVerifierAndSinkSeeOneSymbol) {
         const char* Read; // what the written PNG reads as, when written
     } cases[] = {
         // Auto completes the check digit before anything else sees the value.
-        {bcCodeEAN13, "400638133393", TCheckDigits::Auto, true, false, 0, true, "4006381333931"},
-        // 12 digits as they stand: a wrong check digit, stopped by the gate.
-        {bcCodeEAN13, "400638133393", TCheckDigits::None, true, false, 1, false, nullptr},
-        {bcCode39, "quill", TCheckDigits::Auto, false, false, 1, true, nullptr},
-        {bcCode128B, "Quill", TCheckDigits::Auto, false, true, 0, false, nullptr},
+        {bcCodeEAN13, "400638133393", TCheckDigits::Auto, false, true, false, 0, true,
+         "4006381333931"},
+        // 12 digits as they stand, drawn when lenient: a wrong check digit, stopped by the
+        // gate.
+        {bcCodeEAN13, "400638133393", TCheckDigits::None, true, true, false, 1, false, nullptr},
+        {bcCode39, "quill", TCheckDigits::Auto, true, false, false, 1, true, nullptr},
+        {bcCode128B, "Quill", TCheckDigits::Auto, false, false, true, 0, false, nullptr},
     };
     for (const auto& c : cases) {
         TOutputJob job;
         job.Description.Barcode.BarType = c.Type;
         job.CheckDigits = c.Mode;
+        job.Lenient = c.Lenient;
         job.Format = TFileFormat::Png;
         std::vector<std::string> gated;
         job.Gate = [&](const std::vector<std::string>& Findings) {
@@ -72,6 +76,25 @@ TEST(OutputJob, GateVerifierAndSinkSeeOneSymbol) {
             EXPECT_EQ(scan->Text, c.Read);
         }
     }
+}
+
+// A value the symbol would change is refused before anything is drawn, naming the character.
+TEST(OutputJob, RefusesSilentChangesUnlessLenient) {
+    TOutputJob job;
+    job.Description.Barcode.BarType = bcCode39;
+    bool written = false;
+    const TSink write = [&](const QByteArray&) { written = true; };
+    try {
+        RunOutputJob(job, "QUILl", write);
+        ADD_FAILURE() << "not refused";
+    } catch (const Exception& e) {
+        EXPECT_STREQ(e.what(), "QUILl : position 5: 'l' is not in Code39; it carries upper case, "
+                               "digits, space and - . $ / + % only. Code39 Extended carries it.");
+    }
+    EXPECT_FALSE(written);
+    job.Lenient = true;
+    EXPECT_TRUE(RunOutputJob(job, "QUILl", write).Written);
+    EXPECT_TRUE(written);
 }
 
 } // namespace
