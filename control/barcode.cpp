@@ -11,6 +11,7 @@
 #include <QByteArray>
 #include <QPainter>
 #include <QPointer>
+#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
@@ -298,6 +299,21 @@ int TBarCode::AdjustWidthTo(int PatternWidth, int Margin) {
     // shown widget's resize does not enforce.
     const int result = static_cast<int>(
         std::clamp<long long>(total, std::numeric_limits<int>::min(), QWIDGETSIZE_MAX));
+    // A window of its own is backed by Qt at its whole size once shown, so it grows no larger
+    // than the screens can show; a child widget keeps only its visible part and may be any
+    // size, as may a window not shown.
+    if (isWindow() && isVisible()) {
+        const QScreen* display = screen();
+        const QSize desktop = display ? display->virtualSize() : QSize(4096, 4096);
+        const int room = Horizontal() ? desktop.width() : desktop.height();
+        if (result > room)
+            throw ELimitError(
+                Quoting(Horizontal() ? std::to_string(result) + " x " + std::to_string(height())
+                                     : std::to_string(width()) + " x " + std::to_string(result),
+                        TooLargeMessage) +
+                " A window of its own shows at most " + std::to_string(desktop.width()) + " x " +
+                std::to_string(desktop.height()) + ".");
+    }
     if (Horizontal())
         SetWidth(result);
     else

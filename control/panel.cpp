@@ -2,9 +2,9 @@
 
 #include "engine.h"
 #include "enum_check.h"
+#include "error_messages.h"
 #include "error_reporter.h"
 #include "limit_error.h"
-#include "error_messages.h"
 #include "qt_colors.h"
 
 #include <QEvent>
@@ -235,6 +235,8 @@ void TCustomPanel::WriteProperty(const std::function<void()>& Setter) noexcept {
 // on the widget should see.
 void TCustomPanel::ShowCanvas() {
     QPainter painter(this);
+    if (!painter.isActive())
+        return; // no backing store for the widget: nothing can be shown
     DrawFrame(painter);
     const int side = BorderAllowance() / 2;
     painter.drawImage(FCanvasRect.topLeft() + QPoint(side, side), FCanvas);
@@ -272,7 +274,10 @@ void TCustomPanel::PaintBands(const QRect& Needed, bool Quiet) {
 }
 
 void TCustomPanel::paintEvent(QPaintEvent* Event) {
-    const QRect needed = ClientRectOf(Event->rect());
+    // Only what the screens can show is painted, as for a synchronous paint.
+    QRect needed = ClientRectOf(Event->rect());
+    if (const QRect shown = ShownClientRect(); !shown.isEmpty())
+        needed &= shown;
     const bool sameSize = FCanvasClient == ClientSize();
     const bool covered = sameSize && (needed.isEmpty() || FCanvasRect.contains(needed));
     bool quiet = false;

@@ -2,8 +2,8 @@
 
 #include "barcode_settings.h"
 #include "engine.h"
-#include "limit_error.h"
 #include "error_messages.h"
+#include "limit_error.h"
 
 #include <climits>
 #include <string>

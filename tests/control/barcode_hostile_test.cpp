@@ -25,6 +25,32 @@ namespace {
 
 using namespace widget_testing;
 
+// A window of its own grows no larger than the screens: a symbol too long for them is a
+// clear error at once, not a paint that can't begin, and the widget goes on working.
+TEST(BarCodeHostile, AWindowOfItsOwnRefusesASizeTheScreensCantShow) {
+    TBarCode window;
+    window.show();
+    window.SetBarType(bcCode128B);
+    window.SetBarCode(std::string(2000, 'A'));
+    window.SetModul(49);
+    EXPECT_THROW(window.SetAutoWidth(true), ELimitError);
+    EXPECT_THROW(window.SetOrientation(toTopBottom), ELimitError);
+    QCoreApplication::processEvents();
+    EXPECT_LT(window.height(), 100000);
+    window.SetAutoWidth(false);
+    window.SetBarCode("QUILL");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.BarCode(), "QUILL");
+    // A child widget has no such bound: only its visible part is painted.
+    QWidget parent;
+    TBarCode child(&parent);
+    child.SetBarType(bcCode128B);
+    child.SetBarCode(std::string(2000, 'A'));
+    child.SetModul(49);
+    child.SetAutoWidth(true);
+    EXPECT_GT(child.width(), 1000000);
+}
+
 TEST(BarCodeHostile, HandlersThatAlwaysWriteEndAtTheBound) {
     TBarCode control;
     control.SetBarType(bcCodeCodabar);
