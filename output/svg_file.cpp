@@ -1,11 +1,15 @@
+// SVG written straight from the layout: a rectangle for the background and one for each
+// bar, the text as text. Every attribute and text is escaped for XML, whatever a value or a
+// font family holds.
 #include "files.h"
-#include "layout.h"
 
-#include <QBuffer>
-#include <QPainter>
-#include <QSvgGenerator>
+#include "latin1.h"
+#include "qt_colors.h"
 
-#include <algorithm>
+#include <QFontInfo>
+
+#include <charconv>
+#include <cmath>
 
 namespace quillmark {
 
@@ -13,41 +17,109 @@ namespace {
 
 // Units of the SVG: micrometres, so that its width and height in millimetres are exact to
 // a thousandth.
-constexpr int MicrometresPerInch = 25400;
+constexpr double MicrometresPerMM = 1000;
 
-// Control characters may stand in a value, yet XML 1.0 allows none but tab, line feed and
-// carriage return, and the generator writes text as it stands.
-void DropXmlInvalidBytes(QByteArray& Svg) {
-    const auto invalid = [](char ch) {
-        const auto code = static_cast<unsigned char>(ch);
-        return code < 0x20 && code != '\t' && code != '\n' && code != '\r';
-    };
-    Svg.erase(std::remove_if(Svg.begin(), Svg.end(), invalid), Svg.end());
+// The shortest decimal text that reads back as Value, with a decimal point whatever the
+// locale.
+std::string Number(double Value) {
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, Value);
+    return std::string(text, result.ptr);
+}
+
+// Text and attribute values as XML takes them: the five special characters as entities,
+// and the control characters XML 1.0 has no place for left out.
+std::string Escaped(std::string_view Utf8) {
+    std::string out;
+    out.reserve(Utf8.size());
+    for (const char ch : Utf8) {
+        switch (ch) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&apos;";
+            break;
+        default:
+            if (static_cast<unsigned char>(ch) >= 0x20 || ch == '\t' || ch == '\n' || ch == '\r')
+                out += ch;
+        }
+    }
+    return out;
+}
+
+std::string Colour(TColor Color) {
+    return ToQColor(Color).name().toStdString();
+}
+
+std::string Rect(const QRect& R, TColor Color) {
+    return "<rect x=\"" + std::to_string(R.x()) + "\" y=\"" + std::to_string(R.y()) +
+           "\" width=\"" + std::to_string(R.width()) + "\" height=\"" + std::to_string(R.height()) +
+           "\" fill=\"" + Colour(Color) + "\"/>\n";
+}
+
+std::string Matrix(const QTransform& T) {
+    return "matrix(" + Number(T.m11()) + " " + Number(T.m12()) + " " + Number(T.m21()) + " " +
+           Number(T.m22()) + " " + Number(T.dx()) + " " + Number(T.dy()) + ")";
+}
+
+// The text cell as the renderer places it: its box, then the letters from its baseline.
+std::string Text(const TOutputLayout& Layout, const TTextRun& Run) {
+    const QString text =
+        QString::fromLatin1(Run.Text.data(), static_cast<qsizetype>(Run.Text.size()));
+    const std::optional<TTextCell> cell =
+        PlaceBarText(QFontMetrics(Run.Font), text, Layout.Box.Left, Layout.Box.Top,
+                     Layout.Symbol.Width, Layout.Box.Height, Layout.Box.Angle, Run.Position);
+    if (!cell)
+        return {};
+    const QFont& font = Run.Font;
+    std::string svg = "<g transform=\"" + Matrix(cell->Rotation) + "\">\n";
+    svg += Rect(QRect(0, 0, cell->Width, cell->Height), Run.Box);
+    svg += "<text x=\"0\" y=\"" + std::to_string(cell->Ascent) + "\" font-family=\"" +
+           Escaped(font.family().toStdString()) + "\" font-size=\"" +
+           std::to_string(font.pixelSize()) + "\"";
+    if (font.weight() != QFont::Normal)
+        svg += " font-weight=\"" + std::to_string(static_cast<int>(font.weight())) + "\"";
+    if (font.italic())
+        svg += " font-style=\"italic\"";
+    svg += " fill=\"" + Colour(Run.Ink) + "\" xml:space=\"preserve\">" +
+           Escaped(Utf8FromLatin1(Run.Text)) + "</text>\n</g>\n";
+    return svg;
 }
 
 } // namespace
 
 QByteArray RenderSvg(const TOutputLayout& Layout) {
-    const double micrometresPerUnit = 1000.0 / Layout.UnitsPerMM;
-    const QSizeF size = QSizeF(Layout.Size) * micrometresPerUnit;
-
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setResolution(MicrometresPerInch);
-    generator.setSize(size.toSize());
-    generator.setViewBox(QRectF(QPointF(0, 0), size));
-    generator.setTitle(QString::fromLatin1(BarTypeName(Layout.Type).c_str()));
-    generator.setDescription(QStringLiteral("Barcode drawn by Quillmark"));
-    {
-        QPainter painter(&generator);
-        painter.scale(micrometresPerUnit, micrometresPerUnit);
-        PaintLayout(painter, Layout);
-    }
-    DropXmlInvalidBytes(bytes);
-    return bytes;
+    const double micrometresPerUnit = MicrometresPerMM / Layout.UnitsPerMM;
+    const double width = std::round(Layout.Size.width() * micrometresPerUnit);
+    const double height = std::round(Layout.Size.height() * micrometresPerUnit);
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
+                      "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
+                      Number(width / MicrometresPerMM) + "mm\" height=\"" +
+                      Number(height / MicrometresPerMM) + "mm\" viewBox=\"0 0 " + Number(width) +
+                      " " + Number(height) + "\">\n<title>" +
+                      Escaped(Utf8FromLatin1(BarTypeName(Layout.Type))) +
+                      "</title>\n<desc>Barcode drawn by Quillmark</desc>\n";
+    svg += "<g transform=\"scale(" + Number(micrometresPerUnit) +
+           ")\" shape-rendering=\"crispEdges\">\n";
+    svg += Rect(QRect(QPoint(0, 0), Layout.Size), Layout.Space);
+    // The spaces are the background's colour, which already lies under every fill.
+    for (const TBarFill& fill : Layout.Bars)
+        if (fill.Bar)
+            svg += Rect(fill.Rect, Layout.Bar);
+    if (Layout.Text)
+        svg += Text(Layout, *Layout.Text);
+    svg += "</g>\n</svg>\n";
+    return QByteArray(svg.data(), static_cast<qsizetype>(svg.size()));
 }
 
 QByteArray RenderSvg(const TBarcodeDescription& Description) {

@@ -309,48 +309,55 @@ void DrawBars(const std::string& Pattern, QPainter& Canvas, TColor ColorBar, TCo
                 Height, Angle);
 }
 
-void DrawBarText(const std::string& Text, QPainter& Canvas, TColor TextColor, const QFont& Font,
-                 TColor FontColor, int Left, int Top, int Width, int Height, double Angle,
-                 TTextPosition TextPosition) {
-    const PainterStateGuard guard(Canvas);
-    Canvas.setFont(Font);
+std::optional<TTextCell> PlaceBarText(const QFontMetrics& Metrics, const QString& Text, int Left,
+                                      int Top, int Width, int Height, double Angle,
+                                      TTextPosition TextPosition) {
     const double t = ToRadians(Angle);
     QPoint origin;
     RotatedOrigin(QPoint(Left, Top), Width, Height, t, origin);
+    TTextCell cell;
+    cell.Width = Metrics.horizontalAdvance(Text);
+    cell.Height = Metrics.height();
+    cell.Ascent = Metrics.ascent();
 
-    const QString text = QString::fromLatin1(Text.data(), static_cast<qsizetype>(Text.size()));
-    const QColor box = ToQColor(TextColor);
-    const QColor ink = ToQColor(FontColor);
-    // Measured on the painter's device, so that the box matches the glyphs drawn.
-    const QFontMetrics metrics = Canvas.fontMetrics();
-    const int tw = metrics.horizontalAdvance(text);
-    const int th = metrics.height();
-
-    QPoint p = TextCorner(TextPosition, Width, Height, tw, th);
+    QPoint p = TextCorner(TextPosition, Width, Height, cell.Width, cell.Height);
     RotatePoint(p, t, p);
     AddPoints(p, origin, p);
     CorrectCorner(p, Angle, TextPosition);
     // A cell that could reach past the int range can't be a QRect; such a text lies far
     // beyond any widget anyway.
-    const long long reach = static_cast<long long>(tw) + th;
+    const long long reach = static_cast<long long>(cell.Width) + cell.Height;
     if (std::max(std::llabs(p.x()), std::llabs(p.y())) > INT_MAX - reach)
-        return;
+        return std::nullopt;
 
-    QTransform rotation;
-    rotation.translate(p.x(), p.y());
+    cell.Rotation.translate(p.x(), p.y());
     // Counter-clockwise on screen is clockwise for Qt; normalised into [0, 360) so that the
     // quarter turns hit QTransform's exact cases (it has none for -180).
     const double clockwise = std::fmod(360.0 - std::fmod(Angle, 360.0), 360.0);
-    rotation.rotate(clockwise);
+    cell.Rotation.rotate(clockwise);
+    return cell;
+}
 
+void DrawBarText(const std::string& Text, QPainter& Canvas, TColor TextColor, const QFont& Font,
+                 TColor FontColor, int Left, int Top, int Width, int Height, double Angle,
+                 TTextPosition TextPosition) {
+    const PainterStateGuard guard(Canvas);
+    Canvas.setFont(Font);
+    const QString text = QString::fromLatin1(Text.data(), static_cast<qsizetype>(Text.size()));
+    // Measured on the painter's device, so that the box matches the glyphs drawn.
+    const QFontMetrics metrics = Canvas.fontMetrics();
+    const std::optional<TTextCell> cell =
+        PlaceBarText(metrics, text, Left, Top, Width, Height, Angle, TextPosition);
+    if (!cell)
+        return;
     Canvas.setRenderHint(QPainter::Antialiasing, false);
-    FillTextBox(Canvas, rotation, tw, th, box);
-    Canvas.setTransform(rotation, true);
-    Canvas.setPen(ink);
+    FillTextBox(Canvas, cell->Rotation, cell->Width, cell->Height, ToQColor(TextColor));
+    Canvas.setTransform(cell->Rotation, true);
+    Canvas.setPen(ToQColor(FontColor));
     Canvas.setBrush(Qt::NoBrush);
     // The cell box is already painted; a caller's opaque background would paint over it.
     Canvas.setBackgroundMode(Qt::TransparentMode);
-    Canvas.drawText(QPointF(0, metrics.ascent()), text);
+    Canvas.drawText(QPointF(0, cell->Ascent), text);
 }
 
 void DrawSymbol(QPainter& Canvas, const TSymbol& Symbol, const TBarcodeSettings& Settings,

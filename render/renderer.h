@@ -13,9 +13,12 @@
 #include "symbol_types.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPoint>
 #include <QRect>
+#include <QTransform>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +40,19 @@ QUILLMARK_RENDER_EXPORT void RotatedOrigin(const QPoint& P, int Width, int Heigh
 QUILLMARK_RENDER_EXPORT void DrawBars(const std::string& Pattern, QPainter& Canvas, TColor ColorBar,
                                       TColor ColorSpc, int Left, int Top, int Width, int Height,
                                       double Angle);
+
+// Where DrawBarText puts a text's cell: its size and ascent in Metrics, and the turn that
+// takes the cell's top-left corner, (0, 0), to the canvas. None where the cell would reach
+// beyond int, and DrawBarText draws nothing.
+struct TTextCell {
+    int Width = 0;
+    int Height = 0;
+    int Ascent = 0;
+    QTransform Rotation;
+};
+QUILLMARK_RENDER_EXPORT std::optional<TTextCell>
+PlaceBarText(const QFontMetrics& Metrics, const QString& Text, int Left, int Top, int Width,
+             int Height, double Angle, TTextPosition TextPosition);
 
 // Text in Font (letters in FontColor) on an opaque TextColor background, rotated by Angle
 // degrees and placed by TextPosition relative to the Width x Height box at (Left, Top).

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -140,6 +141,28 @@ TEST_F(Files, SizesFollowXDimensionAndResolution) {
     QByteArray fonts;
     RunTool(QStringLiteral(QUILLMARK_PDFFONTS), {Path("size.pdf")}, &fonts);
     EXPECT_TRUE(fonts.contains("DejaVuSans") && fonts.contains(" yes ")) << fonts.data();
+}
+
+// A font family or value of any bytes gives well-formed SVG: no element or attribute but
+// the writer's own.
+TEST_F(Files, SvgEscapesWhatItIsGiven) {
+    for (const char* family : {"x\" onmouseover=\"alert(1)", "<script>&", "a'b"}) {
+        TBarcodeDescription d = Describe(Symbols[5]);
+        d.Font.setFamily(QString::fromLatin1(family));
+        d.Barcode.BarCode = "<&>\"'\x01";
+        d.Barcode.TextShow = tsBoth;
+        QXmlStreamReader xml(RenderSvg(d));
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            EXPECT_TRUE(QStringList({"svg", "title", "desc", "g", "rect", "text"})
+                            .contains(xml.name().toString()))
+                << xml.name().toString().toStdString();
+            for (const QXmlStreamAttribute& attribute : xml.attributes())
+                EXPECT_FALSE(attribute.name().startsWith(QLatin1String("on"))) << family;
+        }
+        EXPECT_FALSE(xml.hasError()) << family << ": " << xml.errorString().toStdString();
+    }
 }
 
 TEST_F(Files, VectorWideElementsKeepTheRatio) {
