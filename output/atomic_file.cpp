@@ -4,9 +4,13 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -106,36 +110,67 @@ std::string SystemErrorText(int Error) {
     return ::strerror_r(Error, text, sizeof text);
 }
 
-void WriteFileAtomically(const std::string& FileName, const QByteArray& Bytes,
-                         TDurability Durability) {
+void WriteFileAtomically(const std::string& Name, const QByteArray& Bytes, TDurability Durability) {
+    // A link is written through: the file it names takes the new bytes and the link stays.
+    std::string FileName = Name;
+    struct stat link {};
+    if (::lstat(Name.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        char* target = ::realpath(Name.c_str(), nullptr);
+        if (target == nullptr)
+            throw EWriteError(Name + " : a link to a missing file");
+        FileName = target;
+        std::free(target);
+    }
     struct stat existing {};
     const bool replacing = ::stat(FileName.c_str(), &existing) == 0;
     if (replacing && S_ISDIR(existing.st_mode))
-        Fail(FileName, EISDIR);
-    // A file its owner made read-only stays as it is, although the folder would allow the
-    // rename.
-    if (replacing && ::access(FileName.c_str(), W_OK) != 0)
-        Fail(FileName, errno);
+        Fail(Name, EISDIR);
+    // A file made read-only stays as it is, although the folder would allow the rename; for
+    // root too, whom access() lets write anything.
+    if (replacing && ((existing.st_mode & 0222) == 0 || ::access(FileName.c_str(), W_OK) != 0))
+        Fail(Name, EACCES);
     TTemporaryFile file = CreateTemporary(FileName, 0666);
-    if (replacing && ::fchmod(file.Fd(), existing.st_mode & 07777) != 0)
-        Fail(FileName, errno);
+    // The permissions only: set-user-ID and set-group-ID bits don't pass to a new file.
+    if (replacing && ::fchmod(file.Fd(), existing.st_mode & 0777) != 0)
+        Fail(Name, errno);
     if (const int error =
             WriteAll(file.Fd(), Bytes.constData(), static_cast<std::size_t>(Bytes.size())))
-        Fail(FileName, error);
+        Fail(Name, error);
     // Every byte must be on the disk before the new file replaces the old one: a full disk
     // can fail here even after every write succeeded.
     if (Durability == TDurability::Flush && ::fsync(file.Fd()) != 0)
-        Fail(FileName, errno);
+        Fail(Name, errno);
     if (const int error = file.Close())
-        Fail(FileName, error);
+        Fail(Name, error);
     if (const int error = file.RenameTo(FileName))
-        Fail(FileName, error);
+        Fail(Name, error);
     if (Durability == TDurability::Flush)
         SyncFolder(FileName);
 }
 
 void WriteFileAtomically(const QString& FileName, const QByteArray& Bytes, TDurability Durability) {
     WriteFileAtomically(QFile::encodeName(FileName).toStdString(), Bytes, Durability);
+}
+
+int RemoveStaleTemporaries(const std::string& Folder) {
+    DIR* dir = ::opendir(Folder.empty() ? "." : Folder.c_str());
+    if (dir == nullptr)
+        return 0;
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        unsigned long pid = 0;
+        unsigned long counter = 0;
+        char end = 0;
+        // Only names this writer makes: .quillmark-PID-N.tmp, PID no longer running.
+        if (std::sscanf(entry->d_name, ".quillmark-%lu-%lu.tm%c", &pid, &counter, &end) != 3 ||
+            end != 'p' || pid == static_cast<unsigned long>(::getpid()) ||
+            (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH))
+            continue;
+        const std::string path = (Folder.empty() ? std::string(".") : Folder) + "/" + entry->d_name;
+        removed += ::unlink(path.c_str()) == 0 ? 1 : 0;
+    }
+    ::closedir(dir);
+    return removed;
 }
 
 void WriteAllTo(int Fd, const QByteArray& Bytes, const std::string& Name) {

@@ -26,7 +26,9 @@ enum class TDurability {
 // Writes Bytes to a new temporary file in FileName's folder (bytes, as the system names
 // files), then renames it over FileName; a failure leaves no file behind and an existing one
 // unchanged. A new file gets the usual permissions (0666 less the umask), a replaced one
-// keeps its own; a read-only one isn't replaced. Raises EWriteError "FileName : reason".
+// keeps its permission bits (not set-user-ID or set-group-ID); a read-only one isn't
+// replaced, not even by root. A symbolic link is written through: the file it names is
+// replaced and the link stays. Raises EWriteError "FileName : reason".
 QUILLMARK_OUTPUT_EXPORT void WriteFileAtomically(const std::string& FileName,
                                                  const QByteArray& Bytes,
                                                  TDurability Durability = TDurability::Flush);
@@ -37,6 +39,10 @@ QUILLMARK_OUTPUT_EXPORT void WriteFileAtomically(const QString& FileName, const 
 // Writes all of Bytes to the open file descriptor Fd (stdout, say); raises EWriteError
 // "Name : reason".
 QUILLMARK_OUTPUT_EXPORT void WriteAllTo(int Fd, const QByteArray& Bytes, const std::string& Name);
+
+// Removes the temporary files this writer left in Folder ("" for the current one) when its
+// process was killed before it could; gives how many.
+QUILLMARK_OUTPUT_EXPORT int RemoveStaleTemporaries(const std::string& Folder);
 
 // The system's text for an error number; safe on any thread.
 QUILLMARK_OUTPUT_EXPORT std::string SystemErrorText(int Error);
