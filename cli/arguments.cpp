@@ -291,6 +291,15 @@ TOptions ParseArguments(const std::vector<std::string>& Arguments) {
         if (!option)
             throw UsageError("unknown option '" + argument +
                              "' (a value that starts with '-' goes after --)");
+        // Short options without values may share one dash: -qV.
+        while (!isLong && !option->TakesValue && attached) {
+            option->Apply(parse, {});
+            option = FindShort((*attached)[0]);
+            if (!option)
+                throw UsageError("unknown option '-" + attached->substr(0, 1) + "' in '" +
+                                 argument + "'");
+            attached = attached->size() > 1 ? std::optional(attached->substr(1)) : std::nullopt;
+        }
         if (!option->TakesValue) {
             if (attached)
                 throw UsageError("option --" + std::string(option->Long) + " takes no value");

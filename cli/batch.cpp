@@ -2,6 +2,7 @@
 
 #include "atomic_file.h"
 
+#include "interruption.h"
 #include "line_reader.h"
 #include "messages.h"
 #include "name_template.h"
@@ -11,6 +12,10 @@
 #include "text_bytes.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <memory>
+#include <string_view>
+#include <unordered_set>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -70,9 +75,32 @@ TSymbolOutcome Failure(std::string Text) {
     return {{{false, std::move(Text)}}, true};
 }
 
+// The folder part of FileName, "" for the current folder.
+std::string FolderOf(std::string_view FileName) {
+    const auto slash = FileName.rfind('/');
+    return slash == std::string_view::npos
+               ? std::string()
+               : std::string(FileName.substr(0, slash == 0 ? 1 : slash));
+}
+
+// Sweeps the temporaries a killed run left in each folder the batch writes, once a folder.
+class TFolderSweeper {
+public:
+    void Sweep(const std::string& Folder) {
+        // A template naming a folder per line would make this grow with the batch.
+        if (swept_.size() >= MostFolders || !swept_.insert(Folder).second)
+            return;
+        RemoveStaleTemporaries(Folder);
+    }
+
+private:
+    static constexpr std::size_t MostFolders = 1024;
+    std::unordered_set<std::string> swept_;
+};
+
 } // namespace
 
-bool RunBatch(const TOptions& Options, const TOutputJob& Job) {
+int RunBatch(const TOptions& Options, const TOutputJob& Job) {
     const TInput input(Options.Input);
     const TNameTemplate names(Options.Output);
     CheckFolder(names, Options.Output);
@@ -81,22 +109,31 @@ bool RunBatch(const TOptions& Options, const TOutputJob& Job) {
     TProgress progress(stderr, showProgress,
                        showProgress ? CountValueLines(input.Fd()) : std::nullopt);
     bool failed = false;
-    TOrderedRunner runner(Options.Jobs, [&](std::uint64_t Line, const TSymbolOutcome& Outcome) {
+    std::uint64_t written = 0;
+    const auto report = [&](std::uint64_t Line, const TSymbolOutcome& Outcome) {
         if (HasMessagesToPrint(Outcome.Messages, Options.Quiet)) {
             progress.Clear();
             PrintMessages(stderr, std::to_string(Line), Outcome.Messages, Options.Quiet);
         }
         failed = failed || Outcome.Failed;
+        written += Outcome.Failed ? 0 : 1;
         progress.Step();
-    });
+    };
+    const TInterruption interruption;
+    // The runner's threads start with the signals held, so that they reach this thread.
+    const auto runner = [&] {
+        const TSignalsHeld held;
+        return std::make_unique<TOrderedRunner>(Options.Jobs, report);
+    }();
+    TFolderSweeper sweeper;
 
     TTargetRegistry registry(names.NamesAreUnique());
     TLineReader reader(input.Fd(), LongestLine);
     TLine line;
     try {
-        while (reader.Next(line)) {
+        while (TInterruption::Signal() == 0 && reader.Next(line)) {
             if (line.TooLong) {
-                runner.Submit(line.Number, [length = line.Length] {
+                runner->Submit(line.Number, [length = line.Length] {
                     return Failure("the line holds " + std::to_string(length) +
                                    " bytes; a value may have at most " +
                                    std::to_string(LongestLine) + " bytes");
@@ -107,26 +144,32 @@ bool RunBatch(const TOptions& Options, const TOutputJob& Job) {
                 continue;
             std::string value = ValueFromInput(line.Text);
             std::string target = names.Expand(line.Number, value);
+            sweeper.Sweep(FolderOf(target));
             if (const auto first = registry.Claim(target, line.Number)) {
-                runner.Submit(line.Number, [target = Utf8ForTerminal(target), first = *first] {
+                runner->Submit(line.Number, [target = Utf8ForTerminal(target), first = *first] {
                     return Failure(target + " : Line " + std::to_string(first) +
                                    " names the same file; not written.");
                 });
                 continue;
             }
-            runner.Submit(line.Number, [&Job, strict = Options.Strict, value = std::move(value),
-                                        target = std::move(target)] {
+            runner->Submit(line.Number, [&Job, strict = Options.Strict, value = std::move(value),
+                                         target = std::move(target)] {
                 return RunSymbol(Job, strict, value, target);
             });
         }
     } catch (const std::runtime_error&) {
-        runner.Finish();
+        runner->Finish();
         progress.Finish();
         throw;
     }
-    runner.Finish();
+    runner->Finish();
     progress.Finish();
-    return !failed;
+    if (const int signal = TInterruption::Signal()) {
+        std::fprintf(stderr, "quillmark-cli: interrupted; %llu %s written\n",
+                     static_cast<unsigned long long>(written), written == 1 ? "file" : "files");
+        return 128 + signal;
+    }
+    return failed ? 1 : 0;
 }
 
 } // namespace quillmark::cli

@@ -1,6 +1,7 @@
 #include "line_reader.h"
 
 #include "atomic_file.h"
+#include "interruption.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -19,7 +20,8 @@ constexpr std::size_t BlockSize = 64 * 1024;
     throw std::runtime_error("read error: " + SystemErrorText(errno));
 }
 
-// read(2), again after an interrupting signal; raises on an error.
+// read(2), again after a signal that asks nothing; raises on an error. A signal that stops
+// the batch ends the input here.
 std::size_t ReadSome(int Fd, char* Into, std::size_t Size) {
     for (;;) {
         const ssize_t got = ::read(Fd, Into, Size);
@@ -27,6 +29,8 @@ std::size_t ReadSome(int Fd, char* Into, std::size_t Size) {
             return static_cast<std::size_t>(got);
         if (errno != EINTR)
             ReadFailed();
+        if (TInterruption::Signal() != 0)
+            return 0;
     }
 }
 
@@ -54,6 +58,8 @@ bool TLineReader::Fill() {
 }
 
 bool TLineReader::Next(TLine& Line) {
+    // One byte more is held, for the carriage return of a line that ends in CR LF.
+    const std::size_t hold = longest_ + 1;
     Line.Text.clear();
     Line.TooLong = false;
     Line.Length = 0;
@@ -65,13 +71,13 @@ bool TLineReader::Next(TLine& Line) {
         if (feed) {
             const std::size_t length = static_cast<std::size_t>(feed - (buffer_.data() + begin_));
             Line.Length += length;
-            if (!Line.TooLong && Line.Length <= longest_)
+            if (!Line.TooLong && Line.Length <= hold)
                 Line.Text.assign(buffer_.data() + begin_, length);
             begin_ += length + 1;
             break;
         }
         scanned = end_ - begin_;
-        if (scanned > longest_ || Line.TooLong) {
+        if (scanned > hold || Line.TooLong) {
             // Too long to hold: count the bytes and drop them.
             Line.TooLong = true;
             Line.Length += scanned;
@@ -82,18 +88,20 @@ bool TLineReader::Next(TLine& Line) {
             if (end_ == begin_ && Line.Length == 0 && !Line.TooLong)
                 return false; // nothing after the last line feed
             Line.Length += end_ - begin_;
-            if (!Line.TooLong && Line.Length <= longest_)
+            if (!Line.TooLong && Line.Length <= hold)
                 Line.Text.assign(buffer_.data() + begin_, end_ - begin_);
             begin_ = end_;
             break;
         }
     }
+    if (!Line.TooLong && !Line.Text.empty() && Line.Text.back() == '\r') {
+        Line.Text.pop_back();
+        --Line.Length;
+    }
     if (Line.Length > longest_) {
         Line.TooLong = true;
         Line.Text.clear();
     }
-    if (!Line.Text.empty() && Line.Text.back() == '\r')
-        Line.Text.pop_back();
     Line.Number = ++number_;
     return true;
 }

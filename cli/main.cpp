@@ -13,9 +13,13 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <clocale>
+#include <cmath>
 #include <cstdio>
+#include <thread>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace quillmark::cli {
@@ -43,12 +47,42 @@ void WarnOnce(const TOptions& Options) {
                           ", so --verify can't check these symbols; they are written unverified");
     const QString family = d.Font.family();
     if (d.Barcode.TextShow != tsNone &&
-        !QFontDatabase::families().contains(family, Qt::CaseInsensitive))
-        Warn(Options, "font '" + Utf8ForTerminal(family.toStdString()) + "' not found; using '" +
+        !QFontDatabase::families().contains(family, Qt::CaseInsensitive)) {
+        const std::string name = family.toStdString();
+        Warn(Options, "font '" + Utf8ForTerminal(WithValueShortened(name, name)) +
+                          "' not found; using '" +
                           Utf8ForTerminal(QFontInfo(d.Font).family().toStdString()) + "'");
+    }
+    // A raster's module is a whole number of pixels, which can be far from the X asked for.
+    const double achieved = AchievedXDimensionMM(d);
+    if (OutputFormat(Options) == TFileFormat::Png &&
+        std::abs(achieved - d.XDimensionMM) > 0.1 * d.XDimensionMM)
+        Warn(Options, "at " + std::to_string(d.Dpi) + " dpi a module is " +
+                          std::to_string(RasterModul(d)) +
+                          (RasterModul(d) == 1 ? " pixel" : " pixels") + ", an X-dimension of " +
+                          DecimalText(achieved, 3) + " mm, not the " +
+                          DecimalText(d.XDimensionMM, 3) +
+                          " mm asked for; raise --dpi or choose --xdim near a whole number of "
+                          "pixels");
 }
 
+// --jobs beyond the cores only adds memory.
+TOptions WithJobsCapped(TOptions Options) {
+    const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    if (Options.Mode == TMode::Batch && Options.Jobs > cores) {
+        Warn(Options, "--jobs " + std::to_string(Options.Jobs) + " is more than the " +
+                          std::to_string(cores) + " cores here; using " + std::to_string(cores));
+        Options.Jobs = cores;
+    }
+    return Options;
+}
+
+// Whether file descriptor 1 was open when the program started.
+bool StdoutOpen = true;
+
 int RunSingle(const TOptions& Options, const TOutputJob& Job) {
+    if (Options.Output == "-" && !StdoutOpen)
+        throw UsageError("stdout is closed; give -o FILE");
     if (Options.Output == "-" && Job.Format != TFileFormat::Svg && ::isatty(STDOUT_FILENO) == 1)
         throw UsageError("won't write a binary file to a terminal; redirect stdout or use -o FILE");
     const TSymbolOutcome outcome =
@@ -66,7 +100,7 @@ int RunSingle(const TOptions& Options, const TOutputJob& Job) {
 }
 
 int Run(const std::vector<std::string>& Arguments) {
-    const TOptions options = ParseArguments(Arguments);
+    const TOptions options = WithJobsCapped(ParseArguments(Arguments));
     switch (options.Mode) {
     case TMode::Help:
         std::fputs(HelpText().c_str(), stdout);
@@ -84,7 +118,7 @@ int Run(const std::vector<std::string>& Arguments) {
                                    options.Verify, options.Strict, options.Lenient);
     WarnOnce(options);
     if (options.Mode == TMode::Batch)
-        return RunBatch(options, job) ? 0 : 1;
+        return RunBatch(options, job);
     return RunSingle(options, job);
 }
 
@@ -93,6 +127,16 @@ int Run(const std::vector<std::string>& Arguments) {
 
 int main(int argc, char** argv) {
     using namespace quillmark::cli;
+    // A closed stdout is held open on /dev/null, so that no file Qt opens takes its number and
+    // receives what was meant for stdout.
+    if (::fcntl(STDOUT_FILENO, F_GETFD) == -1) {
+        StdoutOpen = false;
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (null >= 0 && null != STDOUT_FILENO) {
+            ::dup2(null, STDOUT_FILENO);
+            ::close(null);
+        }
+    }
     // Read before Qt sees them: it would take arguments such as "-platform" for itself.
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     // Fonts need a QGuiApplication; no display is needed or wanted.

@@ -11,6 +11,15 @@ namespace quillmark {
 
 namespace {
 
+// The sentences kept of a value's departures: a megabyte of refused characters gives the
+// first few, not a sentence for each.
+constexpr std::size_t MostDepartures = 16;
+
+void Depart(TCarried& Carried, std::string Sentence) {
+    if (Carried.Departures.size() < MostDepartures)
+        Carried.Departures.push_back(std::move(Sentence));
+}
+
 std::string At(std::size_t Index) {
     return "position " + std::to_string(Index + 1) + ": ";
 }
@@ -20,8 +29,8 @@ std::string At(std::size_t Index) {
 std::string NotInSet(TBarType Type, const std::string& Value, std::size_t Index) {
     const TBCdata& row = BarTypeData(Type);
     const char ch = Value[Index];
-    std::string sentence =
-        At(Index) + CharacterName(ch) + " is not in " + row.Name + "; it carries " + row.Characters + ".";
+    std::string sentence = At(Index) + CharacterName(ch) + " is not in " + row.Name +
+                           "; it carries " + row.Characters + ".";
     if (row.Wider && Carried(*row.Wider, std::string(1, ch), csNone).Departures.empty())
         sentence += std::string(" ") + BarTypeName(*row.Wider) + " carries it.";
     return sentence;
@@ -57,7 +66,7 @@ template <typename Keep> TCarried Keeping(TBarType Type, const std::string& Valu
             *carried.Data += ch;
         } else {
             carried.Dropped += ch;
-            carried.Departures.push_back(NotInSet(Type, Value, i));
+            Depart(carried, NotInSet(Type, Value, i));
         }
     }
     return carried;
@@ -70,7 +79,7 @@ TCarried Code128SetC(TBarType Type, const std::string& Typed, std::string Value)
     TCarried carried;
     for (std::size_t i = 0; i < Typed.size(); ++i)
         if (Typed[i] < '0' || Typed[i] > '9')
-            carried.Departures.push_back(NotInSet(Type, Typed, i));
+            Depart(carried, NotInSet(Type, Typed, i));
     if (Value.size() % 2 != 0)
         Value.insert(Value.begin(), '0');
     std::string data;
@@ -110,8 +119,8 @@ TCarried CarryAsTyped(TBarType Type, const std::string& Value, TCheckSum) {
     // The add-ons draw exactly their digits, padding or cutting anything else.
     const std::size_t digits = Type == bcCodeUPC_Supp2 ? 2 : Type == bcCodeUPC_Supp5 ? 5 : 0;
     if (digits != 0 && Value.size() != digits)
-        carried.Departures.push_back(BarTypeName(Type) + " carries " + std::to_string(digits) +
-                                     " digits, not " + std::to_string(Value.size()) + ".");
+        Depart(carried, BarTypeName(Type) + " carries " + std::to_string(digits) + " digits, not " +
+                            std::to_string(Value.size()) + ".");
     return carried;
 }
 
@@ -119,9 +128,9 @@ TCarried CarryInterleaved(TBarType Type, const std::string& Value, TCheckSum) {
     // An odd last digit has no partner and is left out.
     TCarried carried = AsTyped(Value.substr(0, Value.size() - Value.size() % 2));
     if (Value.size() % 2 != 0)
-        carried.Departures.push_back(At(Value.size() - 1) + CharacterName(Value.back()) +
-                                     " has no partner; " + BarTypeName(Type) +
-                                     " carries digits in pairs, an even number of them.");
+        Depart(carried, At(Value.size() - 1) + CharacterName(Value.back()) + " has no partner; " +
+                            BarTypeName(Type) +
+                            " carries digits in pairs, an even number of them.");
     return carried;
 }
 
@@ -130,9 +139,8 @@ TCarried CarryCode39(TBarType Type, const std::string& Value, TCheckSum) {
     carried.Reserved = Picked(Value, [](char Ch) { return Ch == '*'; });
     for (std::size_t i = 0; i < Value.size(); ++i)
         if (Value[i] == '*')
-            carried.Departures.push_back(At(i) + "'*' is the start and stop character of " +
-                                         BarTypeName(Type) + ", not data. " +
-                                         BarTypeName(bcCode39Extended) + " carries it.");
+            Depart(carried, At(i) + "'*' is the start and stop character of " + BarTypeName(Type) +
+                                ", not data. " + BarTypeName(bcCode39Extended) + " carries it.");
     return carried;
 }
 
@@ -146,12 +154,11 @@ TCarried CarryCode93(TBarType Type, const std::string& Value, TCheckSum) {
     carried.Reserved = Picked(Value, shift);
     for (std::size_t i = 0; i < Value.size(); ++i)
         if (shift(Value[i]))
-            carried.Departures.push_back(At(i) + CharacterName(Value[i]) +
-                                         " stands for one of the shift characters of " +
-                                         BarTypeName(Type) + ", not data. " +
-                                         BarTypeName(bcCode93Extended) + " carries it.");
+            Depart(carried, At(i) + CharacterName(Value[i]) +
+                                " stands for one of the shift characters of " + BarTypeName(Type) +
+                                ", not data. " + BarTypeName(bcCode93Extended) + " carries it.");
         else if (FindCode93Char(Value[i]) < 0)
-            carried.Departures.push_back(NotInSet(Type, Value, i));
+            Depart(carried, NotInSet(Type, Value, i));
     return carried;
 }
 
@@ -160,12 +167,12 @@ TCarried CarryCodabar(TBarType Type, const std::string& Value, TCheckSum) {
     carried.Reserved = Picked(Value, [](char Ch) { return Ch >= 'A' && Ch <= 'D'; });
     for (std::size_t i = 0; i < Value.size(); ++i)
         if (Value[i] >= 'A' && Value[i] <= 'D')
-            carried.Departures.push_back(At(i) + CharacterName(Value[i]) +
-                                         " is a start or stop character; " + BarTypeName(Type) +
-                                         " draws its own A and B around the data, so give the "
-                                         "data without them.");
+            Depart(carried, At(i) + CharacterName(Value[i]) + " is a start or stop character; " +
+                                BarTypeName(Type) +
+                                " draws its own A and B around the data, so give the "
+                                "data without them.");
         else if (FindCodabarChar(Value[i]) < 0)
-            carried.Departures.push_back(NotInSet(Type, Value, i));
+            Depart(carried, NotInSet(Type, Value, i));
     return carried;
 }
 
@@ -176,10 +183,10 @@ TCarried CarryCode128(TBarType Type, const std::string& Value, TCheckSum CheckSu
         TCarried refused;
         for (std::size_t i = 0; i < Value.size(); ++i)
             if (Value[i] < '0' || Value[i] > '9')
-                refused.Departures.push_back(At(i) + CharacterName(Value[i]) + " is not a digit; " +
-                                             BarTypeName(Type) +
-                                             " computes its modulo-10 check digit over digits "
-                                             "only.");
+                Depart(refused, At(i) + CharacterName(Value[i]) + " is not a digit; " +
+                                    BarTypeName(Type) +
+                                    " computes its modulo-10 check digit over digits "
+                                    "only.");
         return refused;
     }
     const std::string value = checked ? AppendMod10(Value) : Value;
@@ -204,7 +211,7 @@ TCarried CarryCode128(TBarType Type, const std::string& Value, TCheckSum CheckSu
         else
             data += v < 0 ? ' ' : ch;
         if ((v < 0 || v > last) && i < Value.size())
-            carried.Departures.push_back(NotInSet(Type, Value, i));
+            Depart(carried, NotInSet(Type, Value, i));
     }
     if (!functions)
         carried.Data = std::move(data);
@@ -221,30 +228,28 @@ TCarried CarryEANUPC(TBarType Type, const std::string& Value, TCheckSum CheckSum
     const TEANUPCDigits digits = EANUPCDigits(Type, Value, CheckSum);
     std::string drawn = digits.Drawn;
     // The standard's check digit, which the symbol must end in to be read.
-    const char expected =
-        GS1CheckDigit(Type, std::string_view(drawn).substr(0, drawn.size() - 1));
+    const char expected = GS1CheckDigit(Type, std::string_view(drawn).substr(0, drawn.size() - 1));
     const std::string all = std::to_string(data) + " digits and a check digit, " +
                             std::to_string(data + 1) + " in all, not " +
                             std::to_string(Value.size()) + ".";
-    if (added && (Value.size() < data || !digits.LeftOutBefore.empty() ||
-                  !digits.LeftOutAfter.empty()))
-        carried.Departures.push_back(name + " takes " + std::to_string(data) +
-                                     " digits and adds its check digit, not " +
-                                     std::to_string(Value.size()) + ".");
+    if (added &&
+        (Value.size() < data || !digits.LeftOutBefore.empty() || !digits.LeftOutAfter.empty()))
+        Depart(carried, name + " takes " + std::to_string(data) +
+                            " digits and adds its check digit, not " +
+                            std::to_string(Value.size()) + ".");
     else if (digits.LastOverwritten)
-        carried.Departures.push_back(At(Value.size() - 1) + CharacterName(Value.back()) +
-                                     " would give way to the " + name + " check digit; give " +
-                                     all);
+        Depart(carried, At(Value.size() - 1) + CharacterName(Value.back()) +
+                            " would give way to the " + name + " check digit; give " + all);
     else if (!added && Value.size() != data + 1)
-        carried.Departures.push_back(name + " carries " + all);
+        Depart(carried, name + " carries " + all);
     else if (Value.size() == data + 1 && Value.back() != expected)
-        carried.Departures.push_back(At(data) + CharacterName(Value.back()) + " is not the " + name +
-                                     " check digit, which is " + expected + ".");
+        Depart(carried, At(data) + CharacterName(Value.back()) + " is not the " + name +
+                            " check digit, which is " + expected + ".");
     else if (drawn.back() != expected) // the engine's own modulo-10 digit of UPC-E
-        carried.Departures.push_back(name + " computes its modulo-10 check digit " + drawn.back() +
-                                     " over the six digits alone; the standard's, from the "
-                                     "UPC-A form, is " +
-                                     expected + ".");
+        Depart(carried, name + " computes its modulo-10 check digit " + drawn.back() +
+                            " over the six digits alone; the standard's, from the "
+                            "UPC-A form, is " +
+                            expected + ".");
     // A reader gives UPC-E with its number system first.
     if (Type == bcCodeUPC_E0 || Type == bcCodeUPC_E1)
         drawn.insert(drawn.begin(), UPCENumberSystem(Type));
@@ -259,7 +264,7 @@ TCarried Carried(TBarType Type, const std::string& Value, TCheckSum CheckSum) {
         TCarried refused;
         for (std::size_t i = 0; i < Value.size(); ++i)
             if (Value[i] < '0' || Value[i] > '9')
-                refused.Departures.push_back(NotADigit(Type, Value, i));
+                Depart(refused, NotADigit(Type, Value, i));
         return refused;
     }
     return row.Carry(Type, Value, CheckSum);

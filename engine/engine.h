@@ -101,7 +101,8 @@ struct TCarried {
     std::vector<std::string> ZeroPairs;
     // Every way the bars would hold something other than the value as typed, one sentence
     // each naming the byte or digit, its position and the rule, from the start of the value
-    // on ("position 2: 'b' is not in Code39; it carries upper case, ..."). Empty for a value
+    // on ("position 2: 'b' is not in Code39; it carries upper case, ..."), the first 16 at most.
+    // Empty for a value
     // the symbol carries as it stands (with a check digit the engine adds, and the leading
     // zero that completes Code 128 C's pairs). Values the encoder refuses have departures too.
     std::vector<std::string> Departures;

@@ -32,6 +32,8 @@ QUILLMARK_OUTPUT_EXPORT QImage RenderImage(const TBarcodeDescription& Descriptio
 // from (LayoutFor); the same layout gives the same bytes.
 QUILLMARK_OUTPUT_EXPORT QByteArray RenderFile(const TOutputLayout& Layout, TFileFormat Format);
 QUILLMARK_OUTPUT_EXPORT QByteArray RenderPng(const TOutputLayout& Layout);
+// The PNG of Image, the raster picture of Layout (RenderImage).
+QUILLMARK_OUTPUT_EXPORT QByteArray EncodePng(const QImage& Image, const TOutputLayout& Layout);
 QUILLMARK_OUTPUT_EXPORT QByteArray RenderSvg(const TOutputLayout& Layout);
 QUILLMARK_OUTPUT_EXPORT QByteArray RenderPdf(const TOutputLayout& Layout);
 

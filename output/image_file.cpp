@@ -1,5 +1,5 @@
-#include "files.h"
 #include "error_messages.h"
+#include "files.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -97,7 +97,10 @@ QImage RenderImage(const TBarcodeDescription& Description) {
 }
 
 QByteArray RenderPng(const TOutputLayout& Layout) {
-    const QImage image = RenderImage(Layout);
+    return EncodePng(RenderImage(Layout), Layout);
+}
+
+QByteArray EncodePng(const QImage& image, const TOutputLayout& Layout) {
     const QImage palette = WithPalette(image, ColoursOf(Layout));
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -39,8 +39,15 @@ void CheckDescription(const TBarcodeDescription& D) {
                 "Quiet zone out of range (0 to 1000 X).");
 }
 
-constexpr long long MaxRasterSide = 32767;
-constexpr long long MaxRasterPixels = 64LL << 20;
+// The largest pictures that image viewers and Qt's own reader load: 16384 pixels a side
+// (ImageMagick's default policy) and 32 million pixels (Qt's 128 MB image reader limit at four
+// bytes a pixel).
+constexpr long long MaxRasterSide = 16384;
+constexpr long long MaxRasterPixels = 32000000;
+// The largest page PDF readers take: 200 inches.
+constexpr double MaxPageMM = 5080;
+// How many characters of a long value are measured before all of it.
+constexpr std::size_t PrefixCharacters = 4096;
 
 int ToUnits(double MM, double UnitsPerMM) {
     return static_cast<int>(std::max(1.0, std::round(MM * UnitsPerMM)));
@@ -84,8 +91,22 @@ TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM,
     layout.UnitsPerMM = UnitsPerMM;
     layout.Vector = Vector;
     layout.FontPixels = ToUnits(D.FontSizePt * 25.4 / 72.0, UnitsPerMM);
+    // The longest symbol the output takes, in units: a raster's side, a vector page's.
+    const long long longest =
+        Vector ? std::min<long long>(INT_MAX / 2, std::llround(MaxPageMM * UnitsPerMM))
+               : MaxRasterSide;
+    const auto tooLong = [&] { return Exception(Quoting(settings.BarCode, TooLongMessage)); };
+    // A long value is measured by its start first: symbols only grow with more characters,
+    // so one whose start is already too long is refused without encoding all of it.
+    if (settings.BarCode.size() > PrefixCharacters &&
+        MakeSymbol(settings.BarType, settings.BarCode.substr(0, PrefixCharacters), Modul,
+                   OutputRatio(D), settings.CheckSum)
+                .Width > longest)
+        throw tooLong();
     layout.Symbol =
         MakeSymbol(settings.BarType, settings.BarCode, Modul, OutputRatio(D), settings.CheckSum);
+    if (layout.Symbol.Width > longest)
+        throw tooLong();
 
     long long leading = 0;
     long long trailing = 0;
@@ -105,10 +126,9 @@ TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM,
         D.BarHeightMM > 0 ? D.BarHeightMM : BarTypeData(settings.BarType).BarHeightMM;
     const int across = ToUnits(heightMM, UnitsPerMM);
     const long long along = leading + layout.Symbol.Width + trailing;
-    // Raster pictures are bounded so that a long value is refused rather than exhausting
-    // memory; the long side's bound is the value's fault.
-    if (along > (Vector ? INT_MAX / 2 : MaxRasterSide))
-        throw Exception(Quoting(settings.BarCode, TooLongMessage));
+    // The long side's bound is the value's fault.
+    if (along > longest)
+        throw tooLong();
 
     // Bars cover rows 0 to Height of the box. The reversed directions map box column x to
     // one past the mirrored column, hence the trailing margin less one there.
@@ -136,8 +156,17 @@ TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM,
         IsHorizontal(settings.Orientation) ? QSize(length, across) : QSize(across, length);
     if (!Vector && (across > MaxRasterSide || along * across > MaxRasterPixels))
         throw Exception(Quoting(std::to_string(layout.Size.width()) + " x " +
-                                    std::to_string(layout.Size.height()),
-                                TooLargeMessage));
+                                    std::to_string(layout.Size.height()) + " pixels",
+                                TooLargeMessage) +
+                        " A picture is at most " + std::to_string(MaxRasterSide) +
+                        " pixels a side and " + std::to_string(MaxRasterPixels / 1000000) +
+                        " million in all; a smaller X-dimension, resolution or bar height "
+                        "draws it.");
+    if (Vector && across > longest)
+        throw Exception(Quoting(Describe(std::round(along / UnitsPerMM)) + " mm x " +
+                                    Describe(std::round(across / UnitsPerMM)) + " mm",
+                                TooLargeMessage) +
+                        " A page is at most 200 inches a side.");
     layout.Dpi = D.Dpi;
     layout.Type = settings.BarType;
     layout.Orientation = settings.Orientation;
@@ -149,14 +178,6 @@ TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM,
             TTextRun{ShownText(settings.TextShow, settings.BarType, CarriedText(D, layout)),
                      LayoutFont(D, layout), settings.TextColor, D.FontColor, settings.TextPosition};
     return layout;
-}
-
-void CheckPhysicalSize(const TOutputLayout& Layout, double LimitMM) {
-    const double w = Layout.Size.width() / Layout.UnitsPerMM;
-    const double h = Layout.Size.height() / Layout.UnitsPerMM;
-    if (w > LimitMM || h > LimitMM)
-        throw Exception(Quoting(
-            Describe(std::round(w)) + " mm x " + Describe(std::round(h)) + " mm", TooLargeMessage));
 }
 
 } // namespace
@@ -177,11 +198,7 @@ TOutputLayout RasterLayout(const TBarcodeDescription& Description) {
 
 TOutputLayout VectorLayout(const TBarcodeDescription& Description) {
     CheckDescription(Description);
-    const TOutputLayout layout =
-        LayOut(Description, VectorModul, VectorModul / Description.XDimensionMM, true);
-    // The largest page PDF readers take: 200 inches.
-    CheckPhysicalSize(layout, 5080);
-    return layout;
+    return LayOut(Description, VectorModul, VectorModul / Description.XDimensionMM, true);
 }
 
 QFont LayoutFont(const TBarcodeDescription& Description, const TOutputLayout& Layout) {

@@ -64,12 +64,14 @@ TOutputResult RunOutputJob(const TOutputJob& Job, const std::string& Value, cons
     result.Findings = symbol.Findings(Job.Format);
     if (Job.Gate && !Job.Gate(result.Findings))
         return result;
-    const QByteArray bytes = symbol.Render(Job.Format);
+    // A PNG is read back from the pixels it was written from, which no image reader's limit
+    // can refuse; vector files from a raster of the same description, at its resolution.
+    const bool png = Job.Format == TFileFormat::Png;
+    QImage picture;
+    if (png || Job.Verifier)
+        picture = RenderImage(symbol.Raster());
+    const QByteArray bytes = png ? EncodePng(picture, symbol.Raster()) : symbol.Render(Job.Format);
     if (Job.Verifier) {
-        // A PNG is read back from its own bytes; vector files from a raster of the same
-        // description, at its resolution.
-        const QImage picture = Job.Format == TFileFormat::Png ? QImage::fromData(bytes, "PNG")
-                                                              : RenderImage(symbol.Raster());
         if (std::optional<std::string> note = Job.Verifier(picture, symbol.Description()))
             result.Notes.push_back(std::move(*note));
     }

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 
 namespace quillmark::testing {
 namespace {
@@ -77,7 +78,11 @@ TEST_F(CommandLine, FourJobsWriteWhatOneJobWrites) {
                     input);
         }
         EXPECT_EQ(runs[0].ExitCode, 0);
-        EXPECT_EQ(runs[0].Err, runs[1].Err);
+        // The same messages, but for the note that this machine has fewer cores than jobs.
+        const auto withoutJobsNote = [](QString Err) {
+            return Err.remove(QRegularExpression(QStringLiteral("[^\n]*--jobs 4 is more[^\n]*\n")));
+        };
+        EXPECT_EQ(runs[0].Err, withoutJobsNote(runs[1].Err));
         EXPECT_EQ(runs[0].Err.count(QStringLiteral("warning")), 3) << runs[0].Err.toStdString();
         const QString one = QStringLiteral("%1%2/").arg(format).arg(1);
         const QString four = QStringLiteral("%1%2/").arg(format).arg(4);

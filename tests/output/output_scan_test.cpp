@@ -165,6 +165,35 @@ TEST_F(Files, SvgEscapesWhatItIsGiven) {
     }
 }
 
+// Every PNG the output writes loads back through Qt's own reader; a larger picture is
+// refused with its size and what draws it smaller.
+TEST_F(Files, RastersStayWithinWhatReadersLoad) {
+    const struct {
+        int Dpi;
+        double XDimensionMM;
+        double HeightMM;
+        const char* Refusal; // nullptr: drawn
+    } cases[] = {
+        {2400, 0.5, 120, "pixels a side and 32 million"}, // 4136 x 11339 pixels
+        {600, 0.33, 100, nullptr},
+        {10000, 0.33, 50, "too long to draw"}, // over 16384 pixels along the bars
+    };
+    for (const auto& c : cases) {
+        TBarcodeDescription d = Describe(Symbols[5]);
+        d.Dpi = c.Dpi;
+        d.XDimensionMM = c.XDimensionMM;
+        d.BarHeightMM = c.HeightMM;
+        try {
+            const QImage image = QImage::fromData(RenderPng(d));
+            EXPECT_EQ(c.Refusal, nullptr) << c.Dpi;
+            EXPECT_FALSE(image.isNull()) << c.Dpi;
+        } catch (const Exception& e) {
+            ASSERT_NE(c.Refusal, nullptr) << e.what();
+            EXPECT_NE(std::string(e.what()).find(c.Refusal), std::string::npos) << e.what();
+        }
+    }
+}
+
 TEST_F(Files, VectorWideElementsKeepTheRatio) {
     TBarcodeDescription d = Describe(Symbols[0]);
     d.Barcode.Ratio = 2.25;
