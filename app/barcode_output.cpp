@@ -52,7 +52,9 @@ TBarcodeDescription DescribeForOutput(const TBarCode& Control, const TBarcodeSet
 }
 
 QString ProposedFileName(const std::string& Value) {
-    std::string name = Value.empty() ? std::string("barcode") : Value;
+    // File systems and dialogs take names of 255 bytes at most; a short name is easier to read.
+    constexpr std::size_t Longest = 64;
+    std::string name = Value.empty() ? std::string("barcode") : Value.substr(0, Longest);
     std::replace_if(
         name.begin(), name.end(),
         [](char ch) {

@@ -81,6 +81,9 @@ void TFormMain::CreateControls() {
     ComboSelect->setEditable(false);
     Label2 = FitLabel(Place(new QLabel(QStringLiteral("Barcode Number : "), this), 8, 64, 89, 13));
     BarcodeValue = Place(new QLineEdit(QStringLiteral("123456789"), this), 8, 80, 177, 21);
+    // The edit would cut a long paste at 32,767 characters unseen; a megabyte is more than any
+    // symbol draws, and the engine says so.
+    BarcodeValue->setMaxLength(1 << 20);
     ButtonGenerate =
         Place(new QPushButton(QStringLiteral("Generate Barcode"), this), 216, 72, 129, 33);
     GroupBox1 = Place(new QGroupBox(this), 8, 136, 353, 137);

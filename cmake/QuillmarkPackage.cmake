@@ -37,6 +37,8 @@ quillmark_pkgconfig("Quillmark Engine" "Barcode symbology engine, no Qt" quillma
 if(TARGET quillmark_render)
     quillmark_pkgconfig("Quillmark Render" "Barcode renderer on any QPainter"
                         quillmark_render "quillmark-engine Qt6Gui")
+endif()
+if(TARGET quillmark_control)
     quillmark_pkgconfig("Quillmark Widgets" "The TBarCode barcode widget" quillmark_control
                         "quillmark-render Qt6Widgets")
 endif()

@@ -30,3 +30,6 @@ for suite in "$root"/build-asan/tests/quillmark_*_tests; do
     UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
         "$suite" --gtest_brief=1
 done
+
+echo "== Fuzz targets, 60 seconds each =="
+"$root/scripts/fuzz.sh" 60

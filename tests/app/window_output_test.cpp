@@ -1,6 +1,7 @@
 // Save as File, Copy and Print from the window, through its dialog and message seams.
 #include "window_fixture.h"
 
+#include "barcode_output.h"
 #include "scan.h"
 
 #include <QClipboard>
@@ -70,6 +71,16 @@ TEST_F(WindowOutputTest, SaveAfterAFailedGenerateSavesTheShownSymbol) {
     EXPECT_TRUE(Messages.empty()) << Messages.front().Text.toStdString();
     EXPECT_EQ(ProposedNames, std::vector<QString>{QStringLiteral("123456789.png")});
     EXPECT_TRUE(QFile::exists(ChosenFile));
+}
+
+// A long paste reaches the edit whole; the file name proposed for it stays short.
+TEST_F(WindowOutputTest, LongValuesAreKeptWholeAndProposeAShortName) {
+    const QString value(100000, QLatin1Char('7'));
+    QGuiApplication::clipboard()->setText(value);
+    Form->BarcodeValue->clear();
+    Form->BarcodeValue->paste();
+    EXPECT_EQ(Form->BarcodeValue->text(), value);
+    EXPECT_EQ(ProposedFileName(value.toStdString()), QString(64, QLatin1Char('7')) + ".png");
 }
 
 TEST_F(WindowOutputTest, CancelledSaveChangesNothing) {
