@@ -43,6 +43,15 @@ constexpr int CountOf(std::string_view Marks, char Mark) {
     return static_cast<int>(std::ranges::count(Marks, Mark));
 }
 
+// The count of Mark in every second mark from First on: First 0 counts the bars of a
+// character written bar first, 1 its spaces.
+constexpr int CountFrom(std::string_view Marks, char Mark, std::size_t First) {
+    int count = 0;
+    for (std::size_t i = First; i < Marks.size(); i += 2)
+        count += Marks[i] == Mark ? 1 : 0;
+    return count;
+}
+
 // The modules of every second element of a width string, from element First on: First 0
 // counts the kind the string starts with, 1 the other.
 constexpr int ModulesFrom(std::string_view Widths, std::size_t First) {

@@ -76,7 +76,17 @@ TEST(ElementNotation, ChecksCatchMistypedRows) {
         EXPECT_EQ(ModuleCount(c.Widths), c.Modules) << c.Widths;
         EXPECT_EQ(ModulesFrom(c.Widths, 0), c.Bars) << c.Widths;
     }
-    EXPECT_EQ(CountOf("010010100", '1'), 3);
+    // Wide elements, in the bars and in the spaces, of rows written bar first.
+    struct Wide {
+        std::string_view Elements;
+        int All, Bars, Spaces;
+    };
+    for (const Wide& w : {Wide{"010010100", 3, 2, 1}, Wide{"010101000", 3, 0, 3},
+                          Wide{"0011010", 3, 1, 2}, Wide{"1000101", 3, 3, 0}}) {
+        EXPECT_EQ(CountOf(w.Elements, '1'), w.All) << w.Elements;
+        EXPECT_EQ(CountFrom(w.Elements, '1', 0), w.Bars) << w.Elements;
+        EXPECT_EQ(CountFrom(w.Elements, '1', 1), w.Spaces) << w.Elements;
+    }
     constexpr std::array<std::string_view, 3> twice{"131112", "111213", "131112"};
     EXPECT_FALSE(AllDistinct(twice, [](std::string_view Row) { return Row; }));
     EXPECT_TRUE(AllDistinct(std::array<std::string_view, 2>{"131112", "111213"},
