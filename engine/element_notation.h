@@ -81,7 +81,7 @@ constexpr bool DrawsModules(std::string_view Pattern, std::string_view Bits) {
 }
 
 // Whether no two rows of Table give the same Key: a row typed twice leaves a character
-// that no reader tells apart.
+// that no reader can tell from the other.
 template <typename Table, typename Key> constexpr bool AllDistinct(const Table& Rows, Key KeyOf) {
     for (std::size_t i = 0; i < Rows.size(); ++i)
         for (std::size_t j = i + 1; j < Rows.size(); ++j)

@@ -32,7 +32,7 @@ inline constexpr std::array<std::string_view, 128> Code39ExtendedTable{
 };
 
 // Each code is itself (a space, digit or capital) or a shift and a capital, and no two codes
-// share an expansion, which a reader could not tell apart.
+// share an expansion, which a reader could not distinguish.
 static_assert([] {
     for (std::size_t code = 0; code < Code39ExtendedTable.size(); ++code) {
         const std::string_view entry = Code39ExtendedTable[code];
