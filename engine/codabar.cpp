@@ -1,7 +1,9 @@
 // Codabar, always started with "A" and stopped with "B".
+#include "element_notation.h"
 #include "encoders.h"
 #include "pattern_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -12,15 +14,30 @@ namespace {
 
 struct CodabarRow {
     char Ch;
-    std::string_view Pattern; // bar, space, bar, space, bar, space, bar
+    std::string_view Elements; // bar, space, bar, space, bar, space, bar: 1 wide, 0 narrow
 };
 
+// The character table of ANSI/AIM BC3-1995 and EN 798: each character's seven elements, bar
+// first, as the table prints them.
 constexpr std::array<CodabarRow, 20> CodabarTable{{
-    {'1', "5050615"}, {'2', "5051506"}, {'3', "6150505"}, {'4', "5060515"}, {'5', "6050515"},
-    {'6', "5150506"}, {'7', "5150605"}, {'8', "5160505"}, {'9', "6051505"}, {'0', "5050516"},
-    {'-', "5051605"}, {'$', "5061505"}, {':', "6050606"}, {'/', "6060506"}, {'.', "6060605"},
-    {'+', "5060606"}, {'A', "5061515"}, {'B', "5151506"}, {'C', "5051516"}, {'D', "5051615"},
+    {'1', "0000110"}, {'2', "0001001"}, {'3', "1100000"}, {'4', "0010010"}, {'5', "1000010"},
+    {'6', "0100001"}, {'7', "0100100"}, {'8', "0110000"}, {'9', "1001000"}, {'0', "0000011"},
+    {'-', "0001100"}, {'$', "0011000"}, {':', "1000101"}, {'/', "1010001"}, {'.', "1010100"},
+    {'+', "0010101"}, {'A', "0011010"}, {'B', "0101001"}, {'C', "0001011"}, {'D', "0001110"},
 }};
+
+// Seven elements each: the digits, "-" and "$" with one wide bar and one wide space,
+// ":", "/", "." and "+" with three wide bars, A to D with one wide bar and two wide spaces.
+static_assert(std::ranges::all_of(CodabarTable, [](const CodabarRow& Row) {
+    const int bars = CountFrom(Row.Elements, '1', 0);
+    const int spaces = CountFrom(Row.Elements, '1', 1);
+    const bool digit = (Row.Ch >= '0' && Row.Ch <= '9') || Row.Ch == '-' || Row.Ch == '$';
+    const bool startStop = Row.Ch >= 'A' && Row.Ch <= 'D';
+    return IsWritten(Row.Elements, 7, "01") && (digit       ? bars == 1 && spaces == 1
+                                                : startStop ? bars == 1 && spaces == 2
+                                                            : bars == 3 && spaces == 0);
+}));
+static_assert(AllDistinct(CodabarTable, [](const CodabarRow& Row) { return Row.Elements; }));
 
 constexpr int RowA = 16;
 constexpr int RowB = 17;
@@ -40,16 +57,17 @@ constexpr std::array<std::int8_t, 256> CodabarRows = [] {
     return rows;
 }();
 
-// Each row's seven elements followed by the narrow gap.
+// Each row's seven elements as pattern characters, followed by the narrow gap.
 constexpr auto CodabarCharacters = [] {
     std::array<std::array<char, 8>, CodabarTable.size()> characters{};
     for (std::size_t row = 0; row < characters.size(); ++row) {
-        for (std::size_t i = 0; i < 7; ++i)
-            characters[row][i] = CodabarTable[row].Pattern[i];
+        const auto elements = NarrowWideModules<7>(CodabarTable[row].Elements, '1');
+        std::ranges::copy(elements, characters[row].begin());
         characters[row][7] = '0';
     }
     return characters;
 }();
+constexpr auto StopModules = NarrowWideModules<7>(CodabarTable[RowB].Elements, '1');
 
 } // namespace
 
@@ -65,7 +83,7 @@ void EncodeCodeCodabar(const std::string& Value, std::string& Pattern) {
     out.Put(CodabarCharacters[RowA]);
     for (const char ch : Value)
         out.Put(CodabarCharacters[static_cast<std::size_t>(FindCodabarChar(ch))]);
-    out.Put(CodabarTable[RowB].Pattern);
+    out.Put(StopModules);
     out.Finish();
 }
 

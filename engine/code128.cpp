@@ -1,8 +1,10 @@
 // Code 128 and EAN-128, each written in the one code set its bar type names.
 #include "code128_sets.h"
+#include "element_notation.h"
 #include "encoders.h"
 #include "pattern_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -19,7 +21,8 @@ struct Code128Row {
     std::string_view Widths; // bar, space, bar, space, bar, space: 11 modules
 };
 
-// Indexed by symbol value.
+// ISO/IEC 15417:2007 Table 1, indexed by symbol value: the widths in modules of each
+// character's bars and spaces, bar first, as the table prints them.
 constexpr std::array<Code128Row, 103> Code128Table{{
     {' ', ' ', "00", "212222"},   // 0
     {'!', '!', "01", "222122"},   // 1
@@ -126,10 +129,25 @@ constexpr std::array<Code128Row, 103> Code128Table{{
     {' ', ' ', "F1", "411131"},   // 102
 }};
 
+// Values 103 to 106 of the same table.
 constexpr std::string_view StartA = "211412";
 constexpr std::string_view StartB = "211214";
 constexpr std::string_view StartC = "211232";
 constexpr std::string_view Stop = "2331112"; // stop character and termination bar
+
+// Every character is three bars and three spaces of 1 to 4 modules, 11 modules in all, with
+// an even number of them in the bars: the parity a reader checks each character by.
+constexpr bool IsCode128Character(std::string_view Widths) {
+    return IsWritten(Widths, 6, "1234") && ModuleCount(Widths) == 11 &&
+           ModulesFrom(Widths, 0) % 2 == 0;
+}
+static_assert(std::ranges::all_of(Code128Table, [](const Code128Row& Row) {
+    return IsCode128Character(Row.Widths);
+}));
+static_assert(IsCode128Character(StartA) && IsCode128Character(StartB) &&
+              IsCode128Character(StartC));
+static_assert(IsWritten(Stop, 7, "1234") && ModuleCount(Stop) == 13);
+static_assert(AllDistinct(Code128Table, [](const Code128Row& Row) { return Row.Widths; }));
 
 constexpr int StartAValue = 103;
 constexpr int StartBValue = 104;

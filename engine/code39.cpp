@@ -1,8 +1,10 @@
 // Code 39 and its full-ASCII form.
+#include "element_notation.h"
 #include "encoders.h"
 #include "full_ascii_tables.h"
 #include "pattern_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -13,23 +15,34 @@ namespace {
 
 struct Code39Row {
     char Ch;
-    std::string_view Pattern; // bar, space, ... bar: '5'/'0' narrow, '6'/'1' wide
-    std::int8_t CheckValue;   // the character's value in the modulo-43 sum
+    std::string_view Elements; // bar, space, ... bar: 1 wide, 0 narrow
+    std::int8_t CheckValue;    // the character's value in the modulo-43 sum
 };
 
+// ISO/IEC 16388:2007 Table 1: each character's nine elements, bar first, as the table prints
+// them, and its value for the optional modulo-43 check character.
 constexpr std::array<Code39Row, 44> Code39Table{{
-    {'0', "505160605", 0},  {'1', "605150506", 1},  {'2', "506150506", 2},  {'3', "606150505", 3},
-    {'4', "505160506", 4},  {'5', "605160505", 5},  {'6', "506160505", 6},  {'7', "505150606", 7},
-    {'8', "605150605", 8},  {'9', "506150605", 9},  {'A', "605051506", 10}, {'B', "506051506", 11},
-    {'C', "606051505", 12}, {'D', "505061506", 13}, {'E', "605061505", 14}, {'F', "506061505", 15},
-    {'G', "505051606", 16}, {'H', "605051605", 17}, {'I', "506051605", 18}, {'J', "505061605", 19},
-    {'K', "605050516", 20}, {'L', "506050516", 21}, {'M', "606050515", 22}, {'N', "505060516", 23},
-    {'O', "605060515", 24}, {'P', "506060515", 25}, {'Q', "505050616", 26}, {'R', "605050615", 27},
-    {'S', "506050615", 28}, {'T', "505060615", 29}, {'U', "615050506", 30}, {'V', "516050506", 31},
-    {'W', "616050505", 32}, {'X', "515060506", 33}, {'Y', "615060505", 34}, {'Z', "516060505", 35},
-    {'-', "515050606", 36}, {'.', "615050605", 37}, {' ', "516050605", 38}, {'*', "515060605", 0},
-    {'$', "515151505", 39}, {'/', "515150515", 40}, {'+', "515051515", 41}, {'%', "505151515", 42},
+    {'0', "000110100", 0},  {'1', "100100001", 1},  {'2', "001100001", 2},  {'3', "101100000", 3},
+    {'4', "000110001", 4},  {'5', "100110000", 5},  {'6', "001110000", 6},  {'7', "000100101", 7},
+    {'8', "100100100", 8},  {'9', "001100100", 9},  {'A', "100001001", 10}, {'B', "001001001", 11},
+    {'C', "101001000", 12}, {'D', "000011001", 13}, {'E', "100011000", 14}, {'F', "001011000", 15},
+    {'G', "000001101", 16}, {'H', "100001100", 17}, {'I', "001001100", 18}, {'J', "000011100", 19},
+    {'K', "100000011", 20}, {'L', "001000011", 21}, {'M', "101000010", 22}, {'N', "000010011", 23},
+    {'O', "100010010", 24}, {'P', "001010010", 25}, {'Q', "000000111", 26}, {'R', "100000110", 27},
+    {'S', "001000110", 28}, {'T', "000010110", 29}, {'U', "110000001", 30}, {'V', "011000001", 31},
+    {'W', "111000000", 32}, {'X', "010010001", 33}, {'Y', "110010000", 34}, {'Z', "011010000", 35},
+    {'-', "010000101", 36}, {'.', "110000100", 37}, {' ', "011000100", 38}, {'*', "010010100", 0},
+    {'$', "010101000", 39}, {'/', "010100010", 40}, {'+', "010001010", 41}, {'%', "000101010", 42},
 }};
+
+// Every character has nine elements, three of them wide: two bars and a space, or, for
+// "$", "/", "+" and "%", three spaces.
+static_assert(std::ranges::all_of(Code39Table, [](const Code39Row& Row) {
+    const int wideBars = CountFrom(Row.Elements, '1', 0);
+    return IsWritten(Row.Elements, 9, "01") && CountOf(Row.Elements, '1') == 3 &&
+           (wideBars == 2 || wideBars == 0);
+}));
+static_assert(AllDistinct(Code39Table, [](const Code39Row& Row) { return Row.Elements; }));
 
 constexpr int StartStopRow = 39;          // '*'
 constexpr char Gap = '0';                 // narrow space between characters
@@ -50,16 +63,17 @@ constexpr std::array<std::int8_t, 256> Code39Rows = [] {
     return rows;
 }();
 
-// Each row's nine elements followed by the gap.
+// Each row's nine elements as pattern characters, followed by the gap.
 constexpr auto Code39Characters = [] {
     std::array<std::array<char, CharacterSize>, Code39Table.size()> characters{};
     for (std::size_t row = 0; row < characters.size(); ++row) {
-        for (std::size_t i = 0; i < 9; ++i)
-            characters[row][i] = Code39Table[row].Pattern[i];
+        const auto elements = NarrowWideModules<9>(Code39Table[row].Elements, '1');
+        std::ranges::copy(elements, characters[row].begin());
         characters[row][9] = Gap;
     }
     return characters;
 }();
+constexpr auto StopModules = NarrowWideModules<9>(Code39Table[StartStopRow].Elements, '1');
 
 // The check character of a sum: the first row with that value, so a remainder of 0 gives
 // "0", not "*".
@@ -94,7 +108,7 @@ void WriteCode39(std::size_t Count, TCheckSum CheckSum, std::string& Pattern, Fo
     if (CheckSum == csModulo10)
         out.Put(Code39Characters[static_cast<std::size_t>(
             Code39CheckRows[static_cast<std::size_t>(sum)])]);
-    out.Put(Code39Table[StartStopRow].Pattern);
+    out.Put(StopModules);
     out.Finish();
 }
 

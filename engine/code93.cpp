@@ -1,8 +1,10 @@
 // Code 93 and its full-ASCII form.
+#include "element_notation.h"
 #include "encoders.h"
 #include "full_ascii_tables.h"
 #include "pattern_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -16,7 +18,9 @@ struct Code93Row {
     std::string_view Widths; // bar, space, bar, space, bar, space: 9 modules
 };
 
-// Indexed by symbol value. "[", "]", "{" and "}" are the shifts ($), (%), (/) and (+).
+// The character table of AIM USS-93 (ANSI/AIM BC5-1995), indexed by symbol value: the
+// widths in modules of each character's bars and spaces, bar first. "[", "]", "{" and "}"
+// are the shifts ($), (%), (/) and (+).
 constexpr std::array<Code93Row, 47> Code93Table{{
     {'0', "131112"}, {'1', "111213"}, {'2', "111312"}, {'3', "111411"}, {'4', "121113"},
     {'5', "121212"}, {'6', "121311"}, {'7', "111114"}, {'8', "131211"}, {'9', "141111"},
@@ -32,6 +36,17 @@ constexpr std::array<Code93Row, 47> Code93Table{{
 
 constexpr std::string_view Code93Start = "111141";
 constexpr std::string_view Code93Stop = "1111411"; // stop character and termination bar
+
+// Every character is three bars and three spaces of 1 to 4 modules, 9 modules in all.
+constexpr bool IsCode93Character(std::string_view Widths) {
+    return IsWritten(Widths, 6, "1234") && ModuleCount(Widths) == 9;
+}
+static_assert(std::ranges::all_of(Code93Table, [](const Code93Row& Row) {
+    return IsCode93Character(Row.Widths);
+}));
+static_assert(IsCode93Character(Code93Start));
+static_assert(IsWritten(Code93Stop, 7, "1234") && ModuleCount(Code93Stop) == 10);
+static_assert(AllDistinct(Code93Table, [](const Code93Row& Row) { return Row.Widths; }));
 
 constexpr int Modulus = 47;
 constexpr std::uint64_t CWeightLimit = 20;

@@ -4,8 +4,9 @@
 
 namespace quillmark {
 
-void AppendEANDigit(std::string& Pattern, const EANDigitSet& Set, char Digit) {
-    Pattern += Set[static_cast<std::size_t>(DigitValue(Digit))];
+void AppendEANDigit(std::string& Pattern, const EANDigitRows& Set, char Digit) {
+    const auto& row = Set[static_cast<std::size_t>(DigitValue(Digit))];
+    Pattern.append(row.data(), row.size());
 }
 
 void GuardedSetAAndC(const std::string& Digits, std::size_t Half, std::string& Pattern) {

@@ -1,10 +1,12 @@
-// Digit, parity and guard tables of the EAN/UPC family (ISO/IEC 15420), written as
-// module-pattern characters: a space of 1..4 modules is '0'..'3', a bar '5'..'8'.
+// Digit, parity and guard tables of the EAN/UPC family (ISO/IEC 15420), the digits written
+// as element widths and turned into module-pattern characters at compile time.
 #pragma once
 
+#include "element_notation.h"
 #include "encoders.h"
 #include "engine.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -13,30 +15,49 @@ namespace quillmark {
 
 using EANDigitSet = std::array<std::string_view, 10>;
 
-// Number set A: odd parity, left half; space first.
-inline constexpr EANDigitSet EANSetA{"2605", "1615", "1516", "0805", "0526",
-                                     "0625", "0508", "0706", "0607", "2506"};
-// Number set B: even parity, left half; each row is set C's read backwards.
-inline constexpr EANDigitSet EANSetB{"0517", "0616", "1606", "0535", "1705",
-                                     "0715", "3505", "1525", "2515", "1507"};
-// Number set C: right half; bar first.
-inline constexpr EANDigitSet EANSetC{"7150", "6160", "6061", "5350", "5071",
-                                     "5170", "5053", "5251", "5152", "7051"};
+// ISO/IEC 15420:2009 Table 1, number sets A, B and C: each digit's widths in modules, in the
+// order drawn. A and B, in the left half, start with a space; C, in the right half, with a bar.
+inline constexpr EANDigitSet EANSetA{"3211", "2221", "2122", "1411", "1132",
+                                     "1231", "1114", "1312", "1213", "3112"};
+inline constexpr EANDigitSet EANSetB{"1123", "1222", "2212", "1141", "2311",
+                                     "1321", "4111", "2131", "3121", "2113"};
+inline constexpr EANDigitSet EANSetC{"3211", "2221", "2122", "1411", "1132",
+                                     "1231", "1114", "1312", "1213", "3112"};
 
-// A digit set as rows of fixed size, which a pattern writer copies without a call.
+// Every digit is two bars and two spaces, 7 modules, with an odd number of them in the bars
+// in set A and an even number in B and C. C is A with bars and spaces exchanged, the same
+// widths, and B is C read backwards.
+static_assert([] {
+    for (std::size_t digit = 0; digit < 10; ++digit) {
+        const std::string_view a = EANSetA[digit];
+        const std::string_view b = EANSetB[digit];
+        const std::string_view c = EANSetC[digit];
+        for (const std::string_view widths : {a, b, c})
+            if (!IsWritten(widths, 4, "1234") || ModuleCount(widths) != 7)
+                return false;
+        if (ModulesFrom(a, 1) % 2 != 1 || ModulesFrom(b, 1) % 2 != 0 || a != c ||
+            !std::equal(b.begin(), b.end(), c.rbegin(), c.rend()))
+            return false;
+    }
+    return AllDistinct(EANSetA, [](std::string_view Digit) { return Digit; }) &&
+           AllDistinct(EANSetB, [](std::string_view Digit) { return Digit; });
+}());
+
+// A digit set as pattern characters in rows of fixed size, which a pattern writer copies
+// without a call.
 using EANDigitRows = std::array<std::array<char, 4>, 10>;
-constexpr EANDigitRows RowsOf(const EANDigitSet& Set) {
+constexpr EANDigitRows RowsOf(const EANDigitSet& Set, bool BarFirst) {
     EANDigitRows rows{};
     for (std::size_t digit = 0; digit < rows.size(); ++digit)
-        for (std::size_t i = 0; i < 4; ++i)
-            rows[digit][i] = Set[digit][i];
+        rows[digit] = ModulesOf<4>(Set[digit], BarFirst);
     return rows;
 }
-inline constexpr EANDigitRows EANRowsA = RowsOf(EANSetA);
-inline constexpr EANDigitRows EANRowsB = RowsOf(EANSetB);
-inline constexpr EANDigitRows EANRowsC = RowsOf(EANSetC);
+inline constexpr EANDigitRows EANRowsA = RowsOf(EANSetA, false);
+inline constexpr EANDigitRows EANRowsB = RowsOf(EANSetB, false);
+inline constexpr EANDigitRows EANRowsC = RowsOf(EANSetC, true);
 
-// Sets of the six left-half digits of an EAN-13, one row of six per leading digit.
+// ISO/IEC 15420:2009 Table 2: the sets of the six left-half digits of an EAN-13, which carry
+// its leading digit, one row of six per leading digit.
 inline constexpr std::string_view EAN13Parity = "AAAAAA"  // 0
                                                 "AABABB"  // 1
                                                 "AABBAB"  // 2
@@ -48,8 +69,9 @@ inline constexpr std::string_view EAN13Parity = "AAAAAA"  // 0
                                                 "ABABBA"  // 8
                                                 "ABBABA"; // 9
 
-// UPC-E parity of number system 0 by check digit: 'E' even (set B), 'o' odd (set A).
-// Letters 2..6 of a row are also the five-digit add-on's parity for that check digit.
+// UPC-E parity of number system 0 by check digit, as ISO/IEC 15420:2009 gives it: 'E' even
+// (set B), 'o' odd (set A). Letters 2..6 of a row are also the five-digit add-on's parity for
+// that check digit.
 inline constexpr std::string_view UPCEParity = "EEEooo"  // 0
                                                "EEoEoo"  // 1
                                                "EEooEo"  // 2
@@ -61,17 +83,45 @@ inline constexpr std::string_view UPCEParity = "EEEooo"  // 0
                                                "EoEooE"  // 8
                                                "EooEoE"; // 9
 
-// Two-digit add-on parity by the add-on's value modulo 4.
+// Ten distinct rows of six, each with Count of the letter Counted from row First on: three
+// digits in set B in every EAN-13 row but leading digit 0's, three even digits in every
+// UPC-E row.
+constexpr bool IsParityTable(std::string_view Table, std::string_view Sets, char Counted, int Count,
+                             std::size_t First) {
+    std::array<std::string_view, 10> rows{};
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        rows[row] = Table.substr(6 * row, 6);
+        if (!IsWritten(rows[row], 6, Sets) ||
+            (row >= First && CountOf(rows[row], Counted) != Count))
+            return false;
+    }
+    return Table.size() == 60 && AllDistinct(rows, [](std::string_view Row) { return Row; });
+}
+// An EAN-13's first left-half digit is always in set A, and leading digit 0 is all set A.
+static_assert(IsParityTable(EAN13Parity, "AB", 'B', 3, 1) && EAN13Parity.starts_with("AAAAAA") &&
+              [] {
+                  for (std::size_t row = 0; row < 10; ++row)
+                      if (EAN13Parity[6 * row] != 'A')
+                          return false;
+                  return true;
+              }());
+static_assert(IsParityTable(UPCEParity, "Eo", 'E', 3, 0));
+
+// Two-digit add-on parity by the add-on's value modulo 4, as ISO/IEC 15420:2009 gives it.
 inline constexpr std::array<std::string_view, 4> UPCSupp2Parity{"oo", "oE", "Eo", "EE"};
 
-inline constexpr std::string_view EANGuard = "505";         // 101
-inline constexpr std::string_view EANCentreGuard = "05050"; // 01010
-inline constexpr std::string_view UPCEEndGuard = "050505";  // 010101
-inline constexpr std::string_view UPCSuppStart = "506";     // 1011
-inline constexpr std::string_view UPCSuppDelineator = "05"; // 01
+// The guards, checked against their modules as the standard draws them, 1 dark.
+inline constexpr std::string_view EANGuard = "505";
+inline constexpr std::string_view EANCentreGuard = "05050";
+inline constexpr std::string_view UPCEEndGuard = "050505";
+inline constexpr std::string_view UPCSuppStart = "506";
+inline constexpr std::string_view UPCSuppDelineator = "05";
+static_assert(DrawsModules(EANGuard, "101") && DrawsModules(EANCentreGuard, "01010") &&
+              DrawsModules(UPCEEndGuard, "010101") && DrawsModules(UPCSuppStart, "1011") &&
+              DrawsModules(UPCSuppDelineator, "01"));
 
 // Appends the row of Set for the digit character Digit.
-void AppendEANDigit(std::string& Pattern, const EANDigitSet& Set, char Digit);
+void AppendEANDigit(std::string& Pattern, const EANDigitRows& Set, char Digit);
 
 // EAN-8 and UPC-A: guard, the first Half digits in set A, centre guard, the next Half
 // digits in set C, guard, written into Pattern. Raises the digit conversion's error for the

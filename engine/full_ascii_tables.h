@@ -2,14 +2,16 @@
 // each character code 0 to 127.
 #pragma once
 
+#include "element_notation.h"
+
 #include <array>
 #include <cstddef>
 #include <string_view>
 
 namespace quillmark {
 
-// Code 39 full ASCII: "$" prefixes control characters, "%" the rest of the symbols,
-// "/" punctuation and "+" lower-case letters.
+// Code 39 full ASCII, as ISO/IEC 16388:2007 gives it: "$" prefixes control characters, "%"
+// the rest of the symbols, "/" punctuation and "+" lower-case letters.
 inline constexpr std::array<std::string_view, 128> Code39ExtendedTable{
     "%U", "$A", "$B", "$C", "$D", "$E", "$F", "$G", // 0-7
     "$H", "$I", "$J", "$K", "$L", "$M", "$N", "$O", // 8-15
@@ -28,6 +30,20 @@ inline constexpr std::array<std::string_view, 128> Code39ExtendedTable{
     "+P", "+Q", "+R", "+S", "+T", "+U", "+V", "+W", // 112-119
     "+X", "+Y", "+Z", "%P", "%Q", "%R", "%S", "%T", // 120-127
 };
+
+// Each code is itself (a space, digit or capital) or a shift and a capital, and no two codes
+// share an expansion, which a reader could not distinguish.
+static_assert([] {
+    for (std::size_t code = 0; code < Code39ExtendedTable.size(); ++code) {
+        const std::string_view entry = Code39ExtendedTable[code];
+        const bool itself = entry.size() == 1 && entry[0] == static_cast<char>(code);
+        const bool shifted = IsWritten(entry.substr(0, 1), 1, "$%/+") &&
+                             IsWritten(entry.substr(1), 1, "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+        if (!itself && !shifted)
+            return false;
+    }
+    return AllDistinct(Code39ExtendedTable, [](std::string_view Entry) { return Entry; });
+}());
 
 namespace detail {
 
@@ -61,7 +77,8 @@ inline constexpr auto Code93ExtendedChars = [] {
 
 } // namespace detail
 
-// Code 93 full ASCII: the same mapping as Code 39's, with Code 93's own shift characters.
+// Code 93 full ASCII, as AIM USS-93 gives it: the same mapping as Code 39's, with Code 93's
+// own shift characters.
 inline constexpr auto Code93ExtendedTable = [] {
     std::array<std::string_view, 128> table{};
     for (std::size_t i = 0; i < table.size(); ++i)

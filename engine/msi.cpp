@@ -1,4 +1,5 @@
 // MSI (Modified Plessey) with its modulo-10 check digit.
+#include "element_notation.h"
 #include "encoders.h"
 #include "pattern_writer.h"
 
@@ -9,18 +10,38 @@ namespace quillmark {
 
 namespace {
 
-// Each digit as four bits, most significant first: 0 bit "51", 1 bit "60".
+// MSI (Modified Plessey) as MSI Data Corporation describes it: each digit in binary-coded
+// decimal, four bits, most significant first.
 constexpr std::array<std::string_view, 10> MSITable{
-    "51515151", "51515160", "51516051", "51516060", "51605151",
-    "51605160", "51606051", "51606060", "60515151", "60515160",
+    "0000", "0001", "0010", "0011", "0100", "0101", "0110", "0111", "1000", "1001",
 };
 
-// The same rows at a fixed size, which the pattern writer copies without a call.
+// Each row is its digit in binary.
+static_assert([] {
+    for (std::size_t digit = 0; digit < MSITable.size(); ++digit) {
+        std::size_t value = 0;
+        for (const char bit : MSITable[digit])
+            value = 2 * value + (bit == '1' ? 1 : 0);
+        if (!IsWritten(MSITable[digit], 4, "01") || value != digit)
+            return false;
+    }
+    return true;
+}());
+
+// A 0 bit is a narrow bar and a wide space, a 1 bit a wide bar and a narrow space.
+template <std::size_t N> constexpr std::array<char, 2 * N> MSIModules(std::string_view Bits) {
+    std::array<char, 2 * N> modules{};
+    for (std::size_t i = 0; i < N; ++i) {
+        modules[2 * i] = Bits[i] == '1' ? '6' : '5';
+        modules[2 * i + 1] = Bits[i] == '1' ? '0' : '1';
+    }
+    return modules;
+}
+
 constexpr auto MSIDigits = [] {
     std::array<std::array<char, 8>, MSITable.size()> digits{};
     for (std::size_t digit = 0; digit < digits.size(); ++digit)
-        for (std::size_t i = 0; i < 8; ++i)
-            digits[digit][i] = MSITable[digit][i];
+        digits[digit] = MSIModules<4>(MSITable[digit]);
     return digits;
 }();
 

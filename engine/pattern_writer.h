@@ -43,13 +43,4 @@ private:
     char* end_;
 };
 
-// Width digits '1'..'4', bar first, as pattern characters: what WidthsToModules gives for a
-// part of even length, or for the last part of a symbol.
-template <std::size_t N> constexpr std::array<char, N> ModulesOf(std::string_view Widths) {
-    std::array<char, N> modules{};
-    for (std::size_t i = 0; i < N; ++i)
-        modules[i] = static_cast<char>(i % 2 == 0 ? Widths[i] + 4 : Widths[i] - 1);
-    return modules;
-}
-
 } // namespace quillmark

@@ -1,7 +1,9 @@
 // Interleaved, Industrial and Matrix 2 of 5.
+#include "element_notation.h"
 #include "encoders.h"
 #include "pattern_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -9,20 +11,20 @@ namespace quillmark {
 
 namespace {
 
-// The standard two-of-five digit table: five flags per digit, '1' wide, '0' narrow.
-constexpr std::string_view TwoOfFiveTable = "00110"  // 0
-                                            "10001"  // 1
-                                            "01001"  // 2
-                                            "11000"  // 3
-                                            "00101"  // 4
-                                            "10100"  // 5
-                                            "01100"  // 6
-                                            "00011"  // 7
-                                            "10010"  // 8
-                                            "01010"; // 9
+// ISO/IEC 16390:2007 Table 1: each digit's five elements, N narrow and W wide. Industrial
+// and Matrix 2 of 5 draw their digits from the same table.
+constexpr std::array<std::string_view, 10> TwoOfFiveTable{
+    "NNWWN", "WNNNW", "NWNNW", "WWNNN", "NNWNW", "WNWNN", "NWWNN", "NNNWW", "WNNWN", "NWNWN",
+};
+
+// Two wide of five in every digit, and no digit typed twice.
+static_assert(std::ranges::all_of(TwoOfFiveTable, [](std::string_view Digit) {
+    return IsWritten(Digit, 5, "NW") && CountOf(Digit, 'W') == 2;
+}));
+static_assert(AllDistinct(TwoOfFiveTable, [](std::string_view Digit) { return Digit; }));
 
 constexpr bool IsWide(std::size_t Digit, std::size_t Flag) {
-    return TwoOfFiveTable[Digit * 5 + Flag] == '1';
+    return TwoOfFiveTable[Digit][Flag] == 'W';
 }
 
 constexpr char Bar(bool Wide) {
@@ -43,14 +45,19 @@ constexpr auto InterleavedPairs = [] {
     return pairs;
 }();
 
-// Industrial: every flag a bar, each followed by a narrow space.
+// Industrial: every element a bar, each followed by a narrow space.
+template <std::size_t N> constexpr std::array<char, 2 * N> IndustrialBars(std::string_view Bars) {
+    std::array<char, 2 * N> modules{};
+    for (std::size_t j = 0; j < N; ++j) {
+        modules[2 * j] = Bar(Bars[j] == 'W');
+        modules[2 * j + 1] = '0';
+    }
+    return modules;
+}
 constexpr auto IndustrialDigits = [] {
     std::array<std::array<char, 10>, 10> digits{};
     for (std::size_t digit = 0; digit < digits.size(); ++digit)
-        for (std::size_t j = 0; j < 5; ++j) {
-            digits[digit][2 * j] = Bar(IsWide(digit, j));
-            digits[digit][2 * j + 1] = '0';
-        }
+        digits[digit] = IndustrialBars<5>(TwoOfFiveTable[digit]);
     return digits;
 }();
 
@@ -75,21 +82,27 @@ void EncodeCode_2_5_interleaved(const std::string& Value, std::string& Pattern) 
     // An odd last digit has no partner and is left out.
     const std::size_t pairs = Value.size() / 2;
     RequireDigits(Value, 2 * pairs);
-    TPatternWriter out(Pattern, 4 + 10 * pairs + 3);
-    out.Put("5050");
+    // Start: narrow bar, space, bar, space; stop: wide bar, narrow space, narrow bar.
+    static constexpr auto Start = NarrowWideModules<4>("NNNN", 'W');
+    static constexpr auto Stop = NarrowWideModules<3>("WNN", 'W');
+    TPatternWriter out(Pattern, Start.size() + 10 * pairs + Stop.size());
+    out.Put(Start);
     for (std::size_t k = 0; k < pairs; ++k)
         out.Put(InterleavedPairs[Digit(Value[2 * k]) * 10 + Digit(Value[2 * k + 1])]);
-    out.Put("605");
+    out.Put(Stop);
     out.Finish();
 }
 
 void EncodeCode_2_5_industrial(const std::string& Value, std::string& Pattern) {
     RequireDigits(Value, Value.size());
-    TPatternWriter out(Pattern, 6 + 10 * Value.size() + 6);
-    out.Put("606050");
+    // Start bars wide, wide, narrow; stop bars wide, narrow, wide.
+    static constexpr auto Start = IndustrialBars<3>("WWN");
+    static constexpr auto Stop = IndustrialBars<3>("WNW");
+    TPatternWriter out(Pattern, Start.size() + 10 * Value.size() + Stop.size());
+    out.Put(Start);
     for (const char digit : Value)
         out.Put(IndustrialDigits[Digit(digit)]);
-    out.Put("605060");
+    out.Put(Stop);
     out.Finish();
 }
 

@@ -19,7 +19,7 @@ void EncodeUPCE(const std::string& Value, TCheckSum CheckSum, bool NumberSystem1
     std::string pattern(EANGuard);
     for (std::size_t k = 0; k < 6; ++k) {
         const bool even = (parity[k] == 'E') != NumberSystem1;
-        AppendEANDigit(pattern, even ? EANSetB : EANSetA, digits[k]);
+        AppendEANDigit(pattern, even ? EANRowsB : EANRowsA, digits[k]);
     }
     pattern += UPCEEndGuard;
     Pattern = std::move(pattern);

@@ -38,7 +38,7 @@ std::string SupplementPattern(const std::string& Digits, std::string_view Parity
     for (std::size_t k = 0; k < Parity.size(); ++k) {
         if (k > 0)
             pattern += UPCSuppDelineator;
-        AppendEANDigit(pattern, Parity[k] == 'E' ? EANSetB : EANSetA, Digits[k]);
+        AppendEANDigit(pattern, Parity[k] == 'E' ? EANRowsB : EANRowsA, Digits[k]);
     }
     return pattern;
 }
