@@ -5,8 +5,6 @@
 #include "name_template.h"
 #include "text_bytes.h"
 
-#include <QGuiApplication>
-
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -83,12 +81,6 @@ void Lines(std::string_view Bytes) {
 }
 
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int* Argc, char*** Argv) {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QGuiApplication application(*Argc, *Argv);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
     const std::string_view bytes(reinterpret_cast<const char*>(Data), Size);

@@ -6,7 +6,6 @@
 #include "layout.h"
 #include "standards_check.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -109,12 +108,6 @@ void CheckPdf(const QByteArray& Pdf, const TOutputLayout& Layout) {
 }
 
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int* Argc, char*** Argv) {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QGuiApplication application(*Argc, *Argv);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
     TBytes in(Data, Size);
