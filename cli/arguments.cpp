@@ -96,6 +96,8 @@ constexpr std::array<TChoice<TTextPosition>, 6> PositionChoices{{{"top-left", tp
                                                                  {"bottom-left", tpBottomLeft},
                                                                  {"bottom-center", tpBottomCenter},
                                                                  {"bottom-right", tpBottomRight}}};
+constexpr std::array<TChoice<TTextLayout>, 2> TextLayoutChoices{
+    {{"standard", tlStandard}, {"over-bars", tlOverBars}}};
 constexpr std::array<TChoice<TFileFormat>, 3> FormatChoices{
     {{"png", TFileFormat::Png}, {"svg", TFileFormat::Svg}, {"pdf", TFileFormat::Pdf}}};
 
@@ -108,7 +110,7 @@ struct TOption {
     THandler Apply;
 };
 
-constexpr std::array<TOption, 26> OptionTable{{
+constexpr std::array<TOption, 27> OptionTable{{
     {"type", 't', true,
      [](TParse& p, const std::string& v) {
          const std::optional<TBarType> type = FindBarType(v);
@@ -137,6 +139,10 @@ constexpr std::array<TOption, 26> OptionTable{{
     {"text-position", 0, true,
      [](TParse& p, const std::string& v) {
          p.Options.Description.Barcode.TextPosition = Choose("text-position", v, PositionChoices);
+     }},
+    {"text-layout", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.Description.Barcode.TextLayout = Choose("text-layout", v, TextLayoutChoices);
      }},
     {"font", 0, true,
      [](TParse& p, const std::string& v) {

@@ -47,7 +47,15 @@ Text:
       --text none|value|type|both        (default value)
       --text-position top-left|top-center|top-right|bottom-left|bottom-center|
                       bottom-right        (default bottom-center)
-      --font FAMILY   (default DejaVu Sans)
+      --text-layout standard|over-bars
+                      standard (default): the text below the bars (above for
+                      the top positions), one module clear of them; EAN/UPC
+                      digits in OCR-B under shorter bars, between guards that
+                      descend 5 modules, the outer digits in the quiet zones.
+                      over-bars: in a box over the bars, as the widget draws
+                      by default
+      --font FAMILY   (default DejaVu Sans; EAN/UPC digits are OCR-B under
+                      the standard layout)
       --font-size PT  (default 8)
 
 Colours, each #RRGGBB:

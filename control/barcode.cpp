@@ -203,6 +203,11 @@ void TBarCode::SetTextPosition(TTextPosition Value) {
     Change(FSettings.TextPosition, Value);
 }
 
+void TBarCode::SetTextLayout(TTextLayout Value) {
+    CheckEnumValue(Value, TextLayoutCount, "text layout");
+    Change(FSettings.TextLayout, Value);
+}
+
 void TBarCode::SetTextColor(TColor Value) {
     Change(FSettings.TextColor, Value);
 }

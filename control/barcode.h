@@ -45,6 +45,7 @@ class QUILLMARK_WIDGETS_EXPORT TBarCode : public TCustomPanel {
     Q_PROPERTY(TextShows TextShow READ TextShowProperty WRITE setTextShow NOTIFY Changed)
     Q_PROPERTY(
         TextPositions TextPosition READ TextPositionProperty WRITE setTextPosition NOTIFY Changed)
+    Q_PROPERTY(TextLayouts TextLayout READ TextLayoutProperty WRITE setTextLayout NOTIFY Changed)
     Q_PROPERTY(int TextColor READ TextColor WRITE setTextColor NOTIFY Changed)
     Q_PROPERTY(bool AutoWidth READ AutoWidth WRITE setAutoWidth NOTIFY Changed)
     Q_PROPERTY(int HMargin READ HMargin WRITE setHMargin NOTIFY Changed)
@@ -108,6 +109,11 @@ public:
         tpBottomCenter = quillmark::tpBottomCenter,
     };
     Q_ENUM(TextPositions)
+    enum TextLayouts : std::uint8_t {
+        tlOverBars = quillmark::tlOverBars,
+        tlStandard = quillmark::tlStandard,
+    };
+    Q_ENUM(TextLayouts)
 
     // A rejected value is offered to OnInvalidChar at most this many times per write.
     static constexpr int MaxInvalidCharRounds = 16;
@@ -148,6 +154,11 @@ public:
     void SetTextShow(TTextShow Value);
     TTextPosition TextPosition() const { return FSettings.TextPosition; }
     void SetTextPosition(TTextPosition Value);
+    // tlOverBars (the default) draws the text in a box over the bars; tlStandard draws bars
+    // and text within BarHeight as files print them: the text clear of the bars, EAN/UPC
+    // digits in groups between descending guards.
+    TTextLayout TextLayout() const { return FSettings.TextLayout; }
+    void SetTextLayout(TTextLayout Value);
     TColor TextColor() const { return FSettings.TextColor; }
     void SetTextColor(TColor Value);
     bool AutoWidth() const { return FAutoWidth; }
@@ -232,6 +243,9 @@ public:
     void setTextPosition(TextPositions Value) {
         WriteSetting([&] { SetTextPosition(static_cast<TTextPosition>(Value)); });
     }
+    void setTextLayout(TextLayouts Value) {
+        WriteSetting([&] { SetTextLayout(static_cast<TTextLayout>(Value)); });
+    }
     void setTextColor(int Value) {
         WriteSetting([&] { SetTextColor(Value); });
     }
@@ -283,6 +297,9 @@ private:
     TextShows TextShowProperty() const { return static_cast<TextShows>(FSettings.TextShow); }
     TextPositions TextPositionProperty() const {
         return static_cast<TextPositions>(FSettings.TextPosition);
+    }
+    TextLayouts TextLayoutProperty() const {
+        return static_cast<TextLayouts>(FSettings.TextLayout);
     }
     QString BarCodeProperty() const;
     QString AboutProperty() const;

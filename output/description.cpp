@@ -9,6 +9,8 @@ TBarcodeSettings DefaultOutputSettings() {
     settings.BarType = bcCode128B;
     settings.Ratio = 2.5; // mid-range for the symbologies whose ratio is free
     settings.TextShow = tsBarCode;
+    // Files are printed as the standards print symbols.
+    settings.TextLayout = tlStandard;
     return settings;
 }
 

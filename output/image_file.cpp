@@ -24,6 +24,8 @@ std::vector<QRgb> ColoursOf(const TOutputLayout& Layout) {
         colours.push_back(Layout.Text->Box);
         colours.push_back(Layout.Text->Ink);
     }
+    if (!Layout.Placed.empty())
+        colours.push_back(Layout.TextInk);
     std::vector<QRgb> palette;
     for (const TColor colour : colours) {
         const QRgb rgb = ToQColor(colour).rgb();

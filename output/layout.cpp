@@ -118,13 +118,20 @@ TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM,
         leading = std::max(static_cast<long long>(zone.Leading) * Modul, floor);
         trailing = std::max(static_cast<long long>(zone.Trailing) * Modul, floor);
     }
-    // A text wider than the bars is never cut off by the picture's edge.
-    const auto [textLeading, textTrailing] = TextOverhang(D, layout);
-    leading = std::max(leading, textLeading);
-    trailing = std::max(trailing, textTrailing);
     const double heightMM =
         D.BarHeightMM > 0 ? D.BarHeightMM : BarTypeData(settings.BarType).BarHeightMM;
-    const int across = ToUnits(heightMM, UnitsPerMM);
+    const int barRows = ToUnits(heightMM, UnitsPerMM);
+    const bool standard = settings.TextLayout == tlStandard;
+    std::optional<TStandardLook> look;
+    if (standard)
+        look = StandardLook(layout.Symbol, settings, CarriedText(D, layout), Modul, barRows,
+                            LayoutFont(D, layout));
+    // A text wider than the bars is never cut off by the picture's edge.
+    const auto [textLeading, textTrailing] =
+        look ? std::pair<long long, long long>(look->Before, look->After) : TextOverhang(D, layout);
+    leading = std::max(leading, textLeading);
+    trailing = std::max(trailing, textTrailing);
+    const int across = look ? look->FrameRows() : barRows;
     const long long along = leading + layout.Symbol.Width + trailing;
     // The long side's bound is the value's fault.
     if (along > longest)
@@ -172,6 +179,12 @@ TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM,
     layout.Orientation = settings.Orientation;
     layout.Space = settings.ColorSpc;
     layout.Bar = settings.ColorBar;
+    layout.TextInk = D.FontColor;
+    if (look) {
+        layout.Bars = StandardFills(layout.Symbol, *look, box);
+        layout.Placed = StandardTexts(*look, box);
+        return layout;
+    }
     layout.Bars = BarFills(layout.Symbol, box);
     if (settings.TextShow != tsNone)
         layout.Text =
@@ -223,6 +236,8 @@ void PaintLayout(QPainter& Painter, const TOutputLayout& Layout) {
         DrawBarText(text->Text, Painter, text->Box, text->Font, text->Ink, Layout.Box.Left,
                     Layout.Box.Top, Layout.Symbol.Width, Layout.Box.Height, Layout.Box.Angle,
                     text->Position);
+    for (const TPlacedText& text : Layout.Placed)
+        DrawPlacedText(Painter, text, Layout.TextInk);
 }
 
 } // namespace quillmark

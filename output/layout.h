@@ -8,6 +8,7 @@
 
 #include "description.h"
 #include "renderer.h"
+#include "standard_look.h"
 #include "symbol_box.h"
 
 #include <QFont>
@@ -21,7 +22,8 @@ class QPainter;
 
 namespace quillmark {
 
-// The human-readable line, placed against the symbol's box as the renderer places it.
+// The human-readable line over the bars, placed against the symbol's box as the renderer
+// places it.
 struct TTextRun {
     std::string Text; // Latin-1
     QFont Font;       // sized in the layout's units
@@ -32,7 +34,7 @@ struct TTextRun {
 
 struct TOutputLayout {
     TSymbol Symbol; // encoded at Modul units per narrow module
-    TSymbolBox Box; // where the bars go
+    TSymbolBox Box; // where the bars go; under tlStandard, the whole frame of bars and text
     QSize Size;     // the whole picture, quiet zones included, turned
     int Modul = 1;  // units per narrow module
     double UnitsPerMM = 1;
@@ -43,8 +45,10 @@ struct TOutputLayout {
     TOrientation Orientation = toLeftRight;
     TColor Space = clWhite; // the spaces and the whole picture behind the bars
     TColor Bar = clBlack;
-    std::vector<TBarFill> Bars; // filled in order, in the layout's units
-    std::optional<TTextRun> Text;
+    std::vector<TBarFill> Bars;      // filled in order, in the layout's units
+    std::optional<TTextRun> Text;    // the text over the bars (tlOverBars)
+    std::vector<TPlacedText> Placed; // the text clear of the bars (tlStandard)
+    TColor TextInk = clBlack;
 };
 
 // Units of vector output: this many per narrow module, fine enough that a wide element

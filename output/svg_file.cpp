@@ -72,28 +72,33 @@ std::string Matrix(const QTransform& T) {
            Number(T.m22()) + " " + Number(T.dx()) + " " + Number(T.dy()) + ")";
 }
 
-// The text cell as the renderer places it: its box, then the letters from its baseline.
-std::string Text(const TOutputLayout& Layout, const TTextRun& Run) {
-    const QString text =
-        QString::fromLatin1(Run.Text.data(), static_cast<qsizetype>(Run.Text.size()));
-    const std::optional<TTextCell> cell =
-        PlaceBarText(QFontMetrics(Run.Font), text, Layout.Box.Left, Layout.Box.Top,
-                     Layout.Symbol.Width, Layout.Box.Height, Layout.Box.Angle, Run.Position);
-    if (!cell)
-        return {};
-    const QFont& font = Run.Font;
-    std::string svg = "<g transform=\"" + Matrix(cell->Rotation) + "\">\n";
-    svg += Rect(QRect(0, 0, cell->Width, cell->Height), Run.Box);
-    svg += "<text x=\"0\" y=\"" + std::to_string(cell->Ascent) + "\" font-family=\"" +
+// A text in its cell: the cell's box when it has one, then the letters from the baseline.
+std::string Text(const std::string& Latin1Text, const QFont& Font, const TTextCell& Cell,
+                 std::optional<TColor> Box, TColor Ink) {
+    const QFont& font = Font;
+    std::string svg = "<g transform=\"" + Matrix(Cell.Rotation) + "\">\n";
+    if (Box)
+        svg += Rect(QRect(0, 0, Cell.Width, Cell.Height), *Box);
+    svg += "<text x=\"0\" y=\"" + std::to_string(Cell.Ascent) + "\" font-family=\"" +
            Escaped(font.family().toStdString()) + "\" font-size=\"" +
            std::to_string(font.pixelSize()) + "\"";
     if (font.weight() != QFont::Normal)
         svg += " font-weight=\"" + std::to_string(static_cast<int>(font.weight())) + "\"";
     if (font.italic())
         svg += " font-style=\"italic\"";
-    svg += " fill=\"" + Colour(Run.Ink) + "\" xml:space=\"preserve\">" +
-           Escaped(Utf8FromLatin1(Run.Text)) + "</text>\n</g>\n";
+    svg += " fill=\"" + Colour(Ink) + "\" xml:space=\"preserve\">" +
+           Escaped(Utf8FromLatin1(Latin1Text)) + "</text>\n</g>\n";
     return svg;
+}
+
+// The text over the bars, its cell as the renderer places it.
+std::string Text(const TOutputLayout& Layout, const TTextRun& Run) {
+    const QString text =
+        QString::fromLatin1(Run.Text.data(), static_cast<qsizetype>(Run.Text.size()));
+    const std::optional<TTextCell> cell =
+        PlaceBarText(QFontMetrics(Run.Font), text, Layout.Box.Left, Layout.Box.Top,
+                     Layout.Symbol.Width, Layout.Box.Height, Layout.Box.Angle, Run.Position);
+    return cell ? Text(Run.Text, Run.Font, *cell, Run.Box, Run.Ink) : std::string();
 }
 
 } // namespace
@@ -118,6 +123,8 @@ QByteArray RenderSvg(const TOutputLayout& Layout) {
             svg += Rect(fill.Rect, Layout.Bar);
     if (Layout.Text)
         svg += Text(Layout, *Layout.Text);
+    for (const TPlacedText& text : Layout.Placed)
+        svg += Text(text.Text, text.Font, text.Cell, std::nullopt, Layout.TextInk);
     svg += "</g>\n</svg>\n";
     return QByteArray(svg.data(), static_cast<qsizetype>(svg.size()));
 }

@@ -24,6 +24,7 @@ struct TBarcodeSettings {
     TTextPosition TextPosition = tpBottomCenter;
     TColor TextColor = clWhite; // the box behind the text
     int HMargin = 0;            // added on each side by the widget's automatic width
+    TTextLayout TextLayout = tlOverBars;
 
     bool operator==(const TBarcodeSettings&) const = default;
 };

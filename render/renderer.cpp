@@ -1,5 +1,7 @@
 #include "renderer.h"
 
+#include "standard_look.h"
+
 #include "error_messages.h"
 #include "quarter_turn.h"
 #include "raster_bars.h"
@@ -362,6 +364,14 @@ void DrawBarText(const std::string& Text, QPainter& Canvas, TColor TextColor, co
 
 void DrawSymbol(QPainter& Canvas, const TSymbol& Symbol, const TBarcodeSettings& Settings,
                 const QFont& Font, TColor FontColor, const TSymbolBox& Box) {
+    if (Settings.TextLayout == tlStandard && QuarterTurns(Box.Angle)) {
+        const TStandardLook look = FittedStandardLook(Symbol, Settings, Symbol.Text,
+                                                      Symbol.Widths.Narrow, Box.Height + 1, Font);
+        FillBars(Canvas, StandardFills(Symbol, look, Box), Settings.ColorBar, Settings.ColorSpc);
+        for (const TPlacedText& text : StandardTexts(look, Box))
+            DrawPlacedText(Canvas, text, FontColor);
+        return;
+    }
     // The bars and the text each put the painter's state back as they found it.
     DrawModules(Symbol.Pattern, Symbol.Widths, Canvas, Settings.ColorBar, Settings.ColorSpc,
                 Box.Left, Box.Top, Symbol.Width, Box.Height, Box.Angle);

@@ -27,4 +27,9 @@ enum TTextPosition : std::uint8_t {
 };
 inline constexpr int TextPositionCount = 6;
 
+// Where the text stands: in a box over the bottom (or top) of the bars, as the widget has
+// always drawn it, or as the symbology's standard prints it, clear of the bars.
+enum TTextLayout : std::uint8_t { tlOverBars, tlStandard };
+inline constexpr int TextLayoutCount = 2;
+
 } // namespace quillmark

@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-svg-dev qt6-tools-dev libzxing-dev librsvg2-bin poppler-utils
     libzint-dev zint
     clang libclang-rt-14-dev
-    fonts-dejavu-core xvfb xauth
+    fonts-dejavu-core fonts-ocr-b xvfb xauth
 )
 
 missing=()

@@ -108,8 +108,11 @@ TEST_F(Files, SvgAndPdfScanOnceRasterised) {
 }
 
 TEST_F(Files, SizesFollowXDimensionAndResolution) {
-    // EAN-13: 95 modules and quiet zones of 11 and 7, so 113 X along the symbol.
+    // EAN-13: 95 modules and quiet zones of 11 and 7, so 113 X along the symbol. The text
+    // over the bars, so that the picture is the bars' height (the standard layout's rows
+    // below them are tested with that layout).
     TBarcodeDescription d = Describe(Symbols[11]);
+    d.Barcode.TextLayout = tlOverBars;
     d.Dpi = 600;
     const QImage png = QImage::fromData(RenderPng(d));
     const int modul = qRound(0.33 * 600 / 25.4);

@@ -1,0 +1,243 @@
+#include "standard_look.h"
+
+#include "error_messages.h"
+#include "module_runs.h"
+#include "quarter_turn.h"
+#include "retail_look.h"
+
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace quillmark {
+
+namespace {
+
+QString Latin1(const std::string& Text) {
+    return QString::fromLatin1(Text.data(), static_cast<qsizetype>(Text.size()));
+}
+
+TFrameText Measured(const std::string& Text, const QFont& Font) {
+    const QFontMetrics metrics(Font);
+    TFrameText text;
+    text.Text = Text;
+    text.Font = Font;
+    text.Width = metrics.horizontalAdvance(Latin1(Text));
+    text.Height = metrics.height();
+    text.Ascent = metrics.ascent();
+    return text;
+}
+
+// The column each element starts at, and one past the last.
+std::vector<int> ElementStarts(const TSymbol& Symbol) {
+    std::vector<int> starts{0};
+    starts.reserve(Symbol.Pattern.size() + 1);
+    for (const char ch : Symbol.Pattern) {
+        int width = 0;
+        TLineKind kind = lkSpace;
+        DecodeModule(ch, Symbol.Widths, width, kind);
+        starts.push_back(starts.back() + width);
+    }
+    return starts;
+}
+
+// OCR-B at the pixel size whose digits stand Height units high, no larger than lets each
+// group fit between its guards with half a module to spare on each side.
+QFont DigitFont(const QFont& Font, int Height, const TRetailLook& Look,
+                const std::vector<int>& Starts, int Modul) {
+    QFont font = Font;
+    font.setFamily(QLatin1String(DigitFontFamily));
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    constexpr int Probe = 1000;
+    font.setPixelSize(Probe);
+    const QFontMetricsF probe(font);
+    const double digitHeight = probe.tightBoundingRect(QStringLiteral("0123456789")).height();
+    double size = Height * Probe / std::max(1.0, digitHeight);
+    for (const TDigitGroup& group : Look.Groups)
+        if (group.Place == TDigitPlace::Under) {
+            const double room = Starts[static_cast<std::size_t>(group.EndElement)] -
+                                Starts[static_cast<std::size_t>(group.FirstElement)] - Modul;
+            const double width = probe.horizontalAdvance(Latin1(group.Digits));
+            size = std::min(size, room * Probe / std::max(1.0, width));
+        }
+    font.setPixelSize(std::max(1, static_cast<int>(std::floor(size))));
+    return font;
+}
+
+void PlaceRetailDigits(TStandardLook& Look, const TRetailLook& Retail,
+                       const std::vector<int>& Starts, const QFont& Font, int Modul) {
+    const int height = static_cast<int>(std::lround(DigitHeightModules * Modul));
+    const QFont digits = DigitFont(Font, height, Retail, Starts, Modul);
+    QFont small = digits;
+    small.setPixelSize(
+        std::max(1, static_cast<int>(std::lround(digits.pixelSize() * SmallDigitScale))));
+    // Digits stand one module below the short bars, or above the bars of an add-on; the
+    // small ones share the others' baseline.
+    const QRect glyphs = QFontMetrics(digits).tightBoundingRect(QStringLiteral("0123456789"));
+    const int below = Look.BarRows + Modul - glyphs.top();
+    const int above = -Modul - glyphs.bottom() - 1;
+    for (const TDigitGroup& group : Retail.Groups) {
+        TFrameText text = Measured(group.Digits, group.Small ? small : digits);
+        const int first = Starts[static_cast<std::size_t>(group.FirstElement)];
+        const int end = Starts[static_cast<std::size_t>(group.EndElement)];
+        switch (group.Place) {
+        case TDigitPlace::Before:
+            text.Left = -Modul - text.Width;
+            break;
+        case TDigitPlace::After:
+            text.Left = Look.Width + Modul;
+            break;
+        default:
+            text.Left = (first + end - text.Width) / 2;
+            break;
+        }
+        text.Top = (group.Place == TDigitPlace::Above ? above : below) - text.Ascent;
+        Look.Texts.push_back(std::move(text));
+    }
+}
+
+// Any other text: below the bars (and below long bars), or above them, one module away.
+void PlaceLine(TStandardLook& Look, const std::string& Shown, TTextPosition Position,
+               const QFont& Font, int Modul) {
+    TFrameText text = Measured(Shown, Font);
+    const bool top = Position == tpTopLeft || Position == tpTopCenter || Position == tpTopRight;
+    text.Top = top ? -Modul - text.Height : Look.LongRows + Modul;
+    if (Position == tpTopLeft || Position == tpBottomLeft)
+        text.Left = 0;
+    else if (Position == tpTopRight || Position == tpBottomRight)
+        text.Left = Look.Width - text.Width;
+    else
+        text.Left = (Look.Width - text.Width) / 2;
+    Look.Texts.push_back(std::move(text));
+}
+
+} // namespace
+
+TStandardLook StandardLook(const TSymbol& Symbol, const TBarcodeSettings& Settings,
+                           const std::string& DisplayText, int Modul, int BarRows,
+                           const QFont& Font) {
+    TStandardLook look;
+    look.Width = Symbol.Width;
+    look.BarRows = std::max(1, BarRows);
+    look.LongRows = look.BarRows;
+    // The symbol's text holds the digits it draws, check digit included.
+    const std::optional<TRetailLook> retail = RetailLook(Settings.BarType, Symbol.Text, csNone);
+    const std::vector<int> starts = ElementStarts(Symbol);
+    if (retail && !retail->LongElements.empty()) {
+        for (const auto& [first, end] : retail->LongElements)
+            look.LongColumns.emplace_back(starts[static_cast<std::size_t>(first)],
+                                          starts[static_cast<std::size_t>(end)]);
+        look.LongRows = look.BarRows + GuardDescentModules * Modul;
+    }
+    if (retail && Settings.TextShow == tsBarCode)
+        PlaceRetailDigits(look, *retail, starts, Font, Modul);
+    else if (Settings.TextShow != tsNone)
+        PlaceLine(look, ShownText(Settings.TextShow, Settings.BarType, DisplayText),
+                  Settings.TextPosition, Font, Modul);
+
+    look.Below = look.LongRows - look.BarRows;
+    for (const TFrameText& text : look.Texts) {
+        look.Above = std::max(look.Above, -text.Top);
+        look.Below = std::max(look.Below, text.Top + text.Height - look.BarRows);
+        look.Before = std::max(look.Before, -text.Left);
+        look.After = std::max(look.After, text.Left + text.Width - look.Width);
+    }
+    return look;
+}
+
+TStandardLook FittedStandardLook(const TSymbol& Symbol, const TBarcodeSettings& Settings,
+                                 const std::string& DisplayText, int Modul, int FrameRows,
+                                 const QFont& Font) {
+    // The text's reach doesn't depend on the bars' height, only where it starts.
+    const TStandardLook probe = StandardLook(Symbol, Settings, DisplayText, Modul, 1, Font);
+    return StandardLook(Symbol, Settings, DisplayText, Modul, FrameRows - probe.Above - probe.Below,
+                        Font);
+}
+
+std::vector<TBarFill> StandardFills(const TSymbol& Symbol, const TStandardLook& Look,
+                                    const TSymbolBox& Box) {
+    const std::optional<int> turns = QuarterTurns(Box.Angle);
+    if (!turns)
+        throw Exception(InternalErrorMessage);
+    const int lastRow = Look.FrameRows() - 1;
+    const TQuarterTurn turn(*turns, Box.Left, Box.Top, Look.Width, lastRow);
+    const auto fill = [&](long long X0, long long X1, long long Y0, long long Y1, bool Bar) {
+        const TPixelRect r = turn.Map(X0, X1, Y0, Y1);
+        if (r.Left < INT_MIN || r.Top < INT_MIN || r.Right > INT_MAX || r.Bottom > INT_MAX)
+            throw Exception(
+                Quoting(std::to_string(r.Left) + ", " + std::to_string(r.Top), TooLargeMessage));
+        return TBarFill{QRect(QPoint(static_cast<int>(r.Left), static_cast<int>(r.Top)),
+                              QPoint(static_cast<int>(r.Right), static_cast<int>(r.Bottom))),
+                        Bar};
+    };
+    std::vector<TBarFill> fills;
+    if (Look.Width <= 0)
+        return fills;
+    fills.push_back(fill(0, Look.Width - 1, 0, lastRow, false));
+    for (const TModuleRun& run : ModuleRuns(Symbol.Pattern, Symbol.Widths)) {
+        if (run.Kind == lkSpace)
+            continue;
+        const long long first = run.Start;
+        const long long last = run.Start + static_cast<long long>(run.Width) - 1;
+        const bool long_ = std::any_of(
+            Look.LongColumns.begin(), Look.LongColumns.end(),
+            [&](const std::pair<int, int>& c) { return first < c.second && last >= c.first; });
+        // A short bar (PostNet's) covers the lower two fifths, as the widget draws it.
+        const long long top = run.Kind == lkShortBar ? (Look.BarRows * 3LL) / 5 : 0;
+        const long long rows = long_ ? Look.LongRows : Look.BarRows;
+        fills.push_back(fill(first, last, Look.Above + top, Look.Above + rows - 1, true));
+    }
+    return fills;
+}
+
+std::vector<TPlacedText> StandardTexts(const TStandardLook& Look, const TSymbolBox& Box) {
+    const std::optional<int> turns = QuarterTurns(Box.Angle);
+    if (!turns)
+        throw Exception(InternalErrorMessage);
+    // The frame's turn for points, not pixels: pixel (x, y) covers [x, x + 1) x [y, y + 1),
+    // so the reversed axes run from one past the pixel map's last column or row.
+    const double l = Box.Left;
+    const double t = Box.Top;
+    const double w = Look.Width;
+    const double h = Look.FrameRows() - 1;
+    QTransform frame;
+    switch (*turns) {
+    case 1:
+        frame = QTransform(0, -1, 1, 0, l, t + w + 1);
+        break;
+    case 2:
+        frame = QTransform(-1, 0, 0, -1, l + w + 1, t + h + 1);
+        break;
+    case 3:
+        frame = QTransform(0, 1, -1, 0, l + h + 1, t);
+        break;
+    default:
+        frame = QTransform(1, 0, 0, 1, l, t);
+        break;
+    }
+    std::vector<TPlacedText> placed;
+    for (const TFrameText& text : Look.Texts) {
+        TTextCell cell{text.Width, text.Height, text.Ascent,
+                       QTransform::fromTranslate(text.Left, text.Top + Look.Above) * frame};
+        placed.push_back({text.Text, text.Font, cell});
+    }
+    return placed;
+}
+
+void DrawPlacedText(QPainter& Canvas, const TPlacedText& Text, TColor Ink) {
+    Canvas.save();
+    Canvas.setTransform(Text.Cell.Rotation, true);
+    Canvas.setFont(Text.Font);
+    Canvas.setPen(ToQColor(Ink));
+    Canvas.setBrush(Qt::NoBrush);
+    Canvas.setBackgroundMode(Qt::TransparentMode);
+    Canvas.drawText(QPointF(0, Text.Cell.Ascent), Latin1(Text.Text));
+    Canvas.restore();
+}
+
+} // namespace quillmark

@@ -1,0 +1,91 @@
+// A symbol and its text as the symbology's standard prints them: the text clear of the bars,
+// one module away; EAN/UPC digits in OCR-B, in groups under shorter bars between descending
+// guards, the outer digits in the quiet zones. Files draw it, and the widget under tlStandard.
+#pragma once
+
+#include "quillmark_render_export.h"
+
+#include "barcode_settings.h"
+#include "renderer.h"
+#include "symbol_box.h"
+
+#include <QFont>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+class QPainter;
+
+namespace quillmark {
+
+// The family EAN/UPC digits are printed in (ISO/IEC 15420: OCR-B).
+inline constexpr const char* DigitFontFamily = "OCR B";
+// The digits' height in modules: 2.75 mm at X = 0.33 mm, as the GS1 General Specifications'
+// EAN/UPC figures draw them, so that the text scales with the symbol.
+inline constexpr double DigitHeightModules = 2.75 / 0.33;
+// UPC-A's and UPC-E's outer digits, against the others.
+inline constexpr double SmallDigitScale = 0.75;
+
+// A line of text in the symbol's frame: column 0 at the first bar, row 0 at the top of the
+// bars; its cell as the font measures it.
+struct TFrameText {
+    std::string Text; // Latin-1
+    QFont Font;
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    int Ascent = 0;
+};
+
+struct TStandardLook {
+    int Width = 0;                                // the bars' length, in units
+    int BarRows = 0;                              // the bars cover rows 0 to BarRows - 1
+    int LongRows = 0;                             // the long bars, rows 0 to LongRows - 1
+    std::vector<std::pair<int, int>> LongColumns; // [first, end) columns of the long bars
+    std::vector<TFrameText> Texts;
+    // How far text and long bars reach beyond the bars: rows above row 0 and below
+    // BarRows - 1, columns before column 0 and after Width - 1.
+    int Above = 0;
+    int Below = 0;
+    int Before = 0;
+    int After = 0;
+    int FrameRows() const { return Above + BarRows + Below; }
+};
+
+// The look of Symbol, which MakeSymbol made of Settings.BarType at Modul units a module,
+// with bars BarRows high. DisplayText is what the bars carry; the
+// text shown is Settings.TextShow's, in Font (sized in units) at Settings.TextPosition's
+// side and alignment. EAN/UPC values (TextShow tsBarCode) are printed in their digit groups
+// in OCR-B, sized from Modul; the guards descend whatever the text.
+QUILLMARK_RENDER_EXPORT TStandardLook StandardLook(const TSymbol& Symbol,
+                                                   const TBarcodeSettings& Settings,
+                                                   const std::string& DisplayText, int Modul,
+                                                   int BarRows, const QFont& Font);
+
+// The same fitted into a frame of FrameRows rows: the bars take what the text leaves.
+QUILLMARK_RENDER_EXPORT TStandardLook FittedStandardLook(const TSymbol& Symbol,
+                                                         const TBarcodeSettings& Settings,
+                                                         const std::string& DisplayText, int Modul,
+                                                         int FrameRows, const QFont& Font);
+
+// A text placed on the canvas: its cell's top-left corner at (0, 0) under Cell.Rotation.
+struct TPlacedText {
+    std::string Text; // Latin-1
+    QFont Font;
+    TTextCell Cell;
+};
+
+// Look's rectangles and texts on the canvas: its frame (FrameRows rows, Width columns)
+// turned by Box.Angle (a quarter turn) with its bounding box's corner at (Box.Left,
+// Box.Top); Box.Height is ignored. A space fill of the frame comes first, then the bars.
+QUILLMARK_RENDER_EXPORT std::vector<TBarFill>
+StandardFills(const TSymbol& Symbol, const TStandardLook& Look, const TSymbolBox& Box);
+QUILLMARK_RENDER_EXPORT std::vector<TPlacedText> StandardTexts(const TStandardLook& Look,
+                                                               const TSymbolBox& Box);
+
+// Draws a placed text in Ink, unantialiased where Font says so; leaves the painter's state.
+QUILLMARK_RENDER_EXPORT void DrawPlacedText(QPainter& Canvas, const TPlacedText& Text, TColor Ink);
+
+} // namespace quillmark
