@@ -193,6 +193,11 @@ TEST(BarCodeProperties, EnumerationsByIdentifier) {
         control.setProperty("TextShow", QString::fromLatin1(shows[ordinal]));
         EXPECT_EQ(control.TextShow(), static_cast<TTextShow>(ordinal));
     }
+    for (const TTextLayout layout : {tlStandard, tlOverBars}) {
+        control.setProperty(
+            "TextLayout", QString::fromLatin1(layout == tlStandard ? "tlStandard" : "tlOverBars"));
+        EXPECT_EQ(control.TextLayout(), layout);
+    }
     control.setProperty("CheckSum", QStringLiteral("csModulo10"));
     EXPECT_EQ(control.CheckSum(), csModulo10);
     control.setProperty("Alignment", QStringLiteral("taRightJustify"));

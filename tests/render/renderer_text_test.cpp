@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -313,6 +314,59 @@ TEST(RendererState, EngineErrorLeavesImageAndPainterUntouched) {
         }
         EXPECT_EQ(image, before) << c.Value;
     }
+}
+
+} // namespace
+} // namespace quillmark
+
+namespace quillmark {
+namespace {
+
+// Under tlStandard the box holds bars and text: EAN-13's guards descend 5 modules below the
+// other bars and its digits stand under the shorter bars, clear of them; turned a quarter,
+// the same picture turns with it.
+TEST(StandardLook, TheWidgetDrawsTheFilesLayoutInItsBox) {
+    constexpr int Modul = 2;
+    const TSymbol symbol = MakeSymbol(bcCodeEAN13, "4006381333931", Modul, 3, csNone);
+    TBarcodeSettings settings;
+    settings.BarType = bcCodeEAN13;
+    settings.TextShow = tsBarCode;
+    settings.TextLayout = tlStandard;
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(12);
+    QImage image(260, 140, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        DrawSymbol(painter, symbol, settings, font, clBlack, {30, 10, 119, 0});
+    }
+    const auto dark = [&](int X, int Y) {
+        return image.valid(X, Y) && qGray(image.pixel(X, Y)) < 128;
+    };
+    std::vector<int> runs;
+    for (int x = 30; x < 30 + symbol.Width; ++x) {
+        int run = 0;
+        while (dark(x, 10 + run))
+            ++run;
+        if (run > 0)
+            runs.push_back(run);
+    }
+    ASSERT_FALSE(runs.empty());
+    const auto [shortest, longest] = std::minmax_element(runs.begin(), runs.end());
+    EXPECT_EQ(*longest - *shortest, 5 * Modul);
+    // Everything within the box's 120 rows.
+    for (int y = 130; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ASSERT_FALSE(dark(x, y)) << x << ", " << y;
+    // The leading digit stands before the first bar; digits lie below the short bars.
+    bool leading = false;
+    for (int y = 10 + *shortest + Modul; y < 130; ++y)
+        for (int x = 0; x < 30; ++x)
+            leading = leading || dark(x, y);
+    EXPECT_TRUE(leading);
+    for (int x = 30; x < 30 + symbol.Width; ++x)
+        for (int y = 10 + *shortest; y < 10 + *shortest + Modul; ++y)
+            EXPECT_FALSE(dark(x, y) && !dark(x, 10)) << x << ", " << y;
 }
 
 } // namespace
