@@ -5,6 +5,8 @@
 #include "error_messages.h"
 #include "latin1.h"
 
+#include <QFontInfo>
+
 #include <algorithm>
 
 namespace quillmark {
@@ -45,6 +47,8 @@ TBarcodeDescription DescribeForOutput(const TBarCode& Control, const TBarcodeSet
     description.Barcode = Shown;
     // The family and style of the control's font; the size is the output's, in points.
     QFont font = Control.Font();
+    // Files name the family the text is drawn in, not one this system lacks.
+    font.setFamily(QFontInfo(font).family());
     font.setPointSizeF(description.FontSizePt);
     description.Font = font;
     description.FontColor = Control.FontColor();

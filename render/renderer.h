@@ -82,7 +82,8 @@ QUILLMARK_RENDER_EXPORT void FillBars(QPainter& Canvas, const std::vector<TBarFi
 
 // Draws an encoded symbol in Box: its bars, then the text Settings.TextShow asks for, in Font
 // with letters in FontColor; under tlStandard (at a quarter turn), bars and text share the
-// box's height as the standard prints them (StandardLook). Reads only the colours and text settings of Settings; the
+// box's height as the standard prints them (StandardLook), which reads Settings' value and
+// check mode too. Reads only the colours and text settings of Settings; the
 // symbology, value and sizes come with Symbol. Every paint device goes through here.
 QUILLMARK_RENDER_EXPORT void DrawSymbol(QPainter& Canvas, const TSymbol& Symbol,
                                         const TBarcodeSettings& Settings, const QFont& Font,

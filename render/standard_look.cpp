@@ -125,8 +125,10 @@ TStandardLook StandardLook(const TSymbol& Symbol, const TBarcodeSettings& Settin
     look.Width = Symbol.Width;
     look.BarRows = std::max(1, BarRows);
     look.LongRows = look.BarRows;
-    // The symbol's text holds the digits it draws, check digit included.
-    const std::optional<TRetailLook> retail = RetailLook(Settings.BarType, Symbol.Text, csNone);
+    // The digits the bars draw, from the value and check mode the symbol was made of: the
+    // symbol's text may lack the check digit the encoder adds.
+    const std::optional<TRetailLook> retail =
+        RetailLook(Settings.BarType, Settings.BarCode, Settings.CheckSum);
     const std::vector<int> starts = ElementStarts(Symbol);
     if (retail && !retail->LongElements.empty()) {
         for (const auto& [first, end] : retail->LongElements)

@@ -54,8 +54,8 @@ struct TStandardLook {
     int FrameRows() const { return Above + BarRows + Below; }
 };
 
-// The look of Symbol, which MakeSymbol made of Settings.BarType at Modul units a module,
-// with bars BarRows high. DisplayText is what the bars carry; the
+// The look of Symbol, which MakeSymbol made of Settings' type, value and check mode at
+// Modul units a module, with bars BarRows high. DisplayText is what the bars carry; the
 // text shown is Settings.TextShow's, in Font (sized in units) at Settings.TextPosition's
 // side and alignment. EAN/UPC values (TextShow tsBarCode) are printed in their digit groups
 // in OCR-B, sized from Modul; the guards descend whatever the text.

@@ -7,7 +7,9 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <unistd.h>
@@ -60,6 +62,22 @@ TEST_F(WindowOutputTest, SaveWritesTheShownSymbolWhole) {
     ASSERT_TRUE(scan);
     EXPECT_EQ(scan->Text, "Quillmark 2026");
     EXPECT_TRUE(Messages.empty() && Questions.empty());
+}
+
+// The SVG names the family its text is drawn in, which this system has.
+TEST_F(WindowOutputTest, SavedSvgNamesAFontThatExists) {
+    Choose(QStringLiteral("Code 128B"));
+    Click(Form->ButtonGenerate);
+    ChosenFile = Dir.filePath(QStringLiteral("label.svg"));
+    Click(Form->ButtonSave);
+    QFile file(ChosenFile);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(file.readAll());
+    const QRegularExpressionMatch family =
+        QRegularExpression(QStringLiteral("font-family=\"([^\"]+)\"")).match(svg);
+    ASSERT_TRUE(family.hasMatch()) << svg.toStdString();
+    EXPECT_TRUE(QFontDatabase::families().contains(family.captured(1)))
+        << family.captured(1).toStdString();
 }
 
 TEST_F(WindowOutputTest, SaveAfterAFailedGenerateSavesTheShownSymbol) {

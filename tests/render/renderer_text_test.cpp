@@ -334,12 +334,20 @@ TEST(StandardLook, TheWidgetDrawsTheFilesLayoutInItsBox) {
     settings.TextLayout = tlStandard;
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(12);
-    QImage image(260, 140, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
+    const auto draw = [&](const TSymbol& Symbol, const TBarcodeSettings& Settings) {
+        QImage image(260, 140, QImage::Format_RGB32);
+        image.fill(Qt::white);
         QPainter painter(&image);
-        DrawSymbol(painter, symbol, settings, font, clBlack, {30, 10, 119, 0});
-    }
+        DrawSymbol(painter, Symbol, Settings, font, clBlack, {30, 10, 119, 0});
+        return image;
+    };
+    settings.BarCode = "4006381333931";
+    const QImage image = draw(symbol, settings);
+    // The check digit the engine adds is printed too.
+    TBarcodeSettings added = settings;
+    added.BarCode = "400638133393";
+    added.CheckSum = csModulo10;
+    EXPECT_EQ(draw(MakeSymbol(bcCodeEAN13, added.BarCode, Modul, 3, csModulo10), added), image);
     const auto dark = [&](int X, int Y) {
         return image.valid(X, Y) && qGray(image.pixel(X, Y)) < 128;
     };
