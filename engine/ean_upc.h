@@ -23,7 +23,7 @@ struct TEANUPCDigits {
 };
 
 // Raises the digit conversion's error where a check digit is computed over a non-digit;
-// an empty Drawn for the other symbologies. A value with an add-on gives its main part's.
+// an empty Drawn for the other symbologies. A value with an add-on gives its main symbol's.
 QUILLMARK_ENGINE_EXPORT TEANUPCDigits EANUPCDigits(TBarType Type, const std::string& Value,
                                                    TCheckSum CheckSum);
 
@@ -62,7 +62,7 @@ QUILLMARK_ENGINE_EXPORT char GS1CheckDigit(TBarType Type, std::string_view Data)
 // the number system, and are otherwise ambiguous (the number system and 6 digits, or 6
 // digits and a check digit) and passed on unchanged; 8 digits are the number system, 6
 // digits and the check digit, checked, and returned without the number system. Every other
-// value passes unchanged; an add-on is kept after its main part's. Raises Exception naming the
+// value passes unchanged; an add-on is kept after its main symbol's. Raises Exception naming the
 // right digit for a wrong one.
 QUILLMARK_ENGINE_EXPORT std::string CompleteCheckDigit(TBarType Type, const std::string& Value);
 

@@ -36,6 +36,10 @@ int MainElements(TBarType Type) {
 // main symbol's elements and the gap's.
 TRetailLook ComposedLook(TBarType Type, const TAddOnSplit& Split, TCheckSum CheckSum) {
     TRetailLook look = *RetailLook(Type, Split.Main, CheckSum);
+    // The trailing quiet zone's digit stands in the gap, after the main symbol.
+    for (TDigitGroup& group : look.Groups)
+        if (group.Place == TDigitPlace::After)
+            group.FirstElement = group.EndElement = MainElements(Type);
     const TBarType addOnType = Split.AddOn.size() == 2 ? bcCodeUPC_Supp2 : bcCodeUPC_Supp5;
     TDigitGroup group = RetailLook(addOnType, Split.AddOn, csNone)->Groups.front();
     const int first = MainElements(Type) + static_cast<int>(AddOnGap.size());

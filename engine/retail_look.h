@@ -17,7 +17,7 @@ namespace quillmark {
 enum class TDigitPlace : std::uint8_t {
     Under,  // below the elements FirstElement to EndElement, centred between them
     Before, // in the leading quiet zone
-    After,  // in the trailing quiet zone
+    After,  // in the trailing quiet zone; behind an add-on, after element EndElement
     Above,  // above the elements, as an add-on's digits stand
 };
 

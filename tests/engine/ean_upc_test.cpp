@@ -545,6 +545,7 @@ TEST(AddOnComposed, LookPutsTheAddOnDigitsAboveItsElements) {
     const std::tuple<TBarType, const char*, int, int> cases[] = {
         {bcCodeEAN13, "9780306406157+51299", 68, 99},
         {bcCodeEAN8, "96385074 12", 52, 65},
+        {bcCodeUPC_A, "036000291452 12", 68, 81},
         {bcCodeUPC_E0, "1234565+51299", 42, 73}};
     for (const auto& [type, value, first, end] : cases) {
         const std::string main(value, std::strcspn(value, "+ "));
@@ -559,6 +560,8 @@ TEST(AddOnComposed, LookPutsTheAddOnDigitsAboveItsElements) {
         EXPECT_EQ(std::tuple(addOn.FirstElement, addOn.EndElement, addOn.Place),
                   std::tuple(first, end, TDigitPlace::Above));
         EXPECT_EQ(static_cast<int>(Encode(type, value).Pattern.size()), end) << value;
+        for (const TDigitGroup& group : look->Groups) // a check digit stands in the gap
+            EXPECT_TRUE(group.Place != TDigitPlace::After || group.EndElement == first - 9);
     }
 }
 

@@ -36,7 +36,7 @@ TEST(GS1CheckDigits, CompletedCheckedOrPassed) {
         {bcCodeUPC_E1, "04252614", "The number system of UPC_E1 is 1, not 0."},
         {bcCode128B, "123", "123"},
         {bcCodeEAN13, "40063813339X", "40063813339X"}, // the engine refuses it
-        // The main part's check digit; the add-on kept with its separator.
+        // The main symbol's check digit; the add-on kept with its separator.
         {bcCodeEAN13, "978030640615+51299", "9780306406157+51299"},
         {bcCodeEAN13, "9780306406158+51299", "the EAN13 check digit is 7."},
     };
