@@ -31,7 +31,9 @@ Output:
 Symbol:
   -t, --type T        symbology (default Code128B): the identifier (bcCode128B),
                       the same without bc (Code128B, code_2_5_interleaved), in any
-                      letter case, or an alias (ean13, upca, itf, ...)
+                      letter case, or an alias (ean13, upca, itf, ...). EAN/UPC
+                      values take a 2- or 5-digit add-on after '+' or a space
+                      (9780306406157+51299)
       --checksum auto|none|mod10
                       auto (default): EAN-13, UPC-A and EAN-8 values one digit
                       short get their GS1 check digit, full-length ones have it

@@ -219,6 +219,12 @@ TCarried CarryCode128(TBarType Type, const std::string& Value, TCheckSum CheckSu
 }
 
 TCarried CarryEANUPC(TBarType Type, const std::string& Value, TCheckSum CheckSum) {
+    if (const std::optional<TAddOnSplit> split = SplitAddOn(Type, Value)) {
+        // zxing-cpp gives the add-on's digits after the main symbol's and a space.
+        TCarried composed = CarryEANUPC(Type, split->Main, CheckSum);
+        *composed.Data += ' ' + split->AddOn;
+        return composed;
+    }
     TCarried carried;
     const std::string name = BarTypeName(Type);
     const std::size_t data = DataDigits(Type);
@@ -259,7 +265,7 @@ TCarried CarryEANUPC(TBarType Type, const std::string& Value, TCheckSum CheckSum
 
 TCarried Carried(TBarType Type, const std::string& Value, TCheckSum CheckSum) {
     const TBCdata& row = BarTypeData(Type);
-    if (row.DigitsOnly && !AllDigits(Value)) {
+    if (row.DigitsOnly && !AllDigits(Value) && !SplitAddOn(Type, Value)) {
         // The engine refuses the value; nothing is drawn.
         TCarried refused;
         for (std::size_t i = 0; i < Value.size(); ++i)

@@ -1,4 +1,6 @@
 #include "carry.h"
+#include "ean_upc.h"
+#include "ean_upc_tables.h"
 #include "encoders.h"
 #include "engine.h"
 #include "error_messages.h"
@@ -26,6 +28,37 @@ template <void (*Encode)(const std::string&, TCheckSum, std::string&, std::strin
 void WithText(TBarType, const std::string& Value, TCheckSum CheckSum, std::string& Text,
               std::string& Pattern) {
     Encode(Value, CheckSum, Text, Pattern);
+}
+
+// The main symbol as Encode draws it, the gap, then the add-on as its own encoder draws
+// exactly its 2 or 5 digits (csNone: under csModulo10 the add-on encoders draw a digit
+// more). Text, where the main encoder replaces it, keeps the add-on.
+void EncodeComposed(TEncoder Encode, TBarType Type, const TAddOnSplit& Split, TCheckSum CheckSum,
+                    std::string& Text, std::string& Pattern) {
+    std::string mainText = Split.Main;
+    std::string main;
+    Encode(Type, Split.Main, CheckSum, mainText, main);
+    std::string unused;
+    std::string addOn;
+    if (Split.AddOn.size() == 2)
+        EncodeCodeUPC_Supp2(Split.AddOn, csNone, unused, addOn);
+    else
+        EncodeCodeUPC_Supp5(Split.AddOn, csNone, unused, addOn);
+    Pattern = main;
+    Pattern += AddOnGap;
+    Pattern += addOn;
+    if (mainText != Split.Main)
+        Text = mainText + Split.Separator + Split.AddOn;
+}
+
+// EAN/UPC: a value with an add-on is drawn as one symbol, any other as Encode draws it.
+template <TEncoder Encode>
+void WithAddOn(TBarType Type, const std::string& Value, TCheckSum CheckSum, std::string& Text,
+               std::string& Pattern) {
+    if (const std::optional<TAddOnSplit> split = SplitAddOn(Type, Value))
+        EncodeComposed(Encode, Type, *split, CheckSum, Text, Pattern);
+    else
+        Encode(Type, Value, CheckSum, Text, Pattern);
 }
 
 // Quiet zones in X: 10 for the two-of-five family, Code 39, Codabar, Code 93 and Code 128
@@ -117,7 +150,7 @@ constexpr std::array<TBCdata, BarTypeCount> Catalogue{{
      3.0,
      true,
      {7, 7},
-     WithCheckSum<EncodeCodeEAN8>,
+     WithAddOn<WithCheckSum<EncodeCodeEAN8>>,
      "bcCodeEAN8",
      "Code EAN8",
      "ean8",
@@ -131,7 +164,7 @@ constexpr std::array<TBCdata, BarTypeCount> Catalogue{{
      3.0,
      true,
      {11, 7},
-     WithCheckSum<EncodeCodeEAN13>,
+     WithAddOn<WithCheckSum<EncodeCodeEAN13>>,
      "bcCodeEAN13",
      "Code EAN13",
      "ean13",
@@ -145,7 +178,7 @@ constexpr std::array<TBCdata, BarTypeCount> Catalogue{{
      3.0,
      true,
      {9, 9},
-     WithText<EncodeCodeUPC_A>,
+     WithAddOn<WithText<EncodeCodeUPC_A>>,
      "bcCodeUPC_A",
      "Code UPC-A",
      "upca",
@@ -159,7 +192,7 @@ constexpr std::array<TBCdata, BarTypeCount> Catalogue{{
      3.0,
      true,
      {9, 7},
-     WithText<EncodeCodeUPC_E0>,
+     WithAddOn<WithText<EncodeCodeUPC_E0>>,
      "bcCodeUPC_E0",
      "Code UPC-E0",
      "upce,upce0",
@@ -173,7 +206,7 @@ constexpr std::array<TBCdata, BarTypeCount> Catalogue{{
      3.0,
      true,
      {9, 7},
-     WithText<EncodeCodeUPC_E1>,
+     WithAddOn<WithText<EncodeCodeUPC_E1>>,
      "bcCodeUPC_E1",
      "Code UPC-E1",
      "upce1",

@@ -6,6 +6,7 @@
 
 #include "engine.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,9 +23,21 @@ struct TEANUPCDigits {
 };
 
 // Raises the digit conversion's error where a check digit is computed over a non-digit;
-// an empty Drawn for the other symbologies.
+// an empty Drawn for the other symbologies. A value with an add-on gives its main symbol's.
 QUILLMARK_ENGINE_EXPORT TEANUPCDigits EANUPCDigits(TBarType Type, const std::string& Value,
                                                    TCheckSum CheckSum);
+
+// An EAN/UPC value with an add-on: the main symbol's digits and the add-on's, as typed.
+struct TAddOnSplit {
+    std::string Main;
+    std::string AddOn;  // 2 or 5 digits
+    char Separator = 0; // '+' or ' '
+};
+
+// Value split as MAIN '+' ADDON or MAIN ' ' ADDON, MAIN digits and ADDON exactly 2 or 5
+// digits, for EAN-8, EAN-13, UPC-A and UPC-E; none for other types or shapes.
+QUILLMARK_ENGINE_EXPORT std::optional<TAddOnSplit> SplitAddOn(TBarType Type,
+                                                              const std::string& Value);
 
 // Whether Type is EAN-8, EAN-13, UPC-A or UPC-E, the symbologies with a GS1 check digit.
 QUILLMARK_ENGINE_EXPORT bool HasGS1CheckDigit(TBarType Type);
@@ -49,7 +62,8 @@ QUILLMARK_ENGINE_EXPORT char GS1CheckDigit(TBarType Type, std::string_view Data)
 // the number system, and are otherwise ambiguous (the number system and 6 digits, or 6
 // digits and a check digit) and passed on unchanged; 8 digits are the number system, 6
 // digits and the check digit, checked, and returned without the number system. Every other
-// value passes unchanged. Raises Exception naming the right digit for a wrong one.
+// value passes unchanged; an add-on is kept after its main symbol's. Raises Exception naming the
+// right digit for a wrong one.
 QUILLMARK_ENGINE_EXPORT std::string CompleteCheckDigit(TBarType Type, const std::string& Value);
 
 } // namespace quillmark

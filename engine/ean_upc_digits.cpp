@@ -61,7 +61,24 @@ std::string CompleteUPCE(TBarType Type, const std::string& Value) {
 
 } // namespace
 
+std::optional<TAddOnSplit> SplitAddOn(TBarType Type, const std::string& Value) {
+    if (!HasGS1CheckDigit(Type))
+        return std::nullopt;
+    for (const std::size_t digits : {std::size_t{2}, std::size_t{5}}) {
+        if (Value.size() < digits + 2)
+            continue;
+        const std::size_t at = Value.size() - digits - 1;
+        const std::string main = Value.substr(0, at);
+        const std::string addOn = Value.substr(at + 1);
+        if ((Value[at] == '+' || Value[at] == ' ') && AllDigits(main) && AllDigits(addOn))
+            return TAddOnSplit{main, addOn, Value[at]};
+    }
+    return std::nullopt;
+}
+
 TEANUPCDigits EANUPCDigits(TBarType Type, const std::string& Value, TCheckSum CheckSum) {
+    if (const std::optional<TAddOnSplit> split = SplitAddOn(Type, Value))
+        return EANUPCDigits(Type, split->Main, CheckSum);
     const bool modulo10 = CheckSum == csModulo10;
     TEANUPCDigits digits;
     switch (Type) {
@@ -134,6 +151,8 @@ char GS1CheckDigit(TBarType Type, std::string_view Data) {
 }
 
 std::string CompleteCheckDigit(TBarType Type, const std::string& Value) {
+    if (const std::optional<TAddOnSplit> split = SplitAddOn(Type, Value))
+        return CompleteCheckDigit(Type, split->Main) + split->Separator + split->AddOn;
     // Non-digits go on to the engine, which refuses them with its own message.
     if (!HasGS1CheckDigit(Type) || Value.empty() || !AllDigits(Value))
         return Value;

@@ -1,3 +1,4 @@
+#include "ean_upc.h"
 #include "element_widths.h"
 #include "encoders.h"
 #include "engine.h"
@@ -33,7 +34,7 @@ void Encode(const TBCdata* Row, TBarType Type, const std::string& Value, TCheckS
             std::string& Text, std::string& Pattern) {
     if (Row == nullptr)
         throw Exception(WrongTypeMessage);
-    if (Row->DigitsOnly && !AllDigits(Value))
+    if (Row->DigitsOnly && !AllDigits(Value) && !SplitAddOn(Type, Value))
         RaiseNotNumeric(Value);
     Row->Encoder(Type, Value, CheckSum, Text, Pattern);
 }

@@ -1,6 +1,7 @@
 #include "retail_look.h"
 
 #include "ean_upc.h"
+#include "ean_upc_tables.h"
 
 namespace quillmark {
 
@@ -18,9 +19,42 @@ TDigitGroup Group(const std::string& Digits, std::size_t From, std::size_t Count
     return {Digits.substr(From, Count), First, End, Place, Small};
 }
 
+// The elements of each main symbol, up to its last bar.
+int MainElements(TBarType Type) {
+    switch (Type) {
+    case bcCodeEAN8:
+        return 2 * Guard + Centre + 8 * Digit;
+    case bcCodeUPC_E0:
+    case bcCodeUPC_E1:
+        return Guard + 6 * Digit + 6;
+    default:
+        return 2 * Guard + Centre + 12 * Digit;
+    }
+}
+
+// The main symbol's look, then the add-on's digits above the add-on, which starts after the
+// main symbol's elements and the gap's.
+TRetailLook ComposedLook(TBarType Type, const TAddOnSplit& Split, TCheckSum CheckSum) {
+    TRetailLook look = *RetailLook(Type, Split.Main, CheckSum);
+    // The trailing quiet zone's digit stands in the gap, after the main symbol.
+    for (TDigitGroup& group : look.Groups)
+        if (group.Place == TDigitPlace::After)
+            group.FirstElement = group.EndElement = MainElements(Type);
+    const TBarType addOnType = Split.AddOn.size() == 2 ? bcCodeUPC_Supp2 : bcCodeUPC_Supp5;
+    TDigitGroup group = RetailLook(addOnType, Split.AddOn, csNone)->Groups.front();
+    const int first = MainElements(Type) + static_cast<int>(AddOnGap.size());
+    group.FirstElement += first;
+    group.EndElement += first;
+    look.AddOnElements = std::pair{group.FirstElement, group.EndElement};
+    look.Groups.push_back(std::move(group));
+    return look;
+}
+
 } // namespace
 
 std::optional<TRetailLook> RetailLook(TBarType Type, const std::string& Value, TCheckSum CheckSum) {
+    if (const std::optional<TAddOnSplit> split = SplitAddOn(Type, Value))
+        return ComposedLook(Type, *split, CheckSum);
     const bool addOn = Type == bcCodeUPC_Supp2 || Type == bcCodeUPC_Supp5;
     if (!HasGS1CheckDigit(Type) && !addOn)
         return std::nullopt;

@@ -17,7 +17,7 @@ namespace quillmark {
 enum class TDigitPlace : std::uint8_t {
     Under,  // below the elements FirstElement to EndElement, centred between them
     Before, // in the leading quiet zone
-    After,  // in the trailing quiet zone
+    After,  // in the trailing quiet zone; behind an add-on, after element EndElement
     Above,  // above the elements, as an add-on's digits stand
 };
 
@@ -34,6 +34,9 @@ struct TRetailLook {
     // and UPC-A's first and last symbol characters.
     std::vector<std::pair<int, int>> LongElements;
     std::vector<TDigitGroup> Groups;
+    // A value with an add-on: the add-on's elements [first, end), whose bars start below its
+    // digits, which stand above them within the main symbol's height.
+    std::optional<std::pair<int, int>> AddOnElements;
 };
 
 // Modules the long bars descend below the others, and the gap between bars and digits.
@@ -41,7 +44,8 @@ inline constexpr int GuardDescentModules = 5;
 
 // The look of an EAN-8, EAN-13, UPC-A, UPC-E or add-on symbol of Value as ISO/IEC 15420 and
 // the GS1 General Specifications (section 5.2) draw it, its digits as the symbol draws them
-// (EANUPCDigits), UPC-E's number system added before them; none for the other symbologies. Raises
+// (EANUPCDigits), UPC-E's number system added before them, a main symbol's add-on after it;
+// none for the other symbologies. Raises
 // the digit conversion's error as EANUPCDigits does.
 QUILLMARK_ENGINE_EXPORT std::optional<TRetailLook>
 RetailLook(TBarType Type, const std::string& Value, TCheckSum CheckSum);

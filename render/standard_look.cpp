@@ -81,6 +81,12 @@ void PlaceRetailDigits(TStandardLook& Look, const TRetailLook& Retail,
     const QRect glyphs = QFontMetrics(digits).tightBoundingRect(QStringLiteral("0123456789"));
     const int below = Look.BarRows + Modul - glyphs.top();
     const int above = -Modul - glyphs.bottom() - 1;
+    // Behind a main symbol, the add-on's digits stand at the top of its bars, which start
+    // one module below them.
+    const bool composed = Retail.AddOnElements.has_value();
+    const int within = -glyphs.top();
+    if (composed)
+        Look.AddOnTop = within + glyphs.bottom() + 1 + Modul;
     for (const TDigitGroup& group : Retail.Groups) {
         TFrameText text = Measured(group.Digits, group.Small ? small : digits);
         const int first = Starts[static_cast<std::size_t>(group.FirstElement)];
@@ -90,13 +96,15 @@ void PlaceRetailDigits(TStandardLook& Look, const TRetailLook& Retail,
             text.Left = -Modul - text.Width;
             break;
         case TDigitPlace::After:
-            text.Left = Look.Width + Modul;
+            text.Left = (composed ? end : Look.Width) + Modul;
             break;
         default:
             text.Left = (first + end - text.Width) / 2;
             break;
         }
-        text.Top = (group.Place == TDigitPlace::Above ? above : below) - text.Ascent;
+        const bool over = group.Place == TDigitPlace::Above;
+        text.Top = (over ? (composed ? within : above) : below) - text.Ascent;
+        text.WithinFrame = over && composed;
         Look.Texts.push_back(std::move(text));
     }
 }
@@ -136,6 +144,9 @@ TStandardLook StandardLook(const TSymbol& Symbol, const TBarcodeSettings& Settin
                                           starts[static_cast<std::size_t>(end)]);
         look.LongRows = look.BarRows + GuardDescentModules * Modul;
     }
+    if (retail && retail->AddOnElements)
+        look.AddOnColumns = {starts[static_cast<std::size_t>(retail->AddOnElements->first)],
+                             starts[static_cast<std::size_t>(retail->AddOnElements->second)]};
     if (retail && Settings.TextShow == tsBarCode)
         PlaceRetailDigits(look, *retail, starts, Font, Modul);
     else if (Settings.TextShow != tsNone)
@@ -144,7 +155,8 @@ TStandardLook StandardLook(const TSymbol& Symbol, const TBarcodeSettings& Settin
 
     look.Below = look.LongRows - look.BarRows;
     for (const TFrameText& text : look.Texts) {
-        look.Above = std::max(look.Above, -text.Top);
+        if (!text.WithinFrame)
+            look.Above = std::max(look.Above, -text.Top);
         look.Below = std::max(look.Below, text.Top + text.Height - look.BarRows);
         look.Before = std::max(look.Before, -text.Left);
         look.After = std::max(look.After, text.Left + text.Width - look.Width);
@@ -189,9 +201,13 @@ std::vector<TBarFill> StandardFills(const TSymbol& Symbol, const TStandardLook& 
         const bool long_ = std::any_of(
             Look.LongColumns.begin(), Look.LongColumns.end(),
             [&](const std::pair<int, int>& c) { return first < c.second && last >= c.first; });
-        // A short bar (PostNet's) covers the lower two fifths, as the widget draws it.
-        const long long top = run.Kind == lkShortBar ? (Look.BarRows * 3LL) / 5 : 0;
-        const long long rows = long_ ? Look.LongRows : Look.BarRows;
+        const bool addOn = first >= Look.AddOnColumns.first && last < Look.AddOnColumns.second;
+        // A short bar (PostNet's) covers the lower two fifths, as the widget draws it; an
+        // add-on's bars reach the long bars' bottom, and keep a row however short the bars.
+        const long long rows = long_ || addOn ? Look.LongRows : Look.BarRows;
+        const long long top = run.Kind == lkShortBar ? (Look.BarRows * 3LL) / 5
+                              : addOn                ? std::min<long long>(Look.AddOnTop, rows - 1)
+                                                     : 0;
         fills.push_back(fill(first, last, Look.Above + top, Look.Above + rows - 1, true));
     }
     return fills;

@@ -37,6 +37,8 @@ struct TFrameText {
     int Width = 0;
     int Height = 0;
     int Ascent = 0;
+    // Its glyphs stand inside the frame though its cell's top may not (an add-on's digits).
+    bool WithinFrame = false;
 };
 
 struct TStandardLook {
@@ -45,6 +47,10 @@ struct TStandardLook {
     int LongRows = 0;                             // the long bars, rows 0 to LongRows - 1
     std::vector<std::pair<int, int>> LongColumns; // [first, end) columns of the long bars
     std::vector<TFrameText> Texts;
+    // An EAN/UPC add-on behind its main symbol: its columns [first, end), whose bars run from
+    // AddOnTop (below its digits, which stand over it within the bars' height) to LongRows - 1.
+    std::pair<int, int> AddOnColumns{0, 0};
+    int AddOnTop = 0;
     // How far text and long bars reach beyond the bars: rows above row 0 and below
     // BarRows - 1, columns before column 0 and after Width - 1.
     int Above = 0;

@@ -1,5 +1,7 @@
 #include "verify.h"
 
+#include "ean_upc.h"
+
 namespace quillmark {
 
 namespace {
@@ -19,6 +21,8 @@ TVerified VerifySymbol(const TGreyImage& Image, TBarType Type, const std::string
     hints.Code39Extended = Type == bcCode39Extended;
     // The engine's check character of Code 39 is read, checked and dropped.
     hints.Code39CheckDigit = CheckSum != csNone;
+    // Without the requirement zxing-cpp reads the main symbol alone.
+    hints.EanAddOn = SplitAddOn(Type, Value).has_value();
     const std::optional<TReading> reading = ReadSymbol(Image, hints);
     if (!reading)
         throw Exception(Value + " : Verification failed: zxing-cpp finds no " + FormatName(Type) +

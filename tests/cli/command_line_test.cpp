@@ -38,6 +38,12 @@ TEST_F(CommandLine, WritesOneSymbolInEachFormat) {
     EXPECT_TRUE(Read("label.svg").startsWith("<?xml")) << Read("label.svg").left(60).data();
     EXPECT_TRUE(Read("label.pdf").startsWith("%PDF-"));
 
+    // With an add-on, whose check digit completion keeps the add-on.
+    const CliRun addOn =
+        Run({"--type", "ean13", "978030640615+51299", "-o", "addon.png", "--verify"});
+    EXPECT_EQ(addOn.ExitCode, 0) << addOn.Err.toStdString();
+    EXPECT_TRUE(addOn.Err.isEmpty()) << addOn.Err.toStdString();
+
     const CliRun out = Run({"-t", "EAN13", "400638133393", "-o", "-", "--format", "svg"});
     EXPECT_EQ(out.ExitCode, 0);
     EXPECT_EQ(out.Out, Read("label.svg"));

@@ -1,13 +1,19 @@
 // EAN-8, EAN-13, UPC-A, UPC-E and the UPC add-ons against the ISO/IEC 15420 tables (typed
 // here as module bits, independently of the engine's tables), the worked examples and
 // zxing-cpp scanning the symbols back.
+#include "ean_upc.h"
 #include "encoders.h"
+#include "retail_look.h"
 #include "scan.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstring>
+#include <optional>
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace quillmark {
 namespace {
@@ -484,6 +490,79 @@ TEST(EanUpcScan, AddOnsAreDrawnAloneButReadBehindAMainSymbol) {
     }
     // 123 draws 1 and 2 with the parity of 123 (mod 4 = 3), which no reader takes for 12.
     EXPECT_FALSE(testing::ScanWithEanAddOn(WithAddOn("4006381333931", bcCodeUPC_Supp2, "123")));
+}
+
+TEST(AddOnSplit, OnlyTheFourTypesWithTwoOrFiveDigitsAfterOneSeparator) {
+    const std::pair<TBarType, const char*> none[] = {{bcCodeEAN13, "9780306406157+123"},
+                                                     {bcCodeEAN13, "9780306406157++12"},
+                                                     {bcCodeEAN13, "+12"},
+                                                     {bcCodeEAN13, "9780306406157-12"},
+                                                     {bcCode39, "12345+67"},
+                                                     {bcCodeUPC_Supp5, "12345+67"}};
+    for (const auto& [type, value] : none)
+        EXPECT_FALSE(SplitAddOn(type, value)) << value;
+    const std::optional<TAddOnSplit> split = SplitAddOn(bcCodeUPC_A, "036000291452 12");
+    ASSERT_TRUE(split);
+    EXPECT_EQ(split->Main + "|" + split->AddOn, "036000291452|12");
+    // Anything else as before: refused by the digit-only types, drawn by the others.
+    EXPECT_THROW(Encode(bcCodeEAN13, "9780306406157+123"), Exception);
+    EXPECT_EQ(testing::EncodeAndScan(bcCode39, "12345+67").value_or(testing::ScanResult{}).Text,
+              "12345+67");
+}
+
+TEST(AddOnComposed, MainSymbolNineModulesOfSpaceThenTheAddOn) {
+    const struct {
+        TBarType Type;
+        const char* Main;
+        std::string Modules; // the main symbol's, as the standard draws it
+        const char* Read;    // as zxing-cpp gives it
+    } cases[] = {{bcCodeEAN13, "9780306406157", Ean13Modules("9780306406157"), "9780306406157"},
+                 {bcCodeEAN8, "96385074", Ean8Modules("96385074"), "96385074"},
+                 {bcCodeUPC_A, "036000291452", UpcAModules("036000291452"), "036000291452"},
+                 {bcCodeUPC_E0, "1234565", UpcEModules("1234565", UpcE0Sets[5]), "01234565"},
+                 {bcCodeUPC_E1, "1234562", UpcEModules("1234562", UpcE1Sets[2]), "11234562"}};
+    for (const auto& c : cases)
+        for (const std::string addOn : {"07", "53", "51299", "90210"})
+            for (const char* separator : {"+", " "}) {
+                const std::string value = c.Main + (separator + addOn);
+                const std::string sets =
+                    addOn.size() == 2 ? Supp2Sets[static_cast<std::size_t>(std::stoi(addOn) % 4)]
+                                      : Supp5Sets[static_cast<std::size_t>(Supp5Check(addOn))];
+                const Encoded composed = Encode(c.Type, value);
+                EXPECT_EQ(composed.Modules,
+                          c.Modules + std::string(9, '0') + AddOnModules(addOn, sets))
+                    << value;
+                const auto scan =
+                    testing::ScanWithEanAddOn(testing::RasterisePattern(composed.Pattern, 60, 40));
+                ASSERT_TRUE(scan) << value;
+                EXPECT_EQ(scan->Text, c.Read + (" " + addOn));
+                EXPECT_EQ(Carried(c.Type, value, csNone).Data, scan->Text);
+            }
+}
+
+TEST(AddOnComposed, LookPutsTheAddOnDigitsAboveItsElements) {
+    // After the main symbol's elements (59, 43, 33) and the gap's nine.
+    const std::tuple<TBarType, const char*, int, int> cases[] = {
+        {bcCodeEAN13, "9780306406157+51299", 68, 99},
+        {bcCodeEAN8, "96385074 12", 52, 65},
+        {bcCodeUPC_A, "036000291452 12", 68, 81},
+        {bcCodeUPC_E0, "1234565+51299", 42, 73}};
+    for (const auto& [type, value, first, end] : cases) {
+        const std::string main(value, std::strcspn(value, "+ "));
+        const std::optional<TRetailLook> look = RetailLook(type, value, csNone);
+        const std::optional<TRetailLook> alone = RetailLook(type, main, csNone);
+        ASSERT_TRUE(look && alone && !alone->AddOnElements);
+        EXPECT_EQ(look->AddOnElements, std::pair(first, end)) << value;
+        EXPECT_EQ(look->LongElements, alone->LongElements);
+        ASSERT_EQ(look->Groups.size(), alone->Groups.size() + 1);
+        const TDigitGroup& addOn = look->Groups.back();
+        EXPECT_EQ(addOn.Digits, value + main.size() + 1);
+        EXPECT_EQ(std::tuple(addOn.FirstElement, addOn.EndElement, addOn.Place),
+                  std::tuple(first, end, TDigitPlace::Above));
+        EXPECT_EQ(static_cast<int>(Encode(type, value).Pattern.size()), end) << value;
+        for (const TDigitGroup& group : look->Groups) // a check digit stands in the gap
+            EXPECT_TRUE(group.Place != TDigitPlace::After || group.EndElement == first - 9);
+    }
 }
 
 } // namespace

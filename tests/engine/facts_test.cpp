@@ -36,6 +36,9 @@ TEST(GS1CheckDigits, CompletedCheckedOrPassed) {
         {bcCodeUPC_E1, "04252614", "The number system of UPC_E1 is 1, not 0."},
         {bcCode128B, "123", "123"},
         {bcCodeEAN13, "40063813339X", "40063813339X"}, // the engine refuses it
+        // The main symbol's check digit; the add-on kept with its separator.
+        {bcCodeEAN13, "978030640615+51299", "9780306406157+51299"},
+        {bcCodeEAN13, "9780306406158+51299", "the EAN13 check digit is 7."},
     };
     for (const auto& c : cases) {
         std::string result;
@@ -92,10 +95,19 @@ TEST(Carried, WhatAReaderReportsForAValue) {
         {bcCode39Extended, "Qu\xE9", csModulo10, "Qu"},
         {bcCodeUPC_E0, "4252614", csNone, "04252614"},
         {bcCodeEAN13, "400638133393", csModulo10, "4006381333931"},
-        {bcCode128B, "A\xC8", csNone, std::nullopt}, // a code set change
+        {bcCode128B, "A\xC8", csNone, std::nullopt},           // a code set change
+        {bcCodeEAN8, "5512345+12", csModulo10, "55123457 12"}, // zxing-cpp's add-on form
     };
     for (const auto& c : cases)
         EXPECT_EQ(Carried(c.Type, c.Value, c.CheckSum).Data, c.Text) << c.Value;
+}
+
+TEST(Carried, AnAddOnLeavesTheMainPartsDepartures) {
+    for (const char* main : {"9780306406157", "9780306406158", "97803064061", "123"})
+        for (const char* addOn : {"+12", " 51299"})
+            EXPECT_EQ(Carried(bcCodeEAN13, std::string(main) + addOn, csNone).Departures,
+                      Carried(bcCodeEAN13, main, csNone).Departures)
+                << main << addOn;
 }
 
 // The digits each EAN/UPC symbol draws, and where the value's others went; the encoders draw

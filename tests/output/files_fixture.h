@@ -14,15 +14,19 @@
 
 namespace quillmark {
 
-inline std::optional<testing::ScanResult> ScanImage(const QImage& Image, bool Extended) {
+inline testing::Raster GreyRaster(const QImage& Image) {
     const QImage grey = Image.convertToFormat(QImage::Format_Grayscale8);
     testing::Raster raster{grey.width(), grey.height(), {}};
     for (int y = 0; y < grey.height(); ++y)
         raster.Pixels.insert(raster.Pixels.end(), grey.constScanLine(y),
                              grey.constScanLine(y) + grey.width());
+    return raster;
+}
+
+inline std::optional<testing::ScanResult> ScanImage(const QImage& Image, bool Extended) {
     testing::ScanHints hints;
     hints.Code39Extended = Extended;
-    return testing::Scan(raster, hints);
+    return testing::Scan(GreyRaster(Image), hints);
 }
 
 // Runs a test-only tool, failing the test when it does.

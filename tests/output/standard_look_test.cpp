@@ -118,6 +118,44 @@ TEST_F(Files, FilesLookAsTheStandardsPrintSymbols) {
     }
 }
 
+// A value with an add-on: one PNG that reads with its add-on; the add-on's digits stand
+// within the main bars' height, its bars start below them and end with the guards.
+TEST_F(Files, AddOnsFollowTheirMainSymbolInOnePicture) {
+    const struct {
+        TBarType Type;
+        const char* Value;
+        const char* Read;
+    } cases[] = {{bcCodeEAN13, "9780306406157+51299", "9780306406157 51299"},
+                 {bcCodeUPC_A, "036000291452 12", "036000291452 12"}};
+    for (const auto& c : cases) {
+        TBarcodeDescription d;
+        d.Barcode.BarType = c.Type;
+        d.Barcode.BarCode = c.Value;
+        SaveBarcode(Path("addon.png"), d);
+        const QImage image = QImage(Path("addon.png")).convertToFormat(QImage::Format_Grayscale8);
+        const auto scan = testing::ScanWithEanAddOn(GreyRaster(image));
+        ASSERT_TRUE(scan) << c.Value;
+        EXPECT_EQ(scan->Text, c.Read);
+        // The main bars from the top row (no rows above for the add-on's digits); the add-on's
+        // last bar from below its digits down to the guards' bottom.
+        const auto rows = [&image](int X) {
+            std::pair<int, int> dark{INT_MAX, -1};
+            for (int y = 0; y < image.height(); ++y)
+                if (image.constScanLine(y)[X] < 128)
+                    dark = {std::min(dark.first, y), y};
+            return dark;
+        };
+        int last = image.width() - 1;
+        while (rows(last).second < 0)
+            --last;
+        const TPictureLook look = Measure(image);
+        ASSERT_LT(look.FirstBar, last) << c.Value;
+        EXPECT_EQ(rows(look.FirstBar), std::pair(0, look.LongRows - 1)) << c.Value;
+        EXPECT_GE(rows(last).first, 8 * RasterModul(d)) << c.Value;
+        EXPECT_EQ(rows(last).second, look.LongRows - 1) << c.Value;
+    }
+}
+
 TEST_F(Files, PdfEmbedsOcrBForRetailDigits) {
     TBarcodeDescription d;
     d.Barcode.BarType = bcCodeEAN13;
