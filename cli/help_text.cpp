@@ -56,6 +56,9 @@ Text:
                       descend 5 modules, the outer digits in the quiet zones.
                       over-bars: in a box over the bars, as the widget draws
                       by default
+      --quiet-zone-marks
+                      EAN-13 and EAN-8 (and an add-on) with the standard's '>'
+                      and '<' marks in their quiet zones
       --font FAMILY   (default DejaVu Sans; EAN/UPC digits are OCR-B under
                       the standard layout)
       --font-size PT  (default 8)

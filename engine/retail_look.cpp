@@ -47,6 +47,7 @@ TRetailLook ComposedLook(TBarType Type, const TAddOnSplit& Split, TCheckSum Chec
     group.EndElement += first;
     look.AddOnElements = std::pair{group.FirstElement, group.EndElement};
     look.Groups.push_back(std::move(group));
+    look.TrailingMark = ">";
     return look;
 }
 
@@ -63,6 +64,7 @@ std::optional<TRetailLook> RetailLook(TBarType Type, const std::string& Value, T
     const auto half = [](int Digits, int From) { return From + Digits * Digit; };
     switch (Type) {
     case bcCodeEAN13: {
+        look.TrailingMark = ">";
         const int left = half(6, Guard);
         const int right = half(6, left + Centre);
         look.LongElements = {{0, Guard}, {left, left + Centre}, {right, right + Guard}};
@@ -71,6 +73,8 @@ std::optional<TRetailLook> RetailLook(TBarType Type, const std::string& Value, T
         break;
     }
     case bcCodeEAN8: {
+        look.LeadingMark = "<";
+        look.TrailingMark = ">";
         const int left = half(4, Guard);
         const int right = half(4, left + Centre);
         look.LongElements = {{0, Guard}, {left, left + Centre}, {right, right + Guard}};

@@ -37,6 +37,10 @@ struct TRetailLook {
     // A value with an add-on: the add-on's elements [first, end), whose bars start below its
     // digits, which stand above them within the main symbol's height.
     std::optional<std::pair<int, int>> AddOnElements;
+    // The quiet-zone marks the standard allows: '<' before EAN-8, '>' after EAN-13 and EAN-8
+    // and after an add-on; empty where none stands.
+    std::string LeadingMark;
+    std::string TrailingMark;
 };
 
 // Modules the long bars descend below the others, and the gap between bars and digits.

@@ -1,5 +1,7 @@
 #include "layout.h"
 
+#include "ean_upc.h"
+
 #include "error_messages.h"
 #include "renderer.h"
 
@@ -117,6 +119,10 @@ TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM,
         const auto floor = static_cast<long long>(std::ceil(zone.MinimumMM * UnitsPerMM));
         leading = std::max(static_cast<long long>(zone.Leading) * Modul, floor);
         trailing = std::max(static_cast<long long>(zone.Trailing) * Modul, floor);
+        // Behind an add-on, the add-on's own trailing zone.
+        if (SplitAddOn(settings.BarType, settings.BarCode))
+            trailing =
+                static_cast<long long>(BarTypeData(bcCodeUPC_Supp5).QuietZone.Trailing) * Modul;
     }
     const double heightMM =
         D.BarHeightMM > 0 ? D.BarHeightMM : BarTypeData(settings.BarType).BarHeightMM;

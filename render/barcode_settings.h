@@ -25,6 +25,8 @@ struct TBarcodeSettings {
     TColor TextColor = clWhite; // the box behind the text
     int HMargin = 0;            // added on each side by the widget's automatic width
     TTextLayout TextLayout = tlOverBars;
+    // EAN/UPC's optional '<' and '>' quiet-zone marks, under tlStandard.
+    bool QuietZoneMarks = false;
 
     bool operator==(const TBarcodeSettings&) const = default;
 };

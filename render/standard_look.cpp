@@ -70,7 +70,7 @@ QFont DigitFont(const QFont& Font, int Height, const TRetailLook& Look,
 }
 
 void PlaceRetailDigits(TStandardLook& Look, const TRetailLook& Retail,
-                       const std::vector<int>& Starts, const QFont& Font, int Modul) {
+                       const std::vector<int>& Starts, const QFont& Font, int Modul, bool Marks) {
     const int height = static_cast<int>(std::lround(DigitHeightModules * Modul));
     const QFont digits = DigitFont(Font, height, Retail, Starts, Modul);
     QFont small = digits;
@@ -106,6 +106,23 @@ void PlaceRetailDigits(TStandardLook& Look, const TRetailLook& Retail,
         text.Top = (over ? (composed ? within : above) : below) - text.Ascent;
         text.WithinFrame = over && composed;
         Look.Texts.push_back(std::move(text));
+    }
+    if (!Marks)
+        return;
+    // The marks stand in the quiet zones one module from the bars, on the digits' baseline
+    // (an add-on's, behind one).
+    if (!Retail.LeadingMark.empty()) {
+        TFrameText mark = Measured(Retail.LeadingMark, digits);
+        mark.Left = -Modul - mark.Width;
+        mark.Top = below - mark.Ascent;
+        Look.Texts.push_back(std::move(mark));
+    }
+    if (!Retail.TrailingMark.empty()) {
+        TFrameText mark = Measured(Retail.TrailingMark, digits);
+        mark.Left = Look.Width + Modul;
+        mark.Top = (composed ? within : below) - mark.Ascent;
+        mark.WithinFrame = composed;
+        Look.Texts.push_back(std::move(mark));
     }
 }
 
@@ -148,7 +165,7 @@ TStandardLook StandardLook(const TSymbol& Symbol, const TBarcodeSettings& Settin
         look.AddOnColumns = {starts[static_cast<std::size_t>(retail->AddOnElements->first)],
                              starts[static_cast<std::size_t>(retail->AddOnElements->second)]};
     if (retail && Settings.TextShow == tsBarCode)
-        PlaceRetailDigits(look, *retail, starts, Font, Modul);
+        PlaceRetailDigits(look, *retail, starts, Font, Modul, Settings.QuietZoneMarks);
     else if (Settings.TextShow != tsNone)
         PlaceLine(look, ShownText(Settings.TextShow, Settings.BarType, DisplayText),
                   Settings.TextPosition, Font, Modul);

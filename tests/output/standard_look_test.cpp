@@ -153,6 +153,32 @@ TEST_F(Files, AddOnsFollowTheirMainSymbolInOnePicture) {
         EXPECT_EQ(rows(look.FirstBar), std::pair(0, look.LongRows - 1)) << c.Value;
         EXPECT_GE(rows(last).first, 8 * RasterModul(d)) << c.Value;
         EXPECT_EQ(rows(last).second, look.LongRows - 1) << c.Value;
+        // The add-on's own 5X quiet zone after it.
+        EXPECT_EQ(image.width() - 1 - last, 5 * RasterModul(d)) << c.Value;
+    }
+}
+
+// The optional marks: '>' after EAN-13, EAN-8 and an add-on, '<' before EAN-8.
+TEST_F(Files, QuietZoneMarksStandInTheQuietZones) {
+    const struct {
+        const char* Value;
+        TBarType Type;
+    } cases[] = {{"4006381333931", bcCodeEAN13},
+                 {"55123457", bcCodeEAN8},
+                 {"9780306406157+51299", bcCodeEAN13}};
+    for (const auto& c : cases) {
+        TBarcodeDescription d;
+        d.Barcode.BarType = c.Type;
+        d.Barcode.BarCode = c.Value;
+        const TPictureLook without = Measure(RenderImage(d));
+        d.Barcode.QuietZoneMarks = true;
+        const QImage image = RenderImage(d);
+        const TPictureLook with = Measure(image);
+        // Dark pixels further right than the bars (an add-on's, read from the top, count as
+        // lying after the main bars).
+        EXPECT_GT(with.After.Right, without.After.Right) << c.Value;
+        EXPECT_EQ(with.Before.Empty(), without.Before.Empty() && c.Type != bcCodeEAN8) << c.Value;
+        EXPECT_TRUE(ScanImage(image, false)) << c.Value;
     }
 }
 
