@@ -1,5 +1,6 @@
 #include "barcode.h"
 
+#include "ean_upc.h"
 #include "enum_check.h"
 #include "error_messages.h"
 #include "error_reporter.h"
@@ -116,7 +117,8 @@ void TBarCode::SetDigitsOnlyBarCode(const std::string& Value) {
     std::string value = Value;
     std::vector<std::string> refused{Value};
     int calls = 0;
-    while (!TrimmedIsDigits(value)) {
+    // EAN/UPC values may carry an add-on after '+' or a space.
+    while (!TrimmedIsDigits(value) && !SplitAddOn(FSettings.BarType, value)) {
         if (calls == MaxInvalidCharRounds)
             RaiseNotNumeric(Value);
         if (!CallHandler("OnInvalidChar", FOnInvalidChar, value))

@@ -60,6 +60,29 @@ TEST(BarCodeValidation, DigitsOnlyRefusedWithoutHandlerKeepsOldValue) {
     EXPECT_EQ(changes, 0);
 }
 
+// An EAN/UPC value with a 2- or 5-digit add-on is taken and drawn as one symbol; any other
+// shape, and any other digits-only type, is refused as before.
+TEST(BarCodeValidation, EANUPCValuesTakeAnAddOn) {
+    const struct {
+        TBarType Type;
+        const char* Value;
+        bool Taken;
+    } cases[] = {
+        {bcCodeEAN13, "9780306406157+51299", true}, {bcCodeUPC_A, "036000291452 12", true},
+        {bcCodeEAN13, "9780306406157+5129", false}, {bcCodeEAN13, "+51299", false},
+        {bcCode_2_5_interleaved, "1234+56", false},
+    };
+    for (const auto& c : cases) {
+        TBarCode control;
+        control.SetBarType(c.Type);
+        const std::string error = ErrorOf([&] { control.SetBarCode(c.Value); });
+        EXPECT_EQ(error.empty(), c.Taken) << c.Value << ": " << error;
+        if (c.Taken) {
+            EXPECT_GT(control.PatternWidth(c.Type, c.Value, 1, 2, csNone), 95 + 9 + 19);
+        }
+    }
+}
+
 TEST(BarCodeValidation, DigitsOnlyHandlerCorrection) {
     Scripted s(bcCodeEAN13, {"1234"});
     s.control.SetBarCode("12A4");
