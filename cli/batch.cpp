@@ -11,6 +11,7 @@
 #include "target_registry.h"
 #include "text_bytes.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -75,28 +76,17 @@ TSymbolOutcome Failure(std::string Text) {
     return {{{false, std::move(Text)}}, true};
 }
 
-// The folder part of FileName, "" for the current folder.
-std::string FolderOf(std::string_view FileName) {
+// Sweeps the temporaries a killed run left in FileName's folder, once a folder; at most
+// 1024 folders, or a template naming a folder per line would grow the set with the batch.
+void SweepFolderOf(std::string_view FileName, std::unordered_set<std::string>& Swept) {
     const auto slash = FileName.rfind('/');
-    return slash == std::string_view::npos
-               ? std::string()
-               : std::string(FileName.substr(0, slash == 0 ? 1 : slash));
+    const std::string folder =
+        slash == std::string_view::npos
+            ? std::string()
+            : std::string(FileName.substr(0, std::max<std::size_t>(slash, 1)));
+    if (Swept.size() < 1024 && Swept.insert(folder).second)
+        RemoveStaleTemporaries(folder);
 }
-
-// Sweeps the temporaries a killed run left in each folder the batch writes, once a folder.
-class TFolderSweeper {
-public:
-    void Sweep(const std::string& Folder) {
-        // A template naming a folder per line would make this grow with the batch.
-        if (swept_.size() >= MostFolders || !swept_.insert(Folder).second)
-            return;
-        RemoveStaleTemporaries(Folder);
-    }
-
-private:
-    static constexpr std::size_t MostFolders = 1024;
-    std::unordered_set<std::string> swept_;
-};
 
 } // namespace
 
@@ -125,7 +115,7 @@ int RunBatch(const TOptions& Options, const TOutputJob& Job) {
         const TSignalsHeld held;
         return std::make_unique<TOrderedRunner>(Options.Jobs, report);
     }();
-    TFolderSweeper sweeper;
+    std::unordered_set<std::string> swept;
 
     TTargetRegistry registry(names.NamesAreUnique());
     TLineReader reader(input.Fd(), LongestLine);
@@ -144,7 +134,7 @@ int RunBatch(const TOptions& Options, const TOutputJob& Job) {
                 continue;
             std::string value = ValueFromInput(line.Text);
             std::string target = names.Expand(line.Number, value);
-            sweeper.Sweep(FolderOf(target));
+            SweepFolderOf(target, swept);
             if (const auto first = registry.Claim(target, line.Number)) {
                 runner->Submit(line.Number, [target = Utf8ForTerminal(target), first = *first] {
                     return Failure(target + " : Line " + std::to_string(first) +

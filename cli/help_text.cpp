@@ -50,15 +50,10 @@ Text:
       --text-position top-left|top-center|top-right|bottom-left|bottom-center|
                       bottom-right        (default bottom-center)
       --text-layout standard|over-bars
-                      standard (default): the text below the bars (above for
-                      the top positions), one module clear of them; EAN/UPC
-                      digits in OCR-B under shorter bars, between guards that
-                      descend 5 modules, the outer digits in the quiet zones.
-                      over-bars: in a box over the bars, as the widget draws
-                      by default
-      --quiet-zone-marks
-                      EAN-13 and EAN-8 (and an add-on) with the standard's '>'
-                      and '<' marks in their quiet zones
+                      standard (default): as the standards print it, a module
+                      clear of the bars; EAN/UPC digits in OCR-B between long
+                      guards. over-bars: in a box over the bars, as on screen
+      --quiet-zone-marks  EAN/UPC's '<' and '>' marks in the quiet zones
       --font FAMILY   (default DejaVu Sans; EAN/UPC digits are OCR-B under
                       the standard layout)
       --font-size PT  (default 8)
@@ -72,7 +67,8 @@ Size:
       --xdim MM       narrow module (default 0.33)
       --dpi N         PNG resolution (default 300); the module is a whole number
                       of pixels, at least 1
-      --height MM     bar height (default 22.85 for EAN/UPC, 15 for the others)
+      --height MM     bar height (default 22.85 for EAN-13/UPC, 18.23 for EAN-8,
+                      15 for the others)
       --quiet-zone on|off|N
                       light margins: the symbology's standard ones (on, the
                       default), none, or N modules at each end

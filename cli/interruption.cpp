@@ -31,11 +31,10 @@ sigset_t Interrupting() {
 } // namespace
 
 TInterruption::TInterruption() {
+    // No SA_RESTART: a read waiting for input returns, and the reader sees the signal.
     struct sigaction action {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
-    // No SA_RESTART: a read waiting for input returns, and the reader sees the signal.
-    action.sa_flags = 0;
     sigaction(SIGINT, &action, &savedInterrupt_);
     sigaction(SIGTERM, &action, &savedTerminate_);
 }

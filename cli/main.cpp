@@ -57,13 +57,11 @@ void WarnOnce(const TOptions& Options) {
     const double achieved = AchievedXDimensionMM(d);
     if (OutputFormat(Options) == TFileFormat::Png &&
         std::abs(achieved - d.XDimensionMM) > 0.1 * d.XDimensionMM)
-        Warn(Options, "at " + std::to_string(d.Dpi) + " dpi a module is " +
-                          std::to_string(RasterModul(d)) +
-                          (RasterModul(d) == 1 ? " pixel" : " pixels") + ", an X-dimension of " +
-                          DecimalText(achieved, 3) + " mm, not the " +
-                          DecimalText(d.XDimensionMM, 3) +
-                          " mm asked for; raise --dpi or choose --xdim near a whole number of "
-                          "pixels");
+        Warn(Options,
+             "at " + std::to_string(d.Dpi) + " dpi a module is " + std::to_string(RasterModul(d)) +
+                 (RasterModul(d) == 1 ? " pixel" : " pixels") + ", an X-dimension of " +
+                 DecimalText(achieved, 3) + " mm, not the " + DecimalText(d.XDimensionMM, 3) +
+                 " mm asked for; raise --dpi or choose another --xdim");
 }
 
 // --jobs beyond the cores only adds memory.
@@ -101,25 +99,19 @@ int RunSingle(const TOptions& Options, const TOutputJob& Job) {
 
 int Run(const std::vector<std::string>& Arguments) {
     const TOptions options = WithJobsCapped(ParseArguments(Arguments));
-    switch (options.Mode) {
-    case TMode::Help:
-        std::fputs(HelpText().c_str(), stdout);
+    // The modes that only print a text.
+    const TMode mode = options.Mode;
+    if (mode == TMode::Help || mode == TMode::Version || mode == TMode::ListTypes) {
+        const std::string text = mode == TMode::Help      ? HelpText()
+                                 : mode == TMode::Version ? VersionText()
+                                                          : TypeTable();
+        std::fputs(text.c_str(), stdout);
         return 0;
-    case TMode::Version:
-        std::fputs(VersionText().c_str(), stdout);
-        return 0;
-    case TMode::ListTypes:
-        std::fputs(TypeTable().c_str(), stdout);
-        return 0;
-    default:
-        break;
     }
     const TOutputJob job = MakeJob(options.Description, options.CheckDigits, OutputFormat(options),
                                    options.Verify, options.Strict, options.Lenient);
     WarnOnce(options);
-    if (options.Mode == TMode::Batch)
-        return RunBatch(options, job);
-    return RunSingle(options, job);
+    return mode == TMode::Batch ? RunBatch(options, job) : RunSingle(options, job);
 }
 
 } // namespace
