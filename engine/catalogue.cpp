@@ -62,14 +62,14 @@ void WithAddOn(TBarType Type, const std::string& Value, TCheckSum CheckSum, std:
 }
 
 // Quiet zones in X: 10 for the two-of-five family, Code 39, Codabar, Code 93 and Code 128
-// (ISO/IEC 16390, ISO/IEC 16388, ISO/IEC 15417 and the AIM symbology specifications), 12
+// (ISO/IEC 16390, ISO/IEC 16388, ISO/IEC 15417 and the AIM symbology standards), 12
 // for MSI; EAN/UPC as ISO/IEC 15420's table of quiet zones gives them (11 and 7 for EAN-13,
 // 7 both sides for EAN-8, 9 for UPC-A, 9 and 7 for UPC-E, 7 and 5 for an add-on, which
 // follows its main symbol after a gap of at least 7); PostNet 1/8 inch each side (USPS
 // Publication 25's clear zone).
 constexpr TQuietZone Ten{10, 10};
 
-// Bar heights at X = 0.33 mm: the GS1 General Specifications' EAN/UPC symbol dimensions at
+// Bar heights at X = 0.33 mm: the GS1 general standard's EAN/UPC symbol dimensions at
 // nominal size (22.85 mm for EAN-13, UPC-A and UPC-E, 18.23 mm for EAN-8; the add-ons keep
 // the main symbols' height here). 15 mm for the others, whose standards set only a minimum.
 constexpr double RetailHeight = 22.85;

@@ -46,13 +46,13 @@ QUILLMARK_ENGINE_EXPORT bool HasGS1CheckDigit(TBarType Type);
 QUILLMARK_ENGINE_EXPORT char UPCENumberSystem(TBarType Type);
 
 // The UPC-A form (number system first, no check digit) of a UPC-E symbol's six digits under
-// NumberSystem ('0' or '1'), whose check digit the UPC-E symbol takes (the GS1 General
-// Specifications' zero suppression).
+// NumberSystem ('0' or '1'), whose check digit the UPC-E symbol takes (the GS1 general
+// standard's zero suppression).
 QUILLMARK_ENGINE_EXPORT std::string ExpandUPCE(const std::string& Six, char NumberSystem);
 
 // The GS1 modulo-10 check digit of an EAN-8, EAN-13 or UPC-A symbol's data digits (7, 12 or
-// 11), or of a UPC-E symbol's six digits, computed over their UPC-A expansion (GS1 General
-// Specifications 7.9.1).
+// 11), or of a UPC-E symbol's six digits, computed over their UPC-A expansion (GS1 general
+// standard 7.9.1).
 QUILLMARK_ENGINE_EXPORT char GS1CheckDigit(TBarType Type, std::string_view Data);
 
 // A value as users of barcode tools type it, with its GS1 check digit: EAN-13, UPC-A and

@@ -117,7 +117,7 @@ inline constexpr std::string_view UPCEEndGuard = "050505";
 inline constexpr std::string_view UPCSuppStart = "506";
 inline constexpr std::string_view UPCSuppDelineator = "05";
 // The space between a main symbol and its add-on: 9 modules, within the 7 to 12 X of
-// ISO/IEC 15420 and the GS1 General Specifications (5.2) and the 9 X asked after UPC-A. Narrow
+// ISO/IEC 15420 and the GS1 general standard (5.2) and the 9 X asked after UPC-A. Narrow
 // spaces, so that it is 9 modules at any ratio.
 inline constexpr std::string_view AddOnGap = "000000000";
 static_assert(DrawsModules(EANGuard, "101") && DrawsModules(EANCentreGuard, "01010") &&

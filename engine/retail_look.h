@@ -47,7 +47,7 @@ struct TRetailLook {
 inline constexpr int GuardDescentModules = 5;
 
 // The look of an EAN-8, EAN-13, UPC-A, UPC-E or add-on symbol of Value as ISO/IEC 15420 and
-// the GS1 General Specifications (section 5.2) draw it, its digits as the symbol draws them
+// the GS1 general standard (section 5.2) draw it, its digits as the symbol draws them
 // (EANUPCDigits), UPC-E's number system added before them, a main symbol's add-on after it;
 // none for the other symbologies. Raises
 // the digit conversion's error as EANUPCDigits does.

@@ -21,7 +21,7 @@ namespace quillmark {
 
 // The family EAN/UPC digits are printed in (ISO/IEC 15420: OCR-B).
 inline constexpr const char* DigitFontFamily = "OCR B";
-// The digits' height in modules: 2.75 mm at X = 0.33 mm, as the GS1 General Specifications'
+// The digits' height in modules: 2.75 mm at X = 0.33 mm, as the GS1 general standard's
 // EAN/UPC figures draw them, so that the text scales with the symbol.
 inline constexpr double DigitHeightModules = 2.75 / 0.33;
 // UPC-A's and UPC-E's outer digits, against the others.

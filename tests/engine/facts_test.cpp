@@ -149,7 +149,7 @@ TEST(EANUPCDigits, DrawnDigitsAndTheValuesOthers) {
     }
 }
 
-// UPC-E zero suppression (GS1 General Specifications): the last of the six digits
+// UPC-E zero suppression (GS1 general standard): the last of the six digits
 // says where the zeros of the UPC-A form go.
 TEST(EANUPCDigits, UPCEExpandsAsItsLastDigitSays) {
     const std::pair<const char*, const char*> cases[] = {
@@ -164,7 +164,7 @@ TEST(EANUPCDigits, UPCEExpandsAsItsLastDigitSays) {
     EXPECT_THROW(ExpandUPCE("12345", '0'), Exception);
 }
 
-// The standard bar heights at X = 0.33 mm (GS1 General Specifications, EAN/UPC symbol
+// The standard bar heights at X = 0.33 mm (GS1 general standard, EAN/UPC symbol
 // dimensions); 15 mm for the others.
 TEST(Catalogue, StandardBarHeights) {
     const std::pair<TBarType, double> cases[] = {
