@@ -1,6 +1,13 @@
 #include "quarter_turn.h"
 
+#include "engine.h"
+#include "error_messages.h"
+
+#include <QRect>
+
+#include <climits>
 #include <cmath>
+#include <string>
 
 namespace quillmark {
 
@@ -14,5 +21,17 @@ std::optional<int> QuarterTurns(double Angle) {
 
 TQuarterTurn::TQuarterTurn(int Turns, int Left, int Top, int Width, int Height)
     : turns_(Turns), left_(Left), top_(Top), width_(Width), height_(Height) {}
+
+QRect ToQRect(const TPixelRect& Rect) {
+    return QRect(QPoint(static_cast<int>(Rect.Left), static_cast<int>(Rect.Top)),
+                 QPoint(static_cast<int>(Rect.Right), static_cast<int>(Rect.Bottom)));
+}
+
+QRect DrawableRect(const TPixelRect& Rect) {
+    if (Rect.Left < INT_MIN || Rect.Top < INT_MIN || Rect.Right > INT_MAX || Rect.Bottom > INT_MAX)
+        throw Exception(
+            Quoting(std::to_string(Rect.Left) + ", " + std::to_string(Rect.Top), TooLargeMessage));
+    return ToQRect(Rect);
+}
 
 } // namespace quillmark

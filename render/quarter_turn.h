@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <optional>
 
+class QRect;
+
 namespace quillmark {
 
 // Beyond this many degrees the rounded sine and cosine of a multiple of 90 may put a pixel
@@ -22,6 +24,12 @@ struct TPixelRect {
     long long Right = 0;
     long long Bottom = 0;
 };
+
+// Rect as painters take it; raises Exception "Left, Top : Barcode too large to draw." where
+// it leaves their int coordinates.
+QRect DrawableRect(const TPixelRect& Rect);
+// The same for a rectangle inside one DrawableRect took.
+QRect ToQRect(const TPixelRect& Rect);
 
 // A Width x Height bar box turned by a number of quarter turns, the top-left corner of its
 // turned bounding box at (Left, Top). Box point (px, py) lands on canvas point

@@ -211,20 +211,12 @@ void FillRuns(const std::vector<TModuleRun>& Runs, int Height, FillBox Fill) {
                  run.Kind == lkShortBar ? ShortBarTop(Height) : 0, Height, run.Kind != lkSpace);
 }
 
-QRect ToQRect(const TPixelRect& Rect) {
-    return QRect(QPoint(static_cast<int>(Rect.Left), static_cast<int>(Rect.Top)),
-                 QPoint(static_cast<int>(Rect.Right), static_cast<int>(Rect.Bottom)));
-}
-
 // Refuses a box whose pixels would leave the int coordinates that painters take.
 void CheckDrawable(const std::vector<TModuleRun>& Runs, const TQuarterTurn& Turn, int Height) {
     if (Runs.empty())
         return;
     const long long end = Runs.back().Start + static_cast<long long>(Runs.back().Width);
-    const TPixelRect box = Turn.Map(0, end - 1, 0, Height);
-    if (box.Left < INT_MIN || box.Top < INT_MIN || box.Right > INT_MAX || box.Bottom > INT_MAX)
-        throw Exception(
-            Quoting(std::to_string(box.Left) + ", " + std::to_string(box.Top), TooLargeMessage));
+    DrawableRect(Turn.Map(0, end - 1, 0, Height));
 }
 
 // The fills of a quarter turn, by its exact integer map.

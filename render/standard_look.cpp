@@ -198,18 +198,13 @@ std::vector<TBarFill> StandardFills(const TSymbol& Symbol, const TStandardLook& 
     const int lastRow = Look.FrameRows() - 1;
     const TQuarterTurn turn(*turns, Box.Left, Box.Top, Look.Width, lastRow);
     const auto fill = [&](long long X0, long long X1, long long Y0, long long Y1, bool Bar) {
-        const TPixelRect r = turn.Map(X0, X1, Y0, Y1);
-        if (r.Left < INT_MIN || r.Top < INT_MIN || r.Right > INT_MAX || r.Bottom > INT_MAX)
-            throw Exception(
-                Quoting(std::to_string(r.Left) + ", " + std::to_string(r.Top), TooLargeMessage));
-        return TBarFill{QRect(QPoint(static_cast<int>(r.Left), static_cast<int>(r.Top)),
-                              QPoint(static_cast<int>(r.Right), static_cast<int>(r.Bottom))),
-                        Bar};
+        return TBarFill{ToQRect(turn.Map(X0, X1, Y0, Y1)), Bar};
     };
     std::vector<TBarFill> fills;
     if (Look.Width <= 0)
         return fills;
-    fills.push_back(fill(0, Look.Width - 1, 0, lastRow, false));
+    // The frame holds every bar: checked once, the bars lie within int too.
+    fills.push_back({DrawableRect(turn.Map(0, Look.Width - 1, 0, lastRow)), false});
     for (const TModuleRun& run : ModuleRuns(Symbol.Pattern, Symbol.Widths)) {
         if (run.Kind == lkSpace)
             continue;
