@@ -33,6 +33,7 @@ struct TOptions {
     bool Verify = false;
     bool Strict = false;
     bool Lenient = false;
+    bool GS1Strict = false;
 };
 
 // Reads the arguments after the program's name; raises UsageError. Needs a

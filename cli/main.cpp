@@ -108,8 +108,7 @@ int Run(const std::vector<std::string>& Arguments) {
         std::fputs(text.c_str(), stdout);
         return 0;
     }
-    const TOutputJob job = MakeJob(options.Description, options.CheckDigits, OutputFormat(options),
-                                   options.Verify, options.Strict, options.Lenient);
+    const TOutputJob job = MakeJob(options);
     WarnOnce(options);
     return mode == TMode::Batch ? RunBatch(options, job) : RunSingle(options, job);
 }

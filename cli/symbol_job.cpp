@@ -25,16 +25,16 @@ std::optional<std::string> ReadBack(const QImage& Picture, const TBarcodeDescrip
 
 } // namespace
 
-TOutputJob MakeJob(const TBarcodeDescription& Description, TCheckDigits CheckDigits,
-                   TFileFormat Format, bool Verify, bool Strict, bool Lenient) {
+TOutputJob MakeJob(const TOptions& Options) {
     TOutputJob job;
-    job.Lenient = Lenient;
-    job.Description = Description;
-    job.CheckDigits = CheckDigits;
-    job.Format = Format;
-    if (Strict)
+    job.Description = Options.Description;
+    job.CheckDigits = Options.CheckDigits;
+    job.Format = OutputFormat(Options);
+    job.Lenient = Options.Lenient;
+    job.GS1Pairings = Options.GS1Strict;
+    if (Options.Strict)
         job.Gate = [](const std::vector<std::string>& Findings) { return Findings.empty(); };
-    if (Verify && CanRead(Description.Barcode.BarType))
+    if (Options.Verify && CanRead(Options.Description.Barcode.BarType))
         job.Verifier = ReadBack;
     return job;
 }

@@ -1,6 +1,7 @@
 // One symbol of a run through the output job, its outcome as messages for a terminal.
 #pragma once
 
+#include "arguments.h"
 #include "output_job.h"
 
 #include <string>
@@ -20,10 +21,9 @@ struct TSymbolOutcome {
 };
 
 // The job every symbol of a run shares: a value the symbol would change is refused unless
-// Lenient, standards findings stop a symbol only when Strict, and --verify reads each one
-// back with zxing-cpp where it can.
-TOutputJob MakeJob(const TBarcodeDescription& Description, TCheckDigits CheckDigits,
-                   TFileFormat Format, bool Verify, bool Strict, bool Lenient);
+// --lenient, standards findings stop a symbol only under --strict, GS1 pairings are checked
+// under --gs1-strict, and --verify reads each symbol back with zxing-cpp where it can.
+TOutputJob MakeJob(const TOptions& Options);
 
 // Draws Value (engine bytes) and writes it to Target ("-" for stdout) unless something
 // fails: a refused value, a finding under Strict, a failed verification or write. A

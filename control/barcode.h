@@ -79,6 +79,8 @@ public:
         bcCodeEAN128A = quillmark::bcCodeEAN128A,
         bcCodeEAN128B = quillmark::bcCodeEAN128B,
         bcCodeEAN128C = quillmark::bcCodeEAN128C,
+        bcCode128 = quillmark::bcCode128,
+        bcCodeGS1_128 = quillmark::bcCodeGS1_128,
     };
     Q_ENUM(BarTypes)
     enum CheckSums : std::uint8_t {

@@ -218,6 +218,16 @@ TCarried CarryCode128(TBarType Type, const std::string& Value, TCheckSum CheckSu
     return carried;
 }
 
+TCarried CarryGS1_128(TBarType, const std::string& Value, TCheckSum) {
+    TCarried carried;
+    try {
+        carried.Data = GS1ElementString(Value);
+    } catch (const Exception& refused) {
+        Depart(carried, refused.Message());
+    }
+    return carried;
+}
+
 TCarried CarryEANUPC(TBarType Type, const std::string& Value, TCheckSum CheckSum) {
     if (const std::optional<TAddOnSplit> split = SplitAddOn(Type, Value)) {
         // zxing-cpp gives the add-on's digits after the main symbol's and a space.

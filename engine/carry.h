@@ -19,6 +19,8 @@ TCarried CarryCode93(TBarType Type, const std::string& Value, TCheckSum CheckSum
 TCarried CarryCodabar(TBarType Type, const std::string& Value, TCheckSum CheckSum);
 // Code 128 and EAN-128 in their one code set.
 TCarried CarryCode128(TBarType Type, const std::string& Value, TCheckSum CheckSum);
+// GS1-128: the element strings, or the reason they are refused.
+TCarried CarryGS1_128(TBarType Type, const std::string& Value, TCheckSum CheckSum);
 // EAN-8, EAN-13, UPC-A and UPC-E: the digits drawn.
 TCarried CarryEANUPC(TBarType Type, const std::string& Value, TCheckSum CheckSum);
 

@@ -104,9 +104,9 @@ constexpr std::array<TBCdata, BarTypeCount> Catalogue{{
      AsciiSet, std::nullopt},
     {"Code128A", false, 0, 0, true, Ten, EncodeCode128, "bcCode128A", "Code 128A", "c128a",
      OtherHeight, CarryCode128, SetA, bcCode128B},
-    // "code128" and "ean128" take set B, the output default's set.
-    {"Code128B", false, 0, 0, true, Ten, EncodeCode128, "bcCode128B", "Code 128B",
-     "code128,c128,c128b", OtherHeight, CarryCode128, SetB, std::nullopt},
+    // "ean128" takes set B, the output default's set.
+    {"Code128B", false, 0, 0, true, Ten, EncodeCode128, "bcCode128B", "Code 128B", "c128b",
+     OtherHeight, CarryCode128, SetB, bcCode128},
     {"Code128C", false, 0, 0, true, Ten, EncodeCode128, "bcCode128C", "Code 128C", "c128c",
      OtherHeight, CarryCode128, "digit pairs only", bcCode128B},
     {"Code93", false, 0, 0, true, Ten, ValueOnly<EncodeCode93>, "bcCode93", "Code 93", "c93",
@@ -245,9 +245,13 @@ constexpr std::array<TBCdata, BarTypeCount> Catalogue{{
     {"EAN128A", false, 0, 0, true, Ten, EncodeCode128, "bcCodeEAN128A", "Code EAN128A", "gs1128a",
      OtherHeight, CarryCode128, SetA, bcCodeEAN128B},
     {"EAN128B", false, 0, 0, true, Ten, EncodeCode128, "bcCodeEAN128B", "Code EAN128B",
-     "ean128,gs1128,gs1128b", OtherHeight, CarryCode128, SetB, std::nullopt},
+     "ean128,gs1128b", OtherHeight, CarryCode128, SetB, std::nullopt},
     {"EAN128C", false, 0, 0, true, Ten, EncodeCode128, "bcCodeEAN128C", "Code EAN128C", "gs1128c",
      OtherHeight, CarryCode128, "digit pairs only", bcCodeEAN128B},
+    {"Code 128", false, 0, 0, true, Ten, ValueOnly<EncodeCode128Auto>, "bcCode128", "Code 128",
+     "code128,c128,auto128", OtherHeight, CarryAsTyped, "every byte", std::nullopt},
+    {"GS1-128", false, 0, 0, true, Ten, WithText<EncodeGS1_128>, "bcCodeGS1_128", "GS1-128",
+     "gs1128", OtherHeight, CarryGS1_128, "GS1 element strings", std::nullopt},
 }};
 
 // Lower case without separators.

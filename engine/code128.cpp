@@ -1,5 +1,6 @@
 // Code 128 and EAN-128, each written in the one code set its bar type names.
 #include "code128_sets.h"
+#include "code128_symbols.h"
 #include "element_notation.h"
 #include "encoders.h"
 #include "pattern_writer.h"
@@ -149,10 +150,10 @@ static_assert(IsCode128Character(StartA) && IsCode128Character(StartB) &&
 static_assert(IsWritten(Stop, 7, "1234") && ModuleCount(Stop) == 13);
 static_assert(AllDistinct(Code128Table, [](const Code128Row& Row) { return Row.Widths; }));
 
-constexpr int StartAValue = 103;
-constexpr int StartBValue = 104;
-constexpr int StartCValue = 105;
-constexpr int FNC1Value = 102;
+constexpr int StartAValue = code128::StartA;
+constexpr int StartBValue = code128::StartB;
+constexpr int StartCValue = code128::StartC;
+constexpr int FNC1Value = code128::FNC1;
 constexpr int Modulus = 103;
 
 // The escape bytes 195..202 name the symbols 95..102 (FNC1 to FNC4, SHIFT, CODE A/B/C,
@@ -232,7 +233,27 @@ StartCode StartOf(TBarType BarType) {
     }
 }
 
+constexpr std::array<std::array<char, 6>, 3> StartModules{
+    ModulesOf<6>(StartA), ModulesOf<6>(StartB), ModulesOf<6>(StartC)};
+
 } // namespace
+
+void WriteCode128(std::span<const int> Values, std::string& Pattern) {
+    if (Values.empty() || Values[0] < StartAValue || Values[0] > StartCValue)
+        throw Exception(InternalErrorMessage);
+    TPatternWriter out(Pattern, 6 * (Values.size() + 1) + StopModules.size());
+    std::uint64_t sum = static_cast<std::uint64_t>(Values[0]);
+    out.Put(StartModules[static_cast<std::size_t>(Values[0] - StartAValue)]);
+    for (std::size_t i = 1; i < Values.size(); ++i) {
+        const auto v = static_cast<std::size_t>(Values[i]);
+        out.Put(Code128Modules.at(v));
+        // Weights reduced mod 103 keep every term below 103 x 103.
+        sum += v * (i % Modulus);
+    }
+    out.Put(Code128Modules[sum % Modulus]);
+    out.Put(StopModules);
+    out.Finish();
+}
 
 int FindCode128Char(char Ch, TBarType BarType) {
     const auto code = static_cast<unsigned char>(Ch);

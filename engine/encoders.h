@@ -56,6 +56,14 @@ QUILLMARK_ENGINE_EXPORT void EncodeCode128(TBarType BarType, const std::string& 
                                            std::string& Pattern);
 QUILLMARK_ENGINE_EXPORT int FindCode128Char(char Ch, TBarType BarType);
 QUILLMARK_ENGINE_EXPORT int FindCode128Pair(const std::string& Pair);
+// Code 128 in the shortest run of code sets A, B and C for any bytes, Latin-1 through FNC4.
+QUILLMARK_ENGINE_EXPORT void EncodeCode128Auto(const std::string& Value, std::string& Pattern);
+// GS1-128 from element strings in parentheses; Text becomes them as a person reads them.
+QUILLMARK_ENGINE_EXPORT void EncodeGS1_128(const std::string& Value, TCheckSum CheckSum,
+                                           std::string& Text, std::string& Pattern);
+// What a GS1-128 symbol of Value holds, as a reader gives it back: the element strings,
+// a GS (0x1D) after each one of variable length that isn't last. Raises as ParseGS1 does.
+QUILLMARK_ENGINE_EXPORT std::string GS1ElementString(const std::string& Value);
 
 // EAN and UPC family.
 QUILLMARK_ENGINE_EXPORT void EncodeCodeEAN8(const std::string& Value, TCheckSum CheckSum,

@@ -38,10 +38,14 @@ enum TBarType : std::uint8_t {
     bcCodeEAN128A,
     bcCodeEAN128B,
     bcCodeEAN128C,
+    // Beyond the classic set: code sets chosen for the shortest symbol, and GS1-128 from
+    // Application Identifiers.
+    bcCode128,
+    bcCodeGS1_128,
 };
 
 // Number of symbologies in TBarType.
-inline constexpr int BarTypeCount = 23;
+inline constexpr int BarTypeCount = 25;
 
 enum TCheckSum : std::uint8_t { csNone, csModulo10 };
 

@@ -58,9 +58,12 @@ int ToUnits(double MM, double UnitsPerMM) {
 // The value as the text under a file's bars shows it: what the bars carry (the digits an
 // EAN/UPC symbol draws, Code 128 C's leading zero, what a symbology drops left out), so that
 // the text never disagrees with the bars; the encoder's text where the bars hold function
-// characters.
+// characters. GS1-128 prints its element strings with the AIs in parentheses, as the
+// encoder writes them, not with the separators its bars hold.
 std::string CarriedText(const TBarcodeDescription& D, const TOutputLayout& Layout) {
     const TBarcodeSettings& s = D.Barcode;
+    if (s.BarType == bcCodeGS1_128)
+        return Layout.Symbol.Text;
     return Carried(s.BarType, s.BarCode, s.CheckSum).Data.value_or(Layout.Symbol.Text);
 }
 

@@ -1,6 +1,7 @@
 #include "output_job.h"
 
 #include "error_messages.h"
+#include "gs1.h"
 #include "standards_check.h"
 
 namespace quillmark {
@@ -13,6 +14,15 @@ void RefuseSilentChanges(const TBarcodeDescription& Description) {
         Carried(s.BarType, s.BarCode, s.CheckSum).Departures;
     if (!departures.empty())
         throw Exception(Quoting(s.BarCode, departures.front().c_str()));
+}
+
+void RefuseBrokenPairings(const TBarcodeDescription& Description) {
+    const TBarcodeSettings& s = Description.Barcode;
+    if (s.BarType != bcCodeGS1_128)
+        return;
+    const std::vector<std::string> problems = GS1PairingProblems(ParseGS1(s.BarCode));
+    if (!problems.empty())
+        throw Exception(Quoting(s.BarCode, problems.front().c_str()));
 }
 
 TPreparedSymbol::TPreparedSymbol(const TBarcodeDescription& Base, const std::string& Value,
@@ -61,6 +71,8 @@ TSink FileSink(const QString& FileName, TDurability Durability) {
 TOutputResult RunOutputJob(const TOutputJob& Job, const std::string& Value, const TSink& Write) {
     TOutputResult result;
     TPreparedSymbol symbol(Job.Description, Value, Job.CheckDigits, Job.Lenient);
+    if (Job.GS1Pairings)
+        RefuseBrokenPairings(symbol.Description());
     result.Findings = symbol.Findings(Job.Format);
     if (Job.Gate && !Job.Gate(result.Findings))
         return result;

@@ -35,9 +35,10 @@ struct TOutputJob {
     TBarcodeDescription Description; // its value is each symbol's own
     TCheckDigits CheckDigits = TCheckDigits::Auto;
     TFileFormat Format = TFileFormat::Png;
-    TFindingsGate Gate;   // none: findings never stop a symbol
-    TVerifier Verifier;   // none: not read back
-    bool Lenient = false; // draw what the engine makes of a value it would change
+    TFindingsGate Gate;       // none: findings never stop a symbol
+    TVerifier Verifier;       // none: not read back
+    bool Lenient = false;     // draw what the engine makes of a value it would change
+    bool GS1Pairings = false; // refuse GS1-128 whose AIs lack a partner or clash
 };
 
 struct TOutputResult {
@@ -77,6 +78,10 @@ private:
 // character dropped or replaced, an odd Interleaved 2 of 5 digit, a padded or wrong EAN/UPC value,
 // a start, stop or shift character as data): the rule wherever a symbol leaves the program.
 QUILLMARK_OUTPUT_EXPORT void RefuseSilentChanges(const TBarcodeDescription& Description);
+
+// Raises Exception "Value : sentence" for the first AI of a GS1-128 description that lacks
+// the partner the GS1 Barcode Syntax Dictionary requires or appears with one it excludes.
+QUILLMARK_OUTPUT_EXPORT void RefuseBrokenPairings(const TBarcodeDescription& Description);
 
 // Writes atomically to FileName.
 QUILLMARK_OUTPUT_EXPORT TSink FileSink(const QString& FileName, TDurability Durability);

@@ -126,11 +126,13 @@ void CheckProportions(Findings& Out, const TBarcodeDescription& D, const TOutput
 // GS1-128 sets limits that plain Code 128 leaves open.
 void CheckLength(Findings& Out, const TBarcodeDescription& D, const TOutputLayout& Layout) {
     const TBarType type = D.Barcode.BarType;
-    if (type != bcCodeEAN128A && type != bcCodeEAN128B && type != bcCodeEAN128C)
+    const bool raw = type == bcCodeEAN128A || type == bcCodeEAN128B || type == bcCodeEAN128C;
+    if (!raw && type != bcCodeGS1_128)
         return;
+    // GS1-128 from AIs is refused past 48 characters before it gets here.
     const std::size_t characters =
         D.Barcode.BarCode.size() + (D.Barcode.CheckSum == csModulo10 ? 1 : 0);
-    if (characters > 48)
+    if (raw && characters > 48)
         Out.push_back(Name(type) + " carries at most 48 data characters, not " +
                       std::to_string(characters) + ".");
     const double lengthMM = LengthMM(Layout);

@@ -21,6 +21,8 @@ ZXing::BarcodeFormat FormatOf(TBarType Type) {
     case bcCodeEAN128A:
     case bcCodeEAN128B:
     case bcCodeEAN128C:
+    case bcCode128:
+    case bcCodeGS1_128:
         return BarcodeFormat::Code128;
     case bcCode_2_5_interleaved:
         return BarcodeFormat::ITF;

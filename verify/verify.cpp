@@ -30,6 +30,10 @@ TVerified VerifySymbol(const TGreyImage& Image, TBarType Type, const std::string
     const std::optional<std::string> expected = Carried(Type, Value, CheckSum).Data;
     if (!expected)
         return TVerified::ScansUncompared;
+    // Only an FNC1 right after the start makes the bars GS1 element strings.
+    if (Type == bcCodeGS1_128 && reading->SymbologyId != "]C1")
+        throw Exception(Value + " : Verification failed: the symbol reads as " +
+                        reading->SymbologyId + ", not as GS1-128 (]C1).");
     if (reading->Bytes != *expected)
         throw Exception(Value + " : Verification failed: the symbol reads " +
                         Quoted(reading->Bytes) + ", not " + Quoted(*expected) + ".");

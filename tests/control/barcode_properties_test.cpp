@@ -167,12 +167,16 @@ TEST(BarCodeProperties, EnumerationsByIdentifier) {
                                  "bcCodeUPC_Supp5",
                                  "bcCodeEAN128A",
                                  "bcCodeEAN128B",
-                                 "bcCodeEAN128C"};
+                                 "bcCodeEAN128C",
+                                 "bcCode128",
+                                 "bcCodeGS1_128"};
     const QMetaEnum meta = QMetaEnum::fromType<TBarCode::BarTypes>();
-    ASSERT_EQ(meta.keyCount(), 23);
+    ASSERT_EQ(meta.keyCount(), 25);
     TBarCode control;
     control.SetBarCode("1");
-    for (int ordinal = 0; ordinal < 23; ++ordinal) {
+    for (int ordinal = 0; ordinal < 25; ++ordinal) {
+        if (ordinal == bcCodeGS1_128)
+            control.SetBarCode("(10)1"); // GS1-128 refuses "1"
         EXPECT_EQ(meta.keyToValue(types[ordinal]), ordinal) << types[ordinal];
         ASSERT_TRUE(control.setProperty("BarType", QString::fromLatin1(types[ordinal])));
         EXPECT_EQ(control.BarType(), static_cast<TBarType>(ordinal)) << types[ordinal];

@@ -46,6 +46,8 @@ TEST(Catalogue, NamesAndDigitsOnlyFlags) {
         {bcCodeEAN128A, "EAN128A", false},
         {bcCodeEAN128B, "EAN128B", false},
         {bcCodeEAN128C, "EAN128C", false},
+        {bcCode128, "Code 128", false},
+        {bcCodeGS1_128, "GS1-128", false},
     };
     ASSERT_EQ(std::size(rows), static_cast<std::size_t>(BarTypeCount));
     for (int i = 0; i < BarTypeCount; ++i) {
@@ -60,7 +62,7 @@ TEST(MakeModules, RejectsTypeBeyondCatalogue) {
     std::string text;
     std::string pattern;
     try {
-        MakeModules(static_cast<TBarType>(23), "1", 1, ratio, csNone, text, pattern);
+        MakeModules(static_cast<TBarType>(BarTypeCount), "1", 1, ratio, csNone, text, pattern);
         FAIL() << "no exception";
     } catch (const Exception& e) {
         EXPECT_STREQ(e.what(), "Wrong barcode type.");
@@ -174,7 +176,9 @@ TEST(MakeModules, CheckSumOutsideTheEnumerationCountsAsNone) {
     const auto outside = static_cast<TCheckSum>(5);
     for (int type = 0; type < BarTypeCount; ++type) {
         const auto barType = static_cast<TBarType>(type);
-        const std::string value = BarTypeData(barType).DigitsOnly ? "12345" : "AB12";
+        const std::string value = barType == bcCodeGS1_128          ? "(10)AB12"
+                                  : BarTypeData(barType).DigitsOnly ? "12345"
+                                                                    : "AB12";
         double ratio = 2.0;
         std::string noneText = value, noneP, otherText = value, otherP;
         MakeModules(barType, value, 1, ratio, csNone, noneText, noneP);

@@ -11,4 +11,8 @@ void RegisterPeerPaint(const PaintCase&) {}
 
 void RegisterPeerEncode(const EncodeCase&) {}
 
+std::optional<int> PeerCode128Modules(const std::string&) {
+    return std::nullopt;
+}
+
 } // namespace quillmark::benchmarks

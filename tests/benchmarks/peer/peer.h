@@ -3,6 +3,7 @@
 
 #include "peer_cases.h"
 
+#include <optional>
 #include <string>
 
 namespace quillmark::benchmarks {
@@ -14,5 +15,9 @@ std::string PeerName();
 // after ours, each pair runs back to back, close together in time on a busy machine.
 void RegisterPeerPaint(const PaintCase& Case);
 void RegisterPeerEncode(const EncodeCase& Case);
+
+// The peer's Code 128 (code sets of its own choice) for Bytes, in modules from the start
+// character to the stop's termination bar; none without a peer or where it refuses.
+std::optional<int> PeerCode128Modules(const std::string& Bytes);
 
 } // namespace quillmark::benchmarks

@@ -121,6 +121,16 @@ void ZintEncodeFresh(benchmark::State& state, const EncodeCase& Case) {
 
 } // namespace
 
+std::optional<int> PeerCode128Modules(const std::string& Bytes) {
+    ZintSymbol symbol(ZBarcode_Create());
+    symbol->symbology = BARCODE_CODE128;
+    symbol->input_mode = DATA_MODE; // the bytes as they are, Latin-1 through FNC4
+    const auto* data = reinterpret_cast<const unsigned char*>(Bytes.data());
+    if (Failed(ZBarcode_Encode(symbol.get(), data, static_cast<int>(Bytes.size()))))
+        return std::nullopt;
+    return symbol->width;
+}
+
 std::string PeerName() {
     return "Zint";
 }
