@@ -1,0 +1,99 @@
+// Element strings read from and written as the bracketed text people type and read.
+#include "gs1.h"
+
+#include "encoders.h"
+#include "engine.h"
+#include "gs1_ai_table.h"
+#include "gs1_element_check.h"
+
+namespace quillmark {
+namespace {
+
+// GS1-128's limit on its data characters, AIs included and FNC1 separators not, as GS1's
+// general standard sets it.
+constexpr std::size_t MostDataCharacters = 48;
+
+struct TNotation {
+    char Open;
+    char Close;
+    bool Escapes; // "\(" in the data: the parenthesis form needs them, the bracket form not
+};
+
+std::string Position(std::size_t Offset) {
+    return "position " + std::to_string(Offset + 1);
+}
+
+// The AI between Value[At] and its closing bracket, At moved past it.
+std::string ReadAI(std::string_view Value, std::size_t& At, const TNotation& Form) {
+    const std::size_t close = Value.find(Form.Close, At + 1);
+    if (close == std::string_view::npos)
+        throw Exception(std::string("The '") + Form.Open + "' at " + Position(At) +
+                        " has no closing '" + Form.Close + "'");
+    const std::string ai(Value.substr(At + 1, close - At - 1));
+    if (ai.size() < 2 || ai.size() > 4 || !AllDigits(ai))
+        throw Exception(Form.Open + ai + Form.Close +
+                        " is not an Application Identifier: those are 2 to 4 digits");
+    At = close + 1;
+    return ai;
+}
+
+// The data up to the next AI, At moved past it; in the parenthesis form "\(", "\)" and "\\"
+// stand for the character escaped, and any other backslash for itself.
+std::string ReadData(std::string_view Value, std::size_t& At, const TNotation& Form) {
+    std::string data;
+    while (At < Value.size() && Value[At] != Form.Open) {
+        const char ch = Value[At];
+        if (Form.Escapes && ch == '\\' && At + 1 < Value.size() &&
+            std::string_view("()\\").find(Value[At + 1]) != std::string_view::npos)
+            ++At;
+        data += Value[At++];
+    }
+    return data;
+}
+
+void CheckDataCharacters(const std::vector<TGS1Element>& Elements) {
+    std::size_t total = 0;
+    for (const TGS1Element& element : Elements)
+        total += element.AI.size() + element.Data.size();
+    if (total <= MostDataCharacters)
+        return;
+    std::size_t running = 0;
+    for (const TGS1Element& element : Elements) {
+        running += element.AI.size() + element.Data.size();
+        if (running > MostDataCharacters)
+            throw Exception("(" + element.AI + "): the element strings come to " +
+                            std::to_string(total) + " data characters; GS1-128 carries at most " +
+                            std::to_string(MostDataCharacters));
+    }
+}
+
+} // namespace
+
+std::vector<TGS1Element> ParseGS1(std::string_view Value) {
+    if (Value.empty() || (Value[0] != '(' && Value[0] != '['))
+        throw Exception("GS1-128 takes Application Identifiers in parentheses, as "
+                        "(01)09501101530003(10)ABC123.");
+    const TNotation form = Value[0] == '(' ? TNotation{'(', ')', true} : TNotation{'[', ']', false};
+    std::vector<TGS1Element> elements;
+    std::size_t at = 0;
+    while (at < Value.size()) {
+        std::string ai = ReadAI(Value, at, form);
+        const TGS1AIEntry* entry = FindGS1AI(ai);
+        if (entry == nullptr)
+            throw Exception("AI (" + ai + ") is not defined");
+        std::string data = ReadData(Value, at, form);
+        CheckGS1Element(*entry, ai, data);
+        elements.push_back({std::move(ai), std::move(data), entry->Predefined});
+    }
+    CheckDataCharacters(elements);
+    return elements;
+}
+
+std::string GS1Text(const std::vector<TGS1Element>& Elements) {
+    std::string text;
+    for (const TGS1Element& element : Elements)
+        text += "(" + element.AI + ")" + element.Data;
+    return text;
+}
+
+} // namespace quillmark
