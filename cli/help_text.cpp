@@ -33,9 +33,8 @@ Symbol:
                       the same without bc (Code128B, code_2_5_interleaved), in any
                       letter case, or an alias (ean13, upca, itf, ...). EAN/UPC
                       values take a 2- or 5-digit add-on after '+' or a space
-                      (9780306406157+51299). code128 picks its code sets for
-                      the shortest symbol; gs1128 takes AIs in parentheses:
-                      '(01)09501101530003(17)260101(10)AB-123'
+                      (9780306406157+51299); GS1-128 (gs1128) takes AIs in
+                      parentheses: '(01)09501101530003(17)260101(10)AB-123'
       --checksum auto|none|mod10
                       auto (default): EAN-13, UPC-A and EAN-8 values one digit
                       short get their GS1 check digit, full-length ones have it
@@ -85,8 +84,8 @@ Checks:
                       a value is refused, naming the character and its position
       --strict        make the remaining findings (a ratio outside the standard,
                       EAN-128 over 48 characters, ...) errors instead of warnings
-      --gs1-strict    refuse GS1-128 whose AIs miss a partner GS1 requires or
-                      clash, as (10) without (01) or (01) with (02)
+      --gs1-strict    refuse GS1-128 AIs missing a partner GS1 requires, or with
+                      one it forbids: (10) without (01), (01) with (02)
 
   -h, --help          this text
   -V, --version       the version

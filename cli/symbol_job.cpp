@@ -26,12 +26,11 @@ std::optional<std::string> ReadBack(const QImage& Picture, const TBarcodeDescrip
 } // namespace
 
 TOutputJob MakeJob(const TOptions& Options) {
-    TOutputJob job;
-    job.Description = Options.Description;
-    job.CheckDigits = Options.CheckDigits;
-    job.Format = OutputFormat(Options);
-    job.Lenient = Options.Lenient;
-    job.GS1Pairings = Options.GS1Strict;
+    TOutputJob job{.Description = Options.Description,
+                   .CheckDigits = Options.CheckDigits,
+                   .Format = OutputFormat(Options),
+                   .Lenient = Options.Lenient,
+                   .GS1Pairings = Options.GS1Strict};
     if (Options.Strict)
         job.Gate = [](const std::vector<std::string>& Findings) { return Findings.empty(); };
     if (Options.Verify && CanRead(Options.Description.Barcode.BarType))

@@ -18,24 +18,22 @@ using namespace code128;
 
 enum TSet : std::uint8_t { SetA, SetB, SetC };
 
-// A reader's state: the code set, and in sets A and B whether two FNC4s have latched the
-// upper half of Latin-1 (ISO/IEC 15417 4.3.4.2). Set C is only entered unlatched: its digit
-// pairs are not data characters FNC4 acts on, and readers differ there.
+// A reader's state: the code set, and whether two FNC4s have latched the upper half of
+// Latin-1 (ISO/IEC 15417 4.3.4.2). The latch holds through set C, whose digit pairs it
+// leaves alone, and acts again on the data characters of A and B after it.
 struct TState {
     TSet Set;
     bool Latched;
 };
 // Set B first: where two ways are as short, the first one found is kept, and B reads like
 // the text it carries.
-constexpr std::array<TState, 5> States{
-    {{SetB, false}, {SetA, false}, {SetC, false}, {SetB, true}, {SetA, true}}};
+constexpr std::array<TState, 6> States{
+    {{SetB, false}, {SetA, false}, {SetC, false}, {SetB, true}, {SetA, true}, {SetC, true}}};
 constexpr std::size_t StateCount = States.size();
 constexpr std::array<TSet, 3> Sets{SetB, SetA, SetC};
 
 constexpr std::size_t IndexOf(TSet Set, bool Latched) {
-    if (Set == SetC)
-        return 2;
-    return (Set == SetB ? 0 : 1) + (Latched ? 3 : 0);
+    return (Set == SetB ? 0 : Set == SetA ? 1 : 2) + (Latched ? 3 : 0);
 }
 
 // How the best way into a state at a position was reached.
@@ -183,12 +181,9 @@ private:
                 if (cost == std::numeric_limits<int>::max())
                     continue;
                 const TState& state = States[s];
-                for (const TSet set : Sets) {
-                    // Set C is entered unlatched; a latch is kept across A and B.
-                    if (set == state.Set || (set == SetC && state.Latched))
-                        continue;
-                    changed |= Reach(At, IndexOf(set, state.Latched), cost + 1, Change, s);
-                }
+                for (const TSet set : Sets)
+                    if (set != state.Set)
+                        changed |= Reach(At, IndexOf(set, state.Latched), cost + 1, Change, s);
                 if (state.Set != SetC)
                     changed |= Reach(At, IndexOf(state.Set, !state.Latched), cost + 2, Latch, s);
             }

@@ -35,8 +35,8 @@ struct TOutputJob {
     TBarcodeDescription Description; // its value is each symbol's own
     TCheckDigits CheckDigits = TCheckDigits::Auto;
     TFileFormat Format = TFileFormat::Png;
-    TFindingsGate Gate;       // none: findings never stop a symbol
-    TVerifier Verifier;       // none: not read back
+    TFindingsGate Gate = {};  // none: findings never stop a symbol
+    TVerifier Verifier = {};  // none: not read back
     bool Lenient = false;     // draw what the engine makes of a value it would change
     bool GS1Pairings = false; // refuse GS1-128 whose AIs lack a partner or clash
 };

@@ -161,6 +161,36 @@ TEST_F(CommandLine, ValuesTheSymbolWouldChangeFailUnlessLenient) {
     }
 }
 
+// GS1-128 refuses an element string GS1 doesn't allow, naming the AI, and writes nothing;
+// the AIs' pairings count only under --gs1-strict.
+TEST_F(CommandLine, GS1ElementStringsAreCheckedAndScanAsGS1) {
+    const std::pair<const char*, const char*> refused[] = {
+        {"(01)09501101530004", "(01) position 14: check digit should be 3, not 4"},
+        {"(01)09501101530003(17)261301", "(17): month 13 is not a month"},
+        {"(04)1234", "AI (04) is not defined"},
+        {"(10)ABCDEFGHIJKLMNOPQRSTU", "(10)"},
+        {"(10)ABCDEFGHIJKLMNOPQRST(21)ABCDEFGHIJKLMNOPQRST(240)ABC", "(240)"},
+    };
+    for (const auto& [value, message] : refused) {
+        const CliRun run = Run({"--type", "gs1128", value, "-o", "x.png"});
+        EXPECT_EQ(run.ExitCode, 1) << value;
+        EXPECT_TRUE(run.Err.contains(QString::fromLatin1(message))) << run.Err.toStdString();
+        EXPECT_TRUE(Files().isEmpty());
+    }
+    const QStringList batchOnly = {"--type", "gs1128", "(10)AB-123", "-o", "b.png"};
+    EXPECT_EQ(Run(batchOnly).ExitCode, 0);
+    const CliRun strict = Run(batchOnly + QStringList{"--gs1-strict", "-o", "s.png"});
+    EXPECT_EQ(strict.ExitCode, 1);
+    EXPECT_TRUE(strict.Err.contains("(10) needs (01)")) << strict.Err.toStdString();
+    EXPECT_EQ(Files(), QStringList{"b.png"});
+    const QImage image = QImage(Path("b.png")).convertToFormat(QImage::Format_Grayscale8);
+    const auto scan = Scan(image.constBits(), image.width(), image.height(),
+                           static_cast<int>(image.bytesPerLine()));
+    ASSERT_TRUE(scan);
+    EXPECT_EQ(scan->SymbologyId, "]C1");
+    EXPECT_EQ(scan->Text, "10AB-123");
+}
+
 TEST_F(CommandLine, RefusesCommandLinesItCantRun) {
     const struct {
         QStringList Arguments;

@@ -19,8 +19,8 @@ namespace {
 
 // A reader of Code 128 symbol values as ISO/IEC 15417 4.3 describes it, apart from the
 // encoder: code sets A, B and C, SHIFT for one character, FNC4 for one character or, twice,
-// latched. What this system counts as valid is also written here: nothing after a pending
-// FNC4 or SHIFT but what completes it, and no set C digits while FNC4 is latched.
+// latched, the latch holding through set C's digits. What this system counts as valid is
+// also written here: nothing after a pending FNC4 or SHIFT but what completes it.
 struct ReaderState {
     int Set = 0; // 0 A, 1 B, 2 C
     bool Latched = false;
@@ -35,8 +35,6 @@ bool Read(ReaderState& S, int Value, std::string& Out) {
     const bool completes = S.FNC4Next || S.ShiftNext;
     if (set == 2) {
         if (Value < 100) {
-            if (S.Latched)
-                return false;
             Out += static_cast<char>('0' + Value / 10);
             Out += static_cast<char>('0' + Value % 10);
         } else if (Value == 100 || Value == 101) {
@@ -226,7 +224,7 @@ TEST(GS1_128, ScansAsElementStrings) {
          "10AB-123\x1D"
          "21X1",
          "(10)AB-123(21)X1"},
-        {"[00]095011010000000017", "00095011010000000017", "(00)095011010000000017"},
+        {"[00]095011010000000018", "00095011010000000018", "(00)095011010000000018"},
     };
     for (const Case& c : cases) {
         const auto scan = testing::EncodeAndScan(bcCodeGS1_128, c.Value, 2);

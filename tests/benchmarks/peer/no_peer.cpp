@@ -11,7 +11,7 @@ void RegisterPeerPaint(const PaintCase&) {}
 
 void RegisterPeerEncode(const EncodeCase&) {}
 
-std::optional<int> PeerCode128Modules(const std::string&) {
+std::optional<std::string> PeerCode128Modules(const std::string&) {
     return std::nullopt;
 }
 

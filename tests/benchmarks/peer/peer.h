@@ -16,8 +16,9 @@ std::string PeerName();
 void RegisterPeerPaint(const PaintCase& Case);
 void RegisterPeerEncode(const EncodeCase& Case);
 
-// The peer's Code 128 (code sets of its own choice) for Bytes, in modules from the start
-// character to the stop's termination bar; none without a peer or where it refuses.
-std::optional<int> PeerCode128Modules(const std::string& Bytes);
+// The peer's Code 128 (code sets of its own choice) for Bytes, one '1' (bar) or '0' (space)
+// per module from the start character to the stop's termination bar; none without a peer
+// or where it refuses.
+std::optional<std::string> PeerCode128Modules(const std::string& Bytes);
 
 } // namespace quillmark::benchmarks

@@ -121,14 +121,18 @@ void ZintEncodeFresh(benchmark::State& state, const EncodeCase& Case) {
 
 } // namespace
 
-std::optional<int> PeerCode128Modules(const std::string& Bytes) {
+std::optional<std::string> PeerCode128Modules(const std::string& Bytes) {
     ZintSymbol symbol(ZBarcode_Create());
     symbol->symbology = BARCODE_CODE128;
     symbol->input_mode = DATA_MODE; // the bytes as they are, Latin-1 through FNC4
     const auto* data = reinterpret_cast<const unsigned char*>(Bytes.data());
     if (Failed(ZBarcode_Encode(symbol.get(), data, static_cast<int>(Bytes.size()))))
         return std::nullopt;
-    return symbol->width;
+    // Zint keeps each row's modules as bits, the first module in the lowest bit.
+    std::string modules;
+    for (int x = 0; x < symbol->width; ++x)
+        modules += (symbol->encoded_data[0][x >> 3] >> (x & 7)) & 1 ? '1' : '0';
+    return modules;
 }
 
 std::string PeerName() {
