@@ -94,8 +94,9 @@ struct TQuietZone {
 struct TCarried {
     // What a reader of the symbol gives back, as Latin-1 bytes: the value as the bars hold
     // it, without the check characters a reader strips, EAN/UPC digits as drawn (UPC-E with
-    // its number system first). None when the bars hold Code 128 function characters, whose
-    // reading depends on the reader.
+    // its number system first), GS1-128's element strings with a GS for each separating
+    // FNC1. None when the bars hold other Code 128 function characters, whose reading
+    // depends on the reader.
     std::optional<std::string> Data;
     // The value's characters that don't reach the bars as typed, in the value's order:
     std::string Replaced; // drawn as a space, being outside the code set
