@@ -110,7 +110,7 @@ struct TOption {
     THandler Apply;
 };
 
-constexpr std::array<TOption, 29> OptionTable{{
+constexpr std::array<TOption, 31> OptionTable{{
     {"type", 't', true,
      [](TParse& p, const std::string& v) {
          const std::optional<TBarType> type = FindBarType(v);
@@ -209,6 +209,8 @@ constexpr std::array<TOption, 29> OptionTable{{
     {"strict", 0, false, [](TParse& p, const std::string&) { p.Options.Strict = true; }},
     {"lenient", 0, false, [](TParse& p, const std::string&) { p.Options.Lenient = true; }},
     {"gs1-strict", 0, false, [](TParse& p, const std::string&) { p.Options.GS1Strict = true; }},
+    {"report", 0, false, [](TParse& p, const std::string&) { p.Options.Report = true; }},
+    {"fit", 0, false, [](TParse& p, const std::string&) { p.Options.Fit = true; }},
     {"quiet-zone-marks", 0, false,
      [](TParse& p, const std::string&) { p.Options.Description.Barcode.QuietZoneMarks = true; }},
     {"list-types", 0, false,

@@ -34,6 +34,8 @@ struct TOptions {
     bool Strict = false;
     bool Lenient = false;
     bool GS1Strict = false;
+    bool Report = false;
+    bool Fit = false;
 };
 
 // Reads the arguments after the program's name; raises UsageError. Needs a

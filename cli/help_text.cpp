@@ -86,6 +86,10 @@ Checks:
                       EAN-128 over 48 characters, ...) errors instead of warnings
       --gs1-strict    refuse GS1-128 AIs missing a partner GS1 requires, or with
                       one it forbids: (10) without (01), (01) with (02)
+      --report        per symbol: the X-dimension drawn against the symbology's
+                      permitted range, the ratio, quiet zones and bar height
+      --fit           move the X-dimension to the whole pixels at --dpi closest to
+                      it inside the permitted range; fail where none are
 
   -h, --help          this text
   -V, --version       the version

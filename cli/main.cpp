@@ -53,9 +53,10 @@ void WarnOnce(const TOptions& Options) {
                           "' not found; using '" +
                           Utf8ForTerminal(QFontInfo(d.Font).family().toStdString()) + "'");
     }
-    // A raster's module is a whole number of pixels, which can be far from the X asked for.
+    // A raster's module is a whole number of pixels, which can be far from the X asked for
+    // (--fit says what it chose instead).
     const double achieved = AchievedXDimensionMM(d);
-    if (OutputFormat(Options) == TFileFormat::Png &&
+    if (OutputFormat(Options) == TFileFormat::Png && !Options.Fit &&
         std::abs(achieved - d.XDimensionMM) > 0.1 * d.XDimensionMM)
         Warn(Options,
              "at " + std::to_string(d.Dpi) + " dpi a module is " + std::to_string(RasterModul(d)) +

@@ -30,7 +30,9 @@ TOutputJob MakeJob(const TOptions& Options) {
                    .CheckDigits = Options.CheckDigits,
                    .Format = OutputFormat(Options),
                    .Lenient = Options.Lenient,
-                   .GS1Pairings = Options.GS1Strict};
+                   .GS1Pairings = Options.GS1Strict,
+                   .Report = Options.Report,
+                   .FitToDevice = Options.Fit};
     if (Options.Strict)
         job.Gate = [](const std::vector<std::string>& Findings) { return Findings.empty(); };
     if (Options.Verify && CanRead(Options.Description.Barcode.BarType))
@@ -54,6 +56,8 @@ TSymbolOutcome RunSymbol(const TOutputJob& Job, bool Strict, const std::string& 
         const TOutputResult result = RunOutputJob(Job, Value, write);
         for (const std::string& finding : result.Findings)
             outcome.Messages.push_back({!Strict, Latin1ForTerminal(finding)});
+        for (const std::string& line : result.Report)
+            outcome.Messages.push_back({false, line});
         for (const std::string& note : result.Notes)
             outcome.Messages.push_back({true, note});
         outcome.Failed = !result.Written;

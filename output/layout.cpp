@@ -183,6 +183,9 @@ TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM,
                                     Describe(std::round(across / UnitsPerMM)) + " mm",
                                 TooLargeMessage) +
                         " A page is at most 200 inches a side.");
+    layout.Leading = leading;
+    layout.Trailing = trailing;
+    layout.BarRows = barRows;
     layout.Dpi = D.Dpi;
     layout.Type = settings.BarType;
     layout.Orientation = settings.Orientation;

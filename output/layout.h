@@ -37,6 +37,10 @@ struct TOutputLayout {
     TSymbolBox Box; // where the bars go; under tlStandard, the whole frame of bars and text
     QSize Size;     // the whole picture, quiet zones included, turned
     int Modul = 1;  // units per narrow module
+    // Light margins before and after the bars, and the bars' length, in units.
+    long long Leading = 0;
+    long long Trailing = 0;
+    int BarRows = 0;
     double UnitsPerMM = 1;
     int FontPixels = 1;
     bool Vector = false;

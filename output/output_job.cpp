@@ -1,7 +1,9 @@
 #include "output_job.h"
 
+#include "decimal_text.h"
 #include "error_messages.h"
 #include "gs1.h"
+#include "print_fit.h"
 #include "standards_check.h"
 
 namespace quillmark {
@@ -68,12 +70,37 @@ TSink FileSink(const QString& FileName, TDurability Durability) {
     };
 }
 
+namespace {
+
+// The description with its X-dimension on the nearest whole pixels in the permitted range.
+TBarcodeDescription FittedToDevice(const TBarcodeDescription& Description,
+                                   std::vector<std::string>& Told) {
+    TBarcodeDescription fitted = Description;
+    const TBarType type = Description.Barcode.BarType;
+    const std::optional<int> pixels = FitToDevice(type, Description.XDimensionMM, Description.Dpi);
+    if (!pixels)
+        throw Exception(NoFitMessage(type, Description.Dpi));
+    fitted.XDimensionMM = *pixels * 25.4 / Description.Dpi;
+    Told.push_back("fitted to " + std::to_string(*pixels) + " pixels at " +
+                   std::to_string(Description.Dpi) + " dpi: X-dimension " +
+                   DecimalText(fitted.XDimensionMM, 3) + " mm");
+    return fitted;
+}
+
+} // namespace
+
 TOutputResult RunOutputJob(const TOutputJob& Job, const std::string& Value, const TSink& Write) {
     TOutputResult result;
-    TPreparedSymbol symbol(Job.Description, Value, Job.CheckDigits, Job.Lenient);
+    TPreparedSymbol symbol(Job.FitToDevice ? FittedToDevice(Job.Description, result.Report)
+                                           : Job.Description,
+                           Value, Job.CheckDigits, Job.Lenient);
     if (Job.GS1Pairings)
         RefuseBrokenPairings(symbol.Description());
     result.Findings = symbol.Findings(Job.Format);
+    if (Job.Report)
+        for (std::string& line :
+             ReportLines(PrintFit(symbol.Description(), symbol.LayoutFor(Job.Format))))
+            result.Report.push_back(std::move(line));
     if (Job.Gate && !Job.Gate(result.Findings))
         return result;
     // A PNG is read back from the pixels it was written from, which no image reader's limit

@@ -39,11 +39,16 @@ struct TOutputJob {
     TVerifier Verifier = {};  // none: not read back
     bool Lenient = false;     // draw what the engine makes of a value it would change
     bool GS1Pairings = false; // refuse GS1-128 whose AIs lack a partner or clash
+    bool Report = false;      // the print-fit report of each symbol (ReportLines)
+    // The X-dimension moved to the whole pixels at the description's resolution that keep
+    // it in the symbology's permitted range (FitToDevice); a symbol fails where none do.
+    bool FitToDevice = false;
 };
 
 struct TOutputResult {
     std::vector<std::string> Findings; // Latin-1, as the engine writes values
     std::vector<std::string> Notes;    // from the verifier
+    std::vector<std::string> Report;   // what FitToDevice chose, the lines of Report
     bool Written = false;              // false when the gate stopped the symbol
 };
 

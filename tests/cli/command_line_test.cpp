@@ -191,6 +191,25 @@ TEST_F(CommandLine, GS1ElementStringsAreCheckedAndScanAsGS1) {
     EXPECT_EQ(scan->Text, "10AB-123");
 }
 
+// --fit moves the module into the permitted range and says so; where no whole pixel count
+// is in range the line fails, naming it.
+TEST_F(CommandLine, FitAndReportAtADevicesResolution) {
+    const QStringList ean = {"--type", "ean13", "400638133393", "--dpi", "203"};
+    const CliRun fitted =
+        Run(ean + QStringList{"--xdim", "0.25", "--fit", "--report", "-o", "a.png"});
+    EXPECT_EQ(fitted.ExitCode, 0);
+    EXPECT_TRUE(fitted.Err.contains("fitted to 3 pixels at 203 dpi: X-dimension 0.375 mm"))
+        << fitted.Err.toStdString();
+    EXPECT_TRUE(fitted.Err.contains("X-dimension: 0.375 mm (114% of 0.330 mm nominal"));
+    // The file has the module chosen: 95 modules of 3 pixels and 11 + 7 of quiet zone.
+    EXPECT_EQ(QImage(Path("a.png")).width(), (95 + 18) * 3);
+    const CliRun none =
+        Run({"--type", "ean13", "400638133393", "--dpi", "30", "--fit", "-o", "b.png"});
+    EXPECT_EQ(none.ExitCode, 1);
+    EXPECT_TRUE(none.Err.contains("permitted 0.264-0.660 mm")) << none.Err.toStdString();
+    EXPECT_EQ(Files(), QStringList{"a.png"});
+}
+
 TEST_F(CommandLine, RefusesCommandLinesItCantRun) {
     const struct {
         QStringList Arguments;

@@ -1,0 +1,64 @@
+// How a symbol comes out on a device that draws whole pixels: the module it gets, how far
+// that lands from the X-dimension asked and from the symbology's permitted range, and what
+// rounding leaves of the wide-to-narrow ratio, the quiet zones and the bar height.
+#pragma once
+
+#include "quillmark_output_export.h"
+
+#include "description.h"
+#include "layout.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quillmark {
+
+// The X-dimensions a symbology's standard permits, in millimetres.
+struct TXRange {
+    double MinimumMM = 0; // 0: no published minimum
+    double NominalMM = 0; // 0: the standard names none
+    double MaximumMM = 0; // 0: no upper bound
+    const char* Source = "";
+};
+
+QUILLMARK_OUTPUT_EXPORT TXRange PermittedXRange(TBarType Type);
+
+struct TPrintFit {
+    bool Raster = true;   // false: a vector file, drawn at the X asked exactly
+    int ModulePixels = 0; // raster only
+    int Dpi = 0;          // raster only
+    double XMM = 0;       // as drawn
+    double AskedMM = 0;
+    TXRange Permitted;
+    bool InRange = true;
+    // Where the symbology leaves the ratio free: as drawn (wide over narrow element after
+    // rounding), and the standard's bounds.
+    std::optional<double> Ratio;
+    double RatioLower = 0;
+    double RatioUpper = 0;
+    double LeadingZoneX = 0; // as drawn, in modules
+    double TrailingZoneX = 0;
+    double StandardLeadingX = 0; // what the standard asks for
+    double StandardTrailingX = 0;
+    double BarHeightMM = 0; // as drawn
+};
+
+// The fit of Layout, the layout Description is drawn from (RasterLayout at its Dpi, or
+// VectorLayout).
+QUILLMARK_OUTPUT_EXPORT TPrintFit PrintFit(const TBarcodeDescription& Description,
+                                           const TOutputLayout& Layout);
+
+// The report's lines: "X-dimension: 0.375 mm (114% of 0.330 mm nominal; permitted
+// 0.264-0.660 mm; 3 pixels at 203 dpi)", "ratio: ...", "quiet zones: ...", "bar height: ...".
+QUILLMARK_OUTPUT_EXPORT std::vector<std::string> ReportLines(const TPrintFit& Fit);
+
+// The narrow module in whole pixels at Dpi whose X-dimension is inside Type's permitted
+// range and closest to XMM; none when no whole number of pixels falls in the range.
+QUILLMARK_OUTPUT_EXPORT std::optional<int> FitToDevice(TBarType Type, double XMM, int Dpi);
+
+// "no whole number of pixels at 30 dpi gives EAN13 an X-dimension in its permitted
+// 0.264-0.660 mm"
+QUILLMARK_OUTPUT_EXPORT std::string NoFitMessage(TBarType Type, int Dpi);
+
+} // namespace quillmark
