@@ -1,6 +1,7 @@
 #include "print_fit.h"
 
 #include "decimal_text.h"
+#include "decodability.h"
 #include "ean_upc.h"
 
 #include <array>
@@ -106,6 +107,7 @@ TPrintFit PrintFit(const TBarcodeDescription& D, const TOutputLayout& Layout) {
                                 ? BarTypeData(bcCodeUPC_Supp5).QuietZone.Trailing
                                 : row.QuietZone.Trailing;
     fit.BarHeightMM = Layout.BarRows / Layout.UnitsPerMM;
+    fit.Decodability = Decodability(s.BarType, Layout.Symbol);
     return fit;
 }
 
@@ -125,6 +127,10 @@ std::vector<std::string> ReportLines(const TPrintFit& Fit) {
         lines.push_back("ratio: " + DecimalText(*Fit.Ratio, 2) + " (standard " +
                         DecimalText(Fit.RatioLower, 1) + "-" + DecimalText(Fit.RatioUpper, 1) +
                         ")");
+    if (Fit.Decodability)
+        lines.push_back("decodability: " + DecimalText(*Fit.Decodability, 2) + " (" +
+                        DecodabilityGrade(*Fit.Decodability) +
+                        "), of the widths as drawn, not a print grade");
     lines.push_back("quiet zones: " + Modules(Fit.LeadingZoneX) + " / " +
                     Modules(Fit.TrailingZoneX) + " (standard " + Modules(Fit.StandardLeadingX) +
                     " / " + Modules(Fit.StandardTrailingX) + ")");

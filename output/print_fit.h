@@ -41,7 +41,8 @@ struct TPrintFit {
     double TrailingZoneX = 0;
     double StandardLeadingX = 0; // what the standard asks for
     double StandardTrailingX = 0;
-    double BarHeightMM = 0; // as drawn
+    double BarHeightMM = 0;             // as drawn
+    std::optional<double> Decodability; // of the element widths as drawn (Decodability)
 };
 
 // The fit of Layout, the layout Description is drawn from (RasterLayout at its Dpi, or
@@ -50,7 +51,8 @@ QUILLMARK_OUTPUT_EXPORT TPrintFit PrintFit(const TBarcodeDescription& Descriptio
                                            const TOutputLayout& Layout);
 
 // The report's lines: "X-dimension: 0.375 mm (114% of 0.330 mm nominal; permitted
-// 0.264-0.660 mm; 3 pixels at 203 dpi)", "ratio: ...", "quiet zones: ...", "bar height: ...".
+// 0.264-0.660 mm; 3 pixels at 203 dpi)", "ratio: ...", "decodability: ...", "quiet zones:
+// ...", "bar height: ...".
 QUILLMARK_OUTPUT_EXPORT std::vector<std::string> ReportLines(const TPrintFit& Fit);
 
 // The narrow module in whole pixels at Dpi whose X-dimension is inside Type's permitted

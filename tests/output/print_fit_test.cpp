@@ -22,12 +22,14 @@ TEST(PrintFit, ReportsWhatWholePixelsDraw) {
     // 0.33 mm at 203 dpi is 2.64 pixels, drawn as 3: 3 x 25.4 / 203 = 0.375 mm, 114%.
     const TBarcodeDescription ean = Described(bcCodeEAN13, "4006381333931", 0.33, 203);
     const std::vector<std::string> lines = ReportLines(PrintFit(ean, RasterLayout(ean)));
-    ASSERT_EQ(lines.size(), 3u);
+    ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], "X-dimension: 0.375 mm (114% of 0.330 mm nominal; permitted "
                         "0.264-0.660 mm; 3 pixels at 203 dpi)");
-    EXPECT_EQ(lines[1], "quiet zones: 11X / 7X (standard 11X / 7X)");
+    // Whole pixels draw every element on its design.
+    EXPECT_EQ(lines[1], "decodability: 1.00 (A), of the widths as drawn, not a print grade");
+    EXPECT_EQ(lines[2], "quiet zones: 11X / 7X (standard 11X / 7X)");
     // 22.85 mm is 182.6 pixels at 203 dpi, drawn as 183: 22.90 mm.
-    EXPECT_EQ(lines[2], "bar height: 22.90 mm");
+    EXPECT_EQ(lines[3], "bar height: 22.90 mm");
 
     // Code 39 at 0.38 mm, 203 dpi: a 3-pixel module, and 2.5 x 3 = 7.5 rounded to 8.
     const TBarcodeDescription c39 = Described(bcCode39, "ABC", 0.38, 203);
