@@ -55,7 +55,19 @@ TBarcodeDescription DescribeForOutput(const TBarCode& Control, const TBarcodeSet
     return description;
 }
 
-QString ProposedFileName(const std::string& Value) {
+QString SuffixOf(TFileFormat Format) {
+    switch (Format) {
+    case TFileFormat::Svg:
+        return QStringLiteral("svg");
+    case TFileFormat::Pdf:
+        return QStringLiteral("pdf");
+    case TFileFormat::Png:
+        break;
+    }
+    return QStringLiteral("png");
+}
+
+QString ProposedFileName(const std::string& Value, TFileFormat Format) {
     // File systems and dialogs take names of 255 bytes at most; a short name is easier to read.
     constexpr std::size_t Longest = 64;
     std::string name = Value.empty() ? std::string("barcode") : Value.substr(0, Longest);
@@ -66,7 +78,7 @@ QString ProposedFileName(const std::string& Value) {
                      (ch >= '0' && ch <= '9') || ch == '.' || ch == '_' || ch == '-');
         },
         '_');
-    return QString::fromLatin1(name.c_str()) + QStringLiteral(".png");
+    return QString::fromLatin1(name.c_str()) + QLatin1Char('.') + SuffixOf(Format);
 }
 
 QString ClippedPreviewNote(const TBarCode& Control) {

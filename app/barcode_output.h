@@ -2,6 +2,7 @@
 #pragma once
 
 #include "description.h"
+#include "files.h"
 
 #include <QString>
 
@@ -30,8 +31,12 @@ std::string ValueToWrite(const TBarCode& Control, TBarType Type, const QString& 
 // control's font family, at the output's physical defaults.
 TBarcodeDescription DescribeForOutput(const TBarCode& Control, const TBarcodeSettings& Shown);
 
-// "<value>.png", with every character a file name may not safely hold turned into "_".
-QString ProposedFileName(const std::string& Value);
+// "png", "svg" or "pdf".
+QString SuffixOf(TFileFormat Format);
+
+// "<value>.png" (or Format's suffix), with every character a file name may not safely hold
+// turned into "_".
+QString ProposedFileName(const std::string& Value, TFileFormat Format = TFileFormat::Png);
 
 // A note for the control's tooltip when the symbol is longer than the control shows, or an
 // empty string.

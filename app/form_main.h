@@ -20,6 +20,8 @@ namespace quillmark {
 
 class TBarCode;
 class TPreparedSymbol;
+enum class TExportPurpose;
+enum class TFileFormat;
 
 class TFormMain : public QDialog {
     Q_OBJECT
@@ -54,8 +56,9 @@ public:
     void ComboSelectChange();
     void ButtonCloseClick();
     void LabelLinkClick();
-    // Save as File, Copy and Print: the whole symbol the control shows, at a true size,
-    // after asking about anything that keeps it from meeting its standard.
+    // Save as File, Copy and Print: the whole symbol the control shows, at the size and
+    // colours the export dialog sets, after asking about anything that keeps it from
+    // meeting its standard.
     void ButtonSaveClick();
     void CopyClick();
     void PrintClick();
@@ -71,9 +74,11 @@ private:
     void SetTabOrder();
     void FormCreate();
     void CreateOutputActions();
-    // Runs Output unless the user, told what keeps the symbol from meeting its standard,
-    // declines Action; any failure becomes a message box.
-    void RunOutput(const QString& Action, const std::function<void(TPreparedSymbol&)>& Output);
+    // Opens the export dialog for Purpose, then runs Output on its symbol and format unless
+    // the user cancels or, told what keeps the symbol from meeting its standard, declines
+    // Action; any failure becomes a message box.
+    void RunOutput(TExportPurpose Purpose, const QString& Action,
+                   const std::function<void(TPreparedSymbol&, TFileFormat)>& Output);
     void UpdatePreviewNote();
 
     std::array<TBarType, SymbologyCount> FSymbologyMap{};

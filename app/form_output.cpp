@@ -4,6 +4,7 @@
 #include "barcode.h"
 #include "barcode_output.h"
 #include "clipboard_data.h"
+#include "export_dialog.h"
 #include "files.h"
 #include "messages.h"
 #include "output_dialogs.h"
@@ -44,41 +45,49 @@ void TFormMain::CreateOutputActions() {
     UpdatePreviewNote();
 }
 
-void TFormMain::RunOutput(const QString& Action,
-                          const std::function<void(TPreparedSymbol&)>& Output) {
+void TFormMain::RunOutput(TExportPurpose Purpose, const QString& Action,
+                          const std::function<void(TPreparedSymbol&, TFileFormat)>& Output) {
     try {
-        // The check reads the vector layout, which SVG, PDF and printing then draw from.
-        TPreparedSymbol symbol(DescribeForOutput(*BarCode1, FShown), FShown.BarCode,
-                               CheckDigitsOf(FShown.CheckSum));
-        const std::vector<std::string> findings = symbol.Findings(TFileFormat::Svg);
+        const TCheckDigits mode = CheckDigitsOf(FShown.CheckSum);
+        TExportDialog dialog(Purpose, DescribeForOutput(*BarCode1, FShown), FShown.BarCode, mode,
+                             this);
+        if (!RunExportDialog(dialog))
+            return;
+        TPreparedSymbol symbol(dialog.Description(), FShown.BarCode, mode);
+        // The check reads the layout the output draws from, as the dialog did.
+        const std::vector<std::string> findings = symbol.Findings(dialog.Format());
         if (!findings.empty() && !AskQuestion(this, FindingsText(findings, Action)))
             return;
-        Output(symbol);
+        Output(symbol, dialog.Format());
     } catch (const std::exception& error) {
         ShowMessage(this, QString::fromLatin1(error.what()));
     }
 }
 
 void TFormMain::ButtonSaveClick() {
-    RunOutput(QStringLiteral("Save it anyway?"), [this](TPreparedSymbol& Symbol) {
-        const QString path = ChooseSaveFile(this, ProposedFileName(FShown.BarCode));
-        if (!path.isEmpty())
-            WriteFileAtomically(path, Symbol.Render(FileFormatOf(path)), TDurability::Flush);
-    });
+    RunOutput(
+        TExportPurpose::Save, QStringLiteral("Save it anyway?"),
+        [this](TPreparedSymbol& Symbol, TFileFormat Format) {
+            const QString path = ChooseSaveFile(this, ProposedFileName(FShown.BarCode, Format));
+            if (!path.isEmpty())
+                WriteFileAtomically(path, Symbol.Render(FileFormatOf(path)), TDurability::Flush);
+        });
 }
 
 void TFormMain::CopyClick() {
-    RunOutput(QStringLiteral("Copy it anyway?"), [](TPreparedSymbol& Symbol) {
-        QGuiApplication::clipboard()->setMimeData(MakeMimeData(Symbol).release());
-    });
+    RunOutput(TExportPurpose::Copy, QStringLiteral("Copy it anyway?"),
+              [](TPreparedSymbol& Symbol, TFileFormat) {
+                  QGuiApplication::clipboard()->setMimeData(MakeMimeData(Symbol).release());
+              });
 }
 
 void TFormMain::PrintClick() {
-    RunOutput(QStringLiteral("Print it anyway?"), [this](TPreparedSymbol& Symbol) {
-        QPrinter printer(QPrinter::HighResolution);
-        if (RunPrintDialog(this, printer))
-            PrintBarcode(printer, Symbol.Vector());
-    });
+    RunOutput(TExportPurpose::Print, QStringLiteral("Print it anyway?"),
+              [this](TPreparedSymbol& Symbol, TFileFormat) {
+                  QPrinter printer(QPrinter::HighResolution);
+                  if (RunPrintDialog(this, printer))
+                      PrintBarcode(printer, Symbol.Vector());
+              });
 }
 
 void TFormMain::UpdatePreviewNote() {

@@ -1,9 +1,13 @@
 #include "output_dialogs.h"
 
+#include "export_dialog.h"
+
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <algorithm>
 #include <utility>
 
 namespace quillmark {
@@ -20,6 +24,11 @@ PrintDialogRunner& CurrentRunner() {
     return runner;
 }
 
+ExportDialogRunner& CurrentExportRunner() {
+    static ExportDialogRunner runner;
+    return runner;
+}
+
 QString ShowSaveDialog(QWidget* Parent, const QString& ProposedName) {
     const QStringList filters = {QStringLiteral("PNG image (*.png)"),
                                  QStringLiteral("SVG image (*.svg)"),
@@ -29,7 +38,10 @@ QString ShowSaveDialog(QWidget* Parent, const QString& ProposedName) {
     QFileDialog dialog(Parent, QStringLiteral("Save as File"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(suffixes.front());
+    const qsizetype proposed =
+        std::max<qsizetype>(0, suffixes.indexOf(QFileInfo(ProposedName).suffix().toLower()));
+    dialog.selectNameFilter(filters[proposed]);
+    dialog.setDefaultSuffix(suffixes[proposed]);
     // A name typed without an extension takes the one of the chosen filter.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
         const qsizetype index = filters.indexOf(filter);
@@ -52,6 +64,10 @@ void SetPrintDialogRunner(PrintDialogRunner Runner) {
     CurrentRunner() = std::move(Runner);
 }
 
+void SetExportDialogRunner(ExportDialogRunner Runner) {
+    CurrentExportRunner() = std::move(Runner);
+}
+
 QString ChooseSaveFile(QWidget* Parent, const QString& ProposedName) {
     if (const SaveFileChooser& chooser = CurrentChooser())
         return chooser(Parent, ProposedName);
@@ -63,6 +79,15 @@ bool RunPrintDialog(QWidget* Parent, QPrinter& Printer) {
         return runner(Parent, Printer);
     QPrintDialog dialog(&Printer, Parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool RunExportDialog(TExportDialog& Dialog) {
+    const ExportDialogRunner& runner = CurrentExportRunner();
+    const bool accepted = runner ? runner(Dialog) : Dialog.exec() == QDialog::Accepted;
+    // A runner may accept what OK would refuse; the output then says why it can't.
+    if (accepted && Dialog.Acceptable())
+        Dialog.Keep();
+    return accepted;
 }
 
 } // namespace quillmark

@@ -3,6 +3,7 @@
 
 #include "barcode.h"
 #include "default_error_handling.h"
+#include "export_dialog.h"
 #include "form_main.h"
 #include "link_opener.h"
 #include "messages.h"
@@ -14,6 +15,8 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -33,6 +36,11 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         QApplication::setApplicationName(QStringLiteral("Quillmark"));
+        // Each test keeps its export choices to itself, and out of the user's own.
+        for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(format, QSettings::UserScope, SettingsDir.path());
+        // The export dialog is accepted as it opens.
+        SetExportDialogRunner([](TExportDialog&) { return true; });
         SetMessageShower([this](QWidget*, MessageKind Kind, const QString& Text) {
             Messages.push_back({Kind, Text});
         });
@@ -59,6 +67,7 @@ protected:
         SetLinkOpener({});
         SetQuestionAsker({});
         SetSaveFileChooser({});
+        SetExportDialogRunner({});
     }
 
     // Chooses a list entry the way a user does: open the list, click the entry.
@@ -90,6 +99,7 @@ protected:
         return Form->BarCode1->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
 
+    QTemporaryDir SettingsDir;
     std::unique_ptr<TFormMain> Form;
     std::vector<ShownMessage> Messages;
     std::vector<QUrl> OpenedLinks;
