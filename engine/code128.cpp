@@ -260,6 +260,11 @@ int FindCode128Char(char Ch, TBarType BarType) {
     return UsesSetA(BarType) ? Code128CharValues<true>[code] : Code128CharValues<false>[code];
 }
 
+bool IsCode128(TBarType Type) {
+    return UsesSetA(Type) || UsesSetC(Type) || Type == bcCode128B || Type == bcCodeEAN128B ||
+           Type == bcCode128 || Type == bcCodeGS1_128;
+}
+
 int FindCode128Pair(const std::string& Pair) {
     return Pair.size() == 2 ? PairValue(Pair[0], Pair[1]) : -1;
 }

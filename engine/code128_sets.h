@@ -18,9 +18,4 @@ inline bool IsEAN128(TBarType BarType) {
     return BarType == bcCodeEAN128A || BarType == bcCodeEAN128B || BarType == bcCodeEAN128C;
 }
 
-inline bool IsCode128(TBarType BarType) {
-    return UsesSetA(BarType) || UsesSetC(BarType) || BarType == bcCode128B ||
-           BarType == bcCodeEAN128B;
-}
-
 } // namespace quillmark

@@ -1,6 +1,6 @@
 #include "decodability.h"
 
-#include "ean_upc.h"
+#include "encoders.h"
 #include "module_runs.h"
 
 #include <algorithm>
@@ -24,22 +24,10 @@ struct TCharacters {
 // characters of 4 elements and 7 modules between their guards (ISO/IEC 15417, AIM USS-93,
 // ISO/IEC 15420).
 std::vector<TCharacters> CharactersOf(TBarType Type, std::size_t Elements) {
-    switch (Type) {
-    case bcCode128A:
-    case bcCode128B:
-    case bcCode128C:
-    case bcCodeEAN128A:
-    case bcCodeEAN128B:
-    case bcCodeEAN128C:
-    case bcCode128:
-    case bcCodeGS1_128:
+    if (IsCode128(Type))
         return {{0, Elements / 6, 6, 11}};
-    case bcCode93:
-    case bcCode93Extended:
+    if (Type == bcCode93 || Type == bcCode93Extended)
         return {{0, Elements / 6, 6, 9}};
-    default:
-        break;
-    }
     // Guard, left half, centre guard, right half, guard: 3 + 24 + 5 + 24 + 3 for EAN-13 and
     // UPC-A, 3 + 16 + 5 + 16 + 3 for EAN-8; UPC-E's 3 + 24 + 6.
     std::vector<TCharacters> characters;

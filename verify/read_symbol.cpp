@@ -1,5 +1,7 @@
 #include "read_symbol.h"
 
+#include "encoders.h"
+
 #include <ZXing/ReadBarcode.h>
 
 namespace quillmark {
@@ -8,6 +10,8 @@ namespace {
 
 ZXing::BarcodeFormat FormatOf(TBarType Type) {
     using ZXing::BarcodeFormat;
+    if (IsCode128(Type))
+        return BarcodeFormat::Code128;
     switch (Type) {
     case bcCode39:
     case bcCode39Extended:
@@ -15,15 +19,6 @@ ZXing::BarcodeFormat FormatOf(TBarType Type) {
     case bcCode93:
     case bcCode93Extended:
         return BarcodeFormat::Code93;
-    case bcCode128A:
-    case bcCode128B:
-    case bcCode128C:
-    case bcCodeEAN128A:
-    case bcCodeEAN128B:
-    case bcCodeEAN128C:
-    case bcCode128:
-    case bcCodeGS1_128:
-        return BarcodeFormat::Code128;
     case bcCode_2_5_interleaved:
         return BarcodeFormat::ITF;
     case bcCodeCodabar:
