@@ -17,13 +17,13 @@ struct TXRangeRow {
 };
 
 constexpr const char* RetailSource =
-    "GS1's general standard, symbol specification table for retail point of sale: 80% to "
+    "GS1's general standard, symbol table for retail point of sale: 80% to "
     "200% of 0.330 mm";
 constexpr const char* DistributionSource =
-    "GS1's general standard, symbol specification table for general distribution: 0.495 "
+    "GS1's general standard, symbol table for general distribution: 0.495 "
     "to 1.016 mm";
 
-// Where no table sets an X-dimension, the minimum the symbology's AIM specification gives
+// Where no table sets an X-dimension, the minimum the symbology's AIM standard gives
 // for open systems (0.0075 in; Codabar 0.0065 in); PostNet's bar width from USPS
 // Publication 25 (0.015 to 0.025 in).
 constexpr std::array<TXRangeRow, 8> XRanges{{
