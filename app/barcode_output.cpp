@@ -55,18 +55,6 @@ TBarcodeDescription DescribeForOutput(const TBarCode& Control, const TBarcodeSet
     return description;
 }
 
-QString SuffixOf(TFileFormat Format) {
-    switch (Format) {
-    case TFileFormat::Svg:
-        return QStringLiteral("svg");
-    case TFileFormat::Pdf:
-        return QStringLiteral("pdf");
-    case TFileFormat::Png:
-        break;
-    }
-    return QStringLiteral("png");
-}
-
 QString ProposedFileName(const std::string& Value, TFileFormat Format) {
     // File systems and dialogs take names of 255 bytes at most; a short name is easier to read.
     constexpr std::size_t Longest = 64;

@@ -31,9 +31,6 @@ std::string ValueToWrite(const TBarCode& Control, TBarType Type, const QString& 
 // control's font family, at the output's physical defaults.
 TBarcodeDescription DescribeForOutput(const TBarCode& Control, const TBarcodeSettings& Shown);
 
-// "png", "svg" or "pdf".
-QString SuffixOf(TFileFormat Format);
-
 // "<value>.png" (or Format's suffix), with every character a file name may not safely hold
 // turned into "_".
 QString ProposedFileName(const std::string& Value, TFileFormat Format = TFileFormat::Png);

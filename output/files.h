@@ -15,6 +15,9 @@ namespace quillmark {
 
 enum class TFileFormat { Png, Svg, Pdf };
 
+// A format's file name extension, lower case: "png", "svg", "pdf".
+QUILLMARK_OUTPUT_EXPORT QString SuffixOf(TFileFormat Format);
+
 // The format a file name's extension asks for, in any letter case; any other extension
 // raises Exception naming the file.
 QUILLMARK_OUTPUT_EXPORT TFileFormat FileFormatOf(const QString& FileName);

@@ -5,14 +5,23 @@
 
 namespace quillmark {
 
+QString SuffixOf(TFileFormat Format) {
+    switch (Format) {
+    case TFileFormat::Svg:
+        return QStringLiteral("svg");
+    case TFileFormat::Pdf:
+        return QStringLiteral("pdf");
+    case TFileFormat::Png:
+        break;
+    }
+    return QStringLiteral("png");
+}
+
 TFileFormat FileFormatOf(const QString& FileName) {
     const QString suffix = QFileInfo(FileName).suffix().toLower();
-    if (suffix == QLatin1String("png"))
-        return TFileFormat::Png;
-    if (suffix == QLatin1String("svg"))
-        return TFileFormat::Svg;
-    if (suffix == QLatin1String("pdf"))
-        return TFileFormat::Pdf;
+    for (const TFileFormat format : {TFileFormat::Png, TFileFormat::Svg, TFileFormat::Pdf})
+        if (suffix == SuffixOf(format))
+            return format;
     throw Exception(
         (FileName + QStringLiteral(" : Unknown file type; use .png, .svg or .pdf.")).toStdString());
 }
