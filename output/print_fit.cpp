@@ -11,45 +11,26 @@ namespace quillmark {
 
 namespace {
 
-struct TXRangeRow {
-    std::array<TBarType, 7> Types; // the row's symbologies; unused places repeat the first
-    TXRange Range;
-};
+// GS1's general standard: its symbol tables for retail point of sale (80% to 200% of
+// 0.330 mm) and for general distribution.
+constexpr TXRange Retail{0.264, 0.330, 0.660, "GS1 symbol table for retail point of sale"};
+constexpr TXRange Distribution{0.495, 0.495, 1.016, "GS1 symbol table for general distribution"};
+// Where no table sets an X-dimension, the minimum of the symbology's AIM standard for open
+// systems (0.0075 in; Codabar 0.0065 in); PostNet's bar width from USPS Publication 25
+// (0.015 to 0.025 in).
+constexpr TXRange USS128{0.191, 0, 0, "AIM USS-128"};
+constexpr TXRange USS39{0.191, 0, 0, "AIM USS-39"};
+constexpr TXRange USS93{0.191, 0, 0, "AIM USS-93"};
+constexpr TXRange USSI25{0.191, 0, 0, "AIM USS-I 2/5"};
+constexpr TXRange USSCodabar{0.165, 0, 0, "AIM USS-Codabar"};
+constexpr TXRange PostNetBars{0.381, 0, 0.635, "USPS Publication 25"};
+constexpr TXRange NoneSet{0, 0, 0, "no published standard sets one"};
 
-constexpr const char* RetailSource =
-    "GS1's general standard, symbol table for retail point of sale: 80% to "
-    "200% of 0.330 mm";
-constexpr const char* DistributionSource =
-    "GS1's general standard, symbol table for general distribution: 0.495 "
-    "to 1.016 mm";
-
-// Where no table sets an X-dimension, the minimum the symbology's AIM standard gives
-// for open systems (0.0075 in; Codabar 0.0065 in); PostNet's bar width from USPS
-// Publication 25 (0.015 to 0.025 in).
-constexpr std::array<TXRangeRow, 8> XRanges{{
-    {{bcCodeEAN13, bcCodeEAN8, bcCodeUPC_A, bcCodeUPC_E0, bcCodeUPC_E1, bcCodeUPC_Supp2,
-      bcCodeUPC_Supp5},
-     {0.264, 0.330, 0.660, RetailSource}},
-    {{bcCodeGS1_128, bcCodeEAN128A, bcCodeEAN128B, bcCodeEAN128C, bcCodeGS1_128, bcCodeGS1_128,
-      bcCodeGS1_128},
-     {0.495, 0.495, 1.016, DistributionSource}},
-    {{bcCode128, bcCode128A, bcCode128B, bcCode128C, bcCode128, bcCode128, bcCode128},
-     {0.191, 0, 0, "AIM USS-128: at least 0.0075 in"}},
-    {{bcCode39, bcCode39Extended, bcCode39, bcCode39, bcCode39, bcCode39, bcCode39},
-     {0.191, 0, 0, "AIM USS-39: at least 0.0075 in"}},
-    {{bcCode93, bcCode93Extended, bcCode93, bcCode93, bcCode93, bcCode93, bcCode93},
-     {0.191, 0, 0, "AIM USS-93: at least 0.0075 in"}},
-    {{bcCode_2_5_interleaved, bcCode_2_5_interleaved, bcCode_2_5_interleaved,
-      bcCode_2_5_interleaved, bcCode_2_5_interleaved, bcCode_2_5_interleaved,
-      bcCode_2_5_interleaved},
-     {0.191, 0, 0, "AIM USS-I 2/5: at least 0.0075 in"}},
-    {{bcCodeCodabar, bcCodeCodabar, bcCodeCodabar, bcCodeCodabar, bcCodeCodabar, bcCodeCodabar,
-      bcCodeCodabar},
-     {0.165, 0, 0, "AIM USS-Codabar: at least 0.0065 in"}},
-    {{bcCodePostNet, bcCodePostNet, bcCodePostNet, bcCodePostNet, bcCodePostNet, bcCodePostNet,
-      bcCodePostNet},
-     {0.381, 0, 0.635, "USPS Publication 25: bars 0.015 to 0.025 in wide"}},
-}};
+// Indexed by TBarType.
+constexpr std::array<TXRange, BarTypeCount> XRanges{
+    USSI25, NoneSet, NoneSet,      USS39,        USS39,        USS128, USS128,      USS128, USS93,
+    USS93,  NoneSet, PostNetBars,  USSCodabar,   Retail,       Retail, Retail,      Retail, Retail,
+    Retail, Retail,  Distribution, Distribution, Distribution, USS128, Distribution};
 
 bool InRange(const TXRange& Range, double XMM) {
     // Tables print three decimals; a rounding error below that isn't outside.
@@ -77,11 +58,7 @@ std::string Modules(double X) {
 } // namespace
 
 TXRange PermittedXRange(TBarType Type) {
-    for (const TXRangeRow& row : XRanges)
-        for (const TBarType type : row.Types)
-            if (type == Type)
-                return row.Range;
-    return {0, 0, 0, "no published standard sets one"};
+    return static_cast<int>(Type) < BarTypeCount ? XRanges[Type] : NoneSet;
 }
 
 TPrintFit PrintFit(const TBarcodeDescription& D, const TOutputLayout& Layout) {
