@@ -48,5 +48,5 @@ if(TARGET quillmark_verify)
 endif()
 if(TARGET quillmark_output)
     quillmark_pkgconfig("Quillmark Output" "Barcode files, clipboard data and printing"
-                        quillmark_output "quillmark-render Qt6Gui Qt6Svg")
+                        quillmark_output "quillmark-render Qt6Gui Qt6Svg zlib")
 endif()

@@ -34,3 +34,21 @@ void RenderToMemory(benchmark::State& state) {
 BENCHMARK(RenderToMemory)->ArgsProduct({{0, 1}, {0, 1, 2}})->Unit(benchmark::kMicrosecond);
 
 } // namespace
+
+namespace {
+
+// The PNG encoding alone, of a batch's typical picture: a 13-character Code 128 with its
+// text, 0.33 mm at 300 dpi.
+void EncodePngOfPicture(benchmark::State& state) {
+    TBarcodeDescription description;
+    description.Barcode.BarCode = "QM-5586350-Wq";
+    const TOutputLayout layout = RasterLayout(description);
+    const QImage picture = RenderImage(layout);
+    std::size_t bytes = 0;
+    for (auto _ : state)
+        bytes = static_cast<std::size_t>(EncodePng(picture, layout).size());
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(EncodePngOfPicture)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,149 @@
+#include "png_encoder.h"
+
+#include "engine.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+namespace quillmark {
+
+namespace {
+
+// PNG's filter types (ISO/IEC 15948, 9.2): None, and Up, which makes a row equal to the
+// one above all zeros.
+constexpr std::uint8_t FilterNone = 0;
+constexpr std::uint8_t FilterUp = 2;
+
+// zlib's fastest level: measured on a 13-character Code 128 at 300 dpi, it writes the
+// picture in half the time of the default level, for 943 bytes instead of 721; most rows
+// are zeros, which every level compresses alike.
+constexpr int DeflateLevel = Z_BEST_SPEED;
+
+void AppendBigEndian(QByteArray& Out, std::uint32_t Value) {
+    const std::array<char, 4> bytes{static_cast<char>(Value >> 24), static_cast<char>(Value >> 16),
+                                    static_cast<char>(Value >> 8), static_cast<char>(Value)};
+    Out.append(bytes.data(), bytes.size());
+}
+
+// Length, type, data and the CRC of type and data (ISO/IEC 15948, 5.3).
+void AppendChunk(QByteArray& Out, std::string_view Type, const QByteArray& Data) {
+    AppendBigEndian(Out, static_cast<std::uint32_t>(Data.size()));
+    const qsizetype start = Out.size();
+    Out.append(Type.data(), static_cast<qsizetype>(Type.size()));
+    Out.append(Data);
+    const auto* crcFrom = reinterpret_cast<const Bytef*>(Out.constData() + start);
+    AppendBigEndian(
+        Out, static_cast<std::uint32_t>(crc32(0, crcFrom, static_cast<uInt>(Out.size() - start))));
+}
+
+int BitsPerPixel(std::size_t Colours) {
+    if (Colours <= 2)
+        return 1;
+    if (Colours <= 4)
+        return 2;
+    return Colours <= 16 ? 4 : 8;
+}
+
+// The picture's rows as PNG filters them: a row that repeats the one above is filtered Up,
+// which gives zeros, the others not at all.
+// None if a pixel is not in the palette.
+std::optional<std::vector<std::uint8_t>> FilteredRows(const QImage& Image,
+                                                      const std::vector<QRgb>& Palette, int Bits) {
+    const int width = Image.width();
+    const auto sourceBytes = static_cast<std::size_t>(width) * sizeof(QRgb);
+    // Each row: its filter byte, then its packed indices.
+    const auto rowBytes =
+        static_cast<std::size_t>((static_cast<long long>(width) * Bits + 7) / 8) + 1;
+    std::vector<std::uint8_t> rows(rowBytes * static_cast<std::size_t>(Image.height()), 0);
+    // Pixels per byte as a power of two: 8, 4, 2 or 1.
+    const int perByteLog2 = Bits == 1 ? 3 : Bits == 2 ? 2 : Bits == 4 ? 1 : 0;
+    const int inByte = (1 << perByteLog2) - 1;
+    QRgb last = Palette.front();
+    std::uint8_t index = 0;
+    for (int y = 0; y < Image.height(); ++y) {
+        std::uint8_t* out = rows.data() + rowBytes * static_cast<std::size_t>(y);
+        const auto* in = reinterpret_cast<const QRgb*>(Image.constScanLine(y));
+        if (y > 0 && std::memcmp(in, Image.constScanLine(y - 1), sourceBytes) == 0) {
+            out[0] = FilterUp; // the row's bytes stay zero
+            continue;
+        }
+        out[0] = FilterNone;
+        ++out;
+        for (int x = 0; x < width; ++x) {
+            // Pixels come in long runs of one colour, so the last lookup usually holds.
+            const QRgb pixel = in[x] | 0xFF000000u;
+            if (pixel != last) {
+                const auto at = std::find(Palette.begin(), Palette.end(), pixel);
+                if (at == Palette.end())
+                    return std::nullopt;
+                last = pixel;
+                index = static_cast<std::uint8_t>(at - Palette.begin());
+            }
+            if (index != 0)
+                out[x >> perByteLog2] |=
+                    static_cast<std::uint8_t>(index << (8 - Bits * ((x & inByte) + 1)));
+        }
+    }
+    return rows;
+}
+
+QByteArray Deflated(const std::vector<std::uint8_t>& Data) {
+    z_stream stream{};
+    if (deflateInit(&stream, DeflateLevel) != Z_OK)
+        throw Exception("PNG : the compressor could not start");
+    QByteArray out(static_cast<qsizetype>(deflateBound(&stream, static_cast<uLong>(Data.size()))),
+                   Qt::Uninitialized);
+    stream.next_in = const_cast<Bytef*>(Data.data());
+    stream.avail_in = static_cast<uInt>(Data.size());
+    stream.next_out = reinterpret_cast<Bytef*>(out.data());
+    stream.avail_out = static_cast<uInt>(out.size());
+    // The bound holds the whole stream, so one call finishes it.
+    const int result = deflate(&stream, Z_FINISH);
+    const auto size = static_cast<qsizetype>(stream.total_out);
+    deflateEnd(&stream);
+    if (result != Z_STREAM_END)
+        throw Exception("PNG : the picture could not be compressed");
+    out.truncate(size);
+    return out;
+}
+
+} // namespace
+
+std::optional<QByteArray> EncodePalettePng(const QImage& Image, const std::vector<QRgb>& Palette) {
+    if (Palette.empty() || Palette.size() > 256)
+        return std::nullopt;
+    const int bits = BitsPerPixel(Palette.size());
+    const std::optional<std::vector<std::uint8_t>> rows = FilteredRows(Image, Palette, bits);
+    if (!rows)
+        return std::nullopt;
+
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    QByteArray header;
+    AppendBigEndian(header, static_cast<std::uint32_t>(Image.width()));
+    AppendBigEndian(header, static_cast<std::uint32_t>(Image.height()));
+    // Bit depth, colour type 3 (palette), deflate, filters of method 0, no interlace.
+    header.append(static_cast<char>(bits)).append('\3').append('\0').append('\0').append('\0');
+    AppendChunk(png, "IHDR", header);
+    QByteArray palette;
+    for (const QRgb colour : Palette)
+        palette.append(static_cast<char>(qRed(colour)))
+            .append(static_cast<char>(qGreen(colour)))
+            .append(static_cast<char>(qBlue(colour)));
+    AppendChunk(png, "PLTE", palette);
+    // Pixels per metre on both axes, so that printing at 100% gives the true size.
+    QByteArray physical;
+    AppendBigEndian(physical, static_cast<std::uint32_t>(Image.dotsPerMeterX()));
+    AppendBigEndian(physical, static_cast<std::uint32_t>(Image.dotsPerMeterY()));
+    physical.append('\1');
+    AppendChunk(png, "pHYs", physical);
+    AppendChunk(png, "IDAT", Deflated(*rows));
+    AppendChunk(png, "IEND", {});
+    return png;
+}
+
+} // namespace quillmark
