@@ -113,16 +113,16 @@ std::string SystemErrorText(int Error) {
 void WriteFileAtomically(const std::string& Name, const QByteArray& Bytes, TDurability Durability) {
     // A link is written through: the file it names takes the new bytes and the link stays.
     std::string FileName = Name;
-    struct stat link {};
-    if (::lstat(Name.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+    struct stat existing {};
+    bool replacing = ::lstat(Name.c_str(), &existing) == 0;
+    if (replacing && S_ISLNK(existing.st_mode)) {
         char* target = ::realpath(Name.c_str(), nullptr);
         if (target == nullptr)
             throw EWriteError(Name + " : a link to a missing file");
         FileName = target;
         std::free(target);
+        replacing = ::stat(FileName.c_str(), &existing) == 0;
     }
-    struct stat existing {};
-    const bool replacing = ::stat(FileName.c_str(), &existing) == 0;
     if (replacing && S_ISDIR(existing.st_mode))
         Fail(Name, EISDIR);
     // A file made read-only stays as it is, although the folder would allow the rename; for

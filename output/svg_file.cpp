@@ -1,5 +1,5 @@
-// SVG written straight from the layout: a rectangle for the background and one for each
-// bar, the text as text. Every attribute and text is escaped for XML, whatever a value or a
+// SVG written straight from the layout: a rectangle for the background, one path of the
+// bars, the text as text. Every attribute and text is escaped for XML, whatever a value or a
 // font family holds.
 #include "files.h"
 
@@ -67,6 +67,30 @@ std::string Rect(const QRect& R, TColor Color) {
            "\" fill=\"" + Colour(Color) + "\"/>\n";
 }
 
+// Every bar as one path of closed rectangles, "M x y h w v h h -w z" each: a third of the
+// bytes of a rectangle element per bar.
+std::string BarsPath(const std::vector<TBarFill>& Fills, TColor Color) {
+    std::string d;
+    d.reserve(Fills.size() * 24);
+    char number[16];
+    const auto append = [&](char Command, int Value) {
+        d += Command;
+        d.append(number, std::to_chars(number, number + sizeof number, Value).ptr);
+    };
+    for (const TBarFill& fill : Fills) {
+        if (!fill.Bar)
+            continue; // the spaces are the background's colour, already under every fill
+        const QRect& r = fill.Rect;
+        append('M', r.x());
+        append(' ', r.y());
+        append('h', r.width());
+        append('v', r.height());
+        append('h', -r.width());
+        d += 'z';
+    }
+    return d.empty() ? d : "<path fill=\"" + Colour(Color) + "\" d=\"" + d + "\"/>\n";
+}
+
 std::string Matrix(const QTransform& T) {
     return "matrix(" + Number(T.m11()) + " " + Number(T.m12()) + " " + Number(T.m21()) + " " +
            Number(T.m22()) + " " + Number(T.dx()) + " " + Number(T.dy()) + ")";
@@ -117,10 +141,7 @@ QByteArray RenderSvg(const TOutputLayout& Layout) {
     svg += "<g transform=\"scale(" + Number(micrometresPerUnit) +
            ")\" shape-rendering=\"crispEdges\">\n";
     svg += Rect(QRect(QPoint(0, 0), Layout.Size), Layout.Space);
-    // The spaces are the background's colour, which already lies under every fill.
-    for (const TBarFill& fill : Layout.Bars)
-        if (fill.Bar)
-            svg += Rect(fill.Rect, Layout.Bar);
+    svg += BarsPath(Layout.Bars, Layout.Bar);
     if (Layout.Text)
         svg += Text(Layout, *Layout.Text);
     for (const TPlacedText& text : Layout.Placed)
