@@ -1,4 +1,4 @@
-// Bar rectangles written straight into the pixels of a 32-bit QImage, where the painter's
+// Bar rectangles written straight into the pixels of a QImage, where the painter's
 // fills would put exactly the same pixels there: a whole-pixel translation, opaque colours,
 // no clip, no blending. Everything else goes through the painter.
 #pragma once

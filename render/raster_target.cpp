@@ -1,5 +1,7 @@
 #include "raster_target.h"
 
+#include "raster_rows.h"
+
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
@@ -16,12 +18,6 @@ bool IsWholePixel(double Value) {
     return std::abs(Value) < Limit && std::trunc(Value) == Value;
 }
 
-// One 32-bit word per pixel holding an opaque colour the same way in all three formats.
-bool IsPlain32Bit(QImage::Format Format) {
-    return Format == QImage::Format_RGB32 || Format == QImage::Format_ARGB32 ||
-           Format == QImage::Format_ARGB32_Premultiplied;
-}
-
 } // namespace
 
 std::optional<TRasterTarget> RasterTargetOf(QPainter& Canvas) {
@@ -33,7 +29,7 @@ std::optional<TRasterTarget> RasterTargetOf(QPainter& Canvas) {
         return std::nullopt;
     auto* image = static_cast<QImage*>(device);
     // A shared image would detach under our writes and leave the painter's pixels behind.
-    if (!IsPlain32Bit(image->format()) || !image->isDetached())
+    if (!TRowWriter::For(*image) || !image->isDetached())
         return std::nullopt;
     if (Canvas.hasClipping() || !engine->systemClip().isEmpty() || Canvas.opacity() != 1.0)
         return std::nullopt;

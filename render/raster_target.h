@@ -1,6 +1,7 @@
-// The plain 32-bit image behind a painter, when writing its pixels directly gives exactly what
-// the painter's own fills would: a raster engine on the image itself, a whole-pixel
-// translation, no clip, full opacity, and a mode that puts opaque colours down as they are.
+// The image behind a painter, when writing its pixels directly gives exactly what the
+// painter's own fills would: a format whose rows can be written (raster_rows.h), a raster
+// engine on the image itself, a whole-pixel translation, no clip, full opacity, and a mode
+// that puts opaque colours down as they are.
 #pragma once
 
 #include <optional>

@@ -155,3 +155,54 @@ TEST(RendererFastPath, PainterStatesItCannotHonourGoThroughThePainter) {
 
 } // namespace
 } // namespace quillmark
+
+namespace quillmark {
+namespace {
+
+using namespace testing;
+
+// DrawBarcode with and without the direct writes: a clip over the whole image leaves every
+// pixel where it was but sends every fill through the painter. Random values, colours,
+// formats, places and directions, text on and off.
+TEST(RendererFastPath, DirectWritesMatchThePainterInEveryFormat) {
+    std::mt19937 random(2026120923u);
+    const auto below = [&random](std::size_t Bound) { return random() % Bound; };
+    constexpr std::array<QImage::Format, 5> formats = {
+        QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied, QImage::Format_Grayscale8,
+        QImage::Format_Mono, QImage::Format_MonoLSB};
+    // Greys either side of the middle, colours a 1-bit table holds about equally far, and
+    // one exactly as far from both colours of the custom table below.
+    constexpr std::array<TColor, 9> colours = {clBlack,  clWhite,  0x7F7F7F, 0x808080, 0x0000FF,
+                                               0x00FF00, 0xFF00FF, 0x2040C0, 0x647D7D};
+    const auto colour = [&] { return colours[below(colours.size())]; };
+    for (int i = 0; i < 300; ++i) {
+        const QImage::Format format = formats[below(formats.size())];
+        std::string value;
+        for (std::size_t n = 1 + below(12); n > 0; --n)
+            value += static_cast<char>(' ' + below(95));
+        const int modul = 1 + static_cast<int>(below(3));
+        const double angle = 90.0 * static_cast<double>(below(4));
+        const QPoint at(static_cast<int>(below(40)) - 10, static_cast<int>(below(30)) - 10);
+        const TColor bar = colour(), space = colour(), box = colour(), ink = colour();
+        const TTextShow show = below(2) == 0 ? tsNone : tsBarCode;
+        const int height = static_cast<int>(below(60));
+        QImage blank(200, 160, format);
+        if (below(4) == 0 && blank.colorCount() == 2)
+            blank.setColorTable({qRgb(0, 0, 200), qRgb(250, 250, 0)});
+        blank.fill(0);
+        std::array<QImage, 2> images = {blank, blank};
+        for (std::size_t clip = 0; clip < images.size(); ++clip) {
+            QPainter painter(&images[clip]);
+            if (clip == 1)
+                painter.setClipRect(images[clip].rect());
+            DrawBarcode(painter, bcCode128B, value, modul, 2.0, csNone, at.x(), at.y(), height,
+                        TestFont(), ink, show, tpBottomCenter, bar, space, box, angle);
+        }
+        ASSERT_EQ(images[0], images[1])
+            << "case " << i << ": format " << format << ", '" << value << "', modul " << modul
+            << ", " << angle << " degrees at (" << at.x() << ", " << at.y() << ")";
+    }
+}
+
+} // namespace
+} // namespace quillmark
