@@ -22,11 +22,6 @@ std::optional<int> QuarterTurns(double Angle) {
 TQuarterTurn::TQuarterTurn(int Turns, int Left, int Top, int Width, int Height)
     : turns_(Turns), left_(Left), top_(Top), width_(Width), height_(Height) {}
 
-QRect ToQRect(const TPixelRect& Rect) {
-    return QRect(QPoint(static_cast<int>(Rect.Left), static_cast<int>(Rect.Top)),
-                 QPoint(static_cast<int>(Rect.Right), static_cast<int>(Rect.Bottom)));
-}
-
 QRect DrawableRect(const TPixelRect& Rect) {
     if (Rect.Left < INT_MIN || Rect.Top < INT_MIN || Rect.Right > INT_MAX || Rect.Bottom > INT_MAX)
         throw Exception(

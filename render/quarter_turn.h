@@ -2,10 +2,11 @@
 // quarter turn needs no trigonometry.
 #pragma once
 
+#include <QPoint>
+#include <QRect>
+
 #include <algorithm>
 #include <optional>
-
-class QRect;
 
 namespace quillmark {
 
@@ -28,8 +29,11 @@ struct TPixelRect {
 // Rect as painters take it; raises Exception "Left, Top : Barcode too large to draw." where
 // it leaves their int coordinates.
 QRect DrawableRect(const TPixelRect& Rect);
-// The same for a rectangle inside one DrawableRect took.
-QRect ToQRect(const TPixelRect& Rect);
+// The same for a rectangle inside one DrawableRect took; inline, as every run takes one.
+inline QRect ToQRect(const TPixelRect& Rect) {
+    return QRect(QPoint(static_cast<int>(Rect.Left), static_cast<int>(Rect.Top)),
+                 QPoint(static_cast<int>(Rect.Right), static_cast<int>(Rect.Bottom)));
+}
 
 // A Width x Height bar box turned by a number of quarter turns, the top-left corner of its
 // turned bounding box at (Left, Top). Box point (px, py) lands on canvas point

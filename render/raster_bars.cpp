@@ -53,8 +53,10 @@ std::vector<long long> BandEdges(const std::vector<TDeviceFill>& Fills) {
 
 // Merges overlapping or touching column ranges in place.
 void Merge(std::vector<std::pair<long long, long long>>& Ranges) {
-    if (!std::is_sorted(Ranges.begin(), Ranges.end()))
-        std::sort(Ranges.begin(), Ranges.end());
+    const auto left = [](const auto& A, const auto& B) { return A.first < B.first; };
+    // Bars come left to right, after the background that spans them all.
+    if (!std::is_sorted(Ranges.begin(), Ranges.end(), left))
+        std::sort(Ranges.begin(), Ranges.end(), left);
     std::size_t merged = 0;
     for (std::size_t i = 1; i < Ranges.size(); ++i) {
         if (Ranges[i].first <= Ranges[merged].second + 1)
@@ -95,6 +97,8 @@ bool WriteFillsToImage(QPainter& Canvas, const std::vector<TBarFill>& Fills, QRg
     const qsizetype stride = target->Image->bytesPerLine();
     const auto row = [&](long long Y) { return bits + Y * stride; };
     std::vector<std::pair<long long, long long>> covered;
+    covered.reserve(fills.size());
+    active.reserve(fills.size());
     for (std::size_t band = 0; band + 1 < edges.size(); ++band) {
         const long long first = edges[band];
         const long long last = edges[band + 1] - 1;

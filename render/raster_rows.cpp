@@ -93,12 +93,8 @@ std::optional<std::uint32_t> TRowWriter::PixelOf(const QImage& Image, QRgb Colou
     return nearest;
 }
 
-void TRowWriter::Fill(uchar* Row, long long X0, long long X1, std::uint32_t Pixel) const {
+void TRowWriter::FillNarrow(uchar* Row, long long X0, long long X1, std::uint32_t Pixel) const {
     switch (kind_) {
-    case TKind::Word:
-        std::fill(reinterpret_cast<std::uint32_t*>(Row) + X0,
-                  reinterpret_cast<std::uint32_t*>(Row) + X1 + 1, Pixel);
-        return;
     case TKind::Grey:
         std::memset(Row + X0, static_cast<int>(Pixel), static_cast<std::size_t>(X1 - X0 + 1));
         return;

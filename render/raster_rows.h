@@ -4,6 +4,7 @@
 
 #include <QImage>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 
@@ -22,11 +23,19 @@ public:
     std::optional<std::uint32_t> PixelOf(const QImage& Image, QRgb Colour) const;
 
     // Columns X0..X1 of Row set to Pixel, or copied from From; the other columns untouched.
-    void Fill(uchar* Row, long long X0, long long X1, std::uint32_t Pixel) const;
+    // The 32-bit case inline: it is the common one, and every bar takes a call.
+    void Fill(uchar* Row, long long X0, long long X1, std::uint32_t Pixel) const {
+        if (kind_ == TKind::Word)
+            std::fill(reinterpret_cast<std::uint32_t*>(Row) + X0,
+                      reinterpret_cast<std::uint32_t*>(Row) + X1 + 1, Pixel);
+        else
+            FillNarrow(Row, X0, X1, Pixel);
+    }
     void Copy(uchar* Row, const uchar* From, long long X0, long long X1) const;
 
 private:
     enum class TKind { Word, Grey, Bit, BitLsb };
+    void FillNarrow(uchar* Row, long long X0, long long X1, std::uint32_t Pixel) const;
     explicit TRowWriter(TKind Kind) : kind_(Kind) {}
     TKind kind_;
 };
