@@ -35,6 +35,13 @@ if [[ ! -f "$prefix/lib/qt6/qml/Quillmark/qmldir" ]]; then
     echo "The QML module was not built: examples/quick skipped"
     exit 0
 fi
+# qmllint knows the module's types from its installed .qmltypes.
+lint="$(/usr/lib/qt6/bin/qmllint -I "$prefix/lib/qt6/qml" "$root/examples/quick/main.qml" 2>&1)"
+if [[ -n "$lint" ]]; then
+    echo "qmllint on examples/quick/main.qml against the installed module:" >&2
+    echo "$lint" >&2
+    exit 1
+fi
 cmake -S "$root/examples/quick" -B "$work/quick" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" \
     >/dev/null
 cmake --build "$work/quick"
