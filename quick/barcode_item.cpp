@@ -188,11 +188,20 @@ QSGNode* TBarcodeItem::updatePaintNode(QSGNode* Old, UpdatePaintNodeData*) {
     QQuickWindow* view = window();
     if (view == nullptr)
         return Old;
-    // The background fills the item; the symbol's image, its pixels the window's, lies over it.
+    // The background fills the item and the symbol's image lies over it, both on whole
+    // device pixels of the window, so that no edge is blended and each pixel of the image is
+    // one of the window's.
+    const double ratio = DevicePixelRatio();
+    const QPointF origin = mapToScene(QPointF(0, 0));
+    const auto snapped = [&](const QPointF& Point) {
+        const QPointF scene = origin + Point;
+        return QPointF(std::round(scene.x() * ratio), std::round(scene.y() * ratio)) / ratio -
+               origin;
+    };
     auto* background = static_cast<QSGRectangleNode*>(Old);
     if (background == nullptr)
         background = view->createRectangleNode();
-    background->setRect(boundingRect());
+    background->setRect(QRectF(snapped({0, 0}), snapped({width(), height()})));
     background->setColor(FSettings.Background);
 
     auto* symbol = static_cast<QSGImageNode*>(background->firstChild());
@@ -214,15 +223,10 @@ QSGNode* TBarcodeItem::updatePaintNode(QSGNode* Old, UpdatePaintNodeData*) {
         symbol->setTexture(view->createTextureFromImage(FSymbol.Image));
         FImageChanged = false;
     }
-    // Centred in the item, its corner on a device pixel of the window, so that each pixel
-    // of the image is one of the window's.
-    const double ratio = FSymbol.Image.devicePixelRatio();
+    // Centred in the item.
     const QSizeF size = FSymbol.Image.deviceIndependentSize();
-    const QPointF origin = mapToScene(QPointF(0, 0));
-    const QPointF centred = origin + QPointF(width() - size.width(), height() - size.height()) / 2;
-    const QPointF snapped(std::round(centred.x() * ratio) / ratio,
-                          std::round(centred.y() * ratio) / ratio);
-    symbol->setRect(QRectF(snapped - origin, size));
+    symbol->setRect(
+        QRectF(snapped(QPointF(width() - size.width(), height() - size.height()) / 2), size));
     return background;
 }
 

@@ -32,7 +32,7 @@ TEST(HighDpiWidget, BarsDoubledAndTextAtDeviceResolution) {
     ASSERT_EQ(qGuiApp->devicePixelRatio(), 2.0) << "run under QT_SCALE_FACTOR=2";
     TBarCode control;
     control.setGeometry(0, 0, 300, 90);
-    control.SetBevelOuter(bvNone);
+    control.SetBevelWidth(2); // raised, light and dark rings doubled like the bars
     control.SetColor(clWhite);
     control.SetFont(PixelFont(15));
     control.SetBarType(bcCode128B);
@@ -48,7 +48,8 @@ TEST(HighDpiWidget, BarsDoubledAndTextAtDeviceResolution) {
     const TSymbolBox box =
         PlaceSymbol(control.PanelFrame(), toLeftRight, 0, static_cast<int>(columns.size()));
     const int row = 2 * (box.Top + 4); // through the bars, above the text box
-    for (int x = 0; x < shown.width(); ++x) {
+    const int inset = 2 * control.FrameInset();
+    for (int x = inset; x < shown.width() - inset; ++x) {
         const int at = x / 2 - box.Left;
         const bool bar = at >= 0 && at < static_cast<int>(columns.size()) &&
                          columns[static_cast<std::size_t>(at)] != lkSpace;

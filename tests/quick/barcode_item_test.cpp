@@ -141,27 +141,41 @@ TEST(BarcodeItem, FindingsFollowTheStandardsCheck) {
 }
 
 // Every module a whole number of device pixels: the quiet zone, then the engine's columns
-// at the device module, then the quiet zone, in the bar and space colours alone.
-TEST(BarcodeItemPixels, BarsAreTheEnginesColumnsAtDevicePixels) {
+// at the device module, then the quiet zone, in the bar and space colours alone, from the
+// device pixel nearest the item's corner, wherever between pixels the item lies.
+class BarcodeItemPixels : public ::testing::TestWithParam<double> {};
+
+TEST_P(BarcodeItemPixels, BarsAreTheEnginesColumnsAtDevicePixels) {
     QuickWindow window;
-    QQuickItem* item = window.Load(R"(Barcode { type: "code128b"; value: "Px-7"; moduleWidth: 3;
-                                                textShow: Barcode.NoText })");
-    ASSERT_NE(item, nullptr);
+    const double left = GetParam();
+    QQuickItem* root = window.Load(QString(R"(Rectangle { width: 400; height: 100; color: "red"
+        Barcode { x: %1; type: "code128b"; value: "Px-7"; moduleWidth: 3;
+                  textShow: Barcode.NoText } })")
+                                       .arg(left));
+    ASSERT_NE(root, nullptr);
     const QImage shown = window.Grab().convertToFormat(QImage::Format_RGB32);
     const double ratio = window.Window.effectiveDevicePixelRatio();
     const int modul = qRound(3 * ratio);
     const std::vector<TLineKind> columns = testing::ModuleColumns(bcCode128B, "Px-7", modul, 2.0);
     const int zone = 10 * modul;
-    ASSERT_EQ(shown.width(), 2 * zone + static_cast<int>(columns.size()));
-    EXPECT_DOUBLE_EQ(item->implicitWidth() * ratio, shown.width());
-    const int y = shown.height() / 2;
+    const int width = 2 * zone + static_cast<int>(columns.size());
+    const QQuickItem* item = root->childItems().front();
+    EXPECT_DOUBLE_EQ(item->implicitWidth() * ratio, width);
+    const int first = qRound(left * ratio);
+    const int y = qRound(item->implicitHeight() * ratio / 2);
     for (int x = 0; x < shown.width(); ++x) {
-        const int at = x - zone;
+        const int at = x - first - zone;
         const bool bar = at >= 0 && at < static_cast<int>(columns.size()) &&
                          columns[static_cast<std::size_t>(at)] != lkSpace;
-        ASSERT_EQ(shown.pixel(x, y), bar ? qRgb(0, 0, 0) : qRgb(255, 255, 255)) << "column " << x;
+        const bool inside = x >= first && x < first + width;
+        ASSERT_EQ(shown.pixel(x, y), !inside ? qRgb(255, 0, 0)
+                                     : bar   ? qRgb(0, 0, 0)
+                                             : qRgb(255, 255, 255))
+            << "column " << x;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Left, BarcodeItemPixels, ::testing::Values(0.0, 3.4, 7.75));
 
 struct Written {
     const char* Name;
