@@ -42,7 +42,7 @@ double LogicalPixels(const QFont& Font) {
 
 } // namespace
 
-QFont TItemSettings::DefaultItemFont() {
+QFont DefaultItemFont() {
     QFont font = DefaultOutputFont();
     font.setPointSizeF(TBarcodeDescription().FontSizePt);
     return font;

@@ -17,6 +17,9 @@
 
 namespace quillmark {
 
+// The files' font at the files' size.
+QUILLMARK_QUICK_EXPORT QFont DefaultItemFont();
+
 struct TItemSettings {
     std::string Type = "bcCode128B"; // any name FindBarType takes
     QString Value;
@@ -32,9 +35,6 @@ struct TItemSettings {
     QColor Foreground = Qt::black;
     QColor Background = Qt::white;
     bool QuietZone = true; // the symbology's standard quiet zones, or none
-
-    // The files' font at the files' size.
-    static QFont DefaultItemFont();
 };
 
 struct TItemSymbol {

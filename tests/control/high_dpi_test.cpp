@@ -15,18 +15,7 @@ namespace {
 
 using namespace widget_testing;
 
-// Pixels of 2 x 2 blocks, each at even coordinates, that are not all one colour: a picture
-// scaled up from logical pixels has none.
-int MixedBlocks(const QImage& Image, int Top, int Bottom) {
-    int mixed = 0;
-    for (int y = Top; y + 1 < Bottom; y += 2)
-        for (int x = 0; x + 1 < Image.width(); x += 2) {
-            const QRgb corner = Image.pixel(x, y);
-            mixed += Image.pixel(x + 1, y) != corner || Image.pixel(x, y + 1) != corner ||
-                     Image.pixel(x + 1, y + 1) != corner;
-        }
-    return mixed;
-}
+using testing::MixedBlocks;
 
 TEST(HighDpiWidget, BarsDoubledAndTextAtDeviceResolution) {
     ASSERT_EQ(qGuiApp->devicePixelRatio(), 2.0) << "run under QT_SCALE_FACTOR=2";

@@ -1,6 +1,6 @@
 // The QML Barcode item as a QML program uses it: symbols that scan as their values, bars on
-// the device pixels the engine's widths give, refused settings that leave a message and
-// no bars, and a notification for every property.
+// the device pixels the engine's widths give (at ratio 1, and at ratio 2 with crisp text),
+// refused settings that leave a message and no bars, and a notification for every property.
 #include "engine.h"
 #include "pixels.h"
 #include "quick_fixture.h"
@@ -233,6 +233,24 @@ TEST(BarcodeItem, RefusesAnEnumerationValueOutsideIt) {
         EXPECT_EQ(item->property(name).toInt(), before) << name;
     }
     EXPECT_TRUE(item->property("valid").toBool());
+}
+
+// Under QT_SCALE_FACTOR=2: the natural size in logical pixels, the picture in the device's,
+// its text drawn at that resolution rather than scaled up.
+TEST(HighDpiItem, DevicePixelsAndCrispText) {
+    quick_testing::QuickWindow window;
+    QQuickItem* item = window.Load(
+        R"(Barcode { type: "code128"; value: "Crisp 2"; font.pixelSize: 15; barHeight: 40 })");
+    ASSERT_NE(item, nullptr);
+    const QImage shown = window.Grab().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(window.Window.effectiveDevicePixelRatio(), 2.0) << "run under QT_SCALE_FACTOR=2";
+    EXPECT_EQ(shown.size(),
+              QSize(qRound(item->implicitWidth()) * 2, qRound(item->implicitHeight()) * 2));
+    EXPECT_EQ(testing::MixedBlocks(shown, 0, 80), 0) << "the bars";
+    EXPECT_GT(testing::MixedBlocks(shown, 80, shown.height()), 20) << "the text";
+    const auto scan = ScanImage(shown);
+    ASSERT_TRUE(scan.has_value());
+    EXPECT_EQ(scan->Text, "Crisp 2");
 }
 
 } // namespace
