@@ -222,19 +222,6 @@ TEST(BarcodeItem, EveryPropertyNotifiesItsChanges) {
         << item->property("errorString").toString().toStdString();
 }
 
-// QML refuses such a value as it compiles; a C++ caller can still write one.
-TEST(BarcodeItem, RefusesAnEnumerationValueOutsideIt) {
-    QuickWindow window;
-    QQuickItem* item = window.Load(R"(Barcode { type: "code128"; value: "E" })");
-    ASSERT_NE(item, nullptr);
-    for (const char* name : {"checkSum", "orientation", "textShow", "textPosition", "textLayout"}) {
-        const int before = item->property(name).toInt();
-        item->setProperty(name, 7);
-        EXPECT_EQ(item->property(name).toInt(), before) << name;
-    }
-    EXPECT_TRUE(item->property("valid").toBool());
-}
-
 // Under QT_SCALE_FACTOR=2: the natural size in logical pixels, the picture in the device's,
 // its text drawn at that resolution rather than scaled up.
 TEST(HighDpiItem, DevicePixelsAndCrispText) {
