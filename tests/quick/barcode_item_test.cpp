@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct Refused {
     const char* Qml;
-    const char* Message; // part of errorString
+    const char* Message; // found in errorString
 };
 
 void PrintTo(const Refused& R, std::ostream* Out) {
