@@ -4,7 +4,8 @@ include(GNUInstallDirs)
 
 set(config_dir ${CMAKE_INSTALL_LIBDIR}/cmake/Quillmark)
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/QuillmarkConfig.cmake.in
-    ${PROJECT_BINARY_DIR}/QuillmarkConfig.cmake INSTALL_DESTINATION ${config_dir})
+    ${PROJECT_BINARY_DIR}/QuillmarkConfig.cmake INSTALL_DESTINATION ${config_dir}
+    PATH_VARS QUILLMARK_QML_DIR)
 write_basic_package_version_file(${PROJECT_BINARY_DIR}/QuillmarkConfigVersion.cmake
     VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
 install(FILES ${PROJECT_BINARY_DIR}/QuillmarkConfig.cmake

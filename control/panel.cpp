@@ -15,6 +15,8 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
 #include <string>
 #include <utility>
 
@@ -154,12 +156,21 @@ void TCustomPanel::PrepareCanvas() {
     if (keep.isEmpty())
         keep = QRect(0, 0, 1, 1);
     FCanvasRect = keep;
-    if (FCanvas.size() == keep.size())
+    // Above a ratio of 1 the canvas holds the device's pixels, so that text is drawn at the
+    // screen's resolution rather than scaled up; painters on it keep logical coordinates.
+    const qreal ratio = devicePixelRatio();
+    const auto pixels = [ratio](int Logical) {
+        return static_cast<int>(std::min<double>(std::ceil(Logical * ratio), INT_MAX));
+    };
+    const QSize size =
+        ratio == 1 ? keep.size() : QSize(pixels(keep.width()), pixels(keep.height()));
+    if (FCanvas.size() == size && FCanvas.devicePixelRatio() == ratio)
         return;
-    FCanvas = QImage(keep.size(), QImage::Format_RGB32);
+    FCanvas = QImage(size, QImage::Format_RGB32);
     if (FCanvas.isNull())
         throw ELimitError(Quoting(
             std::to_string(keep.width()) + " x " + std::to_string(keep.height()), TooLargeMessage));
+    FCanvas.setDevicePixelRatio(ratio);
 }
 
 void TCustomPanel::Paint() {
@@ -243,7 +254,10 @@ void TCustomPanel::ShowCanvas() {
 }
 
 void TCustomPanel::PaintBands(const QRect& Needed, bool Quiet) {
-    const long long rows = std::max(1LL, MaxBandPixels / std::max(1, Needed.width()));
+    // A logical pixel is ratio x ratio pixels of the canvas.
+    const qreal ratio = devicePixelRatio();
+    const auto perPixel = std::max(1LL, static_cast<long long>(std::ceil(ratio * ratio)));
+    const long long rows = std::max(1LL, MaxBandPixels / std::max(1, Needed.width()) / perPixel);
     bool reported = Quiet;
     long long top = Needed.top(); // 64 bits: the last step may pass INT_MAX
     // At least one band, so that a paint event always paints (and may resize under
@@ -278,7 +292,9 @@ void TCustomPanel::paintEvent(QPaintEvent* Event) {
     QRect needed = ClientRectOf(Event->rect());
     if (const QRect shown = ShownClientRect(); !shown.isEmpty())
         needed &= shown;
-    const bool sameSize = FCanvasClient == ClientSize();
+    // A window moved to a screen of another pixel ratio needs a canvas of its pixels.
+    const bool sameSize =
+        FCanvasClient == ClientSize() && FCanvas.devicePixelRatio() == devicePixelRatio();
     const bool covered = sameSize && (needed.isEmpty() || FCanvasRect.contains(needed));
     bool quiet = false;
     if (FCanvasState == CanvasState::ShowOnce && sameSize) {

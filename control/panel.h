@@ -1,7 +1,7 @@
 // The panel that the barcode widget stands on: bevels, a border band, an optional frame,
 // a background colour and a font, painted into a canvas image that the widget owns and
 // shows. The canvas holds only the part of the client area that can be seen, so its memory
-// follows what is shown rather than the widget's size.
+// follows what is shown rather than the widget's size, in the screen's device pixels.
 #pragma once
 
 #include "quillmark_widgets_export.h"

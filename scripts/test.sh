@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test; installs the package (static, then shared) and
-# builds and runs examples/embed against it; then rebuilds the libraries and their tests
-# with AddressSanitizer and UndefinedBehaviorSanitizer and runs those too.
+# builds and runs examples/embed and examples/quick against it; then rebuilds the libraries
+# and their tests with AddressSanitizer and UndefinedBehaviorSanitizer and runs those too.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
@@ -9,7 +9,7 @@ jobs="$(nproc)"
 "$root/scripts/build.sh"
 ctest --test-dir "$root/build" --output-on-failure -j"$jobs"
 
-echo "== The installed package, with static libraries: examples/embed built against it =="
+echo "== The installed package, with static libraries: examples/embed and examples/quick =="
 "$root/scripts/check-package.sh" "$root/build" "$root/build/tests/quillmark_scan_images"
 
 echo "== The same with shared libraries =="
@@ -24,12 +24,18 @@ cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 cmake --build "$root/build-asan" -j"$jobs"
 # One process per suite: a process per test, as ctest runs them, spends a minute on
 # sanitizer start-ups alone.
-for suite in "$root"/build-asan/tests/quillmark_*_tests; do
+# HighDpi tests want a screen of two device pixels per logical pixel, and get a run of
+# their own.
+sanitized() {
     QT_QPA_PLATFORM=offscreen \
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
     UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-        "$suite" --gtest_brief=1
+        "$@" --gtest_brief=1
+}
+for suite in "$root"/build-asan/tests/quillmark_*_tests; do
+    sanitized "$suite" --gtest_filter=-HighDpi*
 done
+QT_SCALE_FACTOR=2 sanitized "$root/build-asan/tests/quillmark_control_tests" --gtest_filter=HighDpi*
 
 echo "== Fuzz targets, 60 seconds each =="
 "$root/scripts/fuzz.sh" 60

@@ -1,0 +1,153 @@
+// The QML type Barcode (import Quillmark): one symbol drawn as the files draw it, at the
+// device pixels of its window. A setting that can't be drawn never raises into QML: the item
+// shows its background and says why in errorString.
+#pragma once
+
+#include "quillmark_quick_export.h"
+
+#include "item_symbol.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QQuickItem>
+#include <QString>
+#include <QStringList>
+#include <QtQml/qqmlregistration.h>
+
+#include <cstdint>
+
+namespace quillmark {
+
+class QUILLMARK_QUICK_EXPORT TBarcodeItem : public QQuickItem {
+    Q_OBJECT
+    QML_NAMED_ELEMENT(Barcode)
+    Q_PROPERTY(QString type READ type WRITE setType NOTIFY typeChanged)
+    Q_PROPERTY(QString value READ value WRITE setValue NOTIFY valueChanged)
+    Q_PROPERTY(CheckSum checkSum READ checkSum WRITE setCheckSum NOTIFY checkSumChanged)
+    Q_PROPERTY(double ratio READ ratio WRITE setRatio NOTIFY ratioChanged)
+    Q_PROPERTY(double moduleWidth READ moduleWidth WRITE setModuleWidth NOTIFY moduleWidthChanged)
+    Q_PROPERTY(double barHeight READ barHeight WRITE setBarHeight NOTIFY barHeightChanged)
+    Q_PROPERTY(
+        Orientation orientation READ orientation WRITE setOrientation NOTIFY orientationChanged)
+    Q_PROPERTY(TextShow textShow READ textShow WRITE setTextShow NOTIFY textShowChanged)
+    Q_PROPERTY(TextPosition textPosition READ textPosition WRITE setTextPosition NOTIFY
+                   textPositionChanged)
+    Q_PROPERTY(TextLayout textLayout READ textLayout WRITE setTextLayout NOTIFY textLayoutChanged)
+    Q_PROPERTY(QFont font READ font WRITE setFont NOTIFY fontChanged)
+    Q_PROPERTY(QColor foreground READ foreground WRITE setForeground NOTIFY foregroundChanged)
+    Q_PROPERTY(QColor background READ background WRITE setBackground NOTIFY backgroundChanged)
+    Q_PROPERTY(bool quietZone READ quietZone WRITE setQuietZone NOTIFY quietZoneChanged)
+    Q_PROPERTY(bool valid READ valid NOTIFY validChanged)
+    Q_PROPERTY(QString errorString READ errorString NOTIFY errorStringChanged)
+    Q_PROPERTY(QString carried READ carried NOTIFY carriedChanged)
+    Q_PROPERTY(QStringList findings READ findings NOTIFY findingsChanged)
+
+public:
+    // QML names for the output's settings, value for value; QML wants them capitalised
+    // and unique within the type.
+    enum CheckSum : std::uint8_t { CheckAuto, CheckNone, CheckModulo10 };
+    Q_ENUM(CheckSum)
+    enum Orientation : std::uint8_t {
+        LeftRight = toLeftRight,
+        RightLeft = toRightLeft,
+        TopBottom = toTopBottom,
+        BottomTop = toBottomTop,
+    };
+    Q_ENUM(Orientation)
+    enum TextShow : std::uint8_t {
+        NoText = tsNone,
+        ValueText = tsBarCode,
+        TypeText = tsBarType,
+        ValueAndTypeText = tsBoth,
+    };
+    Q_ENUM(TextShow)
+    enum TextPosition : std::uint8_t {
+        TopLeft = tpTopLeft,
+        TopRight = tpTopRight,
+        TopCenter = tpTopCenter,
+        BottomLeft = tpBottomLeft,
+        BottomRight = tpBottomRight,
+        BottomCenter = tpBottomCenter,
+    };
+    Q_ENUM(TextPosition)
+    enum TextLayout : std::uint8_t { OverBars = tlOverBars, Standard = tlStandard };
+    Q_ENUM(TextLayout)
+
+    explicit TBarcodeItem(QQuickItem* parent = nullptr);
+
+    QString type() const { return QString::fromStdString(FSettings.Type); }
+    void setType(const QString& Value);
+    QString value() const { return FSettings.Value; }
+    void setValue(const QString& Value);
+    CheckSum checkSum() const;
+    void setCheckSum(CheckSum Value);
+    double ratio() const { return FSettings.Ratio; }
+    void setRatio(double Value);
+    double moduleWidth() const { return FSettings.ModuleWidth; }
+    void setModuleWidth(double Value);
+    double barHeight() const { return FSettings.BarHeight; }
+    void setBarHeight(double Value);
+    Orientation orientation() const { return static_cast<Orientation>(FSettings.Orientation); }
+    void setOrientation(Orientation Value);
+    TextShow textShow() const { return static_cast<TextShow>(FSettings.TextShow); }
+    void setTextShow(TextShow Value);
+    TextPosition textPosition() const { return static_cast<TextPosition>(FSettings.TextPosition); }
+    void setTextPosition(TextPosition Value);
+    TextLayout textLayout() const { return static_cast<TextLayout>(FSettings.TextLayout); }
+    void setTextLayout(TextLayout Value);
+    QFont font() const { return FSettings.Font; }
+    void setFont(const QFont& Value);
+    QColor foreground() const { return FSettings.Foreground; }
+    void setForeground(const QColor& Value);
+    QColor background() const { return FSettings.Background; }
+    void setBackground(const QColor& Value);
+    bool quietZone() const { return FSettings.QuietZone; }
+    void setQuietZone(bool Value);
+
+    bool valid() const { return FError.isEmpty(); }
+    QString errorString() const { return FError; }
+    QString carried() const { return FSymbol.Carried; }
+    QStringList findings() const { return FSymbol.Findings; }
+
+signals:
+    void typeChanged();
+    void valueChanged();
+    void checkSumChanged();
+    void ratioChanged();
+    void moduleWidthChanged();
+    void barHeightChanged();
+    void orientationChanged();
+    void textShowChanged();
+    void textPositionChanged();
+    void textLayoutChanged();
+    void fontChanged();
+    void foregroundChanged();
+    void backgroundChanged();
+    void quietZoneChanged();
+    void validChanged();
+    void errorStringChanged();
+    void carriedChanged();
+    void findingsChanged();
+
+protected:
+    void componentComplete() override;
+    void itemChange(ItemChange Change, const ItemChangeData& Data) override;
+    void geometryChange(const QRectF& NewGeometry, const QRectF& OldGeometry) override;
+    QSGNode* updatePaintNode(QSGNode* Old, UpdatePaintNodeData* Data) override;
+
+private:
+    // Stores a new value, tells QML and redraws; an equal value changes nothing.
+    template <typename T> void Change(T& Field, const T& Value, void (TBarcodeItem::*Notify)());
+    // Draws the symbol for the settings at the window's device pixel ratio, or keeps the
+    // reason it can't; never raises.
+    void Redraw() noexcept;
+    double DevicePixelRatio() const;
+
+    TItemSettings FSettings;
+    TItemSymbol FSymbol;
+    QString FError;
+    bool FImageChanged = false; // the scene graph's texture is older than FSymbol.Image
+};
+
+} // namespace quillmark

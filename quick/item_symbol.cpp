@@ -1,0 +1,105 @@
+#include "item_symbol.h"
+
+#include "error_messages.h"
+#include "files.h"
+#include "output_job.h"
+#include "qt_colors.h"
+
+#include <cmath>
+#include <optional>
+
+namespace quillmark {
+
+namespace {
+
+// Qt's logical pixel: 1/96 inch.
+constexpr double LogicalDpi = 96;
+// Bounds that keep every derived size inside what the output layout takes.
+constexpr double MaxModuleWidth = 100;
+constexpr double MaxDevicePixelRatio = 16;
+
+// The engine reads values as Latin-1 bytes; a character beyond it has no byte to stand for.
+std::string Latin1Value(const QString& Value) {
+    const QList<uint> points = Value.toUcs4();
+    for (qsizetype i = 0; i < points.size(); ++i)
+        if (const char32_t point = points[i]; point > 0xFF)
+            throw Exception("position " + std::to_string(i + 1) + ": '" +
+                            QString::fromUcs4(&point, 1).toStdString() +
+                            "' is not in Latin-1; a symbol carries Latin-1 characters only.");
+    return Value.toLatin1().toStdString();
+}
+
+void Require(bool Condition, const char* Subject, double Value, const char* Rule) {
+    if (!Condition)
+        throw Exception(std::string(Subject) + " " + QString::number(Value).toStdString() + " : " +
+                        Rule);
+}
+
+// The font's size in logical pixels, whichever way it was given.
+double LogicalPixels(const QFont& Font) {
+    return Font.pixelSize() > 0 ? Font.pixelSize() : Font.pointSizeF() * LogicalDpi / 72;
+}
+
+} // namespace
+
+QFont DefaultItemFont() {
+    QFont font = DefaultOutputFont();
+    font.setPointSizeF(TBarcodeDescription().FontSizePt);
+    return font;
+}
+
+TBarcodeDescription ItemDescription(const TItemSettings& Settings, double DevicePixelRatio) {
+    Require(DevicePixelRatio > 0 && DevicePixelRatio <= MaxDevicePixelRatio, "device pixel ratio",
+            DevicePixelRatio, "out of range (above 0, up to 16).");
+    Require(Settings.ModuleWidth > 0 && Settings.ModuleWidth <= MaxModuleWidth, "moduleWidth",
+            Settings.ModuleWidth, "out of range (above 0, up to 100 pixels).");
+    Require(Settings.BarHeight >= 0, "barHeight", Settings.BarHeight,
+            "must not be negative (0 is the standard height).");
+    Require(std::isfinite(Settings.Ratio), "ratio", Settings.Ratio, "is not a number.");
+    const std::optional<TBarType> type = FindBarType(Settings.Type);
+    if (!type)
+        throw Exception(Quoting(Settings.Type, "unknown barcode type."));
+
+    TBarcodeDescription d;
+    d.Dpi = static_cast<int>(std::lround(LogicalDpi * DevicePixelRatio));
+    const double pixelsPerMM = d.Dpi / 25.4;
+    const long modul = std::max(1L, std::lround(Settings.ModuleWidth * DevicePixelRatio));
+    d.XDimensionMM = modul / pixelsPerMM;
+    if (Settings.BarHeight > 0)
+        d.BarHeightMM =
+            std::max(1.0, std::round(Settings.BarHeight * DevicePixelRatio)) / pixelsPerMM;
+    if (!Settings.QuietZone)
+        d.QuietZone = 0;
+    d.Font = Settings.Font;
+    d.FontSizePt = LogicalPixels(Settings.Font) * 72 / LogicalDpi;
+    d.FontColor = FromQColor(Settings.Foreground);
+
+    TBarcodeSettings& b = d.Barcode;
+    b.BarType = *type;
+    b.Ratio = Settings.Ratio;
+    b.Orientation = Settings.Orientation;
+    b.TextShow = Settings.TextShow;
+    b.TextPosition = Settings.TextPosition;
+    b.TextLayout = Settings.TextLayout;
+    b.ColorBar = FromQColor(Settings.Foreground);
+    b.ColorSpc = FromQColor(Settings.Background);
+    b.TextColor = b.ColorSpc;
+    return d;
+}
+
+TItemSymbol DrawItemSymbol(const TItemSettings& Settings, double DevicePixelRatio) {
+    TPreparedSymbol prepared(ItemDescription(Settings, DevicePixelRatio),
+                             Latin1Value(Settings.Value), Settings.CheckDigits);
+    TItemSymbol symbol;
+    symbol.Image = RenderImage(prepared.Raster());
+    symbol.Image.setDevicePixelRatio(DevicePixelRatio);
+    const TBarcodeSettings& b = prepared.Description().Barcode;
+    if (const std::optional<std::string> data = Carried(b.BarType, b.BarCode, b.CheckSum).Data)
+        symbol.Carried = QString::fromLatin1(data->data(), static_cast<qsizetype>(data->size()));
+    for (const std::string& finding : prepared.Findings(TFileFormat::Png))
+        symbol.Findings.append(
+            QString::fromLatin1(finding.data(), static_cast<qsizetype>(finding.size())));
+    return symbol;
+}
+
+} // namespace quillmark

@@ -1,0 +1,58 @@
+// The symbol a QML Barcode item shows: its settings in the item's logical pixels turned into
+// an output description at the window's device pixels, drawn by the output library as a PNG
+// file would be, so that the item and the files never disagree.
+#pragma once
+
+#include "quillmark_quick_export.h"
+
+#include "description.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <string>
+
+namespace quillmark {
+
+// The files' font at the files' size.
+QUILLMARK_QUICK_EXPORT QFont DefaultItemFont();
+
+struct TItemSettings {
+    std::string Type = "bcCode128B"; // any name FindBarType takes
+    QString Value;
+    TCheckDigits CheckDigits = TCheckDigits::Auto;
+    double Ratio = 2.5;
+    double ModuleWidth = 2; // logical pixels per narrow module
+    double BarHeight = 0;   // logical pixels; 0 is the symbology's standard bar height
+    TOrientation Orientation = toLeftRight;
+    TTextShow TextShow = tsBarCode;
+    TTextPosition TextPosition = tpBottomCenter;
+    TTextLayout TextLayout = tlStandard;
+    QFont Font = DefaultItemFont();
+    QColor Foreground = Qt::black;
+    QColor Background = Qt::white;
+    bool QuietZone = true; // the symbology's standard quiet zones, or none
+};
+
+struct TItemSymbol {
+    QImage Image;         // device pixels, with the device pixel ratio recorded
+    QString Carried;      // what a reader gets back; empty where that depends on the reader
+    QStringList Findings; // the standards check, one sentence each
+};
+
+// The description a raster file of the item's symbol would have at DevicePixelRatio: a
+// logical pixel is 1/96 inch, as Qt takes it, so standard bar heights, quiet zones given in
+// millimetres and point sizes keep their size on screen, while the module is a whole number
+// of device pixels. Raises Exception for a setting no symbol can be drawn with.
+QUILLMARK_QUICK_EXPORT TBarcodeDescription ItemDescription(const TItemSettings& Settings,
+                                                           double DevicePixelRatio);
+
+// The symbol, refused as a file would be for a value the engine rejects or the symbol would
+// carry otherwise than given; raises the engine's and the output's errors.
+QUILLMARK_QUICK_EXPORT TItemSymbol DrawItemSymbol(const TItemSettings& Settings,
+                                                  double DevicePixelRatio);
+
+} // namespace quillmark

@@ -1,0 +1,244 @@
+// The QML Barcode item as a QML program uses it: symbols that scan as their values, bars on
+// the device pixels the engine's widths give (at ratio 1, and at ratio 2 with crisp text),
+// refused settings that leave a message and no bars, and a notification for every property.
+#include "engine.h"
+#include "pixels.h"
+#include "quick_fixture.h"
+#include "scan.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace quillmark {
+namespace {
+
+using quick_testing::QuickWindow;
+
+std::optional<testing::ScanResult> ScanImage(const QImage& Image) {
+    // A white margin, for symbols drawn without quiet zones.
+    QImage grey(Image.width() + 60, Image.height() + 60, QImage::Format_Grayscale8);
+    grey.fill(255);
+    const QImage picture = Image.convertToFormat(QImage::Format_Grayscale8);
+    for (int y = 0; y < picture.height(); ++y)
+        std::copy_n(picture.constScanLine(y), picture.width(), grey.scanLine(y + 30) + 30);
+    return testing::Scan(grey.constBits(), grey.width(), grey.height(),
+                         static_cast<int>(grey.bytesPerLine()));
+}
+
+struct Scanned {
+    const char* Qml;
+    const char* Text; // what zxing-cpp reads
+};
+
+void PrintTo(const Scanned& S, std::ostream* Out) {
+    *Out << S.Qml;
+}
+
+class BarcodeItemScan : public ::testing::TestWithParam<Scanned> {};
+
+TEST_P(BarcodeItemScan, ReadsAsItsValue) {
+    QuickWindow window;
+    QQuickItem* item = window.Load(QString("Barcode { %1 }").arg(GetParam().Qml));
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(item->property("valid").toBool())
+        << item->property("errorString").toString().toStdString();
+    EXPECT_GT(item->implicitWidth(), 0);
+    const auto scan = ScanImage(window.Grab());
+    ASSERT_TRUE(scan.has_value());
+    EXPECT_EQ(scan->Text, GetParam().Text);
+}
+
+// Names as the command line takes them: aliases, display names, identifiers.
+INSTANTIATE_TEST_SUITE_P(
+    Symbols, BarcodeItemScan,
+    ::testing::Values(
+        Scanned{R"(type: "code128"; value: "Qml-19")", "Qml-19"},
+        Scanned{R"(type: "ean13"; value: "400638133393")", "4006381333931"},
+        Scanned{R"(type: "Code 39"; value: "QML 39"; moduleWidth: 1.5)", "QML 39"},
+        Scanned{R"(type: "bcCode93"; value: "Q-93"; textShow: Barcode.NoText)", "Q-93"},
+        Scanned{R"(type: "itf"; value: "12345670"; quietZone: false)", "12345670"},
+        Scanned{R"(type: "code128"; value: "Down"; orientation: Barcode.TopBottom)", "Down"},
+        Scanned{R"(type: "code128b"; value: "Both"; textLayout: Barcode.OverBars;
+                   textShow: Barcode.ValueAndTypeText; barHeight: 40;
+                   foreground: "navy"; background: "lightyellow")",
+                "Both"}));
+
+struct Refused {
+    const char* Qml;
+    const char* Message; // found in errorString
+};
+
+void PrintTo(const Refused& R, std::ostream* Out) {
+    *Out << R.Qml;
+}
+
+class BarcodeItemRefusal : public ::testing::TestWithParam<Refused> {};
+
+// Nothing reaches QML as an exception: the component loads, the item says why and draws
+// its background alone.
+TEST_P(BarcodeItemRefusal, ShowsBackgroundAndSaysWhy) {
+    QuickWindow window;
+    QQuickItem* item =
+        window.Load(QString("Barcode { width: 120; height: 40; background: \"#ffffff\"; %1 }")
+                        .arg(GetParam().Qml));
+    ASSERT_NE(item, nullptr);
+    EXPECT_FALSE(item->property("valid").toBool());
+    const std::string error = item->property("errorString").toString().toStdString();
+    EXPECT_NE(error.find(GetParam().Message), std::string::npos) << error;
+    EXPECT_EQ(item->implicitWidth(), 0);
+    EXPECT_TRUE(item->property("carried").toString().isEmpty());
+    const QImage shown = window.Grab().convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            ASSERT_EQ(shown.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, BarcodeItemRefusal,
+    ::testing::Values(Refused{R"(type: "ean13"; value: "abc")", "abc"},
+                      Refused{R"(type: "code39"; value: "abc")", "Code39 Extended carries it"},
+                      Refused{R"(type: "ean13"; value: "4006381333932")", "check digit"},
+                      Refused{R"(type: "qr"; value: "1")", "qr : unknown barcode type."},
+                      Refused{R"(type: "code128"; value: "5 \u20ac")", "position 3"},
+                      Refused{R"(type: "code128"; value: "x"; moduleWidth: 0)", "moduleWidth 0"},
+                      Refused{R"(type: "code128"; value: "x"; barHeight: -1)", "barHeight -1"}));
+
+TEST(BarcodeItem, RecoversWhenTheValueIsMended) {
+    QuickWindow window;
+    QQuickItem* item = window.Load(R"(Barcode { type: "ean13"; value: "abc" })");
+    ASSERT_NE(item, nullptr);
+    QSignalSpy valid(item, SIGNAL(validChanged()));
+    QSignalSpy error(item, SIGNAL(errorStringChanged()));
+    QSignalSpy carried(item, SIGNAL(carriedChanged()));
+    item->setProperty("value", "400638133393");
+    EXPECT_TRUE(item->property("valid").toBool());
+    EXPECT_TRUE(item->property("errorString").toString().isEmpty());
+    EXPECT_EQ(item->property("carried").toString(), "4006381333931");
+    EXPECT_EQ(valid.count(), 1);
+    EXPECT_EQ(error.count(), 1);
+    EXPECT_EQ(carried.count(), 1);
+    EXPECT_GT(item->implicitWidth(), 0);
+}
+
+TEST(BarcodeItem, FindingsFollowTheStandardsCheck) {
+    QuickWindow window;
+    // Code 39 under 0.5 mm wants a ratio of 2.2 at least; one module is 1/96 inch.
+    QQuickItem* item =
+        window.Load(R"(Barcode { type: "code39"; value: "AB"; moduleWidth: 1; ratio: 2.0 })");
+    ASSERT_NE(item, nullptr);
+    const QStringList findings = item->property("findings").toStringList();
+    ASSERT_EQ(findings.size(), 1);
+    EXPECT_TRUE(findings[0].contains("ratio")) << findings[0].toStdString();
+    QSignalSpy spy(item, SIGNAL(findingsChanged()));
+    item->setProperty("ratio", 3.0);
+    EXPECT_TRUE(item->property("findings").toStringList().isEmpty());
+    EXPECT_EQ(spy.count(), 1);
+}
+
+// Every module a whole number of device pixels: the quiet zone, then the engine's columns
+// at the device module, then the quiet zone, in the bar and space colours alone, from the
+// device pixel nearest the item's corner, wherever between pixels the item lies.
+class BarcodeItemPixels : public ::testing::TestWithParam<double> {};
+
+TEST_P(BarcodeItemPixels, BarsAreTheEnginesColumnsAtDevicePixels) {
+    QuickWindow window;
+    const double left = GetParam();
+    QQuickItem* root = window.Load(QString(R"(Rectangle { width: 400; height: 100; color: "red"
+        Barcode { x: %1; type: "code128b"; value: "Px-7"; moduleWidth: 3;
+                  textShow: Barcode.NoText } })")
+                                       .arg(left));
+    ASSERT_NE(root, nullptr);
+    const QImage shown = window.Grab().convertToFormat(QImage::Format_RGB32);
+    const double ratio = window.Window.effectiveDevicePixelRatio();
+    const int modul = qRound(3 * ratio);
+    const std::vector<TLineKind> columns = testing::ModuleColumns(bcCode128B, "Px-7", modul, 2.0);
+    const int zone = 10 * modul;
+    const int width = 2 * zone + static_cast<int>(columns.size());
+    const QQuickItem* item = root->childItems().front();
+    EXPECT_DOUBLE_EQ(item->implicitWidth() * ratio, width);
+    const int first = qRound(left * ratio);
+    const int y = qRound(item->implicitHeight() * ratio / 2);
+    for (int x = 0; x < shown.width(); ++x) {
+        const int at = x - first - zone;
+        const bool bar = at >= 0 && at < static_cast<int>(columns.size()) &&
+                         columns[static_cast<std::size_t>(at)] != lkSpace;
+        const bool inside = x >= first && x < first + width;
+        ASSERT_EQ(shown.pixel(x, y), !inside ? qRgb(255, 0, 0)
+                                     : bar   ? qRgb(0, 0, 0)
+                                             : qRgb(255, 255, 255))
+            << "column " << x;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Left, BarcodeItemPixels, ::testing::Values(0.0, 3.4, 7.75));
+
+struct Written {
+    const char* Name;
+    QVariant Value;
+};
+
+// Each property tells QML of a change once, and of a write that changes nothing never.
+TEST(BarcodeItem, EveryPropertyNotifiesItsChanges) {
+    QuickWindow window;
+    QQuickItem* item = window.Load(R"(Barcode { type: "code128"; value: "N" })");
+    ASSERT_NE(item, nullptr);
+    QFont font("DejaVu Sans");
+    font.setPixelSize(20);
+    const std::vector<Written> writes = {
+        {"type", "code39"},
+        {"value", "AB"},
+        {"checkSum", 1},
+        {"ratio", 3.0},
+        {"moduleWidth", 3.0},
+        {"barHeight", 50.0},
+        {"orientation", 2},
+        {"textShow", 3},
+        {"textPosition", 1},
+        {"textLayout", 0},
+        {"font", font},
+        {"foreground", QColor("darkred")},
+        {"background", QColor("ivory")},
+        {"quietZone", false},
+    };
+    for (const Written& write : writes) {
+        const QMetaProperty property =
+            item->metaObject()->property(item->metaObject()->indexOfProperty(write.Name));
+        ASSERT_TRUE(property.hasNotifySignal()) << write.Name;
+        QSignalSpy spy(item, property.notifySignal());
+        EXPECT_TRUE(item->setProperty(write.Name, write.Value)) << write.Name;
+        EXPECT_TRUE(item->setProperty(write.Name, write.Value)) << write.Name;
+        EXPECT_EQ(spy.count(), 1) << write.Name;
+        const QVariant read = item->property(write.Name);
+        EXPECT_TRUE(property.isEnumType() ? read.toInt() == write.Value.toInt()
+                                          : read == write.Value)
+            << write.Name;
+    }
+    EXPECT_TRUE(item->property("valid").toBool())
+        << item->property("errorString").toString().toStdString();
+}
+
+// Under QT_SCALE_FACTOR=2: the natural size in logical pixels, the picture in the device's,
+// its text drawn at that resolution rather than scaled up.
+TEST(HighDpiItem, DevicePixelsAndCrispText) {
+    quick_testing::QuickWindow window;
+    QQuickItem* item = window.Load(
+        R"(Barcode { type: "code128"; value: "Crisp 2"; font.pixelSize: 15; barHeight: 40 })");
+    ASSERT_NE(item, nullptr);
+    const QImage shown = window.Grab().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(window.Window.effectiveDevicePixelRatio(), 2.0) << "run under QT_SCALE_FACTOR=2";
+    EXPECT_EQ(shown.size(),
+              QSize(qRound(item->implicitWidth()) * 2, qRound(item->implicitHeight()) * 2));
+    EXPECT_EQ(testing::MixedBlocks(shown, 0, 80), 0) << "the bars";
+    EXPECT_GT(testing::MixedBlocks(shown, 80, shown.height()), 20) << "the text";
+    const auto scan = ScanImage(shown);
+    ASSERT_TRUE(scan.has_value());
+    EXPECT_EQ(scan->Text, "Crisp 2");
+}
+
+} // namespace
+} // namespace quillmark
