@@ -1,81 +1,68 @@
-#include "decimal_text.h"
+// PDF written straight from the layout: one page of the symbol's exact size, filled with
+// the space colour, then the layout's fills and texts in PaintLayout's order, the text as
+// real text in Type 3 fonts of the glyphs' outlines. Nothing in it varies from run to run.
 #include "files.h"
-#include "layout.h"
 
-#include <QBuffer>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
-
-#include <cmath>
+#include "pdf_objects.h"
+#include "pdf_page.h"
 
 namespace quillmark {
 
 namespace {
 
 constexpr double PointsPerMM = 72.0 / 25.4;
-constexpr int PdfResolution = 1200;
 
-// Qt sizes PDF pages in whole points, up to 0.35 mm away from the symbol. The page is made
-// whole points larger than the symbol, with the symbol at its top left, and then its media
-// box is narrowed in place to the symbol's exact size: "[0 0 W0 H0]" becomes "[0 y W H0]"
-// with y = H0 - H, padded to the same length so every byte offset in the file still holds.
-// If the writer's output ever differs from what is expected, the whole-point page stays.
-void NarrowMediaBox(QByteArray& Pdf, int WholeWidth, int WholeHeight, double Width, double Height) {
-    const std::string from =
-        "/MediaBox [0 0 " + DecimalText(WholeWidth, 6) + " " + DecimalText(WholeHeight, 6) + "]";
-    const qsizetype at = Pdf.indexOf(from.c_str());
-    if (at < 0 || Pdf.indexOf(from.c_str(), at + 1) >= 0)
-        return;
-    std::string to = "/MediaBox [0 " + DecimalText(WholeHeight - Height, 4) + " " +
-                     DecimalText(Width, 4) + " " + std::to_string(WholeHeight);
-    if (to.size() + 1 > from.size())
-        return;
-    to.append(from.size() - 1 - to.size(), ' ');
-    to += ']';
-    Pdf.replace(at, static_cast<qsizetype>(from.size()), to.c_str());
+QString Latin1(const std::string& Text) {
+    return QString::fromLatin1(Text.data(), static_cast<qsizetype>(Text.size()));
 }
 
-// Qt stamps a creation date on every PDF; it is blanked in place with spaces of the same
-// length, keeping every byte offset, so that a description always gives the same bytes.
-void BlankCreationDate(QByteArray& Pdf) {
-    const qsizetype key = Pdf.indexOf("/CreationDate (D:");
-    if (key < 0)
-        return;
-    const qsizetype close = Pdf.indexOf(')', key);
-    const qsizetype lineEnd = Pdf.indexOf('\n', key);
-    if (close < 0 || (lineEnd >= 0 && lineEnd < close))
-        return;
-    Pdf.replace(key, close + 1 - key, QByteArray(close + 1 - key, ' '));
+void DrawText(pdf::TPage& Page, const TOutputLayout& Layout, const TTextRun& Run) {
+    const QString text = Latin1(Run.Text);
+    // Placed as DrawBarText places it, from the font's own metrics.
+    const std::optional<TTextCell> cell =
+        PlaceBarText(QFontMetrics(Run.Font), text, Layout.Box.Left, Layout.Box.Top,
+                     Layout.Symbol.Width, Layout.Box.Height, Layout.Box.Angle, Run.Position);
+    if (cell)
+        Page.Text(text, Run.Font, cell->Rotation, cell->Ascent, Run.Ink, Run.Box, cell->Width,
+                  cell->Height);
 }
 
 } // namespace
 
 QByteArray RenderPdf(const TOutputLayout& Layout) {
-    const double width = Layout.Size.width() / Layout.UnitsPerMM * PointsPerMM;
-    const double height = Layout.Size.height() / Layout.UnitsPerMM * PointsPerMM;
-    const int wholeWidth = static_cast<int>(std::ceil(width));
-    const int wholeHeight = static_cast<int>(std::ceil(height));
+    const double pointsPerUnit = PointsPerMM / Layout.UnitsPerMM;
+    const std::string width = pdf::Number(Layout.Size.width() * pointsPerUnit);
+    const std::string height = pdf::Number(Layout.Size.height() * pointsPerUnit);
 
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(PdfResolution);
-        writer.setPageSize(QPageSize(QSize(wholeWidth, wholeHeight), QPageSize::Point, QString(),
-                                     QPageSize::ExactMatch));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setCreator(QStringLiteral("Quillmark"));
-        writer.setTitle(QString::fromLatin1(BarTypeName(Layout.Type).c_str()));
-        QPainter painter(&writer);
-        const double devicePerUnit = PdfResolution / 25.4 / Layout.UnitsPerMM;
-        painter.scale(devicePerUnit, devicePerUnit);
-        PaintLayout(painter, Layout);
-    }
-    NarrowMediaBox(bytes, wholeWidth, wholeHeight, width, height);
-    BlankCreationDate(bytes);
-    return bytes;
+    pdf::TPage page(pointsPerUnit, height);
+    page.Fill(QRect(QPoint(0, 0), Layout.Size), Layout.Space);
+    for (const TBarFill& fill : Layout.Bars)
+        page.Fill(fill.Rect, fill.Bar ? Layout.Bar : Layout.Space);
+    if (Layout.Text)
+        DrawText(page, Layout, *Layout.Text);
+    for (const TPlacedText& text : Layout.Placed)
+        page.Text(Latin1(text.Text), text.Font, text.Cell.Rotation, text.Cell.Ascent,
+                  Layout.TextInk);
+
+    pdf::TDocument document;
+    const int catalog = document.Reserve();
+    const int pages = document.Reserve();
+    const int pageObject = document.Reserve();
+    const int content = document.Reserve();
+    const int info = document.Reserve();
+    const std::string ref = " 0 R";
+    document.Add(catalog, "<< /Type /Catalog /Pages " + std::to_string(pages) + ref + " >>");
+    document.Add(pages,
+                 "<< /Type /Pages /Kids [" + std::to_string(pageObject) + ref + "] /Count 1 >>");
+    document.AddStream(content, {}, {page.Finish(), false});
+    const std::string fonts = page.Fonts().Write(document);
+    document.Add(pageObject,
+                 "<< /Type /Page /Parent " + std::to_string(pages) + ref + " /MediaBox [0 0 " +
+                     width + ' ' + height + "] /Contents " + std::to_string(content) + ref +
+                     " /Resources << /ProcSet [/PDF /Text] /Font << " + fonts + ">> >> >>");
+    document.Add(info, "<< /Title " + pdf::LiteralString(BarTypeName(Layout.Type)) +
+                           " /Creator (Quillmark) >>");
+    return document.Finish(catalog, info);
 }
 
 QByteArray RenderPdf(const TBarcodeDescription& Description) {

@@ -1,0 +1,40 @@
+// A page's content stream in the layout's units: filled rectangles and lines of text in
+// their colours, in the order given, as QPainter would paint them.
+#pragma once
+
+#include "pdf_type3_font.h"
+#include "symbol_types.h"
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <QTransform>
+
+#include <optional>
+#include <string>
+
+namespace quillmark::pdf {
+
+class TPage {
+public:
+    // A page Height points high whose content is drawn PointsPerUnit points a unit, y down
+    // from the top-left corner as in Qt. HeightText is the page height as the media box
+    // writes it, so that the content's top meets the page's exactly.
+    TPage(double PointsPerUnit, const std::string& HeightText);
+    void Fill(const QRect& Rect, TColor Color);
+    // Text in Font, its baseline starting at (0, Ascent) under Turn, like QPainter's
+    // drawText there; on a Width x Height box of Box's colour under the same turn if given.
+    void Text(const QString& Text, const QFont& Font, const QTransform& Turn, int Ascent,
+              TColor Ink, std::optional<TColor> Box = std::nullopt, int Width = 0, int Height = 0);
+    // The content stream; the fonts it shows are in Fonts.
+    std::string Finish();
+    const TType3Fonts& Fonts() const { return fonts_; }
+
+private:
+    void SetColor(TColor Color);
+    std::string out_;
+    std::optional<TColor> color_; // the fill colour now set, none at the start of a block
+    TType3Fonts fonts_;
+};
+
+} // namespace quillmark::pdf
