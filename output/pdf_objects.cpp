@@ -2,6 +2,9 @@
 
 #include "engine.h"
 #include "error_messages.h"
+#include "zlib_stream.h"
+
+#include <zlib.h>
 
 #include <algorithm>
 #include <charconv>
@@ -87,16 +90,9 @@ std::string HexString(std::string_view Bytes) {
     return out + ">";
 }
 
-// Qt's zlib, so that the library's users need no other: qCompress gives the zlib stream
-// that /FlateDecode reads, after four bytes of its own holding the uncompressed length.
 std::string Deflated(std::string_view Bytes) {
-    constexpr qsizetype LengthPrefix = 4;
-    const QByteArray compressed = qCompress(reinterpret_cast<const uchar*>(Bytes.data()),
-                                            static_cast<qsizetype>(Bytes.size()));
-    if (compressed.size() < LengthPrefix)
-        throw Exception(InternalErrorMessage);
-    return std::string(compressed.constData() + LengthPrefix,
-                       static_cast<std::size_t>(compressed.size() - LengthPrefix));
+    const QByteArray stream = ZlibStream(Bytes.data(), Bytes.size(), Z_DEFAULT_COMPRESSION);
+    return std::string(stream.constData(), static_cast<std::size_t>(stream.size()));
 }
 
 TDocument::TDocument() : offsets_(1, 0) {

@@ -2,6 +2,8 @@
 
 #include "engine.h"
 
+#include "zlib_stream.h"
+
 #include <zlib.h>
 
 #include <algorithm>
@@ -92,26 +94,6 @@ std::optional<std::vector<std::uint8_t>> FilteredRows(const QImage& Image,
     return rows;
 }
 
-QByteArray Deflated(const std::vector<std::uint8_t>& Data) {
-    z_stream stream{};
-    if (deflateInit(&stream, DeflateLevel) != Z_OK)
-        throw Exception("PNG : the compressor could not start");
-    QByteArray out(static_cast<qsizetype>(deflateBound(&stream, static_cast<uLong>(Data.size()))),
-                   Qt::Uninitialized);
-    stream.next_in = const_cast<Bytef*>(Data.data());
-    stream.avail_in = static_cast<uInt>(Data.size());
-    stream.next_out = reinterpret_cast<Bytef*>(out.data());
-    stream.avail_out = static_cast<uInt>(out.size());
-    // The bound holds the whole stream, so one call finishes it.
-    const int result = deflate(&stream, Z_FINISH);
-    const auto size = static_cast<qsizetype>(stream.total_out);
-    deflateEnd(&stream);
-    if (result != Z_STREAM_END)
-        throw Exception("PNG : the picture could not be compressed");
-    out.truncate(size);
-    return out;
-}
-
 } // namespace
 
 std::optional<QByteArray> EncodePalettePng(const QImage& Image, const std::vector<QRgb>& Palette) {
@@ -141,7 +123,7 @@ std::optional<QByteArray> EncodePalettePng(const QImage& Image, const std::vecto
     AppendBigEndian(physical, static_cast<std::uint32_t>(Image.dotsPerMeterY()));
     physical.append('\1');
     AppendChunk(png, "pHYs", physical);
-    AppendChunk(png, "IDAT", Deflated(*rows));
+    AppendChunk(png, "IDAT", ZlibStream(rows->data(), rows->size(), DeflateLevel));
     AppendChunk(png, "IEND", {});
     return png;
 }
