@@ -82,7 +82,7 @@ void CheckPng(const QByteArray& Png, const TOutputLayout& Layout) {
 }
 
 void CheckSvg(const QByteArray& Svg) {
-    static const QStringList Elements = {"svg", "title", "desc", "g", "rect", "text"};
+    static const QStringList Elements = {"svg", "title", "desc", "g", "rect", "path", "text"};
     QXmlStreamReader xml(Svg);
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
