@@ -17,9 +17,9 @@ std::uint16_t Read16(const QByteArray& Table, qsizetype At) {
                                       static_cast<unsigned char>(Table[At + 1]));
 }
 
-// Entry 6 of an sfnt name table: Windows Unicode (UTF-16BE) or Macintosh Roman records,
-// whose PostScript names are ASCII; anything else in it is left out.
-std::string PostScriptNameOf(const QByteArray& Table) {
+// Entry Id of an sfnt name table (6: the PostScript name, 1 and 2: family and style), from
+// Windows Unicode (UTF-16BE) or Macintosh Roman records, printable ASCII only.
+std::string NameRecord(const QByteArray& Table, std::uint16_t Id) {
     const std::uint16_t count = Read16(Table, 2);
     const std::uint16_t strings = Read16(Table, 4);
     for (std::uint16_t i = 0; i < count; ++i) {
@@ -28,7 +28,7 @@ std::string PostScriptNameOf(const QByteArray& Table) {
         const std::uint16_t id = Read16(Table, record + 6);
         const std::uint16_t length = Read16(Table, record + 8);
         const qsizetype at = strings + static_cast<qsizetype>(Read16(Table, record + 10));
-        if (id != 6 || (platform != 1 && platform != 3) || at + length > Table.size())
+        if (id != Id || (platform != 1 && platform != 3) || at + length > Table.size())
             continue;
         const int step = platform == 3 ? 2 : 1;
         std::string name;
@@ -43,12 +43,10 @@ std::string PostScriptNameOf(const QByteArray& Table) {
     return {};
 }
 
-std::string FallbackName(const QRawFont& Font) {
-    std::string name;
-    for (const QString& word : {Font.familyName(), Font.styleName()})
-        for (const char ch : word.toStdString())
-            if (ch != ' ')
-                name += ch;
+// Family and style from the name table: QRawFont::familyName fails on a font that has
+// no family at all, which a font past every size Qt renders is.
+std::string FallbackName(const QByteArray& Table) {
+    const std::string name = NameRecord(Table, 1) + NameRecord(Table, 2);
     return name.empty() ? std::string("Font") : name;
 }
 
@@ -87,9 +85,11 @@ std::string Procedure(const QPainterPath& Path, double Advance, const int (&Box)
 
 } // namespace
 
-TFace::TFace(const QRawFont& Font) : name_(PostScriptNameOf(Font.fontTable("name"))) {
+TFace::TFace(const QRawFont& Font) {
+    const QByteArray names = Font.fontTable("name");
+    name_ = NameRecord(names, 6);
     if (name_.empty())
-        name_ = FallbackName(Font);
+        name_ = FallbackName(names);
 }
 
 const TGlyph& TFace::Glyph(const QRawFont& Font, quint32 Index) {
@@ -118,12 +118,14 @@ const TGlyph& TFace::Glyph(const QRawFont& Font, quint32 Index) {
 }
 
 TFace& FaceOf(const QRawFont& Font) {
-    // Faces by family, style and head table, which holds the file's checksum and dates, so
-    // that two files of one family never share glyphs.
+    // Faces by name and head table, which holds the file's checksum and dates, so that two
+    // files of one family never share glyphs.
     thread_local std::unordered_map<std::string, TFace> faces;
+    const QByteArray names = Font.fontTable("name");
     const QByteArray head = Font.fontTable("head");
-    const std::string key = Font.familyName().toStdString() + '\0' +
-                            Font.styleName().toStdString() + '\0' +
+    const std::string key = Font.styleName().toStdString() + '\0' +
+                            std::string(names.constData(), static_cast<std::size_t>(names.size())) +
+                            '\0' +
                             std::string(head.constData(), static_cast<std::size_t>(head.size()));
     if (const auto found = faces.find(key); found != faces.end())
         return found->second;

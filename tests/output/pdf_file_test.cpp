@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -322,6 +323,28 @@ TEST_F(PdfFile, BytesDependOnTheLayoutAlone) {
     QByteArray elsewhere;
     std::thread([&] { elsewhere = RenderPdf(a); }).join();
     EXPECT_EQ(elsewhere, first);
+}
+
+} // namespace
+} // namespace quillmark
+
+namespace quillmark {
+namespace {
+
+// Text too large for any font engine comes as empty boxes with no font behind them; the
+// file leaves them out and stays well-formed. Found by the output fuzz target.
+TEST_F(PdfFile, TextPastEveryFontSizeIsLeftOut) {
+    TBarcodeDescription d;
+    d.Barcode.BarType = bcCode_2_5_interleaved;
+    d.Barcode.TextShow = tsBarType;
+    d.XDimensionMM = 0.01 * std::pow(10000.0, 45 / 255.0);
+    d.FontSizePt = 192.5;
+    d.QuietZone = 0;
+    d.Font.setFamily(QString());
+    const QString pdf = Save("huge.pdf", RenderPdf(d));
+    const ToolRun run = Tool("pdfinfo", {pdf});
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_TRUE(run.Err.isEmpty()) << run.Err.data();
 }
 
 } // namespace
