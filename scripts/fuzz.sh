@@ -1,28 +1,32 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets of tests/fuzz with clang (libFuzzer, AddressSanitizer,
-# UndefinedBehaviorSanitizer) into build-fuzz/ and runs each for SECONDS (default 60) from
-# its committed corpus, the targets side by side. New inputs go to a scratch folder, so the
-# tree is left as it was; a crash leaves its input in build-fuzz/ and fails the script.
+# UndefinedBehaviorSanitizer) into BUILD (default build-fuzz/), with the libraries and their
+# test suites, and runs each target for SECONDS (default 60) from its committed corpus, the
+# targets side by side. New inputs go to a scratch folder, so the tree is left as it was; a
+# crash leaves its input in BUILD and fails the script. "build" for SECONDS only builds.
+#   scripts/fuzz.sh [SECONDS|build] [BUILD]
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 seconds="${1:-60}"
+build="${2:-$root/build-fuzz}"
 if ! command -v clang++ >/dev/null; then
     echo "clang++ not found: fuzz targets skipped"
     exit 0
 fi
-cmake -S "$root" -B "$root/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS_RELEASE="-O1 -g1" \
-    -DQUILLMARK_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$root/build-fuzz" -j"$(nproc)" --target cli_input_fuzz output_fuzz
+    -DQUILLMARK_FUZZ=ON -DQUILLMARK_NO_APP=ON >/dev/null
+cmake --build "$build" -j"$(nproc)"
+[[ "$seconds" == build ]] && exit 0
 
-cd "$root/build-fuzz"
+cd "$build"
 pids=()
 for target in cli_input output; do
-    scratch="$root/build-fuzz/corpus-$target"
+    scratch="$build/corpus-$target"
     mkdir -p "$scratch"
     QT_QPA_PLATFORM=offscreen LSAN_OPTIONS="suppressions=$root/tests/fuzz/lsan.supp" \
         "tests/fuzz/${target}_fuzz" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=3072 \
-        -max_len=4096 -print_final_stats=1 -artifact_prefix="$root/build-fuzz/$target-" \
+        -max_len=4096 -print_final_stats=1 -artifact_prefix="$build/$target-" \
         "$scratch" "$root/tests/fuzz/corpus/$target" >"$target.log" 2>&1 &
     pids+=($!)
 done

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test; installs the package (static, then shared) and
 # builds and runs examples/embed and examples/quick against it; then rebuilds the libraries
-# and their tests with AddressSanitizer and UndefinedBehaviorSanitizer and runs those too.
+# and their tests with clang, AddressSanitizer and UndefinedBehaviorSanitizer, runs those,
+# and runs the fuzz targets built with them.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
@@ -20,19 +21,17 @@ cmake -S "$root" -B "$root/build-shared" -G Ninja -DCMAKE_BUILD_TYPE=None \
 cmake --build "$root/build-shared" -j"$jobs"
 "$root/scripts/check-package.sh" "$root/build-shared" "$root/build/tests/quillmark_scan_images"
 
-echo "== Engine and widget under AddressSanitizer and UndefinedBehaviorSanitizer =="
-# Line tables only (-g1): the sanitizers' reports keep file and line, at a fraction of the
-# compile time of full debug information.
-cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
-    -DQUILLMARK_ENGINE_ONLY=OFF -DQUILLMARK_NO_APP=ON -DQUILLMARK_SANITIZE=ON >/dev/null
-cmake --build "$root/build-asan" -j"$jobs"
+echo "== Libraries and their tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
+# One clang build serves the sanitized suites and the fuzz targets: the libraries are
+# compiled once, with the sanitizers and libFuzzer's coverage.
+"$root/scripts/fuzz.sh" build "$root/build-asan"
 # One process per suite: a process per test, as ctest runs them, spends a minute on
-# sanitizer start-ups alone.
-# HighDpi tests want a screen of two device pixels per logical pixel, and get a run of
-# their own.
+# sanitizer start-ups alone. HighDpi tests want a screen of two device pixels per logical
+# pixel, and get a run of their own.
 sanitized() {
     QT_QPA_PLATFORM=offscreen \
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    LSAN_OPTIONS="suppressions=$root/tests/fuzz/lsan.supp" \
     UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
         "$@" --gtest_brief=1
 }
@@ -42,4 +41,4 @@ done
 QT_SCALE_FACTOR=2 sanitized "$root/build-asan/tests/quillmark_control_tests" --gtest_filter=HighDpi*
 
 echo "== Fuzz targets, 60 seconds each =="
-"$root/scripts/fuzz.sh" 60
+"$root/scripts/fuzz.sh" 60 "$root/build-asan"
