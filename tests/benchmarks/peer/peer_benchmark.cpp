@@ -49,9 +49,9 @@ void OursPaint(benchmark::State& state, const PaintCase& Case) {
     for (auto _ : state) {
         QImage image(size, Case.Format);
         QPainter painter(&image);
-        DrawBarcode(painter, bcCode128B, values[next++ % values.size()], Case.Modul, 2.0, csNone,
-                    0, 0, PaintBarHeight(Case.Modul), font, clBlack, show, tpBottomCenter,
-                    clBlack, clWhite, clWhite, AngleOf(Case.Orientation));
+        DrawBarcode(painter, bcCode128B, values[next++ % values.size()], Case.Modul, 2.0, csNone, 0,
+                    0, PaintBarHeight(Case.Modul), font, clBlack, show, tpBottomCenter, clBlack,
+                    clWhite, clWhite, AngleOf(Case.Orientation));
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }

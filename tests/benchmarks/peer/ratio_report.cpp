@@ -70,8 +70,8 @@ void RatioReporter::PrintPaint(std::ostream& Out) const {
     if (!peer_.empty())
         Out << " (" << peer_ << " writes its text below the bars, and none at Modul 1, into its\n"
             << "24-bit buffer whatever our format)";
-    Out << "\n  case                            ours" << (peer_.empty() ? "" : "      peer     ratio")
-        << "\n";
+    Out << "\n  case                            ours"
+        << (peer_.empty() ? "" : "      peer     ratio") << "\n";
     double worst = 0;
     std::string extras;
     for (const std::string& c : cases) {
@@ -92,12 +92,9 @@ void RatioReporter::PrintPaint(std::ostream& Out) const {
             Out << Format("%8.1f  %8.1f  %8.3f\n", oursPerPixel, peerPerPixel,
                           oursPerPixel / peerPerPixel);
         }
-        for (const char* kind : {"Floor"}) {
-            const Timing* extra = Find("Paint/" + std::string(kind) + "/" + c);
-            if (extra == nullptr || extra->Pixels == 0)
-                continue;
-            const double perPixel = PerThousandPixels(*extra);
-            extras += "  " + padded + std::string(kind) + Format("%10.1f", perPixel) +
+        if (const Timing* floor = Find("Paint/Floor/" + c); floor != nullptr && floor->Pixels > 0) {
+            const double perPixel = PerThousandPixels(*floor);
+            extras += "  " + padded + "Floor" + Format("%10.1f", perPixel) +
                       (peerPerPixel == 0 ? "" : Format("  %8.3f", perPixel / peerPerPixel)) + "\n";
         }
     }
