@@ -52,8 +52,7 @@ int BitsPerPixel(std::size_t Colours) {
 }
 
 // The picture's rows as PNG filters them: a row that repeats the one above is filtered Up,
-// which gives zeros, the others not at all.
-// None if a pixel is not in the palette.
+// which gives zeros, the others not at all. None if a pixel is not in the palette.
 std::optional<std::vector<std::uint8_t>> FilteredRows(const QImage& Image,
                                                       const std::vector<QRgb>& Palette, int Bits) {
     const int width = Image.width();
@@ -97,7 +96,8 @@ std::optional<std::vector<std::uint8_t>> FilteredRows(const QImage& Image,
 } // namespace
 
 std::optional<QByteArray> EncodePalettePng(const QImage& Image, const std::vector<QRgb>& Palette) {
-    if (Palette.empty() || Palette.size() > 256)
+    // The rows are read as RenderImage draws them; Qt's writer takes any other picture.
+    if (Image.format() != QImage::Format_RGB32 || Palette.empty() || Palette.size() > 256)
         return std::nullopt;
     const int bits = BitsPerPixel(Palette.size());
     const std::optional<std::vector<std::uint8_t>> rows = FilteredRows(Image, Palette, bits);

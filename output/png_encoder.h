@@ -12,7 +12,8 @@
 namespace quillmark {
 
 // The PNG of Image (a 32-bit picture) in Palette's colours, at most 256, with its
-// resolution recorded; none when a pixel is not in the palette.
+// resolution recorded; none for another kind of picture or when a pixel is not in the
+// palette.
 std::optional<QByteArray> EncodePalettePng(const QImage& Image, const std::vector<QRgb>& Palette);
 
 } // namespace quillmark
