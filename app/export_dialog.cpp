@@ -31,29 +31,22 @@ constexpr int PreviewHeight = 180;
 
 enum QuietZoneChoice { qzStandard, qzNone, qzModules };
 
-QString Title(TExportPurpose Purpose) {
-    switch (Purpose) {
-    case TExportPurpose::Copy:
-        return QStringLiteral("Copy");
-    case TExportPurpose::Print:
-        return QStringLiteral("Print");
-    case TExportPurpose::Save:
-        break;
-    }
-    return QStringLiteral("Save as File");
-}
+// The dialog's title and what OK goes on to (a further dialog for Save and Print).
+struct TPurposeTexts {
+    const char* Title;
+    const char* Ok;
+};
 
-// What OK goes on to: a further dialog for Save and Print.
-QString OkText(TExportPurpose Purpose) {
+TPurposeTexts TextsOf(TExportPurpose Purpose) {
     switch (Purpose) {
     case TExportPurpose::Copy:
-        return QStringLiteral("Copy");
+        return {"Copy", "Copy"};
     case TExportPurpose::Print:
-        return QStringLiteral("Print...");
+        return {"Print", "Print..."};
     case TExportPurpose::Save:
         break;
     }
-    return QStringLiteral("Save...");
+    return {"Save as File", "Save..."};
 }
 
 QString Lines(const std::vector<std::string>& Texts) {
@@ -83,7 +76,7 @@ QPixmap Fitted(const QImage& Image) {
 TExportDialog::TExportDialog(TExportPurpose Purpose, const TBarcodeDescription& Base,
                              std::string Value, TCheckDigits Mode, QWidget* Parent)
     : QDialog(Parent), purpose_(Purpose), base_(Base), value_(std::move(Value)), mode_(Mode) {
-    setWindowTitle(Title(Purpose));
+    setWindowTitle(QString::fromLatin1(TextsOf(Purpose).Title));
     TBarcodeDescription chosen = base_;
     TFileFormat format = TFileFormat::Png;
     LoadExportSettings(chosen, format);
@@ -155,7 +148,7 @@ void TExportDialog::CreateFields() {
     TextColor->setText(QStringLiteral("Text..."));
 
     Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    Buttons->button(QDialogButtonBox::Ok)->setText(OkText(purpose_));
+    Buttons->button(QDialogButtonBox::Ok)->setText(QString::fromLatin1(TextsOf(purpose_).Ok));
 
     previewLabel_ = new QLabel(this);
     previewLabel_->setFixedSize(PreviewWidth + 4, PreviewHeight + 4);
