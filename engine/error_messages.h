@@ -11,6 +11,7 @@ inline constexpr char WrongTypeMessage[] = "Wrong barcode type.";
 inline constexpr char InternalErrorMessage[] = "Internal Error.";
 inline constexpr char TooLongMessage[] = "Barcode too long to draw.";
 inline constexpr char TooLargeMessage[] = "Barcode too large to draw.";
+inline constexpr char TextTooLargeMessage[] = "Text too large to draw; choose a smaller font size.";
 
 // "Subject : Message", the engine's form of an error about a value or a size.
 inline std::string Quoting(const std::string& Subject, const char* Message) {

@@ -48,6 +48,9 @@ constexpr long long MaxRasterSide = 16384;
 constexpr long long MaxRasterPixels = 32000000;
 // The largest page PDF readers take: 200 inches.
 constexpr double MaxPageMM = 5080;
+// From this pixel size up Qt's font engines draw empty boxes, so a file would not carry its
+// text.
+constexpr int MaxFontPixels = 65535;
 // How many characters of a long value are measured before all of it.
 constexpr std::size_t PrefixCharacters = 4096;
 
@@ -96,6 +99,8 @@ TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM,
     layout.UnitsPerMM = UnitsPerMM;
     layout.Vector = Vector;
     layout.FontPixels = ToUnits(D.FontSizePt * 25.4 / 72.0, UnitsPerMM);
+    if (settings.TextShow != tsNone && layout.FontPixels > MaxFontPixels)
+        throw Exception(Describe(D.FontSizePt) + " pt : " + TextTooLargeMessage);
     // The longest symbol the output takes, in units: a raster's side, a vector page's.
     const long long longest =
         Vector ? std::min<long long>(INT_MAX / 2, std::llround(MaxPageMM * UnitsPerMM))

@@ -331,9 +331,10 @@ TEST_F(PdfFile, BytesDependOnTheLayoutAlone) {
 namespace quillmark {
 namespace {
 
-// Text too large for any font engine comes as empty boxes with no font behind them; the
-// file leaves them out and stays well-formed. Found by the output fuzz target.
-TEST_F(PdfFile, TextPastEveryFontSizeIsLeftOut) {
+// Text too large for any font engine comes as empty boxes with no font behind them; such a
+// file would not carry its text, so it is refused, in every format. Found by the output fuzz
+// target.
+TEST_F(PdfFile, TextPastEveryFontSizeIsRefused) {
     TBarcodeDescription d;
     d.Barcode.BarType = bcCode_2_5_interleaved;
     d.Barcode.TextShow = tsBarType;
@@ -341,10 +342,17 @@ TEST_F(PdfFile, TextPastEveryFontSizeIsLeftOut) {
     d.FontSizePt = 192.5;
     d.QuietZone = 0;
     d.Font.setFamily(QString());
-    const QString pdf = Save("huge.pdf", RenderPdf(d));
-    const ToolRun run = Tool("pdfinfo", {pdf});
-    EXPECT_EQ(run.ExitCode, 0);
-    EXPECT_TRUE(run.Err.isEmpty()) << run.Err.data();
+    for (const TFileFormat format : {TFileFormat::Pdf, TFileFormat::Svg}) {
+        try {
+            RenderFile(d, format);
+            ADD_FAILURE() << "drawn as " << SuffixOf(format).toStdString();
+        } catch (const Exception& e) {
+            EXPECT_NE(std::string(e.what()).find("Text too large to draw"), std::string::npos)
+                << e.what();
+        }
+    }
+    d.Barcode.TextShow = tsNone; // the bars alone are drawn
+    EXPECT_FALSE(RenderPdf(d).isEmpty());
 }
 
 } // namespace
