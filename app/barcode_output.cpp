@@ -11,24 +11,46 @@
 
 namespace quillmark {
 
-std::string ValueToWrite(const TBarCode& Control, TBarType Type, const QString& Text) {
-    std::string value = Latin1FromUtf8(Text.toUtf8().toStdString(), '?');
+namespace {
+
+// The first departure's sentence, its advice pointing to where a symbology the window
+// doesn't offer is found.
+std::string Advised(const TCarried& Carried, const TOffered& Offered) {
+    std::string sentence = Carried.Departures.front();
+    if (!Carried.Carrier || Offered(*Carried.Carrier))
+        return sentence;
+    const std::string advice = CarrierAdvice(*Carried.Carrier);
+    if (sentence.size() < advice.size() ||
+        sentence.compare(sentence.size() - advice.size(), advice.size(), advice) != 0)
+        return sentence;
+    const TBCdata& row = BarTypeData(*Carried.Carrier);
+    const std::string_view aliases = row.Aliases;
+    sentence.resize(sentence.size() - advice.size());
+    return sentence + row.Name + " carries it; the command line (quillmark-cli --type " +
+           std::string(aliases.substr(0, aliases.find(','))) + ") and the library offer it.";
+}
+
+[[noreturn]] void Refuse(const std::string& Value, const std::string& Latin1Sentence) {
+    throw ERefusedValue(Utf8FromLatin1(Quoting(Value, Latin1Sentence.c_str())));
+}
+
+} // namespace
+
+std::string ValueToWrite(const TBarCode& Control, TBarType Type, const QString& Text,
+                         const TOffered& Offered) {
+    std::string value;
+    try {
+        value = ValueFromText(Text.toUtf8().toStdString());
+    } catch (const ENotLatin1& refused) {
+        throw ERefusedValue(refused.Message());
+    }
     while (!value.empty() && (value.back() == '\n' || value.back() == '\r'))
         value.pop_back();
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        const auto code = static_cast<unsigned char>(value[i]);
-        if (code < 32 || code == 127)
-            throw ERefusedValue(Quoting(value, ("position " + std::to_string(i + 1) + ": " +
-                                                CharacterName(value[i]) +
-                                                " is a control character, which no symbology "
-                                                "offered here carries.")
-                                                   .c_str()));
-    }
     if (Control.CheckSum() == csNone) {
         try {
             value = CompleteCheckDigit(Type, value);
         } catch (const Exception& error) {
-            throw ERefusedValue(error.Message()); // a wrong check digit
+            throw ERefusedValue(Utf8FromLatin1(error.Message())); // a wrong check digit
         }
     }
     try {
@@ -36,15 +58,37 @@ std::string ValueToWrite(const TBarCode& Control, TBarType Type, const QString& 
     } catch (const Exception&) {
         return value; // the control refuses it, in its own way
     }
-    const std::vector<std::string> departures = Carried(Type, value, Control.CheckSum()).Departures;
-    if (!departures.empty())
-        throw ERefusedValue(Quoting(value, departures.front().c_str()));
+    const TCarried carried = Carried(Type, value, Control.CheckSum());
+    if (!carried.Departures.empty())
+        Refuse(value, Advised(carried, Offered));
     return value;
+}
+
+QString NothingShownReason(const TBarCode& Control) {
+    const TBarcodeSettings& s = Control.Settings();
+    const auto latin1 = [](const std::string& Text) {
+        return QString::fromLatin1(Text.data(), static_cast<qsizetype>(Text.size()));
+    };
+    try {
+        MakeSymbol(s.BarType, s.BarCode, s.Modul, s.Ratio, s.CheckSum);
+    } catch (const Exception& error) {
+        return QStringLiteral("The barcode shows no symbol: ") + latin1(error.Message());
+    }
+    if (s.BarCode.empty())
+        return latin1(EmptyValueMessage);
+    const std::vector<std::string> departures =
+        Carried(s.BarType, s.BarCode, s.CheckSum).Departures;
+    if (!departures.empty())
+        return latin1(departures.front());
+    return {};
 }
 
 TBarcodeDescription DescribeForOutput(const TBarCode& Control, const TBarcodeSettings& Shown) {
     TBarcodeDescription description;
+    // Files are printed as the standards print symbols, whatever the control's own layout.
+    const TTextLayout layout = description.Barcode.TextLayout;
     description.Barcode = Shown;
+    description.Barcode.TextLayout = layout;
     // The family and style of the control's font; the size is the output's, in points.
     QFont font = Control.Font();
     // Files name the family the text is drawn in, not one this system lacks.

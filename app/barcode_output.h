@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+
 #include <string>
 #include <vector>
 
@@ -13,19 +15,29 @@ namespace quillmark {
 
 class TBarCode;
 
-// A value the window won't write because the symbol would carry something else; its message
-// says why, naming the character or digit.
+// A value the window won't write because the symbol would carry something else; its message,
+// in UTF-8, says why, naming the character or digit.
 class ERefusedValue : public Exception {
 public:
     using Exception::Exception;
 };
 
+// Whether the window offers a symbology, for advice that names another.
+using TOffered = std::function<bool(TBarType Type)>;
+
 // The value Generate writes for Text under Type: Latin-1, without the line break a paste
-// leaves at its end, and with the GS1 check digit of an EAN/UPC value one digit short
-// (CompleteCheckDigit) under the control's csNone. Raises ERefusedValue for a control
-// character, a wrong check digit, or a value the engine takes but would change; a value the
-// engine refuses comes back as it is, for the control to refuse.
-std::string ValueToWrite(const TBarCode& Control, TBarType Type, const QString& Text);
+// leaves at its end, and with the GS1 check digit of an EAN/UPC value one digit short, or
+// PostNet's correction digit (CompleteCheckDigit) under the control's csNone. Raises
+// ERefusedValue for a character beyond Latin-1, a wrong check digit, or a value the engine
+// takes but would change, advising a symbology Offered doesn't take with where to find it; a
+// value the engine refuses comes back as it is, for the control to refuse.
+std::string ValueToWrite(const TBarCode& Control, TBarType Type, const QString& Text,
+                         const TOffered& Offered);
+
+// Why the control shows no symbol that may leave the window (its value refused by the
+// engine, empty, or one the symbol would carry otherwise), or an empty string when it shows
+// one.
+QString NothingShownReason(const TBarCode& Control);
 
 // Shown (type, value, check mode, ratio, orientation, text settings, colours) in the
 // control's font family, at the output's physical defaults.

@@ -23,6 +23,10 @@ void ForgetReportedErrors() {
     LastReported().clear();
 }
 
+void CountAsReported(const QString& Text) {
+    LastReported() = Text;
+}
+
 void InstallDefaultErrorHandling() {
     SetErrorReporter([](const std::exception& Error) {
         const QString text = QString::fromLatin1(Error.what());

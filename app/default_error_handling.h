@@ -3,6 +3,8 @@
 // the event loop, never from inside the paint that failed.
 #pragma once
 
+class QString;
+
 namespace quillmark {
 
 void InstallDefaultErrorHandling();
@@ -10,5 +12,9 @@ void InstallDefaultErrorHandling();
 // A failing repaint fails again on every later repaint; the same message is shown only
 // once until the user acts again. Handlers call this when they start.
 void ForgetReportedErrors();
+
+// Counts Text as shown already, so that the repaints after a failure the window has told of
+// in its own way don't show it again.
+void CountAsReported(const QString& Text);
 
 } // namespace quillmark

@@ -108,7 +108,8 @@ void TExportDialog::CreateFields() {
 
     XDimension = new QDoubleSpinBox(this);
     XDimension->setDecimals(3);
-    XDimension->setRange(0.01, 100); // what the layout draws
+    XDimension->setRange(0, 100); // what the layout draws; 0 is the symbology's own
+    XDimension->setSpecialValueText(QStringLiteral("standard"));
     XDimension->setSingleStep(0.01);
     XDimension->setSuffix(QStringLiteral(" mm"));
 

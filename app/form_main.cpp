@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace quillmark {
 
 namespace {
@@ -94,6 +96,13 @@ void TFormMain::CreateControls() {
     LabelLink = Place(new QLabel(QLatin1String(HomePageAddress), this), 224, 280, 133, 20);
     ButtonSave = Place(new QPushButton(QStringLiteral("Save as File"), this), 8, 312, 121, 33);
     ButtonClose = Place(new QPushButton(QStringLiteral("Close"), this), 248, 312, 113, 33);
+    LabelStatus = Place(new QLabel(this), 8, 104, 353, 30);
+    LabelStatus->setWordWrap(true);
+    LabelStatus->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LabelStatus->setTextFormat(Qt::PlainText);
+    QPalette statusPalette = LabelStatus->palette();
+    statusPalette.setColor(QPalette::WindowText, Qt::darkRed);
+    LabelStatus->setPalette(statusPalette);
 
     Label1->setObjectName(QStringLiteral("Label1"));
     ComboSelect->setObjectName(QStringLiteral("ComboSelect"));
@@ -104,6 +113,7 @@ void TFormMain::CreateControls() {
     LabelLink->setObjectName(QStringLiteral("LabelLink"));
     ButtonSave->setObjectName(QStringLiteral("ButtonSave"));
     ButtonClose->setObjectName(QStringLiteral("ButtonClose"));
+    LabelStatus->setObjectName(QStringLiteral("LabelStatus"));
 
     QFont linkFont = SansSerif(16);
     linkFont.setUnderline(true);
@@ -137,7 +147,6 @@ void TFormMain::LoadBarCodeSettings() {
     BarCode1->SetBevelOuter(bvNone);
     BarCode1->SetFont(SansSerif(16));
     BarCode1->SetFontColor(FromQColor(palette().color(QPalette::WindowText)));
-    FShown = BarCode1->Settings();
 }
 
 void TFormMain::SetTabOrder() {
@@ -172,36 +181,81 @@ void TFormMain::FormCreate() {
 }
 
 void TFormMain::ButtonGenerateClick() {
+    Generate(false);
+}
+
+void TFormMain::ComboSelectChange() {
+    Generate(true);
+}
+
+bool TFormMain::Offers(TBarType Type) const {
+    return std::find(FSymbologyMap.begin(), FSymbologyMap.end(), Type) != FSymbologyMap.end();
+}
+
+void TFormMain::Generate(bool Quietly) {
     ForgetReportedErrors();
+    LabelStatus->clear();
+    const auto tell = [this, Quietly](const QString& Text, bool Error) {
+        if (Quietly)
+            LabelStatus->setText(Text);
+        else if (Error)
+            ShowErrorMessage(this, Text);
+        else
+            ShowMessage(this, Text);
+    };
     try {
         const int position = ComboSelect->currentIndex();
         if (position < 0 || position >= SymbologyCount)
             throw Exception("No symbology selected.");
         const TBarType type = FSymbologyMap[position];
-        const std::string value = ValueToWrite(*BarCode1, type, BarcodeValue->text());
-        if (value != Latin1FromUtf8(BarcodeValue->text().toUtf8().toStdString(), '?'))
-            BarcodeValue->setText(QString::fromLatin1(value.data(), qsizetype(value.size())));
+        const std::string value = ValueToWrite(*BarCode1, type, BarcodeValue->text(),
+                                               [this](TBarType Type) { return Offers(Type); });
+        const QString shown = QString::fromLatin1(value.data(), qsizetype(value.size()));
+        if (shown != BarcodeValue->text())
+            BarcodeValue->setText(shown);
+        // The old value is drawn in the new symbology first; where it can't be, the new
+        // value goes in first, so that a value the new symbology takes is never refused for
+        // the one it replaces.
+        if (type != BarCode1->BarType() && value != BarCode1->BarCode()) {
+            const TBarcodeSettings& s = BarCode1->Settings();
+            try {
+                MakeSymbol(type, s.BarCode, s.Modul, s.Ratio, s.CheckSum);
+            } catch (const Exception&) {
+                try {
+                    BarCode1->SetBarCode(value);
+                } catch (const ELimitError&) {
+                    throw;
+                } catch (const Exception&) {
+                    // the old symbology refuses it; the usual order says why
+                }
+            }
+        }
         BarCode1->SetBarType(type);
         BarCode1->SetBarCode(value);
         BarCode1->Repaint();
-        FShown = BarCode1->Settings();
     } catch (const ERefusedValue& error) {
         // The control keeps the symbol it shows.
-        ShowErrorMessage(this, QString::fromLatin1(error.what()));
+        tell(QString::fromUtf8(error.Message()), true);
     } catch (const ELimitError& error) {
         // The widget's own limits and resource failures are shown as what they are; the
         // fixed message is for values and settings the barcode refuses.
-        ShowErrorMessage(this, QString::fromLatin1(error.what()));
+        tell(QString::fromLatin1(error.what()), true);
     } catch (const Exception&) {
-        ShowMessage(this, QStringLiteral("Barcode Number Error: Only number accepted."));
+        tell(QStringLiteral("Barcode Number Error: Only number accepted."), false);
     } catch (const std::exception& error) {
-        ShowErrorMessage(this, QString::fromLatin1(error.what()));
+        tell(QString::fromLatin1(error.what()), true);
+    }
+    if (Quietly && !LabelStatus->text().isEmpty()) {
+        // The control may keep a value it can't draw; every repaint would report it again,
+        // and the status line has told it.
+        const TBarcodeSettings& s = BarCode1->Settings();
+        try {
+            MakeSymbol(s.BarType, s.BarCode, s.Modul, s.Ratio, s.CheckSum);
+        } catch (const Exception& error) {
+            CountAsReported(QString::fromLatin1(error.what()));
+        }
     }
     UpdatePreviewNote();
-}
-
-void TFormMain::ComboSelectChange() {
-    ButtonGenerateClick();
 }
 
 void TFormMain::ButtonCloseClick() {

@@ -40,6 +40,9 @@ public:
     QLabel* LabelLink = nullptr;
     QPushButton* ButtonSave = nullptr;
     QPushButton* ButtonClose = nullptr;
+    // Under the value: why the last choice in the list drew nothing new, where a message box
+    // would stop a walk through the list at every symbology that can't carry the value.
+    QLabel* LabelStatus = nullptr;
     // On the barcode's context menu, with their shortcuts active in the whole window.
     QAction* ActionCopy = nullptr;
     QAction* ActionPrint = nullptr;
@@ -80,11 +83,14 @@ private:
     void RunOutput(TExportPurpose Purpose, const QString& Action,
                    const std::function<void(TPreparedSymbol&, TFileFormat)>& Output);
     void UpdatePreviewNote();
+    // Generate's work; a failure goes to a message box, or with Quietly to LabelStatus.
+    void Generate(bool Quietly);
+    // Save, Copy and Print are on only while the control shows a symbol that may leave the
+    // window; their tooltips say why not.
+    void UpdateOutputActions();
+    bool Offers(TBarType Type) const;
 
     std::array<TBarType, SymbologyCount> FSymbologyMap{};
-    // The settings of the symbol the control shows: the last that drew. Save, Copy and Print
-    // act on it, whatever a failed Generate left in the control.
-    TBarcodeSettings FShown;
     std::array<const char*, SymbologyCount> FSymbologyLabels{};
 };
 

@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace quillmark {
 
@@ -47,13 +48,19 @@ void TFormMain::CreateOutputActions() {
 
 void TFormMain::RunOutput(TExportPurpose Purpose, const QString& Action,
                           const std::function<void(TPreparedSymbol&, TFileFormat)>& Output) {
+    // What the control shows, exactly: nothing else may leave.
+    if (const QString why = NothingShownReason(*BarCode1); !why.isEmpty()) {
+        ShowMessage(this, why);
+        return;
+    }
+    const TBarcodeSettings shown = BarCode1->Settings();
     try {
-        const TCheckDigits mode = CheckDigitsOf(FShown.CheckSum);
-        TExportDialog dialog(Purpose, DescribeForOutput(*BarCode1, FShown), FShown.BarCode, mode,
+        const TCheckDigits mode = CheckDigitsOf(shown.CheckSum);
+        TExportDialog dialog(Purpose, DescribeForOutput(*BarCode1, shown), shown.BarCode, mode,
                              this);
         if (!RunExportDialog(dialog))
             return;
-        TPreparedSymbol symbol(dialog.Description(), FShown.BarCode, mode);
+        TPreparedSymbol symbol(dialog.Description(), shown.BarCode, mode);
         // The check reads the layout the output draws from, as the dialog did.
         const std::vector<std::string> findings = symbol.Findings(dialog.Format());
         if (!findings.empty() && !AskQuestion(this, FindingsText(findings, Action)))
@@ -65,13 +72,14 @@ void TFormMain::RunOutput(TExportPurpose Purpose, const QString& Action,
 }
 
 void TFormMain::ButtonSaveClick() {
-    RunOutput(
-        TExportPurpose::Save, QStringLiteral("Save it anyway?"),
-        [this](TPreparedSymbol& Symbol, TFileFormat Format) {
-            const QString path = ChooseSaveFile(this, ProposedFileName(FShown.BarCode, Format));
-            if (!path.isEmpty())
-                WriteFileAtomically(path, Symbol.Render(FileFormatOf(path)), TDurability::Flush);
-        });
+    RunOutput(TExportPurpose::Save, QStringLiteral("Save it anyway?"),
+              [this](TPreparedSymbol& Symbol, TFileFormat Format) {
+                  const QString path = ChooseSaveFile(
+                      this, ProposedFileName(Symbol.Description().Barcode.BarCode, Format));
+                  if (!path.isEmpty())
+                      WriteFileAtomically(path, Symbol.Render(FileFormatOf(path)),
+                                          TDurability::Flush);
+              });
 }
 
 void TFormMain::CopyClick() {
@@ -92,6 +100,18 @@ void TFormMain::PrintClick() {
 
 void TFormMain::UpdatePreviewNote() {
     BarCode1->setToolTip(ClippedPreviewNote(*BarCode1));
+    UpdateOutputActions();
+}
+
+void TFormMain::UpdateOutputActions() {
+    const QString why = NothingShownReason(*BarCode1);
+    const bool shown = why.isEmpty();
+    for (QAction* action : {ActionCopy, ActionPrint, ActionSave}) {
+        action->setEnabled(shown);
+        action->setToolTip(shown ? action->text() : why);
+    }
+    ButtonSave->setEnabled(shown);
+    ButtonSave->setToolTip(why);
 }
 
 } // namespace quillmark

@@ -132,7 +132,14 @@ int RunBatch(const TOptions& Options, const TOutputJob& Job) {
             }
             if (line.Text.empty())
                 continue;
-            std::string value = ValueFromInput(line.Text);
+            std::string value;
+            try {
+                value = ValueFromInput(line.Text);
+            } catch (const ENotLatin1& refused) {
+                runner->Submit(line.Number,
+                               [text = RefusalText(refused, line.Text)] { return Failure(text); });
+                continue;
+            }
             std::string target = names.Expand(line.Number, value);
             SweepFolderOf(target, swept);
             if (const auto first = registry.Claim(target, line.Number)) {

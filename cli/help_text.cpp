@@ -65,11 +65,14 @@ Colours, each #RRGGBB:
       --text-bg C     the box behind the text (default: the --bg colour)
 
 Size:
-      --xdim MM       narrow module (default 0.33)
+      --xdim MM       narrow module (default: the symbology's own, 0.33; 0.495
+                      for GS1-128 and EAN-128 and 0.508 for PostNet, each on
+                      whole pixels inside its permitted range)
       --dpi N         PNG resolution (default 300); the module is a whole number
                       of pixels, at least 1
       --height MM     bar height (default 22.85 for EAN-13/UPC, 18.23 for EAN-8,
-                      15 for the others)
+                      31.75 for GS1-128 and EAN-128, 3.175 for PostNet, 15 for
+                      the others)
       --quiet-zone on|off|N
                       light margins: the symbology's standard ones (on, the
                       default), none, or N modules at each end
@@ -82,8 +85,9 @@ Checks:
                       (characters it can't carry, a padded or wrong EAN/UPC
                       value, ...), with the findings as warnings; by default such
                       a value is refused, naming the character and its position
-      --strict        make the remaining findings (a ratio outside the standard,
-                      EAN-128 over 48 characters, ...) errors instead of warnings
+      --strict        make the remaining findings (an X-dimension, bar height,
+                      quiet zone or ratio outside the standard, EAN-128 over 48
+                      characters, ...) errors instead of warnings
       --gs1-strict    refuse GS1-128 AIs missing a partner GS1 requires, or with
                       one it forbids: (10) without (01), (01) with (02)
       --report        per symbol: the X-dimension drawn against the symbology's

@@ -56,13 +56,14 @@ void WarnOnce(const TOptions& Options) {
     // A raster's module is a whole number of pixels, which can be far from the X asked for
     // (--fit says what it chose instead).
     const double achieved = AchievedXDimensionMM(d);
+    const double asked = XDimensionOf(d);
     if (OutputFormat(Options) == TFileFormat::Png && !Options.Fit &&
-        std::abs(achieved - d.XDimensionMM) > 0.1 * d.XDimensionMM)
-        Warn(Options,
-             "at " + std::to_string(d.Dpi) + " dpi a module is " + std::to_string(RasterModul(d)) +
-                 (RasterModul(d) == 1 ? " pixel" : " pixels") + ", an X-dimension of " +
-                 DecimalText(achieved, 3) + " mm, not the " + DecimalText(d.XDimensionMM, 3) +
-                 " mm asked for; raise --dpi or choose another --xdim");
+        std::abs(achieved - asked) > 0.1 * asked)
+        Warn(Options, "at " + std::to_string(d.Dpi) + " dpi a module is " +
+                          std::to_string(RasterModul(d)) +
+                          (RasterModul(d) == 1 ? " pixel" : " pixels") + ", an X-dimension of " +
+                          DecimalText(achieved, 3) + " mm, not the " + DecimalText(asked, 3) +
+                          " mm asked for; raise --dpi or choose another --xdim");
 }
 
 // --jobs beyond the cores only adds memory.
@@ -84,8 +85,15 @@ int RunSingle(const TOptions& Options, const TOutputJob& Job) {
         throw UsageError("stdout is closed; give -o FILE");
     if (Options.Output == "-" && Job.Format != TFileFormat::Svg && ::isatty(STDOUT_FILENO) == 1)
         throw UsageError("won't write a binary file to a terminal; redirect stdout or use -o FILE");
-    const TSymbolOutcome outcome =
-        RunSymbol(Job, Options.Strict, ValueFromInput(Options.Value), Options.Output);
+    std::string value;
+    try {
+        value = ValueFromInput(Options.Value);
+    } catch (const ENotLatin1& refused) {
+        PrintMessages(stderr, Program, {{false, RefusalText(refused, Options.Value)}},
+                      Options.Quiet);
+        return 1;
+    }
+    const TSymbolOutcome outcome = RunSymbol(Job, Options.Strict, value, Options.Output);
     PrintMessages(stderr, Program, outcome.Messages, Options.Quiet);
     // At a terminal, a PNG's true module: whole pixels seldom give the X asked for exactly.
     if (!outcome.Failed && !Options.Quiet && Job.Format == TFileFormat::Png &&

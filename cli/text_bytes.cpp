@@ -22,7 +22,11 @@ bool IsControl(char32_t Code) {
 } // namespace
 
 std::string ValueFromInput(std::string_view Bytes) {
-    return Latin1FromUtf8(Bytes).value_or(std::string(Bytes));
+    return ValueFromText(Bytes);
+}
+
+std::string RefusalText(const ENotLatin1& Refusal, const std::string& Input) {
+    return Utf8ForTerminal(WithValueShortened(Refusal.Message(), Input));
 }
 
 std::string Latin1ForTerminal(std::string_view Latin1) {

@@ -246,8 +246,8 @@ QString TBarCode::BarCodeProperty() const {
 }
 
 void TBarCode::setBarCode(const QString& Value) {
-    const std::string value = Latin1FromUtf8(Value.toUtf8().toStdString(), '?');
-    WriteSetting([&] { SetBarCode(value); });
+    // A character beyond Latin-1 has no byte to stand for: refused, not replaced.
+    WriteSetting([&] { SetBarCode(ValueFromText(Value.toStdString())); });
 }
 
 void TBarCode::WriteSetting(const std::function<void()>& Setter) noexcept {

@@ -20,20 +20,28 @@ void Depart(TCarried& Carried, std::string Sentence) {
         Carried.Departures.push_back(std::move(Sentence));
 }
 
+// A departure whose value Carrier carries, the sentence ending in its advice.
+void Depart(TCarried& Carried, const std::string& Sentence, TBarType Carrier) {
+    if (Carried.Departures.empty())
+        Carried.Carrier = Carrier;
+    Depart(Carried, Sentence + " " + CarrierAdvice(Carrier));
+}
+
 std::string At(std::size_t Index) {
     return "position " + std::to_string(Index + 1) + ": ";
 }
 
 // "position 2: 'b' is not in Code39; it carries upper case, ... only.", with the wider
 // symbology that carries it where there is one.
-std::string NotInSet(TBarType Type, const std::string& Value, std::size_t Index) {
+void DepartNotInSet(TCarried& Carried, TBarType Type, const std::string& Value, std::size_t Index) {
     const TBCdata& row = BarTypeData(Type);
     const char ch = Value[Index];
-    std::string sentence = At(Index) + CharacterName(ch) + " is not in " + row.Name +
-                           "; it carries " + row.Characters + ".";
-    if (row.Wider && Carried(*row.Wider, std::string(1, ch), csNone).Departures.empty())
-        sentence += std::string(" ") + BarTypeName(*row.Wider) + " carries it.";
-    return sentence;
+    const std::string sentence = At(Index) + CharacterName(ch) + " is not in " + row.Name +
+                                 "; it carries " + row.Characters + ".";
+    if (row.Wider && quillmark::Carried(*row.Wider, std::string(1, ch), csNone).Departures.empty())
+        Depart(Carried, sentence, *row.Wider);
+    else
+        Depart(Carried, sentence);
 }
 
 std::string NotADigit(TBarType Type, const std::string& Value, std::size_t Index) {
@@ -66,7 +74,7 @@ template <typename Keep> TCarried Keeping(TBarType Type, const std::string& Valu
             *carried.Data += ch;
         } else {
             carried.Dropped += ch;
-            Depart(carried, NotInSet(Type, Value, i));
+            DepartNotInSet(carried, Type, Value, i);
         }
     }
     return carried;
@@ -79,7 +87,7 @@ TCarried Code128SetC(TBarType Type, const std::string& Typed, std::string Value)
     TCarried carried;
     for (std::size_t i = 0; i < Typed.size(); ++i)
         if (Typed[i] < '0' || Typed[i] > '9')
-            Depart(carried, NotInSet(Type, Typed, i));
+            DepartNotInSet(carried, Type, Typed, i);
     if (Value.size() % 2 != 0)
         Value.insert(Value.begin(), '0');
     std::string data;
@@ -112,7 +120,27 @@ std::size_t DataDigits(TBarType Type) {
     }
 }
 
+// EAN-128 draws its value as data characters after FNC1: Application Identifiers typed in
+// parentheses or brackets would reach the bars as those characters, unparsed and unchecked.
+void DepartAISyntax(TCarried& Carried, TBarType Type, const std::string& Value) {
+    if (Value.size() < 2 || (Value[0] != '(' && Value[0] != '[') || Value[1] < '0' ||
+        Value[1] > '9')
+        return;
+    const std::size_t close = Value.find(Value[0] == '(' ? ')' : ']');
+    const std::string ai = Value.substr(0, close == std::string::npos ? 2 : close + 1);
+    Depart(Carried,
+           At(0) + CharacterName(Value[0]) + " opens the Application Identifier " + ai +
+               ", which " + BarTypeName(Type) +
+               " would draw as data characters, brackets included, without parsing or "
+               "checking it.",
+           bcCodeGS1_128);
+}
+
 } // namespace
+
+std::string CarrierAdvice(TBarType Carrier) {
+    return BarTypeName(Carrier) + " carries it.";
+}
 
 TCarried CarryAsTyped(TBarType Type, const std::string& Value, TCheckSum) {
     TCarried carried = AsTyped(Value);
@@ -139,8 +167,10 @@ TCarried CarryCode39(TBarType Type, const std::string& Value, TCheckSum) {
     carried.Reserved = Picked(Value, [](char Ch) { return Ch == '*'; });
     for (std::size_t i = 0; i < Value.size(); ++i)
         if (Value[i] == '*')
-            Depart(carried, At(i) + "'*' is the start and stop character of " + BarTypeName(Type) +
-                                ", not data. " + BarTypeName(bcCode39Extended) + " carries it.");
+            Depart(carried,
+                   At(i) + "'*' is the start and stop character of " + BarTypeName(Type) +
+                       ", not data.",
+                   bcCode39Extended);
     return carried;
 }
 
@@ -154,11 +184,12 @@ TCarried CarryCode93(TBarType Type, const std::string& Value, TCheckSum) {
     carried.Reserved = Picked(Value, shift);
     for (std::size_t i = 0; i < Value.size(); ++i)
         if (shift(Value[i]))
-            Depart(carried, At(i) + CharacterName(Value[i]) +
-                                " stands for one of the shift characters of " + BarTypeName(Type) +
-                                ", not data. " + BarTypeName(bcCode93Extended) + " carries it.");
+            Depart(carried,
+                   At(i) + CharacterName(Value[i]) + " stands for one of the shift characters of " +
+                       BarTypeName(Type) + ", not data.",
+                   bcCode93Extended);
         else if (FindCode93Char(Value[i]) < 0)
-            Depart(carried, NotInSet(Type, Value, i));
+            DepartNotInSet(carried, Type, Value, i);
     return carried;
 }
 
@@ -172,7 +203,7 @@ TCarried CarryCodabar(TBarType Type, const std::string& Value, TCheckSum) {
                                 " draws its own A and B around the data, so give the "
                                 "data without them.");
         else if (FindCodabarChar(Value[i]) < 0)
-            Depart(carried, NotInSet(Type, Value, i));
+            DepartNotInSet(carried, Type, Value, i);
     return carried;
 }
 
@@ -211,8 +242,10 @@ TCarried CarryCode128(TBarType Type, const std::string& Value, TCheckSum CheckSu
         else
             data += v < 0 ? ' ' : ch;
         if ((v < 0 || v > last) && i < Value.size())
-            Depart(carried, NotInSet(Type, Value, i));
+            DepartNotInSet(carried, Type, Value, i);
     }
+    if (IsEAN128(Type))
+        DepartAISyntax(carried, Type, Value);
     if (!functions)
         carried.Data = std::move(data);
     return carried;
@@ -225,6 +258,23 @@ TCarried CarryGS1_128(TBarType, const std::string& Value, TCheckSum) {
     } catch (const Exception& refused) {
         Depart(carried, refused.Message());
     }
+    return carried;
+}
+
+TCarried CarryPostNet(TBarType Type, const std::string& Value, TCheckSum) {
+    TCarried carried = AsTyped(Value);
+    const std::size_t n = Value.size();
+    if (n != 6 && n != 10 && n != 12) {
+        Depart(carried, BarTypeName(Type) +
+                            " carries 5, 9 or 11 digits and a correction digit, 6, 10 or 12 in "
+                            "all, not " +
+                            std::to_string(n) + ".");
+        return carried;
+    }
+    const char expected = PostNetCorrectionDigit(std::string_view(Value).substr(0, n - 1));
+    if (Value.back() != expected)
+        Depart(carried, At(n - 1) + CharacterName(Value.back()) + " is not the " +
+                            BarTypeName(Type) + " correction digit, which is " + expected + ".");
     return carried;
 }
 

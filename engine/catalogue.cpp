@@ -71,10 +71,16 @@ constexpr TQuietZone Ten{10, 10};
 
 // Bar heights at X = 0.33 mm: the GS1 general standard's EAN/UPC symbol dimensions at
 // nominal size (22.85 mm for EAN-13, UPC-A and UPC-E, 18.23 mm for EAN-8; the add-ons keep
-// the main symbols' height here). 15 mm for the others, whose standards set only a minimum.
+// the main symbols' height here). 15 mm for the AIM symbologies, whose standards set only a
+// minimum.
 constexpr double RetailHeight = 22.85;
 constexpr double EAN8Height = 18.23;
 constexpr double OtherHeight = 15.0;
+// GS1-128 and EAN-128 as the GS1 general standard's table for general distribution asks
+// (31.75 mm at every X); PostNet's full bars as USPS Publication 25 gives them (0.125 in), of
+// which the renderer's short bars take two fifths (0.050 in).
+constexpr double LogisticsHeight = 31.75;
+constexpr double PostNetHeight = 3.175;
 
 // The character sets, as their standards give them (ISO/IEC 16388 for Code 39, whose set
 // Code 93 shares; ISO/IEC 15417 for Code 128's sets A and B as the encoder has them).
@@ -138,8 +144,8 @@ constexpr std::array<TBCdata, BarTypeCount> Catalogue{{
      "bcCodePostNet",
      "Code PostNet",
      "postnet",
-     OtherHeight,
-     CarryAsTyped,
+     PostNetHeight,
+     CarryPostNet,
      "digits only",
      std::nullopt},
     {"Codebar", false, 2.0, 3.0, false, Ten, ValueOnly<EncodeCodeCodabar>, "bcCodeCodabar",
@@ -243,15 +249,15 @@ constexpr std::array<TBCdata, BarTypeCount> Catalogue{{
      "digits only",
      std::nullopt},
     {"EAN128A", false, 0, 0, true, Ten, EncodeCode128, "bcCodeEAN128A", "Code EAN128A", "gs1128a",
-     OtherHeight, CarryCode128, SetA, bcCodeEAN128B},
+     LogisticsHeight, CarryCode128, SetA, bcCodeEAN128B},
     {"EAN128B", false, 0, 0, true, Ten, EncodeCode128, "bcCodeEAN128B", "Code EAN128B",
-     "ean128,gs1128b", OtherHeight, CarryCode128, SetB, std::nullopt},
+     "ean128,gs1128b", LogisticsHeight, CarryCode128, SetB, std::nullopt},
     {"EAN128C", false, 0, 0, true, Ten, EncodeCode128, "bcCodeEAN128C", "Code EAN128C", "gs1128c",
-     OtherHeight, CarryCode128, "digit pairs only", bcCodeEAN128B},
+     LogisticsHeight, CarryCode128, "digit pairs only", bcCodeEAN128B},
     {"Code 128", false, 0, 0, true, Ten, ValueOnly<EncodeCode128Auto>, "bcCode128", "Code 128",
      "code128,c128,auto128", OtherHeight, CarryAsTyped, "every byte", std::nullopt},
     {"GS1-128", false, 0, 0, true, Ten, WithText<EncodeGS1_128>, "bcCodeGS1_128", "GS1-128",
-     "gs1128", OtherHeight, CarryGS1_128, "GS1 element strings", std::nullopt},
+     "gs1128", LogisticsHeight, CarryGS1_128, "GS1 element strings", std::nullopt},
 }};
 
 // Lower case without separators.

@@ -60,9 +60,10 @@ QUILLMARK_ENGINE_EXPORT char GS1CheckDigit(TBarType Type, std::string_view Data)
 // ones have it checked. UPC-E (its number system fixed by the symbology): 6 digits get the
 // check digit of their UPC-A expansion; 7 digits are checked when the first differs from
 // the number system, and are otherwise ambiguous (the number system and 6 digits, or 6
-// digits and a check digit) and passed on unchanged; 8 digits are the number system, 6
-// digits and the check digit, checked, and returned without the number system. Every other
-// value passes unchanged; an add-on is kept after its main symbol's. Raises Exception naming the
+// digits and a check digit) and refused with both readings; 8 digits are the number system,
+// 6 digits and the check digit, checked, and returned without the number system. PostNet:
+// 5, 9 or 11 digits get their correction digit, 6, 10 or 12 are checked. Every other value
+// passes unchanged; an add-on is kept after its main symbol's. Raises Exception naming the
 // right digit for a wrong one.
 QUILLMARK_ENGINE_EXPORT std::string CompleteCheckDigit(TBarType Type, const std::string& Value);
 

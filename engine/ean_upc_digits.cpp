@@ -39,14 +39,56 @@ void Check(TBarType Type, const std::string& Value, std::string_view Data) {
         RaiseWrongCheckDigit(Type, Value, expected);
 }
 
+// Seven digits that begin with the number system read two ways: the number system and six
+// digits (as most tools read them), or six digits and their check digit. Either could be
+// meant, so the value is refused with both readings and how to write each.
+[[noreturn]] void RaiseAmbiguousUPCE(TBarType Type, const std::string& Value) {
+    const std::string name = BarTypeName(Type);
+    const std::string six = Value.substr(1);
+    const std::string withSystem = Value + GS1CheckDigit(Type, six);
+    const std::string first = Value.substr(0, 6);
+    const char check = GS1CheckDigit(Type, first);
+    std::string second = first + " with check digit " + Value.back();
+    if (check != Value.back())
+        second += " (whose check digit is " + std::string(1, check) + ")";
+    throw Exception(Value + " : " + name + " reads 7 digits two ways: number system " + Value[0] +
+                    " and " + six + " (write " + six + ", or " + withSystem +
+                    " with number system and check digit), or " + second + " (write " + first +
+                    ").");
+}
+
+// PostNet's ZIP, ZIP+4 or delivery point digits with their correction digit (USPS
+// Publication 25): 5, 9 or 11 digits get it, 6, 10 or 12 have it checked.
+std::string CompletePostNet(const std::string& Value) {
+    switch (Value.size()) {
+    case 5:
+    case 9:
+    case 11:
+        return Value + PostNetCorrectionDigit(Value);
+    case 6:
+    case 10:
+    case 12: {
+        const char expected =
+            PostNetCorrectionDigit(std::string_view(Value).substr(0, Value.size() - 1));
+        if (Value.back() != expected)
+            throw Exception(Value + " : Wrong correction digit " + Value.back() +
+                            "; the PostNet correction digit is " + expected + ".");
+        return Value;
+    }
+    default:
+        return Value; // refused by what the symbol would carry
+    }
+}
+
 std::string CompleteUPCE(TBarType Type, const std::string& Value) {
     const char system = UPCENumberSystem(Type);
     switch (Value.size()) {
     case 6:
         return Value + GS1CheckDigit(Type, Value);
     case 7:
-        if (Value[0] != system)
-            Check(Type, Value, std::string_view(Value).substr(0, 6));
+        if (Value[0] == system)
+            RaiseAmbiguousUPCE(Type, Value);
+        Check(Type, Value, std::string_view(Value).substr(0, 6));
         return Value;
     case 8:
         if (Value[0] != system)
@@ -154,7 +196,11 @@ std::string CompleteCheckDigit(TBarType Type, const std::string& Value) {
     if (const std::optional<TAddOnSplit> split = SplitAddOn(Type, Value))
         return CompleteCheckDigit(Type, split->Main) + split->Separator + split->AddOn;
     // Non-digits go on to the engine, which refuses them with its own message.
-    if (!HasGS1CheckDigit(Type) || Value.empty() || !AllDigits(Value))
+    if (Value.empty() || !AllDigits(Value))
+        return Value;
+    if (Type == bcCodePostNet)
+        return CompletePostNet(Value);
+    if (!HasGS1CheckDigit(Type))
         return Value;
     if (Type == bcCodeUPC_E0 || Type == bcCodeUPC_E1)
         return CompleteUPCE(Type, Value);

@@ -111,7 +111,14 @@ struct TCarried {
     // the symbol carries as it stands (with a check digit the engine adds, and the leading
     // zero that completes Code 128 C's pairs). Values the encoder refuses have departures too.
     std::vector<std::string> Departures;
+    // The symbology that carries the value, where the first departure's sentence ends by
+    // naming it: the sentence then ends in CarrierAdvice(*Carrier).
+    std::optional<TBarType> Carrier;
 };
+
+// "Code39 Extended carries it.": the advice that ends a departure naming the symbology that
+// carries the value.
+QUILLMARK_ENGINE_EXPORT std::string CarrierAdvice(TBarType Carrier);
 
 // What a symbology's symbol carries for a value its encoder takes.
 using TCarry = TCarried (*)(TBarType Type, const std::string& Value, TCheckSum CheckSum);

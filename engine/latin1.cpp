@@ -63,6 +63,38 @@ std::string Latin1FromUtf8(std::string_view Utf8, char Replacement) {
     return latin1;
 }
 
+std::string ValueFromText(std::string_view Bytes) {
+    std::string latin1;
+    latin1.reserve(Bytes.size());
+    std::size_t beyond = std::string_view::npos; // the first character past Latin-1
+    std::size_t position = 0;
+    std::size_t beyondPosition = 0;
+    char32_t beyondCode = 0;
+    for (std::size_t at = 0; at < Bytes.size();) {
+        const std::size_t start = at;
+        const std::optional<char32_t> code = NextCodePoint(Bytes, at);
+        if (!code)
+            return std::string(Bytes); // not UTF-8: bytes, as the engine reads them
+        ++position;
+        if (*code > 0xFF && beyond == std::string_view::npos) {
+            beyond = start;
+            beyondPosition = position;
+            beyondCode = *code;
+        }
+        latin1 += static_cast<char>(*code);
+    }
+    if (beyond == std::string_view::npos)
+        return latin1;
+    std::size_t end = beyond;
+    NextCodePoint(Bytes, end);
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(beyondCode));
+    throw ENotLatin1(std::string(Bytes) + " : position " + std::to_string(beyondPosition) + ": '" +
+                     std::string(Bytes.substr(beyond, end - beyond)) + "' (" + hex +
+                     ") is not in Latin-1, and no symbology here carries it; they carry "
+                     "Latin-1 at most.");
+}
+
 std::string CharacterName(char Ch) {
     const auto code = static_cast<unsigned char>(Ch);
     if ((code >= 32 && code < 127) || code >= 160)

@@ -4,6 +4,8 @@
 
 #include "quillmark_engine_export.h"
 
+#include "engine.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +24,19 @@ QUILLMARK_ENGINE_EXPORT std::optional<std::string> Latin1FromUtf8(std::string_vi
 // The same, with every character beyond Latin-1 and every malformed byte given as
 // Replacement.
 QUILLMARK_ENGINE_EXPORT std::string Latin1FromUtf8(std::string_view Utf8, char Replacement);
+
+// Text that holds a character beyond Latin-1, which no symbology here carries. Unlike the
+// engine's other messages, which are Latin-1, its message is UTF-8, so that it can show the
+// character.
+class QUILLMARK_ENGINE_EXPORT ENotLatin1 : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// The value typed text stands for: UTF-8 whose characters all fit in Latin-1 as Latin-1
+// ("café" is four bytes), and bytes that aren't UTF-8 as they are. Raises ENotLatin1 naming
+// the first character beyond Latin-1, its code point and position, for UTF-8 that holds one.
+QUILLMARK_ENGINE_EXPORT std::string ValueFromText(std::string_view Bytes);
 
 // A Latin-1 byte as a message shows it: a printable one quoted ("'é'"), a control character
 // by name ("line feed (0x0A)").

@@ -1,6 +1,7 @@
 #include "description.h"
 
 #include "ean_upc.h"
+#include "print_fit.h"
 
 namespace quillmark {
 
@@ -20,10 +21,23 @@ QFont DefaultOutputFont() {
     return font;
 }
 
+double XDimensionOf(const TBarcodeDescription& Description) {
+    if (Description.XDimensionMM != 0)
+        return Description.XDimensionMM;
+    const TBarType type = Description.Barcode.BarType;
+    return StandardXDimensionMM(static_cast<int>(type) < BarTypeCount ? type : bcCode128B,
+                                Description.Dpi);
+}
+
 double OutputRatio(const TBarcodeDescription& Description) {
+    // USPS Publication 25: PostNet's bars 0.020 in wide at a pitch of 0.045 to 0.050 in, a
+    // space of 1.375 bars for the middle of that pitch.
+    constexpr double PostNetSpace = 1.375;
     const TBarType type = Description.Barcode.BarType;
     if (static_cast<int>(type) < BarTypeCount && BarTypeData(type).ModuleMultiples)
         return 2.0;
+    if (type == bcCodePostNet)
+        return PostNetSpace;
     return Description.Barcode.Ratio;
 }
 

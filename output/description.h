@@ -13,8 +13,9 @@
 
 namespace quillmark {
 
-// Settings for a symbol that must scan at a true size: X 0.33 mm, 300 dpi for raster
-// output, the standard bar height and quiet zones, Code 128B with its value as text.
+// Settings for a symbol that must scan at a true size: the symbology's standard X (0.33 mm
+// for most), 300 dpi for raster output, the standard bar height and quiet zones, Code 128B
+// with its value as text.
 QUILLMARK_OUTPUT_EXPORT TBarcodeSettings DefaultOutputSettings();
 QUILLMARK_OUTPUT_EXPORT QFont DefaultOutputFont();
 
@@ -26,13 +27,21 @@ struct TBarcodeDescription {
     QFont Font = DefaultOutputFont(); // family and style; the size is FontSizePt
     double FontSizePt = 8;
     TColor FontColor = clBlack;
-    double XDimensionMM = 0.33; // the narrow module
-    double BarHeightMM = 0;     // 0 stands for the symbology's standard bar height
-    int Dpi = 300;              // raster output only
+    // The narrow module; 0 stands for the symbology's standard X at Dpi (XDimensionOf).
+    double XDimensionMM = 0;
+    double BarHeightMM = 0; // 0 stands for the symbology's standard bar height
+    int Dpi = 300;          // raster output only
     // Light margin at each end of the symbol, in X; none gives the symbology's standard
     // margins, 0 turns them off.
     std::optional<int> QuietZone;
 };
+
+inline constexpr double MMPerInch = 25.4;
+
+// The narrow module Description is drawn at: its XDimensionMM, or where that is 0 the
+// symbology's standard X at its resolution (StandardXDimensionMM: 0.33 mm for most,
+// 0.495 mm for GS1-128 and EAN-128, 0.508 mm for PostNet).
+QUILLMARK_OUTPUT_EXPORT double XDimensionOf(const TBarcodeDescription& Description);
 
 // The ratio a file is drawn at. Symbologies whose standard defines every element as a
 // whole number of modules (Code 128, EAN-128, Code 93 and the EAN/UPC family) are drawn at

@@ -29,8 +29,8 @@ void Require(bool Condition, double Value, const char* Message) {
 }
 
 void CheckDescription(const TBarcodeDescription& D) {
-    Require(D.XDimensionMM >= 0.01 && D.XDimensionMM <= 100, D.XDimensionMM,
-            "X-dimension out of range (0.01 to 100 mm).");
+    Require(D.XDimensionMM == 0 || (D.XDimensionMM >= 0.01 && D.XDimensionMM <= 100),
+            D.XDimensionMM, "X-dimension out of range (0.01 to 100 mm).");
     Require(D.BarHeightMM >= 0 && D.BarHeightMM <= 5000, D.BarHeightMM,
             "Bar height out of range (0 to 5000 mm).");
     Require(D.Dpi >= 1 && D.Dpi <= 10000, D.Dpi, "Resolution out of range (1 to 10000 dpi).");
@@ -98,7 +98,7 @@ TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM,
     layout.Modul = Modul;
     layout.UnitsPerMM = UnitsPerMM;
     layout.Vector = Vector;
-    layout.FontPixels = ToUnits(D.FontSizePt * 25.4 / 72.0, UnitsPerMM);
+    layout.FontPixels = ToUnits(D.FontSizePt * MMPerInch / 72.0, UnitsPerMM);
     if (settings.TextShow != tsNone && layout.FontPixels > MaxFontPixels)
         throw Exception(Describe(D.FontSizePt) + " pt : " + TextTooLargeMessage);
     // The longest symbol the output takes, in units: a raster's side, a vector page's.
@@ -215,20 +215,20 @@ TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM,
 int RasterModul(const TBarcodeDescription& Description) {
     CheckDescription(Description);
     return std::max(
-        1, static_cast<int>(std::lround(Description.XDimensionMM * Description.Dpi / 25.4)));
+        1, static_cast<int>(std::lround(XDimensionOf(Description) * Description.Dpi / MMPerInch)));
 }
 
 double AchievedXDimensionMM(const TBarcodeDescription& Description) {
-    return RasterModul(Description) * 25.4 / Description.Dpi;
+    return RasterModul(Description) * MMPerInch / Description.Dpi;
 }
 
 TOutputLayout RasterLayout(const TBarcodeDescription& Description) {
-    return LayOut(Description, RasterModul(Description), Description.Dpi / 25.4, false);
+    return LayOut(Description, RasterModul(Description), Description.Dpi / MMPerInch, false);
 }
 
 TOutputLayout VectorLayout(const TBarcodeDescription& Description) {
     CheckDescription(Description);
-    return LayOut(Description, VectorModul, VectorModul / Description.XDimensionMM, true);
+    return LayOut(Description, VectorModul, VectorModul / XDimensionOf(Description), true);
 }
 
 QFont LayoutFont(const TBarcodeDescription& Description, const TOutputLayout& Layout) {

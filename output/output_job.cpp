@@ -10,6 +10,9 @@ namespace quillmark {
 
 void RefuseSilentChanges(const TBarcodeDescription& Description) {
     const TBarcodeSettings& s = Description.Barcode;
+    // Start and stop characters alone: a symbol no reader finds anything in.
+    if (s.BarCode.empty())
+        throw Exception(EmptyValueMessage);
     // A value the engine refuses fails with the engine's own error, as it always has.
     MakeSymbol(s.BarType, s.BarCode, 1, OutputRatio(Description), s.CheckSum);
     const std::vector<std::string> departures =
@@ -27,9 +30,26 @@ void RefuseBrokenPairings(const TBarcodeDescription& Description) {
         throw Exception(Quoting(s.BarCode, problems.front().c_str()));
 }
 
+namespace {
+
+// Under Lenient a check digit that can't be completed (a wrong one, an ambiguous UPC-E)
+// leaves the value as it is, for the engine to draw and the findings to name.
+TBarcodeDescription Described(const TBarcodeDescription& Base, const std::string& Value,
+                              TCheckDigits Mode, bool Lenient) {
+    if (!Lenient)
+        return DescribeValue(Base, Value, Mode);
+    try {
+        return DescribeValue(Base, Value, Mode);
+    } catch (const Exception&) {
+        return DescribeValue(Base, Value, TCheckDigits::None);
+    }
+}
+
+} // namespace
+
 TPreparedSymbol::TPreparedSymbol(const TBarcodeDescription& Base, const std::string& Value,
                                  TCheckDigits Mode, bool Lenient)
-    : description_(DescribeValue(Base, Value, Mode)) {
+    : description_(Described(Base, Value, Mode, Lenient)) {
     if (!Lenient)
         RefuseSilentChanges(description_);
 }
@@ -77,10 +97,10 @@ TBarcodeDescription FittedToDevice(const TBarcodeDescription& Description,
                                    std::vector<std::string>& Told) {
     TBarcodeDescription fitted = Description;
     const TBarType type = Description.Barcode.BarType;
-    const std::optional<int> pixels = FitToDevice(type, Description.XDimensionMM, Description.Dpi);
+    const std::optional<int> pixels = FitToDevice(type, XDimensionOf(Description), Description.Dpi);
     if (!pixels)
         throw Exception(NoFitMessage(type, Description.Dpi));
-    fitted.XDimensionMM = *pixels * 25.4 / Description.Dpi;
+    fitted.XDimensionMM = *pixels * MMPerInch / Description.Dpi;
     Told.push_back("fitted to " + std::to_string(*pixels) + " pixels at " +
                    std::to_string(Description.Dpi) + " dpi: X-dimension " +
                    DecimalText(fitted.XDimensionMM, 3) + " mm");

@@ -23,7 +23,7 @@ constexpr TXRange USS39{0.191, 0, 0, "AIM USS-39"};
 constexpr TXRange USS93{0.191, 0, 0, "AIM USS-93"};
 constexpr TXRange USSI25{0.191, 0, 0, "AIM USS-I 2/5"};
 constexpr TXRange USSCodabar{0.165, 0, 0, "AIM USS-Codabar"};
-constexpr TXRange PostNetBars{0.381, 0, 0.635, "USPS Publication 25"};
+constexpr TXRange PostNetBars{0.381, 0.508, 0.635, "USPS Publication 25"};
 constexpr TXRange NoneSet{0, 0, 0, "no published standard sets one"};
 
 // Indexed by TBarType.
@@ -31,6 +31,27 @@ constexpr std::array<TXRange, BarTypeCount> XRanges{
     USSI25, NoneSet, NoneSet,      USS39,        USS39,        USS128, USS128,      USS128, USS93,
     USS93,  NoneSet, PostNetBars,  USSCodabar,   Retail,       Retail, Retail,      Retail, Retail,
     Retail, Retail,  Distribution, Distribution, Distribution, USS128, Distribution};
+
+// GS1's tables give each symbol's height at the table's X-dimensions; the lowest, at the
+// smallest X, is the floor (EAN-13, UPC-A and UPC-E 18.28 mm, EAN-8 14.58 mm; the add-ons take
+// their main symbol's). GS1-128 in general distribution: 31.75 mm at every X. PostNet's full
+// bars: 0.125 in, give or take 0.010 in (USPS Publication 25). The AIM standards set no
+// height of their own.
+constexpr THeightRange RetailHeights{18.28, 0, "GS1 symbol table for retail point of sale"};
+constexpr THeightRange EAN8Heights{14.58, 0, "GS1 symbol table for retail point of sale"};
+constexpr THeightRange DistributionHeights{31.75, 0, "GS1 symbol table for general distribution"};
+constexpr THeightRange PostNetHeights{2.921, 3.429, "USPS Publication 25"};
+constexpr THeightRange AnyHeight{0, 0, "no published standard sets one"};
+
+// Indexed by TBarType.
+constexpr std::array<THeightRange, BarTypeCount> HeightRanges{
+    AnyHeight,           AnyHeight,           AnyHeight,           AnyHeight,
+    AnyHeight,           AnyHeight,           AnyHeight,           AnyHeight,
+    AnyHeight,           AnyHeight,           AnyHeight,           PostNetHeights,
+    AnyHeight,           EAN8Heights,         RetailHeights,       RetailHeights,
+    RetailHeights,       RetailHeights,       RetailHeights,       RetailHeights,
+    DistributionHeights, DistributionHeights, DistributionHeights, AnyHeight,
+    DistributionHeights};
 
 bool InRange(const TXRange& Range, double XMM) {
     // Tables print three decimals; a rounding error below that isn't outside.
@@ -49,23 +70,53 @@ std::string RangeText(const TXRange& Range) {
     return DecimalText(Range.MinimumMM, 3) + "-" + Millimetres(Range.MaximumMM);
 }
 
-// "11X", "7.5X"
-std::string Modules(double X) {
-    const double tenths = std::round(X * 10) / 10;
-    return DecimalText(tenths, tenths == std::floor(tenths) ? 0 : 1) + "X";
+// " (standard at least 31.75 mm, below it)", or nothing where no standard sets a height.
+std::string HeightRangeText(const THeightRange& Range, bool In) {
+    if (Range.MinimumMM == 0 && Range.MaximumMM == 0)
+        return "";
+    std::string text = " (standard ";
+    text += Range.MaximumMM == 0
+                ? "at least " + DecimalText(Range.MinimumMM, 2) + " mm"
+                : DecimalText(Range.MinimumMM, 2) + "-" + DecimalText(Range.MaximumMM, 2) + " mm";
+    return text + (In ? ")" : ", outside it)");
 }
 
 } // namespace
 
+std::string ModulesText(double X) {
+    const double tenths = std::round(X * 10) / 10;
+    return DecimalText(tenths, tenths == std::floor(tenths) ? 0 : 1) + "X";
+}
+
 TXRange PermittedXRange(TBarType Type) {
     return static_cast<int>(Type) < BarTypeCount ? XRanges[Type] : NoneSet;
+}
+
+double StandardXDimensionMM(TBarType Type, int Dpi) {
+    constexpr double Usual = 0.33;
+    const TXRange range = PermittedXRange(Type);
+    const double wanted = range.NominalMM > 0 ? range.NominalMM : Usual;
+    if (Dpi <= 0)
+        return wanted;
+    const std::optional<int> pixels = FitToDevice(Type, wanted, Dpi);
+    if (!pixels)
+        return wanted; // no whole pixel count fits: the X as the standard gives it
+    // Where the range allows it, the X asked as it always was; the file draws it on whole
+    // pixels anyway.
+    return InRange(range, std::max(1L, std::lround(wanted * Dpi / MMPerInch)) * MMPerInch / Dpi)
+               ? wanted
+               : *pixels * MMPerInch / Dpi;
+}
+
+THeightRange PermittedBarHeight(TBarType Type) {
+    return static_cast<int>(Type) < BarTypeCount ? HeightRanges[Type] : AnyHeight;
 }
 
 TPrintFit PrintFit(const TBarcodeDescription& D, const TOutputLayout& Layout) {
     const TBarcodeSettings& s = D.Barcode;
     TPrintFit fit;
     fit.Raster = !Layout.Vector;
-    fit.AskedMM = D.XDimensionMM;
+    fit.AskedMM = XDimensionOf(D);
     fit.ModulePixels = Layout.Modul;
     fit.Dpi = D.Dpi;
     fit.XMM = Layout.Modul / Layout.UnitsPerMM;
@@ -79,11 +130,24 @@ TPrintFit PrintFit(const TBarcodeDescription& D, const TOutputLayout& Layout) {
     }
     fit.LeadingZoneX = static_cast<double>(Layout.Leading) / Layout.Modul;
     fit.TrailingZoneX = static_cast<double>(Layout.Trailing) / Layout.Modul;
-    fit.StandardLeadingX = row.QuietZone.Leading;
-    fit.StandardTrailingX = SplitAddOn(s.BarType, s.BarCode)
-                                ? BarTypeData(bcCodeUPC_Supp5).QuietZone.Trailing
-                                : row.QuietZone.Trailing;
+    // A zone the standard gives as a length (PostNet's) in modules of this X.
+    const double floorX = row.QuietZone.MinimumMM / fit.XMM;
+    fit.StandardLeadingX = std::max<double>(row.QuietZone.Leading, floorX);
+    fit.StandardTrailingX = std::max<double>(SplitAddOn(s.BarType, s.BarCode)
+                                                 ? BarTypeData(bcCodeUPC_Supp5).QuietZone.Trailing
+                                                 : row.QuietZone.Trailing,
+                                             floorX);
+    // Zones are drawn on whole units: one unit short is rounding, not a narrower zone.
+    const double unitX = 1.0 / Layout.Modul;
+    fit.ZonesInRange = fit.LeadingZoneX + unitX >= fit.StandardLeadingX &&
+                       fit.TrailingZoneX + unitX >= fit.StandardTrailingX;
     fit.BarHeightMM = Layout.BarRows / Layout.UnitsPerMM;
+    fit.PermittedHeight = PermittedBarHeight(s.BarType);
+    // Half a unit either way is the rounding of the height to the device.
+    const double unitMM = 0.5 / Layout.UnitsPerMM;
+    fit.HeightInRange = fit.BarHeightMM + unitMM >= fit.PermittedHeight.MinimumMM &&
+                        (fit.PermittedHeight.MaximumMM == 0 ||
+                         fit.BarHeightMM - unitMM <= fit.PermittedHeight.MaximumMM);
     fit.Decodability = Decodability(s.BarType, Layout.Symbol);
     return fit;
 }
@@ -108,10 +172,12 @@ std::vector<std::string> ReportLines(const TPrintFit& Fit) {
         lines.push_back("decodability: " + DecimalText(*Fit.Decodability, 2) + " (" +
                         DecodabilityGrade(*Fit.Decodability) +
                         "), of the widths as drawn, not a print grade");
-    lines.push_back("quiet zones: " + Modules(Fit.LeadingZoneX) + " / " +
-                    Modules(Fit.TrailingZoneX) + " (standard " + Modules(Fit.StandardLeadingX) +
-                    " / " + Modules(Fit.StandardTrailingX) + ")");
-    lines.push_back("bar height: " + DecimalText(Fit.BarHeightMM, 2) + " mm");
+    lines.push_back("quiet zones: " + ModulesText(Fit.LeadingZoneX) + " / " +
+                    ModulesText(Fit.TrailingZoneX) + " (standard " +
+                    ModulesText(Fit.StandardLeadingX) + " / " + ModulesText(Fit.StandardTrailingX) +
+                    ")");
+    lines.push_back("bar height: " + DecimalText(Fit.BarHeightMM, 2) + " mm" +
+                    HeightRangeText(Fit.PermittedHeight, Fit.HeightInRange));
     return lines;
 }
 

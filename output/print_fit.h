@@ -24,6 +24,20 @@ struct TXRange {
 
 QUILLMARK_OUTPUT_EXPORT TXRange PermittedXRange(TBarType Type);
 
+// The X-dimension a symbol of Type is drawn at when none is asked: its standard's nominal X,
+// or 0.33 mm where it names none, on the whole pixels at Dpi closest to it inside the permitted
+// range (so 0.508 mm for GS1-128 at 300 dpi, the smallest X in its range).
+QUILLMARK_OUTPUT_EXPORT double StandardXDimensionMM(TBarType Type, int Dpi);
+
+// The bar heights a symbology's standard permits, in millimetres.
+struct THeightRange {
+    double MinimumMM = 0; // 0: no published minimum
+    double MaximumMM = 0; // 0: no upper bound
+    const char* Source = "";
+};
+
+QUILLMARK_OUTPUT_EXPORT THeightRange PermittedBarHeight(TBarType Type);
+
 struct TPrintFit {
     bool Raster = true;   // false: a vector file, drawn at the X asked exactly
     int ModulePixels = 0; // raster only
@@ -41,7 +55,10 @@ struct TPrintFit {
     double TrailingZoneX = 0;
     double StandardLeadingX = 0; // what the standard asks for
     double StandardTrailingX = 0;
-    double BarHeightMM = 0;             // as drawn
+    double BarHeightMM = 0; // as drawn
+    THeightRange PermittedHeight;
+    bool HeightInRange = true;
+    bool ZonesInRange = true;           // both quiet zones at least as wide as the standard asks
     std::optional<double> Decodability; // of the element widths as drawn (Decodability)
 };
 
@@ -49,6 +66,9 @@ struct TPrintFit {
 // VectorLayout).
 QUILLMARK_OUTPUT_EXPORT TPrintFit PrintFit(const TBarcodeDescription& Description,
                                            const TOutputLayout& Layout);
+
+// A width in modules as the report gives it: "11X", "7.5X".
+QUILLMARK_OUTPUT_EXPORT std::string ModulesText(double X);
 
 // The report's lines: "X-dimension: 0.375 mm (114% of 0.330 mm nominal; permitted
 // 0.264-0.660 mm; 3 pixels at 203 dpi)", "ratio: ...", "decodability: ...", "quiet zones:

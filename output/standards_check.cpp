@@ -2,6 +2,7 @@
 
 #include "decimal_text.h"
 #include "encoders.h"
+#include "print_fit.h"
 
 #include <cstdio>
 
@@ -69,19 +70,10 @@ void CheckEANUPC(Findings& Out, TBarType Type, const std::string& Value, TCheckS
                upcE ? " by the standard" : "");
 }
 
+// A length or correction digit that no reader takes: what the symbol carries says which.
 void CheckPostNet(Findings& Out, const std::string& Value) {
-    const std::size_t n = Value.size();
-    if (n != 6 && n != 10 && n != 12) {
-        Out.push_back("PostNet carries 5, 9 or 11 digits and a correction digit, 6, 10 or 12 in "
-                      "all, not " +
-                      std::to_string(n) + ".");
-        return;
-    }
-    const char expected =
-        PostNetCorrectionDigit(std::string_view(Value).substr(0, Value.size() - 1));
-    if (Value.back() != expected)
-        Out.push_back("The correction digit of the PostNet symbol " + Value + " should be " +
-                      expected + ", not " + Value.back() + ".");
+    for (const std::string& departure : Carried(bcCodePostNet, Value, csNone).Departures)
+        Out.push_back(departure);
 }
 
 // Characters that the symbol doesn't carry as they were typed.
@@ -102,6 +94,10 @@ void CheckCharacters(Findings& Out, TBarType Type, const std::string& Value, TCh
             bad += (bad.empty() ? "" : " ") + pair;
         Out.push_back(name + " carries digit pairs only and draws 00 for " + bad + ".");
     }
+    // AI syntax given to EAN-128, drawn as data characters: the one departure that names
+    // GS1-128 as the symbology to carry it.
+    if (carried.Carrier == bcCodeGS1_128)
+        Out.push_back(carried.Departures.front());
     // Interleaved 2 of 5 carries digits in pairs.
     if (Type == bcCode_2_5_interleaved && carried.Data && carried.Data->size() < Value.size())
         Out.push_back(name + " encodes digits in pairs, so the last digit " + Value.back() +
@@ -113,7 +109,7 @@ void CheckProportions(Findings& Out, const TBarcodeDescription& D, const TOutput
     const double ratio = Layout.Symbol.Ratio;
     const bool ratioSet =
         type == bcCode39 || type == bcCode39Extended || type == bcCode_2_5_interleaved;
-    if (ratioSet && D.XDimensionMM < 0.5 && ratio < 2.2)
+    if (ratioSet && XDimensionOf(D) < 0.5 && ratio < 2.2)
         Out.push_back(Name(type) +
                       " with an X-dimension under 0.5 mm needs a wide-to-narrow ratio of at "
                       "least 2.2, not " +
@@ -141,6 +137,32 @@ void CheckLength(Findings& Out, const TBarcodeDescription& D, const TOutputLayou
                       DecimalText(lengthMM, 1) + " mm.");
 }
 
+// The physical size as the file draws it: the X-dimension, the bar height and the quiet
+// zones against the symbology's standard (the print-fit report's ranges).
+void CheckSize(Findings& Out, const TBarcodeDescription& D, const TOutputLayout& Layout) {
+    const TPrintFit fit = PrintFit(D, Layout);
+    const std::string name = Name(D.Barcode.BarType);
+    const TXRange& x = fit.Permitted;
+    if (!fit.InRange)
+        Out.push_back(
+            "The X-dimension " + DecimalText(fit.XMM, 3) + " mm is outside the " +
+            DecimalText(x.MinimumMM, 3) +
+            (x.MaximumMM > 0 ? "-" + DecimalText(x.MaximumMM, 3) + " mm" : " mm or more") +
+            " that " + x.Source + " permits for " + name + ".");
+    const THeightRange& h = fit.PermittedHeight;
+    if (!fit.HeightInRange)
+        Out.push_back(
+            "The bar height " + DecimalText(fit.BarHeightMM, 2) + " mm is outside the " +
+            DecimalText(h.MinimumMM, 2) +
+            (h.MaximumMM > 0 ? "-" + DecimalText(h.MaximumMM, 2) + " mm" : " mm or more") +
+            " that " + h.Source + " asks for " + name + ".");
+    if (!fit.ZonesInRange)
+        Out.push_back("The quiet zones are " + ModulesText(fit.LeadingZoneX) + " and " +
+                      ModulesText(fit.TrailingZoneX) + "; " + name + " needs at least " +
+                      ModulesText(fit.StandardLeadingX) + " before the bars and " +
+                      ModulesText(fit.StandardTrailingX) + " after them.");
+}
+
 } // namespace
 
 std::vector<std::string> CheckStandard(const TBarcodeDescription& Description,
@@ -153,6 +175,7 @@ std::vector<std::string> CheckStandard(const TBarcodeDescription& Description,
     CheckCharacters(findings, settings.BarType, settings.BarCode, settings.CheckSum);
     CheckProportions(findings, Description, Layout);
     CheckLength(findings, Description, Layout);
+    CheckSize(findings, Description, Layout);
     return findings;
 }
 

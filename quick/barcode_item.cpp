@@ -1,6 +1,7 @@
 #include "barcode_item.h"
 
 #include "engine.h"
+#include "latin1.h"
 
 #include <QGuiApplication>
 #include <QQuickWindow>
@@ -141,6 +142,9 @@ void TBarcodeItem::Redraw() noexcept {
         try {
             FSymbol = DrawItemSymbol(FSettings, DevicePixelRatio());
             FError.clear();
+        } catch (const ENotLatin1& failure) {
+            FSymbol = {};
+            FError = QString::fromStdString(failure.Message()); // UTF-8, to show the character
         } catch (const Exception& failure) {
             FSymbol = {};
             FError = QString::fromLatin1(failure.Message().data(),

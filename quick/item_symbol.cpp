@@ -2,6 +2,7 @@
 
 #include "error_messages.h"
 #include "files.h"
+#include "latin1.h"
 #include "output_job.h"
 #include "qt_colors.h"
 
@@ -17,17 +18,6 @@ constexpr double LogicalDpi = 96;
 // Bounds that keep every derived size inside what the output layout takes.
 constexpr double MaxModuleWidth = 100;
 constexpr double MaxDevicePixelRatio = 16;
-
-// The engine reads values as Latin-1 bytes; a character beyond it has no byte to stand for.
-std::string Latin1Value(const QString& Value) {
-    const QList<uint> points = Value.toUcs4();
-    for (qsizetype i = 0; i < points.size(); ++i)
-        if (const char32_t point = points[i]; point > 0xFF)
-            throw Exception("position " + std::to_string(i + 1) + ": '" +
-                            QString::fromUcs4(&point, 1).toStdString() +
-                            "' is not in Latin-1; a symbol carries Latin-1 characters only.");
-    return Value.toLatin1().toStdString();
-}
 
 void Require(bool Condition, const char* Subject, double Value, const char* Rule) {
     if (!Condition)
@@ -89,7 +79,7 @@ TBarcodeDescription ItemDescription(const TItemSettings& Settings, double Device
 
 TItemSymbol DrawItemSymbol(const TItemSettings& Settings, double DevicePixelRatio) {
     TPreparedSymbol prepared(ItemDescription(Settings, DevicePixelRatio),
-                             Latin1Value(Settings.Value), Settings.CheckDigits);
+                             ValueFromText(Settings.Value.toStdString()), Settings.CheckDigits);
     TItemSymbol symbol;
     symbol.Image = RenderImage(prepared.Raster());
     symbol.Image.setDevicePixelRatio(DevicePixelRatio);

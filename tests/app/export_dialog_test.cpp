@@ -105,7 +105,7 @@ TEST_F(ExportDialogTest, ChoicesAreKeptOnlyOnOK) {
     change(false);
     Click(Form->ButtonSave);
     Opened seen = open();
-    EXPECT_EQ(seen.XMM, 0.33);
+    EXPECT_EQ(seen.XMM, 0); // the symbology's own
     EXPECT_EQ(seen.Dpi, QStringLiteral("300"));
     EXPECT_EQ(seen.Zone, 0);
     EXPECT_EQ(seen.Proposed, QStringLiteral("123456789.png"));
@@ -139,19 +139,43 @@ TEST_F(ExportDialogTest, SizesThatCannotBeDrawnAreReportedAndRefused) {
     EXPECT_TRUE(ProposedNames.empty());
 }
 
+// Sizes outside the standard are findings too, shown before the question.
 TEST_F(ExportDialogTest, FindingsAreShownBeforeTheQuestion) {
-    Type(QStringLiteral("12345"));
-    Choose(QStringLiteral("Code PostNet"));
+    Type(QStringLiteral("400638133393"));
+    Choose(QStringLiteral("Code EAN13"));
     QString findings;
     Runs([&findings](TExportDialog& Dialog) {
+        Dialog.QuietZone->setCurrentIndex(1); // none
         findings = Dialog.FindingsText();
         return true;
     });
     Answer = false;
     Click(Form->ButtonSave);
-    EXPECT_TRUE(findings.contains(QStringLiteral("6, 10 or 12 in all, not 5")))
+    // EAN-13's first digit stands in its leading zone, which the picture keeps.
+    EXPECT_TRUE(findings.contains(
+        QStringLiteral("and 0X; EAN13 needs at least 11X before the bars and 7X after them.")))
         << findings.toStdString();
     EXPECT_EQ(Questions.size(), 1u);
+    EXPECT_TRUE(ProposedNames.empty());
+}
+
+// A fresh configuration starts as the standards print symbols: the text in the standard
+// layout (EAN/UPC with its guards and digit groups) and the symbology's own X-dimension.
+TEST_F(ExportDialogTest, AFreshConfigurationStartsStandard) {
+    Choose(QStringLiteral("Code EAN128A"));
+    Type(QStringLiteral("0123"));
+    Click(Form->ButtonGenerate);
+    Runs([](TExportDialog& Dialog) {
+        EXPECT_EQ(Dialog.TextLayout->currentText(), QStringLiteral("standard"));
+        EXPECT_EQ(Dialog.XDimension->text(), QStringLiteral("standard"));
+        EXPECT_EQ(Dialog.Description().Barcode.TextLayout, tlStandard);
+        // EAN-128 at its standard X and height: 0.508 mm on 6 pixels at 300 dpi.
+        EXPECT_TRUE(Dialog.ReportText().startsWith(QStringLiteral("X-dimension: 0.508 mm")))
+            << Dialog.ReportText().toStdString();
+        EXPECT_EQ(Dialog.FindingsText(), QStringLiteral("None"));
+        return false;
+    });
+    Click(Form->ButtonSave);
 }
 
 } // namespace

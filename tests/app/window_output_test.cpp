@@ -5,6 +5,7 @@
 #include "scan.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
@@ -80,15 +81,44 @@ TEST_F(WindowOutputTest, SavedSvgNamesAFontThatExists) {
         << family.captured(1).toStdString();
 }
 
-TEST_F(WindowOutputTest, SaveAfterAFailedGenerateSavesTheShownSymbol) {
-    Type(QStringLiteral("abc"));
-    Choose(QStringLiteral("Code 93")); // refused: the control keeps "abc", and shows no symbol
-    Messages.clear();
-    ChosenFile = Dir.filePath(QStringLiteral("shown.png"));
+// Save, Copy and Print act on exactly what the control shows: when a failed Generate leaves
+// it showing no symbol, they are off and say why, and nothing else is written.
+TEST_F(WindowOutputTest, NothingLeavesWhenTheControlShowsNoSymbol) {
+    const struct {
+        const char* Label;
+        const char* Value;
+    } failures[] = {
+        {"Code 93", "abc"},              // the encoder refuses it
+        {"Code EAN13", " 400638133393"}, // a blank the digits check lets through
+    };
+    for (const auto& f : failures) {
+        Choose(QStringLiteral("Code 128C"));
+        Type(QStringLiteral("12345"));
+        Click(Form->ButtonGenerate);
+        ASSERT_TRUE(Form->ButtonSave->isEnabled());
+        Type(QString::fromLatin1(f.Value));
+        Choose(QString::fromLatin1(f.Label));
+        Choose(QStringLiteral("Code UPC-A"));
+        EXPECT_FALSE(Form->ButtonSave->isEnabled()) << f.Label;
+        EXPECT_FALSE(Form->ActionCopy->isEnabled()) << f.Label;
+        EXPECT_FALSE(Form->ActionPrint->isEnabled()) << f.Label;
+        EXPECT_TRUE(Form->ButtonSave->toolTip().startsWith("The barcode shows no symbol"))
+            << Form->ButtonSave->toolTip().toStdString();
+        ChosenFile = Dir.filePath(QStringLiteral("shown.png"));
+        Form->ButtonSaveClick(); // as a shortcut would, past the disabled button
+        EXPECT_TRUE(ProposedNames.empty());
+        EXPECT_FALSE(QFile::exists(ChosenFile));
+        Messages.clear();
+    }
+    // A symbol shown again turns them back on.
+    Type(QStringLiteral("03600029145"));
+    Click(Form->ButtonGenerate);
+    EXPECT_TRUE(Form->ButtonSave->isEnabled());
     Click(Form->ButtonSave);
-    EXPECT_TRUE(Messages.empty()) << Messages.front().Text.toStdString();
-    EXPECT_EQ(ProposedNames, std::vector<QString>{QStringLiteral("123456789.png")});
-    EXPECT_TRUE(QFile::exists(ChosenFile));
+    ASSERT_EQ(ProposedNames, std::vector<QString>{QStringLiteral("036000291452.png")});
+    const auto scan = ScanFile(ChosenFile);
+    ASSERT_TRUE(scan);
+    EXPECT_EQ(scan->Text, "036000291452");
 }
 
 // A long paste reaches the edit whole; the file name proposed for it stays short.
@@ -141,13 +171,18 @@ TEST_F(WindowOutputTest, CopyPutsPictureAndValueOnTheClipboard) {
 }
 
 TEST_F(WindowOutputTest, SymbolsThatMayNotScanAskFirst) {
-    // A PostNet of five digits has no correction digit.
+    // Without quiet zones no scanner finds where the symbol starts.
     Type(QStringLiteral("12345"));
     Choose(QStringLiteral("Code PostNet"));
     Answer = false;
+    SetExportDialogRunner([](TExportDialog& Dialog) {
+        Dialog.QuietZone->setCurrentIndex(1); // none
+        return true;
+    });
     Click(Form->ButtonSave);
     ASSERT_EQ(Questions.size(), 1u);
-    EXPECT_TRUE(Questions[0].contains(QStringLiteral("6, 10 or 12 in all, not 5")));
+    EXPECT_TRUE(Questions[0].contains(QStringLiteral("The quiet zones are 0X and 0X")))
+        << Questions[0].toStdString();
     EXPECT_TRUE(ProposedNames.empty());
     // A value too long for the control is drawn clipped, and the tooltip says so.
     Choose(QStringLiteral("Code 128B"));

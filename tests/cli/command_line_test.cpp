@@ -148,6 +148,13 @@ TEST_F(CommandLine, ValuesTheSymbolWouldChangeFailUnlessLenient) {
         {{"Caf\u00E9"}, "position 4: '\u00E9' is not in Code128B"},
         {{"--type", "ean13", "12345"}, "EAN13 carries 12 digits and a check digit"},
         {{"--type", "codabar", "A40156B"}, "'A' is a start or stop character"},
+        // AI syntax in EAN-128 would be drawn as data characters, unchecked.
+        {{"--type", "gs1128b", "(01)09501101530003(10)AB-123"},
+         "'(' opens the Application Identifier (01), which EAN128B would draw as data"},
+        {{"--type", "ean128", "[01]09501101530003"}, "GS1-128 carries it."},
+        // A wrong check digit is drawn as given only when asked to.
+        {{"--type", "ean13", "4006381333932"}, "the EAN13 check digit is 1"},
+        {{"--type", "postnet", "1234"}, "PostNet carries 5, 9 or 11 digits"},
     };
     for (const auto& c : cases) {
         const CliRun run = Run(c.Arguments + QStringList{"-o", "x.png"});
@@ -256,6 +263,86 @@ TEST_F(CommandLine, HostileLinesFailAloneWithShortMessages) {
     EXPECT_TRUE(lines[2].startsWith("3: warning: Code128B can't carry 0x01, '\u00FF' and '\u00FE'"))
         << lines[2].toStdString();
     EXPECT_EQ(Files(), QStringList({"3-___abc.png", "4-ok.png"}));
+}
+
+} // namespace
+} // namespace quillmark::testing
+
+namespace quillmark::testing {
+namespace {
+
+// Text beyond Latin-1 has no byte in any symbology: refused by character and code point,
+// even under --lenient, in a single symbol and in a batch line.
+TEST_F(CommandLine, TextBeyondLatin1IsRefusedByCharacter) {
+    const QString russian = QString::fromUtf8("\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82");
+    for (const QStringList& extra : {QStringList{}, QStringList{"--lenient"}}) {
+        const CliRun run = Run(QStringList{"--type", "code128", russian, "-o", "x.png"} + extra);
+        EXPECT_EQ(run.ExitCode, 1);
+        EXPECT_TRUE(run.Err.contains(
+            QString::fromUtf8("position 1: '\xD0\x9F' (U+041F) is not in Latin-1")))
+            << run.Err.toStdString();
+        EXPECT_TRUE(Files().isEmpty());
+    }
+    const CliRun batch = Run({"--type", "code128", "--batch", "-", "-o", "{n}.png"},
+                             "ABC\n" + russian.toUtf8() + "\ncaf\xC3\xA9\n");
+    EXPECT_EQ(batch.ExitCode, 1);
+    EXPECT_TRUE(batch.Err.contains(QStringLiteral("2: ") + russian)) << batch.Err.toStdString();
+    EXPECT_EQ(Files(), (QStringList{"1.png", "3.png"}));
+    EXPECT_EQ(ScanFile("3.png"), "caf\xC3\xA9"); // the scanner gives UTF-8
+}
+
+// UPC-E's seven digits beginning with the number system read two ways: refused with both,
+// unless --checksum none passes them to the engine as they are.
+TEST_F(CommandLine, AmbiguousUpcEIsRefusedWithBothReadings) {
+    const CliRun run = Run({"--type", "upce", "0425261", "-o", "e.png"});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_TRUE(run.Err.contains("number system 0 and 425261 (write 425261, or 04252614"))
+        << run.Err.toStdString();
+    EXPECT_TRUE(Files().isEmpty());
+    EXPECT_EQ(Run({"--type", "upce", "425261", "-o", "e.png", "--verify"}).ExitCode, 0);
+    EXPECT_EQ(ScanFile("e.png"), "04252614");
+}
+
+// Sizes outside a symbology's standard are findings: warnings, and errors under --strict.
+TEST_F(CommandLine, SizesOutsideTheStandardFailUnderStrict) {
+    const struct {
+        QStringList Arguments;
+        const char* Finding;
+    } cases[] = {
+        {{"--type", "ean13", "400638133393", "--xdim", "0.2"}, "The X-dimension 0.169 mm"},
+        // The first digit stands in EAN-13's leading zone, which the picture keeps.
+        {{"--type", "ean13", "400638133393", "--quiet-zone", "off"}, "and 0X; EAN13 needs"},
+        // 15 mm is 177 pixels at 300 dpi: 14.99 mm.
+        {{"--type", "gs1128", "(01)09501101530003", "--height", "15"}, "The bar height 14.99 mm"},
+    };
+    for (const auto& c : cases) {
+        const CliRun warned = Run(c.Arguments + QStringList{"-o", "w.png"});
+        EXPECT_EQ(warned.ExitCode, 0) << c.Finding;
+        EXPECT_TRUE(warned.Err.contains(QStringLiteral("warning: ")) &&
+                    warned.Err.contains(QString::fromUtf8(c.Finding)))
+            << warned.Err.toStdString();
+        const CliRun strict = Run(c.Arguments + QStringList{"-o", "s.png", "--strict"});
+        EXPECT_EQ(strict.ExitCode, 1) << c.Finding;
+        EXPECT_FALSE(QFile::exists(Path("s.png"))) << c.Finding;
+        ASSERT_TRUE(QFile::remove(Path("w.png")));
+    }
+}
+
+// As they come, GS1-128 and PostNet are drawn at their standards' sizes, and PostNet gets
+// its correction digit.
+TEST_F(CommandLine, GS1AndPostNetAsTheyComeAreStandard) {
+    const CliRun gs1 = Run({"--type", "gs1128", "(01)09501101530003", "--report", "-o", "g.png",
+                            "--strict", "--verify"});
+    EXPECT_EQ(gs1.ExitCode, 0) << gs1.Err.toStdString();
+    EXPECT_TRUE(gs1.Err.contains("X-dimension: 0.508 mm")) << gs1.Err.toStdString();
+    EXPECT_TRUE(gs1.Err.contains("bar height: 31.75 mm (standard at least 31.75 mm)"));
+    const CliRun postnet =
+        Run({"--type", "postnet", "12345", "--report", "-o", "p.svg", "--strict"});
+    EXPECT_EQ(postnet.ExitCode, 0) << postnet.Err.toStdString();
+    EXPECT_TRUE(postnet.Err.contains("X-dimension: 0.508 mm")) << postnet.Err.toStdString();
+    EXPECT_TRUE(postnet.Err.contains("bar height: 3.17 mm (standard 2.92-3.43 mm)"))
+        << postnet.Err.toStdString();
+    EXPECT_TRUE(Read("p.svg").contains(">123455<")) << Read("p.svg").toStdString();
 }
 
 } // namespace

@@ -39,10 +39,10 @@ TEST(NameTemplates, ExpandAndKnowWhenNamesAreUnique) {
 }
 
 TEST(TextBytes, ValuesFromInputAndMessagesForATerminal) {
-    EXPECT_EQ(ValueFromInput("caf\xC3\xA9"), "caf\xE9");       // UTF-8 within Latin-1
-    EXPECT_EQ(ValueFromInput("\xE2\x82\xAC"), "\xE2\x82\xAC"); // the euro sign: raw bytes
-    EXPECT_EQ(ValueFromInput("caf\xE9"), "caf\xE9");           // not UTF-8: raw bytes
-    EXPECT_EQ(ValueFromInput("\xC0\xAF"), "\xC0\xAF");         // overlong: raw bytes
+    EXPECT_EQ(ValueFromInput("caf\xC3\xA9"), "caf\xE9");      // UTF-8 within Latin-1
+    EXPECT_THROW(ValueFromInput("\xE2\x82\xAC"), ENotLatin1); // the euro sign: no symbol has it
+    EXPECT_EQ(ValueFromInput("caf\xE9"), "caf\xE9");          // not UTF-8: raw bytes
+    EXPECT_EQ(ValueFromInput("\xC0\xAF"), "\xC0\xAF");        // overlong: raw bytes
     EXPECT_EQ(Latin1ForTerminal("caf\xE9\x01\x9B"), "caf\xC3\xA9\\x01\\x9B");
     EXPECT_EQ(Utf8ForTerminal("a\xFF\xC3\xA9\x1B["), "a\\xFF\xC3\xA9\\x1B[");
     EXPECT_EQ(WithValueShortened("V : Bad.", "V"), "V : Bad.");

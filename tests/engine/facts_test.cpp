@@ -32,7 +32,8 @@ TEST(GS1CheckDigits, CompletedCheckedOrPassed) {
         {bcCodeUPC_E0, "04252615", "the UPC_E0 check digit is 4."},
         {bcCodeUPC_E0, "1234505", "1234505"},
         {bcCodeUPC_E0, "1234500", "the UPC_E0 check digit is 5."},
-        {bcCodeUPC_E0, "0425261", "0425261"}, // number system and six digits, or six and a check
+        // number system and six digits, or six and a check digit: refused with both readings
+        {bcCodeUPC_E0, "0425261", "or 042526 with check digit 1 (write 042526)."},
         {bcCodeUPC_E1, "04252614", "The number system of UPC_E1 is 1, not 0."},
         {bcCode128B, "123", "123"},
         {bcCodeEAN13, "40063813339X", "40063813339X"}, // the engine refuses it
@@ -230,7 +231,8 @@ TEST(Departures, TheFirstWayTheBarsDifferFromTheValue) {
         {bcCode_2_5_interleaved, "123", csNone, "position 3: '3' has no partner"},
         {bcCode_2_5_industrial, "12 3", csNone, "position 3: ' ' is not a digit"},
         {bcCodeMSI, "1234", csNone, nullptr},
-        {bcCodePostNet, "12345", csNone, nullptr},
+        {bcCodePostNet, "123455", csNone, nullptr},
+        {bcCodePostNet, "12345", csNone, "PostNet carries 5, 9 or 11 digits and a correction"},
         {bcCodeCodabar, "31117013206375", csNone, nullptr},
         {bcCodeCodabar, "A40156B", csNone, "position 1: 'A' is a start or stop character"},
         {bcCodeEAN13, "4006381333931", csNone, nullptr},

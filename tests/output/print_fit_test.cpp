@@ -29,7 +29,7 @@ TEST(PrintFit, ReportsWhatWholePixelsDraw) {
     EXPECT_EQ(lines[1], "decodability: 1.00 (A), of the widths as drawn, not a print grade");
     EXPECT_EQ(lines[2], "quiet zones: 11X / 7X (standard 11X / 7X)");
     // 22.85 mm is 182.6 pixels at 203 dpi, drawn as 183: 22.90 mm.
-    EXPECT_EQ(lines[3], "bar height: 22.90 mm");
+    EXPECT_EQ(lines[3], "bar height: 22.90 mm (standard at least 18.28 mm)");
 
     // Code 39 at 0.38 mm, 203 dpi: a 3-pixel module, and 2.5 x 3 = 7.5 rounded to 8.
     const TBarcodeDescription c39 = Described(bcCode39, "ABC", 0.38, 203);

@@ -34,7 +34,8 @@ const Case Cases[] = {
     {bcCodeMSI, "1234", csNone, 3.5, "from 2.0 to 3.0, not 3.50"},
     {bcCodePostNet, "12345", csNone, 2, "6, 10 or 12 in all, not 5"},
     {bcCodePostNet, "123455", csNone, 2, nullptr},
-    {bcCodePostNet, "123454", csNone, 2, "should be 5, not 4"},
+    {bcCodePostNet, "123454", csNone, 2, "'4' is not the PostNet correction digit, which is 5"},
+    // At GS1-128's 0.495 mm it is also longer than 165 mm: the count comes first.
     {bcCodeEAN128C, "1234567890123456789012345678901234567890123456789", csNone, 2,
      "at most 48 data characters, not 49"},
     // Code 93 at ratio 3 is drawn at 1:2:3:4 in files, so it is standard there.
@@ -53,7 +54,9 @@ TEST(StandardsCheck, FindsWhatKeepsASymbolFromScanning) {
             EXPECT_TRUE(findings.empty()) << c.Value << ": " << findings.front();
             continue;
         }
-        ASSERT_EQ(findings.size(), 1u) << c.Value;
+        ASSERT_FALSE(findings.empty()) << c.Value;
+        if (c.Type != bcCodeEAN128C)
+            EXPECT_EQ(findings.size(), 1u) << c.Value << ": " << findings.back();
         EXPECT_NE(findings[0].find(c.Finding), std::string::npos) << findings[0];
     }
 }
