@@ -10,6 +10,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <string_view>
 #include <thread>
 
@@ -20,7 +21,6 @@ namespace {
 struct TParse {
     TOptions Options;
     std::vector<std::string> Positional;
-    bool TextBackgroundSet = false;
     bool Batch = false;
 };
 
@@ -51,6 +51,25 @@ int Whole(std::string_view Option, const std::string& Text, int Low, int High) {
     if (value < Low || value > High)
         Refuse(Option, Text,
                "out of range (" + std::to_string(Low) + " to " + std::to_string(High) + ")");
+    return value;
+}
+
+// --jobs: any count from 1; more than the cores is capped later, with a note, so a count too
+// large for an int is as good as the largest.
+int Threads(const std::string& Text) {
+    const std::string_view digits =
+        std::string_view(Text).substr(!Text.empty() && Text.front() == '-' ? 1 : 0);
+    if (digits.empty() ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        Refuse("jobs", Text, "not a whole number of threads");
+    if (digits.size() < Text.size())
+        Refuse("jobs", Text, "at least 1 thread");
+    int value = 0;
+    const auto [at, error] = std::from_chars(Text.data(), Text.data() + Text.size(), value);
+    if (error == std::errc::result_out_of_range)
+        return std::numeric_limits<int>::max();
+    if (value < 1)
+        Refuse("jobs", Text, "at least 1 thread");
     return value;
 }
 
@@ -162,13 +181,13 @@ constexpr std::array<TOption, 31> OptionTable{{
     {"bg", 0, true,
      [](TParse& p, const std::string& v) {
          p.Options.Description.Barcode.ColorSpc = Colour("bg", v);
-         if (!p.TextBackgroundSet)
+         if (!p.Options.TextBackgroundGiven)
              p.Options.Description.Barcode.TextColor = Colour("bg", v);
      }},
     {"text-bg", 0, true,
      [](TParse& p, const std::string& v) {
          p.Options.Description.Barcode.TextColor = Colour("text-bg", v);
-         p.TextBackgroundSet = true;
+         p.Options.TextBackgroundGiven = true;
      }},
     {"xdim", 0, true,
      [](TParse& p, const std::string& v) {
@@ -202,8 +221,7 @@ constexpr std::array<TOption, 31> OptionTable{{
          p.Options.Input = v;
          p.Batch = true;
      }},
-    {"jobs", 'j', true,
-     [](TParse& p, const std::string& v) { p.Options.Jobs = Whole("jobs", v, 1, 256); }},
+    {"jobs", 'j', true, [](TParse& p, const std::string& v) { p.Options.Jobs = Threads(v); }},
     {"quiet", 'q', false, [](TParse& p, const std::string&) { p.Options.Quiet = true; }},
     {"verify", 0, false, [](TParse& p, const std::string&) { p.Options.Verify = true; }},
     {"strict", 0, false, [](TParse& p, const std::string&) { p.Options.Strict = true; }},
@@ -231,10 +249,6 @@ const TOption* FindShort(char Name) {
         if (option.Short != 0 && option.Short == Name)
             return &option;
     return nullptr;
-}
-
-int DefaultJobs() {
-    return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
 }
 
 void Check(TParse& P) {
@@ -265,15 +279,20 @@ void Check(TParse& P) {
         // The output layer's own bounds on sizes, checked once rather than on every line.
         RasterModul(o.Description);
     } catch (const Exception& e) {
-        throw UsageError(e.what());
+        throw UsageError(e.Message());
     }
 }
 
 } // namespace
 
+int Cores() {
+    return static_cast<int>(std::min<unsigned>(std::max(1u, std::thread::hardware_concurrency()),
+                                               std::numeric_limits<int>::max()));
+}
+
 TOptions ParseArguments(const std::vector<std::string>& Arguments) {
     TParse parse;
-    parse.Options.Jobs = DefaultJobs();
+    parse.Options.Jobs = Cores();
     bool optionsEnd = false;
     for (std::size_t i = 0; i < Arguments.size(); ++i) {
         const std::string& argument = Arguments[i];

@@ -28,7 +28,7 @@ struct TOptions {
     std::string Input;  // --batch: a file, "-" for stdin
     std::string Output; // -o: a file, "-" for stdout, or a batch's template
     std::optional<TFileFormat> Format;
-    int Jobs = 1;
+    int Jobs = 1; // from 1; a batch caps it at the cores
     bool Quiet = false;
     bool Verify = false;
     bool Strict = false;
@@ -36,7 +36,11 @@ struct TOptions {
     bool GS1Strict = false;
     bool Report = false;
     bool Fit = false;
+    bool TextBackgroundGiven = false; // --text-bg, which only the over-bars layout draws
 };
+
+// The cores here, at least 1: --jobs' default and its cap.
+int Cores();
 
 // Reads the arguments after the program's name; raises UsageError. Needs a
 // QGuiApplication, since the description holds a font.

@@ -7,6 +7,7 @@
 #include "messages.h"
 #include "name_template.h"
 #include "ordered_runner.h"
+#include "output_folder.h"
 #include "progress.h"
 #include "target_registry.h"
 #include "text_bytes.h"
@@ -53,25 +54,6 @@ private:
     int fd_ = STDIN_FILENO;
 };
 
-// A template whose folder is the same for every line must point into a folder that
-// exists and takes files, or no line could succeed.
-void CheckFolder(const TNameTemplate& Template, const std::string& Output) {
-    if (!Template.HasFixedFolder())
-        return;
-    const std::string folder = Template.Folder();
-    struct stat info {};
-    int error = 0;
-    if (::stat(folder.c_str(), &info) != 0)
-        error = errno;
-    else if (!S_ISDIR(info.st_mode))
-        error = ENOTDIR;
-    else if (::access(folder.c_str(), W_OK | X_OK) != 0)
-        error = errno;
-    if (error != 0)
-        throw UsageError("cannot write into '" + folder + "' (from -o '" + Output +
-                         "'): " + SystemErrorText(error));
-}
-
 TSymbolOutcome Failure(std::string Text) {
     return {{{false, std::move(Text)}}, true};
 }
@@ -93,7 +75,13 @@ void SweepFolderOf(std::string_view FileName, std::unordered_set<std::string>& S
 int RunBatch(const TOptions& Options, const TOutputJob& Job) {
     const TInput input(Options.Input);
     const TNameTemplate names(Options.Output);
-    CheckFolder(names, Options.Output);
+    // Without a field every line would name one file: the second would fail, and each after.
+    if (!names.HasField())
+        throw UsageError("a batch needs {n} or {value} in -o, so that each line names its own "
+                         "file; for instance -o 'out/{n:05}.png'");
+    // A folder the same for every line must exist and take files, or no line could succeed.
+    if (names.HasFixedFolder())
+        CheckOutputFolder(names.Folder(), Options.Output);
 
     const bool showProgress = !Options.Quiet && ::isatty(STDERR_FILENO) == 1;
     TProgress progress(stderr, showProgress,
@@ -106,6 +94,8 @@ int RunBatch(const TOptions& Options, const TOutputJob& Job) {
             PrintMessages(stderr, std::to_string(Line), Outcome.Messages, Options.Quiet);
         }
         failed = failed || Outcome.Failed;
+        if (Outcome.Skipped)
+            return;
         written += Outcome.Failed ? 0 : 1;
         progress.Step();
     };
@@ -132,6 +122,14 @@ int RunBatch(const TOptions& Options, const TOutputJob& Job) {
             }
             if (line.Text.empty())
                 continue;
+            // Blank, as an empty line, but likely a mistake: said, as a warning.
+            if (IsBlank(line.Text)) {
+                runner->Submit(line.Number, [] {
+                    return TSymbolOutcome{
+                        {{true, "the line holds only white space; skipped"}}, false, true};
+                });
+                continue;
+            }
             std::string value;
             try {
                 value = ValueFromInput(line.Text);

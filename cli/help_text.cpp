@@ -19,13 +19,14 @@ Output:
                       "-" writes to stdout and needs --format
       --format png|svg|pdf
       --batch INPUT   one value per line of INPUT ("-" reads stdin); a trailing CR
-                      is dropped and empty lines are skipped. TEMPLATE names each
-                      file: {n} is the line number ({n:05} zero-pads to 5 digits),
+                      is dropped and empty lines, and lines of white space, are
+                      skipped. TEMPLATE names each file and needs {n} or {value}:
+                      {n} is the line number ({n:05} zero-pads to 5 digits),
                       {value} the value with every byte outside A-Za-z0-9._-
                       made '_'; {{ and }} are braces. Two lines naming the same
                       file are an error for the later one.
-  -j, --jobs N        render on N threads (default: every core); the files and
-                      messages are the same for any N
+  -j, --jobs N        render on N threads (default: every core; more are capped
+                      at the cores); the files and messages are the same for any N
   -q, --quiet         no progress line and no warnings
 
 Symbol:
@@ -62,7 +63,8 @@ Text:
 Colours, each #RRGGBB:
       --fg C          bars and letters (default #000000)
       --bg C          spaces and margins (default #FFFFFF)
-      --text-bg C     the box behind the text (default: the --bg colour)
+      --text-bg C     the box behind the text of --text-layout over-bars
+                      (default: the --bg colour)
 
 Size:
       --xdim MM       narrow module (default: the symbology's own, 0.33; 0.495

@@ -20,17 +20,18 @@ constexpr std::size_t BlockSize = 64 * 1024;
     throw std::runtime_error("read error: " + SystemErrorText(errno));
 }
 
-// read(2), again after a signal that asks nothing; raises on an error. A signal that stops
-// the batch ends the input here.
-std::size_t ReadSome(int Fd, char* Into, std::size_t Size) {
+// read(2), again after a signal that asks nothing; raises on an error. None once a signal
+// has asked the batch to stop: looked at before every block as well as on EINTR, since a read
+// of a file or a full pipe returns data at once and is never interrupted.
+std::optional<std::size_t> ReadSome(int Fd, char* Into, std::size_t Size) {
     for (;;) {
+        if (TInterruption::Signal() != 0)
+            return std::nullopt;
         const ssize_t got = ::read(Fd, Into, Size);
         if (got >= 0)
             return static_cast<std::size_t>(got);
         if (errno != EINTR)
             ReadFailed();
-        if (TInterruption::Signal() != 0)
-            return 0;
     }
 }
 
@@ -48,9 +49,11 @@ bool TLineReader::Fill() {
     begin_ = 0;
     if (end_ == buffer_.size())
         buffer_.resize(buffer_.size() * 2);
-    const std::size_t got = ReadSome(fd_, buffer_.data() + end_, buffer_.size() - end_);
-    end_ += got;
-    if (got == 0) {
+    const std::optional<std::size_t> got =
+        ReadSome(fd_, buffer_.data() + end_, buffer_.size() - end_);
+    interrupted_ = !got;
+    end_ += got.value_or(0);
+    if (got.value_or(0) == 0) {
         atEnd_ = true;
         return false;
     }
@@ -85,6 +88,9 @@ bool TLineReader::Next(TLine& Line) {
             scanned = 0;
         }
         if (!Fill()) {
+            // A line cut short by a signal isn't the line the input holds.
+            if (interrupted_)
+                return false;
             if (end_ == begin_ && Line.Length == 0 && !Line.TooLong)
                 return false; // nothing after the last line feed
             Line.Length += end_ - begin_;
@@ -106,28 +112,39 @@ bool TLineReader::Next(TLine& Line) {
     return true;
 }
 
+bool IsWhiteSpace(char Byte) {
+    return Byte == ' ' || Byte == '\t' || Byte == '\r' || Byte == '\v' || Byte == '\f';
+}
+
+bool IsBlank(std::string_view Text) {
+    return std::all_of(Text.begin(), Text.end(), IsWhiteSpace);
+}
+
 std::optional<std::uint64_t> CountValueLines(int Fd) {
     const off_t start = ::lseek(Fd, 0, SEEK_CUR);
     if (start < 0)
         return std::nullopt;
     std::vector<char> block(BlockSize);
     std::optional<std::uint64_t> count = 0;
-    std::size_t lineLength = 0; // bytes of the current line, counted up to 2
-    char last = '\n';
-    // Empty lines, and lines of a lone carriage return, hold no value.
+    bool hasValue = false; // the current line holds more than white space
+    // Empty lines, and lines of white space alone, hold no value.
     const auto endLine = [&] {
-        if (lineLength > 1 || (lineLength == 1 && last != '\r'))
+        if (hasValue)
             ++*count;
-        lineLength = 0;
+        hasValue = false;
     };
     try {
-        while (const std::size_t got = ReadSome(Fd, block.data(), block.size())) {
-            for (std::size_t i = 0; i < got; ++i) {
+        for (;;) {
+            const std::optional<std::size_t> got = ReadSome(Fd, block.data(), block.size());
+            if (!got)
+                throw std::runtime_error("interrupted");
+            if (*got == 0)
+                break;
+            for (std::size_t i = 0; i < *got; ++i) {
                 if (block[i] == '\n')
                     endLine();
                 else
-                    lineLength = std::min<std::size_t>(lineLength + 1, 2);
-                last = block[i];
+                    hasValue = hasValue || !IsWhiteSpace(block[i]);
             }
         }
         endLine();

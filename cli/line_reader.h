@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillmark::cli {
@@ -21,7 +22,8 @@ public:
     // taken as they come; a line longer than Longest bytes is skipped without being held.
     TLineReader(int Fd, std::size_t Longest);
 
-    // The next line, empty ones included; false at the end of the input. Raises
+    // The next line, empty ones included; false at the end of the input, and once SIGINT or
+    // SIGTERM has asked a batch to stop (TInterruption), within one block of input. Raises
     // std::runtime_error on a read error.
     bool Next(TLine& Line);
 
@@ -34,10 +36,17 @@ private:
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     bool atEnd_ = false;
+    bool interrupted_ = false;
     std::uint64_t number_ = 0;
 };
 
-// Lines of the file Fd that aren't empty, read to the end in constant memory, for a
+// Space, tab, carriage return, vertical tab and form feed: what a line may hold and still
+// hold no value.
+bool IsWhiteSpace(char Byte);
+// Whether Text holds white space only (or nothing).
+bool IsBlank(std::string_view Text);
+
+// Lines of the file Fd that hold more than white space, read to the end in constant memory, for a
 // progress total. Rewinds Fd afterwards; none when it can't seek (a pipe).
 std::optional<std::uint64_t> CountValueLines(int Fd);
 

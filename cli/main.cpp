@@ -3,6 +3,7 @@
 #include "batch.h"
 #include "help_text.h"
 #include "messages.h"
+#include "output_folder.h"
 #include "text_bytes.h"
 #include "verify.h"
 
@@ -17,7 +18,6 @@
 #include <clocale>
 #include <cmath>
 #include <cstdio>
-#include <thread>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -53,6 +53,10 @@ void WarnOnce(const TOptions& Options) {
                           "' not found; using '" +
                           Utf8ForTerminal(QFontInfo(d.Font).family().toStdString()) + "'");
     }
+    // The standard layout sets the text on the background, with no box of its own.
+    if (Options.TextBackgroundGiven && d.Barcode.TextLayout == tlStandard)
+        Warn(Options, "--text-bg has no effect with --text-layout standard; the text is set on "
+                      "the --bg colour (--text-layout over-bars draws a box behind it)");
     // A raster's module is a whole number of pixels, which can be far from the X asked for
     // (--fit says what it chose instead).
     const double achieved = AchievedXDimensionMM(d);
@@ -68,7 +72,7 @@ void WarnOnce(const TOptions& Options) {
 
 // --jobs beyond the cores only adds memory.
 TOptions WithJobsCapped(TOptions Options) {
-    const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    const int cores = Cores();
     if (Options.Mode == TMode::Batch && Options.Jobs > cores) {
         Warn(Options, "--jobs " + std::to_string(Options.Jobs) + " is more than the " +
                           std::to_string(cores) + " cores here; using " + std::to_string(cores));
@@ -81,6 +85,9 @@ TOptions WithJobsCapped(TOptions Options) {
 bool StdoutOpen = true;
 
 int RunSingle(const TOptions& Options, const TOutputJob& Job) {
+    // As for a batch: a folder that can't take the file is a command line that can't run.
+    if (Options.Output != "-")
+        CheckOutputFolder(FolderOfName(Options.Output), Options.Output);
     if (Options.Output == "-" && !StdoutOpen)
         throw UsageError("stdout is closed; give -o FILE");
     if (Options.Output == "-" && Job.Format != TFileFormat::Svg && ::isatty(STDOUT_FILENO) == 1)
@@ -154,6 +161,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: %s\nTry '%s --help'.\n", Program,
                      Utf8ForTerminal(e.what()).c_str(), Program);
         return 2;
+    } catch (const quillmark::Exception& e) {
+        // The whole message: what() stops at a NUL byte a value may hold.
+        std::fprintf(stderr, "%s: %s\n", Program, Latin1ForTerminal(e.Message()).c_str());
+        return 1;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: %s\n", Program, Utf8ForTerminal(e.what()).c_str());
         return 1;

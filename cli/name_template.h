@@ -24,6 +24,8 @@ public:
     // doesn't or {n} is the first field with a non-digit (or nothing) after it, so that the
     // line number can be read back from any name.
     bool NamesAreUnique() const;
+    // {n} or {value} appears, so that lines can name different files.
+    bool HasField() const { return hasLine_ || hasValue_; }
     // The folder part holds no field, so every name lands in Folder().
     bool HasFixedFolder() const;
     // The text before the last '/', "." without one.

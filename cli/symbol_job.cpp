@@ -62,9 +62,10 @@ TSymbolOutcome RunSymbol(const TOutputJob& Job, bool Strict, const std::string& 
             outcome.Messages.push_back({true, note});
         outcome.Failed = !result.Written;
     } catch (const EWriteError& e) {
-        return fail(Utf8ForTerminal(e.what()));
+        return fail(Utf8ForTerminal(e.Message()));
     } catch (const Exception& e) {
-        return fail(Latin1ForTerminal(WithValueShortened(e.what(), Value)));
+        // The whole message: what() ends at the first NUL byte of a quoted value.
+        return fail(Latin1ForTerminal(WithValueShortened(e.Message(), Value)));
     } catch (const std::bad_alloc&) {
         return fail("out of memory");
     } catch (const std::exception& e) {

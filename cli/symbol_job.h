@@ -18,6 +18,7 @@ struct TMessage {
 struct TSymbolOutcome {
     std::vector<TMessage> Messages;
     bool Failed = false;
+    bool Skipped = false; // no symbol was meant to be drawn: a blank line
 };
 
 // The job every symbol of a run shares: a value the symbol would change is refused unless

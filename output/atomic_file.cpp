@@ -1,12 +1,16 @@
 #include "atomic_file.h"
 
+#include "temporary_name.h"
+#include "write_path.h"
+
 #include <QFile>
 
 #include <atomic>
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
+#include <chrono>
 #include <cstring>
+#include <limits>
+#include <optional>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -37,21 +41,28 @@ int WriteAll(int Fd, const char* Bytes, std::size_t Size) {
     return 0;
 }
 
-std::string FolderOf(const std::string& FileName) {
-    const std::size_t slash = FileName.rfind('/');
-    if (slash == std::string::npos)
-        return {};
-    return FileName.substr(0, slash + 1);
+// What stands at a name that is not a regular file, for a message.
+std::string KindOf(mode_t Mode) {
+    if (S_ISCHR(Mode))
+        return "a character device";
+    if (S_ISBLK(Mode))
+        return "a block device";
+    if (S_ISFIFO(Mode))
+        return "a named pipe";
+    if (S_ISSOCK(Mode))
+        return "a socket";
+    return "something other than a file";
 }
 
 // Closes the temporary file and removes it unless it was renamed.
 class TTemporaryFile {
 public:
-    TTemporaryFile(std::string Name, int Fd) : name_(std::move(Name)), fd_(Fd) {}
+    TTemporaryFile(int Folder, std::string Name, int Fd)
+        : folder_(Folder), name_(std::move(Name)), fd_(Fd) {}
     ~TTemporaryFile() {
         Close();
         if (!renamed_)
-            ::unlink(name_.c_str());
+            ::unlinkat(folder_, name_.c_str(), 0);
     }
     TTemporaryFile(const TTemporaryFile&) = delete;
     TTemporaryFile& operator=(const TTemporaryFile&) = delete;
@@ -62,44 +73,56 @@ public:
         fd_ = -1;
         return result == 0 ? 0 : errno;
     }
-    int RenameTo(const std::string& FileName) {
-        if (::rename(name_.c_str(), FileName.c_str()) != 0)
+    int RenameTo(const std::string& Leaf) {
+        if (::renameat(folder_, name_.c_str(), folder_, Leaf.c_str()) != 0)
             return errno;
         renamed_ = true;
         return 0;
     }
 
 private:
+    int folder_;
     std::string name_;
     int fd_;
     bool renamed_ = false;
 };
 
-// A name no other writer in this process or another one is using: the pid and a counter,
+// A name no other writer in this process or another one is using: the owner and a counter,
 // made exclusive by O_EXCL.
-TTemporaryFile CreateTemporary(const std::string& FileName, mode_t Mode) {
+TTemporaryFile CreateTemporary(const std::string& Name, int Folder, mode_t Mode) {
     static std::atomic<unsigned long> counter{0};
     for (int attempt = 0;; ++attempt) {
-        const std::string name = FolderOf(FileName) + ".quillmark-" + std::to_string(::getpid()) +
-                                 "-" + std::to_string(counter++) + ".tmp";
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, Mode);
+        std::string temporary = TemporaryFileName(ThisProcessAsOwner(), counter++);
+        const int fd = ::openat(Folder, temporary.c_str(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, Mode);
         if (fd >= 0)
-            return TTemporaryFile(name, fd);
+            return TTemporaryFile(Folder, std::move(temporary), fd);
         if (errno != EEXIST || attempt > 100)
-            Fail(FileName, errno);
+            Fail(Name, errno);
     }
 }
 
 // Asks the system to put a folder's entries on the disk, so that a rename survives a crash.
 // Best effort: some file systems can't sync a folder, and the file is written either way.
-void SyncFolder(const std::string& FileName) {
-    const std::string folder = FolderOf(FileName);
-    const int fd =
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+void SyncFolder(int Folder) {
+    const int fd = ::openat(Folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;
     ::fsync(fd);
     ::close(fd);
+}
+
+// A leftover of a writer that is gone: one of this host, boot and PID namespace whose process
+// has ended, or anyone's after TemporaryLifetime. Elsewhere a process id says nothing.
+bool IsStale(const TTemporaryOwner& File, const struct stat& Info) {
+    const auto modified = std::chrono::system_clock::from_time_t(Info.st_mtim.tv_sec);
+    if (std::chrono::system_clock::now() - modified > TemporaryLifetime)
+        return true;
+    const TTemporaryOwner self = ThisProcessAsOwner();
+    return File.Host == self.Host && File.Instance == self.Instance &&
+           File.Instance != UnknownInstance && File.Pid != self.Pid &&
+           File.Pid <= static_cast<unsigned long>(std::numeric_limits<pid_t>::max()) &&
+           ::kill(static_cast<pid_t>(File.Pid), 0) != 0 && errno == ESRCH;
 }
 
 } // namespace
@@ -112,26 +135,23 @@ std::string SystemErrorText(int Error) {
 
 void WriteFileAtomically(const std::string& Name, const QByteArray& Bytes, TDurability Durability) {
     // A link is written through: the file it names takes the new bytes and the link stays.
-    std::string FileName = Name;
-    struct stat existing {};
-    bool replacing = ::lstat(Name.c_str(), &existing) == 0;
-    if (replacing && S_ISLNK(existing.st_mode)) {
-        char* target = ::realpath(Name.c_str(), nullptr);
-        if (target == nullptr)
-            throw EWriteError(Name + " : a link to a missing file");
-        FileName = target;
-        std::free(target);
-        replacing = ::stat(FileName.c_str(), &existing) == 0;
-    }
-    if (replacing && S_ISDIR(existing.st_mode))
+    const TWritePath path = ResolveWritePath(Name);
+    const int folder = path.Folder.Get();
+    const std::optional<struct stat>& existing = path.Existing;
+    if (existing && S_ISDIR(existing->st_mode))
         Fail(Name, EISDIR);
+    // A device, pipe or socket would be swapped for a file: /dev/null through a link, say.
+    if (existing && !S_ISREG(existing->st_mode))
+        throw EWriteError(Name + " : " + KindOf(existing->st_mode) +
+                          ", not a regular file; only a regular file is replaced");
     // A file made read-only stays as it is, although the folder would allow the rename; for
     // root too, whom access() lets write anything.
-    if (replacing && ((existing.st_mode & 0222) == 0 || ::access(FileName.c_str(), W_OK) != 0))
+    if (existing &&
+        ((existing->st_mode & 0222) == 0 || ::faccessat(folder, path.Leaf.c_str(), W_OK, 0) != 0))
         Fail(Name, EACCES);
-    TTemporaryFile file = CreateTemporary(FileName, 0666);
+    TTemporaryFile file = CreateTemporary(Name, folder, 0666);
     // The permissions only: set-user-ID and set-group-ID bits don't pass to a new file.
-    if (replacing && ::fchmod(file.Fd(), existing.st_mode & 0777) != 0)
+    if (existing && ::fchmod(file.Fd(), existing->st_mode & 0777) != 0)
         Fail(Name, errno);
     if (const int error =
             WriteAll(file.Fd(), Bytes.constData(), static_cast<std::size_t>(Bytes.size())))
@@ -142,10 +162,10 @@ void WriteFileAtomically(const std::string& Name, const QByteArray& Bytes, TDura
         Fail(Name, errno);
     if (const int error = file.Close())
         Fail(Name, error);
-    if (const int error = file.RenameTo(FileName))
+    if (const int error = file.RenameTo(path.Leaf))
         Fail(Name, error);
     if (Durability == TDurability::Flush)
-        SyncFolder(FileName);
+        SyncFolder(folder);
 }
 
 void WriteFileAtomically(const QString& FileName, const QByteArray& Bytes, TDurability Durability) {
@@ -158,16 +178,13 @@ int RemoveStaleTemporaries(const std::string& Folder) {
         return 0;
     int removed = 0;
     while (const dirent* entry = ::readdir(dir)) {
-        unsigned long pid = 0;
-        unsigned long counter = 0;
-        char end = 0;
-        // Only names this writer makes: .quillmark-PID-N.tmp, PID no longer running.
-        if (std::sscanf(entry->d_name, ".quillmark-%lu-%lu.tm%c", &pid, &counter, &end) != 3 ||
-            end != 'p' || pid == static_cast<unsigned long>(::getpid()) ||
-            (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH))
+        // Only names this writer makes, whole: not a file that merely begins like one.
+        const std::optional<TTemporaryOwner> owner = TemporaryFileOwner(entry->d_name);
+        struct stat info {};
+        if (!owner || ::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(info.st_mode) || !IsStale(*owner, info))
             continue;
-        const std::string path = (Folder.empty() ? std::string(".") : Folder) + "/" + entry->d_name;
-        removed += ::unlink(path.c_str()) == 0 ? 1 : 0;
+        removed += ::unlinkat(::dirfd(dir), entry->d_name, 0) == 0 ? 1 : 0;
     }
     ::closedir(dir);
     return removed;

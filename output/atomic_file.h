@@ -27,8 +27,10 @@ enum class TDurability {
 // files), then renames it over FileName; a failure leaves no file behind and an existing one
 // unchanged. A new file gets the usual permissions (0666 less the umask), a replaced one
 // keeps its permission bits (not set-user-ID or set-group-ID); a read-only one isn't
-// replaced, not even by root. A symbolic link is written through: the file it names is
-// replaced and the link stays. Raises EWriteError "FileName : reason".
+// replaced, not even by root. Only a regular file is replaced: a folder, device, pipe or
+// socket at the name is an error. A symbolic link is written through (the file it names is
+// replaced and the link stays), except where the kernel's protected_symlinks would refuse
+// to follow it (see ResolveWritePath). Raises EWriteError "FileName : reason".
 QUILLMARK_OUTPUT_EXPORT void WriteFileAtomically(const std::string& FileName,
                                                  const QByteArray& Bytes,
                                                  TDurability Durability = TDurability::Flush);
@@ -41,7 +43,9 @@ QUILLMARK_OUTPUT_EXPORT void WriteFileAtomically(const QString& FileName, const 
 QUILLMARK_OUTPUT_EXPORT void WriteAllTo(int Fd, const QByteArray& Bytes, const std::string& Name);
 
 // Removes the temporary files this writer left in Folder ("" for the current one) when its
-// process was killed before it could; gives how many.
+// process was killed before it could; gives how many. Only names of exactly the writer's
+// form are touched: those of this host, boot and PID namespace whose process has ended, and
+// anyone's older than TemporaryLifetime (temporary_name.h).
 QUILLMARK_OUTPUT_EXPORT int RemoveStaleTemporaries(const std::string& Folder);
 
 // The system's text for an error number; safe on any thread.

@@ -238,6 +238,11 @@ TEST_F(CommandLine, RefusesCommandLinesItCantRun) {
         {{"--batch", "-", "-o", "nowhere/{n}.png"}, "cannot write into 'nowhere'"},
         {{"--batch", "-", "-o", "{line}.png"}, "unknown field {line}"},
         {{"--batch", "-", "-o", "-"}, "a batch writes files"},
+        {{"--batch", "-", "-o", "fixed.png"}, "a batch needs {n} or {value} in -o"},
+        {{"Quill", "-o", "nowhere/a.png"}, "cannot write into 'nowhere'"},
+        {{"--batch", "-", "-o", "{n}.png", "--jobs", "0"}, "--jobs '0': at least 1 thread"},
+        {{"--batch", "-", "-o", "{n}.png", "-j", "-2"}, "--jobs '-2': at least 1 thread"},
+        {{"--batch", "-", "-o", "{n}.png", "--jobs", "4x"}, "not a whole number of threads"},
     };
     for (const auto& c : cases) {
         const CliRun run = Run(c.Arguments, "1\n");

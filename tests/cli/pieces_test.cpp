@@ -66,6 +66,21 @@ TEST(LineReader, DropsCarriageReturnsAndRefusesLongLinesUnheld) {
     EXPECT_EQ(seen, (std::vector<std::string>{"1:a", "2:", "3:b", "4:long 25", "5:last"}));
 }
 
+// The progress total counts the lines a batch draws: not empty ones, nor white space alone.
+TEST(LineReader, CountsLinesThatHoldAValue) {
+    const std::pair<std::string, std::uint64_t> cases[] = {
+        {"a\n\nb", 2}, {"a\r\n\r\n \t\n\v\f\n", 1}, {" x \n", 1}, {"", 0}, {"  ", 0}};
+    for (const auto& [input, count] : cases) {
+        FILE* file = tmpfile();
+        ASSERT_NE(file, nullptr);
+        ASSERT_EQ(fwrite(input.data(), 1, input.size(), file), input.size());
+        fflush(file);
+        rewind(file);
+        EXPECT_EQ(CountValueLines(fileno(file)), count) << input;
+        fclose(file);
+    }
+}
+
 TEST(Progress, CountRateAndTimeLeft) {
     EXPECT_EQ(ProgressText(1200, 10000, 0.5), "1200/10000  2400/s  0:04 left");
     EXPECT_EQ(ProgressText(5, std::nullopt, 1), "5  5/s");

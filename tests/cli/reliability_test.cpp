@@ -2,6 +2,8 @@
 // killed runs' leftovers, edges of the input.
 #include "cli_run.h"
 
+#include "temporary_name.h"
+
 #include <QThread>
 
 #include <csignal>
@@ -40,22 +42,86 @@ TEST_F(Reliability, SignalsStopABatchCleanly) {
     }
 }
 
-// A killed run's temporary file, named for a process that has ended, is swept by the next
-// batch into that folder; another running process's is left alone.
+// A read that never meets a line feed, from a device or a full pipe, returns data at once and
+// is never interrupted: the signal must still stop it, whatever the input holds.
+TEST_F(Reliability, SignalsStopAReadThatNeverEnds) {
+    for (const int signal : {SIGINT, SIGTERM}) {
+        for (const bool pipe : {false, true}) {
+            QProcess producer;
+            QProcess process;
+            process.setWorkingDirectory(Dir.path());
+            if (pipe) {
+                producer.setStandardOutputProcess(&process);
+                producer.start(QStringLiteral("/bin/sh"), {"-c", "yes A | tr -d '\\n'"});
+                ASSERT_TRUE(producer.waitForStarted());
+            }
+            process.start(QStringLiteral(QUILLMARK_CLI),
+                          {"--batch", pipe ? "-" : "/dev/zero", "-o", "{n}.png"});
+            ASSERT_TRUE(process.waitForStarted());
+            QThread::msleep(300);
+            ::kill(static_cast<pid_t>(process.processId()), signal);
+            const bool stopped = process.waitForFinished(20000);
+            EXPECT_TRUE(stopped) << "signal " << signal << (pipe ? " on a pipe" : " on /dev/zero");
+            if (!stopped)
+                process.kill();
+            process.waitForFinished();
+            producer.kill();
+            producer.waitForFinished();
+            EXPECT_EQ(process.exitCode(), 128 + signal);
+            EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()),
+                      "quillmark-cli: interrupted; 0 files written\n");
+        }
+    }
+    EXPECT_TRUE(Files().isEmpty());
+}
+
+// A killed run's temporary file, named for a process of this host that has ended, is swept by
+// the next batch into that folder; another running process's is left alone, and so is a
+// file whose name only begins like a temporary file's.
 TEST_F(Reliability, ABatchSweepsWhatKilledRunsLeft) {
     const pid_t gone = ::fork();
     if (gone == 0)
         ::_exit(0);
     ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
-    const QString stale = QStringLiteral(".quillmark-%1-0.tmp").arg(gone);
-    const QString alive = QStringLiteral(".quillmark-%1-0.tmp").arg(::getppid());
-    for (const QString& name : {stale, alive}) {
+    TTemporaryOwner owner = ThisProcessAsOwner();
+    owner.Pid = static_cast<unsigned long>(gone);
+    const QString stale = QString::fromStdString(TemporaryFileName(owner, 0));
+    owner.Pid = static_cast<unsigned long>(::getppid());
+    const QString alive = QString::fromStdString(TemporaryFileName(owner, 0));
+    const QStringList kept = {alive, ".quillmark-999997-0.tmp.bak",
+                              ".quillmark-999998-7.tmpl-notes.txt", ".quillmark-999999-1.tmp.png"};
+    for (const QString& name : kept + QStringList{stale}) {
         QFile file(Path(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     const CliRun run = Run({"--batch", "-", "-o", "{n}.png"}, "A1\n");
     EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
-    EXPECT_EQ(Files(), QStringList({alive, "1.png"}));
+    QStringList expected = kept + QStringList{"1.png"};
+    QStringList files = Files();
+    expected.sort();
+    files.sort();
+    EXPECT_EQ(files, expected);
+}
+
+// A batch in a PID namespace of its own sees this process's id as gone: its sweep must leave
+// the live temporary file alone. Needs root and unshare(1).
+TEST_F(Reliability, ABatchInAnotherPidNamespaceKeepsLiveTemporaries) {
+    if (QProcess::execute(QStringLiteral("unshare"), {"-p", "-f", "--mount-proc", "true"}) != 0)
+        GTEST_SKIP() << "needs unshare -p, as root";
+    TTemporaryOwner owner = ThisProcessAsOwner();
+    const QString live = QString::fromStdString(TemporaryFileName(owner, 0));
+    QFile file(Path(live));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    QProcess process;
+    process.setWorkingDirectory(Dir.path());
+    process.start(QStringLiteral("unshare"),
+                  {"-p", "-f", "--mount-proc", QStringLiteral(QUILLMARK_CLI), "--batch", "-", "-o",
+                   "{n}.png"});
+    process.write("A1\nB2\nC3\n");
+    process.closeWriteChannel();
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_EQ(Files(), QStringList({live, "1.png", "2.png", "3.png"}));
 }
 
 TEST_F(Reliability, EdgesOfTheCommandLine) {
@@ -76,6 +142,29 @@ TEST_F(Reliability, EdgesOfTheCommandLine) {
          false,
          1,
          "Barcode too long to draw."},
+        // The whole message, past a NUL byte of the value, which shows as \xNN.
+        {{"--batch", "-", "-o", "{n}.png"},
+         QByteArray("A\0B\n", 4),
+         false,
+         1,
+         "1: A\\x00B : position 2: control character (0x00)"},
+        // Jobs above the cores are capped, however many.
+        {{"--batch", "-", "-o", "{n}.png", "--jobs", "100000"},
+         "A1\n",
+         false,
+         0,
+         "--jobs 100000 is more than the"},
+        // A blank line is skipped as an empty one is, but said.
+        {{"--batch", "-", "-o", "{n}.png"},
+         "A1\n \t\r\n\nB2\n",
+         false,
+         0,
+         "2: warning: the line holds only white space; skipped\n"},
+        {{"X", "-o", "x.png", "--text-bg", "#FF0000"},
+         {},
+         false,
+         0,
+         "warning: --text-bg has no effect with --text-layout standard"},
     };
     for (const auto& c : cases) {
         QProcess process;
