@@ -10,6 +10,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
@@ -70,6 +71,39 @@ TEST(WindowOnScreen, ShowsTheLaidOutWindowWithAScannableBarcode) {
         Scan(area.constBits(), area.width(), area.height(), static_cast<int>(area.bytesPerLine()));
     ASSERT_TRUE(scan);
     EXPECT_EQ(scan->Text, "Quill 12");
+    SetMessageShower({});
+}
+
+// Walking the whole list with the arrow keys, with a value most symbologies refuse, stops at
+// no message box: each refusal stands under the value.
+TEST(WindowOnScreen, WalkingTheListWithTheKeysShowsRefusalsInTheWindow) {
+    std::vector<QString> messages;
+    SetMessageShower([&](QWidget*, MessageKind, const QString& Text) { messages.push_back(Text); });
+    TFormMain form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.BarcodeValue->clear();
+    QTest::keyClicks(form.BarcodeValue, QStringLiteral("abc"));
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.ComboSelect->setFocus();
+    ASSERT_TRUE(form.ComboSelect->hasFocus());
+    int refused = 0;
+    for (int step = 1; step < form.ComboSelect->count(); ++step) {
+        QTest::keyClick(form.ComboSelect, Qt::Key_Down);
+        QTest::qWait(50);
+        ASSERT_EQ(form.ComboSelect->currentIndex(), step);
+        // Focus stays in the list, so the next key walks on.
+        ASSERT_TRUE(form.ComboSelect->hasFocus()) << step;
+        refused += !form.LabelStatus->text().isEmpty();
+    }
+    EXPECT_TRUE(messages.empty()) << messages.front().toStdString();
+    EXPECT_GE(refused, 6); // the digits-only ones, Code 39 and Code 93 refuse "abc"
+    // Stopped on a refusal: the line under the value shows it on screen.
+    ASSERT_FALSE(form.LabelStatus->text().isEmpty());
+    EXPECT_TRUE(form.LabelStatus->isVisible());
+    const QImage shot = form.screen()->grabWindow(0).toImage();
+    shot.save(QStringLiteral(QUILLMARK_SCREENSHOT_PATH).replace(".png", "-walk.png"));
     SetMessageShower({});
 }
 
