@@ -82,8 +82,8 @@ const std::string PageBound =
 std::string Extent(long long Along, long long Across, bool Vector, double UnitsPerMM) {
     if (!Vector)
         return std::to_string(Along) + " x " + std::to_string(Across) + " pixels";
-    return Describe(std::round(Along / UnitsPerMM)) + " mm x " +
-           Describe(std::round(Across / UnitsPerMM)) + " mm";
+    return std::to_string(std::llround(Along / UnitsPerMM)) + " mm x " +
+           std::to_string(std::llround(Across / UnitsPerMM)) + " mm";
 }
 
 // The refusal of a symbol longer than a picture or page: how long it is and what draws it
@@ -213,7 +213,7 @@ TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM,
     if (!fits(along, across) && fits(barsAlong, barRows))
         throw Exception(Describe(D.FontSizePt) + " pt : " + TextTooLargeMessage +
                         " With its text the " + (Vector ? "page" : "picture") + " would be " +
-                        Extent(along, across, Vector, UnitsPerMM) + "; " +
+                        Extent(along, across, Vector, UnitsPerMM) + ". " +
                         (Vector ? PageBound : PictureBound) + ".");
     // The long side's bound is the value's fault.
     if (along > longest)
