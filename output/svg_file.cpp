@@ -110,7 +110,7 @@ std::string Quoted(const QString& Family) {
 
 // Other names of a family that fonts of it are installed under.
 constexpr std::pair<const char*, const char*> OtherNames[] = {
-    {DigitFontFamily, "OCR-B"}, // the OCR-B fonts of TeX distributions and of GNU FreeFont
+    {DigitFontFamily, "OCR-B"}, // as some OCR-B fonts name themselves
 };
 
 // The family the layout measured the text in, as the font matched it (not the one asked
