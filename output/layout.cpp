@@ -38,9 +38,8 @@ void CheckDescription(const TBarcodeDescription& D) {
             "Bar height out of range (0 to 5000 mm).");
     Require(D.Dpi >= 1 && D.Dpi <= 10000, D.Dpi, "Resolution out of range (1 to 10000 dpi).");
     Require(D.FontSizePt >= MinFontSizePt && D.FontSizePt <= MaxFontSizePt, D.FontSizePt,
-            ("Font size out of range (" + Describe(MinFontSizePt) + " to " +
-             Describe(MaxFontSizePt) + " pt).")
-                .c_str());
+            "Font size out of range (" + Describe(MinFontSizePt) + " to " +
+                Describe(MaxFontSizePt) + " pt).");
     if (D.QuietZone)
         Require(*D.QuietZone >= 0 && *D.QuietZone <= 1000, *D.QuietZone,
                 "Quiet zone out of range (0 to 1000 X).");
@@ -67,6 +66,7 @@ bool Measurable(const QFont& Font) {
     const QFontMetrics metrics(Font);
     return metrics.ascent() > 0 && metrics.descent() >= 0;
 }
+
 // How many characters of a long value are measured before all of it.
 constexpr std::size_t PrefixCharacters = 4096;
 
@@ -75,7 +75,7 @@ const std::string PictureBound = "A picture is at most " + std::to_string(MaxRas
                                  " pixels a side and " + std::to_string(MaxRasterPixels / 1000000) +
                                  " million in all";
 const std::string PageBound =
-    "A page is at most 200 inches (" + std::to_string(int(MaxPageMM)) + " mm) a side";
+    "A page is at most 200 inches (" + std::to_string(static_cast<int>(MaxPageMM)) + " mm) a side";
 
 // A length along the bars, or the whole picture's size, as the refusals give it: pixels of
 // a raster, millimetres of a page.
