@@ -171,7 +171,7 @@ constexpr std::array<TOption, 31> OptionTable{{
      }},
     {"font-size", 0, true,
      [](TParse& p, const std::string& v) {
-         p.Options.Description.FontSizePt = Number("font-size", v, 0.1, 1000);
+         p.Options.Description.FontSizePt = Number("font-size", v, MinFontSizePt, MaxFontSizePt);
      }},
     {"fg", 0, true,
      [](TParse& p, const std::string& v) {

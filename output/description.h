@@ -19,6 +19,11 @@ namespace quillmark {
 QUILLMARK_OUTPUT_EXPORT TBarcodeSettings DefaultOutputSettings();
 QUILLMARK_OUTPUT_EXPORT QFont DefaultOutputFont();
 
+// The font sizes files take, in points, the same for every format: vector layouts choose a
+// unit coarse enough for the largest, and a raster refuses text larger than its picture.
+inline constexpr double MinFontSizePt = 0.1;
+inline constexpr double MaxFontSizePt = 1000;
+
 struct TBarcodeDescription {
     // Symbology, value, check-digit mode, ratio, orientation, text mode and position, and
     // the bar, space and text-box colours. BarHeight, Modul and HMargin are the widget's

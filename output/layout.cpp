@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <sstream>
@@ -23,19 +24,22 @@ std::string Describe(double Value) {
     return out.str();
 }
 
-void Require(bool Condition, double Value, const char* Message) {
+void Require(bool Condition, double Value, const std::string& Message) {
     if (!Condition)
         throw Exception(Describe(Value) + " : " + Message);
 }
 
+constexpr double MinXDimensionMM = 0.01;
+
 void CheckDescription(const TBarcodeDescription& D) {
-    Require(D.XDimensionMM == 0 || (D.XDimensionMM >= 0.01 && D.XDimensionMM <= 100),
+    Require(D.XDimensionMM == 0 || (D.XDimensionMM >= MinXDimensionMM && D.XDimensionMM <= 100),
             D.XDimensionMM, "X-dimension out of range (0.01 to 100 mm).");
     Require(D.BarHeightMM >= 0 && D.BarHeightMM <= 5000, D.BarHeightMM,
             "Bar height out of range (0 to 5000 mm).");
     Require(D.Dpi >= 1 && D.Dpi <= 10000, D.Dpi, "Resolution out of range (1 to 10000 dpi).");
-    Require(D.FontSizePt > 0 && D.FontSizePt <= 1000, D.FontSizePt,
-            "Font size out of range (up to 1000 pt).");
+    Require(D.FontSizePt >= MinFontSizePt && D.FontSizePt <= MaxFontSizePt, D.FontSizePt,
+            "Font size out of range (" + Describe(MinFontSizePt) + " to " +
+                Describe(MaxFontSizePt) + " pt).");
     if (D.QuietZone)
         Require(*D.QuietZone >= 0 && *D.QuietZone <= 1000, *D.QuietZone,
                 "Quiet zone out of range (0 to 1000 X).");
@@ -48,11 +52,57 @@ constexpr long long MaxRasterSide = 16384;
 constexpr long long MaxRasterPixels = 32000000;
 // The largest page PDF readers take: 200 inches.
 constexpr double MaxPageMM = 5080;
-// From this pixel size up Qt's font engines draw empty boxes, so a file would not carry its
-// text.
-constexpr int MaxFontPixels = 65535;
+// The largest text Qt measures: from 16,384 pixels of ascent or descent up its metrics come
+// back as -16,384 (and from 65,535 pixels of size it draws empty boxes), which would place
+// the text off the page. A quarter below, for fonts whose ascent is larger than their size.
+constexpr int MaxFontPixels = 12288;
+constexpr double MMPerPoint = MMPerInch / 72.0;
+// At one unit a module the largest text fits down to an X-dimension of 0.029 mm; below it a
+// vector layout refuses the largest sizes.
+static_assert(MaxFontSizePt * MMPerPoint / 0.03 <= MaxFontPixels);
+
+// Whether Qt measures Font sensibly, as a last check for fonts of unusual metrics.
+bool Measurable(const QFont& Font) {
+    const QFontMetrics metrics(Font);
+    return metrics.ascent() > 0 && metrics.descent() >= 0;
+}
+
 // How many characters of a long value are measured before all of it.
 constexpr std::size_t PrefixCharacters = 4096;
+
+// The bounds above as sentences.
+const std::string PictureBound = "A picture is at most " + std::to_string(MaxRasterSide) +
+                                 " pixels a side and " + std::to_string(MaxRasterPixels / 1000000) +
+                                 " million in all";
+const std::string PageBound =
+    "A page is at most 200 inches (" + std::to_string(static_cast<int>(MaxPageMM)) + " mm) a side";
+
+// A length along the bars, or the whole picture's size, as the refusals give it: pixels of
+// a raster, millimetres of a page.
+std::string Extent(long long Along, long long Across, bool Vector, double UnitsPerMM) {
+    if (!Vector)
+        return std::to_string(Along) + " x " + std::to_string(Across) + " pixels";
+    return std::to_string(std::llround(Along / UnitsPerMM)) + " mm x " +
+           std::to_string(std::llround(Across / UnitsPerMM)) + " mm";
+}
+
+// The refusal of a symbol longer than a picture or page: how long it is and what draws it
+// shorter, as the refusal of one too large does. A value of thousands of characters, measured
+// by its start, is told its length alone, so that the message stays short beside the value.
+Exception TooLong(const std::string& Value, long long Along, bool AtLeast, bool Vector,
+                  double UnitsPerMM, long long Longest) {
+    const auto extent = [&](long long Units) {
+        return Vector ? std::to_string(std::llround(Units / UnitsPerMM)) + " mm"
+                      : std::to_string(Units) + " pixels";
+    };
+    const std::string refusal = Quoting(Value, TooLongMessage);
+    if (AtLeast)
+        return Exception(refusal + " Over " + extent(Along) + " long.");
+    return Exception(refusal + " It is " + extent(Along) + " long and a " +
+                     (Vector ? "page" : "picture") + " at most " + extent(Longest) +
+                     "; a smaller X-dimension" + (Vector ? "" : " or resolution") +
+                     ", or a shorter value, draws it.");
+}
 
 int ToUnits(double MM, double UnitsPerMM) {
     return static_cast<int>(std::max(1.0, std::round(MM * UnitsPerMM)));
@@ -98,25 +148,31 @@ TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM,
     layout.Modul = Modul;
     layout.UnitsPerMM = UnitsPerMM;
     layout.Vector = Vector;
-    layout.FontPixels = ToUnits(D.FontSizePt * MMPerInch / 72.0, UnitsPerMM);
-    if (settings.TextShow != tsNone && layout.FontPixels > MaxFontPixels)
+    layout.FontPixels = ToUnits(D.FontSizePt * MMPerPoint, UnitsPerMM);
+    if (settings.TextShow != tsNone &&
+        (layout.FontPixels > MaxFontPixels || !Measurable(LayoutFont(D, layout))))
         throw Exception(Describe(D.FontSizePt) + " pt : " + TextTooLargeMessage);
     // The longest symbol the output takes, in units: a raster's side, a vector page's.
     const long long longest =
         Vector ? std::min<long long>(INT_MAX / 2, std::llround(MaxPageMM * UnitsPerMM))
                : MaxRasterSide;
-    const auto tooLong = [&] { return Exception(Quoting(settings.BarCode, TooLongMessage)); };
+    const auto tooLong = [&](long long Along, bool AtLeast) {
+        return TooLong(settings.BarCode, Along, AtLeast, Vector, UnitsPerMM, longest);
+    };
     // A long value is measured by its start first: symbols only grow with more characters,
     // so one whose start is already too long is refused without encoding all of it.
-    if (settings.BarCode.size() > PrefixCharacters &&
-        MakeSymbol(settings.BarType, settings.BarCode.substr(0, PrefixCharacters), Modul,
-                   OutputRatio(D), settings.CheckSum)
-                .Width > longest)
-        throw tooLong();
+    if (settings.BarCode.size() > PrefixCharacters) {
+        const long long start =
+            MakeSymbol(settings.BarType, settings.BarCode.substr(0, PrefixCharacters), Modul,
+                       OutputRatio(D), settings.CheckSum)
+                .Width;
+        if (start > longest)
+            throw tooLong(start, true);
+    }
     layout.Symbol =
         MakeSymbol(settings.BarType, settings.BarCode, Modul, OutputRatio(D), settings.CheckSum);
     if (layout.Symbol.Width > longest)
-        throw tooLong();
+        throw tooLong(layout.Symbol.Width, false);
 
     long long leading = 0;
     long long trailing = 0;
@@ -140,6 +196,13 @@ TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM,
     if (standard)
         look = StandardLook(layout.Symbol, settings, CarriedText(D, layout), Modul, barRows,
                             LayoutFont(D, layout));
+    // What the bars take alone, so that a refusal blames the text when the bars would fit.
+    const long long barsAlong = leading + layout.Symbol.Width + trailing;
+    const auto fits = [&](long long Along, long long Across) {
+        return Along <= longest &&
+               (Vector ? Across <= longest
+                       : Across <= MaxRasterSide && Along * Across <= MaxRasterPixels);
+    };
     // A text wider than the bars is never cut off by the picture's edge.
     const auto [textLeading, textTrailing] =
         look ? std::pair<long long, long long>(look->Before, look->After) : TextOverhang(D, layout);
@@ -147,9 +210,14 @@ TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM,
     trailing = std::max(trailing, textTrailing);
     const int across = look ? look->FrameRows() : barRows;
     const long long along = leading + layout.Symbol.Width + trailing;
+    if (!fits(along, across) && fits(barsAlong, barRows))
+        throw Exception(Describe(D.FontSizePt) + " pt : " + TextTooLargeMessage +
+                        " With its text the " + (Vector ? "page" : "picture") + " would be " +
+                        Extent(along, across, Vector, UnitsPerMM) + ". " +
+                        (Vector ? PageBound : PictureBound) + ".");
     // The long side's bound is the value's fault.
     if (along > longest)
-        throw tooLong();
+        throw tooLong(along, false);
 
     // Bars cover rows 0 to Height of the box. The reversed directions map box column x to
     // one past the mirrored column, hence the trailing margin less one there.
@@ -179,15 +247,14 @@ TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM,
         throw Exception(Quoting(std::to_string(layout.Size.width()) + " x " +
                                     std::to_string(layout.Size.height()) + " pixels",
                                 TooLargeMessage) +
-                        " A picture is at most " + std::to_string(MaxRasterSide) +
-                        " pixels a side and " + std::to_string(MaxRasterPixels / 1000000) +
-                        " million in all; a smaller X-dimension, resolution or bar height "
+                        " " + PictureBound +
+                        "; a smaller X-dimension, resolution or bar height "
                         "draws it.");
     if (Vector && across > longest)
         throw Exception(Quoting(Describe(std::round(along / UnitsPerMM)) + " mm x " +
                                     Describe(std::round(across / UnitsPerMM)) + " mm",
                                 TooLargeMessage) +
-                        " A page is at most 200 inches a side.");
+                        " " + PageBound + "; a smaller X-dimension or bar height draws it.");
     layout.Leading = leading;
     layout.Trailing = trailing;
     layout.BarRows = barRows;
@@ -228,7 +295,15 @@ TOutputLayout RasterLayout(const TBarcodeDescription& Description) {
 
 TOutputLayout VectorLayout(const TBarcodeDescription& Description) {
     CheckDescription(Description);
-    return LayOut(Description, VectorModul, VectorModul / XDimensionOf(Description), true);
+    // Fewer units a module where the text would otherwise be past the font engines' sizes:
+    // a coarser grid for the bars, but the text drawn.
+    const double x = XDimensionOf(Description);
+    int modul = VectorModul;
+    if (Description.Barcode.TextShow != tsNone)
+        modul =
+            std::clamp(static_cast<int>(MaxFontPixels * x / (Description.FontSizePt * MMPerPoint)),
+                       1, VectorModul);
+    return LayOut(Description, modul, modul / x, true);
 }
 
 QFont LayoutFont(const TBarcodeDescription& Description, const TOutputLayout& Layout) {

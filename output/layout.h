@@ -57,6 +57,8 @@ struct TOutputLayout {
 
 // Units of vector output: this many per narrow module, fine enough that a wide element
 // keeps the ratio within a fraction of a percent once scaled to the exact X-dimension.
+// Fewer where the text's size in these units would be past what Qt measures (its metrics
+// fail from 16,384 pixels of ascent): from 115 pt up at X 0.33 mm, sooner over smaller modules.
 inline constexpr int VectorModul = 100;
 
 // Narrow module in whole pixels at the description's resolution: X x dpi / 25.4 rounded,
@@ -65,7 +67,8 @@ QUILLMARK_OUTPUT_EXPORT int RasterModul(const TBarcodeDescription& Description);
 // The X-dimension a raster file really has, in millimetres.
 QUILLMARK_OUTPUT_EXPORT double AchievedXDimensionMM(const TBarcodeDescription& Description);
 
-// Raster: units are pixels at Dpi. Vector: units are 1/VectorModul of the X-dimension.
+// Raster: units are pixels at Dpi. Vector: units are 1/VectorModul of the X-dimension, or
+// 1/Modul where large text needs coarser ones.
 // Both raise the engine's errors for a refused value and Exception for settings or sizes
 // that can't be drawn.
 QUILLMARK_OUTPUT_EXPORT TOutputLayout RasterLayout(const TBarcodeDescription& Description);

@@ -29,6 +29,16 @@ std::string Rectangle(double X, double Y, double Width, double Height) {
            Number(Width, UnitDecimals) + ' ' + Number(Height, UnitDecimals) + " re f\n";
 }
 
+// Text as a PDF text string, UTF-16 after its byte order mark.
+std::string TextString(const QString& Text) {
+    std::string bytes = "\xFE\xFF";
+    for (const QChar ch : Text) {
+        bytes += static_cast<char>(ch.unicode() >> 8);
+        bytes += static_cast<char>(ch.unicode() & 0xFF);
+    }
+    return HexString(bytes);
+}
+
 // A text showing in progress: one TJ array of hex strings and shifts.
 class TShowing {
 public:
@@ -87,6 +97,9 @@ void TPage::Text(const QString& Text, const QFont& Font, const QTransform& Turn,
     // The colour set inside the block is forgotten at its end.
     const std::optional<TColor> outer = color_;
     out_ += "q " + Matrix(Turn) + " cm\n";
+    // The whole line is what a reader extracts, characters that draw no glyph (a soft
+    // hyphen) included; the fonts' character maps serve readers that ignore it.
+    out_ += "/Span << /ActualText " + TextString(Text) + " >> BDC\n";
     if (Box) {
         SetColor(*Box);
         out_ += Rectangle(0, 0, Width, Height);
@@ -131,7 +144,7 @@ void TPage::Text(const QString& Text, const QFont& Font, const QTransform& Turn,
         showing->Close();
         out_ += "ET\n";
     }
-    out_ += "Q\n";
+    out_ += "EMC\nQ\n";
     color_ = outer;
 }
 

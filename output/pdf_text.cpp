@@ -3,29 +3,51 @@
 #include <QGlyphRun>
 #include <QTextLayout>
 
+#include <optional>
+
 namespace quillmark::pdf {
 
 namespace {
 
 // Which characters each glyph draws, the slow way: the glyphs of each character in turn.
-// Only needed where shaping joined or split characters (a ligature), which the plain
-// character map can't tell.
-void AssignByCharacter(QTextLayout& Layout, const QString& Text, qreal Baseline,
-                       std::vector<TShapedRun>& Runs) {
+// Only needed where shaping joined or split characters (a ligature) or drew a character
+// with no glyph (a soft hyphen), which the plain character map can't tell. The glyphs are
+// matched in order, not by position: past a character without a glyph, Qt places a single
+// character's glyph apart from where the whole line has it.
+void AssignByCharacter(QTextLayout& Layout, const QString& Text, std::vector<TShapedRun>& Runs) {
     for (TShapedRun& run : Runs)
         for (TShapedGlyph& glyph : run.Glyphs)
             glyph.Text.clear();
+    std::size_t run = 0;
+    std::size_t next = 0;        // the first glyph of Runs[run] not yet matched
+    std::optional<QPointF> last; // where the last matched character's glyph stood
+    TShapedGlyph* lastGlyph = nullptr;
     for (qsizetype i = 0; i < Text.size(); ++i)
         for (const QGlyphRun& piece : Layout.glyphRuns(static_cast<int>(i), 1)) {
             if (piece.glyphIndexes().isEmpty())
                 continue;
             const quint32 index = piece.glyphIndexes().front();
-            const QPointF at = piece.positions().front() - QPointF(0, Baseline);
-            for (TShapedRun& run : Runs)
-                if (run.Font == piece.rawFont())
-                    for (TShapedGlyph& glyph : run.Glyphs)
-                        if (glyph.Index == index && glyph.Position == at)
-                            glyph.Text += Text[i];
+            const QPointF at = piece.positions().front();
+            // Characters of one ligature share its glyph, at one place.
+            if (lastGlyph && last == at && lastGlyph->Index == index) {
+                lastGlyph->Text += Text[i];
+                continue;
+            }
+            for (std::size_t r = run, g = next; r < Runs.size(); ++r, g = 0) {
+                if (Runs[r].Font != piece.rawFont())
+                    continue;
+                std::vector<TShapedGlyph>& glyphs = Runs[r].Glyphs;
+                while (g < glyphs.size() && glyphs[g].Index != index)
+                    ++g;
+                if (g == glyphs.size())
+                    continue;
+                glyphs[g].Text += Text[i];
+                lastGlyph = &glyphs[g];
+                last = at;
+                run = r;
+                next = g + 1;
+                break;
+            }
         }
 }
 
@@ -66,7 +88,7 @@ std::vector<TShapedRun> ShapeText(const QString& Text, const QFont& Font) {
         runs.push_back(std::move(run));
     }
     if (!oneToOne || next != Text.size())
-        AssignByCharacter(layout, Text, baseline, runs);
+        AssignByCharacter(layout, Text, runs);
     return runs;
 }
 

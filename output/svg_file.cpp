@@ -10,6 +10,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <utility>
 
 namespace quillmark {
 
@@ -96,15 +97,74 @@ std::string Matrix(const QTransform& T) {
            Number(T.m22()) + " " + Number(T.dx()) + " " + Number(T.dy()) + ")";
 }
 
-// A text in its cell: the cell's box when it has one, then the letters from the baseline.
+// A family name as a CSS string.
+std::string Quoted(const QString& Family) {
+    std::string quoted = "'";
+    for (const char ch : Family.toStdString()) {
+        if (ch == '\'' || ch == '\\')
+            quoted += '\\';
+        quoted += ch;
+    }
+    return quoted + "'";
+}
+
+// Other names of a family that fonts of it are installed under.
+constexpr std::pair<const char*, const char*> OtherNames[] = {
+    {DigitFontFamily, "OCR-B"}, // as some OCR-B fonts name themselves
+};
+
+// The family the layout measured the text in, as the font matched it (not the one asked
+// for, which may be missing), then its other names and the generic family nearest it, for
+// a reader on a machine that lacks it.
+std::string FontFamilies(const QFont& Font) {
+    const QFontInfo drawn(Font);
+    std::string families = Quoted(drawn.family());
+    for (const auto& [family, other] : OtherNames)
+        if (drawn.family().compare(QLatin1String(family), Qt::CaseInsensitive) == 0)
+            families += ", " + Quoted(QLatin1String(other));
+    return families + (drawn.fixedPitch() ? ", monospace" : ", sans-serif");
+}
+
+// Where the text's anchor stands in its cell, and how SVG names it.
+std::pair<int, const char*> AnchorAt(TTextAnchor Anchor, int Width) {
+    switch (Anchor) {
+    case TTextAnchor::Middle:
+        return {Width / 2, "middle"};
+    case TTextAnchor::End:
+        return {Width, "end"};
+    default:
+        return {0, nullptr};
+    }
+}
+
+// The anchor of a text over the bars, from the side its position aligns it to.
+TTextAnchor AnchorOf(TTextPosition Position) {
+    switch (Position) {
+    case tpTopCenter:
+    case tpBottomCenter:
+        return TTextAnchor::Middle;
+    case tpTopRight:
+    case tpBottomRight:
+        return TTextAnchor::End;
+    default:
+        return TTextAnchor::Start;
+    }
+}
+
+// A text in its cell: the cell's box when it has one, then the letters from the baseline,
+// anchored where the layout aligned them, so that a reader measuring them in another font
+// keeps them in place.
 std::string Text(const std::string& Latin1Text, const QFont& Font, const TTextCell& Cell,
-                 std::optional<TColor> Box, TColor Ink) {
+                 TTextAnchor Anchor, std::optional<TColor> Box, TColor Ink) {
     const QFont& font = Font;
     std::string svg = "<g transform=\"" + Matrix(Cell.Rotation) + "\">\n";
     if (Box)
         svg += Rect(QRect(0, 0, Cell.Width, Cell.Height), *Box);
-    svg += "<text x=\"0\" y=\"" + std::to_string(Cell.Ascent) + "\" font-family=\"" +
-           Escaped(font.family().toStdString()) + "\" font-size=\"" +
+    const auto [x, anchor] = AnchorAt(Anchor, Cell.Width);
+    svg += "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(Cell.Ascent) + "\"";
+    if (anchor)
+        svg += std::string(" text-anchor=\"") + anchor + "\"";
+    svg += " font-family=\"" + Escaped(FontFamilies(font)) + "\" font-size=\"" +
            std::to_string(font.pixelSize()) + "\"";
     if (font.weight() != QFont::Normal)
         svg += " font-weight=\"" + std::to_string(static_cast<int>(font.weight())) + "\"";
@@ -122,7 +182,8 @@ std::string Text(const TOutputLayout& Layout, const TTextRun& Run) {
     const std::optional<TTextCell> cell =
         PlaceBarText(QFontMetrics(Run.Font), text, Layout.Box.Left, Layout.Box.Top,
                      Layout.Symbol.Width, Layout.Box.Height, Layout.Box.Angle, Run.Position);
-    return cell ? Text(Run.Text, Run.Font, *cell, Run.Box, Run.Ink) : std::string();
+    return cell ? Text(Run.Text, Run.Font, *cell, AnchorOf(Run.Position), Run.Box, Run.Ink)
+                : std::string();
 }
 
 } // namespace
@@ -145,7 +206,7 @@ QByteArray RenderSvg(const TOutputLayout& Layout) {
     if (Layout.Text)
         svg += Text(Layout, *Layout.Text);
     for (const TPlacedText& text : Layout.Placed)
-        svg += Text(text.Text, text.Font, text.Cell, std::nullopt, Layout.TextInk);
+        svg += Text(text.Text, text.Font, text.Cell, text.Anchor, std::nullopt, Layout.TextInk);
     svg += "</g>\n</svg>\n";
     return QByteArray(svg.data(), static_cast<qsizetype>(svg.size()));
 }

@@ -102,6 +102,8 @@ void PlaceRetailDigits(TStandardLook& Look, const TRetailLook& Retail,
             text.Left = (first + end - text.Width) / 2;
             break;
         }
+        // Each group and each digit in the quiet zones stands centred in its place.
+        text.Anchor = TTextAnchor::Middle;
         const bool over = group.Place == TDigitPlace::Above;
         text.Top = (over ? (composed ? within : above) : below) - text.Ascent;
         text.WithinFrame = over && composed;
@@ -115,12 +117,14 @@ void PlaceRetailDigits(TStandardLook& Look, const TRetailLook& Retail,
         TFrameText mark = Measured(Retail.LeadingMark, digits);
         mark.Left = -Modul - mark.Width;
         mark.Top = below - mark.Ascent;
+        mark.Anchor = TTextAnchor::Middle;
         Look.Texts.push_back(std::move(mark));
     }
     if (!Retail.TrailingMark.empty()) {
         TFrameText mark = Measured(Retail.TrailingMark, digits);
         mark.Left = Look.Width + Modul;
         mark.Top = (composed ? within : below) - mark.Ascent;
+        mark.Anchor = TTextAnchor::Middle;
         mark.WithinFrame = composed;
         Look.Texts.push_back(std::move(mark));
     }
@@ -132,12 +136,15 @@ void PlaceLine(TStandardLook& Look, const std::string& Shown, TTextPosition Posi
     TFrameText text = Measured(Shown, Font);
     const bool top = Position == tpTopLeft || Position == tpTopCenter || Position == tpTopRight;
     text.Top = top ? -Modul - text.Height : Look.LongRows + Modul;
-    if (Position == tpTopLeft || Position == tpBottomLeft)
+    if (Position == tpTopLeft || Position == tpBottomLeft) {
         text.Left = 0;
-    else if (Position == tpTopRight || Position == tpBottomRight)
+    } else if (Position == tpTopRight || Position == tpBottomRight) {
         text.Left = Look.Width - text.Width;
-    else
+        text.Anchor = TTextAnchor::End;
+    } else {
         text.Left = (Look.Width - text.Width) / 2;
+        text.Anchor = TTextAnchor::Middle;
+    }
     Look.Texts.push_back(std::move(text));
 }
 
@@ -254,7 +261,7 @@ std::vector<TPlacedText> StandardTexts(const TStandardLook& Look, const TSymbolB
     for (const TFrameText& text : Look.Texts) {
         TTextCell cell{text.Width, text.Height, text.Ascent,
                        QTransform::fromTranslate(text.Left, text.Top + Look.Above) * frame};
-        placed.push_back({text.Text, text.Font, cell});
+        placed.push_back({text.Text, text.Font, cell, text.Anchor});
     }
     return placed;
 }

@@ -27,6 +27,11 @@ inline constexpr double DigitHeightModules = 2.75 / 0.33;
 // UPC-A's and UPC-E's outer digits, against the others.
 inline constexpr double SmallDigitScale = 0.75;
 
+// The point of a text's cell its placing keeps: the start, the middle or the end of the line.
+// A writer whose reader may measure the text in another font anchors it there, so that
+// centred digit groups stay centred between their guards.
+enum class TTextAnchor { Start, Middle, End };
+
 // A line of text in the symbol's frame: column 0 at the first bar, row 0 at the top of the
 // bars; its cell as the font measures it.
 struct TFrameText {
@@ -39,6 +44,7 @@ struct TFrameText {
     int Ascent = 0;
     // Its glyphs stand inside the frame though its cell's top may not (an add-on's digits).
     bool WithinFrame = false;
+    TTextAnchor Anchor = TTextAnchor::Start;
 };
 
 struct TStandardLook {
@@ -81,6 +87,7 @@ struct TPlacedText {
     std::string Text; // Latin-1
     QFont Font;
     TTextCell Cell;
+    TTextAnchor Anchor = TTextAnchor::Start;
 };
 
 // Look's rectangles and texts on the canvas: its frame (FrameRows rows, Width columns)

@@ -20,8 +20,12 @@ cmake --build "$build" -j"$(nproc)"
 [[ "$seconds" == build ]] && exit 0
 
 cd "$build"
+targets=()
+for target in cli_input output code128_read; do
+    [[ -x "tests/fuzz/${target}_fuzz" ]] && targets+=("$target")
+done
 pids=()
-for target in cli_input output; do
+for target in "${targets[@]}"; do
     scratch="$build/corpus-$target"
     mkdir -p "$scratch"
     QT_QPA_PLATFORM=offscreen LSAN_OPTIONS="suppressions=$root/tests/fuzz/lsan.supp" \
@@ -32,7 +36,7 @@ for target in cli_input output; do
 done
 status=0
 for i in "${!pids[@]}"; do
-    target=$([[ $i == 0 ]] && echo cli_input || echo output)
+    target="${targets[$i]}"
     if wait "${pids[$i]}"; then
         grep -E '^stat::(number_of_executed_units|peak_rss_mb)|cov: ' "$target.log" | tail -3 |
             sed "s/^/$target: /"

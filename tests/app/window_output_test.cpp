@@ -74,8 +74,9 @@ TEST_F(WindowOutputTest, SavedSvgNamesAFontThatExists) {
     QFile file(ChosenFile);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString svg = QString::fromUtf8(file.readAll());
+    // The first of the list, the family drawn, before its fallbacks.
     const QRegularExpressionMatch family =
-        QRegularExpression(QStringLiteral("font-family=\"([^\"]+)\"")).match(svg);
+        QRegularExpression(QStringLiteral("font-family=\"&apos;([^&]+)&apos;")).match(svg);
     ASSERT_TRUE(family.hasMatch()) << svg.toStdString();
     EXPECT_TRUE(QFontDatabase::families().contains(family.captured(1)))
         << family.captured(1).toStdString();

@@ -190,7 +190,8 @@ TEST_F(Files, PdfEmbedsOcrBForRetailDigits) {
     QByteArray fonts;
     RunTool(QStringLiteral(QUILLMARK_PDFFONTS), {Path("fonts.pdf")}, &fonts);
     EXPECT_TRUE(fonts.contains("OCRB")) << fonts.data();
-    EXPECT_TRUE(RenderSvg(d).contains("font-family=\"OCR B\""));
+    EXPECT_TRUE(RenderSvg(d).contains("font-family=\"&apos;OCR B&apos;, &apos;OCR-B&apos;, "
+                                      "monospace\""));
 }
 
 } // namespace
