@@ -216,13 +216,16 @@ QSGNode* TBarcodeItem::updatePaintNode(QSGNode* Old, UpdatePaintNodeData*) {
         symbol = view->createImageNode();
         symbol->setFiltering(QSGTexture::Nearest);
         symbol->setOwnsTexture(true);
-        background->appendChildNode(symbol);
         FImageChanged = true;
     }
     if (FImageChanged) {
         symbol->setTexture(view->createTextureFromImage(FSymbol.Image));
         FImageChanged = false;
     }
+    // Appended only once it has its texture: a renderer that finds an image node without
+    // one dereferences the missing texture.
+    if (symbol->parent() == nullptr)
+        background->appendChildNode(symbol);
     // Centred in the item.
     const QSizeF size = FSymbol.Image.deviceIndependentSize();
     symbol->setRect(
