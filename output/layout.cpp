@@ -2,6 +2,7 @@
 
 #include "ean_upc.h"
 
+#include "drawing_bounds.h"
 #include "error_messages.h"
 #include "renderer.h"
 
@@ -41,18 +42,11 @@ void CheckDescription(const TBarcodeDescription& D) {
                 "Quiet zone out of range (0 to 1000 X).");
 }
 
-// The largest pictures that image viewers and Qt's own reader load: 16384 pixels a side
-// (ImageMagick's default policy) and 32 million pixels (Qt's 128 MB image reader limit at four
-// bytes a pixel).
-constexpr long long MaxRasterSide = 16384;
-constexpr long long MaxRasterPixels = 32000000;
 // The largest page PDF readers take: 200 inches.
 constexpr double MaxPageMM = 5080;
 // From this pixel size up Qt's font engines draw empty boxes, so a file would not carry its
 // text.
 constexpr int MaxFontPixels = 65535;
-// How many characters of a long value are measured before all of it.
-constexpr std::size_t PrefixCharacters = 4096;
 
 int ToUnits(double MM, double UnitsPerMM) {
     return static_cast<int>(std::max(1.0, std::round(MM * UnitsPerMM)));

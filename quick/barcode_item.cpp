@@ -1,6 +1,7 @@
 #include "barcode_item.h"
 
 #include "engine.h"
+#include "error_messages.h"
 
 #include <QGuiApplication>
 #include <QQuickWindow>
@@ -143,8 +144,12 @@ void TBarcodeItem::Redraw() noexcept {
             FError.clear();
         } catch (const Exception& failure) {
             FSymbol = {};
-            FError = QString::fromLatin1(failure.Message().data(),
-                                         static_cast<qsizetype>(failure.Message().size()));
+            // A long value is quoted by its start and its length.
+            const std::string message =
+                FSettings.Value.size() > static_cast<qsizetype>(QuotedValueLimit)
+                    ? ShortenedMessage(failure.Message(), FSettings.Value.toLatin1().toStdString())
+                    : failure.Message();
+            FError = QString::fromLatin1(message.data(), static_cast<qsizetype>(message.size()));
         } catch (const std::exception& failure) {
             FSymbol = {};
             FError = QString::fromLocal8Bit(failure.what());
