@@ -357,10 +357,10 @@ int TBarCode::AdjustWidth(int Margin) {
 int TBarCode::AdjustWidthTo(int PatternWidth, int Margin) {
     const long long total =
         PatternWidth + 2LL * (static_cast<long long>(Margin) + FrameInset() + BorderAllowance());
-    // Absurd margins must not overflow, nor make a widget larger than Qt's largest, which a
-    // shown widget's resize does not enforce.
-    const int result = static_cast<int>(
-        std::clamp<long long>(total, std::numeric_limits<int>::min(), QWIDGETSIZE_MAX));
+    // Absurd margins must not overflow, nor make a widget larger than Qt's largest or
+    // narrower than nothing, which a created widget's resize does not enforce: a negative
+    // width wraps its geometry's far edge.
+    const int result = static_cast<int>(std::clamp<long long>(total, 0, QWIDGETSIZE_MAX));
     // A window of its own is backed by Qt at its whole size once shown, so it is bounded as
     // a picture file is; it may be larger than the screens, which show part of it. A child
     // widget keeps only its visible part and may be any size, as may a window not shown.

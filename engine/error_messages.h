@@ -17,7 +17,7 @@ inline constexpr char TextTooLargeMessage[] = "Text too large to draw; choose a 
 // A value as messages and labels quote it: whole up to QuotedValueLimit characters, beyond
 // that its first QuotedValueHead characters, an ellipsis and its length, so that a value of
 // megabytes still gives a sentence a person can read.
-inline constexpr std::size_t QuotedValueLimit = 80;
+inline constexpr std::size_t QuotedValueLimit = 60;
 inline constexpr std::size_t QuotedValueHead = 40;
 inline std::string Shortened(const std::string& Value) {
     if (Value.size() <= QuotedValueLimit)

@@ -179,6 +179,19 @@ TEST(BarCodeBounds, AWindowOfItsOwnMayBeWiderThanTheScreen) {
     EXPECT_NO_THROW(window.SetBarCode("OK2"));
 }
 
+// However negative the margin, a shown widget gets no negative width, whose geometry would
+// wrap around int.
+TEST(BarCodeBounds, NegativeMarginsGiveNoNegativeWidth) {
+    QWidget window;
+    TBarCode control(&window);
+    window.show();
+    for (const int margin : {-1000, -1000000000, INT_MIN}) {
+        EXPECT_EQ(control.AdjustWidth(margin), 0) << margin;
+        EXPECT_EQ(control.width(), 0) << margin;
+        EXPECT_EQ(control.geometry().right(), control.x() - 1) << margin;
+    }
+}
+
 // A value is quoted whole up to a readable length, by its start and length beyond.
 TEST(BarCodeBounds, MessagesQuoteLongValuesByTheirStart) {
     const std::string long1(QuotedValueLimit + 1, 'x');
@@ -191,7 +204,7 @@ TEST(BarCodeBounds, MessagesQuoteLongValuesByTheirStart) {
         {"abc : Barcode must be numeric.", "abc", "abc : Barcode must be numeric."},
         {std::string(QuotedValueLimit, 'y') + " : x", std::string(QuotedValueLimit, 'y'),
          std::string(QuotedValueLimit, 'y') + " : x"},
-        {long1 + " : x", long1, std::string(40, 'x') + "... (81 characters) : x"},
+        {long1 + " : x", long1, std::string(40, 'x') + "... (61 characters) : x"},
         {"position 3 of " + huge + ": no", huge,
          "position 3 of " + std::string(40, '7') + "... (1048576 characters): no"},
         {"unrelated", huge, "unrelated"},
