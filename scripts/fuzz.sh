@@ -20,8 +20,10 @@ cmake --build "$build" -j"$(nproc)"
 [[ "$seconds" == build ]] && exit 0
 
 cd "$build"
+targets=(cli_input output widget_writes)
+[[ -x tests/fuzz/item_writes_fuzz ]] && targets+=(item_writes)
 pids=()
-for target in cli_input output; do
+for target in "${targets[@]}"; do
     scratch="$build/corpus-$target"
     mkdir -p "$scratch"
     QT_QPA_PLATFORM=offscreen LSAN_OPTIONS="suppressions=$root/tests/fuzz/lsan.supp" \
@@ -32,7 +34,7 @@ for target in cli_input output; do
 done
 status=0
 for i in "${!pids[@]}"; do
-    target=$([[ $i == 0 ]] && echo cli_input || echo output)
+    target=${targets[$i]}
     if wait "${pids[$i]}"; then
         grep -E '^stat::(number_of_executed_units|peak_rss_mb)|cov: ' "$target.log" | tail -3 |
             sed "s/^/$target: /"
