@@ -75,11 +75,14 @@ extern "C" int LLVMFuzzerInitialize(int* Argc, char*** Argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
     THostileInput in(Data, Size);
-    QQuickWindow window;
+    // Kept from run to run, since showing a window costs more than a run, and never
+    // destroyed, as the application isn't.
+    static QQuickWindow* const shown = new QQuickWindow;
+    QQuickWindow& window = *shown;
     window.resize(300, 150);
+    window.show();
     auto item = std::make_unique<TBarcodeItem>();
     item->setParentItem(window.contentItem());
-    window.show();
     for (int step = 0; step < 24 && !in.AtEnd(); ++step) {
         Write(*item, in);
         RequireConsistent(*item);

@@ -94,11 +94,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
         Require(dynamic_cast<const Exception*>(&Error) != nullptr);
         ++reports;
     });
-    // A child of a shown window, or a window of its own.
-    QWidget window;
-    window.resize(400, 200);
-    auto control = std::make_unique<TBarCode>(in.Next() % 2 == 1 ? &window : nullptr);
-    window.show();
+    // A child of a shown window, kept from run to run since showing a window costs more
+    // than a run (and never destroyed, as the application isn't), or a window of its own.
+    static QWidget* const window = new QWidget;
+    window->resize(400, 200);
+    window->show();
+    auto control = std::make_unique<TBarCode>(in.Next() % 2 == 1 ? window : nullptr);
     control->show();
     for (int step = 0; step < 24 && !in.AtEnd(); ++step) {
         if (in.Next() % 2 == 0) {
