@@ -8,6 +8,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include <functional>
+
 namespace quillmark::testing {
 namespace {
 
@@ -26,25 +28,31 @@ TEST_F(WindowTest, PasteBeyondTheBoundIsRefusedWholeWithASentence) {
         {Most - 9, false, Most, nullptr},
         {Most, true, Most, nullptr},
     };
-    for (const auto& c : cases) {
-        Messages.clear();
-        Form->BarcodeValue->setText(QStringLiteral("123456789"));
-        Form->BarcodeValue->setFocus();
-        if (c.OverAll)
-            Form->BarcodeValue->selectAll();
-        else
-            Form->BarcodeValue->end(false);
-        QGuiApplication::clipboard()->setText(QString(c.Pasted, QLatin1Char('7')));
-        QTest::keySequence(Form->BarcodeValue, QKeySequence::Paste);
-        EXPECT_EQ(Form->BarcodeValue->text().size(), c.Length) << c.Pasted;
-        if (c.Said == nullptr) {
-            EXPECT_TRUE(Messages.empty()) << c.Pasted;
-            continue;
+    auto* edit = static_cast<TValueEdit*>(Form->BarcodeValue);
+    // By the keyboard, and as the context menu's Paste does.
+    const std::function<void()> routes[] = {
+        [edit] { QTest::keySequence(edit, QKeySequence::Paste); },
+        [edit] { edit->CheckedPaste(); }};
+    for (const auto& paste : routes)
+        for (const auto& c : cases) {
+            Messages.clear();
+            edit->setText(QStringLiteral("123456789"));
+            edit->setFocus();
+            if (c.OverAll)
+                edit->selectAll();
+            else
+                edit->end(false);
+            QGuiApplication::clipboard()->setText(QString(c.Pasted, QLatin1Char('7')));
+            paste();
+            EXPECT_EQ(edit->text().size(), c.Length) << c.Pasted;
+            if (c.Said == nullptr) {
+                EXPECT_TRUE(Messages.empty()) << c.Pasted;
+                continue;
+            }
+            ASSERT_EQ(Messages.size(), 1u) << c.Pasted;
+            EXPECT_TRUE(Messages[0].Text.contains(QLatin1String(c.Said)))
+                << Messages[0].Text.toStdString();
         }
-        ASSERT_EQ(Messages.size(), 1u) << c.Pasted;
-        EXPECT_TRUE(Messages[0].Text.contains(QLatin1String(c.Said)))
-            << Messages[0].Text.toStdString();
-    }
 }
 
 // The bound cuts nothing the window could write: a value one or two digits (the densest
