@@ -30,8 +30,10 @@ std::string Advised(const TCarried& Carried, const TOffered& Offered) {
            std::string(aliases.substr(0, aliases.find(','))) + ") and the library offer it.";
 }
 
+// Messages quote a long value by its start and its length.
 [[noreturn]] void Refuse(const std::string& Value, const std::string& Latin1Sentence) {
-    throw ERefusedValue(Utf8FromLatin1(Quoting(Value, Latin1Sentence.c_str())));
+    throw ERefusedValue(
+        Utf8FromLatin1(ShortenedMessage(Quoting(Value, Latin1Sentence.c_str()), Value)));
 }
 
 } // namespace
@@ -42,7 +44,7 @@ std::string ValueToWrite(const TBarCode& Control, TBarType Type, const QString& 
     try {
         value = ValueFromText(Text.toUtf8().toStdString());
     } catch (const ENotLatin1& refused) {
-        throw ERefusedValue(refused.Message());
+        throw ERefusedValue(ShortenedMessage(refused.Message(), Text.toStdString()));
     }
     while (!value.empty() && (value.back() == '\n' || value.back() == '\r'))
         value.pop_back();
@@ -50,7 +52,8 @@ std::string ValueToWrite(const TBarCode& Control, TBarType Type, const QString& 
         try {
             value = CompleteCheckDigit(Type, value);
         } catch (const Exception& error) {
-            throw ERefusedValue(Utf8FromLatin1(error.Message())); // a wrong check digit
+            // a wrong check digit
+            throw ERefusedValue(Utf8FromLatin1(ShortenedMessage(error.Message(), value)));
         }
     }
     try {

@@ -1,5 +1,6 @@
 #include "export_dialog.h"
 
+#include "error_messages.h"
 #include "export_settings.h"
 #include "output_job.h"
 #include "print_fit.h"
@@ -49,11 +50,12 @@ TPurposeTexts TextsOf(TExportPurpose Purpose) {
     return {"Save as File", "Save..."};
 }
 
-QString Lines(const std::vector<std::string>& Texts) {
+// One line each, with a long Value quoted by its start and its length.
+QString Lines(const std::vector<std::string>& Texts, const std::string& Value) {
     QString text;
     for (const std::string& line : Texts)
-        text +=
-            (text.isEmpty() ? QString() : QStringLiteral("\n")) + QString::fromLatin1(line.c_str());
+        text += (text.isEmpty() ? QString() : QStringLiteral("\n")) +
+                QString::fromLatin1(ShortenedMessage(line, Value).c_str());
     return text;
 }
 
@@ -287,14 +289,14 @@ void TExportDialog::Update() {
         TPreparedSymbol symbol(Description(), value_, mode_);
         const TOutputLayout& layout = symbol.LayoutFor(Format());
         const std::vector<std::string> findings = CheckStandard(symbol.Description(), layout);
-        report_->setText(Lines(ReportLines(PrintFit(symbol.Description(), layout))));
-        findings_->setText(findings.empty() ? QStringLiteral("None") : Lines(findings));
+        report_->setText(Lines(ReportLines(PrintFit(symbol.Description(), layout)), value_));
+        findings_->setText(findings.empty() ? QStringLiteral("None") : Lines(findings, value_));
         drawable_ = true;
         // Vector output draws what a raster too large to preview can't.
         preview_ = RenderImage(symbol.Raster());
         previewLabel_->setPixmap(Fitted(preview_));
     } catch (const std::exception& error) {
-        const QString why = QString::fromLatin1(error.what());
+        const QString why = QString::fromLatin1(ShortenedMessage(error.what(), value_).c_str());
         if (drawable_) {
             previewLabel_->setText(QStringLiteral("No preview: ") + why);
         } else {

@@ -3,12 +3,14 @@
 #include "barcode.h"
 #include "barcode_output.h"
 #include "default_error_handling.h"
+#include "error_messages.h"
 #include "home_page.h"
 #include "latin1.h"
 #include "limit_error.h"
 #include "link_opener.h"
 #include "messages.h"
 #include "qt_colors.h"
+#include "value_edit.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -82,10 +84,7 @@ void TFormMain::CreateControls() {
     ComboSelect = Place(new QComboBox(this), 8, 24, 177, 21);
     ComboSelect->setEditable(false);
     Label2 = FitLabel(Place(new QLabel(QStringLiteral("Barcode Number : "), this), 8, 64, 89, 13));
-    BarcodeValue = Place(new QLineEdit(QStringLiteral("123456789"), this), 8, 80, 177, 21);
-    // The edit would cut a long paste at 32,767 characters unseen; a megabyte is more than any
-    // symbol draws, and the engine says so.
-    BarcodeValue->setMaxLength(1 << 20);
+    BarcodeValue = Place(new TValueEdit(QStringLiteral("123456789"), this), 8, 80, 177, 21);
     ButtonGenerate =
         Place(new QPushButton(QStringLiteral("Generate Barcode"), this), 216, 72, 129, 33);
     GroupBox1 = Place(new QGroupBox(this), 8, 136, 353, 137);
@@ -203,6 +202,12 @@ void TFormMain::Generate(bool Quietly) {
         else
             ShowMessage(this, Text);
     };
+    // A long value is quoted by its start and its length.
+    const auto said = [this](const Exception& Error) {
+        const std::string value = Latin1FromUtf8(BarcodeValue->text().toUtf8().toStdString(), '?');
+        const std::string message = ShortenedMessage(Error.Message(), value);
+        return QString::fromLatin1(message.data(), static_cast<qsizetype>(message.size()));
+    };
     try {
         const int position = ComboSelect->currentIndex();
         if (position < 0 || position >= SymbologyCount)
@@ -235,11 +240,11 @@ void TFormMain::Generate(bool Quietly) {
         BarCode1->Repaint();
     } catch (const ERefusedValue& error) {
         // The control keeps the symbol it shows.
-        tell(QString::fromUtf8(error.Message()), true);
+        tell(QString::fromUtf8(error.Message()), true); // UTF-8, and shortened already
     } catch (const ELimitError& error) {
         // The widget's own limits and resource failures are shown as what they are; the
         // fixed message is for values and settings the barcode refuses.
-        tell(QString::fromLatin1(error.what()), true);
+        tell(said(error), true);
     } catch (const Exception&) {
         tell(QStringLiteral("Barcode Number Error: Only number accepted."), false);
     } catch (const std::exception& error) {

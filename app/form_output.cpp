@@ -4,6 +4,7 @@
 #include "barcode.h"
 #include "barcode_output.h"
 #include "clipboard_data.h"
+#include "error_messages.h"
 #include "export_dialog.h"
 #include "files.h"
 #include "messages.h"
@@ -62,12 +63,15 @@ void TFormMain::RunOutput(TExportPurpose Purpose, const QString& Action,
             return;
         TPreparedSymbol symbol(dialog.Description(), shown.BarCode, mode);
         // The check reads the layout the output draws from, as the dialog did.
-        const std::vector<std::string> findings = symbol.Findings(dialog.Format());
+        std::vector<std::string> findings = symbol.Findings(dialog.Format());
+        for (std::string& finding : findings)
+            finding = ShortenedMessage(finding, FShown.BarCode);
         if (!findings.empty() && !AskQuestion(this, FindingsText(findings, Action)))
             return;
         Output(symbol, dialog.Format());
     } catch (const std::exception& error) {
-        ShowMessage(this, QString::fromLatin1(error.what()));
+        ShowMessage(this,
+                    QString::fromLatin1(ShortenedMessage(error.what(), FShown.BarCode).c_str()));
     }
 }
 

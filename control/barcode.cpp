@@ -1,5 +1,6 @@
 #include "barcode.h"
 
+#include "drawing_bounds.h"
 #include "ean_upc.h"
 #include "enum_check.h"
 #include "error_messages.h"
@@ -12,7 +13,6 @@
 #include <QByteArray>
 #include <QPainter>
 #include <QPointer>
-#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
@@ -60,12 +60,34 @@ TSymbolBox OnCanvas(TSymbolBox Box, const QPoint& Origin, const QSize& Size) {
     return Box;
 }
 
+// A widget's range for a setting that Qt's property system writes: the C++ writers take
+// such a value quietly as they always have, a property write reports it.
+void RefuseOutside(const char* Name, long long Value, long long First, long long Last) {
+    if (Value < First || Value > Last)
+        throw Exception(Quoting(
+            std::string(Name) + " " + std::to_string(Value),
+            ("Out of range (" + std::to_string(First) + " to " + std::to_string(Last) + ").")
+                .c_str()));
+}
+
+// The size of a window of its own with Along as its long side, for messages.
+std::string WindowSize(bool Horizontal, long long Along, int Across) {
+    return Horizontal ? std::to_string(Along) + " x " + std::to_string(Across)
+                      : std::to_string(Across) + " x " + std::to_string(Along);
+}
+
 } // namespace
 
 TBarCode::TBarCode(QWidget* parent) : TCustomPanel(parent) {}
 
 void TBarCode::RaiseNotNumeric(const std::string& Value) const {
-    throw Exception(Value + ": " + NotNumericMessage);
+    throw Exception(Shortened(Value) + ": " + NotNumericMessage);
+}
+
+void TBarCode::RefuseTooLong(const std::string& Value) const {
+    if (StartTooLong(FSettings.BarType, Value, FSettings.Modul, FSettings.Ratio, FSettings.CheckSum,
+                     MaxRasterSide))
+        throw ELimitError(Quoting(Shortened(Value), TooLongMessage));
 }
 
 template <typename Handler, typename... Args>
@@ -104,6 +126,7 @@ void TBarCode::SetBarType(TBarType Value) {
 void TBarCode::SetBarCode(const std::string& Value) {
     if (Value == FSettings.BarCode)
         return;
+    RefuseTooLong(Value);
     if (BarTypeData(FSettings.BarType).DigitsOnly)
         SetDigitsOnlyBarCode(Value);
     else
@@ -128,6 +151,7 @@ void TBarCode::SetDigitsOnlyBarCode(const std::string& Value) {
             RaiseNotNumeric(Value);
         refused.push_back(value);
     }
+    RefuseTooLong(value);
     FSettings.BarCode = value;
     UpdateBarcode();
 }
@@ -137,6 +161,7 @@ void TBarCode::SetFreeBarCode(const std::string& Value) {
     std::vector<std::string> refused;
     const QPointer<TBarCode> alive(this);
     for (int calls = 0;; ++calls) {
+        RefuseTooLong(value);
         FSettings.BarCode = value;
         try {
             UpdateBarcode();
@@ -167,14 +192,44 @@ void TBarCode::SetBarHeight(int Value) {
 }
 
 void TBarCode::SetModul(int Value) {
-    if (Value >= 1 && Value <= 49)
+    if (Value >= MinModul && Value <= MaxModul)
         Change(FSettings.Modul, Value);
 }
 
 void TBarCode::SetRatio(double Value) {
     // A NaN never equals the stored ratio, yet it is no change either.
-    if (!std::isnan(Value))
-        Change(FSettings.Ratio, Value);
+    if (std::isnan(Value))
+        return;
+    // No modul draws with a ratio that is not positive or not finite: stored, it would make
+    // every later write fail. The engine's width check gives the reason.
+    if (!(Value > 0) || std::isinf(Value)) {
+        MakeElementWidths(FSettings.Modul, Value);
+        throw Exception(InternalErrorMessage); // the check above always raises
+    }
+    Change(FSettings.Ratio, Value);
+}
+
+void TBarCode::setBarHeight(int Value) {
+    WriteSetting([&] {
+        if (Value != 0)
+            RefuseOutside("BarHeight", Value, 0, std::max(0, BarHeightLimit()));
+        SetBarHeight(Value);
+    });
+}
+
+void TBarCode::setModul(int Value) {
+    WriteSetting([&] {
+        RefuseOutside("Modul", Value, MinModul, MaxModul);
+        SetModul(Value);
+    });
+}
+
+void TBarCode::setRatio(double Value) {
+    WriteSetting([&] {
+        if (std::isnan(Value))
+            throw Exception(Quoting("Ratio nan", "Not a number."));
+        SetRatio(Value);
+    });
 }
 
 void TBarCode::SetCheckSum(TCheckSum Value) {
@@ -302,24 +357,21 @@ int TBarCode::AdjustWidth(int Margin) {
 int TBarCode::AdjustWidthTo(int PatternWidth, int Margin) {
     const long long total =
         PatternWidth + 2LL * (static_cast<long long>(Margin) + FrameInset() + BorderAllowance());
-    // Absurd margins must not overflow, nor make a widget larger than Qt's largest, which a
-    // shown widget's resize does not enforce.
-    const int result = static_cast<int>(
-        std::clamp<long long>(total, std::numeric_limits<int>::min(), QWIDGETSIZE_MAX));
-    // A window of its own is backed by Qt at its whole size once shown, so it grows no larger
-    // than the screens can show; a child widget keeps only its visible part and may be any
-    // size, as may a window not shown.
+    // Absurd margins must not overflow, nor make a widget larger than Qt's largest or
+    // narrower than nothing, which a created widget's resize does not enforce: a negative
+    // width wraps its geometry's far edge.
+    const int result = static_cast<int>(std::clamp<long long>(total, 0, QWIDGETSIZE_MAX));
+    // A window of its own is backed by Qt at its whole size once shown, so it is bounded as
+    // a picture file is; it may be larger than the screens, which show part of it. A child
+    // widget keeps only its visible part and may be any size, as may a window not shown.
     if (isWindow() && isVisible()) {
-        const QScreen* display = screen();
-        const QSize desktop = display ? display->virtualSize() : QSize(4096, 4096);
-        const int room = Horizontal() ? desktop.width() : desktop.height();
-        if (result > room)
-            throw ELimitError(
-                Quoting(Horizontal() ? std::to_string(result) + " x " + std::to_string(height())
-                                     : std::to_string(width()) + " x " + std::to_string(result),
-                        TooLargeMessage) +
-                " A window of its own shows at most " + std::to_string(desktop.width()) + " x " +
-                std::to_string(desktop.height()) + ".");
+        const int across = Horizontal() ? height() : width();
+        if (result > MaxRasterSide || across > MaxRasterSide ||
+            static_cast<long long>(result) * across > MaxRasterPixels)
+            throw ELimitError(Quoting(WindowSize(Horizontal(), result, across), TooLargeMessage) +
+                              " A window of its own is at most " + std::to_string(MaxRasterSide) +
+                              " pixels a side and " + std::to_string(MaxRasterPixels / 1000000) +
+                              " million pixels.");
     }
     if (Horizontal())
         SetWidth(result);
@@ -348,6 +400,8 @@ int TBarCode::PatternWidth(TBarType BarType, const std::string& Value, int Modul
 
 void TBarCode::Paint() {
     TCustomPanel::Paint();
+    // A long value stored before a setting made it too long.
+    RefuseTooLong(FSettings.BarCode);
     // One encoding serves the automatic width, the placement and the drawing.
     const TSymbol symbol = MakeSymbol(FSettings.BarType, FSettings.BarCode, FSettings.Modul,
                                       FSettings.Ratio, FSettings.CheckSum);

@@ -133,16 +133,21 @@ public:
     // the stored value, which is then kept without a repaint and the error is dropped.
     void SetBarType(TBarType Value);
     const std::string& BarCode() const { return FSettings.BarCode; }
-    // Validates Value, offering a refused one to OnInvalidChar, stores it and repaints.
+    // Validates Value, offering a refused one to OnInvalidChar, stores it and repaints. A
+    // value whose first PrefixCharacters (4,096) characters already make a symbol longer than
+    // a picture file may be (MaxRasterSide) raises ELimitError at once and the old value stays.
     virtual void SetBarCode(const std::string& Value);
     int BarHeight() const { return FSettings.BarHeight; }
     // A negative value or one above BarHeightLimit() stores 0.
     void SetBarHeight(int Value);
     int Modul() const { return FSettings.Modul; }
-    // Only 1 to 49 are taken; other values are ignored.
+    // Only MinModul to MaxModul are taken; other values are ignored.
     void SetModul(int Value);
+    static constexpr int MinModul = 1;
+    static constexpr int MaxModul = 49;
     double Ratio() const { return FSettings.Ratio; }
-    // Stored unclamped; a NaN is ignored.
+    // Stored unclamped; a NaN is ignored. One that no modul draws with (not above 0, or
+    // infinite) raises Exception and the old ratio stays.
     void SetRatio(double Value);
     TCheckSum CheckSum() const { return FSettings.CheckSum; }
     void SetCheckSum(TCheckSum Value);
@@ -218,15 +223,11 @@ public:
         WriteSetting([&] { SetBarType(static_cast<TBarType>(Value)); });
     }
     void setBarCode(const QString& Value);
-    void setBarHeight(int Value) {
-        WriteSetting([&] { SetBarHeight(Value); });
-    }
-    void setModul(int Value) {
-        WriteSetting([&] { SetModul(Value); });
-    }
-    void setRatio(double Value) {
-        WriteSetting([&] { SetRatio(Value); });
-    }
+    // Unlike their C++ writers, these report a BarHeight or Modul out of range and a NaN
+    // ratio, and the old value stays.
+    void setBarHeight(int Value);
+    void setModul(int Value);
+    void setRatio(double Value);
     void setCheckSum(CheckSums Value) {
         WriteSetting([&] { SetCheckSum(static_cast<TCheckSum>(Value)); });
     }
@@ -280,6 +281,8 @@ private:
     // allowance on both sides; returns it.
     int AdjustWidthTo(int PatternWidth, int Margin);
     [[noreturn]] void RaiseNotNumeric(const std::string& Value) const;
+    // Raises ELimitError for a value that StartTooLong proves too long to draw.
+    void RefuseTooLong(const std::string& Value) const;
     void SetDigitsOnlyBarCode(const std::string& Value);
     void SetFreeBarCode(const std::string& Value);
 

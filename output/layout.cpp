@@ -2,6 +2,7 @@
 
 #include "ean_upc.h"
 
+#include "drawing_bounds.h"
 #include "error_messages.h"
 #include "renderer.h"
 
@@ -45,11 +46,6 @@ void CheckDescription(const TBarcodeDescription& D) {
                 "Quiet zone out of range (0 to 1000 X).");
 }
 
-// The largest pictures that image viewers and Qt's own reader load: 16384 pixels a side
-// (ImageMagick's default policy) and 32 million pixels (Qt's 128 MB image reader limit at four
-// bytes a pixel).
-constexpr long long MaxRasterSide = 16384;
-constexpr long long MaxRasterPixels = 32000000;
 // The largest page PDF readers take: 200 inches.
 constexpr double MaxPageMM = 5080;
 // The largest text Qt measures: from 16,384 pixels of ascent or descent up its metrics come
@@ -66,9 +62,6 @@ bool Measurable(const QFont& Font) {
     const QFontMetrics metrics(Font);
     return metrics.ascent() > 0 && metrics.descent() >= 0;
 }
-
-// How many characters of a long value are measured before all of it.
-constexpr std::size_t PrefixCharacters = 4096;
 
 // The bounds above as sentences.
 const std::string PictureBound = "A picture is at most " + std::to_string(MaxRasterSide) +

@@ -1,6 +1,7 @@
 #include "barcode_item.h"
 
 #include "engine.h"
+#include "error_messages.h"
 #include "latin1.h"
 
 #include <QGuiApplication>
@@ -147,8 +148,12 @@ void TBarcodeItem::Redraw() noexcept {
             FError = QString::fromStdString(failure.Message()); // UTF-8, to show the character
         } catch (const Exception& failure) {
             FSymbol = {};
-            FError = QString::fromLatin1(failure.Message().data(),
-                                         static_cast<qsizetype>(failure.Message().size()));
+            // A long value is quoted by its start and its length.
+            const std::string message =
+                FSettings.Value.size() > static_cast<qsizetype>(QuotedValueLimit)
+                    ? ShortenedMessage(failure.Message(), FSettings.Value.toLatin1().toStdString())
+                    : failure.Message();
+            FError = QString::fromLatin1(message.data(), static_cast<qsizetype>(message.size()));
         } catch (const std::exception& failure) {
             FSymbol = {};
             FError = QString::fromLocal8Bit(failure.what());
@@ -220,13 +225,16 @@ QSGNode* TBarcodeItem::updatePaintNode(QSGNode* Old, UpdatePaintNodeData*) {
         symbol = view->createImageNode();
         symbol->setFiltering(QSGTexture::Nearest);
         symbol->setOwnsTexture(true);
-        background->appendChildNode(symbol);
         FImageChanged = true;
     }
     if (FImageChanged) {
         symbol->setTexture(view->createTextureFromImage(FSymbol.Image));
         FImageChanged = false;
     }
+    // Appended only once it has its texture: a renderer that finds an image node without
+    // one dereferences the missing texture.
+    if (symbol->parent() == nullptr)
+        background->appendChildNode(symbol);
     // Centred in the item.
     const QSizeF size = FSymbol.Image.deviceIndependentSize();
     symbol->setRect(

@@ -1,8 +1,10 @@
 #include "item_symbol.h"
 
+#include "drawing_bounds.h"
 #include "error_messages.h"
 #include "files.h"
 #include "latin1.h"
+#include "layout.h"
 #include "output_job.h"
 #include "qt_colors.h"
 
@@ -48,7 +50,7 @@ TBarcodeDescription ItemDescription(const TItemSettings& Settings, double Device
     Require(std::isfinite(Settings.Ratio), "ratio", Settings.Ratio, "is not a number.");
     const std::optional<TBarType> type = FindBarType(Settings.Type);
     if (!type)
-        throw Exception(Quoting(Settings.Type, "unknown barcode type."));
+        throw Exception(Quoting(Shortened(Settings.Type), "unknown barcode type."));
 
     TBarcodeDescription d;
     d.Dpi = static_cast<int>(std::lround(LogicalDpi * DevicePixelRatio));
@@ -78,13 +80,21 @@ TBarcodeDescription ItemDescription(const TItemSettings& Settings, double Device
 }
 
 TItemSymbol DrawItemSymbol(const TItemSettings& Settings, double DevicePixelRatio) {
-    TPreparedSymbol prepared(ItemDescription(Settings, DevicePixelRatio),
-                             ValueFromText(Settings.Value.toStdString()), Settings.CheckDigits);
+    const TBarcodeDescription description = ItemDescription(Settings, DevicePixelRatio);
+    const std::string value = ValueFromText(Settings.Value.toStdString());
+    // Refused by its start, as a file refuses it, before the checks that read all of it.
+    const TBarcodeSettings& b = description.Barcode;
+    if (StartTooLong(b.BarType, value, RasterModul(description), OutputRatio(description),
+                     Settings.CheckDigits == TCheckDigits::Mod10 ? csModulo10 : csNone,
+                     MaxRasterSide))
+        throw Exception(Quoting(Shortened(value), TooLongMessage));
+    TPreparedSymbol prepared(description, value, Settings.CheckDigits);
     TItemSymbol symbol;
     symbol.Image = RenderImage(prepared.Raster());
     symbol.Image.setDevicePixelRatio(DevicePixelRatio);
-    const TBarcodeSettings& b = prepared.Description().Barcode;
-    if (const std::optional<std::string> data = Carried(b.BarType, b.BarCode, b.CheckSum).Data)
+    const TBarcodeSettings& drawn = prepared.Description().Barcode;
+    if (const std::optional<std::string> data =
+            Carried(drawn.BarType, drawn.BarCode, drawn.CheckSum).Data)
         symbol.Carried = QString::fromLatin1(data->data(), static_cast<qsizetype>(data->size()));
     for (const std::string& finding : prepared.Findings(TFileFormat::Png))
         symbol.Findings.append(

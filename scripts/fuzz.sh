@@ -21,7 +21,7 @@ cmake --build "$build" -j"$(nproc)"
 
 cd "$build"
 targets=()
-for target in cli_input output code128_read; do
+for target in cli_input output code128_read widget_writes item_writes; do
     [[ -x "tests/fuzz/${target}_fuzz" ]] && targets+=("$target")
 done
 pids=()

@@ -25,8 +25,9 @@ namespace {
 
 using namespace widget_testing;
 
-// A window of its own grows no larger than the screens: a symbol too long for them is a
-// clear error at once, not a paint that can't begin, and the widget goes on working.
+// A window of its own grows no larger than a picture may be (here, a million pixels wide is
+// far beyond the screens too): a symbol too long is a clear error at once, not a paint that
+// can't begin, and the widget goes on working.
 TEST(BarCodeHostile, AWindowOfItsOwnRefusesASizeTheScreensCantShow) {
     TBarCode window;
     window.show();

@@ -1,0 +1,17 @@
+#include "drawing_bounds.h"
+
+namespace quillmark {
+
+bool StartTooLong(TBarType Type, const std::string& Value, int Modul, double Ratio,
+                  TCheckSum CheckSum, long long Longest) {
+    if (Value.size() <= PrefixCharacters)
+        return false;
+    try {
+        return MakeSymbol(Type, Value.substr(0, PrefixCharacters), Modul, Ratio, CheckSum).Width >
+               Longest;
+    } catch (const Exception&) {
+        return false;
+    }
+}
+
+} // namespace quillmark
