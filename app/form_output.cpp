@@ -65,13 +65,13 @@ void TFormMain::RunOutput(TExportPurpose Purpose, const QString& Action,
         // The check reads the layout the output draws from, as the dialog did.
         std::vector<std::string> findings = symbol.Findings(dialog.Format());
         for (std::string& finding : findings)
-            finding = ShortenedMessage(finding, FShown.BarCode);
+            finding = ShortenedMessage(finding, shown.BarCode);
         if (!findings.empty() && !AskQuestion(this, FindingsText(findings, Action)))
             return;
         Output(symbol, dialog.Format());
     } catch (const std::exception& error) {
         ShowMessage(this,
-                    QString::fromLatin1(ShortenedMessage(error.what(), FShown.BarCode).c_str()));
+                    QString::fromLatin1(ShortenedMessage(error.what(), shown.BarCode).c_str()));
     }
 }
 
