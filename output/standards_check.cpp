@@ -137,6 +137,16 @@ void CheckLength(Findings& Out, const TBarcodeDescription& D, const TOutputLayou
                       DecimalText(lengthMM, 1) + " mm.");
 }
 
+// "The bar height 14.99 mm is outside the 31.75 mm or more that SOURCE asks for NAME."
+std::string OutsideRange(const char* What, double Value, double Minimum, double Maximum,
+                         int Decimals, const char* Source, const char* Verb,
+                         const std::string& Name) {
+    return std::string("The ") + What + " " + DecimalText(Value, Decimals) + " mm is outside the " +
+           DecimalText(Minimum, Decimals) +
+           (Maximum > 0 ? "-" + DecimalText(Maximum, Decimals) + " mm" : " mm or more") + " that " +
+           Source + " " + Verb + " for " + Name + ".";
+}
+
 // The physical size as the file draws it: the X-dimension, the bar height and the quiet
 // zones against the symbology's standard (the print-fit report's ranges).
 void CheckSize(Findings& Out, const TBarcodeDescription& D, const TOutputLayout& Layout) {
@@ -144,18 +154,12 @@ void CheckSize(Findings& Out, const TBarcodeDescription& D, const TOutputLayout&
     const std::string name = Name(D.Barcode.BarType);
     const TXRange& x = fit.Permitted;
     if (!fit.InRange)
-        Out.push_back(
-            "The X-dimension " + DecimalText(fit.XMM, 3) + " mm is outside the " +
-            DecimalText(x.MinimumMM, 3) +
-            (x.MaximumMM > 0 ? "-" + DecimalText(x.MaximumMM, 3) + " mm" : " mm or more") +
-            " that " + x.Source + " permits for " + name + ".");
+        Out.push_back(OutsideRange("X-dimension", fit.XMM, x.MinimumMM, x.MaximumMM, 3, x.Source,
+                                   "permits", name));
     const THeightRange& h = fit.PermittedHeight;
     if (!fit.HeightInRange)
-        Out.push_back(
-            "The bar height " + DecimalText(fit.BarHeightMM, 2) + " mm is outside the " +
-            DecimalText(h.MinimumMM, 2) +
-            (h.MaximumMM > 0 ? "-" + DecimalText(h.MaximumMM, 2) + " mm" : " mm or more") +
-            " that " + h.Source + " asks for " + name + ".");
+        Out.push_back(OutsideRange("bar height", fit.BarHeightMM, h.MinimumMM, h.MaximumMM, 2,
+                                   h.Source, "asks", name));
     if (!fit.ZonesInRange)
         Out.push_back("The quiet zones are " + ModulesText(fit.LeadingZoneX) + " and " +
                       ModulesText(fit.TrailingZoneX) + "; " + name + " needs at least " +
