@@ -308,6 +308,16 @@ TEST_F(CommandLine, AmbiguousUpcEIsRefusedWithBothReadings) {
     EXPECT_EQ(ScanFile("e.png"), "04252614");
 }
 
+// A symbol of start and stop characters alone carries nothing a reader finds.
+TEST_F(CommandLine, AnEmptyValueIsRefused) {
+    for (const char* type : {"code39", "code128", "postnet"}) {
+        const CliRun run = Run({"--type", type, "", "-o", "e.png"});
+        EXPECT_EQ(run.ExitCode, 1) << type;
+        EXPECT_TRUE(run.Err.contains("The value is empty")) << run.Err.toStdString();
+    }
+    EXPECT_TRUE(Files().isEmpty());
+}
+
 // Sizes outside a symbology's standard are findings: warnings, and errors under --strict.
 TEST_F(CommandLine, SizesOutsideTheStandardFailUnderStrict) {
     const struct {
