@@ -140,7 +140,7 @@ void TExportDialog::CreateFields() {
 
     FontSize = new QDoubleSpinBox(this);
     FontSize->setDecimals(1);
-    FontSize->setRange(1, 1000);
+    FontSize->setRange(MinFontSizePt, MaxFontSizePt);
     FontSize->setSuffix(QStringLiteral(" pt"));
 
     BarColor = AddColorButton(bar_);
