@@ -51,7 +51,7 @@ void Template(const std::string& Template, const std::string& Value) {
         // A value's part never adds a folder.
         Require(SafeFileNamePart(Value).find('/') == std::string::npos);
     } catch (const UsageError&) {
-    } catch (const ENotLatin1& refused) {
+    } catch (const quillmark::ENotLatin1& refused) {
         // Text beyond Latin-1 is refused by its code point.
         Require(refused.Message().find(" (U+") != std::string::npos);
     }
