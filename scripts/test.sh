@@ -8,7 +8,8 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
 
 "$root/scripts/build.sh"
-ctest --test-dir "$root/build" --output-on-failure -j"$jobs"
+cd "$root"
+ctest --preset dev -j"$jobs"
 
 echo "== The installed package, with static libraries: examples/embed and examples/quick =="
 "$root/scripts/check-package.sh" "$root/build" "$root/build/tests/quillmark_scan_images"
@@ -16,9 +17,8 @@ echo "== The installed package, with static libraries: examples/embed and exampl
 # The window and the Designer plugin take the same libraries; the check needs the command
 # line and the QML module.
 echo "== The same with shared libraries =="
-cmake -S "$root" -B "$root/build-shared" -G Ninja -DCMAKE_BUILD_TYPE=None \
-    -DBUILD_SHARED_LIBS=ON -DBUILD_TESTING=OFF -DQUILLMARK_SKIP="app;designer" >/dev/null
-cmake --build "$root/build-shared" -j"$jobs"
+cmake --preset shared >/dev/null
+cmake --build --preset shared -j"$jobs"
 "$root/scripts/check-package.sh" "$root/build-shared" "$root/build/tests/quillmark_scan_images"
 
 echo "== Libraries and their tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
