@@ -13,9 +13,9 @@ if ! command -v clang++ >/dev/null; then
     echo "clang++ not found: fuzz targets skipped"
     exit 0
 fi
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS_RELEASE="-O1 -g1" \
-    -DQUILLMARK_FUZZ=ON -DQUILLMARK_NO_APP=ON >/dev/null
+# The preset asan (CMakePresets.json) in BUILD.
+cd "$root"
+cmake --preset asan -B "$build" >/dev/null
 cmake --build "$build" -j"$(nproc)"
 [[ "$seconds" == build ]] && exit 0
 
