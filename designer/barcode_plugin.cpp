@@ -21,7 +21,8 @@ QString TBarCodePlugin::toolTip() const {
 }
 
 QString TBarCodePlugin::whatsThis() const {
-    return QStringLiteral("Draws a barcode in one of 23 symbologies, with its text.");
+    return QStringLiteral("Draws a barcode in one of %1 symbologies, with its text.")
+        .arg(BarTypeCount);
 }
 
 QString TBarCodePlugin::includeFile() const {

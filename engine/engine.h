@@ -44,8 +44,9 @@ enum TBarType : std::uint8_t {
     bcCodeGS1_128,
 };
 
-// Number of symbologies in TBarType.
-inline constexpr int BarTypeCount = 25;
+// Number of symbologies in TBarType: the last one's ordinal and one (a new symbology goes
+// last, so that the stored ordinals stay).
+inline constexpr int BarTypeCount = bcCodeGS1_128 + 1;
 
 enum TCheckSum : std::uint8_t { csNone, csModulo10 };
 
