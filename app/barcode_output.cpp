@@ -4,6 +4,7 @@
 #include "ean_upc.h"
 #include "error_messages.h"
 #include "latin1.h"
+#include "output_job.h"
 
 #include <QFontInfo>
 
@@ -77,12 +78,14 @@ QString NothingShownReason(const TBarCode& Control) {
     } catch (const Exception& error) {
         return QStringLiteral("The barcode shows no symbol: ") + latin1(error.Message());
     }
-    if (s.BarCode.empty())
-        return latin1(EmptyValueMessage);
-    const std::vector<std::string> departures =
-        Carried(s.BarType, s.BarCode, s.CheckSum).Departures;
-    if (!departures.empty())
-        return latin1(departures.front());
+    // What it shows may leave only as the output's one rule lets a value leave.
+    TBarcodeDescription shown;
+    shown.Barcode = s;
+    try {
+        RefuseSilentChanges(shown);
+    } catch (const Exception& refused) {
+        return latin1(ShortenedMessage(refused.Message(), s.BarCode));
+    }
     return {};
 }
 

@@ -21,13 +21,22 @@
 namespace quillmark::testing {
 namespace {
 
-TEST(WindowOnScreen, ShowsTheLaidOutWindowWithAScannableBarcode) {
-    std::vector<QString> messages;
-    SetMessageShower([&](QWidget*, MessageKind, const QString& Text) { messages.push_back(Text); });
-    TFormMain form;
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+// The real window shown on the X server, with its message boxes caught.
+class WindowOnScreen : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetMessageShower(
+            [this](QWidget*, MessageKind, const QString& Text) { messages.push_back(Text); });
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+    void TearDown() override { SetMessageShower({}); }
 
+    std::vector<QString> messages;
+    TFormMain form;
+};
+
+TEST_F(WindowOnScreen, ShowsTheLaidOutWindowWithAScannableBarcode) {
     form.BarcodeValue->clear();
     QTest::keyClicks(form.BarcodeValue, QStringLiteral("Quill 12"));
     // Pick "Code 128B" from the opened list with the mouse, as a person does.
@@ -71,17 +80,11 @@ TEST(WindowOnScreen, ShowsTheLaidOutWindowWithAScannableBarcode) {
         Scan(area.constBits(), area.width(), area.height(), static_cast<int>(area.bytesPerLine()));
     ASSERT_TRUE(scan);
     EXPECT_EQ(scan->Text, "Quill 12");
-    SetMessageShower({});
 }
 
 // Walking the whole list with the arrow keys, with a value most symbologies refuse, stops at
 // no message box: each refusal stands under the value.
-TEST(WindowOnScreen, WalkingTheListWithTheKeysShowsRefusalsInTheWindow) {
-    std::vector<QString> messages;
-    SetMessageShower([&](QWidget*, MessageKind, const QString& Text) { messages.push_back(Text); });
-    TFormMain form;
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+TEST_F(WindowOnScreen, WalkingTheListWithTheKeysShowsRefusalsInTheWindow) {
     form.BarcodeValue->clear();
     QTest::keyClicks(form.BarcodeValue, QStringLiteral("abc"));
     form.activateWindow();
@@ -104,7 +107,6 @@ TEST(WindowOnScreen, WalkingTheListWithTheKeysShowsRefusalsInTheWindow) {
     EXPECT_TRUE(form.LabelStatus->isVisible());
     const QImage shot = form.screen()->grabWindow(0).toImage();
     shot.save(QStringLiteral(QUILLMARK_SCREENSHOT_PATH).replace(".png", "-walk.png"));
-    SetMessageShower({});
 }
 
 } // namespace
