@@ -31,12 +31,18 @@ function(quillmark_library target component)
         string(TOUPPER ${base} upper)
         target_compile_definitions(${target} PUBLIC ${upper}_STATIC_DEFINE)
     endif()
+    # A header in a subfolder (core/engine.h) forwards and installs by its name alone, as
+    # the package's headers sit in one folder; the names are kept for the package's check.
+    set(names "")
     foreach(header ${arg_HEADERS})
+        cmake_path(GET header FILENAME name)
+        list(APPEND names ${name})
         if(NOT IS_ABSOLUTE ${header})
-            file(CONFIGURE OUTPUT ${QUILLMARK_GENERATED_DIR}/${header}
+            file(CONFIGURE OUTPUT ${QUILLMARK_GENERATED_DIR}/${name}
                  CONTENT "#include \"${CMAKE_CURRENT_SOURCE_DIR}/${header}\"\n")
         endif()
     endforeach()
+    set_property(TARGET ${target} PROPERTY QUILLMARK_HEADERS ${names})
     # Consumers write <quillmark/barcode.h>; the headers include each other by bare name.
     target_include_directories(${target} PUBLIC
         $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>
