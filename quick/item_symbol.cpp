@@ -7,6 +7,7 @@
 #include "layout.h"
 #include "output_job.h"
 #include "qt_colors.h"
+#include "units.h"
 
 #include <cmath>
 #include <optional>
@@ -29,7 +30,7 @@ void Require(bool Condition, const char* Subject, double Value, const char* Rule
 
 // The font's size in logical pixels, whichever way it was given.
 double LogicalPixels(const QFont& Font) {
-    return Font.pixelSize() > 0 ? Font.pixelSize() : Font.pointSizeF() * LogicalDpi / 72;
+    return Font.pixelSize() > 0 ? Font.pixelSize() : Font.pointSizeF() * LogicalDpi / PointsPerInch;
 }
 
 } // namespace
@@ -54,7 +55,7 @@ TBarcodeDescription ItemDescription(const TItemSettings& Settings, double Device
 
     TBarcodeDescription d;
     d.Dpi = static_cast<int>(std::lround(LogicalDpi * DevicePixelRatio));
-    const double pixelsPerMM = d.Dpi / 25.4;
+    const double pixelsPerMM = d.Dpi / MMPerInch;
     const long modul = std::max(1L, std::lround(Settings.ModuleWidth * DevicePixelRatio));
     d.XDimensionMM = modul / pixelsPerMM;
     if (Settings.BarHeight > 0)
@@ -63,10 +64,10 @@ TBarcodeDescription ItemDescription(const TItemSettings& Settings, double Device
     if (!Settings.QuietZone)
         d.QuietZone = 0;
     d.Font = Settings.Font;
-    d.FontSizePt = LogicalPixels(Settings.Font) * 72 / LogicalDpi;
+    d.FontSizePt = LogicalPixels(Settings.Font) * PointsPerInch / LogicalDpi;
     d.FontColor = FromQColor(Settings.Foreground);
 
-    TBarcodeSettings& b = d.Barcode;
+    TSymbolLook& b = d.Barcode;
     b.BarType = *type;
     b.Ratio = Settings.Ratio;
     b.Orientation = Settings.Orientation;
@@ -83,7 +84,7 @@ TItemSymbol DrawItemSymbol(const TItemSettings& Settings, double DevicePixelRati
     const TBarcodeDescription description = ItemDescription(Settings, DevicePixelRatio);
     const std::string value = ValueFromText(Settings.Value.toStdString());
     // Refused by its start, as a file refuses it, before the checks that read all of it.
-    const TBarcodeSettings& b = description.Barcode;
+    const TSymbolLook& b = description.Barcode;
     if (StartTooLong(b.BarType, value, RasterModul(description), OutputRatio(description),
                      Settings.CheckDigits == TCheckDigits::Mod10 ? csModulo10 : csNone,
                      MaxRasterSide))
@@ -92,7 +93,7 @@ TItemSymbol DrawItemSymbol(const TItemSettings& Settings, double DevicePixelRati
     TItemSymbol symbol;
     symbol.Image = RenderImage(prepared.Raster());
     symbol.Image.setDevicePixelRatio(DevicePixelRatio);
-    const TBarcodeSettings& drawn = prepared.Description().Barcode;
+    const TSymbolLook& drawn = prepared.Description().Barcode;
     if (const std::optional<std::string> data =
             Carried(drawn.BarType, drawn.BarCode, drawn.CheckSum).Data)
         symbol.Carried = QString::fromLatin1(data->data(), static_cast<qsizetype>(data->size()));

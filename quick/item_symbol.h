@@ -24,7 +24,7 @@ struct TItemSettings {
     std::string Type = "bcCode128B"; // any name FindBarType takes
     QString Value;
     TCheckDigits CheckDigits = TCheckDigits::Auto;
-    double Ratio = 2.5;
+    double Ratio = DefaultOutputRatio;
     double ModuleWidth = 2; // logical pixels per narrow module
     double BarHeight = 0;   // logical pixels; 0 is the symbology's standard bar height
     TOrientation Orientation = toLeftRight;
