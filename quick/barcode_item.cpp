@@ -26,17 +26,6 @@ bool Refused(const QQuickItem* Item, int Value, int Count, const char* Property)
     return true;
 }
 
-TCheckDigits ModeOf(TBarcodeItem::CheckSum Value) {
-    switch (Value) {
-    case TBarcodeItem::CheckNone:
-        return TCheckDigits::None;
-    case TBarcodeItem::CheckModulo10:
-        return TCheckDigits::Mod10;
-    default:
-        return TCheckDigits::Auto;
-    }
-}
-
 } // namespace
 
 TBarcodeItem::TBarcodeItem(QQuickItem* parent) : QQuickItem(parent) {
@@ -61,19 +50,13 @@ void TBarcodeItem::setValue(const QString& Value) {
 }
 
 TBarcodeItem::CheckSum TBarcodeItem::checkSum() const {
-    switch (FSettings.CheckDigits) {
-    case TCheckDigits::None:
-        return CheckNone;
-    case TCheckDigits::Mod10:
-        return CheckModulo10;
-    default:
-        return CheckAuto;
-    }
+    return static_cast<CheckSum>(FSettings.CheckDigits);
 }
 
 void TBarcodeItem::setCheckSum(CheckSum Value) {
-    if (!Refused(this, Value, CheckModulo10 + 1, "checkSum"))
-        Change(FSettings.CheckDigits, ModeOf(Value), &TBarcodeItem::checkSumChanged);
+    if (!Refused(this, Value, CheckDigitsCount, "checkSum"))
+        Change(FSettings.CheckDigits, static_cast<TCheckDigits>(Value),
+               &TBarcodeItem::checkSumChanged);
 }
 
 void TBarcodeItem::setRatio(double Value) {

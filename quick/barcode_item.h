@@ -46,7 +46,11 @@ class QUILLMARK_QUICK_EXPORT TBarcodeItem : public QQuickItem {
 public:
     // QML names for the output's settings, value for value; QML wants them capitalised
     // and unique within the type.
-    enum CheckSum : std::uint8_t { CheckAuto, CheckNone, CheckModulo10 };
+    enum CheckSum : std::uint8_t {
+        CheckAuto = static_cast<std::uint8_t>(TCheckDigits::Auto),
+        CheckNone = static_cast<std::uint8_t>(TCheckDigits::None),
+        CheckModulo10 = static_cast<std::uint8_t>(TCheckDigits::Mod10),
+    };
     Q_ENUM(CheckSum)
     enum Orientation : std::uint8_t {
         LeftRight = toLeftRight,
@@ -149,5 +153,13 @@ private:
     QString FError;
     bool FImageChanged = false; // the scene graph's texture is older than FSymbol.Image
 };
+
+// Each QML enumeration ends where the output's does, so that a value added there is named
+// here too.
+static_assert(TBarcodeItem::CheckModulo10 + 1 == CheckDigitsCount);
+static_assert(TBarcodeItem::BottomTop + 1 == OrientationCount);
+static_assert(TBarcodeItem::ValueAndTypeText + 1 == TextShowCount);
+static_assert(TBarcodeItem::BottomCenter + 1 == TextPositionCount);
+static_assert(TBarcodeItem::Standard + 1 == TextLayoutCount);
 
 } // namespace quillmark
