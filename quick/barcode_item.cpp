@@ -73,24 +73,25 @@ void TBarcodeItem::setBarHeight(double Value) {
 
 void TBarcodeItem::setOrientation(Orientation Value) {
     if (!Refused(this, Value, OrientationCount, "orientation"))
-        Change(FSettings.Orientation, static_cast<TOrientation>(Value),
+        Change(FSettings.Look.Orientation, static_cast<TOrientation>(Value),
                &TBarcodeItem::orientationChanged);
 }
 
 void TBarcodeItem::setTextShow(TextShow Value) {
     if (!Refused(this, Value, TextShowCount, "textShow"))
-        Change(FSettings.TextShow, static_cast<TTextShow>(Value), &TBarcodeItem::textShowChanged);
+        Change(FSettings.Look.TextShow, static_cast<TTextShow>(Value),
+               &TBarcodeItem::textShowChanged);
 }
 
 void TBarcodeItem::setTextPosition(TextPosition Value) {
     if (!Refused(this, Value, TextPositionCount, "textPosition"))
-        Change(FSettings.TextPosition, static_cast<TTextPosition>(Value),
+        Change(FSettings.Look.TextPosition, static_cast<TTextPosition>(Value),
                &TBarcodeItem::textPositionChanged);
 }
 
 void TBarcodeItem::setTextLayout(TextLayout Value) {
     if (!Refused(this, Value, TextLayoutCount, "textLayout"))
-        Change(FSettings.TextLayout, static_cast<TTextLayout>(Value),
+        Change(FSettings.Look.TextLayout, static_cast<TTextLayout>(Value),
                &TBarcodeItem::textLayoutChanged);
 }
 

@@ -92,13 +92,15 @@ public:
     void setModuleWidth(double Value);
     double barHeight() const { return FSettings.BarHeight; }
     void setBarHeight(double Value);
-    Orientation orientation() const { return static_cast<Orientation>(FSettings.Orientation); }
+    Orientation orientation() const { return static_cast<Orientation>(FSettings.Look.Orientation); }
     void setOrientation(Orientation Value);
-    TextShow textShow() const { return static_cast<TextShow>(FSettings.TextShow); }
+    TextShow textShow() const { return static_cast<TextShow>(FSettings.Look.TextShow); }
     void setTextShow(TextShow Value);
-    TextPosition textPosition() const { return static_cast<TextPosition>(FSettings.TextPosition); }
+    TextPosition textPosition() const {
+        return static_cast<TextPosition>(FSettings.Look.TextPosition);
+    }
     void setTextPosition(TextPosition Value);
-    TextLayout textLayout() const { return static_cast<TextLayout>(FSettings.TextLayout); }
+    TextLayout textLayout() const { return static_cast<TextLayout>(FSettings.Look.TextLayout); }
     void setTextLayout(TextLayout Value);
     QFont font() const { return FSettings.Font; }
     void setFont(const QFont& Value);

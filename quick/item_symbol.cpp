@@ -70,10 +70,7 @@ TBarcodeDescription ItemDescription(const TItemSettings& Settings, double Device
     TSymbolLook& b = d.Barcode;
     b.BarType = *type;
     b.Ratio = Settings.Ratio;
-    b.Orientation = Settings.Orientation;
-    b.TextShow = Settings.TextShow;
-    b.TextPosition = Settings.TextPosition;
-    b.TextLayout = Settings.TextLayout;
+    static_cast<TLookSettings&>(b) = Settings.Look;
     b.ColorBar = FromQColor(Settings.Foreground);
     b.ColorSpc = FromQColor(Settings.Background);
     b.TextColor = b.ColorSpc;
