@@ -22,10 +22,18 @@ constexpr double LogicalDpi = 96;
 constexpr double MaxModuleWidth = 100;
 constexpr double MaxDevicePixelRatio = 16;
 
-void Require(bool Condition, const char* Subject, double Value, const char* Rule) {
+std::string Number(double Value) {
+    return QString::number(Value).toStdString();
+}
+
+void Require(bool Condition, const char* Subject, double Value, const std::string& Rule) {
     if (!Condition)
-        throw Exception(std::string(Subject) + " " + QString::number(Value).toStdString() + " : " +
-                        Rule);
+        throw Exception(std::string(Subject) + " " + Number(Value) + " : " + Rule);
+}
+
+// "out of range (above 0, up to <Largest><Unit>)."
+std::string AboveZeroUpTo(double Largest, const char* Unit) {
+    return "out of range (above 0, up to " + Number(Largest) + Unit + ").";
 }
 
 // The font's size in logical pixels, whichever way it was given.
@@ -37,15 +45,15 @@ double LogicalPixels(const QFont& Font) {
 
 QFont DefaultItemFont() {
     QFont font = DefaultOutputFont();
-    font.setPointSizeF(TBarcodeDescription().FontSizePt);
+    font.setPointSizeF(DefaultFontSizePt);
     return font;
 }
 
 TBarcodeDescription ItemDescription(const TItemSettings& Settings, double DevicePixelRatio) {
     Require(DevicePixelRatio > 0 && DevicePixelRatio <= MaxDevicePixelRatio, "device pixel ratio",
-            DevicePixelRatio, "out of range (above 0, up to 16).");
+            DevicePixelRatio, AboveZeroUpTo(MaxDevicePixelRatio, ""));
     Require(Settings.ModuleWidth > 0 && Settings.ModuleWidth <= MaxModuleWidth, "moduleWidth",
-            Settings.ModuleWidth, "out of range (above 0, up to 100 pixels).");
+            Settings.ModuleWidth, AboveZeroUpTo(MaxModuleWidth, " pixels"));
     Require(Settings.BarHeight >= 0, "barHeight", Settings.BarHeight,
             "must not be negative (0 is the standard height).");
     Require(std::isfinite(Settings.Ratio), "ratio", Settings.Ratio, "is not a number.");
