@@ -6,6 +6,7 @@
 #include "print_fit.h"
 #include "version.h"
 
+#include <charconv>
 #include <cstdio>
 #include <iterator>
 #include <string_view>
@@ -119,11 +120,11 @@ Examples:
   quillmark-cli --type upca 03600029145 -o - --format svg > label.svg
 )";
 
-// A number as the help writes it: "0.33", "300", "3.175".
+// A number as the help writes it, in its shortest form and with a decimal point whatever the
+// locale: "0.33", "300", "3.175".
 std::string Number(double Value) {
     char text[32];
-    std::snprintf(text, sizeof text, "%g", Value);
-    return text;
+    return std::string(text, std::to_chars(text, text + sizeof text, Value).ptr);
 }
 
 // #RRGGBB; TColor keeps red in the lowest byte.
@@ -134,11 +135,14 @@ std::string ColourText(TColor Colour) {
     return text;
 }
 
+// Where the options' explanations start, and the width no line passes.
+constexpr std::size_t ExplanationColumn = 22;
+constexpr std::size_t Width = 78;
+
 // The alternatives "a|b|c" from column Column on, broken after a '|' where the next name
 // would pass the help's width, and continued under the option's explanations.
 template <typename Range> std::string Alternatives(const Range& Choices, std::size_t Column) {
-    constexpr std::size_t Width = 78;
-    const std::string indent(22, ' ');
+    const std::string indent(ExplanationColumn, ' ');
     std::string text;
     for (const auto& choice : Choices) {
         const std::string name(choice.Name);
@@ -176,7 +180,8 @@ std::string HelpText() {
         {"@rotation@", NameOf(RotateChoices(), symbol.Orientation)},
         {"@texts@", JoinNames(TextShowNames, "|")},
         {"@text@", NameOf(TextShowNames, symbol.TextShow)},
-        {"@positions@", Alternatives(TextPositionNames, 22)},
+        {"@positions@",
+         Alternatives(TextPositionNames, std::string_view("      --text-position ").size())},
         {"@position@", NameOf(TextPositionNames, symbol.TextPosition)},
         {"@layouts@", JoinNames(TextLayoutNames, "|")},
         {"@layout@", NameOf(TextLayoutNames, symbol.TextLayout)},
