@@ -28,8 +28,8 @@ struct TBarcodeDescription {
     QFont Font = DefaultOutputFont(); // family and style; the size is FontSizePt
     double FontSizePt = DefaultFontSizePt;
     TColor FontColor = clBlack;
-    // The physical size, within the ranges of description_ranges.h. The narrow module; 0 stands for
-    // the symbology's standard X at Dpi (XDimensionOf).
+    // The physical size, within the ranges of description_ranges.h.
+    // The narrow module; 0 stands for the symbology's standard X at Dpi (XDimensionOf).
     double XDimensionMM = 0;
     double BarHeightMM = 0; // 0 stands for the symbology's standard bar height
     int Dpi = DefaultDpi;   // raster output only
