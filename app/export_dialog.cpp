@@ -104,13 +104,12 @@ TExportDialog::TExportDialog(TExportPurpose Purpose, const TBarcodeDescription& 
 
 void TExportDialog::CreateFields() {
     FileFormat = new QComboBox(this);
-    FileFormat->addItem(QStringLiteral("PNG image"), static_cast<int>(TFileFormat::Png));
-    FileFormat->addItem(QStringLiteral("SVG image"), static_cast<int>(TFileFormat::Svg));
-    FileFormat->addItem(QStringLiteral("PDF document"), static_cast<int>(TFileFormat::Pdf));
+    for (const TFileFormatName& format : FileFormats)
+        FileFormat->addItem(QString::fromLatin1(format.Name), static_cast<int>(format.Format));
 
     XDimension = new QDoubleSpinBox(this);
     XDimension->setDecimals(3);
-    XDimension->setRange(0, 100); // what the layout draws; 0 is the symbology's own
+    XDimension->setRange(0, MaxXDimensionMM); // 0 is the symbology's own
     XDimension->setSpecialValueText(QStringLiteral("standard"));
     XDimension->setSingleStep(0.01);
     XDimension->setSuffix(QStringLiteral(" mm"));
@@ -118,11 +117,11 @@ void TExportDialog::CreateFields() {
     Resolution = new QComboBox(this);
     Resolution->setEditable(true);
     Resolution->addItems({QStringLiteral("203"), QStringLiteral("300"), QStringLiteral("600")});
-    Resolution->setValidator(new QIntValidator(1, 10000, Resolution));
+    Resolution->setValidator(new QIntValidator(MinDpi, MaxDpi, Resolution));
 
     BarHeight = new QDoubleSpinBox(this);
     BarHeight->setDecimals(2);
-    BarHeight->setRange(0, 5000);
+    BarHeight->setRange(0, MaxBarHeightMM);
     BarHeight->setSuffix(QStringLiteral(" mm"));
     BarHeight->setSpecialValueText(
         QStringLiteral("standard (%1 mm)")
@@ -132,7 +131,7 @@ void TExportDialog::CreateFields() {
     QuietZone->addItems(
         {QStringLiteral("standard"), QStringLiteral("none"), QStringLiteral("modules:")});
     QuietModules = new QSpinBox(this);
-    QuietModules->setRange(1, 1000);
+    QuietModules->setRange(1, MaxQuietZoneX); // 0 is "none"
     QuietModules->setSuffix(QStringLiteral(" X"));
 
     TextLayout = new QComboBox(this);

@@ -6,13 +6,10 @@
 #include <QCoreApplication>
 #include <QSettings>
 
-#include <array>
-
 namespace quillmark {
 
 namespace {
 
-constexpr std::array<TFileFormat, 3> Formats{TFileFormat::Png, TFileFormat::Svg, TFileFormat::Pdf};
 constexpr const char* StandardText = "standard";
 constexpr const char* OverBarsText = "over bars";
 
@@ -50,9 +47,9 @@ void ReadColor(const QSettings& Store, const char* Name, TColor& Value) {
 void LoadExportSettings(TBarcodeDescription& Description, TFileFormat& Format) {
     QSettings store = Store();
     const QString format = Read(store, "format").toString();
-    for (const TFileFormat kind : Formats)
-        if (format == SuffixOf(kind))
-            Format = kind;
+    for (const TFileFormatName& kind : FileFormats)
+        if (format == QLatin1String(kind.Suffix))
+            Format = kind.Format;
     ReadNumber(store, "xDimensionMM", Description.XDimensionMM);
     bool ok = false;
     const int dpi = Read(store, "dpi").toInt(&ok);

@@ -1,6 +1,7 @@
 #include "output_dialogs.h"
 
 #include "export_dialog.h"
+#include "file_formats.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -30,11 +31,13 @@ ExportDialogRunner& CurrentExportRunner() {
 }
 
 QString ShowSaveDialog(QWidget* Parent, const QString& ProposedName) {
-    const QStringList filters = {QStringLiteral("PNG image (*.png)"),
-                                 QStringLiteral("SVG image (*.svg)"),
-                                 QStringLiteral("PDF document (*.pdf)")};
-    const QStringList suffixes = {QStringLiteral("png"), QStringLiteral("svg"),
-                                  QStringLiteral("pdf")};
+    QStringList filters;
+    QStringList suffixes;
+    for (const TFileFormatName& format : FileFormats) {
+        filters.append(QStringLiteral("%1 (*.%2)")
+                           .arg(QLatin1String(format.Name), QLatin1String(format.Suffix)));
+        suffixes.append(QString::fromLatin1(format.Suffix));
+    }
     QFileDialog dialog(Parent, QStringLiteral("Save as File"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(filters);

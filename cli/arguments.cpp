@@ -1,5 +1,6 @@
 #include "arguments.h"
 
+#include "choices.h"
 #include "help_text.h"
 #include "layout.h"
 
@@ -85,40 +86,14 @@ TColor Colour(std::string_view Option, const std::string& Text) {
     return static_cast<TColor>(((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16));
 }
 
-template <typename T> struct TChoice {
-    std::string_view Name;
-    T Value;
-};
-
-template <typename T, std::size_t N>
-T Choose(std::string_view Option, const std::string& Text,
-         const std::array<TChoice<T>, N>& Choices) {
-    std::string names;
-    for (const TChoice<T>& choice : Choices) {
+// The value Text names among Choices; raises UsageError listing them otherwise.
+template <typename Range>
+auto Choose(std::string_view Option, const std::string& Text, const Range& Choices) {
+    for (const auto& choice : Choices)
         if (choice.Name == Text)
             return choice.Value;
-        names += (names.empty() ? "" : ", ") + std::string(choice.Name);
-    }
-    Refuse(Option, Text, "choose one of " + names);
+    Refuse(Option, Text, "choose one of " + JoinNames(Choices, ", "));
 }
-
-constexpr std::array<TChoice<TCheckDigits>, 3> CheckDigitChoices{
-    {{"auto", TCheckDigits::Auto}, {"none", TCheckDigits::None}, {"mod10", TCheckDigits::Mod10}}};
-// Counter-clockwise, as every angle in Quillmark.
-constexpr std::array<TChoice<TOrientation>, 4> RotateChoices{
-    {{"0", toLeftRight}, {"90", toBottomTop}, {"180", toRightLeft}, {"270", toTopBottom}}};
-constexpr std::array<TChoice<TTextShow>, 4> TextChoices{
-    {{"none", tsNone}, {"value", tsBarCode}, {"type", tsBarType}, {"both", tsBoth}}};
-constexpr std::array<TChoice<TTextPosition>, 6> PositionChoices{{{"top-left", tpTopLeft},
-                                                                 {"top-center", tpTopCenter},
-                                                                 {"top-right", tpTopRight},
-                                                                 {"bottom-left", tpBottomLeft},
-                                                                 {"bottom-center", tpBottomCenter},
-                                                                 {"bottom-right", tpBottomRight}}};
-constexpr std::array<TChoice<TTextLayout>, 2> TextLayoutChoices{
-    {{"standard", tlStandard}, {"over-bars", tlOverBars}}};
-constexpr std::array<TChoice<TFileFormat>, 3> FormatChoices{
-    {{"png", TFileFormat::Png}, {"svg", TFileFormat::Svg}, {"pdf", TFileFormat::Pdf}}};
 
 using THandler = void (*)(TParse&, const std::string&);
 
@@ -141,27 +116,27 @@ constexpr std::array<TOption, 31> OptionTable{{
      }},
     {"checksum", 0, true,
      [](TParse& p, const std::string& v) {
-         p.Options.CheckDigits = Choose("checksum", v, CheckDigitChoices);
+         p.Options.CheckDigits = Choose("checksum", v, CheckDigitNames);
      }},
     {"ratio", 0, true,
      [](TParse& p, const std::string& v) {
-         p.Options.Description.Barcode.Ratio = Number("ratio", v, 1, 10);
+         p.Options.Description.Barcode.Ratio = Number("ratio", v, MinRatio, MaxRatio);
      }},
     {"rotate", 0, true,
      [](TParse& p, const std::string& v) {
-         p.Options.Description.Barcode.Orientation = Choose("rotate", v, RotateChoices);
+         p.Options.Description.Barcode.Orientation = Choose("rotate", v, RotateChoices());
      }},
     {"text", 0, true,
      [](TParse& p, const std::string& v) {
-         p.Options.Description.Barcode.TextShow = Choose("text", v, TextChoices);
+         p.Options.Description.Barcode.TextShow = Choose("text", v, TextShowNames);
      }},
     {"text-position", 0, true,
      [](TParse& p, const std::string& v) {
-         p.Options.Description.Barcode.TextPosition = Choose("text-position", v, PositionChoices);
+         p.Options.Description.Barcode.TextPosition = Choose("text-position", v, TextPositionNames);
      }},
     {"text-layout", 0, true,
      [](TParse& p, const std::string& v) {
-         p.Options.Description.Barcode.TextLayout = Choose("text-layout", v, TextLayoutChoices);
+         p.Options.Description.Barcode.TextLayout = Choose("text-layout", v, TextLayoutNames);
      }},
     {"font", 0, true,
      [](TParse& p, const std::string& v) {
@@ -191,15 +166,16 @@ constexpr std::array<TOption, 31> OptionTable{{
      }},
     {"xdim", 0, true,
      [](TParse& p, const std::string& v) {
-         p.Options.Description.XDimensionMM = Number("xdim", v, 0.01, 100);
+         p.Options.Description.XDimensionMM = Number("xdim", v, MinXDimensionMM, MaxXDimensionMM);
      }},
     {"dpi", 0, true,
      [](TParse& p, const std::string& v) {
-         p.Options.Description.Dpi = Whole("dpi", v, 1, 10000);
+         p.Options.Description.Dpi = Whole("dpi", v, MinDpi, MaxDpi);
      }},
     {"height", 0, true,
      [](TParse& p, const std::string& v) {
-         p.Options.Description.BarHeightMM = Number("height", v, 0.1, 5000);
+         p.Options.Description.BarHeightMM =
+             Number("height", v, MinGivenBarHeightMM, MaxBarHeightMM);
      }},
     {"quiet-zone", 0, true,
      [](TParse& p, const std::string& v) {
@@ -209,12 +185,12 @@ constexpr std::array<TOption, 31> OptionTable{{
          else if (v == "off")
              zone = 0;
          else
-             zone = Whole("quiet-zone", v, 0, 1000);
+             zone = Whole("quiet-zone", v, 0, MaxQuietZoneX);
      }},
     {"output", 'o', true, [](TParse& p, const std::string& v) { p.Options.Output = v; }},
     {"format", 0, true,
      [](TParse& p, const std::string& v) {
-         p.Options.Format = Choose("format", v, FormatChoices);
+         p.Options.Format = Choose("format", v, FormatChoices());
      }},
     {"batch", 0, true,
      [](TParse& p, const std::string& v) {
@@ -272,7 +248,7 @@ void Check(TParse& P) {
                              P.Positional[1] + "'; quote a value with blanks, or use --batch");
         o.Value = P.Positional.front();
         if (o.Output.empty())
-            throw UsageError("no output given; write -o FILE (.png, .svg or .pdf) or -o -");
+            throw UsageError("no output given; write -o FILE (" + SuffixesText() + ") or -o -");
     }
     OutputFormat(o);
     try {
@@ -350,7 +326,8 @@ TOptions ParseArguments(const std::vector<std::string>& Arguments) {
 TFileFormat OutputFormat(const TOptions& Options) {
     if (Options.Output == "-") {
         if (!Options.Format)
-            throw UsageError("-o - writes to stdout; say which format with --format png|svg|pdf");
+            throw UsageError("-o - writes to stdout; say which format with --format " +
+                             JoinNames(FormatChoices(), "|"));
         return *Options.Format;
     }
     TFileFormat format{};
@@ -358,8 +335,8 @@ TFileFormat OutputFormat(const TOptions& Options) {
         format = FileFormatOf(QString::fromLocal8Bit(
             Options.Output.data(), static_cast<qsizetype>(Options.Output.size())));
     } catch (const Exception&) {
-        throw UsageError("-o '" + Options.Output +
-                         "': unknown file type; end the name in .png, .svg or .pdf");
+        throw UsageError("-o '" + Options.Output + "': unknown file type; end the name in " +
+                         SuffixesText());
     }
     if (Options.Format && *Options.Format != format)
         throw UsageError("--format doesn't match the extension of '" + Options.Output + "'");

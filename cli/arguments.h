@@ -19,11 +19,14 @@ public:
 
 enum class TMode { Single, Batch, ListTypes, Help, Version };
 
+// --checksum when none is given.
+inline constexpr TCheckDigits DefaultCheckDigits = TCheckDigits::Auto;
+
 struct TOptions {
     TMode Mode = TMode::Single;
     // Every drawing setting; the value is set per symbol.
     TBarcodeDescription Description;
-    TCheckDigits CheckDigits = TCheckDigits::Auto;
+    TCheckDigits CheckDigits = DefaultCheckDigits;
     std::string Value;  // one symbol, bytes as given
     std::string Input;  // --batch: a file, "-" for stdin
     std::string Output; // -o: a file, "-" for stdout, or a batch's template

@@ -1,23 +1,32 @@
 #include "help_text.h"
 
+#include "arguments.h"
+#include "choices.h"
 #include "engine.h"
+#include "print_fit.h"
 #include "version.h"
 
+#include <charconv>
 #include <cstdio>
+#include <iterator>
+#include <string_view>
+#include <utility>
 
 namespace quillmark::cli {
 
-std::string HelpText() {
-    return R"(Usage:
+namespace {
+
+// The help with its facts left as @name@ fields, each filled from where the fact lives.
+constexpr const char* HelpTemplate = R"(Usage:
   quillmark-cli [options] VALUE -o FILE              one symbol
   quillmark-cli [options] --batch INPUT -o TEMPLATE  one symbol per input line
   quillmark-cli --list-types                         the symbologies and their names
 
 Output:
   -o, --output FILE|-|TEMPLATE
-                      the format comes from the extension: .png, .svg or .pdf;
+                      the format comes from the extension: @suffixes@;
                       "-" writes to stdout and needs --format
-      --format png|svg|pdf
+      --format @formats@
       --batch INPUT   one value per line of INPUT ("-" reads stdin); a trailing CR
                       is dropped and empty lines, and lines of white space, are
                       skipped. TEMPLATE names each file and needs {n} or {value}:
@@ -30,50 +39,49 @@ Output:
   -q, --quiet         no progress line and no warnings
 
 Symbol:
-  -t, --type T        symbology (default Code128B): the identifier (bcCode128B),
+  -t, --type T        symbology (default @type@): the identifier (bcCode128B),
                       the same without bc (Code128B, code_2_5_interleaved), in any
                       letter case, or an alias (ean13, upca, itf, ...). EAN/UPC
                       values take a 2- or 5-digit add-on after '+' or a space
                       (9780306406157+51299); GS1-128 (gs1128) takes AIs in
                       parentheses: '(01)09501101530003(17)260101(10)AB-123'
-      --checksum auto|none|mod10
-                      auto (default): EAN-13, UPC-A and EAN-8 values one digit
+      --checksum @checksums@
+                      @checksum@ (default): EAN-13, UPC-A and EAN-8 values one digit
                       short get their GS1 check digit, full-length ones have it
                       checked; UPC-E likewise where its form is unambiguous;
                       no check digit for the others. none and mod10 are the
                       engine's own modes
-      --ratio R       wide-to-narrow ratio (default 2.5), clamped by symbology;
+      --ratio R       wide-to-narrow ratio (default @ratio@), clamped by symbology;
                       Code 128, EAN-128, Code 93 and EAN/UPC always draw 1:2:3:4
-      --rotate 0|90|180|270
-                      counter-clockwise turn (default 0)
+      --rotate @rotations@
+                      counter-clockwise turn (default @rotation@)
 
 Text:
-      --text none|value|type|both        (default value)
-      --text-position top-left|top-center|top-right|bottom-left|bottom-center|
-                      bottom-right        (default bottom-center)
-      --text-layout standard|over-bars
-                      standard (default): as the standards print it, a module
+      --text @texts@        (default @text@)
+      --text-position @positions@        (default @position@)
+      --text-layout @layouts@
+                      @layout@ (default): as the standards print it, a module
                       clear of the bars; EAN/UPC digits in OCR-B between long
                       guards. over-bars: in a box over the bars, as on screen
       --quiet-zone-marks  EAN/UPC's '<' and '>' marks in the quiet zones
-      --font FAMILY   (default DejaVu Sans; EAN/UPC digits are OCR-B under
+      --font FAMILY   (default @font@; EAN/UPC digits are OCR-B under
                       the standard layout)
-      --font-size PT  (default 8)
+      --font-size PT  (default @font-size@)
 
 Colours, each #RRGGBB:
-      --fg C          bars and letters (default #000000)
-      --bg C          spaces and margins (default #FFFFFF)
+      --fg C          bars and letters (default @fg@)
+      --bg C          spaces and margins (default @bg@)
       --text-bg C     the box behind the text of --text-layout over-bars
                       (default: the --bg colour)
 
 Size:
-      --xdim MM       narrow module (default: the symbology's own, 0.33; 0.495
-                      for GS1-128 and EAN-128 and 0.508 for PostNet, each on
+      --xdim MM       narrow module (default: the symbology's own, @xdim@; @xdim-gs1@
+                      for GS1-128 and EAN-128 and @xdim-postnet@ for PostNet, each on
                       whole pixels inside its permitted range)
-      --dpi N         PNG resolution (default 300); the module is a whole number
+      --dpi N         PNG resolution (default @dpi@); the module is a whole number
                       of pixels, at least 1
-      --height MM     bar height (default 22.85 for EAN-13/UPC, 18.23 for EAN-8,
-                      31.75 for GS1-128 and EAN-128, 3.175 for PostNet, 15 for
+      --height MM     bar height (default @height-ean13@ for EAN-13/UPC, @height-ean8@ for EAN-8,
+                      @height-gs1@ for GS1-128 and EAN-128, @height-postnet@ for PostNet, @height-other@ for
                       the others)
       --quiet-zone on|off|N
                       light margins: the symbology's standard ones (on, the
@@ -111,6 +119,92 @@ Examples:
   printf '%s\n' QM-1001 QM-1002 | quillmark-cli --batch - -o '{value}.pdf' --verify
   quillmark-cli --type upca 03600029145 -o - --format svg > label.svg
 )";
+
+// A number as the help writes it, in its shortest form and with a decimal point whatever the
+// locale: "0.33", "300", "3.175".
+std::string Number(double Value) {
+    char text[32];
+    return std::string(text, std::to_chars(text, text + sizeof text, Value).ptr);
+}
+
+// #RRGGBB; TColor keeps red in the lowest byte.
+std::string ColourText(TColor Colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", Colour & 0xFF, (Colour >> 8) & 0xFF,
+                  (Colour >> 16) & 0xFF);
+    return text;
+}
+
+// Where the options' explanations start, and the width no line passes.
+constexpr std::size_t ExplanationColumn = 22;
+constexpr std::size_t Width = 78;
+
+// The alternatives "a|b|c" from column Column on, broken after a '|' where the next name
+// would pass the help's width, and continued under the option's explanations.
+template <typename Range> std::string Alternatives(const Range& Choices, std::size_t Column) {
+    const std::string indent(ExplanationColumn, ' ');
+    std::string text;
+    for (const auto& choice : Choices) {
+        const std::string name(choice.Name);
+        const bool last = &choice == &*std::prev(std::end(Choices));
+        if (!text.empty() && Column + name.size() + (last ? 0 : 1) > Width) {
+            text += "\n" + indent;
+            Column = indent.size();
+        }
+        text += name + (last ? "" : "|");
+        Column += name.size() + (last ? 0 : 1);
+    }
+    return text;
+}
+
+std::string Identifier(TBarType Type) {
+    return BarTypeData(Type).Identifier + 2; // without "bc"
+}
+
+std::string Height(TBarType Type) {
+    return Number(BarTypeData(Type).BarHeightMM);
+}
+
+} // namespace
+
+std::string HelpText() {
+    const TSymbolLook symbol = DefaultOutputSettings();
+    const std::pair<const char*, std::string> fields[] = {
+        {"@suffixes@", SuffixesText()},
+        {"@formats@", JoinNames(FormatChoices(), "|")},
+        {"@type@", Identifier(symbol.BarType)},
+        {"@checksums@", JoinNames(CheckDigitNames, "|")},
+        {"@checksum@", NameOf(CheckDigitNames, DefaultCheckDigits)},
+        {"@ratio@", Number(symbol.Ratio)},
+        {"@rotations@", JoinNames(RotateChoices(), "|")},
+        {"@rotation@", NameOf(RotateChoices(), symbol.Orientation)},
+        {"@texts@", JoinNames(TextShowNames, "|")},
+        {"@text@", NameOf(TextShowNames, symbol.TextShow)},
+        {"@positions@",
+         Alternatives(TextPositionNames, std::string_view("      --text-position ").size())},
+        {"@position@", NameOf(TextPositionNames, symbol.TextPosition)},
+        {"@layouts@", JoinNames(TextLayoutNames, "|")},
+        {"@layout@", NameOf(TextLayoutNames, symbol.TextLayout)},
+        {"@font@", DefaultFontFamily},
+        {"@font-size@", Number(DefaultFontSizePt)},
+        {"@fg@", ColourText(symbol.ColorBar)},
+        {"@bg@", ColourText(symbol.ColorSpc)},
+        {"@xdim@", Number(UsualXDimensionMM)},
+        {"@xdim-gs1@", Number(StandardXDimensionMM(bcCodeGS1_128, 0))},
+        {"@xdim-postnet@", Number(StandardXDimensionMM(bcCodePostNet, 0))},
+        {"@dpi@", std::to_string(DefaultDpi)},
+        {"@height-ean13@", Height(bcCodeEAN13)},
+        {"@height-ean8@", Height(bcCodeEAN8)},
+        {"@height-gs1@", Height(bcCodeGS1_128)},
+        {"@height-postnet@", Height(bcCodePostNet)},
+        {"@height-other@", Height(bcCode39)},
+    };
+    std::string text = HelpTemplate;
+    for (const auto& [field, value] : fields)
+        for (std::size_t at = text.find(field); at != std::string::npos;
+             at = text.find(field, at + value.size()))
+            text.replace(at, std::string_view(field).size(), value);
+    return text;
 }
 
 std::string VersionText() {

@@ -15,7 +15,7 @@ std::optional<std::string> ReadBack(const QImage& Picture, const TBarcodeDescrip
     const QImage grey = Picture.convertToFormat(QImage::Format_Grayscale8);
     const TGreyImage image{grey.constBits(), grey.width(), grey.height(),
                            static_cast<int>(grey.bytesPerLine())};
-    const TBarcodeSettings& s = D.Barcode;
+    const TSymbolLook& s = D.Barcode;
     if (VerifySymbol(image, s.BarType, s.BarCode, s.CheckSum, IsHorizontal(s.Orientation)) ==
         TVerified::ScansUncompared)
         return "the symbol scans, but its Code 128 function characters can't be compared with "

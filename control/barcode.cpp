@@ -27,8 +27,8 @@ namespace quillmark {
 namespace {
 
 const std::string AboutText = std::string("Quillmark ") + Version +
-                              " barcode control: draws one-dimensional barcodes in 23 "
-                              "symbologies.";
+                              " barcode control: draws one-dimensional barcodes in " +
+                              std::to_string(BarTypeCount) + " symbologies.";
 
 bool IsBlankOrControl(char Ch) {
     return static_cast<unsigned char>(Ch) <= 32;

@@ -315,4 +315,13 @@ private:
     TInvalidChar FOnInvalidChar;
 };
 
+// Each Qt enumeration ends where the engine's or the renderer's does, so that a value added
+// there fails the build until it is named here too.
+static_assert(TBarCode::bcCodeGS1_128 + 1 == BarTypeCount);
+static_assert(TBarCode::csModulo10 + 1 == CheckSumCount);
+static_assert(TBarCode::toBottomTop + 1 == OrientationCount);
+static_assert(TBarCode::tsBoth + 1 == TextShowCount);
+static_assert(TBarCode::tpBottomCenter + 1 == TextPositionCount);
+static_assert(TBarCode::tlStandard + 1 == TextLayoutCount);
+
 } // namespace quillmark

@@ -5,10 +5,10 @@
 
 namespace quillmark {
 
-TBarcodeSettings DefaultOutputSettings() {
-    TBarcodeSettings settings;
+TSymbolLook DefaultOutputSettings() {
+    TSymbolLook settings;
     settings.BarType = bcCode128B;
-    settings.Ratio = 2.5; // mid-range for the symbologies whose ratio is free
+    settings.Ratio = DefaultOutputRatio;
     settings.TextShow = tsBarCode;
     // Files are printed as the standards print symbols.
     settings.TextLayout = tlStandard;
@@ -16,7 +16,7 @@ TBarcodeSettings DefaultOutputSettings() {
 }
 
 QFont DefaultOutputFont() {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(QString::fromLatin1(DefaultFontFamily));
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
@@ -48,7 +48,7 @@ TCheckDigits CheckDigitsOf(TCheckSum CheckSum) {
 TBarcodeDescription DescribeValue(const TBarcodeDescription& Base, const std::string& Value,
                                   TCheckDigits Mode) {
     TBarcodeDescription description = Base;
-    TBarcodeSettings& barcode = description.Barcode;
+    TSymbolLook& barcode = description.Barcode;
     barcode.CheckSum = Mode == TCheckDigits::Mod10 ? csModulo10 : csNone;
     barcode.BarCode =
         Mode == TCheckDigits::Auto ? CompleteCheckDigit(barcode.BarType, Value) : Value;

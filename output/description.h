@@ -1,10 +1,12 @@
-// A barcode as files, the clipboard and printers take it: the widget's own settings plus a
-// physical size.
+// A barcode as files, the clipboard and printers take it: the symbol and its look, its text's
+// font and a physical size.
 #pragma once
 
 #include "quillmark_output_export.h"
 
 #include "barcode_settings.h"
+#include "description_ranges.h"
+#include "units.h"
 
 #include <QFont>
 
@@ -16,32 +18,25 @@ namespace quillmark {
 // Settings for a symbol that must scan at a true size: the symbology's standard X (0.33 mm
 // for most), 300 dpi for raster output, the standard bar height and quiet zones, Code 128B
 // with its value as text.
-QUILLMARK_OUTPUT_EXPORT TBarcodeSettings DefaultOutputSettings();
+QUILLMARK_OUTPUT_EXPORT TSymbolLook DefaultOutputSettings();
 QUILLMARK_OUTPUT_EXPORT QFont DefaultOutputFont();
 
-// The font sizes files take, in points, the same for every format: vector layouts choose a
-// unit coarse enough for the largest, and a raster refuses text larger than its picture.
-inline constexpr double MinFontSizePt = 0.1;
-inline constexpr double MaxFontSizePt = 1000;
-
 struct TBarcodeDescription {
-    // Symbology, value, check-digit mode, ratio, orientation, text mode and position, and
-    // the bar, space and text-box colours. BarHeight, Modul and HMargin are the widget's
-    // screen pixels and are not read here.
-    TBarcodeSettings Barcode = DefaultOutputSettings();
+    // What the symbol is and how it looks; the widget's screen geometry has no place here.
+    TSymbolLook Barcode = DefaultOutputSettings();
+    // The text's font and colour.
     QFont Font = DefaultOutputFont(); // family and style; the size is FontSizePt
-    double FontSizePt = 8;
+    double FontSizePt = DefaultFontSizePt;
     TColor FontColor = clBlack;
+    // The physical size, within the ranges of description_ranges.h.
     // The narrow module; 0 stands for the symbology's standard X at Dpi (XDimensionOf).
     double XDimensionMM = 0;
     double BarHeightMM = 0; // 0 stands for the symbology's standard bar height
-    int Dpi = 300;          // raster output only
+    int Dpi = DefaultDpi;   // raster output only
     // Light margin at each end of the symbol, in X; none gives the symbology's standard
     // margins, 0 turns them off.
     std::optional<int> QuietZone;
 };
-
-inline constexpr double MMPerInch = 25.4;
 
 // The narrow module Description is drawn at: its XDimensionMM, or where that is 0 the
 // symbology's standard X at its resolution (StandardXDimensionMM: 0.33 mm for most,
@@ -59,6 +54,7 @@ QUILLMARK_OUTPUT_EXPORT double OutputRatio(const TBarcodeDescription& Descriptio
 // EAN/UPC values before the engine (CompleteCheckDigit), which then adds none; None and
 // Mod10 are the engine's own csNone and csModulo10.
 enum class TCheckDigits { Auto, None, Mod10 };
+inline constexpr int CheckDigitsCount = static_cast<int>(TCheckDigits::Mod10) + 1;
 
 // The mode that leaves a check-digit setting as it is.
 QUILLMARK_OUTPUT_EXPORT TCheckDigits CheckDigitsOf(TCheckSum CheckSum);

@@ -5,6 +5,7 @@
 
 #include "atomic_file.h"
 #include "description.h"
+#include "file_formats.h"
 #include "layout.h"
 
 #include <QByteArray>
@@ -12,8 +13,6 @@
 #include <QString>
 
 namespace quillmark {
-
-enum class TFileFormat { Png, Svg, Pdf };
 
 // A format's file name extension, lower case: "png", "svg", "pdf".
 QUILLMARK_OUTPUT_EXPORT QString SuffixOf(TFileFormat Format);

@@ -5,6 +5,7 @@
 #include "drawing_bounds.h"
 #include "error_messages.h"
 #include "renderer.h"
+#include "units.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -30,20 +31,25 @@ void Require(bool Condition, double Value, const std::string& Message) {
         throw Exception(Describe(Value) + " : " + Message);
 }
 
-constexpr double MinXDimensionMM = 0.01;
+// "<What> out of range (<Low> to <High> <Unit>)."
+std::string OutOfRange(const char* What, double Low, double High, const char* Unit) {
+    return std::string(What) + " out of range (" + Describe(Low) + " to " + Describe(High) + " " +
+           Unit + ").";
+}
 
 void CheckDescription(const TBarcodeDescription& D) {
-    Require(D.XDimensionMM == 0 || (D.XDimensionMM >= MinXDimensionMM && D.XDimensionMM <= 100),
-            D.XDimensionMM, "X-dimension out of range (0.01 to 100 mm).");
-    Require(D.BarHeightMM >= 0 && D.BarHeightMM <= 5000, D.BarHeightMM,
-            "Bar height out of range (0 to 5000 mm).");
-    Require(D.Dpi >= 1 && D.Dpi <= 10000, D.Dpi, "Resolution out of range (1 to 10000 dpi).");
+    Require(D.XDimensionMM == 0 ||
+                (D.XDimensionMM >= MinXDimensionMM && D.XDimensionMM <= MaxXDimensionMM),
+            D.XDimensionMM, OutOfRange("X-dimension", MinXDimensionMM, MaxXDimensionMM, "mm"));
+    Require(D.BarHeightMM >= 0 && D.BarHeightMM <= MaxBarHeightMM, D.BarHeightMM,
+            OutOfRange("Bar height", 0, MaxBarHeightMM, "mm"));
+    Require(D.Dpi >= MinDpi && D.Dpi <= MaxDpi, D.Dpi,
+            OutOfRange("Resolution", MinDpi, MaxDpi, "dpi"));
     Require(D.FontSizePt >= MinFontSizePt && D.FontSizePt <= MaxFontSizePt, D.FontSizePt,
-            "Font size out of range (" + Describe(MinFontSizePt) + " to " +
-                Describe(MaxFontSizePt) + " pt).");
+            OutOfRange("Font size", MinFontSizePt, MaxFontSizePt, "pt"));
     if (D.QuietZone)
-        Require(*D.QuietZone >= 0 && *D.QuietZone <= 1000, *D.QuietZone,
-                "Quiet zone out of range (0 to 1000 X).");
+        Require(*D.QuietZone >= 0 && *D.QuietZone <= MaxQuietZoneX, *D.QuietZone,
+                OutOfRange("Quiet zone", 0, MaxQuietZoneX, "X"));
 }
 
 // The largest page PDF readers take: 200 inches.
@@ -52,7 +58,6 @@ constexpr double MaxPageMM = 5080;
 // back as -16,384 (and from 65,535 pixels of size it draws empty boxes), which would place
 // the text off the page. A quarter below, for fonts whose ascent is larger than their size.
 constexpr int MaxFontPixels = 12288;
-constexpr double MMPerPoint = MMPerInch / 72.0;
 // At one unit a module the largest text fits down to an X-dimension of 0.029 mm; below it a
 // vector layout refuses the largest sizes.
 static_assert(MaxFontSizePt * MMPerPoint / 0.03 <= MaxFontPixels);
@@ -107,7 +112,7 @@ int ToUnits(double MM, double UnitsPerMM) {
 // characters. GS1-128 prints its element strings with the AIs in parentheses, as the
 // encoder writes them, not with the separators its bars hold.
 std::string CarriedText(const TBarcodeDescription& D, const TOutputLayout& Layout) {
-    const TBarcodeSettings& s = D.Barcode;
+    const TSymbolLook& s = D.Barcode;
     if (s.BarType == bcCodeGS1_128)
         return Layout.Symbol.Text;
     return Carried(s.BarType, s.BarCode, s.CheckSum).Data.value_or(Layout.Symbol.Text);
@@ -117,7 +122,7 @@ std::string CarriedText(const TBarcodeDescription& D, const TOutputLayout& Layou
 // the renderer places it, so that the margins can make room for it.
 std::pair<long long, long long> TextOverhang(const TBarcodeDescription& D,
                                              const TOutputLayout& Layout) {
-    const TBarcodeSettings& s = D.Barcode;
+    const TSymbolLook& s = D.Barcode;
     if (s.TextShow == tsNone)
         return {0, 0};
     const std::string text = ShownText(s.TextShow, s.BarType, CarriedText(D, Layout));
@@ -136,7 +141,7 @@ std::pair<long long, long long> TextOverhang(const TBarcodeDescription& D,
 
 // The layout in some unit, from the module size and the units in a millimetre.
 TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM, bool Vector) {
-    const TBarcodeSettings& settings = D.Barcode;
+    const TSymbolLook& settings = D.Barcode;
     TOutputLayout layout;
     layout.Modul = Modul;
     layout.UnitsPerMM = UnitsPerMM;

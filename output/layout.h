@@ -44,7 +44,7 @@ struct TOutputLayout {
     double UnitsPerMM = 1;
     int FontPixels = 1;
     bool Vector = false;
-    int Dpi = 300; // raster only
+    int Dpi = DefaultDpi; // raster only
     TBarType Type = bcCode128B;
     TOrientation Orientation = toLeftRight;
     TColor Space = clWhite; // the spaces and the whole picture behind the bars

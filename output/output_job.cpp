@@ -9,7 +9,7 @@
 namespace quillmark {
 
 void RefuseSilentChanges(const TBarcodeDescription& Description) {
-    const TBarcodeSettings& s = Description.Barcode;
+    const TSymbolLook& s = Description.Barcode;
     // Start and stop characters alone: a symbol no reader finds anything in.
     if (s.BarCode.empty())
         throw Exception(EmptyValueMessage);
@@ -22,7 +22,7 @@ void RefuseSilentChanges(const TBarcodeDescription& Description) {
 }
 
 void RefuseBrokenPairings(const TBarcodeDescription& Description) {
-    const TBarcodeSettings& s = Description.Barcode;
+    const TSymbolLook& s = Description.Barcode;
     if (s.BarType != bcCodeGS1_128)
         return;
     const std::vector<std::string> problems = GS1PairingProblems(ParseGS1(s.BarCode));

@@ -5,12 +5,11 @@
 
 #include "pdf_objects.h"
 #include "pdf_page.h"
+#include "units.h"
 
 namespace quillmark {
 
 namespace {
-
-constexpr double PointsPerMM = 72.0 / 25.4;
 
 QString Latin1(const std::string& Text) {
     return QString::fromLatin1(Text.data(), static_cast<qsizetype>(Text.size()));

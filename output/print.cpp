@@ -1,6 +1,7 @@
 #include "print.h"
 
 #include "layout.h"
+#include "units.h"
 
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -23,8 +24,8 @@ void PrintBarcode(QPagedPaintDevice& Device, const TOutputLayout& Layout) {
     QPainter painter;
     if (!painter.begin(&Device))
         throw Exception("Printer : Cannot start printing.");
-    painter.scale(Device.logicalDpiX() / 25.4 / Layout.UnitsPerMM,
-                  Device.logicalDpiY() / 25.4 / Layout.UnitsPerMM);
+    painter.scale(Device.logicalDpiX() / MMPerInch / Layout.UnitsPerMM,
+                  Device.logicalDpiY() / MMPerInch / Layout.UnitsPerMM);
     PaintLayout(painter, Layout);
     if (!painter.end())
         throw Exception("Printer : Printing failed.");

@@ -3,6 +3,7 @@
 #include "decimal_text.h"
 #include "decodability.h"
 #include "ean_upc.h"
+#include "units.h"
 
 #include <array>
 #include <cmath>
@@ -93,9 +94,8 @@ TXRange PermittedXRange(TBarType Type) {
 }
 
 double StandardXDimensionMM(TBarType Type, int Dpi) {
-    constexpr double Usual = 0.33;
     const TXRange range = PermittedXRange(Type);
-    const double wanted = range.NominalMM > 0 ? range.NominalMM : Usual;
+    const double wanted = range.NominalMM > 0 ? range.NominalMM : UsualXDimensionMM;
     if (Dpi <= 0)
         return wanted;
     const std::optional<int> pixels = FitToDevice(Type, wanted, Dpi);
@@ -113,7 +113,7 @@ THeightRange PermittedBarHeight(TBarType Type) {
 }
 
 TPrintFit PrintFit(const TBarcodeDescription& D, const TOutputLayout& Layout) {
-    const TBarcodeSettings& s = D.Barcode;
+    const TSymbolLook& s = D.Barcode;
     TPrintFit fit;
     fit.Raster = !Layout.Vector;
     fit.AskedMM = XDimensionOf(D);
@@ -183,7 +183,7 @@ std::vector<std::string> ReportLines(const TPrintFit& Fit) {
 
 std::optional<int> FitToDevice(TBarType Type, double XMM, int Dpi) {
     const TXRange range = PermittedXRange(Type);
-    const double pixelMM = 25.4 / Dpi;
+    const double pixelMM = MMPerInch / Dpi;
     std::optional<int> best;
     // Beyond a range's top, or past four times the X asked where there is none, no
     // larger module is closer.

@@ -6,24 +6,15 @@
 namespace quillmark {
 
 QString SuffixOf(TFileFormat Format) {
-    switch (Format) {
-    case TFileFormat::Svg:
-        return QStringLiteral("svg");
-    case TFileFormat::Pdf:
-        return QStringLiteral("pdf");
-    case TFileFormat::Png:
-        break;
-    }
-    return QStringLiteral("png");
+    return QString::fromLatin1(FileFormatRow(Format).Suffix);
 }
 
 TFileFormat FileFormatOf(const QString& FileName) {
     const QString suffix = QFileInfo(FileName).suffix().toLower();
-    for (const TFileFormat format : {TFileFormat::Png, TFileFormat::Svg, TFileFormat::Pdf})
-        if (suffix == SuffixOf(format))
-            return format;
-    throw Exception(
-        (FileName + QStringLiteral(" : Unknown file type; use .png, .svg or .pdf.")).toStdString());
+    for (const TFileFormatName& format : FileFormats)
+        if (suffix == QLatin1String(format.Suffix))
+            return format.Format;
+    throw Exception(FileName.toStdString() + " : Unknown file type; use " + SuffixesText() + ".");
 }
 
 TOutputLayout LayoutFor(const TBarcodeDescription& Description, TFileFormat Format) {

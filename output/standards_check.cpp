@@ -171,7 +171,7 @@ void CheckSize(Findings& Out, const TBarcodeDescription& D, const TOutputLayout&
 
 std::vector<std::string> CheckStandard(const TBarcodeDescription& Description,
                                        const TOutputLayout& Layout) {
-    const TBarcodeSettings& settings = Description.Barcode;
+    const TSymbolLook& settings = Description.Barcode;
     Findings findings;
     CheckEANUPC(findings, settings.BarType, settings.BarCode, settings.CheckSum);
     if (settings.BarType == bcCodePostNet)

@@ -26,17 +26,6 @@ bool Refused(const QQuickItem* Item, int Value, int Count, const char* Property)
     return true;
 }
 
-TCheckDigits ModeOf(TBarcodeItem::CheckSum Value) {
-    switch (Value) {
-    case TBarcodeItem::CheckNone:
-        return TCheckDigits::None;
-    case TBarcodeItem::CheckModulo10:
-        return TCheckDigits::Mod10;
-    default:
-        return TCheckDigits::Auto;
-    }
-}
-
 } // namespace
 
 TBarcodeItem::TBarcodeItem(QQuickItem* parent) : QQuickItem(parent) {
@@ -61,19 +50,13 @@ void TBarcodeItem::setValue(const QString& Value) {
 }
 
 TBarcodeItem::CheckSum TBarcodeItem::checkSum() const {
-    switch (FSettings.CheckDigits) {
-    case TCheckDigits::None:
-        return CheckNone;
-    case TCheckDigits::Mod10:
-        return CheckModulo10;
-    default:
-        return CheckAuto;
-    }
+    return static_cast<CheckSum>(FSettings.CheckDigits);
 }
 
 void TBarcodeItem::setCheckSum(CheckSum Value) {
-    if (!Refused(this, Value, CheckModulo10 + 1, "checkSum"))
-        Change(FSettings.CheckDigits, ModeOf(Value), &TBarcodeItem::checkSumChanged);
+    if (!Refused(this, Value, CheckDigitsCount, "checkSum"))
+        Change(FSettings.CheckDigits, static_cast<TCheckDigits>(Value),
+               &TBarcodeItem::checkSumChanged);
 }
 
 void TBarcodeItem::setRatio(double Value) {
@@ -90,24 +73,25 @@ void TBarcodeItem::setBarHeight(double Value) {
 
 void TBarcodeItem::setOrientation(Orientation Value) {
     if (!Refused(this, Value, OrientationCount, "orientation"))
-        Change(FSettings.Orientation, static_cast<TOrientation>(Value),
+        Change(FSettings.Look.Orientation, static_cast<TOrientation>(Value),
                &TBarcodeItem::orientationChanged);
 }
 
 void TBarcodeItem::setTextShow(TextShow Value) {
     if (!Refused(this, Value, TextShowCount, "textShow"))
-        Change(FSettings.TextShow, static_cast<TTextShow>(Value), &TBarcodeItem::textShowChanged);
+        Change(FSettings.Look.TextShow, static_cast<TTextShow>(Value),
+               &TBarcodeItem::textShowChanged);
 }
 
 void TBarcodeItem::setTextPosition(TextPosition Value) {
     if (!Refused(this, Value, TextPositionCount, "textPosition"))
-        Change(FSettings.TextPosition, static_cast<TTextPosition>(Value),
+        Change(FSettings.Look.TextPosition, static_cast<TTextPosition>(Value),
                &TBarcodeItem::textPositionChanged);
 }
 
 void TBarcodeItem::setTextLayout(TextLayout Value) {
     if (!Refused(this, Value, TextLayoutCount, "textLayout"))
-        Change(FSettings.TextLayout, static_cast<TTextLayout>(Value),
+        Change(FSettings.Look.TextLayout, static_cast<TTextLayout>(Value),
                &TBarcodeItem::textLayoutChanged);
 }
 

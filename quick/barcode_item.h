@@ -46,7 +46,11 @@ class QUILLMARK_QUICK_EXPORT TBarcodeItem : public QQuickItem {
 public:
     // QML names for the output's settings, value for value; QML wants them capitalised
     // and unique within the type.
-    enum CheckSum : std::uint8_t { CheckAuto, CheckNone, CheckModulo10 };
+    enum CheckSum : std::uint8_t {
+        CheckAuto = static_cast<std::uint8_t>(TCheckDigits::Auto),
+        CheckNone = static_cast<std::uint8_t>(TCheckDigits::None),
+        CheckModulo10 = static_cast<std::uint8_t>(TCheckDigits::Mod10),
+    };
     Q_ENUM(CheckSum)
     enum Orientation : std::uint8_t {
         LeftRight = toLeftRight,
@@ -88,13 +92,15 @@ public:
     void setModuleWidth(double Value);
     double barHeight() const { return FSettings.BarHeight; }
     void setBarHeight(double Value);
-    Orientation orientation() const { return static_cast<Orientation>(FSettings.Orientation); }
+    Orientation orientation() const { return static_cast<Orientation>(FSettings.Look.Orientation); }
     void setOrientation(Orientation Value);
-    TextShow textShow() const { return static_cast<TextShow>(FSettings.TextShow); }
+    TextShow textShow() const { return static_cast<TextShow>(FSettings.Look.TextShow); }
     void setTextShow(TextShow Value);
-    TextPosition textPosition() const { return static_cast<TextPosition>(FSettings.TextPosition); }
+    TextPosition textPosition() const {
+        return static_cast<TextPosition>(FSettings.Look.TextPosition);
+    }
     void setTextPosition(TextPosition Value);
-    TextLayout textLayout() const { return static_cast<TextLayout>(FSettings.TextLayout); }
+    TextLayout textLayout() const { return static_cast<TextLayout>(FSettings.Look.TextLayout); }
     void setTextLayout(TextLayout Value);
     QFont font() const { return FSettings.Font; }
     void setFont(const QFont& Value);
@@ -149,5 +155,13 @@ private:
     QString FError;
     bool FImageChanged = false; // the scene graph's texture is older than FSymbol.Image
 };
+
+// Each QML enumeration ends where the output's does, so that a value added there is named
+// here too.
+static_assert(TBarcodeItem::CheckModulo10 + 1 == CheckDigitsCount);
+static_assert(TBarcodeItem::BottomTop + 1 == OrientationCount);
+static_assert(TBarcodeItem::ValueAndTypeText + 1 == TextShowCount);
+static_assert(TBarcodeItem::BottomCenter + 1 == TextPositionCount);
+static_assert(TBarcodeItem::Standard + 1 == TextLayoutCount);
 
 } // namespace quillmark

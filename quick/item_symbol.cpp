@@ -7,6 +7,7 @@
 #include "layout.h"
 #include "output_job.h"
 #include "qt_colors.h"
+#include "units.h"
 
 #include <cmath>
 #include <optional>
@@ -21,30 +22,38 @@ constexpr double LogicalDpi = 96;
 constexpr double MaxModuleWidth = 100;
 constexpr double MaxDevicePixelRatio = 16;
 
-void Require(bool Condition, const char* Subject, double Value, const char* Rule) {
+std::string Number(double Value) {
+    return QString::number(Value).toStdString();
+}
+
+void Require(bool Condition, const char* Subject, double Value, const std::string& Rule) {
     if (!Condition)
-        throw Exception(std::string(Subject) + " " + QString::number(Value).toStdString() + " : " +
-                        Rule);
+        throw Exception(std::string(Subject) + " " + Number(Value) + " : " + Rule);
+}
+
+// "out of range (above 0, up to <Largest><Unit>)."
+std::string AboveZeroUpTo(double Largest, const char* Unit) {
+    return "out of range (above 0, up to " + Number(Largest) + Unit + ").";
 }
 
 // The font's size in logical pixels, whichever way it was given.
 double LogicalPixels(const QFont& Font) {
-    return Font.pixelSize() > 0 ? Font.pixelSize() : Font.pointSizeF() * LogicalDpi / 72;
+    return Font.pixelSize() > 0 ? Font.pixelSize() : Font.pointSizeF() * LogicalDpi / PointsPerInch;
 }
 
 } // namespace
 
 QFont DefaultItemFont() {
     QFont font = DefaultOutputFont();
-    font.setPointSizeF(TBarcodeDescription().FontSizePt);
+    font.setPointSizeF(DefaultFontSizePt);
     return font;
 }
 
 TBarcodeDescription ItemDescription(const TItemSettings& Settings, double DevicePixelRatio) {
     Require(DevicePixelRatio > 0 && DevicePixelRatio <= MaxDevicePixelRatio, "device pixel ratio",
-            DevicePixelRatio, "out of range (above 0, up to 16).");
+            DevicePixelRatio, AboveZeroUpTo(MaxDevicePixelRatio, ""));
     Require(Settings.ModuleWidth > 0 && Settings.ModuleWidth <= MaxModuleWidth, "moduleWidth",
-            Settings.ModuleWidth, "out of range (above 0, up to 100 pixels).");
+            Settings.ModuleWidth, AboveZeroUpTo(MaxModuleWidth, " pixels"));
     Require(Settings.BarHeight >= 0, "barHeight", Settings.BarHeight,
             "must not be negative (0 is the standard height).");
     Require(std::isfinite(Settings.Ratio), "ratio", Settings.Ratio, "is not a number.");
@@ -54,7 +63,7 @@ TBarcodeDescription ItemDescription(const TItemSettings& Settings, double Device
 
     TBarcodeDescription d;
     d.Dpi = static_cast<int>(std::lround(LogicalDpi * DevicePixelRatio));
-    const double pixelsPerMM = d.Dpi / 25.4;
+    const double pixelsPerMM = d.Dpi / MMPerInch;
     const long modul = std::max(1L, std::lround(Settings.ModuleWidth * DevicePixelRatio));
     d.XDimensionMM = modul / pixelsPerMM;
     if (Settings.BarHeight > 0)
@@ -63,16 +72,13 @@ TBarcodeDescription ItemDescription(const TItemSettings& Settings, double Device
     if (!Settings.QuietZone)
         d.QuietZone = 0;
     d.Font = Settings.Font;
-    d.FontSizePt = LogicalPixels(Settings.Font) * 72 / LogicalDpi;
+    d.FontSizePt = LogicalPixels(Settings.Font) * PointsPerInch / LogicalDpi;
     d.FontColor = FromQColor(Settings.Foreground);
 
-    TBarcodeSettings& b = d.Barcode;
+    TSymbolLook& b = d.Barcode;
     b.BarType = *type;
     b.Ratio = Settings.Ratio;
-    b.Orientation = Settings.Orientation;
-    b.TextShow = Settings.TextShow;
-    b.TextPosition = Settings.TextPosition;
-    b.TextLayout = Settings.TextLayout;
+    static_cast<TLookSettings&>(b) = Settings.Look;
     b.ColorBar = FromQColor(Settings.Foreground);
     b.ColorSpc = FromQColor(Settings.Background);
     b.TextColor = b.ColorSpc;
@@ -83,7 +89,7 @@ TItemSymbol DrawItemSymbol(const TItemSettings& Settings, double DevicePixelRati
     const TBarcodeDescription description = ItemDescription(Settings, DevicePixelRatio);
     const std::string value = ValueFromText(Settings.Value.toStdString());
     // Refused by its start, as a file refuses it, before the checks that read all of it.
-    const TBarcodeSettings& b = description.Barcode;
+    const TSymbolLook& b = description.Barcode;
     if (StartTooLong(b.BarType, value, RasterModul(description), OutputRatio(description),
                      Settings.CheckDigits == TCheckDigits::Mod10 ? csModulo10 : csNone,
                      MaxRasterSide))
@@ -92,7 +98,7 @@ TItemSymbol DrawItemSymbol(const TItemSettings& Settings, double DevicePixelRati
     TItemSymbol symbol;
     symbol.Image = RenderImage(prepared.Raster());
     symbol.Image.setDevicePixelRatio(DevicePixelRatio);
-    const TBarcodeSettings& drawn = prepared.Description().Barcode;
+    const TSymbolLook& drawn = prepared.Description().Barcode;
     if (const std::optional<std::string> data =
             Carried(drawn.BarType, drawn.BarCode, drawn.CheckSum).Data)
         symbol.Carried = QString::fromLatin1(data->data(), static_cast<qsizetype>(data->size()));

@@ -21,16 +21,17 @@ namespace quillmark {
 QUILLMARK_QUICK_EXPORT QFont DefaultItemFont();
 
 struct TItemSettings {
-    std::string Type = "bcCode128B"; // any name FindBarType takes
+    // Any name FindBarType takes; the files' symbology by its identifier.
+    std::string Type = BarTypeData(DefaultOutputSettings().BarType).Identifier;
     QString Value;
     TCheckDigits CheckDigits = TCheckDigits::Auto;
-    double Ratio = 2.5;
+    double Ratio = DefaultOutputRatio;
     double ModuleWidth = 2; // logical pixels per narrow module
     double BarHeight = 0;   // logical pixels; 0 is the symbology's standard bar height
-    TOrientation Orientation = toLeftRight;
-    TTextShow TextShow = tsBarCode;
-    TTextPosition TextPosition = tpBottomCenter;
-    TTextLayout TextLayout = tlStandard;
+    // Reading direction and text as files draw them, from the files' defaults. Its colours
+    // are not read: the item's come from Foreground and Background, which QML reads back as
+    // it gave them.
+    TLookSettings Look = DefaultOutputSettings();
     QFont Font = DefaultItemFont();
     QColor Foreground = Qt::black;
     QColor Background = Qt::white;

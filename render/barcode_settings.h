@@ -1,4 +1,5 @@
-// One barcode's own settings, as the widget stores them and the output layer takes them.
+// One barcode's settings in parts a reader can tell apart: what the symbol is, how it looks
+// and, for the widget, its geometry on screen.
 #pragma once
 
 #include "quillmark_render_export.h"
@@ -10,24 +11,49 @@
 
 namespace quillmark {
 
-struct TBarcodeSettings {
+// What the symbol is: the value and how the engine encodes it.
+struct TSymbolSettings {
     std::string BarCode;
     TBarType BarType = bcCode39;
-    int BarHeight = 0; // pixels; 0 fills the height inside the frame
-    int Modul = 1;     // narrow element width in pixels
     double Ratio = 2.0;
     TCheckSum CheckSum = csNone;
+
+    bool operator==(const TSymbolSettings&) const = default;
+};
+
+// How the symbol looks, on any device: colours, reading direction and its text.
+struct TLookSettings {
     TColor ColorSpc = clWhite;
     TColor ColorBar = clBlack;
     TOrientation Orientation = toLeftRight;
     TTextShow TextShow = tsNone;
     TTextPosition TextPosition = tpBottomCenter;
     TColor TextColor = clWhite; // the box behind the text
-    int HMargin = 0;            // added on each side by the widget's automatic width
     TTextLayout TextLayout = tlOverBars;
     // EAN/UPC's optional '<' and '>' quiet-zone marks, under tlStandard.
     bool QuietZoneMarks = false;
 
+    bool operator==(const TLookSettings&) const = default;
+};
+
+// A symbol as every device draws it: what it is and how it looks, without screen pixels.
+// Files, the clipboard, printers and the renderer take this much.
+struct TSymbolLook : TSymbolSettings, TLookSettings {
+    bool operator==(const TSymbolLook&) const = default;
+};
+
+// The widget's geometry on screen, in pixels.
+struct TScreenGeometry {
+    int BarHeight = 0; // 0 fills the height inside the frame
+    int Modul = 1;     // narrow element width
+    int HMargin = 0;   // added on each side by the widget's automatic width
+
+    bool operator==(const TScreenGeometry&) const = default;
+};
+
+// One barcode's own settings as the widget holds them: the symbol, its look and its screen
+// geometry, each part assignable whole.
+struct TBarcodeSettings : TSymbolLook, TScreenGeometry {
     bool operator==(const TBarcodeSettings&) const = default;
 };
 

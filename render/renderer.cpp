@@ -354,7 +354,7 @@ void DrawBarText(const std::string& Text, QPainter& Canvas, TColor TextColor, co
     Canvas.drawText(QPointF(0, cell->Ascent), text);
 }
 
-void DrawSymbol(QPainter& Canvas, const TSymbol& Symbol, const TBarcodeSettings& Settings,
+void DrawSymbol(QPainter& Canvas, const TSymbol& Symbol, const TSymbolLook& Settings,
                 const QFont& Font, TColor FontColor, const TSymbolBox& Box) {
     if (Settings.TextLayout == tlStandard && QuarterTurns(Box.Angle)) {
         const TStandardLook look = FittedStandardLook(Symbol, Settings, Symbol.Text,
@@ -381,7 +381,7 @@ void DrawBarcode(QPainter& Canvas, TBarType BarType, const std::string& Value, i
     // Encodes once, measuring every element on the way, so a bad pattern character fails
     // here, before any pixel changes.
     const TSymbol symbol = MakeSymbol(BarType, Value, Modul, Ratio, CheckSum);
-    TBarcodeSettings settings;
+    TSymbolLook settings;
     settings.BarType = BarType;
     settings.TextShow = TextShow;
     settings.TextPosition = TextPosition;

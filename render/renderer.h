@@ -86,7 +86,7 @@ QUILLMARK_RENDER_EXPORT void FillBars(QPainter& Canvas, const std::vector<TBarFi
 // check mode too. Reads only the colours and text settings of Settings; the
 // symbology, value and sizes come with Symbol. Every paint device goes through here.
 QUILLMARK_RENDER_EXPORT void DrawSymbol(QPainter& Canvas, const TSymbol& Symbol,
-                                        const TBarcodeSettings& Settings, const QFont& Font,
+                                        const TSymbolLook& Settings, const QFont& Font,
                                         TColor FontColor, const TSymbolBox& Box);
 
 // Encodes Value, draws its bars with the box's bounding-box corner at (Left, Top) and bar

@@ -150,7 +150,7 @@ void PlaceLine(TStandardLook& Look, const std::string& Shown, TTextPosition Posi
 
 } // namespace
 
-TStandardLook StandardLook(const TSymbol& Symbol, const TBarcodeSettings& Settings,
+TStandardLook StandardLook(const TSymbol& Symbol, const TSymbolLook& Settings,
                            const std::string& DisplayText, int Modul, int BarRows,
                            const QFont& Font) {
     TStandardLook look;
@@ -188,7 +188,7 @@ TStandardLook StandardLook(const TSymbol& Symbol, const TBarcodeSettings& Settin
     return look;
 }
 
-TStandardLook FittedStandardLook(const TSymbol& Symbol, const TBarcodeSettings& Settings,
+TStandardLook FittedStandardLook(const TSymbol& Symbol, const TSymbolLook& Settings,
                                  const std::string& DisplayText, int Modul, int FrameRows,
                                  const QFont& Font) {
     // The text's reach doesn't depend on the bars' height, only where it starts.

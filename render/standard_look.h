@@ -72,13 +72,13 @@ struct TStandardLook {
 // side and alignment. EAN/UPC values (TextShow tsBarCode) are printed in their digit groups
 // in OCR-B, sized from Modul; the guards descend whatever the text.
 QUILLMARK_RENDER_EXPORT TStandardLook StandardLook(const TSymbol& Symbol,
-                                                   const TBarcodeSettings& Settings,
+                                                   const TSymbolLook& Settings,
                                                    const std::string& DisplayText, int Modul,
                                                    int BarRows, const QFont& Font);
 
 // The same fitted into a frame of FrameRows rows: the bars take what the text leaves.
 QUILLMARK_RENDER_EXPORT TStandardLook FittedStandardLook(const TSymbol& Symbol,
-                                                         const TBarcodeSettings& Settings,
+                                                         const TSymbolLook& Settings,
                                                          const std::string& DisplayText, int Modul,
                                                          int FrameRows, const QFont& Font);
 

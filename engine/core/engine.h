@@ -51,7 +51,7 @@ inline constexpr int BarTypeCount = bcCodeGS1_128 + 1;
 enum TCheckSum : std::uint8_t { csNone, csModulo10 };
 
 // Number of modes in TCheckSum.
-inline constexpr int CheckSumCount = 2;
+inline constexpr int CheckSumCount = csModulo10 + 1;
 
 enum TLineKind : std::uint8_t { lkSpace, lkBar, lkShortBar };
 

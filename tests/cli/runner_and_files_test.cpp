@@ -45,7 +45,7 @@ TEST(Arguments, EveryOptionReachesItsSetting) {
          "0.5",          "--dpi",      "600",          "--height",    "20",
          "--quiet-zone", "off",        "-j3",          "-q",          "--verify",
          "--strict",     "-o",         "x.pdf",        "--",          "-12"});
-    const TBarcodeSettings& b = o.Description.Barcode;
+    const TSymbolLook& b = o.Description.Barcode;
     EXPECT_EQ(b.BarType, bcCode_2_5_interleaved);
     EXPECT_EQ(o.CheckDigits, TCheckDigits::Mod10);
     EXPECT_EQ(b.Ratio, 2.25);

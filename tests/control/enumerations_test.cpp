@@ -18,5 +18,12 @@ TEST(Enumerations, TheWidgetsSymbologiesAreTheEnginesList) {
     }
 }
 
+TEST(Enumerations, TheAboutTextCountsTheSymbologies) {
+    const TBarCode control;
+    EXPECT_NE(control.About().find(" " + std::to_string(BarTypeCount) + " symbologies."),
+              std::string::npos)
+        << control.About();
+}
+
 } // namespace
 } // namespace quillmark
