@@ -255,7 +255,7 @@ void TFormMain::Generate(bool Quietly) {
         // and the status line has told it.
         const TBarcodeSettings& s = BarCode1->Settings();
         try {
-            MakeSymbol(s.BarType, s.BarCode, s.Modul, s.Ratio, s.CheckSum);
+            BarCode1->Encoded().Symbol(s.Modul, s.Ratio);
         } catch (const Exception& error) {
             CountAsReported(QString::fromLatin1(error.what()));
         }
