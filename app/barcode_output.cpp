@@ -33,8 +33,8 @@ std::string Advised(const TCarried& Carried, const TOffered& Offered) {
 
 } // namespace
 
-std::string ValueToWrite(const TBarCode& Control, TBarType Type, const QString& Text,
-                         const TOffered& Offered) {
+std::shared_ptr<const TSymbolValue> ValueToWrite(const TBarCode& Control, TBarType Type,
+                                                 const QString& Text, const TOffered& Offered) {
     std::string value;
     try {
         value = ValueFromText(Text.toUtf8().toStdString());
@@ -51,20 +51,20 @@ std::string ValueToWrite(const TBarCode& Control, TBarType Type, const QString& 
             throw ERefusedValue(Utf8FromLatin1(ShortenedMessage(error.Message(), value)));
         }
     }
-    const TSymbolValue encoded(Type, value, Control.CheckSum());
+    auto encoded = std::make_shared<const TSymbolValue>(Type, value, Control.CheckSum());
     try {
-        encoded.Symbol(Control.Modul(), Control.Ratio());
+        encoded->Symbol(Control.Modul(), Control.Ratio());
     } catch (const Exception&) {
-        return value; // the control refuses it, in its own way
+        return encoded; // the control refuses it, in its own way
     }
     try {
-        RefuseSilentChanges(encoded,
+        RefuseSilentChanges(*encoded,
                             [&](const TCarried& Carried) { return Advised(Carried, Offered); });
     } catch (const Exception& refused) {
         // Messages quote a long value by its start and its length.
         throw ERefusedValue(Utf8FromLatin1(ShortenedMessage(refused.Message(), value)));
     }
-    return value;
+    return encoded;
 }
 
 QString NothingShownReason(const TBarCode& Control) {

@@ -199,6 +199,9 @@ public:
     // The stored type, value and check mode encoded, once for as long as they stay: the
     // paint, the findings and what a program asks of the symbol shown read it.
     const TSymbolValue& Encoded() const;
+    // Takes Value, encoded elsewhere, as Encoded's for as long as the settings hold its type,
+    // value and check mode; one that they don't hold is encoded anew when asked for.
+    void UseEncoded(std::shared_ptr<const TSymbolValue> Value) { FEncoded = std::move(Value); }
 
     // Copies the barcode settings and OnChange of another TBarCode, without validation or
     // repaint; AutoWidth, OnInvalidChar and the panel's properties stay. Any other Source
