@@ -1,5 +1,5 @@
 #include "element_widths.h"
-#include "encode.h"
+#include "encode_modules.h"
 #include "engine.h"
 
 namespace quillmark {

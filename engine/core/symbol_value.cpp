@@ -1,7 +1,7 @@
 #include "symbol_value.h"
 
 #include "element_widths.h"
-#include "encode.h"
+#include "encode_modules.h"
 
 #include <utility>
 

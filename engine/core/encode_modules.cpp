@@ -1,4 +1,4 @@
-#include "encode.h"
+#include "encode_modules.h"
 
 #include "ean_upc.h"
 #include "encoders.h"
