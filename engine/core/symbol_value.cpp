@@ -14,9 +14,11 @@ TSymbolValue::TSymbolValue(TBarType Type, std::string Value, TCheckSum CheckSum)
     } catch (const Exception&) {
         refusal_ = std::current_exception();
     }
-    // A type beyond the catalogue has no row to say what it carries.
-    if (CatalogueRow(type_) != nullptr)
+    try {
         carried_ = quillmark::Carried(type_, value_, checkSum_);
+    } catch (const Exception&) {
+        carriedRefusal_ = std::current_exception();
+    }
     if (refusal_)
         return;
     try {
@@ -24,6 +26,12 @@ TSymbolValue::TSymbolValue(TBarType Type, std::string Value, TCheckSum CheckSum)
     } catch (const Exception&) {
         lookRefusal_ = std::current_exception();
     }
+}
+
+const TCarried& TSymbolValue::Carried() const {
+    if (carriedRefusal_)
+        std::rethrow_exception(carriedRefusal_);
+    return carried_;
 }
 
 bool TSymbolValue::Holds(TBarType Type, const std::string& Value, TCheckSum CheckSum) const {

@@ -28,8 +28,9 @@ public:
     bool Refused() const { return static_cast<bool>(refusal_); }
     // Raises the engine's error for a refused value; returns otherwise.
     void RaiseRefusal() const;
-    // What the bars hold beside the value typed (the engine's Carried).
-    const TCarried& Carried() const { return carried_; }
+    // What the bars hold beside the value typed (the engine's Carried), raising what it
+    // raises.
+    const TCarried& Carried() const;
     // The EAN/UPC look (RetailLook), none for the other symbologies. Raises as RetailLook
     // does for a value whose digits it can't take.
     const std::optional<TRetailLook>& RetailLook() const;
@@ -46,7 +47,10 @@ private:
     std::string text_;
     TCarried carried_;
     std::optional<TRetailLook> look_;
+    // The errors met encoding, working out what it carries and its look, raised by the
+    // steps that read them.
     std::exception_ptr refusal_;
+    std::exception_ptr carriedRefusal_;
     std::exception_ptr lookRefusal_;
 };
 
