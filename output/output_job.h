@@ -1,5 +1,5 @@
 // One symbol from a value to its file: describe, check, render, optionally read back, write.
-// The window's Save and every line of the command line's batches go through here.
+// The window's Save, Copy and Print and every line of the command line's batches go through here.
 #pragma once
 
 #include "quillmark_output_export.h"
