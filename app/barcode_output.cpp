@@ -31,16 +31,10 @@ std::string Advised(const TCarried& Carried, const TOffered& Offered) {
            std::string(aliases.substr(0, aliases.find(','))) + ") and the library offer it.";
 }
 
-// Messages quote a long value by its start and its length.
-[[noreturn]] void Refuse(const std::string& Value, const std::string& Latin1Sentence) {
-    throw ERefusedValue(
-        Utf8FromLatin1(ShortenedMessage(Quoting(Value, Latin1Sentence.c_str()), Value)));
-}
-
 } // namespace
 
-std::string ValueToWrite(const TBarCode& Control, TBarType Type, const QString& Text,
-                         const TOffered& Offered) {
+std::shared_ptr<const TSymbolValue> ValueToWrite(const TBarCode& Control, TBarType Type,
+                                                 const QString& Text, const TOffered& Offered) {
     std::string value;
     try {
         value = ValueFromText(Text.toUtf8().toStdString());
@@ -57,15 +51,20 @@ std::string ValueToWrite(const TBarCode& Control, TBarType Type, const QString& 
             throw ERefusedValue(Utf8FromLatin1(ShortenedMessage(error.Message(), value)));
         }
     }
+    auto encoded = std::make_shared<const TSymbolValue>(Type, value, Control.CheckSum());
     try {
-        MakeSymbol(Type, value, Control.Modul(), Control.Ratio(), Control.CheckSum());
+        encoded->Symbol(Control.Modul(), Control.Ratio());
     } catch (const Exception&) {
-        return value; // the control refuses it, in its own way
+        return encoded; // the control refuses it, in its own way
     }
-    const TCarried carried = Carried(Type, value, Control.CheckSum());
-    if (!carried.Departures.empty())
-        Refuse(value, Advised(carried, Offered));
-    return value;
+    try {
+        RefuseSilentChanges(*encoded,
+                            [&](const TCarried& Carried) { return Advised(Carried, Offered); });
+    } catch (const Exception& refused) {
+        // Messages quote a long value by its start and its length.
+        throw ERefusedValue(Utf8FromLatin1(ShortenedMessage(refused.Message(), value)));
+    }
+    return encoded;
 }
 
 QString NothingShownReason(const TBarCode& Control) {
@@ -73,8 +72,9 @@ QString NothingShownReason(const TBarCode& Control) {
     const auto latin1 = [](const std::string& Text) {
         return QString::fromLatin1(Text.data(), static_cast<qsizetype>(Text.size()));
     };
+    const TSymbolValue& encoded = Control.Encoded();
     try {
-        MakeSymbol(s.BarType, s.BarCode, s.Modul, s.Ratio, s.CheckSum);
+        encoded.Symbol(s.Modul, s.Ratio);
     } catch (const Exception& error) {
         return QStringLiteral("The barcode shows no symbol: ") + latin1(error.Message());
     }
@@ -82,7 +82,7 @@ QString NothingShownReason(const TBarCode& Control) {
     TBarcodeDescription shown;
     shown.Barcode = s;
     try {
-        RefuseSilentChanges(shown);
+        RefuseSilentChanges(shown, encoded);
     } catch (const Exception& refused) {
         return latin1(ShortenedMessage(refused.Message(), s.BarCode));
     }
@@ -123,7 +123,7 @@ QString ClippedPreviewNote(const TBarCode& Control) {
     const TBarcodeSettings& s = Control.Settings();
     int length = 0;
     try {
-        length = Control.PatternWidth(s.BarType, s.BarCode, s.Modul, s.Ratio, s.CheckSum);
+        length = Control.Encoded().Symbol(s.Modul, s.Ratio).Width;
     } catch (const std::exception&) {
         return {}; // nothing is drawn, so nothing is clipped
     }

@@ -3,11 +3,12 @@
 
 #include "description.h"
 #include "files.h"
+#include "symbol_value.h"
 
 #include <QString>
 
 #include <functional>
-
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,14 +26,15 @@ public:
 // Whether the window offers a symbology, for advice that names another.
 using TOffered = std::function<bool(TBarType Type)>;
 
-// The value Generate writes for Text under Type: Latin-1, without the line break a paste
-// leaves at its end, and with the GS1 check digit of an EAN/UPC value one digit short, or
-// PostNet's correction digit (CompleteCheckDigit) under the control's csNone. Raises
-// ERefusedValue for a character beyond Latin-1, a wrong check digit, or a value the engine
-// takes but would change, advising a symbology Offered doesn't take with where to find it; a
-// value the engine refuses comes back as it is, for the control to refuse.
-std::string ValueToWrite(const TBarCode& Control, TBarType Type, const QString& Text,
-                         const TOffered& Offered);
+// The value Generate writes for Text under Type, encoded under the control's check mode:
+// Latin-1, without the line break a paste leaves at its end, and with the GS1 check digit of
+// an EAN/UPC value one digit short, or PostNet's correction digit (CompleteCheckDigit) under
+// the control's csNone. Raises ERefusedValue for a character beyond Latin-1, a wrong check
+// digit, or a value the engine takes but would change, advising a symbology Offered doesn't
+// take with where to find it; a value the engine refuses comes back as it is, for the
+// control to refuse.
+std::shared_ptr<const TSymbolValue> ValueToWrite(const TBarCode& Control, TBarType Type,
+                                                 const QString& Text, const TOffered& Offered);
 
 // Why the control shows no symbol that may leave the window (its value refused by the
 // engine, empty, or one the symbol would carry otherwise), or an empty string when it shows

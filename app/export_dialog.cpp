@@ -281,11 +281,21 @@ void TExportDialog::Keep() const {
     SaveExportSettings(Description(), ChosenFormat());
 }
 
+TPreparedSymbol& TExportDialog::Prepared() {
+    if (!symbol_)
+        symbol_.emplace(Description(), value_, mode_);
+    return *symbol_;
+}
+
 void TExportDialog::Update() {
     drawable_ = false;
     preview_ = QImage();
+    // The fields change the size and look only: the value is encoded once for all of them.
+    std::shared_ptr<const TSymbolValue> encoded = symbol_ ? symbol_->SharedValue() : nullptr;
+    symbol_.reset();
     try {
-        TPreparedSymbol symbol(Description(), value_, mode_);
+        TPreparedSymbol& symbol =
+            symbol_.emplace(Description(), value_, mode_, false, std::move(encoded));
         const TOutputLayout& layout = symbol.LayoutFor(Format());
         const std::vector<std::string> findings = CheckStandard(symbol.Description(), layout);
         report_->setText(Lines(ReportLines(PrintFit(symbol.Description(), layout)), value_));

@@ -4,10 +4,12 @@
 
 #include "description.h"
 #include "files.h"
+#include "output_job.h"
 
 #include <QDialog>
 #include <QImage>
 
+#include <optional>
 #include <string>
 
 class QComboBox;
@@ -41,6 +43,9 @@ public:
     QString FindingsText() const;
     // False when the symbol can't be drawn as chosen; OK is disabled then.
     bool Acceptable() const { return drawable_; }
+    // The symbol the preview was drawn from, the one to write; where none could be prepared,
+    // prepared again, raising why.
+    TPreparedSymbol& Prepared();
     // Keeps the dialog's choices for its next opening.
     void Keep() const;
 
@@ -72,6 +77,7 @@ private:
     TColor bar_ = clBlack;
     TColor space_ = clWhite;
     TColor text_ = clBlack;
+    std::optional<TPreparedSymbol> symbol_; // of the fields as they stand
     QImage preview_;
     bool drawable_ = false;
     QLabel* previewLabel_ = nullptr;

@@ -213,8 +213,11 @@ void TFormMain::Generate(bool Quietly) {
         if (position < 0 || position >= SymbologyCount)
             throw Exception("No symbology selected.");
         const TBarType type = FSymbologyMap[position];
-        const std::string value = ValueToWrite(*BarCode1, type, BarcodeValue->text(),
-                                               [this](TBarType Type) { return Offers(Type); });
+        const TBarType shownType = BarCode1->BarType();
+        const std::string shownValue = BarCode1->BarCode();
+        std::shared_ptr<const TSymbolValue> encoded = ValueToWrite(
+            *BarCode1, type, BarcodeValue->text(), [this](TBarType Type) { return Offers(Type); });
+        const std::string value = encoded->Value();
         const QString shown = QString::fromLatin1(value.data(), qsizetype(value.size()));
         if (shown != BarcodeValue->text())
             BarcodeValue->setText(shown);
@@ -235,9 +238,14 @@ void TFormMain::Generate(bool Quietly) {
                 }
             }
         }
+        // Drawn from the value just encoded, once the control holds it.
+        BarCode1->UseEncoded(std::move(encoded));
         BarCode1->SetBarType(type);
         BarCode1->SetBarCode(value);
-        BarCode1->Repaint();
+        // A change has repainted the control as it now stands; unchanged, it is drawn again,
+        // so that a value it can't draw is told again.
+        if (BarCode1->BarType() == shownType && BarCode1->BarCode() == shownValue)
+            BarCode1->Repaint();
     } catch (const ERefusedValue& error) {
         // The control keeps the symbol it shows.
         tell(QString::fromUtf8(error.Message()), true); // UTF-8, and shortened already
@@ -255,7 +263,7 @@ void TFormMain::Generate(bool Quietly) {
         // and the status line has told it.
         const TBarcodeSettings& s = BarCode1->Settings();
         try {
-            MakeSymbol(s.BarType, s.BarCode, s.Modul, s.Ratio, s.CheckSum);
+            BarCode1->Encoded().Symbol(s.Modul, s.Ratio);
         } catch (const Exception& error) {
             CountAsReported(QString::fromLatin1(error.what()));
         }

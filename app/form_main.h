@@ -20,6 +20,7 @@ namespace quillmark {
 
 class TBarCode;
 class TPreparedSymbol;
+struct TOutputJob;
 enum class TExportPurpose;
 enum class TFileFormat;
 
@@ -77,11 +78,12 @@ private:
     void SetTabOrder();
     void FormCreate();
     void CreateOutputActions();
-    // Opens the export dialog for Purpose, then runs Output on its symbol and format unless
-    // the user cancels or, told what keeps the symbol from meeting its standard, declines
-    // Action; any failure becomes a message box.
+    // Opens the export dialog for Purpose, then runs Output on its symbol and a job of its
+    // format unless the user cancels or, told what keeps the symbol from meeting its
+    // standard, declines Action; the job's gate asks again for the findings of another
+    // format Output writes. Any failure becomes a message box.
     void RunOutput(TExportPurpose Purpose, const QString& Action,
-                   const std::function<void(TPreparedSymbol&, TFileFormat)>& Output);
+                   const std::function<void(TPreparedSymbol&, TOutputJob&)>& Output);
     void UpdatePreviewNote();
     // Generate's work; a failure goes to a message box, or with Quietly to LabelStatus.
     void Generate(bool Quietly);

@@ -48,27 +48,37 @@ void TFormMain::CreateOutputActions() {
 }
 
 void TFormMain::RunOutput(TExportPurpose Purpose, const QString& Action,
-                          const std::function<void(TPreparedSymbol&, TFileFormat)>& Output) {
+                          const std::function<void(TPreparedSymbol&, TOutputJob&)>& Output) {
     // What the control shows, exactly: nothing else may leave.
     if (const QString why = NothingShownReason(*BarCode1); !why.isEmpty()) {
         ShowMessage(this, why);
         return;
     }
     const TBarcodeSettings shown = BarCode1->Settings();
+    const auto shortened = [&shown](std::vector<std::string> Findings) {
+        for (std::string& finding : Findings)
+            finding = ShortenedMessage(finding, shown.BarCode);
+        return Findings;
+    };
     try {
         const TCheckDigits mode = CheckDigitsOf(shown.CheckSum);
         TExportDialog dialog(Purpose, DescribeForOutput(*BarCode1, shown), shown.BarCode, mode,
                              this);
         if (!RunExportDialog(dialog))
             return;
-        TPreparedSymbol symbol(dialog.Description(), shown.BarCode, mode);
+        TPreparedSymbol& symbol = dialog.Prepared();
         // The check reads the layout the output draws from, as the dialog did.
-        std::vector<std::string> findings = symbol.Findings(dialog.Format());
-        for (std::string& finding : findings)
-            finding = ShortenedMessage(finding, shown.BarCode);
-        if (!findings.empty() && !AskQuestion(this, FindingsText(findings, Action)))
+        const std::vector<std::string> asked = shortened(symbol.Findings(dialog.Format()));
+        if (!asked.empty() && !AskQuestion(this, FindingsText(asked, Action)))
             return;
-        Output(symbol, dialog.Format());
+        TOutputJob job;
+        job.Format = dialog.Format();
+        // A format other than the dialog's (a file name's) may bring findings of its own.
+        job.Gate = [&](const std::vector<std::string>& Findings) {
+            const std::vector<std::string> told = shortened(Findings);
+            return told.empty() || told == asked || AskQuestion(this, FindingsText(told, Action));
+        };
+        Output(symbol, job);
     } catch (const std::exception& error) {
         ShowMessage(this,
                     QString::fromLatin1(ShortenedMessage(error.what(), shown.BarCode).c_str()));
@@ -77,28 +87,35 @@ void TFormMain::RunOutput(TExportPurpose Purpose, const QString& Action,
 
 void TFormMain::ButtonSaveClick() {
     RunOutput(TExportPurpose::Save, QStringLiteral("Save it anyway?"),
-              [this](TPreparedSymbol& Symbol, TFileFormat Format) {
+              [this](TPreparedSymbol& Symbol, TOutputJob& Job) {
                   const QString path = ChooseSaveFile(
-                      this, ProposedFileName(Symbol.Description().Barcode.BarCode, Format));
-                  if (!path.isEmpty())
-                      WriteFileAtomically(path, Symbol.Render(FileFormatOf(path)),
-                                          TDurability::Flush);
+                      this, ProposedFileName(Symbol.Description().Barcode.BarCode, Job.Format));
+                  if (path.isEmpty())
+                      return;
+                  Job.Format = FileFormatOf(path);
+                  RunOutputJob(Job, Symbol, FileSink(path, TDurability::Flush));
               });
 }
 
 void TFormMain::CopyClick() {
     RunOutput(TExportPurpose::Copy, QStringLiteral("Copy it anyway?"),
-              [](TPreparedSymbol& Symbol, TFileFormat) {
-                  QGuiApplication::clipboard()->setMimeData(MakeMimeData(Symbol).release());
+              [](TPreparedSymbol& Symbol, const TOutputJob& Job) {
+                  RunOutputJob(Job, Symbol, [&Symbol](const QByteArray& Png) {
+                      QGuiApplication::clipboard()->setMimeData(
+                          MakeMimeData(Symbol, Png).release());
+                  });
               });
 }
 
 void TFormMain::PrintClick() {
     RunOutput(TExportPurpose::Print, QStringLiteral("Print it anyway?"),
-              [this](TPreparedSymbol& Symbol, TFileFormat) {
+              [this](TPreparedSymbol& Symbol, const TOutputJob& Job) {
                   QPrinter printer(QPrinter::HighResolution);
-                  if (RunPrintDialog(this, printer))
-                      PrintBarcode(printer, Symbol.Vector());
+                  if (!RunPrintDialog(this, printer))
+                      return;
+                  // The printer draws the vector layout itself; the job checks and gates it.
+                  RunOutputJob(Job, Symbol,
+                               [&](const QByteArray&) { PrintBarcode(printer, Symbol.Vector()); });
               });
 }
 

@@ -282,7 +282,14 @@ void TBarCode::SetHMargin(int Value) {
 }
 
 std::vector<std::string> TBarCode::Findings() const {
-    return Carried(FSettings.BarType, FSettings.BarCode, FSettings.CheckSum).Departures;
+    return Encoded().Carried().Departures;
+}
+
+const TSymbolValue& TBarCode::Encoded() const {
+    if (!FEncoded || !FEncoded->Holds(FSettings.BarType, FSettings.BarCode, FSettings.CheckSum))
+        FEncoded = std::make_shared<const TSymbolValue>(FSettings.BarType, FSettings.BarCode,
+                                                        FSettings.CheckSum);
+    return *FEncoded;
 }
 
 std::string TBarCode::About() const {
@@ -403,8 +410,7 @@ void TBarCode::Paint() {
     // A long value stored before a setting made it too long.
     RefuseTooLong(FSettings.BarCode);
     // One encoding serves the automatic width, the placement and the drawing.
-    const TSymbol symbol = MakeSymbol(FSettings.BarType, FSettings.BarCode, FSettings.Modul,
-                                      FSettings.Ratio, FSettings.CheckSum);
+    const TSymbol symbol = Encoded().Symbol(FSettings.Modul, FSettings.Ratio);
     if (FAutoWidth) {
         const QSize before = size();
         AdjustWidthTo(symbol.Width, FSettings.HMargin);

@@ -9,11 +9,13 @@
 #include "engine.h"
 #include "limit_error.h"
 #include "panel.h"
+#include "symbol_value.h"
 
 #include <QString>
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -194,6 +196,13 @@ public:
     // these before it lets the symbol out.
     std::vector<std::string> Findings() const;
 
+    // The stored type, value and check mode encoded, once for as long as they stay: the
+    // paint, the findings and what a program asks of the symbol shown read it.
+    const TSymbolValue& Encoded() const;
+    // Takes Value, encoded elsewhere, as Encoded's for as long as the settings hold its type,
+    // value and check mode; one that they don't hold is encoded anew when asked for.
+    void UseEncoded(std::shared_ptr<const TSymbolValue> Value) { FEncoded = std::move(Value); }
+
     // Copies the barcode settings and OnChange of another TBarCode, without validation or
     // repaint; AutoWidth, OnInvalidChar and the panel's properties stay. Any other Source
     // is ignored.
@@ -310,6 +319,8 @@ private:
     QString AboutProperty() const;
 
     TBarcodeSettings FSettings;
+    // The last value Encoded made; renewed when the settings it was made of change.
+    mutable std::shared_ptr<const TSymbolValue> FEncoded;
     bool FAutoWidth = false;
     TNotifyEvent FOnChange;
     TInvalidChar FOnInvalidChar;

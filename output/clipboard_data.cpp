@@ -5,8 +5,12 @@
 namespace quillmark {
 
 std::unique_ptr<QMimeData> MakeMimeData(TPreparedSymbol& Symbol) {
+    return MakeMimeData(Symbol, Symbol.Render(TFileFormat::Png));
+}
+
+std::unique_ptr<QMimeData> MakeMimeData(TPreparedSymbol& Symbol, const QByteArray& Png) {
     auto data = std::make_unique<QMimeData>();
-    data->setData(QStringLiteral("image/png"), Symbol.Render(TFileFormat::Png));
+    data->setData(QStringLiteral("image/png"), Png);
     data->setData(QStringLiteral("image/svg+xml"), Symbol.Render(TFileFormat::Svg));
     data->setImageData(RenderImage(Symbol.Raster()));
     const std::string& value = Symbol.Description().Barcode.BarCode;

@@ -18,5 +18,8 @@ QUILLMARK_OUTPUT_EXPORT std::unique_ptr<QMimeData>
 MakeMimeData(const TBarcodeDescription& Description);
 // The same for a symbol whose layouts may already be built.
 QUILLMARK_OUTPUT_EXPORT std::unique_ptr<QMimeData> MakeMimeData(TPreparedSymbol& Symbol);
+// The same with the symbol's PNG file already written (RunOutputJob's bytes).
+QUILLMARK_OUTPUT_EXPORT std::unique_ptr<QMimeData> MakeMimeData(TPreparedSymbol& Symbol,
+                                                                const QByteArray& Png);
 
 } // namespace quillmark

@@ -115,7 +115,7 @@ std::string CarriedText(const TBarcodeDescription& D, const TOutputLayout& Layou
     const TSymbolLook& s = D.Barcode;
     if (s.BarType == bcCodeGS1_128)
         return Layout.Symbol.Text;
-    return Carried(s.BarType, s.BarCode, s.CheckSum).Data.value_or(Layout.Symbol.Text);
+    return Layout.Value->Carried().Data.value_or(Layout.Symbol.Text);
 }
 
 // How far the text sticks out before the first module and after the last one, placed as
@@ -140,7 +140,8 @@ std::pair<long long, long long> TextOverhang(const TBarcodeDescription& D,
 }
 
 // The layout in some unit, from the module size and the units in a millimetre.
-TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM, bool Vector) {
+TOutputLayout LayOut(const TBarcodeDescription& D, std::shared_ptr<const TSymbolValue> Value,
+                     int Modul, double UnitsPerMM, bool Vector) {
     const TSymbolLook& settings = D.Barcode;
     TOutputLayout layout;
     layout.Modul = Modul;
@@ -167,8 +168,11 @@ TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM,
         if (start > longest)
             throw tooLong(start, true);
     }
-    layout.Symbol =
-        MakeSymbol(settings.BarType, settings.BarCode, Modul, OutputRatio(D), settings.CheckSum);
+    if (!Value || !Value->Holds(settings.BarType, settings.BarCode, settings.CheckSum))
+        Value = std::make_shared<const TSymbolValue>(settings.BarType, settings.BarCode,
+                                                     settings.CheckSum);
+    layout.Value = std::move(Value);
+    layout.Symbol = layout.Value->Symbol(Modul, OutputRatio(D));
     if (layout.Symbol.Width > longest)
         throw tooLong(layout.Symbol.Width, false);
 
@@ -192,8 +196,8 @@ TOutputLayout LayOut(const TBarcodeDescription& D, int Modul, double UnitsPerMM,
     const bool standard = settings.TextLayout == tlStandard;
     std::optional<TStandardLook> look;
     if (standard)
-        look = StandardLook(layout.Symbol, settings, CarriedText(D, layout), Modul, barRows,
-                            LayoutFont(D, layout));
+        look = StandardLook(layout.Symbol, settings, layout.Value->RetailLook(),
+                            CarriedText(D, layout), Modul, barRows, LayoutFont(D, layout));
     // What the bars take alone, so that a refusal blames the text when the bars would fit.
     const long long barsAlong = leading + layout.Symbol.Width + trailing;
     const auto fits = [&](long long Along, long long Across) {
@@ -288,10 +292,21 @@ double AchievedXDimensionMM(const TBarcodeDescription& Description) {
 }
 
 TOutputLayout RasterLayout(const TBarcodeDescription& Description) {
-    return LayOut(Description, RasterModul(Description), Description.Dpi / MMPerInch, false);
+    return RasterLayout(Description, nullptr);
 }
 
 TOutputLayout VectorLayout(const TBarcodeDescription& Description) {
+    return VectorLayout(Description, nullptr);
+}
+
+TOutputLayout RasterLayout(const TBarcodeDescription& Description,
+                           std::shared_ptr<const TSymbolValue> Value) {
+    return LayOut(Description, std::move(Value), RasterModul(Description),
+                  Description.Dpi / MMPerInch, false);
+}
+
+TOutputLayout VectorLayout(const TBarcodeDescription& Description,
+                           std::shared_ptr<const TSymbolValue> Value) {
     CheckDescription(Description);
     // Fewer units a module where the text would otherwise be past the font engines' sizes:
     // a coarser grid for the bars, but the text drawn.
@@ -301,7 +316,7 @@ TOutputLayout VectorLayout(const TBarcodeDescription& Description) {
         modul =
             std::clamp(static_cast<int>(MaxFontPixels * x / (Description.FontSizePt * MMPerPoint)),
                        1, VectorModul);
-    return LayOut(Description, modul, modul / x, true);
+    return LayOut(Description, std::move(Value), modul, modul / x, true);
 }
 
 QFont LayoutFont(const TBarcodeDescription& Description, const TOutputLayout& Layout) {

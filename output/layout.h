@@ -10,10 +10,12 @@
 #include "renderer.h"
 #include "standard_look.h"
 #include "symbol_box.h"
+#include "symbol_value.h"
 
 #include <QFont>
 #include <QSize>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,6 +35,8 @@ struct TTextRun {
 };
 
 struct TOutputLayout {
+    // The description's value, encoded once: what Symbol was made of and what it carries.
+    std::shared_ptr<const TSymbolValue> Value;
     TSymbol Symbol; // encoded at Modul units per narrow module
     TSymbolBox Box; // where the bars go; under tlStandard, the whole frame of bars and text
     QSize Size;     // the whole picture, quiet zones included, turned
@@ -73,6 +77,12 @@ QUILLMARK_OUTPUT_EXPORT double AchievedXDimensionMM(const TBarcodeDescription& D
 // that can't be drawn.
 QUILLMARK_OUTPUT_EXPORT TOutputLayout RasterLayout(const TBarcodeDescription& Description);
 QUILLMARK_OUTPUT_EXPORT TOutputLayout VectorLayout(const TBarcodeDescription& Description);
+// The same from the description's value already encoded; a value of another type, value or
+// check mode is encoded anew.
+QUILLMARK_OUTPUT_EXPORT TOutputLayout RasterLayout(const TBarcodeDescription& Description,
+                                                   std::shared_ptr<const TSymbolValue> Value);
+QUILLMARK_OUTPUT_EXPORT TOutputLayout VectorLayout(const TBarcodeDescription& Description,
+                                                   std::shared_ptr<const TSymbolValue> Value);
 
 // The description's font as the layout draws it: sized in the layout's units.
 QUILLMARK_OUTPUT_EXPORT QFont LayoutFont(const TBarcodeDescription& Description,

@@ -6,19 +6,31 @@
 #include "print_fit.h"
 #include "standards_check.h"
 
+#include <utility>
+
 namespace quillmark {
+
+void RefuseSilentChanges(const TSymbolValue& Value, const TAdvice& Advice) {
+    // A value the engine refuses fails with the engine's own error, as it always has.
+    Value.RaiseRefusal();
+    const TCarried& carried = Value.Carried();
+    if (!carried.Departures.empty())
+        throw Exception(Quoting(Value.Value(),
+                                (Advice ? Advice(carried) : carried.Departures.front()).c_str()));
+}
+
+void RefuseSilentChanges(const TBarcodeDescription& Description, const TSymbolValue& Value) {
+    // Start and stop characters alone: a symbol no reader finds anything in.
+    if (Description.Barcode.BarCode.empty())
+        throw Exception(EmptyValueMessage);
+    // Sizes the output can't draw at all fail first, as the engine checks them.
+    Value.Symbol(1, OutputRatio(Description));
+    RefuseSilentChanges(Value);
+}
 
 void RefuseSilentChanges(const TBarcodeDescription& Description) {
     const TSymbolLook& s = Description.Barcode;
-    // Start and stop characters alone: a symbol no reader finds anything in.
-    if (s.BarCode.empty())
-        throw Exception(EmptyValueMessage);
-    // A value the engine refuses fails with the engine's own error, as it always has.
-    MakeSymbol(s.BarType, s.BarCode, 1, OutputRatio(Description), s.CheckSum);
-    const std::vector<std::string> departures =
-        Carried(s.BarType, s.BarCode, s.CheckSum).Departures;
-    if (!departures.empty())
-        throw Exception(Quoting(s.BarCode, departures.front().c_str()));
+    RefuseSilentChanges(Description, TSymbolValue(s.BarType, s.BarCode, s.CheckSum));
 }
 
 void RefuseBrokenPairings(const TBarcodeDescription& Description) {
@@ -48,21 +60,25 @@ TBarcodeDescription Described(const TBarcodeDescription& Base, const std::string
 } // namespace
 
 TPreparedSymbol::TPreparedSymbol(const TBarcodeDescription& Base, const std::string& Value,
-                                 TCheckDigits Mode, bool Lenient)
-    : description_(Described(Base, Value, Mode, Lenient)) {
+                                 TCheckDigits Mode, bool Lenient,
+                                 std::shared_ptr<const TSymbolValue> Encoded)
+    : description_(Described(Base, Value, Mode, Lenient)), value_(std::move(Encoded)) {
+    const TSymbolLook& s = description_.Barcode;
+    if (!value_ || !value_->Holds(s.BarType, s.BarCode, s.CheckSum))
+        value_ = std::make_shared<const TSymbolValue>(s.BarType, s.BarCode, s.CheckSum);
     if (!Lenient)
-        RefuseSilentChanges(description_);
+        RefuseSilentChanges(description_, *value_);
 }
 
 const TOutputLayout& TPreparedSymbol::Raster() {
     if (!raster_)
-        raster_ = RasterLayout(description_);
+        raster_ = RasterLayout(description_, value_);
     return *raster_;
 }
 
 const TOutputLayout& TPreparedSymbol::Vector() {
     if (!vector_)
-        vector_ = VectorLayout(description_);
+        vector_ = VectorLayout(description_, value_);
     return *vector_;
 }
 
@@ -110,16 +126,23 @@ TBarcodeDescription FittedToDevice(const TBarcodeDescription& Description,
 } // namespace
 
 TOutputResult RunOutputJob(const TOutputJob& Job, const std::string& Value, const TSink& Write) {
-    TOutputResult result;
-    TPreparedSymbol symbol(Job.FitToDevice ? FittedToDevice(Job.Description, result.Report)
+    std::vector<std::string> fitted;
+    TPreparedSymbol symbol(Job.FitToDevice ? FittedToDevice(Job.Description, fitted)
                                            : Job.Description,
                            Value, Job.CheckDigits, Job.Lenient);
+    TOutputResult result = RunOutputJob(Job, symbol, Write);
+    result.Report.insert(result.Report.begin(), fitted.begin(), fitted.end());
+    return result;
+}
+
+TOutputResult RunOutputJob(const TOutputJob& Job, TPreparedSymbol& Symbol, const TSink& Write) {
+    TOutputResult result;
     if (Job.GS1Pairings)
-        RefuseBrokenPairings(symbol.Description());
-    result.Findings = symbol.Findings(Job.Format);
+        RefuseBrokenPairings(Symbol.Description());
+    result.Findings = Symbol.Findings(Job.Format);
     if (Job.Report)
         for (std::string& line :
-             ReportLines(PrintFit(symbol.Description(), symbol.LayoutFor(Job.Format))))
+             ReportLines(PrintFit(Symbol.Description(), Symbol.LayoutFor(Job.Format))))
             result.Report.push_back(std::move(line));
     if (Job.Gate && !Job.Gate(result.Findings))
         return result;
@@ -128,10 +151,10 @@ TOutputResult RunOutputJob(const TOutputJob& Job, const std::string& Value, cons
     const bool png = Job.Format == TFileFormat::Png;
     QImage picture;
     if (png || Job.Verifier)
-        picture = RenderImage(symbol.Raster());
-    const QByteArray bytes = png ? EncodePng(picture, symbol.Raster()) : symbol.Render(Job.Format);
+        picture = RenderImage(Symbol.Raster());
+    const QByteArray bytes = png ? EncodePng(picture, Symbol.Raster()) : Symbol.Render(Job.Format);
     if (Job.Verifier) {
-        if (std::optional<std::string> note = Job.Verifier(picture, symbol.Description()))
+        if (std::optional<std::string> note = Job.Verifier(picture, Symbol.Description()))
             result.Notes.push_back(std::move(*note));
     }
     Write(bytes);

@@ -1,16 +1,18 @@
 // One symbol from a value to its file: describe, check, render, optionally read back, write.
-// The window's Save and every line of the command line's batches go through here.
+// The window's Save, Copy and Print and every line of the command line's batches go through here.
 #pragma once
 
 #include "quillmark_output_export.h"
 
 #include "description.h"
 #include "files.h"
+#include "symbol_value.h"
 
 #include <QByteArray>
 #include <QImage>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,10 +61,15 @@ class QUILLMARK_OUTPUT_EXPORT TPreparedSymbol {
 public:
     // Base with Value under Mode (DescribeValue); raises its errors. Unless Lenient, a value
     // the symbol would carry other than as given is refused too (RefuseSilentChanges).
+    // Encoded, the same value encoded for an earlier description, spares encoding it again
+    // where it holds the described type, value and check mode.
     TPreparedSymbol(const TBarcodeDescription& Base, const std::string& Value, TCheckDigits Mode,
-                    bool Lenient = false);
+                    bool Lenient = false, std::shared_ptr<const TSymbolValue> Encoded = nullptr);
 
     const TBarcodeDescription& Description() const { return description_; }
+    // The description's value, encoded once for every step.
+    const TSymbolValue& Value() const { return *value_; }
+    const std::shared_ptr<const TSymbolValue>& SharedValue() const { return value_; }
     // Raises the engine's errors for a refused value, and Exception for a size that can't
     // be drawn.
     const TOutputLayout& Raster();
@@ -74,6 +81,7 @@ public:
 
 private:
     TBarcodeDescription description_;
+    std::shared_ptr<const TSymbolValue> value_;
     std::optional<TOutputLayout> raster_;
     std::optional<TOutputLayout> vector_;
 };
@@ -83,6 +91,17 @@ private:
 // character dropped or replaced, an odd Interleaved 2 of 5 digit, a padded or wrong EAN/UPC value,
 // a start, stop or shift character as data): the rule wherever a symbol leaves the program.
 QUILLMARK_OUTPUT_EXPORT void RefuseSilentChanges(const TBarcodeDescription& Description);
+// The same for the description's value already encoded.
+QUILLMARK_OUTPUT_EXPORT void RefuseSilentChanges(const TBarcodeDescription& Description,
+                                                 const TSymbolValue& Value);
+
+// The sentence a refusal gives for what a symbol carries, in place of its first departure.
+using TAdvice = std::function<std::string(const TCarried& Carried)>;
+
+// The one rule under both: raises the engine's error for a value it refuses, and Exception
+// "Value : sentence" for its first departure (Advice's sentence, where given).
+QUILLMARK_OUTPUT_EXPORT void RefuseSilentChanges(const TSymbolValue& Value,
+                                                 const TAdvice& Advice = {});
 
 // Raises Exception "Value : sentence" for the first AI of a GS1-128 description that lacks
 // the partner the GS1 Barcode Syntax Dictionary requires or appears with one it excludes.
@@ -99,6 +118,11 @@ QUILLMARK_OUTPUT_EXPORT TSink FileSink(const std::string& FileName, TDurability 
 // differently, and the sink's (EWriteError for files) for a failed write; nothing is written
 // after a failure.
 QUILLMARK_OUTPUT_EXPORT TOutputResult RunOutputJob(const TOutputJob& Job, const std::string& Value,
+                                                   const TSink& Write);
+
+// The same for a symbol already prepared (its description, check digits, leniency and fit
+// are the symbol's, not Job's), so that a dialog's symbol is the one written.
+QUILLMARK_OUTPUT_EXPORT TOutputResult RunOutputJob(const TOutputJob& Job, TPreparedSymbol& Symbol,
                                                    const TSink& Write);
 
 } // namespace quillmark

@@ -71,35 +71,36 @@ void CheckEANUPC(Findings& Out, TBarType Type, const std::string& Value, TCheckS
 }
 
 // A length or correction digit that no reader takes: what the symbol carries says which.
-void CheckPostNet(Findings& Out, const std::string& Value) {
-    for (const std::string& departure : Carried(bcCodePostNet, Value, csNone).Departures)
+// (PostNet's check mode changes nothing it carries.)
+void CheckPostNet(Findings& Out, const TCarried& Carried) {
+    for (const std::string& departure : Carried.Departures)
         Out.push_back(departure);
 }
 
 // Characters that the symbol doesn't carry as they were typed.
-void CheckCharacters(Findings& Out, TBarType Type, const std::string& Value, TCheckSum CheckSum) {
-    const TCarried carried = Carried(Type, Value, CheckSum);
+void CheckCharacters(Findings& Out, TBarType Type, const std::string& Value,
+                     const TCarried& Carried) {
     const std::string name = Name(Type);
-    if (!carried.Replaced.empty())
-        Out.push_back(name + " can't carry " + QuoteAll(carried.Replaced) +
+    if (!Carried.Replaced.empty())
+        Out.push_back(name + " can't carry " + QuoteAll(Carried.Replaced) +
                       " and draws a space instead.");
-    if (!carried.Dropped.empty())
-        Out.push_back(name + " can't carry " + QuoteAll(carried.Dropped) + " and leaves it out.");
-    if (!carried.Reserved.empty())
-        Out.push_back(name + " reads " + QuoteAll(carried.Reserved) +
+    if (!Carried.Dropped.empty())
+        Out.push_back(name + " can't carry " + QuoteAll(Carried.Dropped) + " and leaves it out.");
+    if (!Carried.Reserved.empty())
+        Out.push_back(name + " reads " + QuoteAll(Carried.Reserved) +
                       " as start, stop or shift characters, which can't stand in the data.");
-    if (!carried.ZeroPairs.empty()) {
+    if (!Carried.ZeroPairs.empty()) {
         std::string bad;
-        for (const std::string& pair : carried.ZeroPairs)
+        for (const std::string& pair : Carried.ZeroPairs)
             bad += (bad.empty() ? "" : " ") + pair;
         Out.push_back(name + " carries digit pairs only and draws 00 for " + bad + ".");
     }
     // AI syntax given to EAN-128, drawn as data characters: the one departure that names
     // GS1-128 as the symbology to carry it.
-    if (carried.Carrier == bcCodeGS1_128)
-        Out.push_back(carried.Departures.front());
+    if (Carried.Carrier == bcCodeGS1_128)
+        Out.push_back(Carried.Departures.front());
     // Interleaved 2 of 5 carries digits in pairs.
-    if (Type == bcCode_2_5_interleaved && carried.Data && carried.Data->size() < Value.size())
+    if (Type == bcCode_2_5_interleaved && Carried.Data && Carried.Data->size() < Value.size())
         Out.push_back(name + " encodes digits in pairs, so the last digit " + Value.back() +
                       " is left out.");
 }
@@ -174,9 +175,14 @@ std::vector<std::string> CheckStandard(const TBarcodeDescription& Description,
     const TSymbolLook& settings = Description.Barcode;
     Findings findings;
     CheckEANUPC(findings, settings.BarType, settings.BarCode, settings.CheckSum);
+    // What the bars carry: the layout's value, made of the description's.
+    const TCarried carried =
+        Layout.Value && Layout.Value->Holds(settings.BarType, settings.BarCode, settings.CheckSum)
+            ? Layout.Value->Carried()
+            : Carried(settings.BarType, settings.BarCode, settings.CheckSum);
     if (settings.BarType == bcCodePostNet)
-        CheckPostNet(findings, settings.BarCode);
-    CheckCharacters(findings, settings.BarType, settings.BarCode, settings.CheckSum);
+        CheckPostNet(findings, carried);
+    CheckCharacters(findings, settings.BarType, settings.BarCode, carried);
     CheckProportions(findings, Description, Layout);
     CheckLength(findings, Description, Layout);
     CheckSize(findings, Description, Layout);

@@ -98,9 +98,7 @@ TItemSymbol DrawItemSymbol(const TItemSettings& Settings, double DevicePixelRati
     TItemSymbol symbol;
     symbol.Image = RenderImage(prepared.Raster());
     symbol.Image.setDevicePixelRatio(DevicePixelRatio);
-    const TSymbolLook& drawn = prepared.Description().Barcode;
-    if (const std::optional<std::string> data =
-            Carried(drawn.BarType, drawn.BarCode, drawn.CheckSum).Data)
+    if (const std::optional<std::string>& data = prepared.Value().Carried().Data)
         symbol.Carried = QString::fromLatin1(data->data(), static_cast<qsizetype>(data->size()));
     for (const std::string& finding : prepared.Findings(TFileFormat::Png))
         symbol.Findings.append(

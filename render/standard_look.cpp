@@ -153,14 +153,21 @@ void PlaceLine(TStandardLook& Look, const std::string& Shown, TTextPosition Posi
 TStandardLook StandardLook(const TSymbol& Symbol, const TSymbolLook& Settings,
                            const std::string& DisplayText, int Modul, int BarRows,
                            const QFont& Font) {
+    // The digits the bars draw, from the value and check mode the symbol was made of: the
+    // symbol's text may lack the check digit the encoder adds.
+    return StandardLook(Symbol, Settings,
+                        RetailLook(Settings.BarType, Settings.BarCode, Settings.CheckSum),
+                        DisplayText, Modul, BarRows, Font);
+}
+
+TStandardLook StandardLook(const TSymbol& Symbol, const TBarcodeSettings& Settings,
+                           const std::optional<TRetailLook>& Retail, const std::string& DisplayText,
+                           int Modul, int BarRows, const QFont& Font) {
     TStandardLook look;
     look.Width = Symbol.Width;
     look.BarRows = std::max(1, BarRows);
     look.LongRows = look.BarRows;
-    // The digits the bars draw, from the value and check mode the symbol was made of: the
-    // symbol's text may lack the check digit the encoder adds.
-    const std::optional<TRetailLook> retail =
-        RetailLook(Settings.BarType, Settings.BarCode, Settings.CheckSum);
+    const std::optional<TRetailLook>& retail = Retail;
     const std::vector<int> starts = ElementStarts(Symbol);
     if (retail && !retail->LongElements.empty()) {
         for (const auto& [first, end] : retail->LongElements)
@@ -191,10 +198,12 @@ TStandardLook StandardLook(const TSymbol& Symbol, const TSymbolLook& Settings,
 TStandardLook FittedStandardLook(const TSymbol& Symbol, const TSymbolLook& Settings,
                                  const std::string& DisplayText, int Modul, int FrameRows,
                                  const QFont& Font) {
+    const std::optional<TRetailLook> retail =
+        RetailLook(Settings.BarType, Settings.BarCode, Settings.CheckSum);
     // The text's reach doesn't depend on the bars' height, only where it starts.
-    const TStandardLook probe = StandardLook(Symbol, Settings, DisplayText, Modul, 1, Font);
-    return StandardLook(Symbol, Settings, DisplayText, Modul, FrameRows - probe.Above - probe.Below,
-                        Font);
+    const TStandardLook probe = StandardLook(Symbol, Settings, retail, DisplayText, Modul, 1, Font);
+    return StandardLook(Symbol, Settings, retail, DisplayText, Modul,
+                        FrameRows - probe.Above - probe.Below, Font);
 }
 
 std::vector<TBarFill> StandardFills(const TSymbol& Symbol, const TStandardLook& Look,

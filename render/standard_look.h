@@ -7,10 +7,12 @@
 
 #include "barcode_settings.h"
 #include "renderer.h"
+#include "retail_look.h"
 #include "symbol_box.h"
 
 #include <QFont>
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -73,6 +75,13 @@ struct TStandardLook {
 // in OCR-B, sized from Modul; the guards descend whatever the text.
 QUILLMARK_RENDER_EXPORT TStandardLook StandardLook(const TSymbol& Symbol,
                                                    const TSymbolLook& Settings,
+                                                   const std::string& DisplayText, int Modul,
+                                                   int BarRows, const QFont& Font);
+
+// The same with the EAN/UPC look already made of Settings' value (RetailLook).
+QUILLMARK_RENDER_EXPORT TStandardLook StandardLook(const TSymbol& Symbol,
+                                                   const TBarcodeSettings& Settings,
+                                                   const std::optional<TRetailLook>& Retail,
                                                    const std::string& DisplayText, int Modul,
                                                    int BarRows, const QFont& Font);
 

@@ -192,5 +192,36 @@ TEST_F(WindowOutputTest, SymbolsThatMayNotScanAskFirst) {
     EXPECT_TRUE(Form->BarCode1->toolTip().contains(QStringLiteral("clipped")));
 }
 
+// The dialog's preview is an SVG, which draws any X-dimension; a PNG at 25 dpi can't draw
+// EAN-13's. A file named .png is asked about for the PNG's findings.
+TEST_F(WindowOutputTest, SaveAsksAboutTheFindingsOfTheFormatWritten) {
+    Choose(QStringLiteral("Code EAN13"));
+    Type(QStringLiteral("5901234123457"));
+    Click(Form->ButtonGenerate);
+    SetExportDialogRunner([](TExportDialog& Dialog) {
+        Dialog.FileFormat->setCurrentIndex(1); // SVG
+        Dialog.Resolution->setCurrentText(QStringLiteral("25"));
+        return true;
+    });
+    Answer = false;
+    struct TRow {
+        const char* File;
+        bool Asked; // and so not written
+    };
+    for (const TRow& row :
+         {TRow{"label.svg", false}, TRow{"label.png", true}, TRow{"label.pdf", false}}) {
+        Questions.clear();
+        ChosenFile = Dir.filePath(QString::fromLatin1(row.File));
+        Click(Form->ButtonSave);
+        EXPECT_TRUE(Messages.empty()) << row.File;
+        ASSERT_EQ(Questions.size(), row.Asked ? 1u : 0u) << row.File;
+        if (row.Asked) {
+            EXPECT_TRUE(Questions[0].contains(QStringLiteral("X-dimension")))
+                << Questions[0].toStdString();
+        }
+        EXPECT_EQ(QFile::exists(ChosenFile), !row.Asked) << row.File;
+    }
+}
+
 } // namespace
 } // namespace quillmark::testing
