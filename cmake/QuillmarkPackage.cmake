@@ -47,7 +47,11 @@ if(TARGET quillmark_verify)
     quillmark_pkgconfig("Quillmark Verify" "Reading barcodes back with zxing-cpp"
                         quillmark_verify "quillmark-engine zxing")
 endif()
+if(TARGET quillmark_layout)
+    quillmark_pkgconfig("Quillmark Layout" "Barcodes at a physical size, their checks and pictures"
+                        quillmark_layout "quillmark-render Qt6Gui")
+endif()
 if(TARGET quillmark_output)
     quillmark_pkgconfig("Quillmark Output" "Barcode files, clipboard data and printing"
-                        quillmark_output "quillmark-render Qt6Gui Qt6Svg zlib")
+                        quillmark_output "quillmark-layout Qt6Gui Qt6Svg zlib")
 endif()

@@ -5,13 +5,13 @@
 namespace quillmark {
 
 std::unique_ptr<QMimeData> MakeMimeData(TPreparedSymbol& Symbol) {
-    return MakeMimeData(Symbol, Symbol.Render(TFileFormat::Png));
+    return MakeMimeData(Symbol, RenderFile(Symbol, TFileFormat::Png));
 }
 
 std::unique_ptr<QMimeData> MakeMimeData(TPreparedSymbol& Symbol, const QByteArray& Png) {
     auto data = std::make_unique<QMimeData>();
     data->setData(QStringLiteral("image/png"), Png);
-    data->setData(QStringLiteral("image/svg+xml"), Symbol.Render(TFileFormat::Svg));
+    data->setData(QStringLiteral("image/svg+xml"), RenderFile(Symbol, TFileFormat::Svg));
     data->setImageData(RenderImage(Symbol.Raster()));
     const std::string& value = Symbol.Description().Barcode.BarCode;
     data->setText(QString::fromLatin1(value.data(), static_cast<qsizetype>(value.size())));

@@ -7,6 +7,7 @@
 #include "description.h"
 #include "file_formats.h"
 #include "layout.h"
+#include "raster_image.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -24,10 +25,6 @@ QUILLMARK_OUTPUT_EXPORT TFileFormat FileFormatOf(const QString& FileName);
 // The layout a format is drawn from: raster for PNG, vector for SVG and PDF.
 QUILLMARK_OUTPUT_EXPORT TOutputLayout LayoutFor(const TBarcodeDescription& Description,
                                                 TFileFormat Format);
-
-// The raster picture of a raster layout, at the resolution it records.
-QUILLMARK_OUTPUT_EXPORT QImage RenderImage(const TOutputLayout& Layout);
-QUILLMARK_OUTPUT_EXPORT QImage RenderImage(const TBarcodeDescription& Description);
 
 // PNG with its resolution recorded; SVG sized in millimetres with a viewBox; PDF on a page
 // of the symbol's size with its quiet zones. Each serialises the layout its format is drawn

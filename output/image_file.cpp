@@ -38,25 +38,6 @@ std::vector<QRgb> ColoursOf(const TOutputLayout& Layout) {
 
 } // namespace
 
-QImage RenderImage(const TOutputLayout& Layout) {
-    QImage image(Layout.Size, QImage::Format_RGB32);
-    if (image.isNull())
-        throw Exception(Quoting(std::to_string(Layout.Size.width()) + " x " +
-                                    std::to_string(Layout.Size.height()),
-                                TooLargeMessage));
-    // Recorded in the PNG (pHYs), so that printing at 100% gives the true size.
-    const int dotsPerMeter = static_cast<int>(std::lround(Layout.Dpi / 0.0254));
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
-    QPainter painter(&image);
-    PaintLayout(painter, Layout);
-    return image;
-}
-
-QImage RenderImage(const TBarcodeDescription& Description) {
-    return RenderImage(RasterLayout(Description));
-}
-
 QByteArray RenderPng(const TOutputLayout& Layout) {
     return EncodePng(RenderImage(Layout), Layout);
 }

@@ -2,11 +2,11 @@
 
 #include "drawing_bounds.h"
 #include "error_messages.h"
-#include "files.h"
 #include "latin1.h"
 #include "layout.h"
-#include "output_job.h"
+#include "prepared_symbol.h"
 #include "qt_colors.h"
+#include "raster_image.h"
 #include "units.h"
 
 #include <cmath>

@@ -4,7 +4,7 @@
 // serialise it.
 #pragma once
 
-#include "quillmark_output_export.h"
+#include "quillmark_layout_export.h"
 
 #include "description.h"
 #include "renderer.h"
@@ -67,32 +67,32 @@ inline constexpr int VectorModul = 100;
 
 // Narrow module in whole pixels at the description's resolution: X x dpi / 25.4 rounded,
 // at least 1.
-QUILLMARK_OUTPUT_EXPORT int RasterModul(const TBarcodeDescription& Description);
+QUILLMARK_LAYOUT_EXPORT int RasterModul(const TBarcodeDescription& Description);
 // The X-dimension a raster file really has, in millimetres.
-QUILLMARK_OUTPUT_EXPORT double AchievedXDimensionMM(const TBarcodeDescription& Description);
+QUILLMARK_LAYOUT_EXPORT double AchievedXDimensionMM(const TBarcodeDescription& Description);
 
 // Raster: units are pixels at Dpi. Vector: units are 1/VectorModul of the X-dimension, or
 // 1/Modul where large text needs coarser ones.
 // Both raise the engine's errors for a refused value and Exception for settings or sizes
 // that can't be drawn.
-QUILLMARK_OUTPUT_EXPORT TOutputLayout RasterLayout(const TBarcodeDescription& Description);
-QUILLMARK_OUTPUT_EXPORT TOutputLayout VectorLayout(const TBarcodeDescription& Description);
+QUILLMARK_LAYOUT_EXPORT TOutputLayout RasterLayout(const TBarcodeDescription& Description);
+QUILLMARK_LAYOUT_EXPORT TOutputLayout VectorLayout(const TBarcodeDescription& Description);
 // The same from the description's value already encoded; a value of another type, value or
 // check mode is encoded anew.
-QUILLMARK_OUTPUT_EXPORT TOutputLayout RasterLayout(const TBarcodeDescription& Description,
+QUILLMARK_LAYOUT_EXPORT TOutputLayout RasterLayout(const TBarcodeDescription& Description,
                                                    std::shared_ptr<const TSymbolValue> Value);
-QUILLMARK_OUTPUT_EXPORT TOutputLayout VectorLayout(const TBarcodeDescription& Description,
+QUILLMARK_LAYOUT_EXPORT TOutputLayout VectorLayout(const TBarcodeDescription& Description,
                                                    std::shared_ptr<const TSymbolValue> Value);
 
 // The description's font as the layout draws it: sized in the layout's units.
-QUILLMARK_OUTPUT_EXPORT QFont LayoutFont(const TBarcodeDescription& Description,
+QUILLMARK_LAYOUT_EXPORT QFont LayoutFont(const TBarcodeDescription& Description,
                                          const TOutputLayout& Layout);
 
 // The symbol's length along its bars, quiet zones included, in millimetres.
-QUILLMARK_OUTPUT_EXPORT double LengthMM(const TOutputLayout& Layout);
+QUILLMARK_LAYOUT_EXPORT double LengthMM(const TOutputLayout& Layout);
 
 // Fills the picture with the space colour and draws the bars and text in the painter's
 // current coordinates, one unit of the layout per unit of the painter.
-QUILLMARK_OUTPUT_EXPORT void PaintLayout(QPainter& Painter, const TOutputLayout& Layout);
+QUILLMARK_LAYOUT_EXPORT void PaintLayout(QPainter& Painter, const TOutputLayout& Layout);
 
 } // namespace quillmark

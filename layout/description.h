@@ -2,7 +2,7 @@
 // font and a physical size.
 #pragma once
 
-#include "quillmark_output_export.h"
+#include "quillmark_layout_export.h"
 
 #include "barcode_settings.h"
 #include "description_ranges.h"
@@ -18,8 +18,8 @@ namespace quillmark {
 // Settings for a symbol that must scan at a true size: the symbology's standard X (0.33 mm
 // for most), 300 dpi for raster output, the standard bar height and quiet zones, Code 128B
 // with its value as text.
-QUILLMARK_OUTPUT_EXPORT TSymbolLook DefaultOutputSettings();
-QUILLMARK_OUTPUT_EXPORT QFont DefaultOutputFont();
+QUILLMARK_LAYOUT_EXPORT TSymbolLook DefaultOutputSettings();
+QUILLMARK_LAYOUT_EXPORT QFont DefaultOutputFont();
 
 struct TBarcodeDescription {
     // What the symbol is and how it looks; the widget's screen geometry has no place here.
@@ -41,14 +41,14 @@ struct TBarcodeDescription {
 // The narrow module Description is drawn at: its XDimensionMM, or where that is 0 the
 // symbology's standard X at its resolution (StandardXDimensionMM: 0.33 mm for most,
 // 0.495 mm for GS1-128 and EAN-128, 0.508 mm for PostNet).
-QUILLMARK_OUTPUT_EXPORT double XDimensionOf(const TBarcodeDescription& Description);
+QUILLMARK_LAYOUT_EXPORT double XDimensionOf(const TBarcodeDescription& Description);
 
 // The ratio a file is drawn at. Symbologies whose standard defines every element as a
 // whole number of modules (Code 128, EAN-128, Code 93 and the EAN/UPC family) are drawn at
 // exactly 1:2:3:4, whatever the ratio setting; the others keep it, clamped by the engine.
 // The widget follows its Ratio for all of them; this is the one place where a file differs
 // from the widget, because a file must scan.
-QUILLMARK_OUTPUT_EXPORT double OutputRatio(const TBarcodeDescription& Description);
+QUILLMARK_LAYOUT_EXPORT double OutputRatio(const TBarcodeDescription& Description);
 
 // Where a symbol's check digit comes from: Auto completes or checks the GS1 check digit of
 // EAN/UPC values before the engine (CompleteCheckDigit), which then adds none; None and
@@ -57,11 +57,11 @@ enum class TCheckDigits { Auto, None, Mod10 };
 inline constexpr int CheckDigitsCount = static_cast<int>(TCheckDigits::Mod10) + 1;
 
 // The mode that leaves a check-digit setting as it is.
-QUILLMARK_OUTPUT_EXPORT TCheckDigits CheckDigitsOf(TCheckSum CheckSum);
+QUILLMARK_LAYOUT_EXPORT TCheckDigits CheckDigitsOf(TCheckSum CheckSum);
 
 // Base with Value as its value, under Mode. Raises the engine's error for a wrong check
 // digit under Auto.
-QUILLMARK_OUTPUT_EXPORT TBarcodeDescription DescribeValue(const TBarcodeDescription& Base,
+QUILLMARK_LAYOUT_EXPORT TBarcodeDescription DescribeValue(const TBarcodeDescription& Base,
                                                           const std::string& Value,
                                                           TCheckDigits Mode);
 

@@ -2,7 +2,7 @@
 // before a scanner refuses the label.
 #pragma once
 
-#include "quillmark_output_export.h"
+#include "quillmark_layout_export.h"
 
 #include "description.h"
 #include "ean_upc.h"
@@ -17,12 +17,12 @@ namespace quillmark {
 // standard as far as this can tell: missing or wrong EAN/UPC and PostNet check digits,
 // characters the symbology replaces or drops, proportions outside the standard, and a
 // length beyond the standard's limit. Layout is the description's, as a file draws it.
-QUILLMARK_OUTPUT_EXPORT std::vector<std::string>
+QUILLMARK_LAYOUT_EXPORT std::vector<std::string>
 CheckStandard(const TBarcodeDescription& Description, const TOutputLayout& Layout);
 
 // The same for the description's vector layout. Raises the engine's error for a value it
 // refuses.
-QUILLMARK_OUTPUT_EXPORT std::vector<std::string>
+QUILLMARK_LAYOUT_EXPORT std::vector<std::string>
 CheckStandard(const TBarcodeDescription& Description);
 
 } // namespace quillmark

@@ -4,7 +4,7 @@
 // and the print's gain need a real one.
 #pragma once
 
-#include "quillmark_output_export.h"
+#include "quillmark_layout_export.h"
 
 #include "engine.h"
 
@@ -19,14 +19,14 @@ namespace quillmark {
 // ones the widest narrow and narrowest wide element against the threshold halfway between
 // the mean narrow and mean wide width, over the whole symbol. The lowest over the
 // characters; none for PostNet, whose bars differ in height.
-QUILLMARK_OUTPUT_EXPORT std::optional<double> Decodability(TBarType Type,
+QUILLMARK_LAYOUT_EXPORT std::optional<double> Decodability(TBarType Type,
                                                            const std::vector<double>& Elements);
 
 // The same for an encoded symbol, its neighbouring elements of one kind merged.
-QUILLMARK_OUTPUT_EXPORT std::optional<double> Decodability(TBarType Type, const TSymbol& Symbol);
+QUILLMARK_LAYOUT_EXPORT std::optional<double> Decodability(TBarType Type, const TSymbol& Symbol);
 
 // ISO/IEC 15416's grade of a decodability: A from 0.62, B from 0.50, C from 0.37, D from
 // 0.25, else F.
-QUILLMARK_OUTPUT_EXPORT char DecodabilityGrade(double Value);
+QUILLMARK_LAYOUT_EXPORT char DecodabilityGrade(double Value);
 
 } // namespace quillmark

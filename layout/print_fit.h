@@ -3,7 +3,7 @@
 // rounding leaves of the wide-to-narrow ratio, the quiet zones and the bar height.
 #pragma once
 
-#include "quillmark_output_export.h"
+#include "quillmark_layout_export.h"
 
 #include "description.h"
 #include "layout.h"
@@ -22,12 +22,12 @@ struct TXRange {
     const char* Source = "";
 };
 
-QUILLMARK_OUTPUT_EXPORT TXRange PermittedXRange(TBarType Type);
+QUILLMARK_LAYOUT_EXPORT TXRange PermittedXRange(TBarType Type);
 
 // The X-dimension a symbol of Type is drawn at when none is asked: its standard's nominal X,
 // or 0.33 mm where it names none, on the whole pixels at Dpi closest to it inside the permitted
 // range (so 0.508 mm for GS1-128 at 300 dpi, the smallest X in its range).
-QUILLMARK_OUTPUT_EXPORT double StandardXDimensionMM(TBarType Type, int Dpi);
+QUILLMARK_LAYOUT_EXPORT double StandardXDimensionMM(TBarType Type, int Dpi);
 
 // The bar heights a symbology's standard permits, in millimetres.
 struct THeightRange {
@@ -36,7 +36,7 @@ struct THeightRange {
     const char* Source = "";
 };
 
-QUILLMARK_OUTPUT_EXPORT THeightRange PermittedBarHeight(TBarType Type);
+QUILLMARK_LAYOUT_EXPORT THeightRange PermittedBarHeight(TBarType Type);
 
 struct TPrintFit {
     bool Raster = true;   // false: a vector file, drawn at the X asked exactly
@@ -64,23 +64,23 @@ struct TPrintFit {
 
 // The fit of Layout, the layout Description is drawn from (RasterLayout at its Dpi, or
 // VectorLayout).
-QUILLMARK_OUTPUT_EXPORT TPrintFit PrintFit(const TBarcodeDescription& Description,
+QUILLMARK_LAYOUT_EXPORT TPrintFit PrintFit(const TBarcodeDescription& Description,
                                            const TOutputLayout& Layout);
 
 // A width in modules as the report gives it: "11X", "7.5X".
-QUILLMARK_OUTPUT_EXPORT std::string ModulesText(double X);
+QUILLMARK_LAYOUT_EXPORT std::string ModulesText(double X);
 
 // The report's lines: "X-dimension: 0.375 mm (114% of 0.330 mm nominal; permitted
 // 0.264-0.660 mm; 3 pixels at 203 dpi)", "ratio: ...", "decodability: ...", "quiet zones:
 // ...", "bar height: ...".
-QUILLMARK_OUTPUT_EXPORT std::vector<std::string> ReportLines(const TPrintFit& Fit);
+QUILLMARK_LAYOUT_EXPORT std::vector<std::string> ReportLines(const TPrintFit& Fit);
 
 // The narrow module in whole pixels at Dpi whose X-dimension is inside Type's permitted
 // range and closest to XMM; none when no whole number of pixels falls in the range.
-QUILLMARK_OUTPUT_EXPORT std::optional<int> FitToDevice(TBarType Type, double XMM, int Dpi);
+QUILLMARK_LAYOUT_EXPORT std::optional<int> FitToDevice(TBarType Type, double XMM, int Dpi);
 
 // "no whole number of pixels at 30 dpi gives EAN13 an X-dimension in its permitted
 // 0.264-0.660 mm"
-QUILLMARK_OUTPUT_EXPORT std::string NoFitMessage(TBarType Type, int Dpi);
+QUILLMARK_LAYOUT_EXPORT std::string NoFitMessage(TBarType Type, int Dpi);
 
 } // namespace quillmark
