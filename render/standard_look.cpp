@@ -160,7 +160,7 @@ TStandardLook StandardLook(const TSymbol& Symbol, const TSymbolLook& Settings,
                         DisplayText, Modul, BarRows, Font);
 }
 
-TStandardLook StandardLook(const TSymbol& Symbol, const TBarcodeSettings& Settings,
+TStandardLook StandardLook(const TSymbol& Symbol, const TSymbolLook& Settings,
                            const std::optional<TRetailLook>& Retail, const std::string& DisplayText,
                            int Modul, int BarRows, const QFont& Font) {
     TStandardLook look;

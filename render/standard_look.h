@@ -80,7 +80,7 @@ QUILLMARK_RENDER_EXPORT TStandardLook StandardLook(const TSymbol& Symbol,
 
 // The same with the EAN/UPC look already made of Settings' value (RetailLook).
 QUILLMARK_RENDER_EXPORT TStandardLook StandardLook(const TSymbol& Symbol,
-                                                   const TBarcodeSettings& Settings,
+                                                   const TSymbolLook& Settings,
                                                    const std::optional<TRetailLook>& Retail,
                                                    const std::string& DisplayText, int Modul,
                                                    int BarRows, const QFont& Font);
