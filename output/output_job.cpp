@@ -70,7 +70,8 @@ TOutputResult RunOutputJob(const TOutputJob& Job, TPreparedSymbol& Symbol, const
     QImage picture;
     if (png || Job.Verifier)
         picture = RenderImage(Symbol.Raster());
-    const QByteArray bytes = png ? EncodePng(picture, Symbol.Raster()) : RenderFile(Symbol, Job.Format);
+    const QByteArray bytes =
+        png ? EncodePng(picture, Symbol.Raster()) : RenderFile(Symbol, Job.Format);
     if (Job.Verifier) {
         if (std::optional<std::string> note = Job.Verifier(picture, Symbol.Description()))
             result.Notes.push_back(std::move(*note));
