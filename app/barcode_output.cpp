@@ -1,10 +1,10 @@
 #include "barcode_output.h"
 
-#include "barcode.h"
-#include "ean_upc.h"
-#include "error_messages.h"
-#include "latin1.h"
-#include "output_job.h"
+#include <quillmark/barcode.h>
+#include <quillmark/ean_upc.h>
+#include <quillmark/error_messages.h>
+#include <quillmark/latin1.h>
+#include <quillmark/output_job.h>
 
 #include <QFontInfo>
 

@@ -1,9 +1,9 @@
 // The window's control as output takes it, and what the window tells the user about it.
 #pragma once
 
-#include "description.h"
-#include "files.h"
-#include "symbol_value.h"
+#include <quillmark/description.h>
+#include <quillmark/files.h>
+#include <quillmark/symbol_value.h>
 
 #include <QString>
 

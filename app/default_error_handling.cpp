@@ -1,7 +1,7 @@
 #include "default_error_handling.h"
 
-#include "error_reporter.h"
 #include "messages.h"
+#include <quillmark/error_reporter.h>
 
 #include <QCoreApplication>
 #include <QMetaObject>

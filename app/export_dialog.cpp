@@ -1,11 +1,11 @@
 #include "export_dialog.h"
 
-#include "error_messages.h"
 #include "export_settings.h"
-#include "output_job.h"
-#include "print_fit.h"
-#include "qt_colors.h"
-#include "standards_check.h"
+#include <quillmark/error_messages.h>
+#include <quillmark/output_job.h>
+#include <quillmark/print_fit.h>
+#include <quillmark/qt_colors.h>
+#include <quillmark/standards_check.h>
 
 #include <QColorDialog>
 #include <QComboBox>

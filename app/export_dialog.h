@@ -2,9 +2,9 @@
 // and colours, with a preview of exactly what will be written and how it measures up.
 #pragma once
 
-#include "description.h"
-#include "files.h"
-#include "output_job.h"
+#include <quillmark/description.h>
+#include <quillmark/files.h>
+#include <quillmark/output_job.h>
 
 #include <QDialog>
 #include <QImage>

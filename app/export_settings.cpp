@@ -1,7 +1,7 @@
 #include "export_settings.h"
 
 #include "barcode_output.h"
-#include "qt_colors.h"
+#include <quillmark/qt_colors.h>
 
 #include <QCoreApplication>
 #include <QSettings>

@@ -1,8 +1,8 @@
 // The export dialog's choices, kept between runs of the program.
 #pragma once
 
-#include "description.h"
-#include "files.h"
+#include <quillmark/description.h>
+#include <quillmark/files.h>
 
 namespace quillmark {
 

@@ -1,16 +1,16 @@
 #include "form_main.h"
 
-#include "barcode.h"
 #include "barcode_output.h"
 #include "default_error_handling.h"
-#include "error_messages.h"
 #include "home_page.h"
-#include "latin1.h"
-#include "limit_error.h"
 #include "link_opener.h"
 #include "messages.h"
-#include "qt_colors.h"
 #include "value_edit.h"
+#include <quillmark/barcode.h>
+#include <quillmark/error_messages.h>
+#include <quillmark/latin1.h>
+#include <quillmark/limit_error.h>
+#include <quillmark/qt_colors.h>
 
 #include <QComboBox>
 #include <QEvent>

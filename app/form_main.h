@@ -1,8 +1,8 @@
 // The generator window: pick a symbology, type a value, see the barcode.
 #pragma once
 
-#include "barcode_settings.h"
-#include "engine.h"
+#include <quillmark/barcode_settings.h>
+#include <quillmark/engine.h>
 
 #include <QDialog>
 

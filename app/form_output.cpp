@@ -1,16 +1,16 @@
 // The window's ways out: Save as File, Copy and Print, and the clipped-preview note.
 #include "form_main.h"
 
-#include "barcode.h"
 #include "barcode_output.h"
-#include "clipboard_data.h"
-#include "error_messages.h"
 #include "export_dialog.h"
-#include "files.h"
 #include "messages.h"
 #include "output_dialogs.h"
-#include "output_job.h"
-#include "print.h"
+#include <quillmark/barcode.h>
+#include <quillmark/clipboard_data.h>
+#include <quillmark/error_messages.h>
+#include <quillmark/files.h>
+#include <quillmark/output_job.h>
+#include <quillmark/print.h>
 
 #include <QAction>
 #include <QClipboard>

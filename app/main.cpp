@@ -2,7 +2,7 @@
 #include "default_error_handling.h"
 #include "form_main.h"
 
-#include "version.h"
+#include <quillmark/version.h>
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,7 +1,7 @@
 #include "output_dialogs.h"
 
 #include "export_dialog.h"
-#include "file_formats.h"
+#include <quillmark/file_formats.h>
 
 #include <QFileDialog>
 #include <QFileInfo>

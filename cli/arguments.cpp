@@ -2,7 +2,7 @@
 
 #include "choices.h"
 #include "help_text.h"
-#include "layout.h"
+#include <quillmark/layout.h>
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // The command line: options into one settings value, or a usage error.
 #pragma once
 
-#include "description.h"
-#include "files.h"
+#include <quillmark/description.h>
+#include <quillmark/files.h>
 
 #include <optional>
 #include <stdexcept>

@@ -1,6 +1,6 @@
 #include "batch.h"
 
-#include "atomic_file.h"
+#include <quillmark/atomic_file.h>
 
 #include "interruption.h"
 #include "line_reader.h"

@@ -2,8 +2,8 @@
 // errors list them: the one list of each, which parsing and the help text both read.
 #pragma once
 
-#include "description.h"
-#include "file_formats.h"
+#include <quillmark/description.h>
+#include <quillmark/file_formats.h>
 
 #include <array>
 #include <string>

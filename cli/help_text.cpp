@@ -2,9 +2,9 @@
 
 #include "arguments.h"
 #include "choices.h"
-#include "engine.h"
-#include "print_fit.h"
-#include "version.h"
+#include <quillmark/engine.h>
+#include <quillmark/print_fit.h>
+#include <quillmark/version.h>
 
 #include <charconv>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include "line_reader.h"
 
-#include "atomic_file.h"
 #include "interruption.h"
+#include <quillmark/atomic_file.h>
 
 #include <algorithm>
 #include <cerrno>

@@ -5,10 +5,10 @@
 #include "messages.h"
 #include "output_folder.h"
 #include "text_bytes.h"
-#include "verify.h"
+#include <quillmark/verify.h>
 
-#include "decimal_text.h"
-#include "layout.h"
+#include <quillmark/decimal_text.h>
+#include <quillmark/layout.h>
 
 #include <QFontDatabase>
 #include <QFontInfo>

@@ -2,7 +2,7 @@
 
 #include "arguments.h"
 
-#include "atomic_file.h"
+#include <quillmark/atomic_file.h>
 
 #include <cerrno>
 

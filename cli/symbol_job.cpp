@@ -1,7 +1,7 @@
 #include "symbol_job.h"
 
 #include "text_bytes.h"
-#include "verify.h"
+#include <quillmark/verify.h>
 
 #include <new>
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "arguments.h"
-#include "output_job.h"
+#include <quillmark/output_job.h>
 
 #include <string>
 #include <vector>

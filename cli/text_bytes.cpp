@@ -1,6 +1,6 @@
 #include "text_bytes.h"
 
-#include "latin1.h"
+#include <quillmark/latin1.h>
 
 #include <cstdio>
 #include <optional>

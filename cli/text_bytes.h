@@ -2,7 +2,7 @@
 // raw bytes, and messages leave for a UTF-8 terminal.
 #pragma once
 
-#include "latin1.h"
+#include <quillmark/latin1.h>
 
 #include <string>
 #include <string_view>

@@ -1,14 +1,14 @@
 #include "barcode.h"
 
-#include "drawing_bounds.h"
-#include "ean_upc.h"
 #include "enum_check.h"
-#include "error_messages.h"
 #include "error_reporter.h"
 #include "handler_call.h"
-#include "latin1.h"
-#include "renderer.h"
-#include "version.h"
+#include <quillmark/drawing_bounds.h>
+#include <quillmark/ean_upc.h>
+#include <quillmark/error_messages.h>
+#include <quillmark/latin1.h>
+#include <quillmark/renderer.h>
+#include <quillmark/version.h>
 
 #include <QByteArray>
 #include <QPainter>

@@ -2,14 +2,14 @@
 // and draws the symbol with its human-readable text.
 #pragma once
 
-#include "quillmark_widgets_export.h"
+#include <quillmark/quillmark_widgets_export.h>
 
-#include "barcode_settings.h"
-#include "control_types.h"
-#include "engine.h"
-#include "limit_error.h"
-#include "panel.h"
-#include "symbol_value.h"
+#include <quillmark/barcode_settings.h>
+#include <quillmark/control_types.h>
+#include <quillmark/engine.h>
+#include <quillmark/limit_error.h>
+#include <quillmark/panel.h>
+#include <quillmark/symbol_value.h>
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // Plain value types of the barcode widget: the drawn symbol's, and its panel's.
 #pragma once
 
-#include "symbol_types.h"
+#include <quillmark/symbol_types.h>
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "enum_check.h"
 
-#include "engine.h"
+#include <quillmark/engine.h>
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // Where errors go that no caller can catch: a paint that the windowing system asked for.
 #pragma once
 
-#include "quillmark_widgets_export.h"
+#include <quillmark/quillmark_widgets_export.h>
 
 #include <exception>
 #include <functional>

@@ -1,9 +1,9 @@
 // The widget's own limits, as opposed to a value that a symbology refuses.
 #pragma once
 
-#include "quillmark_widgets_export.h"
+#include <quillmark/quillmark_widgets_export.h>
 
-#include "engine.h"
+#include <quillmark/engine.h>
 
 namespace quillmark {
 

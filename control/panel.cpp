@@ -1,11 +1,11 @@
 #include "panel.h"
 
-#include "engine.h"
 #include "enum_check.h"
-#include "error_messages.h"
 #include "error_reporter.h"
 #include "limit_error.h"
-#include "qt_colors.h"
+#include <quillmark/engine.h>
+#include <quillmark/error_messages.h>
+#include <quillmark/qt_colors.h>
 
 #include <QEvent>
 #include <QPaintEvent>

@@ -4,10 +4,10 @@
 // follows what is shown rather than the widget's size, in the screen's device pixels.
 #pragma once
 
-#include "quillmark_widgets_export.h"
+#include <quillmark/quillmark_widgets_export.h>
 
-#include "control_types.h"
-#include "placement.h"
+#include <quillmark/control_types.h>
+#include <quillmark/placement.h>
 
 #include <QFont>
 #include <QImage>

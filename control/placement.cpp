@@ -1,9 +1,9 @@
 #include "placement.h"
 
-#include "barcode_settings.h"
-#include "engine.h"
-#include "error_messages.h"
 #include "limit_error.h"
+#include <quillmark/barcode_settings.h>
+#include <quillmark/engine.h>
+#include <quillmark/error_messages.h>
 
 #include <climits>
 #include <string>

@@ -2,11 +2,11 @@
 // and the turn, from the reading direction, the alignment, the frame and the size.
 #pragma once
 
-#include "quillmark_widgets_export.h"
+#include <quillmark/quillmark_widgets_export.h>
 
-#include "control_types.h"
-#include "limit_error.h"
-#include "symbol_box.h"
+#include <quillmark/control_types.h>
+#include <quillmark/limit_error.h>
+#include <quillmark/symbol_box.h>
 
 namespace quillmark {
 

@@ -1,6 +1,6 @@
 #include "barcode_plugin.h"
 
-#include "barcode.h"
+#include <quillmark/barcode.h>
 
 #include <QIcon>
 

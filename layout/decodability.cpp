@@ -1,7 +1,7 @@
 #include "decodability.h"
 
-#include "engine.h"
-#include "module_runs.h"
+#include <quillmark/engine.h>
+#include <quillmark/module_runs.h>
 
 #include <algorithm>
 #include <cmath>

@@ -4,9 +4,9 @@
 // and the print's gain need a real one.
 #pragma once
 
-#include "quillmark_layout_export.h"
+#include <quillmark/quillmark_layout_export.h>
 
-#include "engine.h"
+#include <quillmark/engine.h>
 
 #include <optional>
 #include <vector>

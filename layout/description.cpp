@@ -1,7 +1,7 @@
 #include "description.h"
 
-#include "ean_upc.h"
 #include "print_fit.h"
+#include <quillmark/ean_upc.h>
 
 namespace quillmark {
 

@@ -2,11 +2,11 @@
 // font and a physical size.
 #pragma once
 
-#include "quillmark_layout_export.h"
+#include <quillmark/quillmark_layout_export.h>
 
-#include "barcode_settings.h"
-#include "description_ranges.h"
-#include "units.h"
+#include <quillmark/barcode_settings.h>
+#include <quillmark/description_ranges.h>
+#include <quillmark/units.h>
 
 #include <QFont>
 

@@ -1,11 +1,11 @@
 #include "layout.h"
 
-#include "ean_upc.h"
+#include <quillmark/ean_upc.h>
 
-#include "drawing_bounds.h"
-#include "error_messages.h"
-#include "renderer.h"
 #include "units.h"
+#include <quillmark/drawing_bounds.h>
+#include <quillmark/error_messages.h>
+#include <quillmark/renderer.h>
 
 #include <QFontMetrics>
 #include <QPainter>

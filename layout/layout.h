@@ -4,13 +4,13 @@
 // serialise it.
 #pragma once
 
-#include "quillmark_layout_export.h"
+#include <quillmark/quillmark_layout_export.h>
 
-#include "description.h"
-#include "renderer.h"
-#include "standard_look.h"
-#include "symbol_box.h"
-#include "symbol_value.h"
+#include <quillmark/description.h>
+#include <quillmark/renderer.h>
+#include <quillmark/standard_look.h>
+#include <quillmark/symbol_box.h>
+#include <quillmark/symbol_value.h>
 
 #include <QFont>
 #include <QSize>

@@ -1,8 +1,8 @@
 #include "prepared_symbol.h"
 
-#include "error_messages.h"
-#include "gs1.h"
 #include "standards_check.h"
+#include <quillmark/error_messages.h>
+#include <quillmark/gs1.h>
 
 #include <utility>
 

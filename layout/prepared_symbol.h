@@ -2,12 +2,12 @@
 // layouts, its findings, and the refusal of a value the symbol would change.
 #pragma once
 
-#include "quillmark_layout_export.h"
+#include <quillmark/quillmark_layout_export.h>
 
-#include "description.h"
-#include "file_formats.h"
-#include "layout.h"
-#include "symbol_value.h"
+#include <quillmark/description.h>
+#include <quillmark/file_formats.h>
+#include <quillmark/layout.h>
+#include <quillmark/symbol_value.h>
 
 #include <functional>
 #include <memory>

@@ -2,8 +2,8 @@
 
 #include "decimal_text.h"
 #include "decodability.h"
-#include "ean_upc.h"
 #include "units.h"
+#include <quillmark/ean_upc.h>
 
 #include <array>
 #include <cmath>

@@ -3,10 +3,10 @@
 // rounding leaves of the wide-to-narrow ratio, the quiet zones and the bar height.
 #pragma once
 
-#include "quillmark_layout_export.h"
+#include <quillmark/quillmark_layout_export.h>
 
-#include "description.h"
-#include "layout.h"
+#include <quillmark/description.h>
+#include <quillmark/layout.h>
 
 #include <optional>
 #include <string>

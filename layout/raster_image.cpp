@@ -1,7 +1,7 @@
 #include "raster_image.h"
 
-#include "error_messages.h"
 #include "units.h"
+#include <quillmark/error_messages.h>
 
 #include <QPainter>
 

@@ -1,10 +1,10 @@
 // A raster layout as a picture in memory, before any file format.
 #pragma once
 
-#include "quillmark_layout_export.h"
+#include <quillmark/quillmark_layout_export.h>
 
-#include "description.h"
-#include "layout.h"
+#include <quillmark/description.h>
+#include <quillmark/layout.h>
 
 #include <QImage>
 

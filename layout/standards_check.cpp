@@ -1,8 +1,8 @@
 #include "standards_check.h"
 
 #include "decimal_text.h"
-#include "engine.h"
 #include "print_fit.h"
+#include <quillmark/engine.h>
 
 #include <cstdio>
 

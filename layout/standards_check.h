@@ -2,11 +2,11 @@
 // before a scanner refuses the label.
 #pragma once
 
-#include "quillmark_layout_export.h"
+#include <quillmark/quillmark_layout_export.h>
 
-#include "description.h"
-#include "ean_upc.h"
-#include "layout.h"
+#include <quillmark/description.h>
+#include <quillmark/ean_upc.h>
+#include <quillmark/layout.h>
 
 #include <string>
 #include <vector>

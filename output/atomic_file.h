@@ -1,9 +1,9 @@
 // Files written whole or not at all: readers see the old file or the whole new one.
 #pragma once
 
-#include "quillmark_output_export.h"
+#include <quillmark/quillmark_output_export.h>
 
-#include "engine.h"
+#include <quillmark/engine.h>
 
 #include <QByteArray>
 #include <QString>

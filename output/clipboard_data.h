@@ -1,10 +1,10 @@
 // A barcode as clipboard data.
 #pragma once
 
-#include "quillmark_output_export.h"
+#include <quillmark/quillmark_output_export.h>
 
-#include "description.h"
-#include "output_job.h"
+#include <quillmark/description.h>
+#include <quillmark/output_job.h>
 
 #include <QMimeData>
 

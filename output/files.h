@@ -1,13 +1,13 @@
 // A barcode as PNG, SVG or PDF bytes, and as a file written whole or not at all.
 #pragma once
 
-#include "quillmark_output_export.h"
+#include <quillmark/quillmark_output_export.h>
 
-#include "atomic_file.h"
-#include "description.h"
-#include "file_formats.h"
-#include "layout.h"
-#include "raster_image.h"
+#include <quillmark/atomic_file.h>
+#include <quillmark/description.h>
+#include <quillmark/file_formats.h>
+#include <quillmark/layout.h>
+#include <quillmark/raster_image.h>
 
 #include <QByteArray>
 #include <QImage>

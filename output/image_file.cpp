@@ -1,12 +1,12 @@
-#include "error_messages.h"
 #include "files.h"
 #include "png_encoder.h"
+#include <quillmark/error_messages.h>
 
 #include <QBuffer>
 #include <QImageWriter>
 #include <QPainter>
 
-#include "qt_colors.h"
+#include <quillmark/qt_colors.h>
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "output_job.h"
 
-#include "decimal_text.h"
-#include "print_fit.h"
-#include "standards_check.h"
+#include <quillmark/decimal_text.h>
+#include <quillmark/print_fit.h>
+#include <quillmark/standards_check.h>
 
 #include <utility>
 

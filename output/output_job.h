@@ -2,12 +2,12 @@
 // The window's Save, Copy and Print and every line of the command line's batches go through here.
 #pragma once
 
-#include "quillmark_output_export.h"
+#include <quillmark/quillmark_output_export.h>
 
-#include "description.h"
-#include "files.h"
-#include "prepared_symbol.h"
-#include "symbol_value.h"
+#include <quillmark/description.h>
+#include <quillmark/files.h>
+#include <quillmark/prepared_symbol.h>
+#include <quillmark/symbol_value.h>
 
 #include <QByteArray>
 #include <QImage>

@@ -5,7 +5,7 @@
 
 #include "pdf_objects.h"
 #include "pdf_page.h"
-#include "units.h"
+#include <quillmark/units.h>
 
 namespace quillmark {
 

@@ -1,8 +1,8 @@
 #include "pdf_objects.h"
 
-#include "engine.h"
-#include "error_messages.h"
 #include "zlib_stream.h"
+#include <quillmark/engine.h>
+#include <quillmark/error_messages.h>
 
 #include <zlib.h>
 

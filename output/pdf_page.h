@@ -3,7 +3,7 @@
 #pragma once
 
 #include "pdf_type3_font.h"
-#include "symbol_types.h"
+#include <quillmark/symbol_types.h>
 
 #include <QFont>
 #include <QRect>

@@ -1,6 +1,6 @@
 #include "png_encoder.h"
 
-#include "engine.h"
+#include <quillmark/engine.h>
 
 #include "zlib_stream.h"
 

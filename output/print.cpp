@@ -1,7 +1,7 @@
 #include "print.h"
 
-#include "layout.h"
-#include "units.h"
+#include <quillmark/layout.h>
+#include <quillmark/units.h>
 
 #include <QPageLayout>
 #include <QPagedPaintDevice>

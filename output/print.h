@@ -1,10 +1,10 @@
 // A barcode printed at its true size.
 #pragma once
 
-#include "quillmark_output_export.h"
+#include <quillmark/quillmark_output_export.h>
 
-#include "description.h"
-#include "layout.h"
+#include <quillmark/description.h>
+#include <quillmark/layout.h>
 
 class QPagedPaintDevice;
 

@@ -3,8 +3,8 @@
 // font family holds.
 #include "files.h"
 
-#include "latin1.h"
-#include "qt_colors.h"
+#include <quillmark/latin1.h>
+#include <quillmark/qt_colors.h>
 
 #include <QFontInfo>
 

@@ -3,7 +3,7 @@
 // left behind, even in a folder other hosts or containers share.
 #pragma once
 
-#include "quillmark_output_export.h"
+#include <quillmark/quillmark_output_export.h>
 
 #include <chrono>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "zlib_stream.h"
 
-#include "engine.h"
+#include <quillmark/engine.h>
 
 #include <zlib.h>
 

@@ -1,8 +1,8 @@
 #include "barcode_item.h"
 
-#include "engine.h"
-#include "error_messages.h"
-#include "latin1.h"
+#include <quillmark/engine.h>
+#include <quillmark/error_messages.h>
+#include <quillmark/latin1.h>
 
 #include <QGuiApplication>
 #include <QQuickWindow>

@@ -3,9 +3,9 @@
 // shows its background and says why in errorString.
 #pragma once
 
-#include "quillmark_quick_export.h"
+#include <quillmark/quillmark_quick_export.h>
 
-#include "item_symbol.h"
+#include <quillmark/item_symbol.h>
 
 #include <QColor>
 #include <QFont>

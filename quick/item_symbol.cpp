@@ -1,13 +1,13 @@
 #include "item_symbol.h"
 
-#include "drawing_bounds.h"
-#include "error_messages.h"
-#include "latin1.h"
-#include "layout.h"
-#include "prepared_symbol.h"
-#include "qt_colors.h"
-#include "raster_image.h"
-#include "units.h"
+#include <quillmark/drawing_bounds.h>
+#include <quillmark/error_messages.h>
+#include <quillmark/latin1.h>
+#include <quillmark/layout.h>
+#include <quillmark/prepared_symbol.h>
+#include <quillmark/qt_colors.h>
+#include <quillmark/raster_image.h>
+#include <quillmark/units.h>
 
 #include <cmath>
 #include <optional>

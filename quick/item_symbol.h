@@ -3,9 +3,9 @@
 // file would be, so that the item and the files never disagree.
 #pragma once
 
-#include "quillmark_quick_export.h"
+#include <quillmark/quillmark_quick_export.h>
 
-#include "description.h"
+#include <quillmark/description.h>
 
 #include <QColor>
 #include <QFont>

@@ -2,10 +2,10 @@
 // and, for the widget, its geometry on screen.
 #pragma once
 
-#include "quillmark_render_export.h"
+#include <quillmark/quillmark_render_export.h>
 
-#include "engine.h"
-#include "symbol_types.h"
+#include <quillmark/engine.h>
+#include <quillmark/symbol_types.h>
 
 #include <string>
 

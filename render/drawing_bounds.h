@@ -2,9 +2,9 @@
 // none of them draws what the others refuse.
 #pragma once
 
-#include "quillmark_render_export.h"
+#include <quillmark/quillmark_render_export.h>
 
-#include "engine.h"
+#include <quillmark/engine.h>
 
 #include <cstddef>
 #include <string>

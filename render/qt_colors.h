@@ -1,9 +1,9 @@
 // TColor (red in the low byte) to QColor and back.
 #pragma once
 
-#include "quillmark_render_export.h"
+#include <quillmark/quillmark_render_export.h>
 
-#include "symbol_types.h"
+#include <quillmark/symbol_types.h>
 
 #include <QColor>
 

@@ -1,7 +1,7 @@
 #include "quarter_turn.h"
 
-#include "engine.h"
-#include "error_messages.h"
+#include <quillmark/engine.h>
+#include <quillmark/error_messages.h>
 
 #include <QRect>
 

@@ -2,9 +2,9 @@
 
 #include "standard_look.h"
 
-#include "error_messages.h"
 #include "quarter_turn.h"
 #include "raster_bars.h"
+#include <quillmark/error_messages.h>
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -3,14 +3,14 @@
 // corners; nothing is antialiased.
 #pragma once
 
-#include "quillmark_render_export.h"
+#include <quillmark/quillmark_render_export.h>
 
-#include "barcode_settings.h"
-#include "engine.h"
-#include "module_runs.h"
-#include "qt_colors.h"
-#include "symbol_box.h"
-#include "symbol_types.h"
+#include <quillmark/barcode_settings.h>
+#include <quillmark/engine.h>
+#include <quillmark/module_runs.h>
+#include <quillmark/qt_colors.h>
+#include <quillmark/symbol_box.h>
+#include <quillmark/symbol_types.h>
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,9 +1,9 @@
 #include "standard_look.h"
 
-#include "error_messages.h"
-#include "module_runs.h"
 #include "quarter_turn.h"
-#include "retail_look.h"
+#include <quillmark/error_messages.h>
+#include <quillmark/module_runs.h>
+#include <quillmark/retail_look.h>
 
 #include <QFontMetrics>
 #include <QFontMetricsF>

@@ -3,12 +3,12 @@
 // guards, the outer digits in the quiet zones. Files draw it, and the widget under tlStandard.
 #pragma once
 
-#include "quillmark_render_export.h"
+#include <quillmark/quillmark_render_export.h>
 
-#include "barcode_settings.h"
-#include "renderer.h"
-#include "retail_look.h"
-#include "symbol_box.h"
+#include <quillmark/barcode_settings.h>
+#include <quillmark/renderer.h>
+#include <quillmark/retail_look.h>
+#include <quillmark/symbol_box.h>
 
 #include <QFont>
 

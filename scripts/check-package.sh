@@ -22,6 +22,13 @@ if [[ -n "$outside" ]]; then
 fi
 echo "Installed $(wc -l <"$build/install_manifest.txt") files, all inside the prefix"
 "$prefix/bin/quillmark-cli" --version
+# Consumers write <quillmark/layout.h>: the package puts no folder of bare header names on
+# their include path, so a header of ours can't shadow one of theirs.
+if grep -q 'include/quillmark[";]' "$prefix"/lib/cmake/Quillmark/*Targets.cmake ||
+   grep -q 'includedir}/quillmark' "$prefix"/lib/pkgconfig/*.pc; then
+    echo "The package puts include/quillmark on its consumers' include path" >&2
+    exit 1
+fi
 
 cmake -S "$root/examples/embed" -B "$work/embed" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" \
     >/dev/null

@@ -1,6 +1,6 @@
 #include "read_symbol.h"
 
-#include "engine.h"
+#include <quillmark/engine.h>
 
 #include <ZXing/ReadBarcode.h>
 

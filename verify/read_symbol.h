@@ -1,9 +1,9 @@
 // Reading one-dimensional symbols back from pictures with zxing-cpp, an independent decoder.
 #pragma once
 
-#include "quillmark_verify_export.h"
+#include <quillmark/quillmark_verify_export.h>
 
-#include "engine.h"
+#include <quillmark/engine.h>
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "verify.h"
 
-#include "ean_upc.h"
+#include <quillmark/ean_upc.h>
 
 namespace quillmark {
 

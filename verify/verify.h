@@ -1,9 +1,9 @@
 // A drawn symbol read back and compared with what it carries (the engine's Carried).
 #pragma once
 
-#include "quillmark_verify_export.h"
+#include <quillmark/quillmark_verify_export.h>
 
-#include "read_symbol.h"
+#include <quillmark/read_symbol.h>
 
 #include <string>
 

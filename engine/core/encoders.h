@@ -2,7 +2,7 @@
 // (overwriting Pattern); some also replace the display text.
 #pragma once
 
-#include "quillmark_engine_export.h"
+#include <quillmark/quillmark_engine_export.h>
 
 #include "engine.h"
 

@@ -2,7 +2,7 @@
 // bar or space, and gives the pixel width of each pattern character.
 #pragma once
 
-#include "quillmark_engine_export.h"
+#include <quillmark/quillmark_engine_export.h>
 
 #include <cstdint>
 #include <memory>

@@ -2,9 +2,9 @@
 // lines, files, Qt's strings) and leaves as UTF-8 for terminals and Qt.
 #pragma once
 
-#include "quillmark_engine_export.h"
+#include <quillmark/quillmark_engine_export.h>
 
-#include "engine.h"
+#include <quillmark/engine.h>
 
 #include <optional>
 #include <string>

@@ -2,9 +2,9 @@
 // renderer fills, since neighbouring elements of one kind share a colour.
 #pragma once
 
-#include "quillmark_engine_export.h"
+#include <quillmark/quillmark_engine_export.h>
 
-#include "engine.h"
+#include <quillmark/engine.h>
 
 #include <string>
 #include <vector>

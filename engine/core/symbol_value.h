@@ -2,10 +2,10 @@
 // later step (refusal, layouts, checks, drawing) to read instead of encoding it again.
 #pragma once
 
-#include "quillmark_engine_export.h"
+#include <quillmark/quillmark_engine_export.h>
 
-#include "engine.h"
-#include "retail_look.h"
+#include <quillmark/engine.h>
+#include <quillmark/retail_look.h>
 
 #include <exception>
 #include <optional>

@@ -2,9 +2,9 @@
 // check digit, with UPC-E's expansion to UPC-A that it is computed over.
 #pragma once
 
-#include "quillmark_engine_export.h"
+#include <quillmark/quillmark_engine_export.h>
 
-#include "engine.h"
+#include <quillmark/engine.h>
 
 #include <optional>
 #include <string>

@@ -2,9 +2,9 @@
 // digits in groups under the shorter bars, or in a quiet zone, or above an add-on.
 #pragma once
 
-#include "quillmark_engine_export.h"
+#include <quillmark/quillmark_engine_export.h>
 
-#include "engine.h"
+#include <quillmark/engine.h>
 
 #include <cstdint>
 #include <optional>

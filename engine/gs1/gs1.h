@@ -2,7 +2,7 @@
 // carries them, checked against the GS1 Barcode Syntax Dictionary.
 #pragma once
 
-#include "quillmark_engine_export.h"
+#include <quillmark/quillmark_engine_export.h>
 
 #include <string>
 #include <string_view>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "gs1_linters.h"
-#include "quillmark_engine_export.h"
+#include <quillmark/quillmark_engine_export.h>
 
 #include <cstdint>
 #include <span>

@@ -2,7 +2,7 @@
 // an AI's data, as far as the engine checks them.
 #pragma once
 
-#include "quillmark_engine_export.h"
+#include <quillmark/quillmark_engine_export.h>
 
 #include <array>
 #include <cstddef>

@@ -1,9 +1,9 @@
 // The window's value edit takes no value longer than a symbol can draw there: a longer
 // paste is refused whole with a sentence, at once, and a long value the window refuses is
 // quoted by its start and length.
-#include "output_job.h"
 #include "value_edit.h"
 #include "window_fixture.h"
+#include <quillmark/output_job.h>
 
 #include <QLabel>
 

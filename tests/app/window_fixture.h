@@ -1,13 +1,13 @@
 // A generator window driven headless, with message boxes and the link opener captured.
 #pragma once
 
-#include "barcode.h"
 #include "default_error_handling.h"
 #include "export_dialog.h"
 #include "form_main.h"
 #include "link_opener.h"
 #include "messages.h"
 #include "output_dialogs.h"
+#include <quillmark/barcode.h>
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The widget's cost: one full property change on the window's control (encode, measure,
 // paint) and a paint of a 2,000-pixel-long Code 128 symbol.
-#include "barcode.h"
 #include "window_control.h"
+#include <quillmark/barcode.h>
 
 #include <QApplication>
 #include <QFont>

@@ -3,7 +3,7 @@
 // (where Qt's backing store of the window's whole size is counted too). The memory counter
 // is the rise of the process's peak resident set over the step (VmHWM, reset through
 // clear_refs). Targets: under 200 MB and 1 s a step, unshown and in a window.
-#include "barcode.h"
+#include <quillmark/barcode.h>
 
 #include <QApplication>
 #include <QWidget>

@@ -1,5 +1,5 @@
 // MakeModules plus PatternWidth, per symbology, on a typical value.
-#include "engine.h"
+#include <quillmark/engine.h>
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
 // Files in memory: a typical EAN-13 and a 40-character Code 128 as PNG, SVG and PDF.
-#include "files.h"
+#include <quillmark/files.h>
 
 #include <benchmark/benchmark.h>
 

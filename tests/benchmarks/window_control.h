@@ -2,7 +2,7 @@
 // encode, measure and paint.
 #pragma once
 
-#include "barcode.h"
+#include <quillmark/barcode.h>
 
 #include <QFont>
 

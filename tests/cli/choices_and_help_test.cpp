@@ -2,7 +2,7 @@
 // against the ones it takes.
 #include "arguments.h"
 #include "help_text.h"
-#include "print_fit.h"
+#include <quillmark/print_fit.h>
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // killed runs' leftovers, edges of the input.
 #include "cli_run.h"
 
-#include "temporary_name.h"
+#include <quillmark/temporary_name.h>
 
 #include <QThread>
 

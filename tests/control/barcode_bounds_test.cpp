@@ -1,11 +1,11 @@
 // What the widget refuses where it is written: a value too long to draw, before all of it
 // is encoded; a modul, bar height or ratio that Qt's property system writes out of range;
 // a ratio that no modul draws with. And a window of its own larger than the screen.
-#include "barcode.h"
 #include "barcode_test_helpers.h"
-#include "drawing_bounds.h"
-#include "error_messages.h"
-#include "error_reporter.h"
+#include <quillmark/barcode.h>
+#include <quillmark/drawing_bounds.h>
+#include <quillmark/error_messages.h>
+#include <quillmark/error_reporter.h>
 
 #include <QApplication>
 #include <QScreen>

@@ -1,10 +1,10 @@
 // Hostile callers and sizes: handlers that recurse, clear themselves or delete the widget,
 // failures that are not the value's fault, Qt property writes, enumeration values out of
 // range, huge widgets and coordinates at the end of the int range.
-#include "barcode.h"
 #include "barcode_test_helpers.h"
-#include "error_reporter.h"
-#include "renderer.h"
+#include <quillmark/barcode.h>
+#include <quillmark/error_reporter.h>
+#include <quillmark/renderer.h>
 
 #include <QCoreApplication>
 #include <QPainter>

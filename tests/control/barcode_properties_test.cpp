@@ -1,8 +1,8 @@
 // Property writers and events: defaults, equal values, OnChange and Changed(), the Qt
 // properties by name, About and Assign.
-#include "barcode.h"
 #include "barcode_test_helpers.h"
-#include "error_reporter.h"
+#include <quillmark/barcode.h>
+#include <quillmark/error_reporter.h>
 
 #include <QMetaEnum>
 #include <QSignalSpy>

@@ -1,8 +1,8 @@
 // Seeded random sequences of property writes, hostile values included, through the C++
 // writers and Qt's property system, on a shown widget.
-#include "barcode.h"
 #include "barcode_test_helpers.h"
-#include "error_reporter.h"
+#include <quillmark/barcode.h>
+#include <quillmark/error_reporter.h>
 
 #include <QApplication>
 

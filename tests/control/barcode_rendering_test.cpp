@@ -1,8 +1,8 @@
 // Pixels of the widget as grab() shows them: the window's symbol, the four reading
 // directions with the three alignments, and the human-readable text at the widget level.
-#include "barcode.h"
 #include "barcode_test_helpers.h"
-#include "error_reporter.h"
+#include <quillmark/barcode.h>
+#include <quillmark/error_reporter.h>
 
 #include <QFontMetrics>
 

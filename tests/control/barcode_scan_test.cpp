@@ -1,8 +1,8 @@
 // Symbols drawn by the widget, as grab() shows them, scan back with zxing-cpp at Modul 1 to
 // 3 in all four reading directions, with and without the human-readable text.
-#include "barcode.h"
 #include "barcode_test_helpers.h"
 #include "scan.h"
+#include <quillmark/barcode.h>
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Sizing: the bar-height limit, the automatic width in both axes, and HMargin.
-#include "barcode.h"
 #include "barcode_test_helpers.h"
+#include <quillmark/barcode.h>
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // reading direction (typed in from the orientation table, not taken from the renderer).
 #pragma once
 
-#include "barcode.h"
 #include "pixels.h"
+#include <quillmark/barcode.h>
 
 #include <QFont>
 #include <QImage>

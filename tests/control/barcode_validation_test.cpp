@@ -1,7 +1,7 @@
 // Validation of new values, the OnInvalidChar retry loops and their ending, the value kept
 // after each failure, and the BarType writer's handler path.
-#include "barcode.h"
-#include "error_reporter.h"
+#include <quillmark/barcode.h>
+#include <quillmark/error_reporter.h>
 
 #include <gtest/gtest.h>
 

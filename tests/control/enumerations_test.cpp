@@ -1,6 +1,6 @@
 // The widget's enumerations, as Qt Designer and stored forms name them, are the engine's
 // list: every symbology once, under its catalogue identifier, in the engine's order.
-#include "barcode.h"
+#include <quillmark/barcode.h>
 
 #include <QMetaEnum>
 

@@ -1,10 +1,10 @@
 // The widget on a screen of two device pixels per logical pixel (run under
 // QT_SCALE_FACTOR=2): the logical geometry of ratio 1, every bar doubled onto the device
 // pixels, and text drawn at the device's resolution rather than scaled up.
-#include "barcode.h"
 #include "barcode_test_helpers.h"
-#include "placement.h"
 #include "scan.h"
+#include <quillmark/barcode.h>
+#include <quillmark/placement.h>
 
 #include <QGuiApplication>
 

@@ -1,8 +1,8 @@
 // The panel: frame inset and border allowance, the bevels and border band it paints, the
 // frame of bsSingle, and the barcode placed inside them.
-#include "barcode.h"
 #include "barcode_test_helpers.h"
-#include "panel.h"
+#include <quillmark/barcode.h>
+#include <quillmark/panel.h>
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // counters live in the test alone.
 #include "../app/window_fixture.h"
 
-#include "barcode_item.h"
 #include "symbol_job.h"
+#include <quillmark/barcode_item.h>
 
 #include <QQmlParserStatus>
 

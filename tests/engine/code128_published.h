@@ -2,7 +2,7 @@
 // built from them: the independent side of the Code 128 tests.
 #pragma once
 
-#include "engine.h"
+#include <quillmark/engine.h>
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The catalogue, the element widths, the alphabet and the shared helpers.
-#include "engine.h"
+#include <quillmark/engine.h>
 
 #include <gtest/gtest.h>
 

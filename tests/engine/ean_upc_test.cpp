@@ -1,10 +1,10 @@
 // EAN-8, EAN-13, UPC-A, UPC-E and the UPC add-ons against the ISO/IEC 15420 tables (typed
 // here as module bits, independently of the engine's tables), the worked examples and
 // zxing-cpp scanning the symbols back.
-#include "ean_upc.h"
 #include "encoders.h"
-#include "retail_look.h"
 #include "scan.h"
+#include <quillmark/ean_upc.h>
+#include <quillmark/retail_look.h>
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The notations the encoder tables are written in: what they turn into decodes back to what
 // was written, and the checks the tables are held to catch the slips they are there for.
 #include "element_notation.h"
-#include "engine.h"
+#include <quillmark/engine.h>
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Facts about symbologies that every layer asks the engine for: names, GS1 check digits,
 // what a symbol carries, text in Latin-1.
-#include "ean_upc.h"
 #include "encode.h"
-#include "engine.h"
-#include "latin1.h"
+#include <quillmark/ean_upc.h>
+#include <quillmark/engine.h>
+#include <quillmark/latin1.h>
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The engine's shortcuts against the plain computations they stand for: the word-at-a-time
 // digit test, the integer rounding of whole-quarter ratios and the width count by class.
 #include "encoders.h"
-#include "engine.h"
+#include <quillmark/engine.h>
 
 #include <gtest/gtest.h>
 

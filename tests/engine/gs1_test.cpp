@@ -1,9 +1,9 @@
 // GS1 element strings against examples GS1 publishes and check digits worked by hand; the
 // messages are the ones users read.
-#include "engine.h"
-#include "gs1.h"
 #include "gs1_ai_table.h"
 #include "gs1_linters.h"
+#include <quillmark/engine.h>
+#include <quillmark/gs1.h>
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // MakeModules over every symbology with arbitrary byte strings, every Modul the control
 // takes and ratios across and beyond the clamps: each call either yields a pattern whose
 // every character decodes, or raises Exception. Seeded, so every run tries the same cases.
-#include "engine.h"
+#include <quillmark/engine.h>
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // A value encoded once gives, at any module and ratio, the symbol MakeSymbol makes of it, with
 // the same errors in the same order, and what Carried and RetailLook give.
-#include "engine.h"
-#include "retail_look.h"
-#include "symbol_value.h"
+#include <quillmark/engine.h>
+#include <quillmark/retail_look.h>
+#include <quillmark/symbol_value.h>
 
 #include <gtest/gtest.h>
 

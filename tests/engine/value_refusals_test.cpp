@@ -1,8 +1,8 @@
 // Values a symbol would carry other than as typed, and the completions that could be read two
 // ways: each refused with the reading it would get and what carries it.
-#include "ean_upc.h"
-#include "engine.h"
-#include "latin1.h"
+#include <quillmark/ean_upc.h>
+#include <quillmark/engine.h>
+#include <quillmark/latin1.h>
 
 #include <gtest/gtest.h>
 

@@ -6,11 +6,11 @@
 //  - odd: the rest as GS1 element strings; when the parser takes them, the GS1-128 symbol
 //    must read as "]C1" and the element string built here from the parsed elements: each AI
 //    and its data, a GS after every element of variable length but the last.
-#include "engine.h"
-#include "files.h"
-#include "gs1.h"
-#include "layout.h"
-#include "read_symbol.h"
+#include <quillmark/engine.h>
+#include <quillmark/files.h>
+#include <quillmark/gs1.h>
+#include <quillmark/layout.h>
+#include <quillmark/read_symbol.h>
 
 #include <QImage>
 

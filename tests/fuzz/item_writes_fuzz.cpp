@@ -2,8 +2,8 @@
 // window that the software scene graph renders now and then. No write raises or crashes;
 // valid agrees with an empty errorString; a valid item has a size and an invalid one
 // none; an error quotes a long value or type name by its start, so it stays short.
-#include "barcode_item.h"
 #include "hostile_input.h"
+#include <quillmark/barcode_item.h>
 
 #include <QGuiApplication>
 #include <QQuickWindow>

@@ -2,9 +2,9 @@
 // sizes within the accepted ranges. Whatever it writes must load back: a PNG through Qt's
 // reader at the layout's size, an SVG as well-formed XML of the writer's own elements with
 // no script or event attribute, a PDF whole with a page of the layout's size.
-#include "files.h"
-#include "layout.h"
-#include "standards_check.h"
+#include <quillmark/files.h>
+#include <quillmark/layout.h>
+#include <quillmark/standards_check.h>
 
 #include <QImage>
 #include <QRegularExpression>

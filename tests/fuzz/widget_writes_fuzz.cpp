@@ -3,9 +3,9 @@
 // quillmark::Exception; Qt's path never raises and, when it reports, leaves the settings as
 // they were; every state keeps a modul in range, a positive finite ratio and no negative bar
 // height; and a paint that the windowing system asks for never raises.
-#include "barcode.h"
-#include "error_reporter.h"
 #include "hostile_input.h"
+#include <quillmark/barcode.h>
+#include <quillmark/error_reporter.h>
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 // Files written whole or not at all.
-#include "atomic_file.h"
-#include "temporary_name.h"
+#include <quillmark/atomic_file.h>
+#include <quillmark/temporary_name.h>
 
 #include <QDir>
 #include <QFile>

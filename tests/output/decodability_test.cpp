@@ -1,7 +1,7 @@
 // Decodability against the formula worked by hand: element widths moved off their design
 // by a known amount, in the (n, k) and the two-width symbologies.
-#include "decodability.h"
-#include "module_runs.h"
+#include <quillmark/decodability.h>
+#include <quillmark/module_runs.h>
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The sizes a description accepts: each bound is taken, and a size past it is refused with
 // the range it left.
-#include "layout.h"
+#include <quillmark/layout.h>
 
 #include <gtest/gtest.h>
 

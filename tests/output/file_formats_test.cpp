@@ -1,5 +1,5 @@
 // A file's format from its name's extension, and the extension a format's files take.
-#include "files.h"
+#include <quillmark/files.h>
 
 #include <gtest/gtest.h>
 

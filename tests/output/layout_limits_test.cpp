@@ -1,8 +1,8 @@
 // The bounds of what a file draws: every font size taken is drawn at its size in the vector
 // formats, and a refusal names what is too large, how large, and what draws it smaller.
-#include "files.h"
 #include "files_fixture.h"
-#include "layout.h"
+#include <quillmark/files.h>
+#include <quillmark/layout.h>
 
 #include <QRegularExpression>
 

@@ -1,6 +1,6 @@
 // One symbol through the output job: the gate, the verifier and the sink see the symbol as
 // the file draws it, and nothing is written after a refusal or a failure.
-#include "output_job.h"
+#include <quillmark/output_job.h>
 
 #include "scan.h"
 

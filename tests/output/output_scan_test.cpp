@@ -1,8 +1,8 @@
 // Files at a true size scan back to their values, in every format and direction.
-#include "files.h"
 #include "files_fixture.h"
-#include "layout.h"
-#include "print.h"
+#include <quillmark/files.h>
+#include <quillmark/layout.h>
+#include <quillmark/print.h>
 
 #include <QDir>
 #include <QImage>

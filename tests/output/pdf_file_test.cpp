@@ -1,10 +1,10 @@
 // The PDF writer, checked by poppler's tools as independent readers: the rasterised page
 // scans and has the PNG's bar edges, its text extracts and sits where the SVG's does, and
 // any bytes in values, font names and strings leave the file well-formed.
-#include "files.h"
 #include "files_fixture.h"
-#include "layout.h"
 #include "pdf_objects.h"
+#include <quillmark/files.h>
+#include <quillmark/layout.h>
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The PDF's text layer, read by poppler's pdftotext and from the fonts' character maps: every
 // printable Latin-1 character a value holds comes back, whatever glyphs draw it.
-#include "files.h"
 #include "files_fixture.h"
+#include <quillmark/files.h>
 
 #include <QDir>
 #include <QFile>

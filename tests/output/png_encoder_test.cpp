@@ -1,7 +1,7 @@
 // A PNG decodes, through Qt's own PNG reader, to exactly the picture it was written from,
 // at the bit depth its colours need.
-#include "files.h"
 #include "files_fixture.h"
+#include <quillmark/files.h>
 
 #include <QImage>
 

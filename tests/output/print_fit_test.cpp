@@ -1,6 +1,6 @@
 // The print-fit report against hand-worked figures: whole pixels at a device's resolution,
 // GS1's retail range for EAN/UPC, and the ratio rounding leaves.
-#include "print_fit.h"
+#include <quillmark/print_fit.h>
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Files look as the standards print symbols: measured in the pixels of the PNG and of the
 // rasterised SVG and PDF.
-#include "files.h"
 #include "files_fixture.h"
-#include "layout.h"
+#include <quillmark/files.h>
+#include <quillmark/layout.h>
 
 #include <algorithm>
 #include <climits>

@@ -1,8 +1,8 @@
 // Every symbology as it comes is drawn at the size its standard permits, and a size outside
 // it is a finding: the X-dimension, the bar height and the quiet zones.
-#include "output_job.h"
-#include "print_fit.h"
-#include "standards_check.h"
+#include <quillmark/output_job.h>
+#include <quillmark/print_fit.h>
+#include <quillmark/standards_check.h>
 
 #include <gtest/gtest.h>
 

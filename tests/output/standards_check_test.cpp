@@ -1,5 +1,5 @@
 // Findings for symbols that no scanner would read, and none for standard ones.
-#include "standards_check.h"
+#include <quillmark/standards_check.h>
 
 #include <gtest/gtest.h>
 

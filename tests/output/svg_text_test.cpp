@@ -1,9 +1,9 @@
 // The SVG's text as another machine's renderer draws it: in the family the layout measured,
 // with fallbacks, and anchored so that a font of other widths keeps each digit group centred
 // between its guards. Rasterised with rsvg-convert.
-#include "files.h"
 #include "files_fixture.h"
-#include "layout.h"
+#include <quillmark/files.h>
+#include <quillmark/layout.h>
 
 #include <QFile>
 #include <QFontDatabase>

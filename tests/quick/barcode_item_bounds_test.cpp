@@ -1,7 +1,7 @@
 // The Barcode item refuses a value too long to draw by its start, as a file does, and its
 // errorString quotes long values and type names by their start and length.
-#include "error_messages.h"
 #include "quick_fixture.h"
+#include <quillmark/error_messages.h>
 
 #include <gtest/gtest.h>
 

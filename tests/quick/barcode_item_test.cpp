@@ -1,10 +1,10 @@
 // The QML Barcode item as a QML program uses it: symbols that scan as their values, bars on
 // the device pixels the engine's widths give (at ratio 1, and at ratio 2 with crisp text),
 // refused settings that leave a message and no bars, and a notification for every property.
-#include "engine.h"
 #include "pixels.h"
 #include "quick_fixture.h"
 #include "scan.h"
+#include <quillmark/engine.h>
 
 #include <QSignalSpy>
 

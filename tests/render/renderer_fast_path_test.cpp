@@ -1,8 +1,8 @@
 // The renderer's fast paths (merged runs, integer quarter turns, writing straight into an
 // image's pixels) against the straightforward drawing: every module, in pattern order, the
 // closed rectangle of its four turned corners. Random patterns, sizes, places and angles.
-#include "renderer.h"
 #include "renderer_test_helpers.h"
+#include <quillmark/renderer.h>
 
 #include <QPainter>
 

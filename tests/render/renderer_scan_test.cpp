@@ -1,7 +1,7 @@
 // Symbols drawn by the renderer scan back with zxing-cpp in every reading direction.
-#include "renderer.h"
 #include "renderer_test_helpers.h"
 #include "scan.h"
+#include <quillmark/renderer.h>
 
 #include <QPainter>
 

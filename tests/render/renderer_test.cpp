@@ -1,6 +1,6 @@
 // The renderer's geometry helpers and the pixels its bars cover.
-#include "renderer.h"
 #include "renderer_test_helpers.h"
+#include <quillmark/renderer.h>
 
 #include <QPainter>
 

@@ -3,9 +3,9 @@
 // table rather than taken from the renderer.
 #pragma once
 
-#include "engine.h"
 #include "pixels.h"
-#include "symbol_types.h"
+#include <quillmark/engine.h>
+#include <quillmark/symbol_types.h>
 
 #include <QColor>
 #include <QFont>

@@ -1,7 +1,7 @@
 // The human-readable text: which text, where its cell box lands in each reading direction,
 // and the painter left as it was found.
-#include "renderer.h"
 #include "renderer_test_helpers.h"
+#include <quillmark/renderer.h>
 
 #include <QFontMetrics>
 #include <QPainter>

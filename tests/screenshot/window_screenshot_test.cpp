@@ -5,7 +5,7 @@
 #include "messages.h"
 #include "scan.h"
 
-#include "barcode.h"
+#include <quillmark/barcode.h>
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Test support: the module pattern (and display text) MakeModules gives at Modul 1, Ratio 2.
 #pragma once
 
-#include "engine.h"
+#include <quillmark/engine.h>
 
 #include <string>
 

@@ -3,8 +3,8 @@
 // a picture is finer than a doubled one.
 #pragma once
 
-#include "engine.h"
-#include "symbol_types.h"
+#include <quillmark/engine.h>
+#include <quillmark/symbol_types.h>
 
 #include <QColor>
 #include <QImage>

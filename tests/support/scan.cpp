@@ -1,6 +1,6 @@
 #include "scan.h"
 
-#include "read_symbol.h"
+#include <quillmark/read_symbol.h>
 
 namespace quillmark::testing {
 

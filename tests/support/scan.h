@@ -2,7 +2,7 @@
 // zxing-cpp, so that symbols can be checked by an independent decoder.
 #pragma once
 
-#include "engine.h"
+#include <quillmark/engine.h>
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
 // Symbols read back with zxing-cpp and held against what the engine says they carry.
 #include "encode.h"
 #include "scan.h"
-#include "verify.h"
+#include <quillmark/verify.h>
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "code128_lengths.h"
 
-#include "engine.h"
 #include "peer.h"
-#include "read_symbol.h"
+#include <quillmark/engine.h>
+#include <quillmark/read_symbol.h>
 
 #include <array>
 #include <cstdint>

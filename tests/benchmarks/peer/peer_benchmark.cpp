@@ -6,8 +6,8 @@
 #include "peer.h"
 #include "peer_cases.h"
 #include "ratio_report.h"
-#include "renderer.h"
 #include "window_control.h"
+#include <quillmark/renderer.h>
 
 #include <QApplication>
 #include <QImage>

@@ -2,8 +2,8 @@
 // same work. Benchmark names pair up as "<Area>/Ours/<case>" and "<Area>/<Peer>/<case>".
 #pragma once
 
-#include "engine.h"
-#include "symbol_types.h"
+#include <quillmark/engine.h>
+#include <quillmark/symbol_types.h>
 
 #include <QImage>
 
