@@ -7,19 +7,21 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
 
-"$root/scripts/build.sh"
+# The preset ci builds what dev does, in unity batches (CMakePresets.json), into build-ci/.
+"$root/scripts/build.sh" ci
 cd "$root"
-ctest --preset dev -j"$jobs"
+ctest --preset ci -j"$jobs"
 
+scanner="$root/build-ci/tests/quillmark_scan_images"
 echo "== The installed package, with static libraries: examples/embed and examples/quick =="
-"$root/scripts/check-package.sh" "$root/build" "$root/build/tests/quillmark_scan_images"
+"$root/scripts/check-package.sh" "$root/build-ci" "$scanner"
 
 # The window and the Designer plugin take the same libraries; the check needs the command
 # line and the QML module.
 echo "== The same with shared libraries =="
 cmake --preset shared >/dev/null
 cmake --build --preset shared -j"$jobs"
-"$root/scripts/check-package.sh" "$root/build-shared" "$root/build/tests/quillmark_scan_images"
+"$root/scripts/check-package.sh" "$root/build-shared" "$scanner"
 
 echo "== Libraries and their tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 # One clang build serves the sanitized suites and the fuzz targets: the libraries are
@@ -27,18 +29,45 @@ echo "== Libraries and their tests under AddressSanitizer and UndefinedBehaviorS
 "$root/scripts/fuzz.sh" build "$root/build-asan"
 # One process per suite: a process per test, as ctest runs them, spends a minute on
 # sanitizer start-ups alone. HighDpi tests want a screen of two device pixels per logical
-# pixel, and get a run of their own.
-sanitized() {
-    QT_QPA_PLATFORM=offscreen \
-    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-    LSAN_OPTIONS="suppressions=$root/tests/fuzz/lsan.supp" \
-    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-        "$@" --gtest_brief=1
+# pixel, and get a run of their own. The runs are single-threaded, so as many go side by
+# side as there are cores; each one's output is shown when it ends, and any failure fails
+# the script once every run has ended.
+sanitized() { # NAME SCALE SUITE FILTER: SCALE is QT_SCALE_FACTOR, or "" to leave it unset
+    local name="$1" scale="$2" suite="$3" filter="$4"
+    env ${scale:+"QT_SCALE_FACTOR=$scale"} QT_QPA_PLATFORM=offscreen \
+        ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+        LSAN_OPTIONS="suppressions=$root/tests/fuzz/lsan.supp" \
+        UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+        "$suite" --gtest_filter="$filter" --gtest_brief=1 >"$logs/$name" 2>&1
+}
+logs="$(mktemp -d)"
+trap 'rm -rf "$logs"' EXIT
+declare -A running # pid: the run's name
+failed=0
+ended() { # waits for one run to end and shows how it went
+    local pid status=0
+    wait -n -p pid "${!running[@]}" || status=$?
+    echo "-- ${running[$pid]}: $( ((status == 0)) && echo passed || echo "FAILED ($status)")"
+    cat "$logs/${running[$pid]}"
+    ((status == 0)) || failed=1
+    unset "running[$pid]"
+}
+start() { # the arguments of sanitized
+    ((${#running[@]} < jobs)) || ended
+    sanitized "$@" &
+    running[$!]="$1"
 }
 for suite in "$root"/build-asan/tests/quillmark_*_tests; do
-    sanitized "$suite" --gtest_filter=-HighDpi*
+    start "$(basename "$suite")" "" "$suite" "-HighDpi*"
 done
-QT_SCALE_FACTOR=2 sanitized "$root/build-asan/tests/quillmark_control_tests" --gtest_filter=HighDpi*
+start quillmark_control_tests.HighDpi 2 "$root/build-asan/tests/quillmark_control_tests" "HighDpi*"
+while ((${#running[@]} > 0)); do
+    ended
+done
+if ((failed)); then
+    echo "A sanitized suite failed" >&2
+    exit 1
+fi
 
 echo "== Fuzz targets, 60 seconds each =="
 "$root/scripts/fuzz.sh" 60 "$root/build-asan"
