@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test; installs the package (static, then shared) and
 # builds and runs examples/embed and examples/quick against it; then rebuilds the libraries
-# and their tests with clang, AddressSanitizer and UndefinedBehaviorSanitizer, runs those,
-# and runs the fuzz targets built with them.
+# and their tests with clang, AddressSanitizer and UndefinedBehaviorSanitizer, runs those
+# side by side, and runs the fuzz targets built with them.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
@@ -29,43 +29,37 @@ echo "== Libraries and their tests under AddressSanitizer and UndefinedBehaviorS
 "$root/scripts/fuzz.sh" build "$root/build-asan"
 # One process per suite: a process per test, as ctest runs them, spends a minute on
 # sanitizer start-ups alone. HighDpi tests want a screen of two device pixels per logical
-# pixel, and get a run of their own. The runs are single-threaded, so as many go side by
-# side as there are cores; each one's output is shown when it ends, and any failure fails
-# the script once every run has ended.
+# pixel, and get a run of their own. The suites spend most of their time waiting on the
+# programs and files they test, so they all run at once; each one's output is shown when it
+# ends, and any failure fails the script once every suite has ended.
+logs="$(mktemp -d)"
+trap 'rm -rf "$logs"' EXIT
+declare -A running=() # pid: the run's name
 sanitized() { # NAME SCALE SUITE FILTER: SCALE is QT_SCALE_FACTOR, or "" to leave it unset
     local name="$1" scale="$2" suite="$3" filter="$4"
     env ${scale:+"QT_SCALE_FACTOR=$scale"} QT_QPA_PLATFORM=offscreen \
         ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
         LSAN_OPTIONS="suppressions=$root/tests/fuzz/lsan.supp" \
         UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-        "$suite" --gtest_filter="$filter" --gtest_brief=1 >"$logs/$name" 2>&1
-}
-logs="$(mktemp -d)"
-trap 'rm -rf "$logs"' EXIT
-declare -A running # pid: the run's name
-failed=0
-ended() { # waits for one run to end and shows how it went
-    local pid status=0
-    wait -n -p pid "${!running[@]}" || status=$?
-    echo "-- ${running[$pid]}: $( ((status == 0)) && echo passed || echo "FAILED ($status)")"
-    cat "$logs/${running[$pid]}"
-    ((status == 0)) || failed=1
-    unset "running[$pid]"
-}
-start() { # the arguments of sanitized
-    ((${#running[@]} < jobs)) || ended
-    sanitized "$@" &
-    running[$!]="$1"
+        "$suite" --gtest_filter="$filter" --gtest_brief=1 >"$logs/$name" 2>&1 &
+    running[$!]="$name"
 }
 for suite in "$root"/build-asan/tests/quillmark_*_tests; do
-    start "$(basename "$suite")" "" "$suite" "-HighDpi*"
+    sanitized "$(basename "$suite")" "" "$suite" "-HighDpi*"
 done
-start quillmark_control_tests.HighDpi 2 "$root/build-asan/tests/quillmark_control_tests" "HighDpi*"
+sanitized quillmark_control_tests.HighDpi 2 "$root/build-asan/tests/quillmark_control_tests" "HighDpi*"
+failed=()
 while ((${#running[@]} > 0)); do
-    ended
+    status=0
+    wait -n -p pid "${!running[@]}" || status=$?
+    name="${running[$pid]}"
+    unset "running[$pid]"
+    echo "-- $name: $( ((status == 0)) && echo passed || echo "FAILED ($status)")"
+    cat "$logs/$name"
+    ((status == 0)) || failed+=("$name")
 done
-if ((failed)); then
-    echo "A sanitized suite failed" >&2
+if ((${#failed[@]} > 0)); then
+    echo "Failed: ${failed[*]}" >&2
     exit 1
 fi
 
