@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test; installs the package (static, then shared) and
 # builds and runs examples/embed and examples/quick against it; then rebuilds the libraries
-# and their tests with clang, AddressSanitizer and UndefinedBehaviorSanitizer, runs those
-# side by side, and runs the fuzz targets built with them.
+# and their tests with clang, AddressSanitizer and UndefinedBehaviorSanitizer, runs those,
+# two at a time on two cores, and runs the fuzz targets built with them.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
@@ -30,13 +30,25 @@ echo "== Libraries and their tests under AddressSanitizer and UndefinedBehaviorS
 # One process per suite: a process per test, as ctest runs them, spends a minute on
 # sanitizer start-ups alone. HighDpi tests want a screen of two device pixels per logical
 # pixel, and get a run of their own. The suites spend most of their time waiting on the
-# programs and files they test, so they all run at once; each one's output is shown when it
-# ends, and any failure fails the script once every suite has ended.
+# programs and files they test, so as many run side by side as ctest runs tests (one a
+# core): more would starve the programs they start and time their tests out. Each one's
+# output is shown when it ends; any failure fails the script once every suite has ended.
 logs="$(mktemp -d)"
 trap 'rm -rf "$logs"' EXIT
-declare -A running=() # pid: the run's name
+declare -A running=() # pid: the suite's name
+failed=()
+ended() { # waits for a suite to end and shows how it went
+    local pid status=0
+    wait -n -p pid "${!running[@]}" || status=$?
+    local name="${running[$pid]}"
+    unset "running[$pid]"
+    echo "-- $name: $( ((status == 0)) && echo passed || echo "FAILED ($status)")"
+    cat "$logs/$name"
+    ((status == 0)) || failed+=("$name")
+}
 sanitized() { # NAME SCALE SUITE FILTER: SCALE is QT_SCALE_FACTOR, or "" to leave it unset
     local name="$1" scale="$2" suite="$3" filter="$4"
+    ((${#running[@]} < jobs)) || ended
     env ${scale:+"QT_SCALE_FACTOR=$scale"} QT_QPA_PLATFORM=offscreen \
         ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
         LSAN_OPTIONS="suppressions=$root/tests/fuzz/lsan.supp" \
@@ -48,15 +60,8 @@ for suite in "$root"/build-asan/tests/quillmark_*_tests; do
     sanitized "$(basename "$suite")" "" "$suite" "-HighDpi*"
 done
 sanitized quillmark_control_tests.HighDpi 2 "$root/build-asan/tests/quillmark_control_tests" "HighDpi*"
-failed=()
 while ((${#running[@]} > 0)); do
-    status=0
-    wait -n -p pid "${!running[@]}" || status=$?
-    name="${running[$pid]}"
-    unset "running[$pid]"
-    echo "-- $name: $( ((status == 0)) && echo passed || echo "FAILED ($status)")"
-    cat "$logs/$name"
-    ((status == 0)) || failed+=("$name")
+    ended
 done
 if ((${#failed[@]} > 0)); then
     echo "Failed: ${failed[*]}" >&2
