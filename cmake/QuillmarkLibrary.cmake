@@ -31,15 +31,29 @@ function(quillmark_library target component)
         string(TOUPPER ${base} upper)
         target_compile_definitions(${target} PUBLIC ${upper}_STATIC_DEFINE)
     endif()
+    # A header in a subfolder (core/engine.h) forwards and installs by its name alone, as
+    # the package's headers sit in one folder; the names are kept for the package's check.
+    set(names "")
+    set(headers_in_source_dir OFF)
     foreach(header ${arg_HEADERS})
+        cmake_path(GET header FILENAME name)
+        list(APPEND names ${name})
         if(NOT IS_ABSOLUTE ${header})
-            file(CONFIGURE OUTPUT ${QUILLMARK_GENERATED_DIR}/${header}
+            file(CONFIGURE OUTPUT ${QUILLMARK_GENERATED_DIR}/${name}
                  CONTENT "#include \"${CMAKE_CURRENT_SOURCE_DIR}/${header}\"\n")
         endif()
+        if(header STREQUAL name)
+            set(headers_in_source_dir ON)
+        endif()
     endforeach()
+    set_property(TARGET ${target} PROPERTY QUILLMARK_HEADERS ${names})
     # Consumers write <quillmark/barcode.h>; the headers include each other by bare name.
+    # A library whose public headers sit in subfolders (the engine) shows its consumers the
+    # forwarding headers alone, so its private headers stay out of their reach.
+    if(headers_in_source_dir)
+        target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>)
+    endif()
     target_include_directories(${target} PUBLIC
-        $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>
         $<BUILD_INTERFACE:${QUILLMARK_GENERATED_DIR}>
         $<BUILD_INTERFACE:${QUILLMARK_INCLUDE_DIR}>
         $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>

@@ -1,6 +1,6 @@
 #include "decodability.h"
 
-#include "encoders.h"
+#include "engine.h"
 #include "module_runs.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "standards_check.h"
 
 #include "decimal_text.h"
-#include "encoders.h"
+#include "engine.h"
 #include "print_fit.h"
 
 #include <cstdio>

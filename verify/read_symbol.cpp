@@ -1,6 +1,6 @@
 #include "read_symbol.h"
 
-#include "encoders.h"
+#include "engine.h"
 
 #include <ZXing/ReadBarcode.h>
 

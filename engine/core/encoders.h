@@ -56,9 +56,6 @@ QUILLMARK_ENGINE_EXPORT void EncodeCode128(TBarType BarType, const std::string& 
                                            std::string& Pattern);
 QUILLMARK_ENGINE_EXPORT int FindCode128Char(char Ch, TBarType BarType);
 QUILLMARK_ENGINE_EXPORT int FindCode128Pair(const std::string& Pair);
-// Whether the symbol is a Code 128 one: the single-set types, EAN-128, the automatic type
-// and GS1-128.
-QUILLMARK_ENGINE_EXPORT bool IsCode128(TBarType Type);
 // Code 128 in the shortest run of code sets A, B and C for any bytes, Latin-1 through FNC4.
 QUILLMARK_ENGINE_EXPORT void EncodeCode128Auto(const std::string& Value, std::string& Pattern);
 // GS1-128 from element strings in parentheses; Text becomes them as a person reads them.

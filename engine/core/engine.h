@@ -158,6 +158,10 @@ QUILLMARK_ENGINE_EXPORT std::string BarTypeName(TBarType Type);
 // "code_2_5_interleaved", "Code25 Interleaved" and "itf" all name interleaved 2 of 5.
 QUILLMARK_ENGINE_EXPORT std::optional<TBarType> FindBarType(std::string_view Name);
 
+// Whether the symbol is a Code 128 one: the single-set types, EAN-128, the automatic type
+// and GS1-128.
+QUILLMARK_ENGINE_EXPORT bool IsCode128(TBarType Type);
+
 // What a symbol of Type made from Value carries (the catalogue row's Carry). Never raises
 // for a value the encoder refuses: it lists why instead.
 QUILLMARK_ENGINE_EXPORT TCarried Carried(TBarType Type, const std::string& Value,

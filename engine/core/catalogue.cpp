@@ -1,0 +1,532 @@
+#include "carry.h"
+#include "ean_upc.h"
+#include "ean_upc_tables.h"
+#include "encoders.h"
+#include "engine.h"
+#include "error_messages.h"
+
+#include <array>
+#include <cctype>
+
+namespace quillmark {
+
+namespace {
+
+// Adapters from each encoder's own arguments to the catalogue's one signature.
+template <void (*Encode)(const std::string&, std::string&)>
+void ValueOnly(TBarType, const std::string& Value, TCheckSum, std::string&, std::string& Pattern) {
+    Encode(Value, Pattern);
+}
+
+template <void (*Encode)(const std::string&, TCheckSum, std::string&)>
+void WithCheckSum(TBarType, const std::string& Value, TCheckSum CheckSum, std::string&,
+                  std::string& Pattern) {
+    Encode(Value, CheckSum, Pattern);
+}
+
+template <void (*Encode)(const std::string&, TCheckSum, std::string&, std::string&)>
+void WithText(TBarType, const std::string& Value, TCheckSum CheckSum, std::string& Text,
+              std::string& Pattern) {
+    Encode(Value, CheckSum, Text, Pattern);
+}
+
+// The main symbol as Encode draws it, the gap, then the add-on as its own encoder draws
+// exactly its 2 or 5 digits (csNone: under csModulo10 the add-on encoders draw a digit
+// more). Text, where the main encoder replaces it, keeps the add-on.
+void EncodeComposed(TEncoder Encode, TBarType Type, const TAddOnSplit& Split, TCheckSum CheckSum,
+                    std::string& Text, std::string& Pattern) {
+    std::string mainText = Split.Main;
+    std::string main;
+    Encode(Type, Split.Main, CheckSum, mainText, main);
+    std::string unused;
+    std::string addOn;
+    if (Split.AddOn.size() == 2)
+        EncodeCodeUPC_Supp2(Split.AddOn, csNone, unused, addOn);
+    else
+        EncodeCodeUPC_Supp5(Split.AddOn, csNone, unused, addOn);
+    Pattern = main;
+    Pattern += AddOnGap;
+    Pattern += addOn;
+    if (mainText != Split.Main)
+        Text = mainText + Split.Separator + Split.AddOn;
+}
+
+// EAN/UPC: a value with an add-on is drawn as one symbol, any other as Encode draws it.
+template <TEncoder Encode>
+void WithAddOn(TBarType Type, const std::string& Value, TCheckSum CheckSum, std::string& Text,
+               std::string& Pattern) {
+    if (const std::optional<TAddOnSplit> split = SplitAddOn(Type, Value))
+        EncodeComposed(Encode, Type, *split, CheckSum, Text, Pattern);
+    else
+        Encode(Type, Value, CheckSum, Text, Pattern);
+}
+
+// Quiet zones in X: 10 for the two-of-five family, Code 39, Codabar, Code 93 and Code 128
+// (ISO/IEC 16390, ISO/IEC 16388, ISO/IEC 15417 and the AIM symbology standards), 12
+// for MSI; EAN/UPC as ISO/IEC 15420's table of quiet zones gives them (11 and 7 for EAN-13,
+// 7 both sides for EAN-8, 9 for UPC-A, 9 and 7 for UPC-E, 7 and 5 for an add-on, which
+// follows its main symbol after a gap of at least 7); PostNet 1/8 inch each side (USPS
+// Publication 25's clear zone).
+constexpr TQuietZone Ten{10, 10};
+
+// Bar heights at X = 0.33 mm: the GS1 general standard's EAN/UPC symbol dimensions at
+// nominal size (22.85 mm for EAN-13, UPC-A and UPC-E, 18.23 mm for EAN-8; the add-ons keep
+// the main symbols' height here). 15 mm for the AIM symbologies, whose standards set only a
+// minimum.
+constexpr double RetailHeight = 22.85;
+constexpr double EAN8Height = 18.23;
+constexpr double OtherHeight = 15.0;
+// GS1-128 and EAN-128 as the GS1 general standard's table for general distribution asks
+// (31.75 mm at every X); PostNet's full bars as USPS Publication 25 gives them (0.125 in), of
+// which the renderer's short bars take two fifths (0.050 in).
+constexpr double LogisticsHeight = 31.75;
+constexpr double PostNetHeight = 3.175;
+
+// The character sets, as their standards give them (ISO/IEC 16388 for Code 39, whose set
+// Code 93 shares; ISO/IEC 15417 for Code 128's sets A and B as the encoder has them).
+constexpr const char* Code39Set = "upper case, digits, space and - . $ / + % only";
+constexpr const char* AsciiSet = "ASCII (codes 0 to 127) only";
+constexpr const char* SetA = "upper case, digits, space and punctuation (codes 32 to 95) only";
+constexpr const char* SetB = "printable ASCII (codes 32 to 126) only";
+
+// A catalogue row with the symbology it describes, so that the order can be checked.
+struct TCatalogueRow {
+    TBarType Type;
+    TBCdata Data;
+};
+
+// Indexed by TBarType. Ratio bounds as the standards of the ratio-defined symbologies give
+// them.
+constexpr auto Catalogue = std::to_array<TCatalogueRow>({
+    {.Type = bcCode_2_5_interleaved,
+     .Data = {.Name = "Code25 interleaved",
+              .DigitsOnly = true,
+              .RatioLower = 2.0,
+              .RatioUpper = 3.0,
+              .ModuleMultiples = false,
+              .QuietZone = Ten,
+              .Encoder = ValueOnly<EncodeCode_2_5_interleaved>,
+              .Identifier = "bcCode_2_5_interleaved",
+              .Label = "Interleaved 2 of 5",
+              .Aliases = "itf,i25,interleaved25",
+              .BarHeightMM = OtherHeight,
+              .Carry = CarryInterleaved,
+              .Characters = "digits only",
+              .Wider = std::nullopt}},
+    {.Type = bcCode_2_5_industrial,
+     .Data = {.Name = "Code25 industrial",
+              .DigitsOnly = true,
+              .RatioLower = 2.0,
+              .RatioUpper = 3.0,
+              .ModuleMultiples = false,
+              .QuietZone = Ten,
+              .Encoder = ValueOnly<EncodeCode_2_5_industrial>,
+              .Identifier = "bcCode_2_5_industrial",
+              .Label = "Industrial 2 of 5",
+              .Aliases = "industrial25",
+              .BarHeightMM = OtherHeight,
+              .Carry = CarryAsTyped,
+              .Characters = "digits only",
+              .Wider = std::nullopt}},
+    {.Type = bcCode_2_5_matrix,
+     .Data = {.Name = "Code25 matrix",
+              .DigitsOnly = true,
+              .RatioLower = 2.25,
+              .RatioUpper = 3.0,
+              .ModuleMultiples = false,
+              .QuietZone = Ten,
+              .Encoder = ValueOnly<EncodeCode_2_5_matrix>,
+              .Identifier = "bcCode_2_5_matrix",
+              .Label = "Matrix 2 of 5",
+              .Aliases = "matrix25",
+              .BarHeightMM = OtherHeight,
+              .Carry = CarryAsTyped,
+              .Characters = "digits only",
+              .Wider = std::nullopt}},
+    {.Type = bcCode39,
+     .Data = {.Name = "Code39",
+              .DigitsOnly = false,
+              .RatioLower = 2.0,
+              .RatioUpper = 3.0,
+              .ModuleMultiples = false,
+              .QuietZone = Ten,
+              .Encoder = WithCheckSum<EncodeCode39>,
+              .Identifier = "bcCode39",
+              .Label = "Code 39",
+              .Aliases = "c39",
+              .BarHeightMM = OtherHeight,
+              .Carry = CarryCode39,
+              .Characters = Code39Set,
+              .Wider = bcCode39Extended}},
+    {.Type = bcCode39Extended,
+     .Data = {.Name = "Code39 Extended",
+              .DigitsOnly = false,
+              .RatioLower = 2.0,
+              .RatioUpper = 3.0,
+              .ModuleMultiples = false,
+              .QuietZone = Ten,
+              .Encoder = WithCheckSum<EncodeCode39Extended>,
+              .Identifier = "bcCode39Extended",
+              .Label = "Code 39 Extended",
+              .Aliases = "code39ext,code39ascii",
+              .BarHeightMM = OtherHeight,
+              .Carry = CarryFullAscii,
+              .Characters = AsciiSet,
+              .Wider = std::nullopt}},
+    {.Type = bcCode128A,
+     .Data = {.Name = "Code128A",
+              .DigitsOnly = false,
+              .RatioLower = 0,
+              .RatioUpper = 0,
+              .ModuleMultiples = true,
+              .QuietZone = Ten,
+              .Encoder = EncodeCode128,
+              .Identifier = "bcCode128A",
+              .Label = "Code 128A",
+              .Aliases = "c128a",
+              .BarHeightMM = OtherHeight,
+              .Carry = CarryCode128,
+              .Characters = SetA,
+              .Wider = bcCode128B}},
+    // "ean128" takes set B, the output default's set.
+    {.Type = bcCode128B,
+     .Data = {.Name = "Code128B",
+              .DigitsOnly = false,
+              .RatioLower = 0,
+              .RatioUpper = 0,
+              .ModuleMultiples = true,
+              .QuietZone = Ten,
+              .Encoder = EncodeCode128,
+              .Identifier = "bcCode128B",
+              .Label = "Code 128B",
+              .Aliases = "c128b",
+              .BarHeightMM = OtherHeight,
+              .Carry = CarryCode128,
+              .Characters = SetB,
+              .Wider = bcCode128}},
+    {.Type = bcCode128C,
+     .Data = {.Name = "Code128C",
+              .DigitsOnly = false,
+              .RatioLower = 0,
+              .RatioUpper = 0,
+              .ModuleMultiples = true,
+              .QuietZone = Ten,
+              .Encoder = EncodeCode128,
+              .Identifier = "bcCode128C",
+              .Label = "Code 128C",
+              .Aliases = "c128c",
+              .BarHeightMM = OtherHeight,
+              .Carry = CarryCode128,
+              .Characters = "digit pairs only",
+              .Wider = bcCode128B}},
+    {.Type = bcCode93,
+     .Data = {.Name = "Code93",
+              .DigitsOnly = false,
+              .RatioLower = 0,
+              .RatioUpper = 0,
+              .ModuleMultiples = true,
+              .QuietZone = Ten,
+              .Encoder = ValueOnly<EncodeCode93>,
+              .Identifier = "bcCode93",
+              .Label = "Code 93",
+              .Aliases = "c93",
+              .BarHeightMM = OtherHeight,
+              .Carry = CarryCode93,
+              .Characters = Code39Set,
+              .Wider = bcCode93Extended}},
+    {.Type = bcCode93Extended,
+     .Data = {.Name = "Code93 Extended",
+              .DigitsOnly = false,
+              .RatioLower = 0,
+              .RatioUpper = 0,
+              .ModuleMultiples = true,
+              .QuietZone = Ten,
+              .Encoder = ValueOnly<EncodeCode93Extended>,
+              .Identifier = "bcCode93Extended",
+              .Label = "Code 93 Extended",
+              .Aliases = "code93ext,code93ascii",
+              .BarHeightMM = OtherHeight,
+              .Carry = CarryFullAscii,
+              .Characters = AsciiSet,
+              .Wider = std::nullopt}},
+    {.Type = bcCodeMSI,
+     .Data = {.Name = "MSI",
+              .DigitsOnly = true,
+              .RatioLower = 0,
+              .RatioUpper = 0,
+              .ModuleMultiples = false,
+              .QuietZone = {.Leading = 12, .Trailing = 12},
+              .Encoder = ValueOnly<EncodeCodeMSI>,
+              .Identifier = "bcCodeMSI",
+              .Label = "Code MSI",
+              .Aliases = "msi",
+              .BarHeightMM = OtherHeight,
+              .Carry = CarryAsTyped,
+              .Characters = "digits only",
+              .Wider = std::nullopt}},
+    {.Type = bcCodePostNet,
+     .Data = {.Name = "PostNet",
+              .DigitsOnly = true,
+              .RatioLower = 0,
+              .RatioUpper = 0,
+              .ModuleMultiples = false,
+              .QuietZone = {.Leading = 0, .Trailing = 0, .MinimumMM = 3.2},
+              .Encoder = ValueOnly<EncodeCodePostNet>,
+              .Identifier = "bcCodePostNet",
+              .Label = "Code PostNet",
+              .Aliases = "postnet",
+              .BarHeightMM = PostNetHeight,
+              .Carry = CarryPostNet,
+              .Characters = "digits only",
+              .Wider = std::nullopt}},
+    {.Type = bcCodeCodabar,
+     .Data = {.Name = "Codebar",
+              .DigitsOnly = false,
+              .RatioLower = 2.0,
+              .RatioUpper = 3.0,
+              .ModuleMultiples = false,
+              .QuietZone = Ten,
+              .Encoder = ValueOnly<EncodeCodeCodabar>,
+              .Identifier = "bcCodeCodabar",
+              .Label = "Codabar",
+              .Aliases = "codabar",
+              .BarHeightMM = OtherHeight,
+              .Carry = CarryCodabar,
+              .Characters = "digits and - $ : / . + only",
+              .Wider = std::nullopt}},
+    {.Type = bcCodeEAN8,
+     .Data = {.Name = "EAN8",
+              .DigitsOnly = true,
+              .RatioLower = 2.0,
+              .RatioUpper = 3.0,
+              .ModuleMultiples = true,
+              .QuietZone = {.Leading = 7, .Trailing = 7},
+              .Encoder = WithAddOn<WithCheckSum<EncodeCodeEAN8>>,
+              .Identifier = "bcCodeEAN8",
+              .Label = "Code EAN8",
+              .Aliases = "ean8",
+              .BarHeightMM = EAN8Height,
+              .Carry = CarryEANUPC,
+              .Characters = "digits only",
+              .Wider = std::nullopt}},
+    {.Type = bcCodeEAN13,
+     .Data = {.Name = "EAN13",
+              .DigitsOnly = true,
+              .RatioLower = 2.0,
+              .RatioUpper = 3.0,
+              .ModuleMultiples = true,
+              .QuietZone = {.Leading = 11, .Trailing = 7},
+              .Encoder = WithAddOn<WithCheckSum<EncodeCodeEAN13>>,
+              .Identifier = "bcCodeEAN13",
+              .Label = "Code EAN13",
+              .Aliases = "ean13",
+              .BarHeightMM = RetailHeight,
+              .Carry = CarryEANUPC,
+              .Characters = "digits only",
+              .Wider = std::nullopt}},
+    {.Type = bcCodeUPC_A,
+     .Data = {.Name = "UPC_A",
+              .DigitsOnly = true,
+              .RatioLower = 2.0,
+              .RatioUpper = 3.0,
+              .ModuleMultiples = true,
+              .QuietZone = {.Leading = 9, .Trailing = 9},
+              .Encoder = WithAddOn<WithText<EncodeCodeUPC_A>>,
+              .Identifier = "bcCodeUPC_A",
+              .Label = "Code UPC-A",
+              .Aliases = "upca",
+              .BarHeightMM = RetailHeight,
+              .Carry = CarryEANUPC,
+              .Characters = "digits only",
+              .Wider = std::nullopt}},
+    {.Type = bcCodeUPC_E0,
+     .Data = {.Name = "UPC_E0",
+              .DigitsOnly = true,
+              .RatioLower = 2.0,
+              .RatioUpper = 3.0,
+              .ModuleMultiples = true,
+              .QuietZone = {.Leading = 9, .Trailing = 7},
+              .Encoder = WithAddOn<WithText<EncodeCodeUPC_E0>>,
+              .Identifier = "bcCodeUPC_E0",
+              .Label = "Code UPC-E0",
+              .Aliases = "upce,upce0",
+              .BarHeightMM = RetailHeight,
+              .Carry = CarryEANUPC,
+              .Characters = "digits only",
+              .Wider = std::nullopt}},
+    {.Type = bcCodeUPC_E1,
+     .Data = {.Name = "UPC_E1",
+              .DigitsOnly = true,
+              .RatioLower = 2.0,
+              .RatioUpper = 3.0,
+              .ModuleMultiples = true,
+              .QuietZone = {.Leading = 9, .Trailing = 7},
+              .Encoder = WithAddOn<WithText<EncodeCodeUPC_E1>>,
+              .Identifier = "bcCodeUPC_E1",
+              .Label = "Code UPC-E1",
+              .Aliases = "upce1",
+              .BarHeightMM = RetailHeight,
+              .Carry = CarryEANUPC,
+              .Characters = "digits only",
+              .Wider = std::nullopt}},
+    {.Type = bcCodeUPC_Supp2,
+     .Data = {.Name = "UPC Supp2",
+              .DigitsOnly = true,
+              .RatioLower = 2.0,
+              .RatioUpper = 3.0,
+              .ModuleMultiples = true,
+              .QuietZone = {.Leading = 7, .Trailing = 5},
+              .Encoder = WithText<EncodeCodeUPC_Supp2>,
+              .Identifier = "bcCodeUPC_Supp2",
+              .Label = "Code UPC Supp2",
+              .Aliases = "upc2,ean2,addon2",
+              .BarHeightMM = RetailHeight,
+              .Carry = CarryAsTyped,
+              .Characters = "digits only",
+              .Wider = std::nullopt}},
+    {.Type = bcCodeUPC_Supp5,
+     .Data = {.Name = "UPC Supp5",
+              .DigitsOnly = true,
+              .RatioLower = 2.0,
+              .RatioUpper = 3.0,
+              .ModuleMultiples = true,
+              .QuietZone = {.Leading = 7, .Trailing = 5},
+              .Encoder = WithText<EncodeCodeUPC_Supp5>,
+              .Identifier = "bcCodeUPC_Supp5",
+              .Label = "Code UPC Supp5",
+              .Aliases = "upc5,ean5,addon5",
+              .BarHeightMM = RetailHeight,
+              .Carry = CarryAsTyped,
+              .Characters = "digits only",
+              .Wider = std::nullopt}},
+    {.Type = bcCodeEAN128A,
+     .Data = {.Name = "EAN128A",
+              .DigitsOnly = false,
+              .RatioLower = 0,
+              .RatioUpper = 0,
+              .ModuleMultiples = true,
+              .QuietZone = Ten,
+              .Encoder = EncodeCode128,
+              .Identifier = "bcCodeEAN128A",
+              .Label = "Code EAN128A",
+              .Aliases = "gs1128a",
+              .BarHeightMM = LogisticsHeight,
+              .Carry = CarryCode128,
+              .Characters = SetA,
+              .Wider = bcCodeEAN128B}},
+    {.Type = bcCodeEAN128B,
+     .Data = {.Name = "EAN128B",
+              .DigitsOnly = false,
+              .RatioLower = 0,
+              .RatioUpper = 0,
+              .ModuleMultiples = true,
+              .QuietZone = Ten,
+              .Encoder = EncodeCode128,
+              .Identifier = "bcCodeEAN128B",
+              .Label = "Code EAN128B",
+              .Aliases = "ean128,gs1128b",
+              .BarHeightMM = LogisticsHeight,
+              .Carry = CarryCode128,
+              .Characters = SetB,
+              .Wider = std::nullopt}},
+    {.Type = bcCodeEAN128C,
+     .Data = {.Name = "EAN128C",
+              .DigitsOnly = false,
+              .RatioLower = 0,
+              .RatioUpper = 0,
+              .ModuleMultiples = true,
+              .QuietZone = Ten,
+              .Encoder = EncodeCode128,
+              .Identifier = "bcCodeEAN128C",
+              .Label = "Code EAN128C",
+              .Aliases = "gs1128c",
+              .BarHeightMM = LogisticsHeight,
+              .Carry = CarryCode128,
+              .Characters = "digit pairs only",
+              .Wider = bcCodeEAN128B}},
+    {.Type = bcCode128,
+     .Data = {.Name = "Code 128",
+              .DigitsOnly = false,
+              .RatioLower = 0,
+              .RatioUpper = 0,
+              .ModuleMultiples = true,
+              .QuietZone = Ten,
+              .Encoder = ValueOnly<EncodeCode128Auto>,
+              .Identifier = "bcCode128",
+              .Label = "Code 128",
+              .Aliases = "code128,c128,auto128",
+              .BarHeightMM = OtherHeight,
+              .Carry = CarryAsTyped,
+              .Characters = "every byte",
+              .Wider = std::nullopt}},
+    {.Type = bcCodeGS1_128,
+     .Data = {.Name = "GS1-128",
+              .DigitsOnly = false,
+              .RatioLower = 0,
+              .RatioUpper = 0,
+              .ModuleMultiples = true,
+              .QuietZone = Ten,
+              .Encoder = WithText<EncodeGS1_128>,
+              .Identifier = "bcCodeGS1_128",
+              .Label = "GS1-128",
+              .Aliases = "gs1128",
+              .BarHeightMM = LogisticsHeight,
+              .Carry = CarryGS1_128,
+              .Characters = "GS1 element strings",
+              .Wider = std::nullopt}},
+});
+
+// Row i describes the symbology of ordinal i, and every symbology has its row.
+consteval bool InTBarTypeOrder() {
+    for (std::size_t i = 0; i < Catalogue.size(); ++i)
+        if (static_cast<std::size_t>(Catalogue[i].Type) != i)
+            return false;
+    return Catalogue.size() == BarTypeCount;
+}
+static_assert(InTBarTypeOrder(), "the catalogue has one row per TBarType, in its order");
+
+// Lower case without separators.
+std::string Folded(std::string_view Name) {
+    std::string folded;
+    for (const char ch : Name)
+        if (ch != '_' && ch != '-' && ch != ' ')
+            folded += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return folded;
+}
+
+bool IsAlias(std::string_view Aliases, const std::string& Wanted) {
+    while (!Aliases.empty()) {
+        const std::size_t comma = Aliases.find(',');
+        if (Wanted == Aliases.substr(0, comma))
+            return true;
+        Aliases = comma == std::string_view::npos ? "" : Aliases.substr(comma + 1);
+    }
+    return false;
+}
+
+} // namespace
+
+const TBCdata& BarTypeData(TBarType Type) {
+    if (static_cast<int>(Type) >= BarTypeCount)
+        throw Exception(WrongTypeMessage);
+    return Catalogue[Type].Data;
+}
+
+std::string BarTypeName(TBarType Type) {
+    return BarTypeData(Type).Name;
+}
+
+std::optional<TBarType> FindBarType(std::string_view Name) {
+    const std::string wanted = Folded(Name);
+    if (wanted.empty())
+        return std::nullopt;
+    for (const auto& [type, row] : Catalogue) {
+        const std::string_view identifier = row.Identifier;
+        if (wanted == Folded(identifier) || wanted == Folded(identifier.substr(2)) ||
+            wanted == Folded(row.Name) || IsAlias(row.Aliases, wanted))
+            return type;
+    }
+    return std::nullopt;
+}
+
+} // namespace quillmark
