@@ -22,10 +22,6 @@ namespace quillmark {
 
 namespace {
 
-[[noreturn]] void Fail(const std::string& FileName, int Error) {
-    throw EWriteError(FileName + " : " + SystemErrorText(Error));
-}
-
 // Writes all of Bytes to Fd; the error number of a failure, or 0.
 int WriteAll(int Fd, const char* Bytes, std::size_t Size) {
     while (Size > 0) {
@@ -98,7 +94,7 @@ TTemporaryFile CreateTemporary(const std::string& Name, int Folder, mode_t Mode)
         if (fd >= 0)
             return TTemporaryFile(Folder, std::move(temporary), fd);
         if (errno != EEXIST || attempt > 100)
-            Fail(Name, errno);
+            FailWrite(Name, errno);
     }
 }
 
@@ -127,6 +123,10 @@ bool IsStale(const TTemporaryOwner& File, const struct stat& Info) {
 
 } // namespace
 
+void FailWrite(const std::string& Name, int Error) {
+    throw EWriteError(Name + " : " + SystemErrorText(Error));
+}
+
 std::string SystemErrorText(int Error) {
     char text[256];
     // The GNU strerror_r, which returns its text rather than always filling the buffer.
@@ -139,7 +139,7 @@ void WriteFileAtomically(const std::string& Name, const QByteArray& Bytes, TDura
     const int folder = path.Folder.Get();
     const std::optional<struct stat>& existing = path.Existing;
     if (existing && S_ISDIR(existing->st_mode))
-        Fail(Name, EISDIR);
+        FailWrite(Name, EISDIR);
     // A device, pipe or socket would be swapped for a file: /dev/null through a link, say.
     if (existing && !S_ISREG(existing->st_mode))
         throw EWriteError(Name + " : " + KindOf(existing->st_mode) +
@@ -148,22 +148,22 @@ void WriteFileAtomically(const std::string& Name, const QByteArray& Bytes, TDura
     // root too, whom access() lets write anything.
     if (existing &&
         ((existing->st_mode & 0222) == 0 || ::faccessat(folder, path.Leaf.c_str(), W_OK, 0) != 0))
-        Fail(Name, EACCES);
+        FailWrite(Name, EACCES);
     TTemporaryFile file = CreateTemporary(Name, folder, 0666);
     // The permissions only: set-user-ID and set-group-ID bits don't pass to a new file.
     if (existing && ::fchmod(file.Fd(), existing->st_mode & 0777) != 0)
-        Fail(Name, errno);
+        FailWrite(Name, errno);
     if (const int error =
             WriteAll(file.Fd(), Bytes.constData(), static_cast<std::size_t>(Bytes.size())))
-        Fail(Name, error);
+        FailWrite(Name, error);
     // Every byte must be on the disk before the new file replaces the old one: a full disk
     // can fail here even after every write succeeded.
     if (Durability == TDurability::Flush && ::fsync(file.Fd()) != 0)
-        Fail(Name, errno);
+        FailWrite(Name, errno);
     if (const int error = file.Close())
-        Fail(Name, error);
+        FailWrite(Name, error);
     if (const int error = file.RenameTo(path.Leaf))
-        Fail(Name, error);
+        FailWrite(Name, error);
     if (Durability == TDurability::Flush)
         SyncFolder(folder);
 }

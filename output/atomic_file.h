@@ -51,4 +51,7 @@ QUILLMARK_OUTPUT_EXPORT int RemoveStaleTemporaries(const std::string& Folder);
 // The system's text for an error number; safe on any thread.
 QUILLMARK_OUTPUT_EXPORT std::string SystemErrorText(int Error);
 
+// Raises EWriteError "Name : " and the system's text for Error; the writers' one failure.
+[[noreturn]] void FailWrite(const std::string& Name, int Error);
+
 } // namespace quillmark

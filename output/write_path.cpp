@@ -17,10 +17,6 @@ namespace {
 // As the kernel's limit on the links one lookup follows.
 constexpr int MostLinks = 40;
 
-[[noreturn]] void Fail(const std::string& Name, int Error) {
-    throw EWriteError(Name + " : " + SystemErrorText(Error));
-}
-
 // The components of Path, without empty ones and ".".
 std::deque<std::string> Components(std::string_view Path) {
     std::deque<std::string> parts;
@@ -37,7 +33,7 @@ std::deque<std::string> Components(std::string_view Path) {
 TFileDescriptor OpenFolder(const std::string& Name, int From, const char* Part) {
     const int fd = ::openat(From, Part, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
-        Fail(Name, errno);
+        FailWrite(Name, errno);
     return TFileDescriptor(fd);
 }
 
@@ -47,7 +43,7 @@ void CheckMayFollow(const std::string& Name, int Folder, const std::string& Part
                     const struct stat& Link) {
     struct stat folder {};
     if (::fstat(Folder, &folder) != 0)
-        Fail(Name, errno);
+        FailWrite(Name, errno);
     const bool shared = (folder.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
     if (shared && Link.st_uid != ::geteuid() && Link.st_uid != folder.st_uid)
         throw EWriteError(Name + " : the link '" + Part +
@@ -60,7 +56,7 @@ std::string ReadLink(const std::string& Name, int Folder, const std::string& Par
     std::vector<char> target(Size + 1);
     const ssize_t length = ::readlinkat(Folder, Part.c_str(), target.data(), target.size());
     if (length < 0)
-        Fail(Name, errno);
+        FailWrite(Name, errno);
     // Grown meanwhile: read it again with room for it.
     if (static_cast<std::size_t>(length) == target.size())
         return ReadLink(Name, Folder, Part, target.size() * 2);
@@ -101,14 +97,14 @@ TWritePath ResolveWritePath(const std::string& Name) {
         struct stat info {};
         if (::fstatat(folder.Get(), part.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
             if (errno != ENOENT || !last)
-                Fail(Name, errno);
+                FailWrite(Name, errno);
             if (throughLink)
                 throw EWriteError(Name + " : a link to a missing file");
             return {std::move(folder), part, std::nullopt};
         }
         if (S_ISLNK(info.st_mode)) {
             if (++links > MostLinks)
-                Fail(Name, ELOOP);
+                FailWrite(Name, ELOOP);
             CheckMayFollow(Name, folder.Get(), part, info);
             const std::string target =
                 ReadLink(Name, folder.Get(), part, static_cast<std::size_t>(info.st_size));
@@ -122,11 +118,11 @@ TWritePath ResolveWritePath(const std::string& Name) {
         if (last)
             return {std::move(folder), part, info};
         if (!S_ISDIR(info.st_mode))
-            Fail(Name, ENOTDIR);
+            FailWrite(Name, ENOTDIR);
         folder = OpenFolder(Name, folder.Get(), part.c_str());
     }
     // The name (or a link's target) is a folder itself: "/", ".", "..".
-    Fail(Name, EISDIR);
+    FailWrite(Name, EISDIR);
 }
 
 } // namespace quillmark

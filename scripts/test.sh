@@ -2,24 +2,26 @@
 # Builds everything and runs every test; installs the package (static, then shared) and
 # builds and runs examples/embed and examples/quick against it; then rebuilds the libraries
 # and their tests with clang, AddressSanitizer and UndefinedBehaviorSanitizer, runs those,
-# and runs the fuzz targets built with them.
+# two at a time on two cores, and runs the fuzz targets built with them.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
 
-"$root/scripts/build.sh"
+# The preset ci builds what dev does, in unity batches (CMakePresets.json), into build-ci/.
+"$root/scripts/build.sh" ci
 cd "$root"
-ctest --preset dev -j"$jobs"
+ctest --preset ci -j"$jobs"
 
+scanner="$root/build-ci/tests/quillmark_scan_images"
 echo "== The installed package, with static libraries: examples/embed and examples/quick =="
-"$root/scripts/check-package.sh" "$root/build" "$root/build/tests/quillmark_scan_images"
+"$root/scripts/check-package.sh" "$root/build-ci" "$scanner"
 
 # The window and the Designer plugin take the same libraries; the check needs the command
 # line and the QML module.
 echo "== The same with shared libraries =="
 cmake --preset shared >/dev/null
 cmake --build --preset shared -j"$jobs"
-"$root/scripts/check-package.sh" "$root/build-shared" "$root/build/tests/quillmark_scan_images"
+"$root/scripts/check-package.sh" "$root/build-shared" "$scanner"
 
 echo "== Libraries and their tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 # One clang build serves the sanitized suites and the fuzz targets: the libraries are
@@ -27,18 +29,44 @@ echo "== Libraries and their tests under AddressSanitizer and UndefinedBehaviorS
 "$root/scripts/fuzz.sh" build "$root/build-asan"
 # One process per suite: a process per test, as ctest runs them, spends a minute on
 # sanitizer start-ups alone. HighDpi tests want a screen of two device pixels per logical
-# pixel, and get a run of their own.
-sanitized() {
-    QT_QPA_PLATFORM=offscreen \
-    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-    LSAN_OPTIONS="suppressions=$root/tests/fuzz/lsan.supp" \
-    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-        "$@" --gtest_brief=1
+# pixel, and get a run of their own. The suites spend most of their time waiting on the
+# programs and files they test, so as many run side by side as ctest runs tests (one a
+# core): more would starve the programs they start and time their tests out. Each one's
+# output is shown when it ends; any failure fails the script once every suite has ended.
+logs="$(mktemp -d)"
+trap 'rm -rf "$logs"' EXIT
+declare -A running=() # pid: the suite's name
+failed=()
+ended() { # waits for a suite to end and shows how it went
+    local pid status=0
+    wait -n -p pid "${!running[@]}" || status=$?
+    local name="${running[$pid]}"
+    unset "running[$pid]"
+    echo "-- $name: $( ((status == 0)) && echo passed || echo "FAILED ($status)")"
+    cat "$logs/$name"
+    ((status == 0)) || failed+=("$name")
+}
+sanitized() { # NAME SCALE SUITE FILTER: SCALE is QT_SCALE_FACTOR, or "" to leave it unset
+    local name="$1" scale="$2" suite="$3" filter="$4"
+    ((${#running[@]} < jobs)) || ended
+    env ${scale:+"QT_SCALE_FACTOR=$scale"} QT_QPA_PLATFORM=offscreen \
+        ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+        LSAN_OPTIONS="suppressions=$root/tests/fuzz/lsan.supp" \
+        UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+        "$suite" --gtest_filter="$filter" --gtest_brief=1 >"$logs/$name" 2>&1 &
+    running[$!]="$name"
 }
 for suite in "$root"/build-asan/tests/quillmark_*_tests; do
-    sanitized "$suite" --gtest_filter=-HighDpi*
+    sanitized "$(basename "$suite")" "" "$suite" "-HighDpi*"
 done
-QT_SCALE_FACTOR=2 sanitized "$root/build-asan/tests/quillmark_control_tests" --gtest_filter=HighDpi*
+sanitized quillmark_control_tests.HighDpi 2 "$root/build-asan/tests/quillmark_control_tests" "HighDpi*"
+while ((${#running[@]} > 0)); do
+    ended
+done
+if ((${#failed[@]} > 0)); then
+    echo "Failed: ${failed[*]}" >&2
+    exit 1
+fi
 
 echo "== Fuzz targets, 60 seconds each =="
 "$root/scripts/fuzz.sh" 60 "$root/build-asan"

@@ -125,7 +125,7 @@ TBarcodeDescription Describe(const Case& C) {
     return d;
 }
 
-std::string WithoutSpaces(QString Text) {
+std::string TextWithoutSpaces(QString Text) {
     return Text.remove(QRegularExpression(QStringLiteral("\\s"))).toStdString();
 }
 
@@ -158,7 +158,7 @@ TEST_F(PdfFile, DrawsThePngsBarsAndItsText) {
         ASSERT_TRUE(scan) << where;
         EXPECT_EQ(scan->Text, c.Read) << where;
         const ToolRun text = Tool("pdftotext", {pdf, "-"});
-        EXPECT_EQ(WithoutSpaces(QString::fromUtf8(text.Out)), c.Text) << where;
+        EXPECT_EQ(TextWithoutSpaces(QString::fromUtf8(text.Out)), c.Text) << where;
     }
 }
 
@@ -255,7 +255,7 @@ TEST_F(PdfFile, EscapesWhatItIsGiven) {
         }
         const ToolRun text = Tool("pdftotext", {pdf, "-"});
         EXPECT_TRUE(text.Err.isEmpty()) << c.Value << ": " << text.Err.data();
-        EXPECT_EQ(WithoutSpaces(QString::fromUtf8(text.Out)), "Code128B" + std::string(c.Text));
+        EXPECT_EQ(TextWithoutSpaces(QString::fromUtf8(text.Out)), "Code128B" + std::string(c.Text));
         EXPECT_FALSE(Raster(pdf, 72).isNull()) << c.Value;
     }
 }
@@ -346,9 +346,10 @@ TEST_F(PdfFile, TextPastEveryFontSizeIsDrawnInCoarserUnits) {
     d.Font.setFamily(QString());
     const TOutputLayout layout = VectorLayout(d);
     EXPECT_LT(layout.Modul, VectorModul);
-    const std::string name = WithoutSpaces(QString::fromStdString(BarTypeName(d.Barcode.BarType)));
+    const std::string name =
+        TextWithoutSpaces(QString::fromStdString(BarTypeName(d.Barcode.BarType)));
     const ToolRun text = Tool("pdftotext", {Save("large.pdf", RenderPdf(layout)), "-"});
-    EXPECT_EQ(WithoutSpaces(QString::fromUtf8(text.Out)), name);
+    EXPECT_EQ(TextWithoutSpaces(QString::fromUtf8(text.Out)), name);
 }
 
 } // namespace

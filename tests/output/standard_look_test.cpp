@@ -69,7 +69,7 @@ struct TCase {
 };
 
 // EAN/UPC: ISO/IEC 15420's layout; the others: a line below uniform bars.
-const TCase Cases[] = {
+const TCase LookCases[] = {
     {bcCodeEAN13, "4006381333931", true, true, false},
     {bcCodeUPC_A, "036000291452", true, true, true},
     {bcCodeEAN8, "55123457", true, false, false},
@@ -102,7 +102,7 @@ void ExpectStandardLook(const TCase& C, const QImage& Image, double ModulePixels
 }
 
 TEST_F(Files, FilesLookAsTheStandardsPrintSymbols) {
-    for (const TCase& c : Cases) {
+    for (const TCase& c : LookCases) {
         TBarcodeDescription d;
         d.Barcode.BarType = c.Type;
         d.Barcode.BarCode = c.Value;

@@ -6,7 +6,7 @@
 namespace quillmark {
 namespace {
 
-struct Case {
+struct TCheckCase {
     TBarType Type;
     const char* Value;
     TCheckSum CheckSum;
@@ -14,7 +14,7 @@ struct Case {
     const char* Finding; // a part of the one finding expected, or nullptr for none
 };
 
-const Case Cases[] = {
+const TCheckCase CheckCases[] = {
     // EAN-13 typed with 12 digits: drawn as 0400638133393, whose check digit is 0.
     {bcCodeEAN13, "400638133393", csNone, 2, "should be 0, not 3"},
     {bcCodeEAN13, "4006381333931", csNone, 3, nullptr},
@@ -43,7 +43,7 @@ const Case Cases[] = {
 };
 
 TEST(StandardsCheck, FindsWhatKeepsASymbolFromScanning) {
-    for (const Case& c : Cases) {
+    for (const TCheckCase& c : CheckCases) {
         TBarcodeDescription d;
         d.Barcode.BarType = c.Type;
         d.Barcode.BarCode = c.Value;
