@@ -376,9 +376,7 @@ int TBarCode::AdjustWidthTo(int PatternWidth, int Margin) {
         if (result > MaxRasterSide || across > MaxRasterSide ||
             static_cast<long long>(result) * across > MaxRasterPixels)
             throw ELimitError(Quoting(WindowSize(Horizontal(), result, across), TooLargeMessage) +
-                              " A window of its own is at most " + std::to_string(MaxRasterSide) +
-                              " pixels a side and " + std::to_string(MaxRasterPixels / 1000000) +
-                              " million pixels.");
+                              " A window of its own is at most " + RasterBoundText() + " pixels.");
     }
     if (Horizontal())
         SetWidth(result);

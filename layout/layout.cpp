@@ -69,9 +69,7 @@ bool Measurable(const QFont& Font) {
 }
 
 // The bounds above as sentences.
-const std::string PictureBound = "A picture is at most " + std::to_string(MaxRasterSide) +
-                                 " pixels a side and " + std::to_string(MaxRasterPixels / 1000000) +
-                                 " million in all";
+const std::string PictureBound = "A picture is at most " + RasterBoundText() + " in all";
 const std::string PageBound =
     "A page is at most 200 inches (" + std::to_string(static_cast<int>(MaxPageMM)) + " mm) a side";
 

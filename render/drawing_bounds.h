@@ -16,6 +16,9 @@ namespace quillmark {
 // bytes a pixel).
 inline constexpr long long MaxRasterSide = 16384;
 inline constexpr long long MaxRasterPixels = 32000000;
+// The bounds above as refusals word them: "16384 pixels a side and 32 million".
+QUILLMARK_RENDER_EXPORT std::string RasterBoundText();
+
 // How many characters of a long value are measured before all of it.
 inline constexpr std::size_t PrefixCharacters = 4096;
 
