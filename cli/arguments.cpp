@@ -2,6 +2,7 @@
 
 #include "choices.h"
 #include "help_text.h"
+#include <quillmark/decimal_text.h>
 #include <quillmark/layout.h>
 
 #include <QString>
@@ -36,9 +37,8 @@ double Number(std::string_view Option, const std::string& Text, double Low, doub
     if (error != std::errc() || at != end || !std::isfinite(value))
         Refuse(Option, Text, "not a number");
     if (value < Low || value > High) {
-        char range[64];
-        std::snprintf(range, sizeof range, "out of range (%g to %g)", Low, High);
-        Refuse(Option, Text, range);
+        Refuse(Option, Text,
+               "out of range (" + ShortestText(Low) + " to " + ShortestText(High) + ")");
     }
     return value;
 }

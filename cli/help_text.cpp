@@ -2,6 +2,7 @@
 
 #include "arguments.h"
 #include "choices.h"
+#include <quillmark/decimal_text.h>
 #include <quillmark/engine.h>
 #include <quillmark/print_fit.h>
 #include <quillmark/version.h>
@@ -121,10 +122,9 @@ Examples:
 )";
 
 // A number as the help writes it, in its shortest form and with a decimal point whatever the
-// locale: "0.33", "300", "3.175".
+// locale.
 std::string Number(double Value) {
-    char text[32];
-    return std::string(text, std::to_chars(text, text + sizeof text, Value).ptr);
+    return ShortestText(Value);
 }
 
 // #RRGGBB; TColor keeps red in the lowest byte.

@@ -14,4 +14,10 @@ inline std::string DecimalText(double Value, int Decimals) {
     return std::string(text, result.ptr);
 }
 
+// The shortest text that reads back as Value: "0.33", "300", "3.175".
+inline std::string ShortestText(double Value) {
+    char text[64];
+    return std::string(text, std::to_chars(text, text + sizeof text, Value).ptr);
+}
+
 } // namespace quillmark
