@@ -40,6 +40,13 @@ struct TGS1AIEntry {
     std::span<const TGS1Component> Components;
     std::span<const TGS1Requirement> Requires;
     std::span<const std::string_view> Excludes; // "ex=" patterns, as in Requires
+    // The '?' flag: a GS1 Digital Link URI may carry the AI in its query.
+    bool DataAttribute;
+    // "dlpkey": the AI is a primary key of a GS1 Digital Link URI, and QualifierPaths its
+    // alternative orders of qualifier AIs in the path ("22,10,21", "235"), any of which may
+    // be left out; none when the key takes no qualifiers.
+    bool PrimaryKey;
+    std::span<const std::string_view> QualifierPaths;
     std::string_view Title;
 };
 
