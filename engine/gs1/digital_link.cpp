@@ -76,21 +76,9 @@ std::string Named(const std::vector<const TGS1Element*>& Elements) {
     return names;
 }
 
-// The AIs of Path, "22,10,21", as a list.
-std::vector<std::string_view> PathAIs(std::string_view Path) {
-    std::vector<std::string_view> ais;
-    for (std::size_t start = 0;;) {
-        const std::size_t end = Path.find(',', start);
-        ais.push_back(Path.substr(start, end - start));
-        if (end == std::string_view::npos)
-            return ais;
-        start = end + 1;
-    }
-}
-
 bool OnAnyPath(const TGS1AIEntry& Key, std::string_view AI) {
     return std::any_of(Key.QualifierPaths.begin(), Key.QualifierPaths.end(), [AI](auto Path) {
-        const std::vector<std::string_view> ais = PathAIs(Path);
+        const std::vector<std::string_view> ais = SplitGS1List(Path, ',');
         return std::find(ais.begin(), ais.end(), AI) != ais.end();
     });
 }
@@ -103,7 +91,7 @@ InPathOrder(const TGS1AIEntry& Key, const std::vector<const TGS1Element*>& Quali
         return Qualifiers;
     for (const std::string_view path : Key.QualifierPaths) {
         std::vector<const TGS1Element*> ordered;
-        for (const std::string_view ai : PathAIs(path))
+        for (const std::string_view ai : SplitGS1List(path, ','))
             for (const TGS1Element* element : Qualifiers)
                 if (element->AI == ai)
                     ordered.push_back(element);

@@ -153,12 +153,10 @@ TEST(DigitalLink, TableHoldsKeysAndQualifierPaths) {
     EXPECT_FALSE(FindGS1AI("21")->DataAttribute);
     for (const TGS1AIEntry& entry : GS1AIEntries())
         for (const std::string_view path : entry.QualifierPaths)
-            for (std::size_t start = 0; start <= path.size();) {
-                const std::size_t end = std::min(path.find(',', start), path.size());
-                const TGS1AIEntry* qualifier = FindGS1AI(path.substr(start, end - start));
+            for (const std::string_view ai : SplitGS1List(path, ',')) {
+                const TGS1AIEntry* qualifier = FindGS1AI(ai);
                 ASSERT_NE(qualifier, nullptr) << entry.First << " " << path;
                 EXPECT_FALSE(qualifier->PrimaryKey) << entry.First << " " << path;
-                start = end + 1;
             }
 }
 
