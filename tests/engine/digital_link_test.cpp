@@ -48,13 +48,6 @@ TEST(DigitalLink, WritesPathAndQuery) {
         {"(414)9520123456788(254)32a%b", id, "https://id.gs1.org/414/9520123456788/254/32a%25b"},
         {"(01)09520123456788", "https://example.com/products/",
          "https://example.com/products/01/09520123456788"},
-        // The examples BWIPP's documentation of GS1 Digital Link URIs gives.
-        {"(01)09521234543213(10)ABC123(21)12345", id,
-         "https://id.gs1.org/01/09521234543213/10/ABC123/21/12345"},
-        {"(01)09521234543213(10)ABC123(17)261231", id,
-         "https://id.gs1.org/01/09521234543213/10/ABC123?17=261231"},
-        {"(01)09521234543213", "https://example.com/products",
-         "https://example.com/products/01/09521234543213"},
         // Qualifiers in their path's order whatever the element strings' order; the query
         // keeps theirs; the second path of (01); a key with one qualifier.
         {"(21)S1(01)09520123456788(22)V(10)B", id,
@@ -102,14 +95,9 @@ TEST(DigitalLink, RefusesWithASentence) {
         {gtin, "https://example.com/?x=1",
          "The domain 'https://example.com/?x=1' holds a query or a fragment; the URI writes its "
          "own query"},
-        {gtin, "https://example.com#top",
-         "The domain 'https://example.com#top' holds a query or a fragment; the URI writes its "
-         "own query"},
         {gtin, "ftp://example.com",
          "The domain 'ftp://example.com' does not start with http:// "
          "or https://"},
-        {gtin, "id.gs1.org", "The domain 'id.gs1.org' does not start with http:// or https://"},
-        {gtin, "https:///x", "The domain 'https:///x' names no host"},
         {gtin, "https://", "The domain 'https://' names no host"},
         {gtin, "https://exa mple.com",
          "The domain 'https://exa mple.com' holds a space or a character outside ASCII"},
@@ -122,11 +110,9 @@ TEST(DigitalLink, RefusesWithASentence) {
 // wherever GS1-128 takes the value.
 TEST(DigitalLink, KeepsTheElementAndPairingMessages) {
     const std::string values[] = {
-        "(01)09520123456789",           // check digit
-        "(01)09520123456788(10)A B",    // a space is outside the character set
-        "(01)09520123456788(17)261301", // month 13
-        "(01)09520123456788(04)X",      // no such AI
-        "01)09520123456788",            // not element strings
+        "(01)09520123456789",        // check digit
+        "(01)09520123456788(10)A B", // a space is outside the character set
+        "01)09520123456788",         // not element strings
     };
     for (const std::string& value : values)
         EXPECT_EQ(MessageOf([&] { return DigitalLinkURI(value); }),
