@@ -32,6 +32,9 @@ struct TEntry {
     std::vector<TComponent> Components;
     std::vector<std::vector<std::string>> Requires; // one list of alternatives per "req="
     std::vector<std::string> Excludes;
+    bool DataAttribute = false;              // the '?' flag
+    bool PrimaryKey = false;                 // "dlpkey", with or without qualifier paths
+    std::vector<std::string> QualifierPaths; // "22,10,21" and "235" of "dlpkey=22,10,21|235"
     std::string Title;
 };
 
@@ -123,6 +126,16 @@ void ReadPatterns(const std::string& List, std::vector<std::string>& Patterns, b
     }
 }
 
+// "22,10,21|235": alternative paths, each of AIs (no patterns) in the order a URI gives them.
+void ReadQualifierPaths(const std::string& List, std::vector<std::string>& Paths) {
+    for (const std::string& path : Split(List, '|')) {
+        for (const std::string& ai : Split(path, ','))
+            if (!AllDigits(ai) || ai.size() < 2 || ai.size() > 4)
+                Fail("'" + ai + "' in dlpkey is not an AI");
+        Paths.push_back(path);
+    }
+}
+
 void ReadAttribute(const std::string& Token, TEntry& Entry) {
     const auto equals = Token.find('=');
     const std::string key = Token.substr(0, equals);
@@ -132,8 +145,11 @@ void ReadAttribute(const std::string& Token, TEntry& Entry) {
     } else if (key == "ex") {
         // Each "ex=" forbids its AIs; repeated ones forbid them all.
         ReadPatterns(value, Entry.Excludes, false);
+    } else if (key == "dlpkey") {
+        Entry.PrimaryKey = true;
+        if (equals != std::string::npos)
+            ReadQualifierPaths(value, Entry.QualifierPaths);
     }
-    // Other keys (dlpkey) are about GS1 Digital Link, which the engine doesn't write.
 }
 
 // Only the final component may vary in length and no mandatory one follows an optional one:
@@ -166,8 +182,10 @@ TEntry ReadLine(const std::string& Line) {
     // Flags are punctuation only, which tells them from a component such as "[N3]".
     if (at < tokens.size() && std::none_of(tokens[at].begin(), tokens[at].end(), [](char c) {
             return std::isalnum(static_cast<unsigned char>(c)) != 0;
-        }))
-        entry.Predefined = tokens[at++].find('*') != std::string::npos;
+        })) {
+        entry.Predefined = tokens[at].find('*') != std::string::npos;
+        entry.DataAttribute = tokens[at++].find('?') != std::string::npos;
+    }
     for (; at < tokens.size() &&
            (tokens[at][0] == '[' || std::isupper(static_cast<unsigned char>(tokens[at][0])));
          ++at)
@@ -200,6 +218,14 @@ std::vector<TEntry> ReadDictionary(std::istream& In) {
                 entries[i].First <= entries[j].Last && entries[j].First <= entries[i].Last)
                 Fail("the entries of " + entries[i].First + " and " + entries[j].First +
                      " overlap");
+    // A qualifier is looked up when a URI is written, so it must be an AI of the dictionary.
+    for (const TEntry& entry : entries)
+        for (const std::string& path : entry.QualifierPaths)
+            for (const std::string& ai : Split(path, ','))
+                if (std::none_of(entries.begin(), entries.end(), [&ai](const TEntry& e) {
+                        return e.First.size() == ai.size() && e.First <= ai && ai <= e.Last;
+                    }))
+                    Fail("the qualifier " + ai + " of " + entry.First + " is not defined");
     return entries;
 }
 
@@ -220,6 +246,10 @@ std::string QuotedList(const std::vector<std::string>& Items) {
     return list;
 }
 
+std::string_view Flag(bool Set) {
+    return Set ? "true" : "false";
+}
+
 // The arrays an entry's spans point at, named for its first AI.
 void WriteArrays(std::ostream& Out, const TEntry& Entry) {
     const std::string& ai = Entry.First;
@@ -236,7 +266,7 @@ void WriteArrays(std::ostream& Out, const TEntry& Entry) {
     for (std::size_t k = 0; k < Entry.Components.size(); ++k) {
         const TComponent& c = Entry.Components[k];
         Out << (k ? ", " : "") << "{'" << c.Type << "', " << c.Min << ", " << c.Max << ", "
-            << (c.Optional ? "true" : "false") << ", ";
+            << Flag(c.Optional) << ", ";
         if (c.Linters.empty())
             Out << "{}}";
         else
@@ -255,6 +285,9 @@ void WriteArrays(std::ostream& Out, const TEntry& Entry) {
     if (!Entry.Excludes.empty())
         Out << "constexpr std::string_view Excludes" << ai << "[] = {" << QuotedList(Entry.Excludes)
             << "};\n";
+    if (!Entry.QualifierPaths.empty())
+        Out << "constexpr std::string_view QualifierPaths" << ai << "[] = {"
+            << QuotedList(Entry.QualifierPaths) << "};\n";
 }
 
 void WriteTable(std::ostream& Out, const std::vector<TEntry>& Entries) {
@@ -266,11 +299,13 @@ void WriteTable(std::ostream& Out, const std::vector<TEntry>& Entries) {
         WriteArrays(Out, entry);
     Out << "\nconstexpr TGS1AIEntry Entries[] = {\n";
     for (const TEntry& e : Entries)
-        Out << "    {" << Quoted(e.First) << ", " << Quoted(e.Last) << ", "
-            << (e.Predefined ? "true" : "false") << ", Components" << e.First << ", "
+        Out << "    {" << Quoted(e.First) << ", " << Quoted(e.Last) << ", " << Flag(e.Predefined)
+            << ", Components" << e.First << ", "
             << (e.Requires.empty() ? "{}" : "Requires" + e.First) << ", "
-            << (e.Excludes.empty() ? "{}" : "Excludes" + e.First) << ", " << Quoted(e.Title)
-            << "},\n";
+            << (e.Excludes.empty() ? "{}" : "Excludes" + e.First) << ", " << Flag(e.DataAttribute)
+            << ", " << Flag(e.PrimaryKey) << ", "
+            << (e.QualifierPaths.empty() ? "{}" : "QualifierPaths" + e.First) << ", "
+            << Quoted(e.Title) << "},\n";
     Out << "};\n\n"
            "} // namespace\n\n"
            "std::span<const TGS1AIEntry> GS1AIEntries() { return Entries; }\n\n"

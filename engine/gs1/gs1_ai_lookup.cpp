@@ -13,6 +13,17 @@ const TGS1AIEntry* FindGS1AI(std::string_view AI) {
     return found == entries.end() ? nullptr : &*found;
 }
 
+std::vector<std::string_view> SplitGS1List(std::string_view List, char Separator) {
+    std::vector<std::string_view> ais;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = List.find(Separator, start);
+        ais.push_back(List.substr(start, end - start));
+        if (end == std::string_view::npos)
+            return ais;
+        start = end + 1;
+    }
+}
+
 bool MatchesGS1Pattern(std::string_view AI, std::string_view Pattern) {
     if (AI.size() != Pattern.size())
         return false;

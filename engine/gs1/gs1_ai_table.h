@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace quillmark {
 
@@ -40,6 +41,13 @@ struct TGS1AIEntry {
     std::span<const TGS1Component> Components;
     std::span<const TGS1Requirement> Requires;
     std::span<const std::string_view> Excludes; // "ex=" patterns, as in Requires
+    // The '?' flag: a GS1 Digital Link URI may carry the AI in its query.
+    bool DataAttribute;
+    // "dlpkey": the AI is a primary key of a GS1 Digital Link URI, and QualifierPaths its
+    // alternative orders of qualifier AIs in the path ("22,10,21", "235"), any of which may
+    // be left out; none when the key takes no qualifiers.
+    bool PrimaryKey;
+    std::span<const std::string_view> QualifierPaths;
     std::string_view Title;
 };
 
@@ -48,6 +56,9 @@ QUILLMARK_ENGINE_EXPORT std::span<const TGS1AIEntry> GS1AIEntries();
 
 // The entry defining AI, given as its digits; none when AI is not defined.
 const TGS1AIEntry* FindGS1AI(std::string_view AI);
+
+// The AIs of a list in the table, "01+21" split at '+' or "22,10,21" at ','.
+std::vector<std::string_view> SplitGS1List(std::string_view List, char Separator);
 
 // AI matches Pattern: the same length, and 'n' in the pattern takes any digit.
 bool MatchesGS1Pattern(std::string_view AI, std::string_view Pattern);

@@ -11,17 +11,6 @@
 namespace quillmark {
 namespace {
 
-std::vector<std::string_view> Joined(std::string_view Alternative) {
-    std::vector<std::string_view> ais;
-    for (std::size_t start = 0;;) {
-        const std::size_t plus = Alternative.find('+', start);
-        ais.push_back(Alternative.substr(start, plus - start));
-        if (plus == std::string_view::npos)
-            return ais;
-        start = plus + 1;
-    }
-}
-
 bool Present(const std::vector<TGS1Element>& Elements, std::string_view Pattern) {
     return std::any_of(Elements.begin(), Elements.end(), [Pattern](const TGS1Element& e) {
         return MatchesGS1Pattern(e.AI, Pattern);
@@ -31,7 +20,7 @@ bool Present(const std::vector<TGS1Element>& Elements, std::string_view Pattern)
 bool Satisfied(const std::vector<TGS1Element>& Elements, const TGS1Requirement& Requirement) {
     return std::any_of(Requirement.Alternatives.begin(), Requirement.Alternatives.end(),
                        [&Elements](std::string_view Alternative) {
-                           const auto ais = Joined(Alternative);
+                           const auto ais = SplitGS1List(Alternative, '+');
                            return std::all_of(ais.begin(), ais.end(), [&](std::string_view ai) {
                                return Present(Elements, ai);
                            });
@@ -40,7 +29,7 @@ bool Satisfied(const std::vector<TGS1Element>& Elements, const TGS1Requirement& 
 
 // "(01) with (21) and (8040)".
 std::string Described(std::string_view Alternative) {
-    const auto ais = Joined(Alternative);
+    const auto ais = SplitGS1List(Alternative, '+');
     std::string text;
     for (std::size_t i = 0; i < ais.size(); ++i)
         text += (i == 0 ? "" : i == 1 ? " with " : " and ") + ("(" + std::string(ais[i]) + ")");

@@ -5,6 +5,7 @@
 #include "engine.h"
 #include "gs1_ai_table.h"
 #include "gs1_element_check.h"
+#include "gs1_elements.h"
 
 namespace quillmark {
 namespace {
@@ -69,7 +70,7 @@ void CheckDataCharacters(const std::vector<TGS1Element>& Elements) {
 
 } // namespace
 
-std::vector<TGS1Element> ParseGS1(std::string_view Value) {
+std::vector<TGS1Element> ReadGS1Elements(std::string_view Value) {
     if (Value.empty() || (Value[0] != '(' && Value[0] != '['))
         throw Exception("GS1-128 takes Application Identifiers in parentheses, as "
                         "(01)09501101530003(10)ABC123.");
@@ -85,6 +86,11 @@ std::vector<TGS1Element> ParseGS1(std::string_view Value) {
         CheckGS1Element(*entry, ai, data);
         elements.push_back({std::move(ai), std::move(data), entry->Predefined});
     }
+    return elements;
+}
+
+std::vector<TGS1Element> ParseGS1(std::string_view Value) {
+    std::vector<TGS1Element> elements = ReadGS1Elements(Value);
     CheckDataCharacters(elements);
     return elements;
 }
