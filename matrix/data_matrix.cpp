@@ -102,6 +102,9 @@ TModuleGrid EncodeDataMatrix(std::string_view Bytes, const TDataMatrixOptions& O
         throw std::bad_alloc();
     dmtxEncodeSetProp(encode.get(), DmtxPropModuleSize, 1);
     dmtxEncodeSetProp(encode.get(), DmtxPropMarginSize, 0);
+    // The best mix of ASCII, C40, Text, X12, EDIFACT and Base 256: capitals in C40 take a
+    // size or two less than ASCII throughout.
+    dmtxEncodeSetProp(encode.get(), DmtxPropScheme, DmtxSchemeAutoBest);
     dmtxEncodeSetProp(encode.get(), DmtxPropSizeRequest,
                       fixed ? *fixedIndex : AutomaticSize(Options.Shape));
     if (Options.GS1)
