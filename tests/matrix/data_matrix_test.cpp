@@ -1,4 +1,5 @@
 #include "read_grid.h"
+#include "refusal.h"
 
 #include <quillmark/engine.h>
 #include <quillmark/matrix.h>
@@ -118,22 +119,13 @@ INSTANTIATE_TEST_SUITE_P(
                        "0109501101530003"},
         DataMatrixCase{Gs1, {TDataMatrixShape::Square, 0, 0, true}, 20, 20, "]d2", Gs1}));
 
-struct DataMatrixRefusal {
-    std::string Bytes;
-    TDataMatrixOptions Options;
-    std::string Message;
-};
+using DataMatrixRefusal = testing::Refusal<TDataMatrixOptions>;
 
 class DataMatrixRefuses : public ::testing::TestWithParam<DataMatrixRefusal> {};
 
 TEST_P(DataMatrixRefuses, NamingWhatToChange) {
     const DataMatrixRefusal& c = GetParam();
-    try {
-        EncodeDataMatrix(c.Bytes, c.Options);
-        FAIL() << "no exception";
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(), c.Message);
-    }
+    EXPECT_EQ(testing::MessageOf([&] { EncodeDataMatrix(c.Bytes, c.Settings); }), c.Message);
 }
 
 constexpr char NoSuchSize[] = " symbol; choose 0x0 (automatic), a square from 10x10 to 144x144 "
