@@ -8,6 +8,7 @@
 #include <dmtx.h>
 
 #include <memory>
+#include <new>
 #include <optional>
 #include <string>
 
