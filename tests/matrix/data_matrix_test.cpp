@@ -89,6 +89,9 @@ TEST_P(DataMatrixReadBack, ReadsBackAtItsSize) {
 const std::string Gs1 = "0109501101530003\x1d"
                         "10ABC123\x1d"
                         "17261231";
+// Capitals either side of a separator, where libdmtx leaves ASCII for C40.
+const std::string Gs1Capitals = "10ABCDEFGHIJKLMNOPQRST\x1d"
+                                "21UVWXYZABCDEFGH";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DataMatrixReadBack,
@@ -117,7 +120,9 @@ INSTANTIATE_TEST_SUITE_P(
                        16,
                        "]d2",
                        "0109501101530003"},
-        DataMatrixCase{Gs1, {TDataMatrixShape::Square, 0, 0, true}, 20, 20, "]d2", Gs1}));
+        DataMatrixCase{Gs1, {TDataMatrixShape::Square, 0, 0, true}, 20, 20, "]d2", Gs1},
+        DataMatrixCase{
+            Gs1Capitals, {TDataMatrixShape::Square, 0, 0, true}, 22, 22, "]d2", Gs1Capitals}));
 
 using DataMatrixRefusal = testing::Refusal<TDataMatrixOptions>;
 
