@@ -47,6 +47,10 @@ if(TARGET quillmark_verify)
     quillmark_pkgconfig("Quillmark Verify" "Reading barcodes back with zxing-cpp"
                         quillmark_verify "quillmark-engine zxing")
 endif()
+if(TARGET quillmark_matrix)
+    quillmark_pkgconfig("Quillmark Matrix" "QR Code and Data Matrix module grids"
+                        quillmark_matrix "quillmark-engine libqrencode libdmtx")
+endif()
 if(TARGET quillmark_layout)
     quillmark_pkgconfig("Quillmark Layout" "Barcodes at a physical size, their checks and pictures"
                         quillmark_layout "quillmark-render Qt6Gui")

@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev qt6-svg-dev qt6-tools-dev libzxing-dev librsvg2-bin poppler-utils
     qt6-declarative-dev qml6-module-qtquick qml6-module-qtqml qml6-module-qtqml-workerscript
     libzint-dev zint
+    libqrencode-dev libdmtx-dev
     clang libclang-rt-14-dev
     fonts-dejavu-core fonts-ocr-b xvfb xauth
 )
