@@ -86,6 +86,9 @@ TModuleGrid EncodeDataMatrix(std::string_view Bytes, const TDataMatrixOptions& O
     if (Bytes.empty())
         throw Exception(NoDataMessage);
     const bool fixed = Options.Rows != 0 || Options.Columns != 0;
+    if (Bytes.size() > LargestDataMatrixData)
+        throw Exception(fixed ? DataMatrixTooMuchFixed(Options.Rows, Options.Columns, Bytes.size())
+                              : DataMatrixTooMuchAutomatic(ShapeName(Options.Shape), Bytes.size()));
     const std::optional<int> fixedIndex = SizeIndexOf(Options.Rows, Options.Columns);
     if (fixed && !fixedIndex)
         throw Exception(DataMatrixSizeMissing(Options.Rows, Options.Columns));

@@ -40,6 +40,11 @@ inline std::string QrTooMuchAutomatic(bool Micro, int Level, std::size_t Bytes) 
            " or shorten the data";
 }
 
+inline std::string QrLevelUnknown(int Level) {
+    return "QR Code has no error correction level " + std::to_string(Level) +
+           "; choose L, M, Q or H";
+}
+
 inline std::string QrLevelMissing(bool Micro, int Version, int Level) {
     return QrSymbolName(Micro) + " version " + QrVersionName(Micro, Version) + " has no level " +
            QrLevelName(Level) + "; choose a lower level" +

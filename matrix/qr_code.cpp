@@ -54,11 +54,17 @@ TModuleGrid EncodeQR(std::string_view Bytes, const TQrOptions& Options) {
     const int largest = micro ? LargestMicroVersion : LargestQrVersion;
     const int level = static_cast<int>(Options.Level);
     const auto qrLevel = static_cast<QRecLevel>(level);
+    if (level < 0 || level >= QrLevelCount)
+        throw Exception(QrLevelUnknown(level));
     if (Options.Version < 0 || Options.Version > largest)
         throw Exception(QrVersionMissing(micro, Options.Version, largest));
 
     if (Bytes.empty())
         throw Exception(NoDataMessage);
+    if (Bytes.size() > LargestQrData)
+        throw Exception(Options.Version == 0
+                            ? QrTooMuchAutomatic(micro, level, Bytes.size())
+                            : QrTooMuchFixed(micro, Options.Version, level, Bytes.size()));
 
     if (micro) {
         const int version = Options.Version == 0 ? LargestMicroVersion : Options.Version;

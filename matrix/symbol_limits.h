@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 namespace quillmark {
 
@@ -12,6 +13,15 @@ inline constexpr int DataMatrixQuietZone = 1;
 
 inline constexpr int LargestQrVersion = 40;
 inline constexpr int LargestMicroVersion = 4;
+
+// The most characters any symbol holds, digits at the lowest level: QR Code version 40-L
+// (ISO/IEC 18004, data capacity table) and Data Matrix 144x144 (ISO/IEC 16022, Table 7).
+// Longer data is refused before the libraries, which take its length as an int, see it.
+inline constexpr std::size_t LargestQrData = 7089;
+inline constexpr std::size_t LargestDataMatrixData = 3116;
+
+// The error correction levels, L, M, Q and H.
+inline constexpr int QrLevelCount = 4;
 
 // How many error correction levels, from L up, each Micro QR version M1-M4 has: M1 detects
 // errors only (counted as L), M2 and M3 have L and M, M4 L, M and Q.

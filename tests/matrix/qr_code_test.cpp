@@ -92,6 +92,14 @@ INSTANTIATE_TEST_SUITE_P(
         QrRefusal{"1",
                   {TQrLevel::H, 0, true},
                   "Micro QR Code version M4 has no level H; choose a lower level"},
+        QrRefusal{"x",
+                  {static_cast<TQrLevel>(4), 0, false},
+                  "QR Code has no error correction level 4; choose L, M, Q or H"},
+        // One digit past version 40-L's 7089: refused before libqrencode sees its length.
+        QrRefusal{std::string(7090, '1'),
+                  {TQrLevel::L, 0, false},
+                  "too much data for QR Code at level L: 7090 bytes; choose a lower level or "
+                  "shorten the data"},
         QrRefusal{"", {TQrLevel::M, 0, false}, "no data to encode; give at least one byte"}));
 
 // Digits go in numeric mode, three to ten bits, where bytes alone would need a larger symbol.
