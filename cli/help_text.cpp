@@ -121,12 +121,6 @@ Examples:
   quillmark-cli --type upca 03600029145 -o - --format svg > label.svg
 )";
 
-// A number as the help writes it, in its shortest form and with a decimal point whatever the
-// locale.
-std::string Number(double Value) {
-    return ShortestText(Value);
-}
-
 // #RRGGBB; TColor keeps red in the lowest byte.
 std::string ColourText(TColor Colour) {
     char text[8];
@@ -162,7 +156,7 @@ std::string Identifier(TBarType Type) {
 }
 
 std::string Height(TBarType Type) {
-    return Number(BarTypeData(Type).BarHeightMM);
+    return ShortestText(BarTypeData(Type).BarHeightMM);
 }
 
 } // namespace
@@ -175,7 +169,7 @@ std::string HelpText() {
         {"@type@", Identifier(symbol.BarType)},
         {"@checksums@", JoinNames(CheckDigitNames, "|")},
         {"@checksum@", NameOf(CheckDigitNames, DefaultCheckDigits)},
-        {"@ratio@", Number(symbol.Ratio)},
+        {"@ratio@", ShortestText(symbol.Ratio)},
         {"@rotations@", JoinNames(RotateChoices(), "|")},
         {"@rotation@", NameOf(RotateChoices(), symbol.Orientation)},
         {"@texts@", JoinNames(TextShowNames, "|")},
@@ -186,12 +180,12 @@ std::string HelpText() {
         {"@layouts@", JoinNames(TextLayoutNames, "|")},
         {"@layout@", NameOf(TextLayoutNames, symbol.TextLayout)},
         {"@font@", DefaultFontFamily},
-        {"@font-size@", Number(DefaultFontSizePt)},
+        {"@font-size@", ShortestText(DefaultFontSizePt)},
         {"@fg@", ColourText(symbol.ColorBar)},
         {"@bg@", ColourText(symbol.ColorSpc)},
-        {"@xdim@", Number(UsualXDimensionMM)},
-        {"@xdim-gs1@", Number(StandardXDimensionMM(bcCodeGS1_128, 0))},
-        {"@xdim-postnet@", Number(StandardXDimensionMM(bcCodePostNet, 0))},
+        {"@xdim@", ShortestText(UsualXDimensionMM)},
+        {"@xdim-gs1@", ShortestText(StandardXDimensionMM(bcCodeGS1_128, 0))},
+        {"@xdim-postnet@", ShortestText(StandardXDimensionMM(bcCodePostNet, 0))},
         {"@dpi@", std::to_string(DefaultDpi)},
         {"@height-ean13@", Height(bcCodeEAN13)},
         {"@height-ean8@", Height(bcCodeEAN8)},
