@@ -4,6 +4,7 @@
 #include <quillmark/ean_upc.h>
 #include <quillmark/error_messages.h>
 #include <quillmark/latin1.h>
+#include <quillmark/matrix.h>
 #include <quillmark/output_job.h>
 
 #include <QFontInfo>
@@ -51,7 +52,7 @@ std::shared_ptr<const TSymbolValue> ValueToWrite(const TBarCode& Control, TBarTy
             throw ERefusedValue(Utf8FromLatin1(ShortenedMessage(error.Message(), value)));
         }
     }
-    auto encoded = std::make_shared<const TSymbolValue>(Type, value, Control.CheckSum());
+    auto encoded = MakeSymbolValue(Type, value, Control.CheckSum());
     try {
         encoded->Symbol(Control.Modul(), Control.Ratio());
     } catch (const Exception&) {

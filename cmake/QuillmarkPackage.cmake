@@ -41,7 +41,7 @@ if(TARGET quillmark_render)
 endif()
 if(TARGET quillmark_control)
     quillmark_pkgconfig("Quillmark Widgets" "The TBarCode barcode widget" quillmark_control
-                        "quillmark-render Qt6Widgets")
+                        "quillmark-render quillmark-matrix Qt6Widgets")
 endif()
 if(TARGET quillmark_verify)
     quillmark_pkgconfig("Quillmark Verify" "Reading barcodes back with zxing-cpp"
@@ -53,7 +53,7 @@ if(TARGET quillmark_matrix)
 endif()
 if(TARGET quillmark_layout)
     quillmark_pkgconfig("Quillmark Layout" "Barcodes at a physical size, their checks and pictures"
-                        quillmark_layout "quillmark-render Qt6Gui")
+                        quillmark_layout "quillmark-render quillmark-matrix Qt6Gui")
 endif()
 if(TARGET quillmark_output)
     quillmark_pkgconfig("Quillmark Output" "Barcode files, clipboard data and printing"

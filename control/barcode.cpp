@@ -7,6 +7,7 @@
 #include <quillmark/ean_upc.h>
 #include <quillmark/error_messages.h>
 #include <quillmark/latin1.h>
+#include <quillmark/matrix.h>
 #include <quillmark/renderer.h>
 #include <quillmark/version.h>
 
@@ -286,9 +287,10 @@ std::vector<std::string> TBarCode::Findings() const {
 }
 
 const TSymbolValue& TBarCode::Encoded() const {
-    if (!FEncoded || !FEncoded->Holds(FSettings.BarType, FSettings.BarCode, FSettings.CheckSum))
-        FEncoded = std::make_shared<const TSymbolValue>(FSettings.BarType, FSettings.BarCode,
-                                                        FSettings.CheckSum);
+    if (!FEncoded || !FEncoded->Holds(FSettings.BarType, FSettings.BarCode, FSettings.CheckSum,
+                                      FSettings.Matrix))
+        FEncoded = MakeSymbolValue(FSettings.BarType, FSettings.BarCode, FSettings.CheckSum,
+                                   FSettings.Matrix);
     return *FEncoded;
 }
 

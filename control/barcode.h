@@ -83,6 +83,11 @@ public:
         bcCodeEAN128C = quillmark::bcCodeEAN128C,
         bcCode128 = quillmark::bcCode128,
         bcCodeGS1_128 = quillmark::bcCodeGS1_128,
+        bcCodeQR = quillmark::bcCodeQR,
+        bcCodeMicroQR = quillmark::bcCodeMicroQR,
+        bcCodeDataMatrix = quillmark::bcCodeDataMatrix,
+        bcCodeGS1DataMatrix = quillmark::bcCodeGS1DataMatrix,
+        bcCodeGS1DigitalLinkQR = quillmark::bcCodeGS1DigitalLinkQR,
     };
     Q_ENUM(BarTypes)
     enum CheckSums : std::uint8_t {
@@ -328,7 +333,7 @@ private:
 
 // Each Qt enumeration ends where the engine's or the renderer's does, so that a value added
 // there fails the build until it is named here too.
-static_assert(TBarCode::bcCodeGS1_128 + 1 == BarTypeCount);
+static_assert(TBarCode::bcCodeGS1DigitalLinkQR + 1 == BarTypeCount);
 static_assert(TBarCode::csModulo10 + 1 == CheckSumCount);
 static_assert(TBarCode::toBottomTop + 1 == OrientationCount);
 static_assert(TBarCode::tsBoth + 1 == TextShowCount);

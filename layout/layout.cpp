@@ -1,6 +1,7 @@
 #include "layout.h"
 
 #include <quillmark/ean_upc.h>
+#include <quillmark/matrix.h>
 
 #include "units.h"
 #include <quillmark/drawing_bounds.h>
@@ -158,7 +159,7 @@ TOutputLayout LayOut(const TBarcodeDescription& D, std::shared_ptr<const TSymbol
     };
     // A long value is measured by its start first: symbols only grow with more characters,
     // so one whose start is already too long is refused without encoding all of it.
-    if (settings.BarCode.size() > PrefixCharacters) {
+    if (settings.BarCode.size() > PrefixCharacters && !IsTwoDimensional(settings.BarType)) {
         const long long start =
             MakeSymbol(settings.BarType, settings.BarCode.substr(0, PrefixCharacters), Modul,
                        OutputRatio(D), settings.CheckSum)
@@ -166,9 +167,10 @@ TOutputLayout LayOut(const TBarcodeDescription& D, std::shared_ptr<const TSymbol
         if (start > longest)
             throw tooLong(start, true);
     }
-    if (!Value || !Value->Holds(settings.BarType, settings.BarCode, settings.CheckSum))
-        Value = std::make_shared<const TSymbolValue>(settings.BarType, settings.BarCode,
-                                                     settings.CheckSum);
+    if (!Value ||
+        !Value->Holds(settings.BarType, settings.BarCode, settings.CheckSum, settings.Matrix))
+        Value =
+            MakeSymbolValue(settings.BarType, settings.BarCode, settings.CheckSum, settings.Matrix);
     layout.Value = std::move(Value);
     layout.Symbol = layout.Value->Symbol(Modul, OutputRatio(D));
     if (layout.Symbol.Width > longest)

@@ -3,6 +3,7 @@
 #include "standards_check.h"
 #include <quillmark/error_messages.h>
 #include <quillmark/gs1.h>
+#include <quillmark/matrix.h>
 
 #include <utility>
 
@@ -28,7 +29,7 @@ void RefuseSilentChanges(const TBarcodeDescription& Description, const TSymbolVa
 
 void RefuseSilentChanges(const TBarcodeDescription& Description) {
     const TSymbolLook& s = Description.Barcode;
-    RefuseSilentChanges(Description, TSymbolValue(s.BarType, s.BarCode, s.CheckSum));
+    RefuseSilentChanges(Description, *MakeSymbolValue(s.BarType, s.BarCode, s.CheckSum, s.Matrix));
 }
 
 void RefuseBrokenPairings(const TBarcodeDescription& Description) {
@@ -62,8 +63,8 @@ TPreparedSymbol::TPreparedSymbol(const TBarcodeDescription& Base, const std::str
                                  std::shared_ptr<const TSymbolValue> Encoded)
     : description_(Described(Base, Value, Mode, Lenient)), value_(std::move(Encoded)) {
     const TSymbolLook& s = description_.Barcode;
-    if (!value_ || !value_->Holds(s.BarType, s.BarCode, s.CheckSum))
-        value_ = std::make_shared<const TSymbolValue>(s.BarType, s.BarCode, s.CheckSum);
+    if (!value_ || !value_->Holds(s.BarType, s.BarCode, s.CheckSum, s.Matrix))
+        value_ = MakeSymbolValue(s.BarType, s.BarCode, s.CheckSum, s.Matrix);
     if (!Lenient)
         RefuseSilentChanges(description_, *value_);
 }

@@ -4,31 +4,20 @@
 
 #include <quillmark/quillmark_matrix_export.h>
 
-#include <cstdint>
+#include <quillmark/module_grid.h>
+#include <quillmark/symbol_value.h>
+
+#include <memory>
+#include <string>
 #include <string_view>
-#include <vector>
 
 namespace quillmark {
-
-// A symbol's modules, without its quiet zone.
-struct TModuleGrid {
-    int Columns = 0;
-    int Rows = 0;
-    std::vector<std::uint8_t> Dark; // row-major, 1 = dark
-    int QuietZone = 0;              // modules of light margin the symbology asks on each side
-
-    bool IsDark(int Column, int Row) const { return Dark[Row * Columns + Column] != 0; }
-};
-
-enum class TQrLevel { L, M, Q, H };
 
 struct TQrOptions {
     TQrLevel Level = TQrLevel::M;
     int Version = 0;    // 0 automatic (the smallest that holds the data); 1-40, or 1-4 for Micro
     bool Micro = false; // Micro QR Code, versions M1-M4
 };
-
-enum class TDataMatrixShape { Square, Rectangle, Any };
 
 struct TDataMatrixOptions {
     TDataMatrixShape Shape = TDataMatrixShape::Square; // for an automatic size
@@ -42,5 +31,17 @@ struct TDataMatrixOptions {
 QUILLMARK_MATRIX_EXPORT TModuleGrid EncodeQR(std::string_view Bytes, const TQrOptions& Options);
 QUILLMARK_MATRIX_EXPORT TModuleGrid EncodeDataMatrix(std::string_view Bytes,
                                                      const TDataMatrixOptions& Options);
+
+// The grid of a two-dimensional Type for Data, as a symbol value asks it (a TGridEncoder):
+// QR Code, Micro QR Code and GS1 Digital Link QR through EncodeQR, Data Matrix and GS1
+// DataMatrix through EncodeDataMatrix.
+QUILLMARK_MATRIX_EXPORT TModuleGrid EncodeMatrixSymbol(TBarType Type, std::string_view Data,
+                                                       const TMatrixOptions& Options);
+
+// A value of any type encoded once, its grid from EncodeMatrixSymbol where it has one: the
+// symbol value every layer above draws, checks and writes.
+QUILLMARK_MATRIX_EXPORT std::shared_ptr<const TSymbolValue>
+MakeSymbolValue(TBarType Type, std::string Value, TCheckSum CheckSum,
+                const TMatrixOptions& Options = {});
 
 } // namespace quillmark

@@ -1,15 +1,13 @@
-// What the standards fix for each symbology: the light margin, in modules, asked around the
-// symbol, and the versions there are.
+// What the standards fix for each symbology: the versions there are and the most data any
+// symbol holds (the light margins are the engine's, in module_grid.h).
 #pragma once
+
+#include <quillmark/module_grid.h>
 
 #include <array>
 #include <cstddef>
 
 namespace quillmark {
-
-inline constexpr int QrQuietZone = 4;
-inline constexpr int MicroQrQuietZone = 2;
-inline constexpr int DataMatrixQuietZone = 1;
 
 inline constexpr int LargestQrVersion = 40;
 inline constexpr int LargestMicroVersion = 4;
@@ -19,9 +17,6 @@ inline constexpr int LargestMicroVersion = 4;
 // Longer data is refused before the libraries, which take its length as an int, see it.
 inline constexpr std::size_t LargestQrData = 7089;
 inline constexpr std::size_t LargestDataMatrixData = 3116;
-
-// The error correction levels, L, M, Q and H.
-inline constexpr int QrLevelCount = 4;
 
 // How many error correction levels, from L up, each Micro QR version M1-M4 has: M1 detects
 // errors only (counted as L), M2 and M3 have L and M, M4 L, M and Q.

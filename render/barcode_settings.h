@@ -5,6 +5,7 @@
 #include <quillmark/quillmark_render_export.h>
 
 #include <quillmark/engine.h>
+#include <quillmark/module_grid.h>
 #include <quillmark/symbol_types.h>
 
 #include <string>
@@ -17,6 +18,8 @@ struct TSymbolSettings {
     TBarType BarType = bcCode39;
     double Ratio = 2.0;
     TCheckSum CheckSum = csNone;
+    // The two-dimensional symbols' error correction, version or size, and Digital Link domain.
+    TMatrixOptions Matrix;
 
     bool operator==(const TSymbolSettings&) const = default;
 };

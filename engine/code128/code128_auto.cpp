@@ -3,26 +3,13 @@
 #include "code128_symbols.h"
 #include "encoders.h"
 #include "gs1.h"
+#include "gs1_elements.h"
 
 #include <vector>
 
 namespace quillmark {
 
 namespace {
-
-// GS1-128 puts an FNC1 after each element string that is neither of predefined length nor
-// the last; a reader gives it back as GS, a byte no element string holds.
-constexpr char GroupSeparator = '\x1D';
-
-std::string ElementString(const std::vector<TGS1Element>& Elements) {
-    std::string out;
-    for (std::size_t i = 0; i < Elements.size(); ++i) {
-        out += Elements[i].AI + Elements[i].Data;
-        if (!Elements[i].Predefined && i + 1 < Elements.size())
-            out += GroupSeparator;
-    }
-    return out;
-}
 
 std::vector<int> Units(const std::string& Bytes, bool Separators) {
     std::vector<int> units;
@@ -41,12 +28,12 @@ void EncodeCode128Auto(const std::string& Value, std::string& Pattern) {
 
 void EncodeGS1_128(const std::string& Value, TCheckSum, std::string& Text, std::string& Pattern) {
     const std::vector<TGS1Element> elements = ParseGS1(Value);
-    WriteCode128(ShortestCode128(Units(ElementString(elements), true), true), Pattern);
+    WriteCode128(ShortestCode128(Units(SeparatedElementString(elements), true), true), Pattern);
     Text = GS1Text(elements);
 }
 
 std::string GS1ElementString(const std::string& Value) {
-    return ElementString(ParseGS1(Value));
+    return SeparatedElementString(ParseGS1(Value));
 }
 
 } // namespace quillmark

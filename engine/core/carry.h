@@ -21,6 +21,8 @@ TCarried CarryCodabar(TBarType Type, const std::string& Value, TCheckSum CheckSu
 TCarried CarryCode128(TBarType Type, const std::string& Value, TCheckSum CheckSum);
 // GS1-128: the element strings, or the reason they are refused.
 TCarried CarryGS1_128(TBarType Type, const std::string& Value, TCheckSum CheckSum);
+// The two-dimensional symbols: the bytes MatrixData gives, or the reason they are refused.
+TCarried CarryMatrix(TBarType Type, const std::string& Value, TCheckSum CheckSum);
 // PostNet: 5, 9 or 11 digits and their correction digit.
 TCarried CarryPostNet(TBarType Type, const std::string& Value, TCheckSum CheckSum);
 // EAN-8, EAN-13, UPC-A and UPC-E: the digits drawn.

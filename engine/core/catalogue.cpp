@@ -4,6 +4,7 @@
 #include "encoders.h"
 #include "engine.h"
 #include "error_messages.h"
+#include "module_grid.h"
 
 #include <array>
 #include <cctype>
@@ -51,6 +52,12 @@ void EncodeComposed(TEncoder Encode, TBarType Type, const TAddOnSplit& Split, TC
         Text = mainText + Split.Separator + Split.AddOn;
 }
 
+// The two-dimensional symbols have no row of bars: their grid comes with a symbol value.
+[[noreturn]] void NoRowOfBars(TBarType Type, const std::string&, TCheckSum, std::string&,
+                              std::string&) {
+    throw Exception(BarTypeName(Type) + " is a two-dimensional symbol: it has no row of bars.");
+}
+
 // EAN/UPC: a value with an add-on is drawn as one symbol, any other as Encode draws it.
 template <TEncoder Encode>
 void WithAddOn(TBarType Type, const std::string& Value, TCheckSum CheckSum, std::string& Text,
@@ -69,6 +76,11 @@ void WithAddOn(TBarType Type, const std::string& Value, TCheckSum CheckSum, std:
 // Publication 25's clear zone).
 constexpr TQuietZone Ten{10, 10};
 
+// The two-dimensional symbols' margins on every side, from module_grid.h's standards.
+constexpr TQuietZone QrZone{QrQuietZone, QrQuietZone};
+constexpr TQuietZone MicroQrZone{MicroQrQuietZone, MicroQrQuietZone};
+constexpr TQuietZone DataMatrixZone{DataMatrixQuietZone, DataMatrixQuietZone};
+
 // Bar heights at X = 0.33 mm: the GS1 general standard's EAN/UPC symbol dimensions at
 // nominal size (22.85 mm for EAN-13, UPC-A and UPC-E, 18.23 mm for EAN-8; the add-ons keep
 // the main symbols' height here). 15 mm for the AIM symbologies, whose standards set only a
@@ -81,6 +93,8 @@ constexpr double OtherHeight = 15.0;
 // which the renderer's short bars take two fifths (0.050 in).
 constexpr double LogisticsHeight = 31.75;
 constexpr double PostNetHeight = 3.175;
+// A grid's rows set its height.
+constexpr double GridHeight = 0;
 
 // The character sets, as their standards give them (ISO/IEC 16388 for Code 39, whose set
 // Code 93 shares; ISO/IEC 15417 for Code 128's sets A and B as the encoder has them).
@@ -474,6 +488,86 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .Carry = CarryGS1_128,
               .Characters = "GS1 element strings",
               .Wider = std::nullopt}},
+    {.Type = bcCodeQR,
+     .Data = {.Name = "QR Code",
+              .DigitsOnly = false,
+              .RatioLower = 0,
+              .RatioUpper = 0,
+              .ModuleMultiples = true,
+              .QuietZone = QrZone,
+              .Encoder = NoRowOfBars,
+              .Identifier = "bcCodeQR",
+              .Label = "QR Code",
+              .Aliases = "qr,qrcode",
+              .BarHeightMM = GridHeight,
+              .Carry = CarryMatrix,
+              .Characters = "every byte",
+              .Wider = std::nullopt,
+              .TwoDimensional = true}},
+    {.Type = bcCodeMicroQR,
+     .Data = {.Name = "Micro QR Code",
+              .DigitsOnly = false,
+              .RatioLower = 0,
+              .RatioUpper = 0,
+              .ModuleMultiples = true,
+              .QuietZone = MicroQrZone,
+              .Encoder = NoRowOfBars,
+              .Identifier = "bcCodeMicroQR",
+              .Label = "Micro QR Code",
+              .Aliases = "microqr,mqr",
+              .BarHeightMM = GridHeight,
+              .Carry = CarryMatrix,
+              .Characters = "every byte",
+              .Wider = std::nullopt,
+              .TwoDimensional = true}},
+    {.Type = bcCodeDataMatrix,
+     .Data = {.Name = "Data Matrix",
+              .DigitsOnly = false,
+              .RatioLower = 0,
+              .RatioUpper = 0,
+              .ModuleMultiples = true,
+              .QuietZone = DataMatrixZone,
+              .Encoder = NoRowOfBars,
+              .Identifier = "bcCodeDataMatrix",
+              .Label = "Data Matrix",
+              .Aliases = "datamatrix,dm,dmtx",
+              .BarHeightMM = GridHeight,
+              .Carry = CarryMatrix,
+              .Characters = "every byte",
+              .Wider = std::nullopt,
+              .TwoDimensional = true}},
+    {.Type = bcCodeGS1DataMatrix,
+     .Data = {.Name = "GS1 DataMatrix",
+              .DigitsOnly = false,
+              .RatioLower = 0,
+              .RatioUpper = 0,
+              .ModuleMultiples = true,
+              .QuietZone = DataMatrixZone,
+              .Encoder = NoRowOfBars,
+              .Identifier = "bcCodeGS1DataMatrix",
+              .Label = "GS1 DataMatrix",
+              .Aliases = "gs1datamatrix,gs1dm",
+              .BarHeightMM = GridHeight,
+              .Carry = CarryMatrix,
+              .Characters = "GS1 element strings",
+              .Wider = std::nullopt,
+              .TwoDimensional = true}},
+    {.Type = bcCodeGS1DigitalLinkQR,
+     .Data = {.Name = "GS1 Digital Link QR Code",
+              .DigitsOnly = false,
+              .RatioLower = 0,
+              .RatioUpper = 0,
+              .ModuleMultiples = true,
+              .QuietZone = QrZone,
+              .Encoder = NoRowOfBars,
+              .Identifier = "bcCodeGS1DigitalLinkQR",
+              .Label = "GS1 Digital Link QR Code",
+              .Aliases = "gs1dlqr,dlqr,gs1digitallink",
+              .BarHeightMM = GridHeight,
+              .Carry = CarryMatrix,
+              .Characters = "GS1 element strings",
+              .Wider = std::nullopt,
+              .TwoDimensional = true}},
 });
 
 // Row i describes the symbology of ordinal i, and every symbology has its row.

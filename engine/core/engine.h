@@ -42,11 +42,17 @@ enum TBarType : std::uint8_t {
     // Application Identifiers.
     bcCode128,
     bcCodeGS1_128,
+    // Two-dimensional symbols, drawn from a grid of modules the matrix library makes.
+    bcCodeQR,
+    bcCodeMicroQR,
+    bcCodeDataMatrix,
+    bcCodeGS1DataMatrix,
+    bcCodeGS1DigitalLinkQR,
 };
 
 // Number of symbologies in TBarType: the last one's ordinal and one (a new symbology goes
 // last, so that the stored ordinals stay).
-inline constexpr int BarTypeCount = bcCodeGS1_128 + 1;
+inline constexpr int BarTypeCount = bcCodeGS1DigitalLinkQR + 1;
 
 enum TCheckSum : std::uint8_t { csNone, csModulo10 };
 
@@ -145,6 +151,9 @@ struct TBCdata {
     const char* Characters; // what it carries, as "it carries ..." ends: "digits only"
     // A symbology that carries more of the same kind ("Code39 Extended" for Code 39).
     std::optional<TBarType> Wider;
+    // A grid of modules (QR Code, Data Matrix), drawn from a symbol value; the Encoder
+    // refuses it, having no row of bars to make.
+    bool TwoDimensional = false;
 };
 
 // The catalogue row of Type; raises "Wrong barcode type." for a value outside TBarType.
@@ -199,6 +208,8 @@ QUILLMARK_ENGINE_EXPORT ElementWidths MakeElementWidths(int Modul, double Ratio)
 QUILLMARK_ENGINE_EXPORT void DecodeModule(char Ch, const ElementWidths& Widths, int& Width,
                                           TLineKind& Kind);
 
+struct TModuleGrid;
+
 // A value encoded: everything a caller needs to measure and draw it, with no state left
 // behind in the engine.
 struct TSymbol {
@@ -207,6 +218,9 @@ struct TSymbol {
     ElementWidths Widths; // pixel width of each width class
     double Ratio = 0;     // the ratio as clamped for the symbology
     int Width = 0;        // drawn length in pixels, the sum of the element widths
+    // A two-dimensional symbol's modules (Pattern is then empty and Width is the grid's
+    // columns at the narrow width); none for a row of bars.
+    std::shared_ptr<const TModuleGrid> Grid;
 };
 
 // Encodes Value as MakeModules does (same checks, same errors) and returns the result as a

@@ -8,7 +8,16 @@
 namespace quillmark {
 
 TSymbolValue::TSymbolValue(TBarType Type, std::string Value, TCheckSum CheckSum)
-    : type_(Type), value_(std::move(Value)), checkSum_(CheckSum), text_(value_) {
+    : TSymbolValue(Type, std::move(Value), CheckSum, {}, nullptr) {}
+
+TSymbolValue::TSymbolValue(TBarType Type, std::string Value, TCheckSum CheckSum,
+                           TMatrixOptions Options, TGridEncoder Encoder)
+    : type_(Type), value_(std::move(Value)), checkSum_(CheckSum), options_(std::move(Options)),
+      text_(value_) {
+    if (static_cast<int>(type_) < BarTypeCount && IsTwoDimensional(type_)) {
+        EncodeGrid(Encoder);
+        return;
+    }
     try {
         EncodeModules(type_, value_, checkSum_, text_, pattern_);
     } catch (const Exception&) {
@@ -28,6 +37,20 @@ TSymbolValue::TSymbolValue(TBarType Type, std::string Value, TCheckSum CheckSum)
     }
 }
 
+void TSymbolValue::EncodeGrid(TGridEncoder Encoder) {
+    try {
+        std::string data = MatrixData(type_, value_, options_);
+        text_ = MatrixText(type_, value_);
+        if (Encoder == nullptr)
+            throw Exception(BarTypeName(type_) + " needs the matrix library to draw its modules.");
+        grid_ = std::make_shared<const TModuleGrid>(Encoder(type_, data, options_));
+        carried_.Data = std::move(data);
+    } catch (const Exception& refused) {
+        refusal_ = std::current_exception();
+        carried_.Departures.push_back(refused.Message());
+    }
+}
+
 const TCarried& TSymbolValue::Carried() const {
     if (carriedRefusal_)
         std::rethrow_exception(carriedRefusal_);
@@ -36,6 +59,12 @@ const TCarried& TSymbolValue::Carried() const {
 
 bool TSymbolValue::Holds(TBarType Type, const std::string& Value, TCheckSum CheckSum) const {
     return Type == type_ && CheckSum == checkSum_ && Value == value_;
+}
+
+bool TSymbolValue::Holds(TBarType Type, const std::string& Value, TCheckSum CheckSum,
+                         const TMatrixOptions& Options) const {
+    return Holds(Type, Value, CheckSum) && (static_cast<int>(Type) >= BarTypeCount ||
+                                            !IsTwoDimensional(Type) || Options == options_);
 }
 
 void TSymbolValue::RaiseRefusal() const {
@@ -56,8 +85,14 @@ TSymbol TSymbolValue::Symbol(int Modul, double Ratio) const {
     symbol.Ratio = Ratio;
     symbol.Widths = MakeElementWidths(Modul, Ratio);
     RaiseRefusal();
-    symbol.Pattern = pattern_;
     symbol.Text = text_;
+    if (grid_) {
+        symbol.Grid = grid_;
+        // At most 177 columns of MaxElementWidth: far inside int.
+        symbol.Width = grid_->Columns * symbol.Widths.Narrow;
+        return symbol;
+    }
+    symbol.Pattern = pattern_;
     symbol.Width = MeasurePattern(symbol.Pattern, symbol.Widths, value_);
     return symbol;
 }

@@ -5,9 +5,11 @@
 #include <quillmark/quillmark_engine_export.h>
 
 #include <quillmark/engine.h>
+#include <quillmark/module_grid.h>
 #include <quillmark/retail_look.h>
 
 #include <exception>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -18,12 +20,22 @@ public:
     // Encodes Value; never raises for a value the engine refuses, which keeps the refusal
     // for the steps that need a symbol (Symbol) and still says what it would carry.
     TSymbolValue(TBarType Type, std::string Value, TCheckSum CheckSum);
+    // The same for any type: a two-dimensional one gets its grid from Encoder (the matrix
+    // library's), chosen by Options; without an Encoder such a value is refused.
+    TSymbolValue(TBarType Type, std::string Value, TCheckSum CheckSum, TMatrixOptions Options,
+                 TGridEncoder Encoder);
 
     TBarType Type() const { return type_; }
     const std::string& Value() const { return value_; }
     TCheckSum CheckSum() const { return checkSum_; }
-    // Whether this is the value of Type, Value and CheckSum.
+    const TMatrixOptions& Options() const { return options_; }
+    // Whether this is the value of Type, Value and CheckSum (and Options, for a
+    // two-dimensional type).
     bool Holds(TBarType Type, const std::string& Value, TCheckSum CheckSum) const;
+    bool Holds(TBarType Type, const std::string& Value, TCheckSum CheckSum,
+               const TMatrixOptions& Options) const;
+    // A two-dimensional symbol's modules; none for a row of bars or a refused value.
+    const std::shared_ptr<const TModuleGrid>& Grid() const { return grid_; }
 
     bool Refused() const { return static_cast<bool>(refusal_); }
     // Raises the engine's error for a refused value; returns otherwise.
@@ -40,9 +52,13 @@ public:
     TSymbol Symbol(int Modul, double Ratio) const;
 
 private:
+    void EncodeGrid(TGridEncoder Encoder);
+
     TBarType type_;
     std::string value_;
     TCheckSum checkSum_;
+    TMatrixOptions options_;
+    std::shared_ptr<const TModuleGrid> grid_;
     std::string pattern_; // one character per bar or space; the widths come at Symbol
     std::string text_;
     TCarried carried_;

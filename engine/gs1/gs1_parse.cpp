@@ -95,6 +95,16 @@ std::vector<TGS1Element> ParseGS1(std::string_view Value) {
     return elements;
 }
 
+std::string SeparatedElementString(const std::vector<TGS1Element>& Elements) {
+    std::string out;
+    for (std::size_t i = 0; i < Elements.size(); ++i) {
+        out += Elements[i].AI + Elements[i].Data;
+        if (!Elements[i].Predefined && i + 1 < Elements.size())
+            out += GroupSeparator;
+    }
+    return out;
+}
+
 std::string GS1Text(const std::vector<TGS1Element>& Elements) {
     std::string text;
     for (const TGS1Element& element : Elements)

@@ -169,14 +169,21 @@ TEST(BarCodeProperties, EnumerationsByIdentifier) {
                                  "bcCodeEAN128B",
                                  "bcCodeEAN128C",
                                  "bcCode128",
-                                 "bcCodeGS1_128"};
+                                 "bcCodeGS1_128",
+                                 "bcCodeQR",
+                                 "bcCodeMicroQR",
+                                 "bcCodeDataMatrix",
+                                 "bcCodeGS1DataMatrix",
+                                 "bcCodeGS1DigitalLinkQR"};
     const QMetaEnum meta = QMetaEnum::fromType<TBarCode::BarTypes>();
-    ASSERT_EQ(meta.keyCount(), 25);
+    ASSERT_EQ(meta.keyCount(), static_cast<int>(std::size(types)));
     TBarCode control;
     control.SetBarCode("1");
-    for (int ordinal = 0; ordinal < 25; ++ordinal) {
+    for (int ordinal = 0; ordinal < meta.keyCount(); ++ordinal) {
         if (ordinal == bcCodeGS1_128)
             control.SetBarCode("(10)1"); // GS1-128 refuses "1"
+        if (ordinal == bcCodeGS1DigitalLinkQR)
+            control.SetBarCode("(01)09501101530003"); // a Digital Link needs a primary key
         EXPECT_EQ(meta.keyToValue(types[ordinal]), ordinal) << types[ordinal];
         ASSERT_TRUE(control.setProperty("BarType", QString::fromLatin1(types[ordinal])));
         EXPECT_EQ(control.BarType(), static_cast<TBarType>(ordinal)) << types[ordinal];

@@ -1,5 +1,6 @@
 // The catalogue, the element widths, the alphabet and the shared helpers.
 #include <quillmark/engine.h>
+#include <quillmark/module_grid.h>
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,11 @@ TEST(Catalogue, NamesAndDigitsOnlyFlags) {
         {bcCodeEAN128C, "EAN128C", false},
         {bcCode128, "Code 128", false},
         {bcCodeGS1_128, "GS1-128", false},
+        {bcCodeQR, "QR Code", false},
+        {bcCodeMicroQR, "Micro QR Code", false},
+        {bcCodeDataMatrix, "Data Matrix", false},
+        {bcCodeGS1DataMatrix, "GS1 DataMatrix", false},
+        {bcCodeGS1DigitalLinkQR, "GS1 Digital Link QR Code", false},
     };
     ASSERT_EQ(std::size(rows), static_cast<std::size_t>(BarTypeCount));
     for (int i = 0; i < BarTypeCount; ++i) {
@@ -176,6 +182,8 @@ TEST(MakeModules, CheckSumOutsideTheEnumerationCountsAsNone) {
     const auto outside = static_cast<TCheckSum>(5);
     for (int type = 0; type < BarTypeCount; ++type) {
         const auto barType = static_cast<TBarType>(type);
+        if (IsTwoDimensional(barType))
+            continue; // no row of bars: refused whatever the check mode
         const std::string value = barType == bcCodeGS1_128          ? "(10)AB12"
                                   : BarTypeData(barType).DigitsOnly ? "12345"
                                                                     : "AB12";

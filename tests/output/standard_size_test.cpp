@@ -62,6 +62,11 @@ TEST(StandardSize, EverySymbologyAsItComesMeetsItsStandardsSize) {
         {bcCodeEAN128C, "1234"},
         {bcCode128, "Abc"},
         {bcCodeGS1_128, "(01)09501101530003"},
+        {bcCodeQR, "https://example.com/QM-0001"},
+        {bcCodeMicroQR, "QM-0001"},
+        {bcCodeDataMatrix, "QM-0001"},
+        {bcCodeGS1DataMatrix, "(01)09501101530003(10)AB-123"},
+        {bcCodeGS1DigitalLinkQR, "(01)09501101530003(10)AB-123"},
     };
     static_assert(std::size(symbols) == BarTypeCount);
     for (const auto& s : symbols) {

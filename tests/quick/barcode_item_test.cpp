@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Refused{R"(type: "ean13"; value: "abc")", "abc"},
                       Refused{R"(type: "code39"; value: "abc")", "Code39 Extended carries it"},
                       Refused{R"(type: "ean13"; value: "4006381333932")", "check digit"},
-                      Refused{R"(type: "qr"; value: "1")", "qr : unknown barcode type."},
+                      Refused{R"(type: "aztec"; value: "1")", "aztec : unknown barcode type."},
                       Refused{R"(type: "code128"; value: "5 \u20ac")", "position 3"},
                       Refused{R"(type: "code128"; value: "x"; moduleWidth: 0)", "moduleWidth 0"},
                       Refused{R"(type: "code128"; value: "x"; barHeight: -1)", "barHeight -1"}));
