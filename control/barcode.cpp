@@ -9,6 +9,7 @@
 #include <quillmark/latin1.h>
 #include <quillmark/matrix.h>
 #include <quillmark/renderer.h>
+#include <quillmark/standard_look.h>
 #include <quillmark/version.h>
 
 #include <QByteArray>
@@ -28,7 +29,7 @@ namespace quillmark {
 namespace {
 
 const std::string AboutText = std::string("Quillmark ") + Version +
-                              " barcode control: draws one-dimensional barcodes in " +
+                              " barcode control: draws one- and two-dimensional barcodes in " +
                               std::to_string(BarTypeCount) + " symbologies.";
 
 bool IsBlankOrControl(char Ch) {
@@ -75,6 +76,15 @@ void RefuseOutside(const char* Name, long long Value, long long First, long long
 std::string WindowSize(bool Horizontal, long long Along, int Across) {
     return Horizontal ? std::to_string(Along) + " x " + std::to_string(Across)
                       : std::to_string(Across) + " x " + std::to_string(Along);
+}
+
+// The rows a grid takes across: its modules, and under the standard layout the text that
+// stands clear below them, so that the whole of it is placed in the panel.
+int GridRows(const TSymbol& Symbol, const TSymbolLook& Look, const QFont& Font) {
+    if (Look.TextLayout != tlStandard)
+        return GridHeight(Symbol);
+    return StandardLook(Symbol, Look, Symbol.Text, Symbol.Widths.Narrow, GridHeight(Symbol), Font)
+        .FrameRows();
 }
 
 } // namespace
@@ -266,6 +276,31 @@ void TBarCode::SetTextLayout(TTextLayout Value) {
     Change(FSettings.TextLayout, Value);
 }
 
+void TBarCode::SetQrLevel(TQrLevel Value) {
+    CheckEnumValue(static_cast<int>(Value), QrLevelCount, "error correction level");
+    Change(FSettings.Matrix.QrLevel, Value);
+}
+
+void TBarCode::SetQrVersion(int Value) {
+    Change(FSettings.Matrix.QrVersion, Value);
+}
+
+void TBarCode::SetDataMatrixShape(TDataMatrixShape Value) {
+    CheckEnumValue(static_cast<int>(Value), DataMatrixShapeCount, "Data Matrix shape");
+    Change(FSettings.Matrix.DataMatrixShape, Value);
+}
+
+void TBarCode::SetDataMatrixSize(int Rows, int Columns) {
+    TMatrixOptions options = FSettings.Matrix;
+    options.DataMatrixRows = Rows;
+    options.DataMatrixColumns = Columns;
+    Change(FSettings.Matrix, options);
+}
+
+void TBarCode::SetDigitalLinkDomain(const std::string& Value) {
+    Change(FSettings.Matrix.DigitalLinkDomain, Value);
+}
+
 void TBarCode::SetTextColor(TColor Value) {
     Change(FSettings.TextColor, Value);
 }
@@ -358,9 +393,12 @@ void TBarCode::Assign(const QObject* Source) {
 }
 
 int TBarCode::AdjustWidth(int Margin) {
-    return AdjustWidthTo(PatternWidth(FSettings.BarType, FSettings.BarCode, FSettings.Modul,
-                                      FSettings.Ratio, FSettings.CheckSum),
-                         Margin);
+    // The pass-through makes rows of bars only; a grid's width comes with its encoding.
+    const int width = IsTwoDimensional(FSettings.BarType)
+                          ? Encoded().Symbol(FSettings.Modul, FSettings.Ratio).Width
+                          : PatternWidth(FSettings.BarType, FSettings.BarCode, FSettings.Modul,
+                                         FSettings.Ratio, FSettings.CheckSum);
+    return AdjustWidthTo(width, Margin);
 }
 
 int TBarCode::AdjustWidthTo(int PatternWidth, int Margin) {
@@ -409,6 +447,10 @@ void TBarCode::Paint() {
     TCustomPanel::Paint();
     // A long value stored before a setting made it too long.
     RefuseTooLong(FSettings.BarCode);
+    // A grid has no symbol for no data: the panel stands empty until a value comes, so that a
+    // form may choose the type before it sets the value.
+    if (IsTwoDimensional(FSettings.BarType) && FSettings.BarCode.empty())
+        return;
     // One encoding serves the automatic width, the placement and the drawing.
     const TSymbol symbol = Encoded().Symbol(FSettings.Modul, FSettings.Ratio);
     if (FAutoWidth) {
@@ -418,9 +460,12 @@ void TBarCode::Paint() {
         if (size() != before)
             TCustomPanel::Paint();
     }
-    const TSymbolBox box = OnCanvas(
-        PlaceSymbol(PanelFrame(), FSettings.Orientation, FSettings.BarHeight, symbol.Width),
-        CanvasRect().topLeft(), size());
+    // A grid is as high as its rows, and the box's height is its last row.
+    const int barHeight =
+        symbol.Grid ? GridRows(symbol, FSettings, Font()) - 1 : FSettings.BarHeight;
+    const TSymbolBox box =
+        OnCanvas(PlaceSymbol(PanelFrame(), FSettings.Orientation, barHeight, symbol.Width),
+                 CanvasRect().topLeft(), size());
     QPainter canvas(&Canvas());
     DrawSymbol(canvas, symbol, FSettings, Font(), FontColor(), box);
 }

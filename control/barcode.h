@@ -8,9 +8,11 @@
 #include <quillmark/control_types.h>
 #include <quillmark/engine.h>
 #include <quillmark/limit_error.h>
+#include <quillmark/module_grid.h>
 #include <quillmark/panel.h>
 #include <quillmark/symbol_value.h>
 
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
@@ -51,6 +53,14 @@ class QUILLMARK_WIDGETS_EXPORT TBarCode : public TCustomPanel {
     Q_PROPERTY(int TextColor READ TextColor WRITE setTextColor NOTIFY Changed)
     Q_PROPERTY(bool AutoWidth READ AutoWidth WRITE setAutoWidth NOTIFY Changed)
     Q_PROPERTY(int HMargin READ HMargin WRITE setHMargin NOTIFY Changed)
+    Q_PROPERTY(QrLevels QrLevel READ QrLevelProperty WRITE setQrLevel NOTIFY Changed)
+    Q_PROPERTY(int QrVersion READ QrVersion WRITE setQrVersion NOTIFY Changed)
+    Q_PROPERTY(DataMatrixShapes DataMatrixShape READ DataMatrixShapeProperty WRITE
+                   setDataMatrixShape NOTIFY Changed)
+    Q_PROPERTY(
+        QSize DataMatrixSize READ DataMatrixSizeProperty WRITE setDataMatrixSize NOTIFY Changed)
+    Q_PROPERTY(QString DigitalLinkDomain READ DigitalLinkDomainProperty WRITE setDigitalLinkDomain
+                   NOTIFY Changed)
     Q_PROPERTY(QString About READ AboutProperty WRITE setAbout)
 
 public:
@@ -123,6 +133,19 @@ public:
         tlStandard = quillmark::tlStandard,
     };
     Q_ENUM(TextLayouts)
+    enum QrLevels : std::uint8_t {
+        qlL = static_cast<std::uint8_t>(TQrLevel::L),
+        qlM = static_cast<std::uint8_t>(TQrLevel::M),
+        qlQ = static_cast<std::uint8_t>(TQrLevel::Q),
+        qlH = static_cast<std::uint8_t>(TQrLevel::H),
+    };
+    Q_ENUM(QrLevels)
+    enum DataMatrixShapes : std::uint8_t {
+        dsSquare = static_cast<std::uint8_t>(TDataMatrixShape::Square),
+        dsRectangle = static_cast<std::uint8_t>(TDataMatrixShape::Rectangle),
+        dsAny = static_cast<std::uint8_t>(TDataMatrixShape::Any),
+    };
+    Q_ENUM(DataMatrixShapes)
 
     // A rejected value is offered to OnInvalidChar at most this many times per write.
     static constexpr int MaxInvalidCharRounds = 16;
@@ -180,6 +203,25 @@ public:
     int HMargin() const { return FSettings.HMargin; }
     // Repaints only while AutoWidth is on, the one place that reads the margin.
     void SetHMargin(int Value);
+    // The two-dimensional symbols' options; the one-dimensional types ignore them. Each
+    // writer renews the encoded value and repaints; an option the symbol can't be made with
+    // (a QR version too small for the value, a Data Matrix size the standard lacks) is
+    // stored and raises the matrix library's refusal from the repaint, as a value does.
+    // A two-dimensional symbol's height is its grid's: BarHeight is not read. With an empty
+    // value such a type draws the panel alone.
+    TQrLevel QrLevel() const { return FSettings.Matrix.QrLevel; }
+    void SetQrLevel(TQrLevel Value);
+    // 0 is the smallest version that holds the value.
+    int QrVersion() const { return FSettings.Matrix.QrVersion; }
+    void SetQrVersion(int Value);
+    TDataMatrixShape DataMatrixShape() const { return FSettings.Matrix.DataMatrixShape; }
+    void SetDataMatrixShape(TDataMatrixShape Value);
+    // A fixed size is both at once; 0 and 0 the smallest of the shape that holds the value.
+    int DataMatrixRows() const { return FSettings.Matrix.DataMatrixRows; }
+    int DataMatrixColumns() const { return FSettings.Matrix.DataMatrixColumns; }
+    void SetDataMatrixSize(int Rows, int Columns);
+    const std::string& DigitalLinkDomain() const { return FSettings.Matrix.DigitalLinkDomain; }
+    void SetDigitalLinkDomain(const std::string& Value);
     // A fixed credit text; writing it does nothing.
     std::string About() const;
     void SetAbout(const std::string& Value);
@@ -213,9 +255,9 @@ public:
     // is ignored.
     void Assign(const QObject* Source);
 
-    // Sets Width (horizontal orientations) or Height (vertical ones) to the pattern width
-    // plus Margin, the frame inset and the border allowance on both sides, at most
-    // QWIDGETSIZE_MAX; returns it.
+    // Sets Width (horizontal orientations) or Height (vertical ones) to the pattern width (a
+    // two-dimensional symbol's columns) plus Margin, the frame inset and the border allowance on
+    // both sides, at most QWIDGETSIZE_MAX; returns it.
     int AdjustWidth(int Margin);
 
     // The largest BarHeight the current size takes.
@@ -272,6 +314,22 @@ public:
     void setHMargin(int Value) {
         WriteSetting([&] { SetHMargin(Value); });
     }
+    void setQrLevel(QrLevels Value) {
+        WriteSetting([&] { SetQrLevel(static_cast<TQrLevel>(Value)); });
+    }
+    void setQrVersion(int Value) {
+        WriteSetting([&] { SetQrVersion(Value); });
+    }
+    void setDataMatrixShape(DataMatrixShapes Value) {
+        WriteSetting([&] { SetDataMatrixShape(static_cast<TDataMatrixShape>(Value)); });
+    }
+    // Width is the columns, height the rows.
+    void setDataMatrixSize(const QSize& Value) {
+        WriteSetting([&] { SetDataMatrixSize(Value.height(), Value.width()); });
+    }
+    void setDigitalLinkDomain(const QString& Value) {
+        WriteSetting([&] { SetDigitalLinkDomain(Value.toStdString()); });
+    }
     void setAbout(const QString&) {}
 
 signals:
@@ -320,6 +378,16 @@ private:
     TextLayouts TextLayoutProperty() const {
         return static_cast<TextLayouts>(FSettings.TextLayout);
     }
+    QrLevels QrLevelProperty() const { return static_cast<QrLevels>(FSettings.Matrix.QrLevel); }
+    DataMatrixShapes DataMatrixShapeProperty() const {
+        return static_cast<DataMatrixShapes>(FSettings.Matrix.DataMatrixShape);
+    }
+    QSize DataMatrixSizeProperty() const {
+        return {FSettings.Matrix.DataMatrixColumns, FSettings.Matrix.DataMatrixRows};
+    }
+    QString DigitalLinkDomainProperty() const {
+        return QString::fromStdString(FSettings.Matrix.DigitalLinkDomain);
+    }
     QString BarCodeProperty() const;
     QString AboutProperty() const;
 
@@ -339,5 +407,7 @@ static_assert(TBarCode::toBottomTop + 1 == OrientationCount);
 static_assert(TBarCode::tsBoth + 1 == TextShowCount);
 static_assert(TBarCode::tpBottomCenter + 1 == TextPositionCount);
 static_assert(TBarCode::tlStandard + 1 == TextLayoutCount);
+static_assert(TBarCode::qlH + 1 == QrLevelCount);
+static_assert(TBarCode::dsAny + 1 == DataMatrixShapeCount);
 
 } // namespace quillmark

@@ -17,7 +17,7 @@ QString TBarCodePlugin::group() const {
 }
 
 QString TBarCodePlugin::toolTip() const {
-    return QStringLiteral("One-dimensional barcode");
+    return QStringLiteral("One- or two-dimensional barcode");
 }
 
 QString TBarCodePlugin::whatsThis() const {

@@ -111,6 +111,37 @@ void TBarcodeItem::setQuietZone(bool Value) {
     Change(FSettings.QuietZone, Value, &TBarcodeItem::quietZoneChanged);
 }
 
+void TBarcodeItem::setErrorCorrection(ErrorCorrection Value) {
+    if (!Refused(this, Value, QrLevelCount, "errorCorrection"))
+        Change(FSettings.Matrix.QrLevel, static_cast<TQrLevel>(Value),
+               &TBarcodeItem::errorCorrectionChanged);
+}
+
+void TBarcodeItem::setQrVersion(int Value) {
+    Change(FSettings.Matrix.QrVersion, Value, &TBarcodeItem::qrVersionChanged);
+}
+
+void TBarcodeItem::setDataMatrixShape(DataMatrixShape Value) {
+    if (!Refused(this, Value, DataMatrixShapeCount, "dataMatrixShape"))
+        Change(FSettings.Matrix.DataMatrixShape, static_cast<TDataMatrixShape>(Value),
+               &TBarcodeItem::dataMatrixShapeChanged);
+}
+
+void TBarcodeItem::setDataMatrixSize(const QSize& Value) {
+    if (Value == dataMatrixSize())
+        return;
+    // Both at once: one redraw, never a size with only one side.
+    FSettings.Matrix.DataMatrixRows = Value.height();
+    FSettings.Matrix.DataMatrixColumns = Value.width();
+    emit dataMatrixSizeChanged();
+    Redraw();
+}
+
+void TBarcodeItem::setDigitalLinkDomain(const QString& Value) {
+    Change(FSettings.Matrix.DigitalLinkDomain, Value.toStdString(),
+           &TBarcodeItem::digitalLinkDomainChanged);
+}
+
 double TBarcodeItem::DevicePixelRatio() const {
     if (const QQuickWindow* view = window())
         return view->effectiveDevicePixelRatio();

@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QImage>
 #include <QQuickItem>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QtQml/qqmlregistration.h>
@@ -38,6 +39,15 @@ class QUILLMARK_QUICK_EXPORT TBarcodeItem : public QQuickItem {
     Q_PROPERTY(QColor foreground READ foreground WRITE setForeground NOTIFY foregroundChanged)
     Q_PROPERTY(QColor background READ background WRITE setBackground NOTIFY backgroundChanged)
     Q_PROPERTY(bool quietZone READ quietZone WRITE setQuietZone NOTIFY quietZoneChanged)
+    Q_PROPERTY(ErrorCorrection errorCorrection READ errorCorrection WRITE setErrorCorrection NOTIFY
+                   errorCorrectionChanged)
+    Q_PROPERTY(int qrVersion READ qrVersion WRITE setQrVersion NOTIFY qrVersionChanged)
+    Q_PROPERTY(DataMatrixShape dataMatrixShape READ dataMatrixShape WRITE setDataMatrixShape NOTIFY
+                   dataMatrixShapeChanged)
+    Q_PROPERTY(QSize dataMatrixSize READ dataMatrixSize WRITE setDataMatrixSize NOTIFY
+                   dataMatrixSizeChanged)
+    Q_PROPERTY(QString digitalLinkDomain READ digitalLinkDomain WRITE setDigitalLinkDomain NOTIFY
+                   digitalLinkDomainChanged)
     Q_PROPERTY(bool valid READ valid NOTIFY validChanged)
     Q_PROPERTY(QString errorString READ errorString NOTIFY errorStringChanged)
     Q_PROPERTY(QString carried READ carried NOTIFY carriedChanged)
@@ -77,6 +87,19 @@ public:
     Q_ENUM(TextPosition)
     enum TextLayout : std::uint8_t { OverBars = tlOverBars, Standard = tlStandard };
     Q_ENUM(TextLayout)
+    enum ErrorCorrection : std::uint8_t {
+        LevelL = static_cast<std::uint8_t>(TQrLevel::L),
+        LevelM = static_cast<std::uint8_t>(TQrLevel::M),
+        LevelQ = static_cast<std::uint8_t>(TQrLevel::Q),
+        LevelH = static_cast<std::uint8_t>(TQrLevel::H),
+    };
+    Q_ENUM(ErrorCorrection)
+    enum DataMatrixShape : std::uint8_t {
+        SquareShape = static_cast<std::uint8_t>(TDataMatrixShape::Square),
+        RectangleShape = static_cast<std::uint8_t>(TDataMatrixShape::Rectangle),
+        AnyShape = static_cast<std::uint8_t>(TDataMatrixShape::Any),
+    };
+    Q_ENUM(DataMatrixShape)
 
     explicit TBarcodeItem(QQuickItem* parent = nullptr);
 
@@ -111,6 +134,29 @@ public:
     bool quietZone() const { return FSettings.QuietZone; }
     void setQuietZone(bool Value);
 
+    // The two-dimensional symbols' options, which the others ignore; one a symbol can't be
+    // made with shows as any refusal does, in errorString.
+    ErrorCorrection errorCorrection() const {
+        return static_cast<ErrorCorrection>(FSettings.Matrix.QrLevel);
+    }
+    void setErrorCorrection(ErrorCorrection Value);
+    // 0 is the smallest version that holds the value.
+    int qrVersion() const { return FSettings.Matrix.QrVersion; }
+    void setQrVersion(int Value);
+    DataMatrixShape dataMatrixShape() const {
+        return static_cast<DataMatrixShape>(FSettings.Matrix.DataMatrixShape);
+    }
+    void setDataMatrixShape(DataMatrixShape Value);
+    // Width the columns, height the rows; an empty size (0 x 0) the smallest of the shape.
+    QSize dataMatrixSize() const {
+        return {FSettings.Matrix.DataMatrixColumns, FSettings.Matrix.DataMatrixRows};
+    }
+    void setDataMatrixSize(const QSize& Value);
+    QString digitalLinkDomain() const {
+        return QString::fromStdString(FSettings.Matrix.DigitalLinkDomain);
+    }
+    void setDigitalLinkDomain(const QString& Value);
+
     bool valid() const { return FError.isEmpty(); }
     QString errorString() const { return FError; }
     QString carried() const { return FSymbol.Carried; }
@@ -131,6 +177,11 @@ signals:
     void foregroundChanged();
     void backgroundChanged();
     void quietZoneChanged();
+    void errorCorrectionChanged();
+    void qrVersionChanged();
+    void dataMatrixShapeChanged();
+    void dataMatrixSizeChanged();
+    void digitalLinkDomainChanged();
     void validChanged();
     void errorStringChanged();
     void carriedChanged();
@@ -163,5 +214,7 @@ static_assert(TBarcodeItem::BottomTop + 1 == OrientationCount);
 static_assert(TBarcodeItem::ValueAndTypeText + 1 == TextShowCount);
 static_assert(TBarcodeItem::BottomCenter + 1 == TextPositionCount);
 static_assert(TBarcodeItem::Standard + 1 == TextLayoutCount);
+static_assert(TBarcodeItem::LevelH + 1 == QrLevelCount);
+static_assert(TBarcodeItem::AnyShape + 1 == DataMatrixShapeCount);
 
 } // namespace quillmark

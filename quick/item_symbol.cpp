@@ -78,6 +78,7 @@ TBarcodeDescription ItemDescription(const TItemSettings& Settings, double Device
     TSymbolLook& b = d.Barcode;
     b.BarType = *type;
     b.Ratio = Settings.Ratio;
+    b.Matrix = Settings.Matrix;
     static_cast<TLookSettings&>(b) = Settings.Look;
     b.ColorBar = FromQColor(Settings.Foreground);
     b.ColorSpc = FromQColor(Settings.Background);

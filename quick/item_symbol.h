@@ -6,6 +6,7 @@
 #include <quillmark/quillmark_quick_export.h>
 
 #include <quillmark/description.h>
+#include <quillmark/module_grid.h>
 
 #include <QColor>
 #include <QFont>
@@ -36,6 +37,7 @@ struct TItemSettings {
     QColor Foreground = Qt::black;
     QColor Background = Qt::white;
     bool QuietZone = true; // the symbology's standard quiet zones, or none
+    TMatrixOptions Matrix; // the two-dimensional symbols' error correction, size and domain
 };
 
 struct TItemSymbol {
