@@ -106,7 +106,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Refused{R"(type: "aztec"; value: "1")", "aztec : unknown barcode type."},
                       Refused{R"(type: "code128"; value: "5 \u20ac")", "position 3"},
                       Refused{R"(type: "code128"; value: "x"; moduleWidth: 0)", "moduleWidth 0"},
-                      Refused{R"(type: "code128"; value: "x"; barHeight: -1)", "barHeight -1"}));
+                      Refused{R"(type: "code128"; value: "x"; barHeight: -1)", "barHeight -1"},
+                      Refused{R"(type: "qr"; value: "x"; qrVersion: 41)", "no version 41"},
+                      Refused{R"(type: "dm"; value: "x"; dataMatrixSize: Qt.size(9, 9))",
+                              "no 9x9 symbol"}));
 
 TEST(BarcodeItem, RecoversWhenTheValueIsMended) {
     QuickWindow window;
@@ -204,6 +207,11 @@ TEST(BarcodeItem, EveryPropertyNotifiesItsChanges) {
         {"foreground", QColor("darkred")},
         {"background", QColor("ivory")},
         {"quietZone", false},
+        {"errorCorrection", 3},
+        {"qrVersion", 2},
+        {"dataMatrixShape", 1},
+        {"dataMatrixSize", QSize(26, 12)},
+        {"digitalLinkDomain", QStringLiteral("https://example.com")},
     };
     for (const Written& write : writes) {
         const QMetaProperty property =
