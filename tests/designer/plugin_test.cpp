@@ -1,4 +1,6 @@
 // The Designer plugin as Qt Designer loads it: the interface, a widget, its defaults.
+#include <quillmark/engine.h>
+
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
 #include <QPluginLoader>
@@ -52,6 +54,16 @@ TEST(DesignerPlugin, CreatesABarcodeWithItsDefaults) {
     EXPECT_EQ(widget->property("Modul").toInt(), 2);
     EXPECT_EQ(QString::fromLatin1(widget->property("BarType").toByteArray()),
               QStringLiteral("bcCode128B"));
+
+    // The two-dimensional types and their options are there to choose, and counted.
+    EXPECT_TRUE(widget->setProperty("BarType", QStringLiteral("bcCodeQR")));
+    EXPECT_TRUE(widget->setProperty("QrLevel", QStringLiteral("qlQ")));
+    EXPECT_EQ(QString::fromLatin1(widget->property("BarType").toByteArray()),
+              QStringLiteral("bcCodeQR"));
+    EXPECT_EQ(QString::fromLatin1(widget->property("QrLevel").toByteArray()),
+              QStringLiteral("qlQ"));
+    EXPECT_TRUE(plugin->whatsThis().contains(QStringLiteral(" %1 ").arg(quillmark::BarTypeCount)))
+        << plugin->whatsThis().toStdString();
 }
 
 } // namespace
