@@ -6,6 +6,7 @@
 #include <quillmark/error_reporter.h>
 #include <quillmark/module_grid.h>
 
+#include <QMetaEnum>
 #include <QSize>
 #include <QVariant>
 
@@ -15,6 +16,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace quillmark {
@@ -22,53 +24,38 @@ namespace {
 
 using namespace widget_testing;
 
-struct GridCase {
-    TBarType Type;
-    TOrientation Orientation;
-    const char* Name;
-};
-
 constexpr const char* MatrixValue = "Quillmark 2D";
 constexpr int Modul = 3;
 constexpr int Margin = 4 * Modul; // the standards' widest quiet zone, for the reader
 
-constexpr GridCase GridCases[] = {
-    {bcCodeQR, toLeftRight, "QrLeftRight"},
-    {bcCodeQR, toRightLeft, "QrRightLeft"},
-    {bcCodeQR, toTopBottom, "QrTopBottom"},
-    {bcCodeQR, toBottomTop, "QrBottomTop"},
-    {bcCodeDataMatrix, toLeftRight, "DataMatrixLeftRight"},
-    {bcCodeDataMatrix, toTopBottom, "DataMatrixTopBottom"},
-};
-
-class WidgetGrid : public ::testing::TestWithParam<GridCase> {};
+class WidgetGrid : public ::testing::TestWithParam<std::tuple<TBarType, TOrientation>> {};
 
 // A white, frameless control sized by AutoWidth along, the grid centred across.
 TEST_P(WidgetGrid, EveryModuleWhereTheTableSaysAndReadsBack) {
+    const auto [type, orientation] = GetParam();
     TBarCode control;
     control.setGeometry(0, 0, 200, 200);
     control.SetBevelOuter(bvNone);
     control.SetColor(clWhite);
-    control.SetBarType(GetParam().Type);
+    control.SetBarType(type);
     control.SetBarCode(MatrixValue);
     control.SetModul(Modul);
-    control.SetOrientation(GetParam().Orientation);
+    control.SetOrientation(orientation);
     control.SetHMargin(Margin);
     control.SetAutoWidth(true);
     const TModuleGrid& grid = *control.Encoded().Grid();
     const int width = grid.Columns * Modul;
     const int height = grid.Rows * Modul;
-    const bool horizontal = Horizontal(GetParam().Orientation);
+    const bool horizontal = Horizontal(orientation);
     EXPECT_EQ(horizontal ? control.Width() : control.Height(), width + 2 * Margin);
 
-    const Placement where = ExpectedPlacement(GetParam().Orientation, taCenter, control.Width(),
+    const Placement where = ExpectedPlacement(orientation, taCenter, control.Width(),
                                               control.Height(), 0, 0, width, height - 1);
     const QImage image = Grab(control);
     int mismatches = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
-            const auto box =
-                BoxPoint(GetParam().Orientation, where.Left, where.Top, width, where.h, x, y);
+            const auto box = BoxPoint(orientation, where.Left, where.Top, width, where.h, x, y);
             const bool dark = box && grid.IsDark(box->x() / Modul, box->y() / Modul);
             mismatches +=
                 (image.pixel(x, y) & 0xFFFFFF) != (Rgb(dark ? BarColor : SpaceColor) & 0xFFFFFF);
@@ -85,8 +72,14 @@ TEST_P(WidgetGrid, EveryModuleWhereTheTableSaysAndReadsBack) {
     EXPECT_EQ(std::string(read.bytes().begin(), read.bytes().end()), MatrixValue);
 }
 
-INSTANTIATE_TEST_SUITE_P(Matrix, WidgetGrid, ::testing::ValuesIn(GridCases),
-                         [](const auto& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(
+    Matrix, WidgetGrid,
+    ::testing::Combine(::testing::Values(bcCodeQR, bcCodeDataMatrix),
+                       ::testing::Values(toLeftRight, toRightLeft, toTopBottom, toBottomTop)),
+    [](const auto& Info) {
+        return std::string(BarTypeData(std::get<0>(Info.param)).Identifier) +
+               QMetaEnum::fromType<TBarCode::Orientations>().valueToKey(std::get<1>(Info.param));
+    });
 
 TEST(WidgetGridPlacement, AdjustWidthTakesTheColumns) {
     TBarCode control;

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace quillmark {
@@ -21,24 +22,6 @@ namespace {
 
 constexpr int Modul = 3;
 constexpr const char* Value = "Quillmark 2D";
-
-struct PictureCase {
-    TBarType Type;
-    const char* Alias; // as the item takes it
-    TOrientation Orientation;
-    const char* Name;
-};
-
-constexpr PictureCase PictureCases[] = {
-    {bcCodeQR, "qr", toLeftRight, "QrLeftRight"},
-    {bcCodeQR, "qr", toRightLeft, "QrRightLeft"},
-    {bcCodeQR, "qr", toTopBottom, "QrTopBottom"},
-    {bcCodeQR, "qr", toBottomTop, "QrBottomTop"},
-    {bcCodeDataMatrix, "datamatrix", toLeftRight, "DataMatrixLeftRight"},
-    {bcCodeDataMatrix, "datamatrix", toRightLeft, "DataMatrixRightLeft"},
-    {bcCodeDataMatrix, "datamatrix", toTopBottom, "DataMatrixTopBottom"},
-    {bcCodeDataMatrix, "datamatrix", toBottomTop, "DataMatrixBottomTop"},
-};
 
 // The modules as the picture shows them, row by row, '1' dark: every symbol here has a dark
 // module on each of its four edges, so the dark pixels' bounds are the symbol's.
@@ -59,15 +42,20 @@ std::vector<std::string> SampledModules(const QImage& Picture) {
     return rows;
 }
 
-class MatrixPictures : public ::testing::TestWithParam<PictureCase> {};
+QString OrientationName(TOrientation Orientation) {
+    return QMetaEnum::fromType<TBarcodeItem::Orientation>().valueToKey(Orientation);
+}
+
+class MatrixPictures : public ::testing::TestWithParam<std::tuple<TBarType, TOrientation>> {};
 
 TEST_P(MatrixPictures, WidgetItemAndFileShowTheSameModules) {
-    const PictureCase& c = GetParam();
+    const auto [type, orientation] = GetParam();
+    const char* identifier = BarTypeData(type).Identifier;
     TItemSettings settings;
-    settings.Type = c.Alias;
+    settings.Type = identifier;
     settings.Value = Value;
     settings.ModuleWidth = Modul;
-    settings.Look.Orientation = c.Orientation;
+    settings.Look.Orientation = orientation;
     settings.Look.TextShow = tsNone;
     TBarcodeDescription description = ItemDescription(settings, 1);
     description.Barcode.BarCode = Value;
@@ -77,28 +65,34 @@ TEST_P(MatrixPictures, WidgetItemAndFileShowTheSameModules) {
     control.setGeometry(0, 0, 160, 160);
     control.SetBevelOuter(bvNone);
     control.SetColor(clWhite);
-    control.SetBarType(c.Type);
+    control.SetBarType(type);
     control.SetBarCode(Value);
     control.SetModul(Modul);
-    control.SetOrientation(c.Orientation);
+    control.SetOrientation(orientation);
     const TModuleGrid& grid = *control.Encoded().Grid();
-    const bool horizontal = IsHorizontal(c.Orientation);
+    const bool horizontal = IsHorizontal(orientation);
     ASSERT_EQ(file.size(), static_cast<std::size_t>(horizontal ? grid.Rows : grid.Columns));
     EXPECT_EQ(SampledModules(control.grab().toImage()), file);
 
     quick_testing::QuickWindow window;
-    QQuickItem* item = window.Load(
-        QString("Barcode { type: \"%1\"; value: \"%2\"; moduleWidth: %3; "
-                "orientation: Barcode.%4; textShow: Barcode.NoText }")
-            .arg(c.Alias, Value)
-            .arg(Modul)
-            .arg(QMetaEnum::fromType<TBarcodeItem::Orientation>().valueToKey(c.Orientation)));
+    QQuickItem* item =
+        window.Load(QString("Barcode { type: \"%1\"; value: \"%2\"; moduleWidth: %3; "
+                            "orientation: Barcode.%4; textShow: Barcode.NoText }")
+                        .arg(identifier, Value)
+                        .arg(Modul)
+                        .arg(OrientationName(orientation)));
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(SampledModules(window.Grab()), file);
 }
 
-INSTANTIATE_TEST_SUITE_P(Matrix, MatrixPictures, ::testing::ValuesIn(PictureCases),
-                         [](const auto& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Matrix, MatrixPictures,
+                         ::testing::Combine(::testing::Values(bcCodeQR, bcCodeDataMatrix),
+                                            ::testing::Values(toLeftRight, toRightLeft, toTopBottom,
+                                                              toBottomTop)),
+                         [](const auto& Info) {
+                             return std::string(BarTypeData(std::get<0>(Info.param)).Identifier) +
+                                    OrientationName(std::get<1>(Info.param)).toStdString();
+                         });
 
 } // namespace
 } // namespace quillmark
