@@ -1,6 +1,6 @@
-// The AIs below, their formats and which go together follow the GS1 General Specifications,
-// section 3 (the AI definitions and their pairing rules), written out here on their own so
-// that the engine's table is checked against a second reading rather than against itself.
+// The AIs below, their formats and which go together follow GS1's general standard, section 3
+// (the AI definitions and their pairing rules), written out here on their own so that the
+// engine's table is checked against a second reading rather than against itself.
 #include "random_gs1.h"
 
 #include <algorithm>
