@@ -27,7 +27,7 @@ enum class TFill {
     CheckedDigits, // the last digit the GS1 modulo 10 check digit of the others
     NoZeroPrefix,  // digits, the first not 0
     Zero,
-    Date,         // YYMMDD, DD 00 for the month's last day
+    Date,         // YYMMDD, DD 00 where no day is given
     DayDate,      // YYMMDD, a real day
     Time,         // HHMM
     PieceOfTotal, // two digits of piece, then two of the total it is one of
@@ -216,8 +216,8 @@ std::string Filled(std::mt19937& Random, TFill Fill, int Length) {
     return {};
 }
 
-// AI's element string in at most Room characters, its last component as long as fits;
-// none when even its shortest data does not fit.
+// AI's element string in at most Room data characters, each component of a random length
+// that fits; none when even its shortest data does not fit.
 std::string Element(std::mt19937& Random, std::string_view AI, int Room) {
     const std::vector<TComponent>& components = Formats.find(AI)->second;
     int shortest = static_cast<int>(AI.size());
