@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <limits>
 #include <optional>
 #include <string>
@@ -95,6 +96,14 @@ void TBarCode::RaiseNotNumeric(const std::string& Value) const {
     throw Exception(Shortened(Value) + ": " + NotNumericMessage);
 }
 
+void TBarCode::RaiseRefused(const std::string& Value, const std::exception_ptr& Error) const {
+    // A grid's refusal says what to change (a higher version, a larger size, less data);
+    // the rows of bars keep the one message they always gave.
+    if (Error && IsTwoDimensional(FSettings.BarType))
+        std::rethrow_exception(Error);
+    RaiseNotNumeric(Value);
+}
+
 void TBarCode::RefuseTooLong(const std::string& Value) const {
     if (StartTooLong(FSettings.BarType, Value, FSettings.Modul, FSettings.Ratio, FSettings.CheckSum,
                      MaxRasterSide))
@@ -170,6 +179,7 @@ void TBarCode::SetDigitsOnlyBarCode(const std::string& Value) {
 void TBarCode::SetFreeBarCode(const std::string& Value) {
     std::string value = Value;
     std::vector<std::string> refused;
+    std::exception_ptr error; // the last refusal
     const QPointer<TBarCode> alive(this);
     for (int calls = 0;; ++calls) {
         RefuseTooLong(value);
@@ -184,14 +194,15 @@ void TBarCode::SetFreeBarCode(const std::string& Value) {
             // for correction. Anything else (out of memory, say) leaves as it is.
             if (!alive)
                 throw;
+            error = std::current_exception();
         }
         refused.push_back(value);
         if (calls == MaxInvalidCharRounds)
-            RaiseNotNumeric(Value);
+            RaiseRefused(Value, error);
         if (!CallHandler("OnInvalidChar", FOnInvalidChar, value))
             return;
         if (Contains(refused, value))
-            RaiseNotNumeric(Value);
+            RaiseRefused(Value, error);
     }
 }
 

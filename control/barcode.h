@@ -16,6 +16,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -353,6 +354,9 @@ private:
     // allowance on both sides; returns it.
     int AdjustWidthTo(int PatternWidth, int Margin);
     [[noreturn]] void RaiseNotNumeric(const std::string& Value) const;
+    // Raises Error, the engine's refusal of Value, for a two-dimensional type, and
+    // RaiseNotNumeric's message for the others.
+    [[noreturn]] void RaiseRefused(const std::string& Value, const std::exception_ptr& Error) const;
     // Raises ELimitError for a value that StartTooLong proves too long to draw.
     void RefuseTooLong(const std::string& Value) const;
     void SetDigitsOnlyBarCode(const std::string& Value);

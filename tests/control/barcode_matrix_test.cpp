@@ -167,6 +167,14 @@ TEST(WidgetOptionRefused, ReportedAndTheOldSymbolKept) {
     EXPECT_EQ(control.Encoded().Grid()->Columns, columns);
     EXPECT_THROW(control.SetQrLevel(static_cast<TQrLevel>(QrLevelCount)), Exception);
     EXPECT_EQ(control.QrLevel(), TQrLevel::M);
+    // A refused value is refused with the matrix library's reason, not the bars' message.
+    try {
+        control.SetBarCode(std::string(8000, 'Q'));
+        ADD_FAILURE() << "taken";
+    } catch (const Exception& error) {
+        EXPECT_NE(error.Message().find("too much data for QR Code"), std::string::npos)
+            << error.Message();
+    }
 }
 
 } // namespace
