@@ -2,6 +2,7 @@
 
 #include "standard_look.h"
 
+#include "grid_fills.h"
 #include "quarter_turn.h"
 #include "raster_bars.h"
 #include <quillmark/error_messages.h>
@@ -272,12 +273,57 @@ void DrawModules(const std::string& Pattern, const ElementWidths& Widths, QPaint
              });
 }
 
+// A grid's fills: the whole box in the space colour, then the dark runs row by row.
+std::vector<TBarFill> GridFills(const TSymbol& Symbol, const TQuarterTurn& Turn) {
+    std::vector<TBarFill> fills;
+    if (Symbol.Width <= 0)
+        return fills;
+    fills.push_back(
+        {DrawableRect(Turn.Map(0, Symbol.Width - 1, 0, GridHeight(Symbol) - 1)), false});
+    ForEachDarkRun(*Symbol.Grid, Symbol.Widths.Narrow, 0,
+                   [&](long long X0, long long X1, long long Y0, long long Y1) {
+                       fills.push_back({ToQRect(Turn.Map(X0, X1, Y0, Y1)), true});
+                   });
+    return fills;
+}
+
+// A grid at any angle: quarter turns by their exact map, others module run by module run.
+void DrawGrid(const TSymbol& Symbol, QPainter& Canvas, TColor ColorBar, TColor ColorSpc, int Left,
+              int Top, double Angle) {
+    const int lastRow = GridHeight(Symbol) - 1;
+    if (const std::optional<int> turns = QuarterTurns(Angle)) {
+        FillBars(Canvas, GridFills(Symbol, TQuarterTurn(*turns, Left, Top, Symbol.Width, lastRow)),
+                 ColorBar, ColorSpc);
+        return;
+    }
+    const PainterStateGuard guard(Canvas);
+    Canvas.setRenderHint(QPainter::Antialiasing, false);
+    const double t = ToRadians(Angle);
+    QPoint origin;
+    RotatedOrigin(QPoint(Left, Top), Symbol.Width, lastRow, t, origin);
+    FillTurned(Canvas, 0, Symbol.Width, 0, lastRow, t, origin, ToQColor(ColorSpc));
+    const QColor bar = ToQColor(ColorBar);
+    ForEachDarkRun(*Symbol.Grid, Symbol.Widths.Narrow, 0,
+                   [&](long long X0, long long X1, long long Y0, long long Y1) {
+                       FillTurned(Canvas, static_cast<int>(X0), static_cast<int>(X1 - X0 + 1),
+                                  static_cast<int>(Y0), static_cast<int>(Y1), t, origin, bar);
+                   });
+}
+
 } // namespace
+
+int GridHeight(const TSymbol& Symbol) {
+    // At most 177 rows of the widest module: far inside int.
+    return Symbol.Grid ? Symbol.Grid->Rows * Symbol.Widths.Narrow : 0;
+}
 
 std::vector<TBarFill> BarFills(const TSymbol& Symbol, const TSymbolBox& Box) {
     const std::optional<int> turns = QuarterTurns(Box.Angle);
     if (!turns)
         throw Exception(InternalErrorMessage);
+    if (Symbol.Grid)
+        return GridFills(
+            Symbol, TQuarterTurn(*turns, Box.Left, Box.Top, Symbol.Width, GridHeight(Symbol) - 1));
     return QuarterTurnFills(ModuleRuns(Symbol.Pattern, Symbol.Widths),
                             TQuarterTurn(*turns, Box.Left, Box.Top, Symbol.Width, Box.Height),
                             Box.Height);
@@ -365,12 +411,19 @@ void DrawSymbol(QPainter& Canvas, const TSymbol& Symbol, const TSymbolLook& Sett
         return;
     }
     // The bars and the text each put the painter's state back as they found it.
-    DrawModules(Symbol.Pattern, Symbol.Widths, Canvas, Settings.ColorBar, Settings.ColorSpc,
-                Box.Left, Box.Top, Symbol.Width, Box.Height, Box.Angle);
+    int height = Box.Height;
+    if (Symbol.Grid) {
+        height = GridHeight(Symbol) - 1;
+        DrawGrid(Symbol, Canvas, Settings.ColorBar, Settings.ColorSpc, Box.Left, Box.Top,
+                 Box.Angle);
+    } else {
+        DrawModules(Symbol.Pattern, Symbol.Widths, Canvas, Settings.ColorBar, Settings.ColorSpc,
+                    Box.Left, Box.Top, Symbol.Width, Box.Height, Box.Angle);
+    }
     if (Settings.TextShow == tsNone)
         return;
     DrawBarText(ShownText(Settings.TextShow, Settings.BarType, Symbol.Text), Canvas,
-                Settings.TextColor, Font, FontColor, Box.Left, Box.Top, Symbol.Width, Box.Height,
+                Settings.TextColor, Font, FontColor, Box.Left, Box.Top, Symbol.Width, height,
                 Box.Angle, Settings.TextPosition);
 }
 

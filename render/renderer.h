@@ -75,12 +75,17 @@ struct TBarFill {
 QUILLMARK_RENDER_EXPORT std::vector<TBarFill> BarFills(const TSymbol& Symbol,
                                                        const TSymbolBox& Box);
 
+// The pixel rows a symbol's modules take when they are not free: a two-dimensional symbol's
+// rows at its narrow width; 0 for a row of bars, whose height is the caller's.
+QUILLMARK_RENDER_EXPORT int GridHeight(const TSymbol& Symbol);
+
 // Fills Fills in turn, each in ColorBar or ColorSpc, unantialiased; leaves the painter's
 // state as it found it.
 QUILLMARK_RENDER_EXPORT void FillBars(QPainter& Canvas, const std::vector<TBarFill>& Fills,
                                       TColor ColorBar, TColor ColorSpc);
 
-// Draws an encoded symbol in Box: its bars, then the text Settings.TextShow asks for, in Font
+// Draws an encoded symbol in Box: its bars (a two-dimensional symbol's modules, GridHeight
+// rows whatever Box.Height says), then the text Settings.TextShow asks for, in Font
 // with letters in FontColor; under tlStandard (at a quarter turn), bars and text share the
 // box's height as the standard prints them (StandardLook), which reads Settings' value and
 // check mode too. Reads only the colours and text settings of Settings; the

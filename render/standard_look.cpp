@@ -1,5 +1,6 @@
 #include "standard_look.h"
 
+#include "grid_fills.h"
 #include "quarter_turn.h"
 #include <quillmark/error_messages.h>
 #include <quillmark/module_runs.h>
@@ -165,7 +166,8 @@ TStandardLook StandardLook(const TSymbol& Symbol, const TSymbolLook& Settings,
                            int Modul, int BarRows, const QFont& Font) {
     TStandardLook look;
     look.Width = Symbol.Width;
-    look.BarRows = std::max(1, BarRows);
+    // A grid's rows are its own, whatever height the caller has.
+    look.BarRows = Symbol.Grid ? GridHeight(Symbol) : std::max(1, BarRows);
     look.LongRows = look.BarRows;
     const std::optional<TRetailLook>& retail = Retail;
     const std::vector<int> starts = ElementStarts(Symbol);
@@ -221,6 +223,13 @@ std::vector<TBarFill> StandardFills(const TSymbol& Symbol, const TStandardLook& 
         return fills;
     // The frame holds every bar: checked once, the bars lie within int too.
     fills.push_back({DrawableRect(turn.Map(0, Look.Width - 1, 0, lastRow)), false});
+    if (Symbol.Grid) {
+        ForEachDarkRun(*Symbol.Grid, Symbol.Widths.Narrow, Look.Above,
+                       [&](long long X0, long long X1, long long Y0, long long Y1) {
+                           fills.push_back(fill(X0, X1, Y0, Y1, true));
+                       });
+        return fills;
+    }
     for (const TModuleRun& run : ModuleRuns(Symbol.Pattern, Symbol.Widths)) {
         if (run.Kind == lkSpace)
             continue;
