@@ -49,7 +49,7 @@ Symbol:
                       values take a 2- or 5-digit add-on after '+' or a space
                       (9780306406157+51299); GS1-128 (gs1128) takes AIs in
                       parentheses: '(01)09501101530003(17)260101(10)AB-123'.
-                      Two-dimensional: @matrix-types@
+                      The two-dimensional types come with their options below
       --checksum @checksums@
                       @checksum@ (default): EAN-13, UPC-A and EAN-8 values one digit
                       short get their GS1 check digit, full-length ones have it
@@ -61,8 +61,8 @@ Symbol:
       --rotate @rotations@
                       counter-clockwise turn (default @rotation@)
 
-Two-dimensional symbols:
-      --ecc @levels@    error correction of QR Code, Micro QR Code and GS1 Digital
+Two-dimensional symbols, --type @matrix-types@:
+      --ecc @levels@   error correction of QR Code, Micro QR Code and GS1 Digital
                       Link QR (default @ecc@); Micro QR M1 has L only, M4 up to Q
       --qr-version auto|N
                       the version: 1 to @qr-largest@, M1 to M@micro-largest@ for Micro QR Code
@@ -71,7 +71,8 @@ Two-dimensional symbols:
                       Data Matrix and GS1 DataMatrix: the smallest square
                       (default @shape@), the smallest rectangle, the smaller of
                       the two (auto), or one size of ISO/IEC 16022 (24x24, 8x32)
-      --dl-domain URL the domain of a GS1 Digital Link (default @dl-domain@)
+      --dl-domain URL the domain of a GS1 Digital Link
+                      (default @dl-domain@)
   GS1 DataMatrix and GS1 Digital Link QR take AIs in parentheses, as GS1-128
   does; a Digital Link needs one primary key, such as (01) or (414). These
   symbols print no text unless --text asks for it (the GS1 ones with the AIs in
@@ -182,7 +183,7 @@ std::string Height(TBarType Type) {
     return ShortestText(BarTypeData(Type).BarHeightMM);
 }
 
-// Each two-dimensional type by its first alias: "qr, microqr, ...".
+// Each two-dimensional type by its first alias: "qr|microqr|...".
 std::string MatrixTypes() {
     std::string list;
     for (int i = 0; i < BarTypeCount; ++i) {
@@ -190,7 +191,7 @@ std::string MatrixTypes() {
         if (!row.TwoDimensional)
             continue;
         const std::string_view aliases = row.Aliases;
-        list += (list.empty() ? "" : ", ") + std::string(aliases.substr(0, aliases.find(',')));
+        list += (list.empty() ? "" : "|") + std::string(aliases.substr(0, aliases.find(',')));
     }
     return list;
 }

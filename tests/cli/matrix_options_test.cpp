@@ -101,7 +101,7 @@ TEST(MatrixOptions, HelpNamesTheDefaultsTakenAndListsTheTypes) {
     } cases[] = {
         {"qr", "--ecc", R"(--ecc \S+\s+error correction[^(]+\(default (\w+)\))"},
         {"datamatrix", "--dm-size", R"(\(default (\w+)\), the smallest rectangle)"},
-        {"gs1dlqr", "--dl-domain", R"(GS1 Digital Link \(default (\S+)\))"},
+        {"gs1dlqr", "--dl-domain", R"(GS1 Digital Link\s+\(default (\S+)\))"},
     };
     const std::string help = HelpText();
     for (const auto& c : cases) {
