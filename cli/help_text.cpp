@@ -107,7 +107,8 @@ Size:
                       the others)
       --quiet-zone on|off|N
                       light margins: the symbology's standard ones (on, the
-                      default), none, or N modules at each end
+                      default), none, or N modules at each end (on every
+                      side of a two-dimensional symbol)
 
 Checks:
       --verify        decode every symbol written with zxing-cpp (SVG and PDF

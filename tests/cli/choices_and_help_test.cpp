@@ -1,7 +1,7 @@
 // The command line's names for each setting's values, and the defaults its help promises
 // against the ones it takes.
-#include "arguments.h"
 #include "help_text.h"
+#include "parse_options.h"
 #include <quillmark/print_fit.h>
 
 #include <gtest/gtest.h>
@@ -10,12 +10,6 @@
 
 namespace quillmark::cli {
 namespace {
-
-TOptions Parse(std::vector<std::string> Options) {
-    for (const char* rest : {"1", "-o", "a.png"})
-        Options.emplace_back(rest);
-    return ParseArguments(Options);
-}
 
 TEST(ChoiceNames, EachNamesItsValue) {
     using TRead = int (*)(const TOptions&);

@@ -1,7 +1,7 @@
 // The two-dimensional symbols' options: each sets what it names, and is refused where the
 // type has no use for it or the symbol it names doesn't exist.
-#include "arguments.h"
 #include "help_text.h"
+#include "parse_options.h"
 
 #include <gtest/gtest.h>
 
@@ -10,12 +10,6 @@
 
 namespace quillmark::cli {
 namespace {
-
-TOptions Parse(std::vector<std::string> Options) {
-    for (const char* rest : {"1", "-o", "a.png"})
-        Options.emplace_back(rest);
-    return ParseArguments(Options);
-}
 
 TEST(MatrixOptions, EachSetsWhatItNames) {
     using enum TQrLevel;
