@@ -2,6 +2,7 @@
 
 #include "print_fit.h"
 #include <quillmark/ean_upc.h>
+#include <quillmark/module_grid.h>
 
 namespace quillmark {
 
@@ -9,10 +10,14 @@ TSymbolLook DefaultOutputSettings() {
     TSymbolLook settings;
     settings.BarType = bcCode128B;
     settings.Ratio = DefaultOutputRatio;
-    settings.TextShow = tsBarCode;
+    settings.TextShow = DefaultTextShow(settings.BarType);
     // Files are printed as the standards print symbols.
     settings.TextLayout = tlStandard;
     return settings;
+}
+
+TTextShow DefaultTextShow(TBarType Type) {
+    return IsTwoDimensional(Type) ? tsNone : tsBarCode;
 }
 
 QFont DefaultOutputFont() {

@@ -19,6 +19,11 @@ namespace quillmark {
 // for most), 300 dpi for raster output, the standard bar height and quiet zones, Code 128B
 // with its value as text.
 QUILLMARK_LAYOUT_EXPORT TSymbolLook DefaultOutputSettings();
+
+// The text a symbol of Type shows unless asked otherwise: its value under a row of bars,
+// none beside a two-dimensional symbol, whose value people don't read off it. The command
+// line and the QML item both start from it.
+QUILLMARK_LAYOUT_EXPORT TTextShow DefaultTextShow(TBarType Type);
 QUILLMARK_LAYOUT_EXPORT QFont DefaultOutputFont();
 
 struct TBarcodeDescription {

@@ -10,6 +10,10 @@ inline constexpr double MinXDimensionMM = 0.01;
 inline constexpr double MaxXDimensionMM = 100;
 // The X drawn where a symbology's standard names no nominal one.
 inline constexpr double UsualXDimensionMM = 0.33;
+// The same for a two-dimensional symbol (plain QR Code, Micro QR Code, Data Matrix): GS1's
+// target for its two-dimensional symbols at retail point of sale, 1.5 times a linear
+// symbol's 0.33 mm, so that plain and GS1 symbols come out alike.
+inline constexpr double UsualMatrixXDimensionMM = 0.495;
 
 // The bars' length; 0 stands for the symbology's standard height.
 inline constexpr double MaxBarHeightMM = 5000;

@@ -108,11 +108,11 @@ int ToUnits(double MM, double UnitsPerMM) {
 // The value as the text under a file's bars shows it: what the bars carry (the digits an
 // EAN/UPC symbol draws, Code 128 C's leading zero, what a symbology drops left out), so that
 // the text never disagrees with the bars; the encoder's text where the bars hold function
-// characters. GS1-128 prints its element strings with the AIs in parentheses, as the
-// encoder writes them, not with the separators its bars hold.
+// characters. GS1-128 and the GS1 grids print their element strings with the AIs in
+// parentheses, as the encoder writes them, not with the separators or the URI they hold.
 std::string CarriedText(const TBarcodeDescription& D, const TOutputLayout& Layout) {
     const TSymbolLook& s = D.Barcode;
-    if (s.BarType == bcCodeGS1_128)
+    if (s.BarType == bcCodeGS1_128 || IsTwoDimensional(s.BarType))
         return Layout.Symbol.Text;
     return Layout.Value->Carried().Data.value_or(Layout.Symbol.Text);
 }
@@ -176,9 +176,16 @@ TOutputLayout LayOut(const TBarcodeDescription& D, std::shared_ptr<const TSymbol
     if (layout.Symbol.Width > longest)
         throw tooLong(layout.Symbol.Width, false);
 
+    const bool grid = layout.Symbol.Grid != nullptr;
     long long leading = 0;
     long long trailing = 0;
-    if (D.QuietZone) {
+    // A grid's standard zone is the same on all four sides, as is the one asked for.
+    long long zoneAcross = 0;
+    if (grid) {
+        leading = trailing = zoneAcross = static_cast<long long>(D.QuietZone.value_or(
+                                              BarTypeData(settings.BarType).QuietZone.Leading)) *
+                                          Modul;
+    } else if (D.QuietZone) {
         leading = trailing = static_cast<long long>(*D.QuietZone) * Modul;
     } else {
         const TQuietZone zone = BarTypeData(settings.BarType).QuietZone;
@@ -192,7 +199,8 @@ TOutputLayout LayOut(const TBarcodeDescription& D, std::shared_ptr<const TSymbol
     }
     const double heightMM =
         D.BarHeightMM > 0 ? D.BarHeightMM : BarTypeData(settings.BarType).BarHeightMM;
-    const int barRows = ToUnits(heightMM, UnitsPerMM);
+    // A grid's rows are its own; the bar height doesn't apply.
+    const int barRows = grid ? GridHeight(layout.Symbol) : ToUnits(heightMM, UnitsPerMM);
     const bool standard = settings.TextLayout == tlStandard;
     std::optional<TStandardLook> look;
     if (standard)
@@ -210,36 +218,46 @@ TOutputLayout LayOut(const TBarcodeDescription& D, std::shared_ptr<const TSymbol
         look ? std::pair<long long, long long>(look->Before, look->After) : TextOverhang(D, layout);
     leading = std::max(leading, textLeading);
     trailing = std::max(trailing, textTrailing);
-    const int across = look ? look->FrameRows() : barRows;
+    const int frame = look ? look->FrameRows() : barRows;
+    const long long barsAcross = barRows + 2 * zoneAcross;
+    const long long wideAcross = frame + 2 * zoneAcross;
     const long long along = leading + layout.Symbol.Width + trailing;
-    if (!fits(along, across) && fits(barsAlong, barRows))
+    if (!fits(along, wideAcross) && fits(barsAlong, barsAcross))
         throw Exception(Describe(D.FontSizePt) + " pt : " + TextTooLargeMessage +
                         " With its text the " + (Vector ? "page" : "picture") + " would be " +
-                        Extent(along, across, Vector, UnitsPerMM) + ". " +
+                        Extent(along, wideAcross, Vector, UnitsPerMM) + ". " +
                         (Vector ? PageBound : PictureBound) + ".");
     // The long side's bound is the value's fault.
     if (along > longest)
         throw tooLong(along, false);
+    // A grid's zones across are no wider than those along, which fit in half of int.
+    const int across = static_cast<int>(wideAcross);
 
     // Bars cover rows 0 to Height of the box. The reversed directions map box column x to
     // one past the mirrored column, hence the trailing margin less one there.
+    // A grid's zones across stand either side of its frame alike, whatever the turn.
     TSymbolBox& box = layout.Box;
-    box.Height = across - 1;
+    box.Height = frame - 1;
     box.Angle = AngleOf(settings.Orientation);
     const int lead = static_cast<int>(leading);
     const int trail = static_cast<int>(trailing);
+    const int side = static_cast<int>(zoneAcross);
     switch (settings.Orientation) {
     case toRightLeft:
         box.Left = trail - 1;
+        box.Top = side;
         break;
     case toTopBottom:
         box.Top = lead;
+        box.Left = side;
         break;
     case toBottomTop:
         box.Top = trail - 1;
+        box.Left = side;
         break;
     default:
         box.Left = lead;
+        box.Top = side;
         break;
     }
     const int length = static_cast<int>(along);
@@ -259,6 +277,7 @@ TOutputLayout LayOut(const TBarcodeDescription& D, std::shared_ptr<const TSymbol
                         " " + PageBound + "; a smaller X-dimension or bar height draws it.");
     layout.Leading = leading;
     layout.Trailing = trailing;
+    layout.ZoneAcross = zoneAcross;
     layout.BarRows = barRows;
     layout.Dpi = D.Dpi;
     layout.Type = settings.BarType;

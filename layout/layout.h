@@ -41,9 +41,11 @@ struct TOutputLayout {
     TSymbolBox Box; // where the bars go; under tlStandard, the whole frame of bars and text
     QSize Size;     // the whole picture, quiet zones included, turned
     int Modul = 1;  // units per narrow module
-    // Light margins before and after the bars, and the bars' length, in units.
+    // Light margins before and after the bars, and the bars' length (a grid's rows), in units.
     long long Leading = 0;
     long long Trailing = 0;
+    // A grid's light margin above and below it, text included; none for a row of bars.
+    long long ZoneAcross = 0;
     int BarRows = 0;
     double UnitsPerMM = 1;
     int FontPixels = 1;

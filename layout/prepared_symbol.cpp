@@ -34,7 +34,8 @@ void RefuseSilentChanges(const TBarcodeDescription& Description) {
 
 void RefuseBrokenPairings(const TBarcodeDescription& Description) {
     const TSymbolLook& s = Description.Barcode;
-    if (s.BarType != bcCodeGS1_128)
+    // GS1 Digital Link QR refuses its pairings as it builds its URI.
+    if (s.BarType != bcCodeGS1_128 && s.BarType != bcCodeGS1DataMatrix)
         return;
     const std::vector<std::string> problems = GS1PairingProblems(ParseGS1(s.BarCode));
     if (!problems.empty())

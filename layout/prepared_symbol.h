@@ -65,7 +65,8 @@ using TAdvice = std::function<std::string(const TCarried& Carried)>;
 QUILLMARK_LAYOUT_EXPORT void RefuseSilentChanges(const TSymbolValue& Value,
                                                  const TAdvice& Advice = {});
 
-// Raises Exception "Value : sentence" for the first AI of a GS1-128 description that lacks
+// Raises Exception "Value : sentence" for the first AI of a GS1-128 or GS1 DataMatrix
+// description that lacks
 // the partner the GS1 Barcode Syntax Dictionary requires or appears with one it excludes.
 QUILLMARK_LAYOUT_EXPORT void RefuseBrokenPairings(const TBarcodeDescription& Description);
 

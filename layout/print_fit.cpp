@@ -4,6 +4,7 @@
 #include "decodability.h"
 #include "units.h"
 #include <quillmark/ean_upc.h>
+#include <quillmark/module_grid.h>
 
 #include <array>
 #include <cmath>
@@ -26,12 +27,20 @@ constexpr TXRange USSI25{0.191, 0, 0, "AIM USS-I 2/5"};
 constexpr TXRange USSCodabar{0.165, 0, 0, "AIM USS-Codabar"};
 constexpr TXRange PostNetBars{0.381, 0.508, 0.635, "USPS Publication 25"};
 constexpr TXRange NoneSet{0, 0, 0, "no published standard sets one"};
+// GS1 General Specifications 5.12.3.1, symbol specification table 1 (trade items scanned at
+// general retail point of sale): GS1 DataMatrix and GS1 QR Code, a Digital Link URI's too,
+// 0.396 to 0.990 mm with a target of 0.495 mm, 1.5 times the linear symbols' X for the
+// optics of image capture.
+constexpr TXRange RetailMatrix{0.396, 0.495, 0.990, "GS1 symbol table for retail point of sale"};
 
 // Indexed by TBarType.
 constexpr std::array<TXRange, BarTypeCount> XRanges{
-    USSI25, NoneSet, NoneSet,      USS39,        USS39,        USS128, USS128,      USS128, USS93,
-    USS93,  NoneSet, PostNetBars,  USSCodabar,   Retail,       Retail, Retail,      Retail, Retail,
-    Retail, Retail,  Distribution, Distribution, Distribution, USS128, Distribution};
+    USSI25, NoneSet, NoneSet, USS39, USS39, USS128, USS128, USS128, USS93, USS93, NoneSet,
+    PostNetBars, USSCodabar, Retail, Retail, Retail, Retail, Retail, Retail, Retail, Distribution,
+    Distribution, Distribution, USS128, Distribution,
+    // QR Code, Micro QR Code and Data Matrix: ISO/IEC 18004 and 16022 leave X to the
+    // application.
+    NoneSet, NoneSet, NoneSet, RetailMatrix, RetailMatrix};
 
 // GS1's tables give each symbol's height at the table's X-dimensions; the lowest, at the
 // smallest X, is the floor (EAN-13, UPC-A and UPC-E 18.28 mm, EAN-8 14.58 mm; the add-ons take
@@ -46,13 +55,16 @@ constexpr THeightRange AnyHeight{0, 0, "no published standard sets one"};
 
 // Indexed by TBarType.
 constexpr std::array<THeightRange, BarTypeCount> HeightRanges{
-    AnyHeight,           AnyHeight,           AnyHeight,           AnyHeight,
-    AnyHeight,           AnyHeight,           AnyHeight,           AnyHeight,
-    AnyHeight,           AnyHeight,           AnyHeight,           PostNetHeights,
-    AnyHeight,           EAN8Heights,         RetailHeights,       RetailHeights,
-    RetailHeights,       RetailHeights,       RetailHeights,       RetailHeights,
-    DistributionHeights, DistributionHeights, DistributionHeights, AnyHeight,
-    DistributionHeights};
+    AnyHeight,           AnyHeight,           AnyHeight,
+    AnyHeight,           AnyHeight,           AnyHeight,
+    AnyHeight,           AnyHeight,           AnyHeight,
+    AnyHeight,           AnyHeight,           PostNetHeights,
+    AnyHeight,           EAN8Heights,         RetailHeights,
+    RetailHeights,       RetailHeights,       RetailHeights,
+    RetailHeights,       RetailHeights,       DistributionHeights,
+    DistributionHeights, DistributionHeights, AnyHeight,
+    DistributionHeights, AnyHeight,           AnyHeight,
+    AnyHeight,           AnyHeight,           AnyHeight};
 
 bool InRange(const TXRange& Range, double XMM) {
     // Tables print three decimals; a rounding error below that isn't outside.
@@ -95,7 +107,8 @@ TXRange PermittedXRange(TBarType Type) {
 
 double StandardXDimensionMM(TBarType Type, int Dpi) {
     const TXRange range = PermittedXRange(Type);
-    const double wanted = range.NominalMM > 0 ? range.NominalMM : UsualXDimensionMM;
+    const double usual = IsTwoDimensional(Type) ? UsualMatrixXDimensionMM : UsualXDimensionMM;
+    const double wanted = range.NominalMM > 0 ? range.NominalMM : usual;
     if (Dpi <= 0)
         return wanted;
     const std::optional<int> pixels = FitToDevice(Type, wanted, Dpi);
@@ -141,6 +154,14 @@ TPrintFit PrintFit(const TBarcodeDescription& D, const TOutputLayout& Layout) {
     const double unitX = 1.0 / Layout.Modul;
     fit.ZonesInRange = fit.LeadingZoneX + unitX >= fit.StandardLeadingX &&
                        fit.TrailingZoneX + unitX >= fit.StandardTrailingX;
+    if (Layout.Symbol.Grid) {
+        // A grid's zones above and below are the same as before and after it; its rows are
+        // its own, with no bar height to meet.
+        fit.Grid = true;
+        fit.AcrossZoneX = static_cast<double>(Layout.ZoneAcross) / Layout.Modul;
+        fit.ZonesInRange = fit.ZonesInRange && fit.AcrossZoneX + unitX >= fit.StandardLeadingX;
+        return fit;
+    }
     fit.BarHeightMM = Layout.BarRows / Layout.UnitsPerMM;
     fit.PermittedHeight = PermittedBarHeight(s.BarType);
     // Half a unit either way is the rounding of the height to the device.
@@ -172,6 +193,14 @@ std::vector<std::string> ReportLines(const TPrintFit& Fit) {
         lines.push_back("decodability: " + DecimalText(*Fit.Decodability, 2) + " (" +
                         DecodabilityGrade(*Fit.Decodability) +
                         "), of the widths as drawn, not a print grade");
+    if (Fit.Grid) {
+        lines.push_back("quiet zones: " + ModulesText(Fit.LeadingZoneX) + " / " +
+                        ModulesText(Fit.TrailingZoneX) + " / " + ModulesText(Fit.AcrossZoneX) +
+                        " / " + ModulesText(Fit.AcrossZoneX) +
+                        " before, after, above and below (standard " +
+                        ModulesText(Fit.StandardLeadingX) + " on every side)");
+        return lines;
+    }
     lines.push_back("quiet zones: " + ModulesText(Fit.LeadingZoneX) + " / " +
                     ModulesText(Fit.TrailingZoneX) + " (standard " +
                     ModulesText(Fit.StandardLeadingX) + " / " + ModulesText(Fit.StandardTrailingX) +

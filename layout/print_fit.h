@@ -58,7 +58,11 @@ struct TPrintFit {
     double BarHeightMM = 0; // as drawn
     THeightRange PermittedHeight;
     bool HeightInRange = true;
-    bool ZonesInRange = true;           // both quiet zones at least as wide as the standard asks
+    bool ZonesInRange = true; // every quiet zone at least as wide as the standard asks
+    // A two-dimensional symbol: its zones above and below too, in modules, against the
+    // standard's leading one (the same on every side); no bar height, ratio or decodability.
+    bool Grid = false;
+    double AcrossZoneX = 0;
     std::optional<double> Decodability; // of the element widths as drawn (Decodability)
 };
 
@@ -72,7 +76,7 @@ QUILLMARK_LAYOUT_EXPORT std::string ModulesText(double X);
 
 // The report's lines: "X-dimension: 0.375 mm (114% of 0.330 mm nominal; permitted
 // 0.264-0.660 mm; 3 pixels at 203 dpi)", "ratio: ...", "decodability: ...", "quiet zones:
-// ...", "bar height: ...".
+// ...", "bar height: ..."; a grid's quiet zones on its four sides and no bar height.
 QUILLMARK_LAYOUT_EXPORT std::vector<std::string> ReportLines(const TPrintFit& Fit);
 
 // The narrow module in whole pixels at Dpi whose X-dimension is inside Type's permitted

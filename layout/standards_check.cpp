@@ -161,7 +161,12 @@ void CheckSize(Findings& Out, const TBarcodeDescription& D, const TOutputLayout&
     if (!fit.HeightInRange)
         Out.push_back(OutsideRange("bar height", fit.BarHeightMM, h.MinimumMM, h.MaximumMM, 2,
                                    h.Source, "asks", name));
-    if (!fit.ZonesInRange)
+    if (!fit.ZonesInRange && fit.Grid)
+        Out.push_back("The quiet zones are " + ModulesText(fit.LeadingZoneX) + ", " +
+                      ModulesText(fit.TrailingZoneX) + ", " + ModulesText(fit.AcrossZoneX) +
+                      " and " + ModulesText(fit.AcrossZoneX) + "; " + name + " needs at least " +
+                      ModulesText(fit.StandardLeadingX) + " on every side.");
+    else if (!fit.ZonesInRange)
         Out.push_back("The quiet zones are " + ModulesText(fit.LeadingZoneX) + " and " +
                       ModulesText(fit.TrailingZoneX) + "; " + name + " needs at least " +
                       ModulesText(fit.StandardLeadingX) + " before the bars and " +

@@ -131,12 +131,12 @@ void PlaceRetailDigits(TStandardLook& Look, const TRetailLook& Retail,
     }
 }
 
-// Any other text: below the bars (and below long bars), or above them, one module away.
+// Any other text: below the bars (and below long bars), or above them, Gap units away.
 void PlaceLine(TStandardLook& Look, const std::string& Shown, TTextPosition Position,
-               const QFont& Font, int Modul) {
+               const QFont& Font, int Gap) {
     TFrameText text = Measured(Shown, Font);
     const bool top = Position == tpTopLeft || Position == tpTopCenter || Position == tpTopRight;
-    text.Top = top ? -Modul - text.Height : Look.LongRows + Modul;
+    text.Top = top ? -Gap - text.Height : Look.LongRows + Gap;
     if (Position == tpTopLeft || Position == tpBottomLeft) {
         text.Left = 0;
     } else if (Position == tpTopRight || Position == tpBottomRight) {
@@ -183,8 +183,10 @@ TStandardLook StandardLook(const TSymbol& Symbol, const TSymbolLook& Settings,
     if (retail && Settings.TextShow == tsBarCode)
         PlaceRetailDigits(look, *retail, starts, Font, Modul, Settings.QuietZoneMarks);
     else if (Settings.TextShow != tsNone)
+        // One module from bars; from a grid, past the quiet zone its standard asks.
         PlaceLine(look, ShownText(Settings.TextShow, Settings.BarType, DisplayText),
-                  Settings.TextPosition, Font, Modul);
+                  Settings.TextPosition, Font,
+                  Symbol.Grid ? std::max(1, Symbol.Grid->QuietZone) * Modul : Modul);
 
     look.Below = look.LongRows - look.BarRows;
     for (const TFrameText& text : look.Texts) {

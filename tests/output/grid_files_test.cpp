@@ -1,0 +1,188 @@
+// A two-dimensional symbol's files are exact: every pixel of a PNG, and of an SVG or PDF
+// rasterised where a module is whole pixels, is the grid's module in its reading direction,
+// the quiet zone on all four sides; the pages measure the grid and its zones in X.
+#include "files_fixture.h"
+#include <quillmark/files.h>
+#include <quillmark/layout.h>
+#include <quillmark/print_fit.h>
+#include <quillmark/standards_check.h>
+
+#include <QFile>
+#include <QImage>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace quillmark {
+namespace {
+
+// 0.508 mm is 6 pixels at 300 dpi, in every range GS1 gives its grids.
+constexpr double XMM = 0.508;
+constexpr int Dpi = 300;
+constexpr int PixelsPerModule = 6;
+
+struct GridCase {
+    TBarType Type;
+    const char* Value;
+    std::optional<int> QuietZone; // asked for; none: the standard's
+    int Zone;                     // in modules, as drawn
+};
+
+const GridCase Cases[] = {
+    {bcCodeQR, "https://example.com/QM-0001", std::nullopt, 4},
+    {bcCodeMicroQR, "QM-1", std::nullopt, 2},
+    {bcCodeDataMatrix, "QM-0001", std::nullopt, 1},
+    {bcCodeGS1DataMatrix, "(01)09501101530003(10)AB-123", std::nullopt, 1},
+    {bcCodeGS1DigitalLinkQR, "(01)09501101530003(10)AB-123", std::nullopt, 4},
+    {bcCodeQR, "QM", 0, 0},
+    {bcCodeDataMatrix, "QM", 7, 7},
+};
+
+TBarcodeDescription Describe(const GridCase& C, TOrientation Orientation) {
+    TBarcodeDescription d;
+    d.Barcode.BarType = C.Type;
+    d.Barcode.BarCode = C.Value;
+    d.Barcode.TextShow = DefaultTextShow(C.Type);
+    d.Barcode.Orientation = Orientation;
+    d.XDimensionMM = XMM;
+    d.Dpi = Dpi;
+    d.QuietZone = C.QuietZone;
+    return d;
+}
+
+// Every pixel against the grid read in Orientation, the zone light all round: pixel (x, y)
+// lies in module (Across, Along) of the turned picture, which is a module of the grid the
+// orientation names.
+void ExpectGrid(const QImage& Image, const TModuleGrid& Grid, int Zone, TOrientation Orientation,
+                const std::string& What, int Slack = 0) {
+    const bool upright = Orientation == toLeftRight || Orientation == toRightLeft;
+    const int wide = (upright ? Grid.Columns : Grid.Rows) + 2 * Zone;
+    const int high = (upright ? Grid.Rows : Grid.Columns) + 2 * Zone;
+    // A rasteriser rounds a page's side up: one pixel more at most, past the picture.
+    ASSERT_GE(Image.width(), wide * PixelsPerModule) << What;
+    ASSERT_LE(Image.width(), wide * PixelsPerModule + Slack) << What;
+    ASSERT_GE(Image.height(), high * PixelsPerModule) << What;
+    ASSERT_LE(Image.height(), high * PixelsPerModule + Slack) << What;
+    int wrong = 0;
+    for (int y = 0; y < high * PixelsPerModule; ++y)
+        for (int x = 0; x < wide * PixelsPerModule; ++x) {
+            const int mx = x / PixelsPerModule - Zone;
+            const int my = y / PixelsPerModule - Zone;
+            const int last = upright ? Grid.Columns - 1 : Grid.Rows - 1;
+            const int lastY = upright ? Grid.Rows - 1 : Grid.Columns - 1;
+            bool dark = false;
+            if (mx >= 0 && my >= 0 && mx <= last && my <= lastY) {
+                switch (Orientation) {
+                case toRightLeft:
+                    dark = Grid.IsDark(last - mx, lastY - my);
+                    break;
+                case toBottomTop: // the top edge to the left
+                    dark = Grid.IsDark(lastY - my, mx);
+                    break;
+                case toTopBottom: // the top edge to the right
+                    dark = Grid.IsDark(my, last - mx);
+                    break;
+                default:
+                    dark = Grid.IsDark(mx, my);
+                    break;
+                }
+            }
+            if (qGray(Image.pixel(x, y)) != (dark ? 0 : 255) && ++wrong <= 3)
+                ADD_FAILURE() << What << ": pixel " << x << "," << y;
+        }
+    EXPECT_EQ(wrong, 0) << What;
+}
+
+// The width an SVG's root or a PDF's page box gives, in millimetres.
+double DeclaredWidthMM(const QString& File) {
+    QFile file(File);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromLatin1(file.readAll());
+    const QRegularExpression svg(QStringLiteral("<svg [^>]*width=\"([0-9.]+)mm\""));
+    const QRegularExpression pdf(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) "));
+    const bool isSvg = File.endsWith(QLatin1String(".svg"));
+    const QRegularExpressionMatch match = (isSvg ? svg : pdf).match(text);
+    EXPECT_TRUE(match.hasMatch()) << File.toStdString();
+    const double width = match.captured(1).toDouble();
+    return isSvg ? width : width * 25.4 / 72;
+}
+
+constexpr TOrientation Orientations[] = {toLeftRight, toRightLeft, toTopBottom, toBottomTop};
+
+TEST_F(Files, GridPngIsExactInEveryDirection) {
+    for (const GridCase& c : Cases)
+        for (const TOrientation o : Orientations) {
+            const TOutputLayout layout = RasterLayout(Describe(c, o));
+            ASSERT_EQ(layout.Modul, PixelsPerModule);
+            const QImage png = QImage::fromData(RenderPng(layout), "PNG");
+            ExpectGrid(png, *layout.Value->Grid(), c.Zone, o,
+                       BarTypeName(c.Type) + " PNG, orientation " + std::to_string(o));
+        }
+}
+
+TEST_F(Files, GridSvgAndPdfAreExactOnceRasterised) {
+    for (const GridCase& c : Cases)
+        for (const TOrientation o : Orientations)
+            for (const char* name : {"grid.svg", "grid.pdf"}) {
+                const TBarcodeDescription d = Describe(c, o);
+                SaveBarcode(Path(name), d);
+                const TOutputLayout layout = VectorLayout(d);
+                const TModuleGrid& grid = *layout.Value->Grid();
+                const std::string what =
+                    BarTypeName(c.Type) + " " + name + ", orientation " + std::to_string(o);
+                // The page's side as the file states it: the grid and two zones, in X.
+                const int modules =
+                    (o == toLeftRight || o == toRightLeft ? grid.Columns : grid.Rows) + 2 * c.Zone;
+                EXPECT_NEAR(DeclaredWidthMM(Path(name)), modules * XMM, 0.0005) << what;
+                ExpectGrid(Rasterise(Path(name)), grid, c.Zone, o, what, 1);
+            }
+}
+
+TEST(GridFit, TheReportAndTheCheckKnowGrids) {
+    const struct {
+        TBarType Type;
+        double XMM;
+        std::optional<int> QuietZone;
+        const char* Line; // the report's line that starts alike
+        const char* Finding;
+    } cases[] = {
+        {bcCodeGS1DataMatrix, 0.3, std::nullopt,
+         "X-dimension: 0.339 mm (68% of 0.495 mm nominal; permitted 0.396-0.990 mm, outside it; 4 "
+         "pixels",
+         "The X-dimension 0.339 mm is outside the 0.396-0.990 mm that GS1 symbol table for "
+         "retail point of sale permits for GS1 DataMatrix."},
+        {bcCodeGS1DigitalLinkQR, 0, 2,
+         "quiet zones: 2X / 2X / 2X / 2X before, after, above and below (standard 4X on every "
+         "side)",
+         "The quiet zones are 2X, 2X, 2X and 2X; GS1 Digital Link QR Code needs at least 4X on "
+         "every side."},
+        {bcCodeMicroQR, 0, std::nullopt,
+         "quiet zones: 2X / 2X / 2X / 2X before, after, above and below (standard 2X", ""},
+    };
+    for (const auto& c : cases) {
+        TBarcodeDescription d;
+        d.Barcode.BarType = c.Type;
+        d.Barcode.BarCode = "(01)09501101530003";
+        d.Barcode.TextShow = DefaultTextShow(c.Type);
+        d.XDimensionMM = c.XMM;
+        d.QuietZone = c.QuietZone;
+        const TOutputLayout layout = RasterLayout(d);
+        const std::vector<std::string> lines = ReportLines(PrintFit(d, layout));
+        bool found = false;
+        for (const std::string& line : lines) {
+            found = found || line.starts_with(c.Line);
+            EXPECT_EQ(line.find("bar height"), std::string::npos) << line;
+        }
+        EXPECT_TRUE(found) << c.Line;
+        const std::vector<std::string> findings = CheckStandard(d, layout);
+        EXPECT_EQ(findings.size(), *c.Finding ? 1U : 0U) << BarTypeName(c.Type);
+        for (const std::string& finding : findings)
+            EXPECT_TRUE(finding.starts_with(c.Finding)) << finding;
+    }
+}
+
+} // namespace
+} // namespace quillmark

@@ -1,0 +1,35 @@
+// Reads two-dimensional symbols back from pictures with zxing-cpp, an independent decoder:
+// the bytes they carry and the symbology identifier.
+#pragma once
+
+#include <ZXing/ReadBarcode.h>
+
+#include <QImage>
+
+#include <optional>
+#include <string>
+
+namespace quillmark::testing {
+
+struct TMatrixReading {
+    std::string Bytes;
+    std::string SymbologyId; // "]Q1" for QR Code, "]d2" for GS1 DataMatrix, ...
+};
+
+// The one QR Code, Micro QR Code or Data Matrix symbol standing upright in Image.
+inline std::optional<TMatrixReading> ReadMatrix(const QImage& Image) {
+    const QImage grey = Image.convertToFormat(QImage::Format_Grayscale8);
+    ZXing::DecodeHints hints;
+    hints.setFormats(ZXing::BarcodeFormat::QRCode | ZXing::BarcodeFormat::MicroQRCode |
+                     ZXing::BarcodeFormat::DataMatrix);
+    hints.setIsPure(false);
+    const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(),
+                                ZXing::ImageFormat::Lum, static_cast<int>(grey.bytesPerLine()));
+    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
+    if (!result.isValid())
+        return std::nullopt;
+    const auto& bytes = result.bytes();
+    return TMatrixReading{std::string(bytes.begin(), bytes.end()), result.symbologyIdentifier()};
+}
+
+} // namespace quillmark::testing
