@@ -235,11 +235,9 @@ void Check(TParse& P) {
     if (P.QrVersion)
         symbol.Matrix.QrVersion = QrVersion(*P.QrVersion, symbol.BarType);
     CheckMatrixOptions(symbol.BarType, symbol.Matrix);
-    // A two-dimensional symbol carries more than a line of text shows, so, as other
-    // generators do, it prints none unless asked.
-    if (IsTwoDimensional(symbol.BarType) &&
-        std::find(P.Given.begin(), P.Given.end(), "text") == P.Given.end())
-        symbol.TextShow = tsNone;
+    // Without --text, the text of the type chosen: none beside a grid.
+    if (std::find(P.Given.begin(), P.Given.end(), "text") == P.Given.end())
+        symbol.TextShow = DefaultTextShow(symbol.BarType);
     try {
         // The output layer's own bounds on sizes, checked once rather than on every line.
         RasterModul(o.Description);

@@ -76,7 +76,7 @@ Two-dimensional symbols, --type @matrix-types@:
   GS1 DataMatrix and GS1 Digital Link QR take AIs in parentheses, as GS1-128
   does; a Digital Link needs one primary key, such as (01) or (414). These
   symbols print no text unless --text asks for it (the GS1 ones with the AIs in
-  parentheses); --height and --ratio don't apply to them, --xdim is the module.
+  parentheses); --height and --ratio don't apply to them.
 
 Text:
       --text @texts@        (default @text@)
@@ -99,7 +99,8 @@ Colours, each #RRGGBB:
 Size:
       --xdim MM       narrow module (default: the symbology's own, @xdim@; @xdim-gs1@
                       for GS1-128 and EAN-128 and @xdim-postnet@ for PostNet, each on
-                      whole pixels inside its permitted range)
+                      whole pixels inside its permitted range); the module of a
+                      two-dimensional symbol (default @xdim-matrix@)
       --dpi N         PNG resolution (default @dpi@); the module is a whole number
                       of pixels, at least 1
       --height MM     bar height (default @height-ean13@ for EAN-13/UPC, @height-ean8@ for EAN-8,
@@ -225,6 +226,7 @@ std::string HelpText() {
         {"@xdim@", ShortestText(UsualXDimensionMM)},
         {"@xdim-gs1@", ShortestText(StandardXDimensionMM(bcCodeGS1_128, 0))},
         {"@xdim-postnet@", ShortestText(StandardXDimensionMM(bcCodePostNet, 0))},
+        {"@xdim-matrix@", ShortestText(StandardXDimensionMM(bcCodeQR, 0))},
         {"@dpi@", std::to_string(DefaultDpi)},
         {"@height-ean13@", Height(bcCodeEAN13)},
         {"@height-ean8@", Height(bcCodeEAN8)},

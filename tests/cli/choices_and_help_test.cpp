@@ -107,6 +107,7 @@ TEST(HelpText, TheSizesItNamesAreTheStandardOnes) {
         {R"(--xdim MM.*own, ([\d.]+);)", XDimensionOf(code128)},
         {R"(([\d.]+)\s+for GS1-128 and EAN-128 and)", PermittedXRange(bcCodeGS1_128).NominalMM},
         {R"(([\d.]+) for PostNet, each)", PermittedXRange(bcCodePostNet).NominalMM},
+        {R"(two-dimensional symbol \(default ([\d.]+)\))", StandardXDimensionMM(bcCodeQR, 0)},
         {R"(default ([\d.]+) for EAN-13/UPC)", BarTypeData(bcCodeEAN13).BarHeightMM},
         {R"(([\d.]+) for EAN-8)", BarTypeData(bcCodeEAN8).BarHeightMM},
         {R"(([\d.]+) for GS1-128 and EAN-128, )", BarTypeData(bcCodeGS1_128).BarHeightMM},
