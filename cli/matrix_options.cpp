@@ -5,7 +5,6 @@
 #include <quillmark/matrix.h>
 
 #include <array>
-#include <charconv>
 #include <optional>
 #include <vector>
 
@@ -62,12 +61,10 @@ std::string TypesNamed(bool (*Applies)(TBarType)) {
     return text;
 }
 
+// A whole number from Low, or none.
 std::optional<int> WholeFrom(std::string_view Text, int Low) {
-    int value = 0;
-    const auto [at, error] = std::from_chars(Text.data(), Text.data() + Text.size(), value);
-    if (Text.empty() || error != std::errc() || at != Text.data() + Text.size() || value < Low)
-        return std::nullopt;
-    return value;
+    const std::optional<int> value = WholeNumber(Text);
+    return value && *value >= Low ? value : std::nullopt;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "choices.h"
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -20,6 +21,9 @@ public:
 
 // Text as a number from Low to High; refuses anything else.
 double Number(std::string_view Option, const std::string& Text, double Low, double High);
+
+// Text as a whole number (digits, perhaps after a '-'), or none.
+std::optional<int> WholeNumber(std::string_view Text);
 
 // Text as a whole number from Low to High; refuses anything else.
 int Whole(std::string_view Option, const std::string& Text, int Low, int High);
