@@ -2,6 +2,7 @@
 
 #include "choices.h"
 #include "help_text.h"
+#include "matrix_options.h"
 #include <quillmark/decimal_text.h>
 #include <quillmark/layout.h>
 
@@ -24,36 +25,9 @@ struct TParse {
     TOptions Options;
     std::vector<std::string> Positional;
     bool Batch = false;
+    std::vector<std::string_view> Given;  // the options' long names, as they came
+    std::optional<std::string> QrVersion; // read once the type is known
 };
-
-[[noreturn]] void Refuse(std::string_view Option, const std::string& Text, const std::string& Why) {
-    throw UsageError("--" + std::string(Option) + " '" + Text + "': " + Why);
-}
-
-double Number(std::string_view Option, const std::string& Text, double Low, double High) {
-    double value = 0;
-    const char* end = Text.data() + Text.size();
-    const auto [at, error] = std::from_chars(Text.data(), end, value);
-    if (error != std::errc() || at != end || !std::isfinite(value))
-        Refuse(Option, Text, "not a number");
-    if (value < Low || value > High) {
-        Refuse(Option, Text,
-               "out of range (" + ShortestText(Low) + " to " + ShortestText(High) + ")");
-    }
-    return value;
-}
-
-int Whole(std::string_view Option, const std::string& Text, int Low, int High) {
-    int value = 0;
-    const char* end = Text.data() + Text.size();
-    const auto [at, error] = std::from_chars(Text.data(), end, value);
-    if (error != std::errc() || at != end)
-        Refuse(Option, Text, "not a whole number");
-    if (value < Low || value > High)
-        Refuse(Option, Text,
-               "out of range (" + std::to_string(Low) + " to " + std::to_string(High) + ")");
-    return value;
-}
 
 // --jobs: any count from 1; more than the cores is capped later, with a note, so a count too
 // large for an int is as good as the largest.
@@ -86,15 +60,6 @@ TColor Colour(std::string_view Option, const std::string& Text) {
     return static_cast<TColor>(((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16));
 }
 
-// The value Text names among Choices; raises UsageError listing them otherwise.
-template <typename Range>
-auto Choose(std::string_view Option, const std::string& Text, const Range& Choices) {
-    for (const auto& choice : Choices)
-        if (choice.Name == Text)
-            return choice.Value;
-    Refuse(Option, Text, "choose one of " + JoinNames(Choices, ", "));
-}
-
 using THandler = void (*)(TParse&, const std::string&);
 
 struct TOption {
@@ -104,7 +69,7 @@ struct TOption {
     THandler Apply;
 };
 
-constexpr std::array<TOption, 31> OptionTable{{
+constexpr std::array<TOption, 35> OptionTable{{
     {"type", 't', true,
      [](TParse& p, const std::string& v) {
          const std::optional<TBarType> type = FindBarType(v);
@@ -187,6 +152,19 @@ constexpr std::array<TOption, 31> OptionTable{{
          else
              zone = Whole("quiet-zone", v, 0, MaxQuietZoneX);
      }},
+    {"ecc", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.Description.Barcode.Matrix.QrLevel = Choose("ecc", v, QrLevelNames);
+     }},
+    {"qr-version", 0, true, [](TParse& p, const std::string& v) { p.QrVersion = v; }},
+    {"dm-size", 0, true,
+     [](TParse& p, const std::string& v) {
+         SetDataMatrixSize(p.Options.Description.Barcode.Matrix, v);
+     }},
+    {"dl-domain", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.Description.Barcode.Matrix.DigitalLinkDomain = v;
+     }},
     {"output", 'o', true, [](TParse& p, const std::string& v) { p.Options.Output = v; }},
     {"format", 0, true,
      [](TParse& p, const std::string& v) {
@@ -251,6 +229,15 @@ void Check(TParse& P) {
             throw UsageError("no output given; write -o FILE (" + SuffixesText() + ") or -o -");
     }
     OutputFormat(o);
+    TSymbolLook& symbol = o.Description.Barcode;
+    for (const std::string_view option : P.Given)
+        RefuseWhereInapplicable(option, symbol.BarType);
+    if (P.QrVersion)
+        symbol.Matrix.QrVersion = QrVersion(*P.QrVersion, symbol.BarType);
+    CheckMatrixOptions(symbol.BarType, symbol.Matrix);
+    // Without --text, the text of the type chosen: none beside a grid.
+    if (std::find(P.Given.begin(), P.Given.end(), "text") == P.Given.end())
+        symbol.TextShow = DefaultTextShow(symbol.BarType);
     try {
         // The output layer's own bounds on sizes, checked once rather than on every line.
         RasterModul(o.Description);
@@ -270,6 +257,10 @@ TOptions ParseArguments(const std::vector<std::string>& Arguments) {
     TParse parse;
     parse.Options.Jobs = Cores();
     bool optionsEnd = false;
+    const auto apply = [&parse](const TOption& Option, const std::string& Value) {
+        Option.Apply(parse, Value);
+        parse.Given.push_back(Option.Long);
+    };
     for (std::size_t i = 0; i < Arguments.size(); ++i) {
         const std::string& argument = Arguments[i];
         if (optionsEnd || argument == "-" || argument.size() < 2 || argument[0] != '-') {
@@ -299,7 +290,7 @@ TOptions ParseArguments(const std::vector<std::string>& Arguments) {
                              "' (a value that starts with '-' goes after --)");
         // Short options without values may share one dash: -qV.
         while (!isLong && !option->TakesValue && attached) {
-            option->Apply(parse, {});
+            apply(*option, {});
             option = FindShort((*attached)[0]);
             if (!option)
                 throw UsageError("unknown option '-" + attached->substr(0, 1) + "' in '" +
@@ -309,7 +300,7 @@ TOptions ParseArguments(const std::vector<std::string>& Arguments) {
         if (!option->TakesValue) {
             if (attached)
                 throw UsageError("option --" + std::string(option->Long) + " takes no value");
-            option->Apply(parse, {});
+            apply(*option, {});
             continue;
         }
         if (!attached) {
@@ -317,7 +308,7 @@ TOptions ParseArguments(const std::vector<std::string>& Arguments) {
                 throw UsageError("option --" + std::string(option->Long) + " needs a value");
             attached = Arguments[++i];
         }
-        option->Apply(parse, *attached);
+        apply(*option, *attached);
     }
     Check(parse);
     return parse.Options;

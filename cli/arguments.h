@@ -1,21 +1,15 @@
 // The command line: options into one settings value, or a usage error.
 #pragma once
 
+#include "option_values.h"
 #include <quillmark/description.h>
 #include <quillmark/files.h>
 
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace quillmark::cli {
-
-// A command line that can't be run as given; exit status 2.
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 enum class TMode { Single, Batch, ListTypes, Help, Version };
 

@@ -48,11 +48,21 @@ inline constexpr std::array<TNamed<TTextPosition>, TextPositionCount> TextPositi
      {"bottom-right", tpBottomRight}}};
 inline constexpr std::array<TNamed<TTextLayout>, TextLayoutCount> TextLayoutNames{
     {{"standard", tlStandard}, {"over-bars", tlOverBars}}};
+// --ecc: the levels by their letters; --dm-size: the automatic sizes by shape, auto taking
+// the smaller of a square and a rectangle.
+inline constexpr std::array<TNamed<TQrLevel>, QrLevelCount> QrLevelNames{
+    {{"L", TQrLevel::L}, {"M", TQrLevel::M}, {"Q", TQrLevel::Q}, {"H", TQrLevel::H}}};
+inline constexpr std::array<TNamed<TDataMatrixShape>, DataMatrixShapeCount> DataMatrixShapeNames{
+    {{"auto", TDataMatrixShape::Any},
+     {"square", TDataMatrixShape::Square},
+     {"rectangle", TDataMatrixShape::Rectangle}}};
 
 static_assert(NamesEachOnce(CheckDigitNames));
 static_assert(NamesEachOnce(TextShowNames));
 static_assert(NamesEachOnce(TextPositionNames));
 static_assert(NamesEachOnce(TextLayoutNames));
+static_assert(NamesEachOnce(QrLevelNames));
+static_assert(NamesEachOnce(DataMatrixShapeNames));
 
 // --rotate: each reading direction by its counter-clockwise angle (AngleOf), by size.
 const std::vector<TChoice<TOrientation>>& RotateChoices();

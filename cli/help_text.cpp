@@ -7,11 +7,14 @@
 #include <quillmark/print_fit.h>
 #include <quillmark/version.h>
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdio>
 #include <iterator>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace quillmark::cli {
 
@@ -45,7 +48,8 @@ Symbol:
                       letter case, or an alias (ean13, upca, itf, ...). EAN/UPC
                       values take a 2- or 5-digit add-on after '+' or a space
                       (9780306406157+51299); GS1-128 (gs1128) takes AIs in
-                      parentheses: '(01)09501101530003(17)260101(10)AB-123'
+                      parentheses: '(01)09501101530003(17)260101(10)AB-123'.
+                      The two-dimensional types come with their options below
       --checksum @checksums@
                       @checksum@ (default): EAN-13, UPC-A and EAN-8 values one digit
                       short get their GS1 check digit, full-length ones have it
@@ -56,6 +60,23 @@ Symbol:
                       Code 128, EAN-128, Code 93 and EAN/UPC always draw 1:2:3:4
       --rotate @rotations@
                       counter-clockwise turn (default @rotation@)
+
+Two-dimensional symbols, --type @matrix-types@:
+      --ecc @levels@   error correction of QR Code, Micro QR Code and GS1 Digital
+                      Link QR (default @ecc@); Micro QR M1 has L only, M4 up to Q
+      --qr-version auto|N
+                      the version: 1 to @qr-largest@, M1 to M@micro-largest@ for Micro QR Code
+                      (default auto: the smallest that holds the value)
+      --dm-size @shapes@|ROWSxCOLUMNS
+                      Data Matrix and GS1 DataMatrix: the smallest square
+                      (default @shape@), the smallest rectangle, the smaller of
+                      the two (auto), or one size of ISO/IEC 16022 (24x24, 8x32)
+      --dl-domain URL the domain of a GS1 Digital Link
+                      (default @dl-domain@)
+  GS1 DataMatrix and GS1 Digital Link QR take AIs in parentheses, as GS1-128
+  does; a Digital Link needs one primary key, such as (01) or (414). These
+  symbols print no text unless --text asks for it (the GS1 ones with the AIs in
+  parentheses); --height and --ratio don't apply to them.
 
 Text:
       --text @texts@        (default @text@)
@@ -78,7 +99,8 @@ Colours, each #RRGGBB:
 Size:
       --xdim MM       narrow module (default: the symbology's own, @xdim@; @xdim-gs1@
                       for GS1-128 and EAN-128 and @xdim-postnet@ for PostNet, each on
-                      whole pixels inside its permitted range)
+                      whole pixels inside its permitted range); the module of a
+                      two-dimensional symbol (default @xdim-matrix@)
       --dpi N         PNG resolution (default @dpi@); the module is a whole number
                       of pixels, at least 1
       --height MM     bar height (default @height-ean13@ for EAN-13/UPC, @height-ean8@ for EAN-8,
@@ -86,12 +108,15 @@ Size:
                       the others)
       --quiet-zone on|off|N
                       light margins: the symbology's standard ones (on, the
-                      default), none, or N modules at each end
+                      default), none, or N modules at each end (on every
+                      side of a two-dimensional symbol)
 
 Checks:
       --verify        decode every symbol written with zxing-cpp (SVG and PDF
                       through a raster of the same symbol); a symbol that doesn't
-                      read back as its value fails its line
+                      read back as its value, with the symbology identifier of
+                      its kind (]C1 GS1-128, ]d2 GS1 DataMatrix, ...), fails its
+                      line
       --lenient       draw what the symbology makes of a value it would change
                       (characters it can't carry, a padded or wrong EAN/UPC
                       value, ...), with the findings as warnings; by default such
@@ -119,6 +144,7 @@ Examples:
   quillmark-cli --batch parcels.txt -o 'labels/{n:05}-{value}.svg' --xdim 0.5
   printf '%s\n' QM-1001 QM-1002 | quillmark-cli --batch - -o '{value}.pdf' --verify
   quillmark-cli --type upca 03600029145 -o - --format svg > label.svg
+  quillmark-cli --type gs1datamatrix '(01)09501101530003(10)AB-123' -o dm.png
 )";
 
 // #RRGGBB; TColor keeps red in the lowest byte.
@@ -159,10 +185,24 @@ std::string Height(TBarType Type) {
     return ShortestText(BarTypeData(Type).BarHeightMM);
 }
 
+// Each two-dimensional type by its first alias: "qr|microqr|...".
+std::string MatrixTypes() {
+    std::string list;
+    for (int i = 0; i < BarTypeCount; ++i) {
+        const TBCdata& row = BarTypeData(static_cast<TBarType>(i));
+        if (!row.TwoDimensional)
+            continue;
+        const std::string_view aliases = row.Aliases;
+        list += (list.empty() ? "" : "|") + std::string(aliases.substr(0, aliases.find(',')));
+    }
+    return list;
+}
+
 } // namespace
 
 std::string HelpText() {
     const TSymbolLook symbol = DefaultOutputSettings();
+    const TMatrixOptions& matrix = symbol.Matrix;
     const std::pair<const char*, std::string> fields[] = {
         {"@suffixes@", SuffixesText()},
         {"@formats@", JoinNames(FormatChoices(), "|")},
@@ -186,12 +226,21 @@ std::string HelpText() {
         {"@xdim@", ShortestText(UsualXDimensionMM)},
         {"@xdim-gs1@", ShortestText(StandardXDimensionMM(bcCodeGS1_128, 0))},
         {"@xdim-postnet@", ShortestText(StandardXDimensionMM(bcCodePostNet, 0))},
+        {"@xdim-matrix@", ShortestText(StandardXDimensionMM(bcCodeQR, 0))},
         {"@dpi@", std::to_string(DefaultDpi)},
         {"@height-ean13@", Height(bcCodeEAN13)},
         {"@height-ean8@", Height(bcCodeEAN8)},
         {"@height-gs1@", Height(bcCodeGS1_128)},
         {"@height-postnet@", Height(bcCodePostNet)},
         {"@height-other@", Height(bcCode39)},
+        {"@matrix-types@", MatrixTypes()},
+        {"@levels@", JoinNames(QrLevelNames, "|")},
+        {"@ecc@", NameOf(QrLevelNames, matrix.QrLevel)},
+        {"@qr-largest@", std::to_string(LargestQrVersion)},
+        {"@micro-largest@", std::to_string(LargestMicroVersion)},
+        {"@shapes@", JoinNames(DataMatrixShapeNames, "|")},
+        {"@shape@", NameOf(DataMatrixShapeNames, matrix.DataMatrixShape)},
+        {"@dl-domain@", matrix.DigitalLinkDomain},
     };
     std::string text = HelpTemplate;
     for (const auto& [field, value] : fields)
@@ -206,20 +255,26 @@ std::string VersionText() {
 }
 
 std::string TypeTable() {
-    std::string table;
-    char line[160];
-    std::snprintf(line, sizeof line, "%-24s %-20s %-26s %s\n", "IDENTIFIER", "NAME", "ALIASES",
-                  "DIGITS ONLY");
-    table += line;
+    using TRow = std::array<std::string, 4>;
+    std::vector<TRow> rows{{"IDENTIFIER", "NAME", "ALIASES", "DIGITS ONLY"}};
     for (int i = 0; i < BarTypeCount; ++i) {
         const TBCdata& row = BarTypeData(static_cast<TBarType>(i));
         std::string aliases(row.Aliases);
         for (std::size_t at = aliases.find(','); at != std::string::npos;
              at = aliases.find(',', at + 2))
             aliases.replace(at, 1, ", ");
-        std::snprintf(line, sizeof line, "%-24s %-20s %-26s %s\n", row.Identifier, row.Name,
-                      aliases.c_str(), row.DigitsOnly ? "yes" : "no");
-        table += line;
+        rows.push_back({row.Identifier, row.Name, aliases, row.DigitsOnly ? "yes" : "no"});
+    }
+    // Each column as wide as its longest cell, and a blank between.
+    std::array<std::size_t, 4> widths{};
+    for (const TRow& row : rows)
+        for (std::size_t c = 0; c < widths.size(); ++c)
+            widths[c] = std::max(widths[c], row[c].size());
+    std::string table;
+    for (const TRow& row : rows) {
+        for (std::size_t c = 0; c + 1 < widths.size(); ++c)
+            table += row[c] + std::string(widths[c] + 1 - row[c].size(), ' ');
+        table += row.back() + "\n";
     }
     return table;
 }

@@ -1,6 +1,7 @@
 #include "symbol_job.h"
 
 #include "text_bytes.h"
+#include <quillmark/matrix.h>
 #include <quillmark/verify.h>
 
 #include <new>
@@ -16,8 +17,8 @@ std::optional<std::string> ReadBack(const QImage& Picture, const TBarcodeDescrip
     const TGreyImage image{grey.constBits(), grey.width(), grey.height(),
                            static_cast<int>(grey.bytesPerLine())};
     const TSymbolLook& s = D.Barcode;
-    if (VerifySymbol(image, s.BarType, s.BarCode, s.CheckSum, IsHorizontal(s.Orientation)) ==
-        TVerified::ScansUncompared)
+    const auto symbol = MakeSymbolValue(s.BarType, s.BarCode, s.CheckSum, s.Matrix);
+    if (VerifySymbol(image, *symbol, IsHorizontal(s.Orientation)) == TVerified::ScansUncompared)
         return "the symbol scans, but its Code 128 function characters can't be compared with "
                "the value";
     return std::nullopt;

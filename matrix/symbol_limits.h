@@ -1,5 +1,6 @@
-// What the standards fix for each symbology: the versions there are and the most data any
-// symbol holds (the light margins are the engine's, in module_grid.h).
+// What the standards fix for each symbology: the most data any symbol holds and the levels
+// of each Micro QR version (the versions and light margins are the engine's, in
+// module_grid.h).
 #pragma once
 
 #include <quillmark/module_grid.h>
@@ -8,9 +9,6 @@
 #include <cstddef>
 
 namespace quillmark {
-
-inline constexpr int LargestQrVersion = 40;
-inline constexpr int LargestMicroVersion = 4;
 
 // The most characters any symbol holds, digits at the lowest level: QR Code version 40-L
 // (ISO/IEC 18004, data capacity table) and Data Matrix 144x144 (ISO/IEC 16022, Table 7).

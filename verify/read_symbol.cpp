@@ -32,6 +32,14 @@ ZXing::BarcodeFormat FormatOf(TBarType Type) {
     case bcCodeUPC_E0:
     case bcCodeUPC_E1:
         return BarcodeFormat::UPCE;
+    case bcCodeQR:
+    case bcCodeGS1DigitalLinkQR:
+        return BarcodeFormat::QRCode;
+    case bcCodeMicroQR:
+        return BarcodeFormat::MicroQRCode;
+    case bcCodeDataMatrix:
+    case bcCodeGS1DataMatrix:
+        return BarcodeFormat::DataMatrix;
     default:
         return BarcodeFormat::None;
     }

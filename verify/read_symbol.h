@@ -1,4 +1,4 @@
-// Reading one-dimensional symbols back from pictures with zxing-cpp, an independent decoder.
+// Reading symbols back from pictures with zxing-cpp, an independent decoder.
 #pragma once
 
 #include <quillmark/quillmark_verify_export.h>
@@ -21,7 +21,7 @@ struct TGreyImage {
 
 struct TReadHints {
     std::optional<TBarType> Only;  // look for this symbology's kind only; none: any linear one
-    bool TryRotate = true;         // read vertical symbols too
+    bool TryRotate = true;         // read vertical rows of bars too (grids read either way)
     bool Code39Extended = false;   // read Code 39 full-ASCII pairs as one character
     bool Code39CheckDigit = false; // require a Code 39 modulo-43 check character and drop it
     bool EanAddOn = false;         // an EAN/UPC symbol must be followed by a 2- or 5-digit add-on
@@ -29,13 +29,13 @@ struct TReadHints {
 
 struct TReading {
     std::string Text;        // as the reader gives it, UTF-8
-    std::string Bytes;       // the raw decoded bytes (Latin-1 for these symbologies)
+    std::string Bytes;       // the decoded bytes: Latin-1 for rows of bars, as carried for grids
     std::string Format;      // zxing-cpp's name of the symbology
     std::string SymbologyId; // "]C1" for GS1-128, for instance
 };
 
 // Whether zxing-cpp reads the symbology: not Industrial or Matrix 2 of 5, MSI, PostNet, or
-// the UPC add-ons on their own.
+// the UPC add-ons on their own; every two-dimensional one.
 QUILLMARK_VERIFY_EXPORT bool CanRead(TBarType Type);
 
 // zxing-cpp's name of the kind of symbol Type draws ("Code128", "EAN-13").

@@ -2,6 +2,10 @@
 
 #include <quillmark/ean_upc.h>
 
+#include <algorithm>
+#include <array>
+#include <string_view>
+
 namespace quillmark {
 
 namespace {
@@ -11,33 +15,61 @@ std::string Quoted(const std::string& Text) {
     return "'" + (Text.size() > Longest ? Text.substr(0, Longest) + "..." : Text) + "'";
 }
 
+// The symbology identifiers that tell a reader how to take the data: only an FNC1 right
+// after the start makes GS1-128 element strings, and only an FNC1 first (]d2) makes Data
+// Matrix GS1 DataMatrix. A Digital Link is a plain QR Code URI (]Q1); Micro QR Code reads as
+// QR Code does.
+struct TIdentifier {
+    TBarType Type;
+    std::string_view Id;
+};
+constexpr std::array<TIdentifier, 6> Identifiers{{
+    {bcCodeGS1_128, "]C1"},
+    {bcCodeDataMatrix, "]d1"},
+    {bcCodeGS1DataMatrix, "]d2"},
+    {bcCodeQR, "]Q1"},
+    {bcCodeMicroQR, "]Q1"},
+    {bcCodeGS1DigitalLinkQR, "]Q1"},
+}};
+
 } // namespace
+
+TVerified VerifySymbol(const TGreyImage& Image, const TSymbolValue& Symbol, bool Upright) {
+    const TBarType type = Symbol.Type();
+    const std::string& value = Symbol.Value();
+    // A grid never made can't be compared with anything.
+    if (IsTwoDimensional(type) && !Symbol.Grid())
+        Symbol.RaiseRefusal();
+    TReadHints hints;
+    hints.Only = type;
+    hints.TryRotate = !Upright;
+    hints.Code39Extended = type == bcCode39Extended;
+    // The engine's check character of Code 39 is read, checked and dropped.
+    hints.Code39CheckDigit = Symbol.CheckSum() != csNone;
+    // Without the requirement zxing-cpp reads the main symbol alone.
+    hints.EanAddOn = SplitAddOn(type, value).has_value();
+    const std::optional<TReading> reading = ReadSymbol(Image, hints);
+    if (!reading)
+        throw Exception(value + " : Verification failed: zxing-cpp finds no " + FormatName(type) +
+                        " symbol in the image.");
+    const std::optional<std::string>& expected = Symbol.Carried().Data;
+    if (!expected)
+        return TVerified::ScansUncompared;
+    const auto identifier = std::find_if(Identifiers.begin(), Identifiers.end(),
+                                         [type](const TIdentifier& I) { return I.Type == type; });
+    if (identifier != Identifiers.end() && reading->SymbologyId != identifier->Id)
+        throw Exception(value + " : Verification failed: the symbol reads as " +
+                        reading->SymbologyId + ", not as " + BarTypeName(type) + " (" +
+                        std::string(identifier->Id) + ").");
+    if (reading->Bytes != *expected)
+        throw Exception(value + " : Verification failed: the symbol reads " +
+                        Quoted(reading->Bytes) + ", not " + Quoted(*expected) + ".");
+    return TVerified::Matches;
+}
 
 TVerified VerifySymbol(const TGreyImage& Image, TBarType Type, const std::string& Value,
                        TCheckSum CheckSum, bool Upright) {
-    TReadHints hints;
-    hints.Only = Type;
-    hints.TryRotate = !Upright;
-    hints.Code39Extended = Type == bcCode39Extended;
-    // The engine's check character of Code 39 is read, checked and dropped.
-    hints.Code39CheckDigit = CheckSum != csNone;
-    // Without the requirement zxing-cpp reads the main symbol alone.
-    hints.EanAddOn = SplitAddOn(Type, Value).has_value();
-    const std::optional<TReading> reading = ReadSymbol(Image, hints);
-    if (!reading)
-        throw Exception(Value + " : Verification failed: zxing-cpp finds no " + FormatName(Type) +
-                        " symbol in the image.");
-    const std::optional<std::string> expected = Carried(Type, Value, CheckSum).Data;
-    if (!expected)
-        return TVerified::ScansUncompared;
-    // Only an FNC1 right after the start makes the bars GS1 element strings.
-    if (Type == bcCodeGS1_128 && reading->SymbologyId != "]C1")
-        throw Exception(Value + " : Verification failed: the symbol reads as " +
-                        reading->SymbologyId + ", not as GS1-128 (]C1).");
-    if (reading->Bytes != *expected)
-        throw Exception(Value + " : Verification failed: the symbol reads " +
-                        Quoted(reading->Bytes) + ", not " + Quoted(*expected) + ".");
-    return TVerified::Matches;
+    return VerifySymbol(Image, TSymbolValue(Type, Value, CheckSum), Upright);
 }
 
 } // namespace quillmark

@@ -30,6 +30,10 @@ inline constexpr int QrQuietZone = 4;
 inline constexpr int MicroQrQuietZone = 2;
 inline constexpr int DataMatrixQuietZone = 1;
 
+// The versions there are: QR Code 1-40, Micro QR Code M1-M4 (ISO/IEC 18004).
+inline constexpr int LargestQrVersion = 40;
+inline constexpr int LargestMicroVersion = 4;
+
 enum class TQrLevel : std::uint8_t { L, M, Q, H };
 // The error correction levels, L, M, Q and H.
 inline constexpr int QrLevelCount = static_cast<int>(TQrLevel::H) + 1;

@@ -1,7 +1,7 @@
 // The command line's names for each setting's values, and the defaults its help promises
 // against the ones it takes.
-#include "arguments.h"
 #include "help_text.h"
+#include "parse_options.h"
 #include <quillmark/print_fit.h>
 
 #include <gtest/gtest.h>
@@ -10,12 +10,6 @@
 
 namespace quillmark::cli {
 namespace {
-
-TOptions Parse(std::vector<std::string> Options) {
-    for (const char* rest : {"1", "-o", "a.png"})
-        Options.emplace_back(rest);
-    return ParseArguments(Options);
-}
 
 TEST(ChoiceNames, EachNamesItsValue) {
     using TRead = int (*)(const TOptions&);
@@ -113,6 +107,7 @@ TEST(HelpText, TheSizesItNamesAreTheStandardOnes) {
         {R"(--xdim MM.*own, ([\d.]+);)", XDimensionOf(code128)},
         {R"(([\d.]+)\s+for GS1-128 and EAN-128 and)", PermittedXRange(bcCodeGS1_128).NominalMM},
         {R"(([\d.]+) for PostNet, each)", PermittedXRange(bcCodePostNet).NominalMM},
+        {R"(two-dimensional symbol \(default ([\d.]+)\))", StandardXDimensionMM(bcCodeQR, 0)},
         {R"(default ([\d.]+) for EAN-13/UPC)", BarTypeData(bcCodeEAN13).BarHeightMM},
         {R"(([\d.]+) for EAN-8)", BarTypeData(bcCodeEAN8).BarHeightMM},
         {R"(([\d.]+) for GS1-128 and EAN-128, )", BarTypeData(bcCodeGS1_128).BarHeightMM},

@@ -32,6 +32,22 @@ Raster RasterisePattern(const std::string& Pattern, int BarHeight, int QuietZone
     return image;
 }
 
+Raster RasteriseGrid(const TModuleGrid& Grid, int PixelsPerModule) {
+    Raster image;
+    image.Width = (Grid.Columns + 2 * Grid.QuietZone) * PixelsPerModule;
+    image.Height = (Grid.Rows + 2 * Grid.QuietZone) * PixelsPerModule;
+    image.Pixels.assign(static_cast<std::size_t>(image.Width) * image.Height, 255);
+    for (int y = 0; y < image.Height; ++y)
+        for (int x = 0; x < image.Width; ++x) {
+            const int column = x / PixelsPerModule - Grid.QuietZone;
+            const int row = y / PixelsPerModule - Grid.QuietZone;
+            if (column >= 0 && column < Grid.Columns && row >= 0 && row < Grid.Rows &&
+                Grid.IsDark(column, row))
+                image.Pixels[static_cast<std::size_t>(y) * image.Width + x] = 0;
+        }
+    return image;
+}
+
 namespace {
 
 std::optional<ScanResult> Read(const std::uint8_t* Pixels, int Width, int Height, int RowStride,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <quillmark/engine.h>
+#include <quillmark/module_grid.h>
 
 #include <cstdint>
 #include <optional>
@@ -22,6 +23,10 @@ struct Raster {
 // spaces white, with a white quiet zone of QuietZone pixels on each side. Short bars
 // cover the lower two fifths of the bar height.
 Raster RasterisePattern(const std::string& Pattern, int BarHeight = 60, int QuietZone = 30);
+
+// Draws Grid dark modules black on white at PixelsPerModule, with the quiet zone its
+// symbology asks around it.
+Raster RasteriseGrid(const TModuleGrid& Grid, int PixelsPerModule = 4);
 
 struct ScanResult {
     std::string Text;                // decoded text (UTF-8)

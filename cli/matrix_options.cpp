@@ -1,0 +1,130 @@
+#include "matrix_options.h"
+
+#include "option_values.h"
+#include <quillmark/digital_link.h>
+#include <quillmark/matrix.h>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace quillmark::cli {
+
+namespace {
+
+// The name --qr-version gives the smallest version that holds the data.
+constexpr std::string_view AutomaticVersion = "auto";
+// Data every symbol holds at every level and size (Micro QR M1 takes digits only), and a
+// primary key every Digital Link takes: what the options are tried with before any value.
+constexpr std::string_view SampleData = "1";
+constexpr const char* SampleElementString = "(01)09501101530003";
+
+bool TakesQrOptions(TBarType Type) {
+    return Type == bcCodeQR || Type == bcCodeMicroQR || Type == bcCodeGS1DigitalLinkQR;
+}
+bool TakesDataMatrixOptions(TBarType Type) {
+    return Type == bcCodeDataMatrix || Type == bcCodeGS1DataMatrix;
+}
+bool TakesDigitalLinkDomain(TBarType Type) {
+    return Type == bcCodeGS1DigitalLinkQR;
+}
+bool DrawsBars(TBarType Type) {
+    return !IsTwoDimensional(Type);
+}
+
+struct TScope {
+    std::string_view Option;
+    bool (*Applies)(TBarType);
+    std::string_view Kind; // the types it applies to, where naming each would be too long
+};
+
+constexpr std::string_view OneDimensional = "the one-dimensional symbologies";
+
+constexpr std::array<TScope, 6> Scopes{{
+    {"ecc", TakesQrOptions, {}},
+    {"qr-version", TakesQrOptions, {}},
+    {"dm-size", TakesDataMatrixOptions, {}},
+    {"dl-domain", TakesDigitalLinkDomain, {}},
+    {"height", DrawsBars, OneDimensional},
+    {"ratio", DrawsBars, OneDimensional},
+}};
+
+// "QR Code, Micro QR Code and GS1 Digital Link QR Code": the catalogue's names.
+std::string TypesNamed(bool (*Applies)(TBarType)) {
+    std::vector<std::string> names;
+    for (int i = 0; i < BarTypeCount; ++i)
+        if (Applies(static_cast<TBarType>(i)))
+            names.push_back(BarTypeName(static_cast<TBarType>(i)));
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+    return text;
+}
+
+// A whole number from Low, or none.
+std::optional<int> WholeFrom(std::string_view Text, int Low) {
+    const std::optional<int> value = WholeNumber(Text);
+    return value && *value >= Low ? value : std::nullopt;
+}
+
+} // namespace
+
+void RefuseWhereInapplicable(std::string_view Option, TBarType Type) {
+    for (const TScope& scope : Scopes)
+        if (scope.Option == Option && !scope.Applies(Type))
+            throw UsageError(
+                "--" + std::string(Option) + " applies to " +
+                (scope.Kind.empty() ? TypesNamed(scope.Applies) : std::string(scope.Kind)) +
+                ", not to " + BarTypeName(Type));
+}
+
+int QrVersion(const std::string& Text, TBarType Type) {
+    if (Text == AutomaticVersion)
+        return 0;
+    const bool micro = Type == bcCodeMicroQR;
+    const int largest = micro ? LargestMicroVersion : LargestQrVersion;
+    std::string_view digits = Text;
+    if (micro && !digits.empty() && (digits.front() == 'M' || digits.front() == 'm'))
+        digits.remove_prefix(1);
+    const std::optional<int> version = WholeFrom(digits, 1);
+    if (!version || *version > largest) {
+        const std::string prefix = micro ? "M" : "";
+        Refuse("qr-version", Text,
+               "choose " + std::string(AutomaticVersion) + " or " + prefix + "1 to " + prefix +
+                   std::to_string(largest) + " for " + BarTypeName(Type));
+    }
+    return *version;
+}
+
+void SetDataMatrixSize(TMatrixOptions& Options, const std::string& Text) {
+    for (const auto& shape : DataMatrixShapeNames)
+        if (shape.Name == Text) {
+            Options.DataMatrixShape = shape.Value;
+            Options.DataMatrixRows = Options.DataMatrixColumns = 0;
+            return;
+        }
+    const std::size_t x = Text.find('x');
+    const std::optional<int> rows = WholeFrom(std::string_view(Text).substr(0, x), 0);
+    const std::optional<int> columns =
+        x == std::string::npos ? std::nullopt : WholeFrom(std::string_view(Text).substr(x + 1), 0);
+    if (!rows || !columns)
+        Refuse("dm-size", Text,
+               "choose " + JoinNames(DataMatrixShapeNames, ", ") +
+                   " or ROWSxCOLUMNS, such as 16x16 or 8x32");
+    Options.DataMatrixRows = *rows;
+    Options.DataMatrixColumns = *columns;
+}
+
+void CheckMatrixOptions(TBarType Type, const TMatrixOptions& Options) {
+    if (!IsTwoDimensional(Type))
+        return;
+    try {
+        EncodeMatrixSymbol(Type, SampleData, Options);
+        if (TakesDigitalLinkDomain(Type))
+            DigitalLinkURI(SampleElementString, Options.DigitalLinkDomain);
+    } catch (const Exception& refused) {
+        throw UsageError(refused.Message());
+    }
+}
+
+} // namespace quillmark::cli

@@ -1,0 +1,40 @@
+// Reading an option's value, or refusing the command line with a sentence that says why.
+#pragma once
+
+#include "choices.h"
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace quillmark::cli {
+
+// A command line that can't be run as given; exit status 2.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Raises UsageError: "--Option 'Text': Why".
+[[noreturn]] void Refuse(std::string_view Option, const std::string& Text, const std::string& Why);
+
+// Text as a number from Low to High; refuses anything else.
+double Number(std::string_view Option, const std::string& Text, double Low, double High);
+
+// Text as a whole number (digits, perhaps after a '-'), or none.
+std::optional<int> WholeNumber(std::string_view Text);
+
+// Text as a whole number from Low to High; refuses anything else.
+int Whole(std::string_view Option, const std::string& Text, int Low, int High);
+
+// The value Text names among Choices; refuses listing them otherwise.
+template <typename Range>
+auto Choose(std::string_view Option, const std::string& Text, const Range& Choices) {
+    for (const auto& choice : Choices)
+        if (choice.Name == Text)
+            return choice.Value;
+    Refuse(Option, Text, "choose one of " + JoinNames(Choices, ", "));
+}
+
+} // namespace quillmark::cli
