@@ -21,6 +21,9 @@ namespace quillmark {
 namespace {
 
 constexpr int Samples = 2000;
+// 0.508 mm: 6 pixels at the PNG's 300 dpi, 3 at the 150 dpi the pages are rasterised at, so
+// that every file has sharp modules.
+constexpr double XMM = 0.508;
 
 // Latin-1 bytes of any value, with runs of digits and capitals so that the encoders switch
 // modes.
@@ -64,6 +67,7 @@ protected:
             d.Barcode.BarType = GetParam().Type;
             d.Barcode.BarCode = GetParam().Value(random);
             d.Barcode.TextShow = DefaultTextShow(GetParam().Type);
+            d.XDimensionMM = XMM;
             descriptions.push_back(d);
         }
     }
@@ -95,7 +99,7 @@ protected:
                     QStringList{"-f", "pdf", "-o", bundle} + files);
         else
             RunTool(QStringLiteral(QUILLMARK_PDFUNITE), files + QStringList{bundle});
-        RunTool(QStringLiteral(QUILLMARK_PDFTOPPM), {"-r", "300", "-gray", bundle, Path("page")});
+        RunTool(QStringLiteral(QUILLMARK_PDFTOPPM), {"-r", "150", "-gray", bundle, Path("page")});
         // pdftoppm numbers the pages from 1, to as many digits as the last needs.
         for (int i = 0; i < Samples; ++i) {
             const QString page =
