@@ -117,7 +117,10 @@ TEST_F(Files, GridPngIsExactInEveryDirection) {
         for (const TOrientation o : Orientations) {
             const TOutputLayout layout = RasterLayout(Describe(c, o));
             ASSERT_EQ(layout.Modul, PixelsPerModule);
-            const QImage png = QImage::fromData(RenderPng(layout), "PNG");
+            const QByteArray bytes = RenderPng(layout);
+            // Written from the grid, the same bytes as from the picture drawn.
+            EXPECT_EQ(bytes, EncodePng(RenderImage(layout), layout)) << BarTypeName(c.Type) << o;
+            const QImage png = QImage::fromData(bytes, "PNG");
             ExpectGrid(png, *layout.Value->Grid(), c.Zone, o,
                        BarTypeName(c.Type) + " PNG, orientation " + std::to_string(o));
         }
