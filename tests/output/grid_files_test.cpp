@@ -4,6 +4,7 @@
 #include "files_fixture.h"
 #include <quillmark/files.h>
 #include <quillmark/layout.h>
+#include <quillmark/prepared_symbol.h>
 #include <quillmark/print_fit.h>
 #include <quillmark/standards_check.h>
 
@@ -184,6 +185,28 @@ TEST(GridFit, TheReportAndTheCheckKnowGrids) {
         EXPECT_EQ(findings.size(), *c.Finding ? 1U : 0U) << BarTypeName(c.Type);
         for (const std::string& finding : findings)
             EXPECT_TRUE(finding.starts_with(c.Finding)) << finding;
+    }
+}
+
+TEST(GridPairings, GS1DataMatrixRefusesABrokenPairingAsGS1128Does) {
+    const struct {
+        TBarType Type;
+        const char* Value;
+        bool Refused;
+    } cases[] = {
+        {bcCodeGS1DataMatrix, "(10)AB-123", true},
+        {bcCodeGS1_128, "(10)AB-123", true},
+        {bcCodeGS1DataMatrix, "(01)09501101530003(10)AB-123", false},
+        {bcCodeDataMatrix, "(10)AB-123", false},
+    };
+    for (const auto& c : cases) {
+        TBarcodeDescription d;
+        d.Barcode.BarType = c.Type;
+        d.Barcode.BarCode = c.Value;
+        if (c.Refused)
+            EXPECT_THROW(RefuseBrokenPairings(d), Exception) << BarTypeName(c.Type);
+        else
+            EXPECT_NO_THROW(RefuseBrokenPairings(d)) << BarTypeName(c.Type);
     }
 }
 
