@@ -7,6 +7,7 @@
 
 #include <qrencode.h>
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -18,22 +19,90 @@ struct QRcodeDeleter {
 };
 using QRcodePtr = std::unique_ptr<QRcode, QRcodeDeleter>;
 
+struct QRinputDeleter {
+    void operator()(QRinput* Input) const { QRinput_free(Input); }
+};
+using QRinputPtr = std::unique_ptr<QRinput, QRinputDeleter>;
+
+// How many digits, or upper-case alphanumeric characters, in a row are worth leaving byte
+// mode for, as ISO/IEC 18004 Annex J advises for the small, middle and large versions.
+struct TRunThresholds {
+    std::size_t Numeric;
+    std::size_t Alphanumeric;
+};
+constexpr std::array<TRunThresholds, 3> AnnexJThresholds{{{6, 11}, {8, 15}, {9, 16}}};
+
+bool IsAlphanumeric(char Ch) {
+    return (Ch >= '0' && Ch <= '9') || (Ch >= 'A' && Ch <= 'Z') ||
+           std::string_view(" $%*+-./:").find(Ch) != std::string_view::npos;
+}
+
+template <typename Test> std::size_t RunLength(std::string_view Bytes, std::size_t At, Test Is) {
+    std::size_t end = At;
+    while (end < Bytes.size() && Is(Bytes[end]))
+        ++end;
+    return end - At;
+}
+
+// Data with NUL can't go through libqrencode's own mode splitting, which takes a C string:
+// its segments are chosen by Annex J's runs and handed over with their lengths.
+QRcodePtr EncodeSegments(std::string_view Bytes, int Version, QRecLevel Level, bool Micro,
+                         const TRunThresholds& Runs) {
+    QRinputPtr input(Micro ? QRinput_newMQR(Version, Level) : QRinput_new2(Version, Level));
+    if (!input)
+        return nullptr;
+    const auto isDigit = [](char Ch) { return Ch >= '0' && Ch <= '9'; };
+    std::size_t bytesFrom = 0;
+    const auto append = [&](QRencodeMode Mode, std::size_t From, std::size_t Length) {
+        return Length == 0 ||
+               QRinput_append(input.get(), Mode, static_cast<int>(Length),
+                              reinterpret_cast<const unsigned char*>(Bytes.data() + From)) == 0;
+    };
+    for (std::size_t at = 0; at < Bytes.size();) {
+        const std::size_t digits = RunLength(Bytes, at, isDigit);
+        const std::size_t letters = RunLength(Bytes, at, IsAlphanumeric);
+        const bool numeric = digits >= Runs.Numeric;
+        if (!numeric && letters < Runs.Alphanumeric) {
+            ++at;
+            continue;
+        }
+        if (!append(QR_MODE_8, bytesFrom, at - bytesFrom) ||
+            !append(numeric ? QR_MODE_NUM : QR_MODE_AN, at, numeric ? digits : letters))
+            return nullptr;
+        at += numeric ? digits : letters;
+        bytesFrom = at;
+    }
+    if (!append(QR_MODE_8, bytesFrom, Bytes.size() - bytesFrom))
+        return nullptr;
+    return QRcodePtr(QRcode_encodeInput(input.get()));
+}
+
+void KeepSmaller(QRcodePtr& Best, QRcodePtr Other) {
+    if (Other && (!Best || Other->width < Best->width))
+        Best = std::move(Other);
+}
+
 // One attempt at a version (0: libqrencode picks, which it does for QR Code only); empty
-// where libqrencode refuses. Data without NUL may also go through
-// libqrencode's mode splitting (numeric and alphanumeric runs), which can be shorter than
-// bytes throughout; the smaller symbol wins.
+// where libqrencode refuses. Bytes throughout, and split into numeric and alphanumeric runs
+// where that can be shorter (by libqrencode's own splitting, or for data with NUL by Annex
+// J's runs); the smallest symbol wins.
 QRcodePtr TryEncode(std::string_view Bytes, int Version, QRecLevel Level, bool Micro) {
     const auto* data = reinterpret_cast<const unsigned char*>(Bytes.data());
     const int size = static_cast<int>(Bytes.size());
     QRcodePtr best(Micro ? QRcode_encodeDataMQR(size, data, Version, Level)
                          : QRcode_encodeData(size, data, Version, Level));
-    if (Bytes.find('\0') == std::string_view::npos && !Bytes.empty()) {
+    if (Bytes.empty())
+        return best;
+    if (Bytes.find('\0') == std::string_view::npos) {
         const std::string text(Bytes);
-        QRcodePtr split(Micro ? QRcode_encodeStringMQR(text.c_str(), Version, Level, QR_MODE_8, 1)
-                              : QRcode_encodeString(text.c_str(), Version, Level, QR_MODE_8, 1));
-        if (split && (!best || split->width < best->width))
-            best = std::move(split);
+        KeepSmaller(
+            best,
+            QRcodePtr(Micro ? QRcode_encodeStringMQR(text.c_str(), Version, Level, QR_MODE_8, 1)
+                            : QRcode_encodeString(text.c_str(), Version, Level, QR_MODE_8, 1)));
+        return best;
     }
+    for (const TRunThresholds& runs : AnnexJThresholds)
+        KeepSmaller(best, EncodeSegments(Bytes, Version, Level, Micro, runs));
     return best;
 }
 

@@ -3,7 +3,9 @@
 # --batch and with zint's --batch mode, interleaved round by round: PNG and SVG on one
 # thread and on every core, PDF on one thread. Both draw the same symbol: a 4-pixel module
 # (0.33 mm at 300 dpi, zint's scale 2), 15 mm bars (177 pixels, 44.25 modules), 10-module
-# quiet zones and the value as text. Prints each round's wall times, the medians per file
+# quiet zones and the value as text. As many URLs go into QR Code (level M) and square
+# Data Matrix PNGs on one thread, at the same 4-pixel module with the standard quiet zones
+# and no text. Prints each round's wall times, the medians per file
 # and the ratios, the files' sizes, the batch's peak memory at two lengths and with too
 # many jobs, and checks that a sample of both tools' files scan back to their values.
 # zint is the peer here and nothing else; the script installs it when run as root.
@@ -27,6 +29,7 @@ fi
 "$root/scripts/build.sh" >/dev/null
 cli="$root/build/cli/quillmark-cli"
 scan="$root/build/tests/quillmark_scan_images"
+scan_matrix="$root/build/tests/quillmark_scan_matrix_images"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -40,6 +43,17 @@ values() {
 }
 values "$count" >"$work/values.txt"
 values "$((count / 10))" >"$work/tenth.txt"
+# The same values as the paths of URLs, https://example.com/p/QM-4821937-Kq, for the 2D types.
+sed 's|^|https://example.com/p/|' "$work/values.txt" >"$work/urls.txt"
+
+# Our 2D types by their aliases; a CLI without them stops the benchmark here.
+for type in qr datamatrix; do
+    if ! refusal="$("$cli" --type "$type" --text none "$(head -1 "$work/urls.txt")" \
+        -o "$work/probe.png" 2>&1)"; then
+        echo "quillmark-cli does not draw --type $type, which the 2D rows need: $refusal" >&2
+        exit 1
+    fi
+done
 
 zint_batch() { # FORMAT FOLDER
     zint --batch --barcode=20 --filetype="$1" --scale=2 --height=44.25 --quietzones \
@@ -50,9 +64,21 @@ ours_batch() { # FORMAT FOLDER [OPTIONS...]
     shift 2
     "$cli" --batch "$work/values.txt" -o "$folder/{n:05}.${format,,}" --quiet "$@"
 }
+# QR Code at level M and square Data Matrix: zint's scale 2 draws 4-pixel modules for
+# these too, with the quiet zones their standards ask (4 modules and 1).
+zint_2d() { # BARCODE FOLDER [OPTIONS...]
+    local barcode="$1" folder="$2"
+    shift 2
+    zint --batch --barcode="$barcode" --filetype=PNG --scale=2 --quietzones "$@" \
+        --input="$work/urls.txt" --output="$folder/~~~~~.png" >/dev/null
+}
+ours_2d() { # TYPE FOLDER
+    "$cli" --batch "$work/urls.txt" -o "$2/{n:05}.png" --quiet --type "$1" --text none \
+        --xdim 0.33 --dpi 300 --jobs 1
+}
 
 # name: the command that runs it into the folder given last.
-names=(zint-png png-j1 png zint-svg svg-j1 svg pdf-j1)
+names=(zint-png png-j1 png zint-svg svg-j1 svg pdf-j1 zint-qr qr-j1 zint-dm dm-j1)
 run() { # NAME FOLDER
     case "$1" in
     zint-png) zint_batch PNG "$2" ;;
@@ -62,13 +88,17 @@ run() { # NAME FOLDER
     svg-j1) ours_batch SVG "$2" --jobs 1 ;;
     svg) ours_batch SVG "$2" ;;
     pdf-j1) ours_batch PDF "$2" --jobs 1 ;;
+    zint-qr) zint_2d 58 "$2" --secure=2 ;;
+    qr-j1) ours_2d qr "$2" ;;
+    zint-dm) zint_2d 71 "$2" --square ;;
+    dm-j1) ours_2d datamatrix "$2" ;;
     esac
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 now() { date +%s.%N; }
 
-echo "$count Code 128 values, $rounds rounds, $cores cores; wall seconds"
+echo "$count Code 128 values and as many URLs in 2D symbols, $rounds rounds, $cores cores; wall seconds"
 declare -A times
 # Outputs are kept until the end: deleting thousands of files slows the next run's file
 # creation, which would favour whichever command ran first.
@@ -92,7 +122,7 @@ done
 ratio() { # WHAT A B GOAL
     awk -v what="$1" -v a="${per_file[$2]}" -v b="${per_file[$3]}" -v goal="$4" 'BEGIN {
         r = a / b
-        printf "  %-34s %7.4f %7.4f  %6.3f  (goal <= %s: %s)\n", what, a, b, r, goal, (r <= goal) ? "met" : "NOT met"
+        printf "  %-40s %7.4f %7.4f  %6.3f  (goal <= %s: %s)\n", what, a, b, r, goal, (r <= goal) ? "met" : "NOT met"
     }'
 }
 echo "median ms per file, ours and the other, ratio:"
@@ -101,6 +131,14 @@ ratio "PNG, $cores jobs, against zint" png zint-png 0.3
 ratio "SVG, --jobs 1, against zint" svg-j1 zint-svg 0.5
 ratio "SVG, $cores jobs, against zint" svg zint-svg 0.3
 ratio "PDF, --jobs 1, against our PNG" pdf-j1 png-j1 2.0
+ratio "QR Code PNG, --jobs 1, against zint" qr-j1 zint-qr 0.5
+ratio "Data Matrix PNG, --jobs 1, against zint" dm-j1 zint-dm 0.5
+
+# The first 2D files' sizes in pixels: the same symbol at the same module, the same size.
+png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $3 * 256 + $4, $7 * 256 + $8 }'; }
+for type in qr dm; do
+    echo "first $type file, pixels: ours $(png_size "$work/$type-j1.1/00001.png"), zint $(png_size "$work/zint-$type.1/00001.png")"
+done
 
 bytes() { du -sb --apparent-size "$1" | cut -f1; }
 for format in png svg; do
@@ -128,23 +166,30 @@ awk -v s="$short" -v l="$long" -v m="$many" -v n="$count" -v j="$cores" 'BEGIN {
 }'
 "$cli" --batch "$work/tenth.txt" -o "$work/capped.{n:05}.png" --jobs 64 2>&1 >/dev/null | grep -m1 cores || true
 
-# Every 100th symbol of the last round, from both tools, must read back as its value.
-files=()
+# Every 100th symbol of the last round, from both tools, must read back as its value: the
+# Code 128 files as the values, the 2D ones as the URLs.
+linear=()
+matrix=()
 for ((n = 1; n <= count; n += 100)); do
     name="$(printf '%05d' "$n")"
-    files+=("$work/zint-png.$rounds/$name.png" "$work/png.$rounds/$name.png")
+    for folder in zint-png png; do linear+=("$work/$folder.$rounds/$name.png"); done
+    for folder in zint-qr qr-j1 zint-dm dm-j1; do matrix+=("$work/$folder.$rounds/$name.png"); done
 done
 mismatches=0
-while IFS=$'\t' read -r file text; do
-    n="$(basename "$file" .png)"
-    expected="$(sed -n "$((10#$n))p" "$work/values.txt")"
-    if [[ "$text" != "$expected" ]]; then
-        echo "mismatch: $file reads '$text', not '$expected'" >&2
-        mismatches=$((mismatches + 1))
-    fi
-done < <("$scan" "${files[@]}")
+compare_reads() { # VALUES, with "FILE<TAB>TEXT" lines on stdin
+    while IFS=$'\t' read -r file text; do
+        n="$(basename "$file" .png)"
+        expected="$(sed -n "$((10#$n))p" "$1")"
+        if [[ "$text" != "$expected" ]]; then
+            echo "mismatch: $file reads '$text', not '$expected'" >&2
+            mismatches=$((mismatches + 1))
+        fi
+    done
+}
+compare_reads "$work/values.txt" < <("$scan" "${linear[@]}")
+compare_reads "$work/urls.txt" < <("$scan_matrix" "${matrix[@]}")
 if ((mismatches > 0)); then
     echo "$mismatches sampled symbols don't read back as their values" >&2
     exit 1
 fi
-echo "scans: ${#files[@]} sampled files, half from each tool, read back as their values"
+echo "scans: $((${#linear[@]} + ${#matrix[@]})) sampled files, half from each tool, read back as their values"

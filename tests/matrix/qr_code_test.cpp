@@ -43,6 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
                       QrCase{"https://example.com/a?b=c", {TQrLevel::M, 0, false}, 25},
                       QrCase{"caf\xe9 \xa9 na\xefve", {TQrLevel::M, 0, false}, 21},
                       QrCase{"a\0b\0\xff"s, {TQrLevel::H, 0, false}, 21},
+                      // NUL and 30 digits: version 3 in bytes, 2 with the digits numeric.
+                      QrCase{"\0"s + std::string(30, '7'), {TQrLevel::M, 0, false}, 25},
                       QrCase{"0123456789012345678901234567890123", {TQrLevel::M, 0, false}, 21},
                       QrCase{"fixed", {TQrLevel::Q, 7, false}, 45},
                       QrCase{std::string(2953, 'x'), {TQrLevel::L, 40, false}, 177},

@@ -1,5 +1,7 @@
 // Symbol sizes against zint's for the same data, where zint is installed: libqrencode's and
 // libdmtx's choice of modes may differ, but never by more than one symbol size.
+#include "matrix_sizes.h"
+
 #include <quillmark/matrix.h>
 
 #include <gtest/gtest.h>
@@ -12,6 +14,8 @@
 
 namespace quillmark {
 namespace {
+
+using testing::DataMatrixSquareStep;
 
 // The number of rows zint's --dump prints (a row of the symbol each), for data without quotes.
 int ZintRows(const std::string& Options, const std::string& Data) {
@@ -33,17 +37,6 @@ const std::array<std::string, 6> Samples{
     "The quick brown fox jumps over the lazy dog, twice: the quick brown fox jumps over the "
     "lazy dog."};
 
-// ISO/IEC 16022 Table 7's square sides, for counting sizes between two symbols.
-constexpr std::array<int, 24> SquareSides{10, 12, 14, 16, 18, 20, 22, 24, 26,  32,  36,  40,
-                                          44, 48, 52, 64, 72, 80, 88, 96, 104, 120, 132, 144};
-
-int SquareIndex(int Side) {
-    for (std::size_t i = 0; i < SquareSides.size(); ++i)
-        if (SquareSides[i] == Side)
-            return static_cast<int>(i);
-    return -1;
-}
-
 class ZintSizes : public ::testing::TestWithParam<std::string> {
 protected:
     void SetUp() override {
@@ -62,8 +55,9 @@ TEST_P(ZintSizes, QrCodeAtMostOneVersionLarger) {
 TEST_P(ZintSizes, DataMatrixAtMostOneSizeLarger) {
     const int ours = EncodeDataMatrix(GetParam(), {TDataMatrixShape::Square}).Rows;
     const int zint = ZintRows("-b 71 --square", GetParam());
-    ASSERT_GE(SquareIndex(zint), 0) << zint;
-    EXPECT_LE(SquareIndex(ours), SquareIndex(zint) + 1) << "ours " << ours << ", zint " << zint;
+    ASSERT_GE(DataMatrixSquareStep(zint), 0) << zint;
+    EXPECT_LE(DataMatrixSquareStep(ours), DataMatrixSquareStep(zint) + 1)
+        << "ours " << ours << ", zint " << zint;
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, ZintSizes, ::testing::ValuesIn(Samples));

@@ -2,6 +2,7 @@
 // symbol, and its encoder on the same values.
 #include "peer.h"
 #include "peer_cases.h"
+#include "zint_symbol.h"
 
 #include <zint.h>
 
@@ -13,11 +14,6 @@
 namespace quillmark::benchmarks {
 
 namespace {
-
-struct ZintDeleter {
-    void operator()(zint_symbol* Symbol) const { ZBarcode_Delete(Symbol); }
-};
-using ZintSymbol = std::unique_ptr<zint_symbol, ZintDeleter>;
 
 // Zint's raster output turns clockwise; ours counter-clockwise.
 int ClockwiseDegrees(TOrientation Orientation) {
