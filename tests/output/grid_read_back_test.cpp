@@ -2,7 +2,7 @@
 // from SVG and PDF rasterised in batches: the bytes the symbol carries and its symbology.
 #include "files_fixture.h"
 #include "matrix_reading.h"
-#include "random_gs1_stand_in.h"
+#include "random_gs1.h"
 #include <quillmark/file_formats.h>
 #include <quillmark/files.h>
 #include <quillmark/layout.h>
