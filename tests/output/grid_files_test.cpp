@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QImage>
 #include <QRegularExpression>
+#include <QTransform>
 
 #include <gtest/gtest.h>
 
@@ -143,6 +144,33 @@ TEST_F(Files, GridSvgAndPdfAreExactOnceRasterised) {
                 EXPECT_NEAR(DeclaredWidthMM(Path(name)), modules * XMM, 0.0005) << what;
                 ExpectGrid(Rasterise(Path(name)), grid, c.Zone, o, what, 1);
             }
+}
+
+TEST(GridText, StandsBelowTheQuietZoneWhichStaysLight) {
+    for (const TOrientation o : {toLeftRight, toTopBottom})
+        for (const GridCase& c : {Cases[0], Cases[2]}) {
+            TBarcodeDescription d = Describe(c, o);
+            d.Barcode.TextShow = tsBarCode;
+            const TOutputLayout layout = RasterLayout(d);
+            // Turned upright, so that rows run across the grid's columns.
+            QTransform upright;
+            upright.rotate(o == toTopBottom ? -90 : 0);
+            const QImage image = RenderImage(layout).transformed(upright);
+            const int zone = c.Zone * PixelsPerModule;
+            const int gridEnd = zone + layout.Value->Grid()->Rows * PixelsPerModule;
+            const auto darkIn = [&](int First, int End) {
+                int dark = 0;
+                for (int y = First; y < End; ++y)
+                    for (int x = 0; x < image.width(); ++x)
+                        dark += qGray(image.pixel(x, y)) < 128;
+                return dark;
+            };
+            const std::string what = BarTypeName(c.Type) + " " + std::to_string(o);
+            EXPECT_EQ(darkIn(0, zone), 0) << what;
+            EXPECT_EQ(darkIn(gridEnd, gridEnd + zone), 0) << what;
+            EXPECT_GT(darkIn(gridEnd + zone, image.height() - zone), 0) << what;
+            EXPECT_EQ(darkIn(image.height() - zone, image.height()), 0) << what;
+        }
 }
 
 TEST(GridFit, TheReportAndTheCheckKnowGrids) {
