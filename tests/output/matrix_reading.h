@@ -11,6 +11,10 @@
 
 namespace quillmark::testing {
 
+// An X of whole pixels where the tests draw and rasterise grids, 0.02 in: 6 pixels at 300 dpi,
+// 3 at 150 dpi; inside every range GS1 gives its grids.
+inline constexpr double SharpXMM = 0.508;
+
 struct TMatrixReading {
     std::string Bytes;
     std::string SymbologyId; // "]Q1" for QR Code, "]d2" for GS1 DataMatrix, ...
