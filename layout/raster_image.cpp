@@ -17,7 +17,7 @@ QImage RenderImage(const TOutputLayout& Layout) {
                                     std::to_string(Layout.Size.height()),
                                 TooLargeMessage));
     // Recorded in the PNG (pHYs), so that printing at 100% gives the true size.
-    const int dotsPerMeter = static_cast<int>(std::lround(Layout.Dpi / (MMPerInch / 1000)));
+    const int dotsPerMeter = DotsPerMeter(Layout.Dpi);
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     QPainter painter(&image);

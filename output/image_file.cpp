@@ -39,6 +39,9 @@ std::vector<QRgb> ColoursOf(const TOutputLayout& Layout) {
 } // namespace
 
 QByteArray RenderPng(const TOutputLayout& Layout) {
+    // A grid alone is written from its modules, without drawing a picture first.
+    if (std::optional<QByteArray> png = GridPng(Layout))
+        return *std::move(png);
     return EncodePng(RenderImage(Layout), Layout);
 }
 

@@ -66,12 +66,14 @@ TOutputResult RunOutputJob(const TOutputJob& Job, TPreparedSymbol& Symbol, const
         return result;
     // A PNG is read back from the pixels it was written from, which no image reader's limit
     // can refuse; vector files from a raster of the same description, at its resolution.
+    // Unread, a PNG needs no picture where it is written straight from a grid.
     const bool png = Job.Format == TFileFormat::Png;
     QImage picture;
-    if (png || Job.Verifier)
+    if (Job.Verifier)
         picture = RenderImage(Symbol.Raster());
-    const QByteArray bytes =
-        png ? EncodePng(picture, Symbol.Raster()) : RenderFile(Symbol, Job.Format);
+    const QByteArray bytes = !png           ? RenderFile(Symbol, Job.Format)
+                             : Job.Verifier ? EncodePng(picture, Symbol.Raster())
+                                            : RenderPng(Symbol.Raster());
     if (Job.Verifier) {
         if (std::optional<std::string> note = Job.Verifier(picture, Symbol.Description()))
             result.Notes.push_back(std::move(*note));

@@ -1,6 +1,8 @@
 #include "png_encoder.h"
 
 #include <quillmark/engine.h>
+#include <quillmark/qt_colors.h>
+#include <quillmark/units.h>
 
 #include "zlib_stream.h"
 
@@ -93,21 +95,14 @@ std::optional<std::vector<std::uint8_t>> FilteredRows(const QImage& Image,
     return rows;
 }
 
-} // namespace
-
-std::optional<QByteArray> EncodePalettePng(const QImage& Image, const std::vector<QRgb>& Palette) {
-    // The rows are read as RenderImage draws them; Qt's writer takes any other picture.
-    if (Image.format() != QImage::Format_RGB32 || Palette.empty() || Palette.size() > 256)
-        return std::nullopt;
-    const int bits = BitsPerPixel(Palette.size());
-    const std::optional<std::vector<std::uint8_t>> rows = FilteredRows(Image, Palette, bits);
-    if (!rows)
-        return std::nullopt;
-
+// The PNG of Width x Height pixels from their filtered rows, at Bits a pixel of Palette.
+QByteArray PalettePng(int Width, int Height, int Bits, const std::vector<QRgb>& Palette,
+                      const std::vector<std::uint8_t>& Rows, int DotsPerMeterX, int DotsPerMeterY) {
+    const int bits = Bits;
     QByteArray png("\x89PNG\r\n\x1a\n", 8);
     QByteArray header;
-    AppendBigEndian(header, static_cast<std::uint32_t>(Image.width()));
-    AppendBigEndian(header, static_cast<std::uint32_t>(Image.height()));
+    AppendBigEndian(header, static_cast<std::uint32_t>(Width));
+    AppendBigEndian(header, static_cast<std::uint32_t>(Height));
     // Bit depth, colour type 3 (palette), deflate, filters of method 0, no interlace.
     header.append(static_cast<char>(bits)).append('\3').append('\0').append('\0').append('\0');
     AppendChunk(png, "IHDR", header);
@@ -119,13 +114,77 @@ std::optional<QByteArray> EncodePalettePng(const QImage& Image, const std::vecto
     AppendChunk(png, "PLTE", palette);
     // Pixels per metre on both axes, so that printing at 100% gives the true size.
     QByteArray physical;
-    AppendBigEndian(physical, static_cast<std::uint32_t>(Image.dotsPerMeterX()));
-    AppendBigEndian(physical, static_cast<std::uint32_t>(Image.dotsPerMeterY()));
+    AppendBigEndian(physical, static_cast<std::uint32_t>(DotsPerMeterX));
+    AppendBigEndian(physical, static_cast<std::uint32_t>(DotsPerMeterY));
     physical.append('\1');
     AppendChunk(png, "pHYs", physical);
-    AppendChunk(png, "IDAT", ZlibStream(rows->data(), rows->size(), DeflateLevel));
+    AppendChunk(png, "IDAT", ZlibStream(Rows.data(), Rows.size(), DeflateLevel));
     AppendChunk(png, "IEND", {});
     return png;
+}
+
+// Marks each row that repeats the one above with the Up filter and zeros, as FilteredRows
+// does; each row is RowBytes long, its filter byte first.
+void FilterRepeats(std::vector<std::uint8_t>& Rows, std::size_t RowBytes) {
+    std::vector<std::uint8_t> previous;
+    for (std::size_t at = 0; at < Rows.size(); at += RowBytes) {
+        std::uint8_t* row = Rows.data() + at;
+        if (at > 0 && std::equal(row + 1, row + RowBytes, previous.begin())) {
+            row[0] = FilterUp;
+            std::fill(row + 1, row + RowBytes, std::uint8_t{0});
+            continue;
+        }
+        previous.assign(row + 1, row + RowBytes);
+    }
+}
+
+// Sets pixels X0..X1 of a 1-bit row, most significant bit first.
+void SetBits(std::uint8_t* Row, int X0, int X1) {
+    for (int x = X0; x <= X1;) {
+        if ((x & 7) == 0 && x + 7 <= X1) {
+            const int bytes = (X1 + 1 - x) / 8;
+            std::memset(Row + x / 8, 0xFF, static_cast<std::size_t>(bytes));
+            x += bytes * 8;
+            continue;
+        }
+        Row[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x & 7));
+        ++x;
+    }
+}
+
+} // namespace
+
+std::optional<QByteArray> EncodePalettePng(const QImage& Image, const std::vector<QRgb>& Palette) {
+    // The rows are read as RenderImage draws them; Qt's writer takes any other picture.
+    if (Image.format() != QImage::Format_RGB32 || Palette.empty() || Palette.size() > 256)
+        return std::nullopt;
+    const int bits = BitsPerPixel(Palette.size());
+    const std::optional<std::vector<std::uint8_t>> rows = FilteredRows(Image, Palette, bits);
+    if (!rows)
+        return std::nullopt;
+    return PalettePng(Image.width(), Image.height(), bits, Palette, *rows, Image.dotsPerMeterX(),
+                      Image.dotsPerMeterY());
+}
+
+std::optional<QByteArray> GridPng(const TOutputLayout& Layout) {
+    const QRgb space = ToQColor(Layout.Space).rgb();
+    const QRgb bar = ToQColor(Layout.Bar).rgb();
+    if (!Layout.Symbol.Grid || Layout.Vector || Layout.Text || !Layout.Placed.empty() ||
+        space == bar)
+        return std::nullopt;
+    // The space colour is index 0, so the picture starts all space; the dark runs set bits.
+    const int width = Layout.Size.width();
+    const int height = Layout.Size.height();
+    const auto rowBytes = static_cast<std::size_t>((width + 7) / 8) + 1;
+    std::vector<std::uint8_t> rows(rowBytes * static_cast<std::size_t>(height), 0);
+    for (const TBarFill& fill : Layout.Bars)
+        if (fill.Bar)
+            for (int y = fill.Rect.top(); y <= fill.Rect.bottom(); ++y)
+                SetBits(rows.data() + rowBytes * static_cast<std::size_t>(y) + 1, fill.Rect.left(),
+                        fill.Rect.right());
+    FilterRepeats(rows, rowBytes);
+    const int dotsPerMeter = DotsPerMeter(Layout.Dpi);
+    return PalettePng(width, height, 1, {space, bar}, rows, dotsPerMeter, dotsPerMeter);
 }
 
 } // namespace quillmark

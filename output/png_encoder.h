@@ -3,6 +3,8 @@
 // one deflate call for the whole picture. Bars cross every row alike, so most rows repeat.
 #pragma once
 
+#include <quillmark/layout.h>
+
 #include <QByteArray>
 #include <QImage>
 
@@ -15,5 +17,10 @@ namespace quillmark {
 // resolution recorded; none for another kind of picture or when a pixel is not in the
 // palette.
 std::optional<QByteArray> EncodePalettePng(const QImage& Image, const std::vector<QRgb>& Palette);
+
+// The PNG of a two-colour grid with no text, written from its fills without a picture in
+// memory: the same bytes EncodePalettePng gives for its RenderImage. None for any other
+// layout.
+std::optional<QByteArray> GridPng(const TOutputLayout& Layout);
 
 } // namespace quillmark

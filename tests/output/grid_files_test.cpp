@@ -2,14 +2,17 @@
 // rasterised where a module is whole pixels, is the grid's module in its reading direction,
 // the quiet zone on all four sides; the pages measure the grid and its zones in X.
 #include "files_fixture.h"
+#include "matrix_reading.h"
 #include <quillmark/files.h>
 #include <quillmark/layout.h>
+#include <quillmark/prepared_symbol.h>
 #include <quillmark/print_fit.h>
 #include <quillmark/standards_check.h>
 
 #include <QFile>
 #include <QImage>
 #include <QRegularExpression>
+#include <QTransform>
 
 #include <gtest/gtest.h>
 
@@ -19,10 +22,9 @@
 namespace quillmark {
 namespace {
 
-// 0.508 mm is 6 pixels at 300 dpi, in every range GS1 gives its grids.
-constexpr double XMM = 0.508;
-constexpr int Dpi = 300;
-constexpr int PixelsPerModule = 6;
+using testing::SharpXMM;
+constexpr int GridDpi = 300;
+constexpr int GridPixels = 6;
 
 struct GridCase {
     TBarType Type;
@@ -31,7 +33,7 @@ struct GridCase {
     int Zone;                     // in modules, as drawn
 };
 
-const GridCase Cases[] = {
+const GridCase GridCases[] = {
     {bcCodeQR, "https://example.com/QM-0001", std::nullopt, 4},
     {bcCodeMicroQR, "QM-1", std::nullopt, 2},
     {bcCodeDataMatrix, "QM-0001", std::nullopt, 1},
@@ -41,14 +43,14 @@ const GridCase Cases[] = {
     {bcCodeDataMatrix, "QM", 7, 7},
 };
 
-TBarcodeDescription Describe(const GridCase& C, TOrientation Orientation) {
+TBarcodeDescription DescribeGrid(const GridCase& C, TOrientation Orientation) {
     TBarcodeDescription d;
     d.Barcode.BarType = C.Type;
     d.Barcode.BarCode = C.Value;
     d.Barcode.TextShow = DefaultTextShow(C.Type);
     d.Barcode.Orientation = Orientation;
-    d.XDimensionMM = XMM;
-    d.Dpi = Dpi;
+    d.XDimensionMM = SharpXMM;
+    d.Dpi = GridDpi;
     d.QuietZone = C.QuietZone;
     return d;
 }
@@ -62,15 +64,15 @@ void ExpectGrid(const QImage& Image, const TModuleGrid& Grid, int Zone, TOrienta
     const int wide = (upright ? Grid.Columns : Grid.Rows) + 2 * Zone;
     const int high = (upright ? Grid.Rows : Grid.Columns) + 2 * Zone;
     // A rasteriser rounds a page's side up: one pixel more at most, past the picture.
-    ASSERT_GE(Image.width(), wide * PixelsPerModule) << What;
-    ASSERT_LE(Image.width(), wide * PixelsPerModule + Slack) << What;
-    ASSERT_GE(Image.height(), high * PixelsPerModule) << What;
-    ASSERT_LE(Image.height(), high * PixelsPerModule + Slack) << What;
+    ASSERT_GE(Image.width(), wide * GridPixels) << What;
+    ASSERT_LE(Image.width(), wide * GridPixels + Slack) << What;
+    ASSERT_GE(Image.height(), high * GridPixels) << What;
+    ASSERT_LE(Image.height(), high * GridPixels + Slack) << What;
     int wrong = 0;
-    for (int y = 0; y < high * PixelsPerModule; ++y)
-        for (int x = 0; x < wide * PixelsPerModule; ++x) {
-            const int mx = x / PixelsPerModule - Zone;
-            const int my = y / PixelsPerModule - Zone;
+    for (int y = 0; y < high * GridPixels; ++y)
+        for (int x = 0; x < wide * GridPixels; ++x) {
+            const int mx = x / GridPixels - Zone;
+            const int my = y / GridPixels - Zone;
             const int last = upright ? Grid.Columns - 1 : Grid.Rows - 1;
             const int lastY = upright ? Grid.Rows - 1 : Grid.Columns - 1;
             bool dark = false;
@@ -110,24 +112,27 @@ double DeclaredWidthMM(const QString& File) {
     return isSvg ? width : width * 25.4 / 72;
 }
 
-constexpr TOrientation Orientations[] = {toLeftRight, toRightLeft, toTopBottom, toBottomTop};
+constexpr TOrientation GridOrientations[] = {toLeftRight, toRightLeft, toTopBottom, toBottomTop};
 
 TEST_F(Files, GridPngIsExactInEveryDirection) {
-    for (const GridCase& c : Cases)
-        for (const TOrientation o : Orientations) {
-            const TOutputLayout layout = RasterLayout(Describe(c, o));
-            ASSERT_EQ(layout.Modul, PixelsPerModule);
-            const QImage png = QImage::fromData(RenderPng(layout), "PNG");
+    for (const GridCase& c : GridCases)
+        for (const TOrientation o : GridOrientations) {
+            const TOutputLayout layout = RasterLayout(DescribeGrid(c, o));
+            ASSERT_EQ(layout.Modul, GridPixels);
+            const QByteArray bytes = RenderPng(layout);
+            // Written from the grid, the same bytes as from the picture drawn.
+            EXPECT_EQ(bytes, EncodePng(RenderImage(layout), layout)) << BarTypeName(c.Type) << o;
+            const QImage png = QImage::fromData(bytes, "PNG");
             ExpectGrid(png, *layout.Value->Grid(), c.Zone, o,
                        BarTypeName(c.Type) + " PNG, orientation " + std::to_string(o));
         }
 }
 
 TEST_F(Files, GridSvgAndPdfAreExactOnceRasterised) {
-    for (const GridCase& c : Cases)
-        for (const TOrientation o : Orientations)
+    for (const GridCase& c : GridCases)
+        for (const TOrientation o : GridOrientations)
             for (const char* name : {"grid.svg", "grid.pdf"}) {
-                const TBarcodeDescription d = Describe(c, o);
+                const TBarcodeDescription d = DescribeGrid(c, o);
                 SaveBarcode(Path(name), d);
                 const TOutputLayout layout = VectorLayout(d);
                 const TModuleGrid& grid = *layout.Value->Grid();
@@ -136,9 +141,36 @@ TEST_F(Files, GridSvgAndPdfAreExactOnceRasterised) {
                 // The page's side as the file states it: the grid and two zones, in X.
                 const int modules =
                     (o == toLeftRight || o == toRightLeft ? grid.Columns : grid.Rows) + 2 * c.Zone;
-                EXPECT_NEAR(DeclaredWidthMM(Path(name)), modules * XMM, 0.0005) << what;
+                EXPECT_NEAR(DeclaredWidthMM(Path(name)), modules * SharpXMM, 0.0005) << what;
                 ExpectGrid(Rasterise(Path(name)), grid, c.Zone, o, what, 1);
             }
+}
+
+TEST(GridText, StandsBelowTheQuietZoneWhichStaysLight) {
+    for (const TOrientation o : {toLeftRight, toTopBottom})
+        for (const GridCase& c : {GridCases[0], GridCases[2]}) {
+            TBarcodeDescription d = DescribeGrid(c, o);
+            d.Barcode.TextShow = tsBarCode;
+            const TOutputLayout layout = RasterLayout(d);
+            // Turned upright, so that rows run across the grid's columns.
+            QTransform upright;
+            upright.rotate(o == toTopBottom ? -90 : 0);
+            const QImage image = RenderImage(layout).transformed(upright);
+            const int zone = c.Zone * GridPixels;
+            const int gridEnd = zone + layout.Value->Grid()->Rows * GridPixels;
+            const auto darkIn = [&](int First, int End) {
+                int dark = 0;
+                for (int y = First; y < End; ++y)
+                    for (int x = 0; x < image.width(); ++x)
+                        dark += qGray(image.pixel(x, y)) < 128;
+                return dark;
+            };
+            const std::string what = BarTypeName(c.Type) + " " + std::to_string(o);
+            EXPECT_EQ(darkIn(0, zone), 0) << what;
+            EXPECT_EQ(darkIn(gridEnd, gridEnd + zone), 0) << what;
+            EXPECT_GT(darkIn(gridEnd + zone, image.height() - zone), 0) << what;
+            EXPECT_EQ(darkIn(image.height() - zone, image.height()), 0) << what;
+        }
 }
 
 TEST(GridFit, TheReportAndTheCheckKnowGrids) {
@@ -181,6 +213,28 @@ TEST(GridFit, TheReportAndTheCheckKnowGrids) {
         EXPECT_EQ(findings.size(), *c.Finding ? 1U : 0U) << BarTypeName(c.Type);
         for (const std::string& finding : findings)
             EXPECT_TRUE(finding.starts_with(c.Finding)) << finding;
+    }
+}
+
+TEST(GridPairings, GS1DataMatrixRefusesABrokenPairingAsGS1128Does) {
+    const struct {
+        TBarType Type;
+        const char* Value;
+        bool Refused;
+    } cases[] = {
+        {bcCodeGS1DataMatrix, "(10)AB-123", true},
+        {bcCodeGS1_128, "(10)AB-123", true},
+        {bcCodeGS1DataMatrix, "(01)09501101530003(10)AB-123", false},
+        {bcCodeDataMatrix, "(10)AB-123", false},
+    };
+    for (const auto& c : cases) {
+        TBarcodeDescription d;
+        d.Barcode.BarType = c.Type;
+        d.Barcode.BarCode = c.Value;
+        if (c.Refused)
+            EXPECT_THROW(RefuseBrokenPairings(d), Exception) << BarTypeName(c.Type);
+        else
+            EXPECT_NO_THROW(RefuseBrokenPairings(d)) << BarTypeName(c.Type);
     }
 }
 

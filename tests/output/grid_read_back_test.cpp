@@ -2,7 +2,7 @@
 // from SVG and PDF rasterised in batches: the bytes the symbol carries and its symbology.
 #include "files_fixture.h"
 #include "matrix_reading.h"
-#include "random_gs1_stand_in.h"
+#include "random_gs1.h"
 #include <quillmark/file_formats.h>
 #include <quillmark/files.h>
 #include <quillmark/layout.h>
@@ -20,11 +20,11 @@
 namespace quillmark {
 namespace {
 
-constexpr int Samples = 2000;
+constexpr int ReadBackSamples = 2000;
 
 // Latin-1 bytes of any value, with runs of digits and capitals so that the encoders switch
 // modes.
-std::string RandomBytes(std::mt19937& Random, std::size_t Longest) {
+std::string RandomLatin1(std::mt19937& Random, std::size_t Longest) {
     std::string value(1 + Random() % Longest, '\0');
     for (char& c : value) {
         const unsigned kind = Random() % 3;
@@ -45,11 +45,11 @@ void PrintTo(const ReadBack& R, std::ostream* Out) {
     *Out << BarTypeName(R.Type);
 }
 
-const ReadBack Types[] = {
-    {bcCodeQR, "]Q1", [](std::mt19937& R) { return RandomBytes(R, 80); }},
+const ReadBack ReadBackTypes[] = {
+    {bcCodeQR, "]Q1", [](std::mt19937& R) { return RandomLatin1(R, 80); }},
     // M4 at level M holds 13 bytes.
-    {bcCodeMicroQR, "]Q1", [](std::mt19937& R) { return RandomBytes(R, 12); }},
-    {bcCodeDataMatrix, "]d1", [](std::mt19937& R) { return RandomBytes(R, 80); }},
+    {bcCodeMicroQR, "]Q1", [](std::mt19937& R) { return RandomLatin1(R, 12); }},
+    {bcCodeDataMatrix, "]d1", [](std::mt19937& R) { return RandomLatin1(R, 80); }},
     {bcCodeGS1DataMatrix, "]d2", testing::RandomGS1ElementString},
     {bcCodeGS1DigitalLinkQR, "]Q1", testing::RandomGS1ElementString},
 };
@@ -59,11 +59,12 @@ protected:
     // The samples' descriptions and the bytes each carries.
     void SetUp() override {
         std::mt19937 random(20261210 + static_cast<unsigned>(GetParam().Type));
-        for (int i = 0; i < Samples; ++i) {
+        for (int i = 0; i < ReadBackSamples; ++i) {
             TBarcodeDescription d;
             d.Barcode.BarType = GetParam().Type;
             d.Barcode.BarCode = GetParam().Value(random);
             d.Barcode.TextShow = DefaultTextShow(GetParam().Type);
+            d.XDimensionMM = testing::SharpXMM;
             descriptions.push_back(d);
         }
     }
@@ -81,7 +82,7 @@ protected:
         const QString bundle = Path("all.pdf");
         QStringList files;
         std::vector<std::string> carried;
-        for (int i = 0; i < Samples; ++i) {
+        for (int i = 0; i < ReadBackSamples; ++i) {
             const TOutputLayout layout = VectorLayout(descriptions[static_cast<std::size_t>(i)]);
             const QString name = Path("") + QString::number(100000 + i) + Extension;
             QFile file(name);
@@ -95,9 +96,9 @@ protected:
                     QStringList{"-f", "pdf", "-o", bundle} + files);
         else
             RunTool(QStringLiteral(QUILLMARK_PDFUNITE), files + QStringList{bundle});
-        RunTool(QStringLiteral(QUILLMARK_PDFTOPPM), {"-r", "300", "-gray", bundle, Path("page")});
+        RunTool(QStringLiteral(QUILLMARK_PDFTOPPM), {"-r", "150", "-gray", bundle, Path("page")});
         // pdftoppm numbers the pages from 1, to as many digits as the last needs.
-        for (int i = 0; i < Samples; ++i) {
+        for (int i = 0; i < ReadBackSamples; ++i) {
             const QString page =
                 Path("page-") + QStringLiteral("%1").arg(i + 1, 4, 10, QLatin1Char('0')) + ".pgm";
             Expect(QImage(page), i, carried[static_cast<std::size_t>(i)]);
@@ -107,7 +108,7 @@ protected:
 };
 
 TEST_P(GridReadBack, FromPng) {
-    for (int i = 0; i < Samples; ++i) {
+    for (int i = 0; i < ReadBackSamples; ++i) {
         const TOutputLayout layout = RasterLayout(descriptions[static_cast<std::size_t>(i)]);
         Expect(QImage::fromData(RenderPng(layout), "PNG"), i, *layout.Value->Carried().Data);
     }
@@ -121,9 +122,10 @@ TEST_P(GridReadBack, FromPdf) {
     ExpectFiles(TFileFormat::Pdf);
 }
 
-INSTANTIATE_TEST_SUITE_P(Types, GridReadBack, ::testing::ValuesIn(Types), [](const auto& Info) {
-    return std::string(BarTypeData(Info.param.Type).Identifier);
-});
+INSTANTIATE_TEST_SUITE_P(ReadBackTypes, GridReadBack, ::testing::ValuesIn(ReadBackTypes),
+                         [](const auto& Info) {
+                             return std::string(BarTypeData(Info.param.Type).Identifier);
+                         });
 
 } // namespace
 } // namespace quillmark

@@ -1,5 +1,6 @@
 // Every symbology as it comes is drawn at the size its standard permits, and a size outside
 // it is a finding: the X-dimension, the bar height and the quiet zones.
+#include <quillmark/module_grid.h>
 #include <quillmark/output_job.h>
 #include <quillmark/print_fit.h>
 #include <quillmark/standards_check.h>
@@ -15,6 +16,7 @@ namespace {
 TBarcodeDescription Base(TBarType Type) {
     TBarcodeDescription d;
     d.Barcode.BarType = Type;
+    d.Barcode.TextShow = DefaultTextShow(Type);
     return d;
 }
 
@@ -81,6 +83,11 @@ TEST(StandardSize, EverySymbologyAsItComesMeetsItsStandardsSize) {
                 EXPECT_TRUE(fit.InRange && fit.HeightInRange && fit.ZonesInRange)
                     << BarTypeName(s.Type) << " at " << dpi << " dpi:\n"
                     << report;
+                // A grid's zones are measured on all four sides, the standard's on each.
+                EXPECT_EQ(fit.Grid, IsTwoDimensional(s.Type)) << BarTypeName(s.Type);
+                if (fit.Grid)
+                    EXPECT_EQ(fit.AcrossZoneX, BarTypeData(s.Type).QuietZone.Leading)
+                        << BarTypeName(s.Type);
                 EXPECT_EQ(CheckStandard(symbol.Description(), layout), std::vector<std::string>{})
                     << BarTypeName(s.Type) << " at " << dpi << " dpi";
             }
@@ -112,6 +119,23 @@ TEST(StandardSize, GS1AndPostNetDefaultsFollowTheirStandards) {
         EXPECT_LE(pitch, 0.050) << dpi;
         EXPECT_NEAR(layout.BarRows * inch, 0.125, inch) << dpi;
     }
+}
+
+TEST(StandardSize, GridsDefaultToGS1sTargetOnWholePixels) {
+    // GS1's 0.495 mm for its grids at retail point of sale, and for the plain ones too: the
+    // nearest whole pixels, inside 0.396-0.990 mm.
+    const struct {
+        int Dpi;
+        int Pixels;
+    } resolutions[] = {{203, 4}, {300, 6}, {600, 12}};
+    for (const TBarType type :
+         {bcCodeQR, bcCodeMicroQR, bcCodeDataMatrix, bcCodeGS1DataMatrix, bcCodeGS1DigitalLinkQR})
+        for (const auto& r : resolutions) {
+            TBarcodeDescription d = Base(type);
+            d.Dpi = r.Dpi;
+            EXPECT_EQ(RasterModul(d), r.Pixels) << BarTypeName(type) << " at " << r.Dpi;
+            EXPECT_EQ(d.Barcode.TextShow, tsNone) << BarTypeName(type);
+        }
 }
 
 TEST(StandardSize, SizesOutsideTheStandardAreFindings) {
