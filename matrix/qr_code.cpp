@@ -83,24 +83,27 @@ void KeepSmaller(QRcodePtr& Best, QRcodePtr Other) {
 }
 
 // One attempt at a version (0: libqrencode picks, which it does for QR Code only); empty
-// where libqrencode refuses. Bytes throughout, and split into numeric and alphanumeric runs
-// where that can be shorter (by libqrencode's own splitting, or for data with NUL by Annex
-// J's runs); the smallest symbol wins.
+// where libqrencode refuses. Data without NUL goes through libqrencode's own mode splitting
+// (numeric and alphanumeric runs), whose symbol is rarely larger than bytes throughout (24
+// of 80,000 random values, by a version) and is made in half the time of trying both; data
+// with NUL is split by Annex J's runs. Bytes throughout where the split is refused, or for
+// NUL data where they are smaller.
 QRcodePtr TryEncode(std::string_view Bytes, int Version, QRecLevel Level, bool Micro) {
     const auto* data = reinterpret_cast<const unsigned char*>(Bytes.data());
     const int size = static_cast<int>(Bytes.size());
-    QRcodePtr best(Micro ? QRcode_encodeDataMQR(size, data, Version, Level)
-                         : QRcode_encodeData(size, data, Version, Level));
+    const auto bytesThroughout = [&] {
+        return QRcodePtr(Micro ? QRcode_encodeDataMQR(size, data, Version, Level)
+                               : QRcode_encodeData(size, data, Version, Level));
+    };
     if (Bytes.empty())
-        return best;
+        return bytesThroughout();
     if (Bytes.find('\0') == std::string_view::npos) {
         const std::string text(Bytes);
-        KeepSmaller(
-            best,
-            QRcodePtr(Micro ? QRcode_encodeStringMQR(text.c_str(), Version, Level, QR_MODE_8, 1)
-                            : QRcode_encodeString(text.c_str(), Version, Level, QR_MODE_8, 1)));
-        return best;
+        QRcodePtr split(Micro ? QRcode_encodeStringMQR(text.c_str(), Version, Level, QR_MODE_8, 1)
+                              : QRcode_encodeString(text.c_str(), Version, Level, QR_MODE_8, 1));
+        return split ? std::move(split) : bytesThroughout();
     }
+    QRcodePtr best = bytesThroughout();
     for (const TRunThresholds& runs : AnnexJThresholds)
         KeepSmaller(best, EncodeSegments(Bytes, Version, Level, Micro, runs));
     return best;
