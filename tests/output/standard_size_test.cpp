@@ -85,9 +85,10 @@ TEST(StandardSize, EverySymbologyAsItComesMeetsItsStandardsSize) {
                     << report;
                 // A grid's zones are measured on all four sides, the standard's on each.
                 EXPECT_EQ(fit.Grid, IsTwoDimensional(s.Type)) << BarTypeName(s.Type);
-                if (fit.Grid)
+                if (fit.Grid) {
                     EXPECT_EQ(fit.AcrossZoneX, BarTypeData(s.Type).QuietZone.Leading)
                         << BarTypeName(s.Type);
+                }
                 EXPECT_EQ(CheckStandard(symbol.Description(), layout), std::vector<std::string>{})
                     << BarTypeName(s.Type) << " at " << dpi << " dpi";
             }
