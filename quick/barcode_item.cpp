@@ -42,7 +42,10 @@ void TBarcodeItem::Change(T& Field, const T& Value, void (TBarcodeItem::*Notify)
 }
 
 void TBarcodeItem::setType(const QString& Value) {
+    const TTextShow shown = ItemTextShow(FSettings);
     Change(FSettings.Type, Value.toStdString(), &TBarcodeItem::typeChanged);
+    if (ItemTextShow(FSettings) != shown)
+        emit textShowChanged();
 }
 
 void TBarcodeItem::setValue(const QString& Value) {
@@ -78,9 +81,15 @@ void TBarcodeItem::setOrientation(Orientation Value) {
 }
 
 void TBarcodeItem::setTextShow(TextShow Value) {
-    if (!Refused(this, Value, TextShowCount, "textShow"))
-        Change(FSettings.Look.TextShow, static_cast<TTextShow>(Value),
-               &TBarcodeItem::textShowChanged);
+    if (Refused(this, Value, TextShowCount, "textShow"))
+        return;
+    const TTextShow shown = ItemTextShow(FSettings);
+    FSettings.TextShowGiven = true;
+    FSettings.Look.TextShow = static_cast<TTextShow>(Value);
+    if (FSettings.Look.TextShow == shown)
+        return;
+    emit textShowChanged();
+    Redraw();
 }
 
 void TBarcodeItem::setTextPosition(TextPosition Value) {

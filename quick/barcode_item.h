@@ -117,7 +117,7 @@ public:
     void setBarHeight(double Value);
     Orientation orientation() const { return static_cast<Orientation>(FSettings.Look.Orientation); }
     void setOrientation(Orientation Value);
-    TextShow textShow() const { return static_cast<TextShow>(FSettings.Look.TextShow); }
+    TextShow textShow() const { return static_cast<TextShow>(ItemTextShow(FSettings)); }
     void setTextShow(TextShow Value);
     TextPosition textPosition() const {
         return static_cast<TextPosition>(FSettings.Look.TextPosition);

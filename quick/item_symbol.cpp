@@ -80,10 +80,18 @@ TBarcodeDescription ItemDescription(const TItemSettings& Settings, double Device
     b.Ratio = Settings.Ratio;
     b.Matrix = Settings.Matrix;
     static_cast<TLookSettings&>(b) = Settings.Look;
+    b.TextShow = ItemTextShow(Settings);
     b.ColorBar = FromQColor(Settings.Foreground);
     b.ColorSpc = FromQColor(Settings.Background);
     b.TextColor = b.ColorSpc;
     return d;
+}
+
+TTextShow ItemTextShow(const TItemSettings& Settings) {
+    if (Settings.TextShowGiven)
+        return Settings.Look.TextShow;
+    const std::optional<TBarType> type = FindBarType(Settings.Type);
+    return type ? DefaultTextShow(*type) : Settings.Look.TextShow;
 }
 
 TItemSymbol DrawItemSymbol(const TItemSettings& Settings, double DevicePixelRatio) {

@@ -33,6 +33,9 @@ struct TItemSettings {
     // are not read: the item's come from Foreground and Background, which QML reads back as
     // it gave them.
     TLookSettings Look = DefaultOutputSettings();
+    // Look.TextShow was written: until then the text follows the type as files' does (no
+    // text beside a grid).
+    bool TextShowGiven = false;
     QFont Font = DefaultItemFont();
     QColor Foreground = Qt::black;
     QColor Background = Qt::white;
@@ -45,6 +48,9 @@ struct TItemSymbol {
     QString Carried;      // what a reader gets back; empty where that depends on the reader
     QStringList Findings; // the standards check, one sentence each
 };
+
+// The text Settings show: the one written, or the type's default.
+QUILLMARK_QUICK_EXPORT TTextShow ItemTextShow(const TItemSettings& Settings);
 
 // The description a raster file of the item's symbol would have at DevicePixelRatio: a
 // logical pixel is 1/96 inch, as Qt takes it, so standard bar heights, quiet zones given in

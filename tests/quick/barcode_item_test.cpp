@@ -230,6 +230,23 @@ TEST(BarcodeItem, EveryPropertyNotifiesItsChanges) {
         << item->property("errorString").toString().toStdString();
 }
 
+// Until textShow is written the text follows the type as files' does: none beside a grid,
+// the value under bars, and a change of type that changes it is told.
+TEST(BarcodeItem, TextFollowsTheTypeUntilWritten) {
+    QuickWindow window;
+    QQuickItem* item = window.Load(R"(Barcode { type: "qr"; value: "QM-1" })");
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->property("textShow").toInt(), tsNone);
+    QSignalSpy told(item, SIGNAL(textShowChanged()));
+    item->setProperty("type", "code128");
+    EXPECT_EQ(item->property("textShow").toInt(), tsBarCode);
+    EXPECT_EQ(told.count(), 1);
+    item->setProperty("textShow", int(tsBarCode)); // written: kept whatever the type
+    item->setProperty("type", "datamatrix");
+    EXPECT_EQ(item->property("textShow").toInt(), tsBarCode);
+    EXPECT_EQ(told.count(), 1);
+}
+
 // Under QT_SCALE_FACTOR=2: the natural size in logical pixels, the picture in the device's,
 // its text drawn at that resolution rather than scaled up.
 TEST(HighDpiItem, DevicePixelsAndCrispText) {
