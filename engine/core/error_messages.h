@@ -38,6 +38,14 @@ inline std::string ShortenedMessage(std::string Message, const std::string& Valu
     return Message;
 }
 
+// "<Value> : Wrong check digit 4; the EAN13 check digit is 1.": a check character Given
+// where the check of Name (what the symbology or number calls it, Kind) gives Expected.
+inline std::string WrongCheckMessage(const std::string& Value, const std::string& Name,
+                                     const std::string& Kind, char Given, char Expected) {
+    return Value + " : Wrong " + Kind + " " + Given + "; the " + Name + " " + Kind + " is " +
+           Expected + ".";
+}
+
 // "Subject : Message", the engine's form of an error about a value or a size.
 inline std::string Quoting(const std::string& Subject, const char* Message) {
     return Subject + " : " + Message;

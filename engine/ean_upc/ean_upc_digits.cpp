@@ -1,6 +1,7 @@
 // Which digits an EAN/UPC symbol draws, its GS1 check digit, and check-digit completion.
 #include "ean_upc.h"
 
+#include "add_on_split.h"
 #include "encoders.h"
 #include "error_messages.h"
 
@@ -28,8 +29,8 @@ TEANUPCDigits UPCDigits(const std::string& Value, TCheckSum CheckSum, std::size_
 }
 
 [[noreturn]] void RaiseWrongCheckDigit(TBarType Type, const std::string& Value, char Expected) {
-    throw Exception(Value + " : Wrong check digit " + Value.back() + "; the " + BarTypeName(Type) +
-                    " check digit is " + Expected + ".");
+    throw Exception(
+        WrongCheckMessage(Value, BarTypeName(Type), "check digit", Value.back(), Expected));
 }
 
 // Value (data, then check digit) unchanged when its check digit is right.
@@ -71,8 +72,8 @@ std::string CompletePostNet(const std::string& Value) {
         const char expected =
             PostNetCorrectionDigit(std::string_view(Value).substr(0, Value.size() - 1));
         if (Value.back() != expected)
-            throw Exception(Value + " : Wrong correction digit " + Value.back() +
-                            "; the PostNet correction digit is " + expected + ".");
+            throw Exception(
+                WrongCheckMessage(Value, "PostNet", "correction digit", Value.back(), expected));
         return Value;
     }
     default:
@@ -106,16 +107,7 @@ std::string CompleteUPCE(TBarType Type, const std::string& Value) {
 std::optional<TAddOnSplit> SplitAddOn(TBarType Type, const std::string& Value) {
     if (!HasGS1CheckDigit(Type))
         return std::nullopt;
-    for (const std::size_t digits : {std::size_t{2}, std::size_t{5}}) {
-        if (Value.size() < digits + 2)
-            continue;
-        const std::size_t at = Value.size() - digits - 1;
-        const std::string main = Value.substr(0, at);
-        const std::string addOn = Value.substr(at + 1);
-        if ((Value[at] == '+' || Value[at] == ' ') && AllDigits(main) && AllDigits(addOn))
-            return TAddOnSplit{main, addOn, Value[at]};
-    }
-    return std::nullopt;
+    return SplitAddOnWhere(Value, AllDigits);
 }
 
 TEANUPCDigits EANUPCDigits(TBarType Type, const std::string& Value, TCheckSum CheckSum) {
