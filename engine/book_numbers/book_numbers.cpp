@@ -7,7 +7,9 @@
 #include "hyphen_parts.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <initializer_list>
 #include <optional>
 
 namespace quillmark {
@@ -19,11 +21,16 @@ constexpr std::string_view ThirteenShape = "prefix, group, publisher, title, che
 constexpr std::string_view IsbnTenShape = "group, publisher, title, check character";
 constexpr std::string_view IsmnThirteenShape = "979, 0, publisher, item, check digit";
 constexpr std::string_view IsmnTenShape = "M, publisher, item, check digit";
-// The EAN-13 prefixes: Bookland for ISBN, its 979-0 block for ISMN, 977 for serials.
-constexpr std::string_view IsbnTenPrefix = "978";
-constexpr std::string_view IsmnPrefix = "9790";
+// The EAN-13 prefixes: Bookland for ISBN (978, then 979 too), 979-0 for ISMN, 977 for
+// serials.
+constexpr std::string_view IsbnPrefix = "978";
+constexpr std::string_view IsbnNewPrefix = "979";
+constexpr std::string_view IsmnBlock = "0";
+constexpr std::string_view IsmnDigits = "9790";
 constexpr std::string_view IssnPrefix = "977";
 constexpr std::string_view IssnVariantDefault = "00";
+
+constexpr std::array<const char*, 3> KindNames = {"ISBN", "ISMN", "ISSN"};
 
 bool IsCheckX(char Ch) {
     return Ch == 'X' || Ch == 'x';
@@ -46,77 +53,87 @@ void RequireCheck(const std::string& Typed, const std::string& Name, const char*
         throw Exception(WrongCheckMessage(Typed, Name, Kind, Given, Expected));
 }
 
-// Thirteen digits in their parts (ISBN-13, ISMN), checked and printed as typed.
-TBookNumber Thirteen(const std::string& Typed, const THyphenParts& Number, const char* Name) {
-    const std::string& digits = Number.Joined;
-    if (!AllDigits(digits))
-        Refuse(Typed, std::string("A 13-digit ") + Name + " holds digits only.");
-    RequireCheck(Typed, Name, "check digit", digits.back(),
-                 Mod10CheckDigit(std::string_view(digits).substr(0, 12)));
-    return {digits, {}, 0, std::string(Name) + " " + Typed};
+// Whether Number begins with Parts: as its own parts where hyphenated, else as digits.
+bool BeginsWith(const THyphenParts& Number, std::initializer_list<std::string_view> Parts) {
+    std::string digits;
+    std::size_t k = 0;
+    for (const std::string_view part : Parts) {
+        if (Number.Hyphenated() && (k >= Number.Parts.size() || Number.Parts[k++] != part))
+            return false;
+        digits += part;
+    }
+    return Number.Joined.starts_with(digits);
 }
 
-TBookNumber Isbn(const std::string& Typed) {
-    const THyphenParts number = SplitHyphens(Typed, "ISBN");
+// Thirteen digits in their parts (ISBN-13, ISMN), checked and printed as typed.
+TBookNumber Thirteen(const std::string& Typed, const THyphenParts& Number,
+                     const std::string& Name) {
+    const std::string& digits = Number.Joined;
+    if (!AllDigits(digits))
+        Refuse(Typed, "A 13-digit " + Name + " holds digits only.");
+    RequireCheck(Typed, Name, "check digit", digits.back(),
+                 Mod10CheckDigit(std::string_view(digits).substr(0, 12)));
+    return {digits, {}, 0, Name + " " + Typed};
+}
+
+TBookNumber Isbn(const std::string& Typed, const std::string& Name) {
+    const THyphenParts number = SplitHyphens(Typed, Name);
     const std::string& chars = number.Joined;
     if (chars.size() == 13) {
-        RequireParts(number, Typed, "ISBN-13", ThirteenShape);
-        if (number.Hyphenated() ? number.Parts[0] != "978" && number.Parts[0] != "979"
-                                : !chars.starts_with("978") && !chars.starts_with("979"))
+        RequireParts(number, Typed, Name + "-13", ThirteenShape);
+        if (!BeginsWith(number, {IsbnPrefix}) && !BeginsWith(number, {IsbnNewPrefix}))
             Refuse(Typed, "An ISBN-13 begins 978 or 979.");
-        if (chars.starts_with(IsmnPrefix))
+        if (chars.starts_with(IsmnDigits))
             Refuse(Typed, "979-0 begins an ISMN, not an ISBN.");
-        return Thirteen(Typed, number, "ISBN");
+        return Thirteen(Typed, number, Name);
     }
     if (chars.size() != 10)
         Refuse(Typed, "An ISBN has 13 digits, or 10 with X allowed last; this has " +
                           std::to_string(chars.size()) + ".");
-    RequireParts(number, Typed, "ISBN-10", IsbnTenShape);
+    RequireParts(number, Typed, Name + "-10", IsbnTenShape);
     const std::string_view nine = std::string_view(chars).substr(0, 9);
     if (!AllDigits(nine) || !(AllDigits(chars.substr(9)) || IsCheckX(chars.back())))
         Refuse(Typed, "An ISBN-10 holds digits, and X only as its check character.");
-    RequireCheck(Typed, "ISBN-10", "check character", chars.back(), Mod11CheckCharacter(nine));
+    RequireCheck(Typed, Name + "-10", "check character", chars.back(), Mod11CheckCharacter(nine));
     TBookNumber book;
-    book.EAN13 = AppendMod10(std::string(IsbnTenPrefix) + std::string(nine));
-    book.Printed =
-        "ISBN " + (number.Hyphenated() ? std::string(IsbnTenPrefix) + "-" +
-                                             Joined(number.Parts, 3) + "-" + book.EAN13.back()
-                                       : book.EAN13);
+    book.EAN13 = AppendMod10(std::string(IsbnPrefix) + std::string(nine));
+    book.Printed = Name + " " +
+                   (number.Hyphenated() ? std::string(IsbnPrefix) + "-" + Joined(number.Parts, 3) +
+                                              "-" + book.EAN13.back()
+                                        : book.EAN13);
     return book;
 }
 
-TBookNumber Ismn(const std::string& Typed) {
-    const THyphenParts number = SplitHyphens(Typed, "ISMN");
+TBookNumber Ismn(const std::string& Typed, const std::string& Name) {
+    const THyphenParts number = SplitHyphens(Typed, Name);
     const std::string& chars = number.Joined;
     if (chars.size() == 13) {
-        RequireParts(number, Typed, "ISMN", IsmnThirteenShape);
-        if (number.Hyphenated() ? number.Parts[0] != "979" || number.Parts[1] != "0"
-                                : !chars.starts_with(IsmnPrefix))
+        RequireParts(number, Typed, Name, IsmnThirteenShape);
+        if (!BeginsWith(number, {IsbnNewPrefix, IsmnBlock}))
             Refuse(Typed, "A 13-digit ISMN begins 979-0.");
-        return Thirteen(Typed, number, "ISMN");
+        return Thirteen(Typed, number, Name);
     }
     if (chars.size() != 10 || (chars[0] != 'M' && chars[0] != 'm'))
         Refuse(Typed, "An ISMN has 13 digits beginning 979-0, or is M and 9 digits.");
-    RequireParts(number, Typed, "ISMN", IsmnTenShape);
+    RequireParts(number, Typed, Name, IsmnTenShape);
     if (number.Hyphenated() && number.Parts[0].size() != 1)
         Refuse(Typed, "The ISMN's M stands alone before the first hyphen.");
     const std::string_view digits = std::string_view(chars).substr(1);
     if (!AllDigits(digits))
         Refuse(Typed, "An ISMN holds digits after its M.");
     // M stands for 979-0, so the old check digit is the EAN-13 one.
-    const std::string data = std::string(IsmnPrefix) + std::string(digits.substr(0, 8));
-    RequireCheck(Typed, "ISMN", "check digit", chars.back(), Mod10CheckDigit(data));
-    return {AppendMod10(data),
-            {},
-            0,
-            "ISMN " + (number.Hyphenated()
-                           ? "979-0-" + Joined({number.Parts.begin() + 1, number.Parts.end()},
-                                               number.Parts.size() - 1)
-                           : AppendMod10(data))};
+    const std::string data = std::string(IsmnDigits) + std::string(digits.substr(0, 8));
+    RequireCheck(Typed, Name, "check digit", chars.back(), Mod10CheckDigit(data));
+    TBookNumber music;
+    music.EAN13 = AppendMod10(data);
+    std::vector<std::string> parts = number.Parts;
+    parts.front() = std::string(IsbnNewPrefix) + "-" + std::string(IsmnBlock);
+    music.Printed = Name + " " + (number.Hyphenated() ? Joined(parts, parts.size()) : music.EAN13);
+    return music;
 }
 
-TBookNumber Issn(const std::string& Typed) {
-    const THyphenParts number = SplitHyphens(Typed, "ISSN");
+TBookNumber Issn(const std::string& Typed, const std::string& Name) {
+    const THyphenParts number = SplitHyphens(Typed, Name);
     const std::vector<std::string>& parts = number.Parts;
     const std::string& chars = number.Joined;
     const bool shaped = number.Hyphenated()
@@ -133,18 +150,20 @@ TBookNumber Issn(const std::string& Typed) {
         !(AllDigits(chars.substr(7, 1)) || IsCheckX(chars[7])))
         Refuse(Typed, "An ISSN holds digits, and X only as its check character.");
     const char check = Mod11CheckCharacter(seven);
-    RequireCheck(Typed, "ISSN", "check character", chars[7], check);
+    RequireCheck(Typed, Name, "check character", chars[7], check);
     return {AppendMod10(std::string(IssnPrefix) + std::string(seven) + variant),
             {},
             0,
-            "ISSN " + chars.substr(0, 4) + "-" + chars.substr(4, 3) + check};
+            Name + " " + chars.substr(0, 4) + "-" + chars.substr(4, 3) + check};
 }
 
-// What a book number's main part may hold before an add-on.
+// What a book number may hold: digits, hyphens, X as a check character, an older ISMN's M.
+bool IsBookNumberCharacter(char Ch) {
+    return (Ch >= '0' && Ch <= '9') || Ch == '-' || IsCheckX(Ch) || Ch == 'M' || Ch == 'm';
+}
+
 bool BookNumberCharacters(std::string_view Main) {
-    return std::ranges::all_of(Main, [](char Ch) {
-        return (Ch >= '0' && Ch <= '9') || Ch == '-' || IsCheckX(Ch) || Ch == 'M' || Ch == 'm';
-    });
+    return std::ranges::all_of(Main, IsBookNumberCharacter);
 }
 
 } // namespace
@@ -154,9 +173,13 @@ TBookNumber BookNumberAsEAN13(TBookNumberKind Kind, const std::string& Typed) {
     const std::string main = split ? split->Main : Typed;
     if (main.empty())
         throw Exception(EmptyValueMessage);
-    TBookNumber book = Kind == TBookNumberKind::ISBN   ? Isbn(main)
-                       : Kind == TBookNumberKind::ISMN ? Ismn(main)
-                                                       : Issn(main);
+    const std::string name = KindNames[static_cast<std::size_t>(Kind)];
+    if (const auto stray = std::ranges::find_if_not(main, IsBookNumberCharacter);
+        stray != main.end())
+        Refuse(Typed, "'" + std::string(1, *stray) + "' has no place in an " + name + ".");
+    TBookNumber book = Kind == TBookNumberKind::ISBN   ? Isbn(main, name)
+                       : Kind == TBookNumberKind::ISMN ? Ismn(main, name)
+                                                       : Issn(main, name);
     if (split) {
         book.AddOn = split->AddOn;
         book.Separator = split->Separator;

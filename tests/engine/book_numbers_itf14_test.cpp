@@ -98,6 +98,7 @@ TEST(BookNumbers, RefusalsNameWhatIsWrong) {
             {"979-0-060-11561-5", "979-0 begins an ISMN, not an ISBN."},
             {"03064", "An ISBN has 13 digits, or 10 with X allowed last; this has 5."},
             {"03X6406152", "An ISBN-10 holds digits, and X only as its check character."},
+            {"978 0 306 40615 7", "' ' has no place in an ISBN."},
         });
     ExpectRefusals(AsEAN13(ISMN),
                    {
