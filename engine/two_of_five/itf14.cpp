@@ -4,13 +4,18 @@
 #include "encoders.h"
 #include "error_messages.h"
 
-#include <algorithm>
-
 namespace quillmark {
 
 namespace {
 
 constexpr char Name[] = "ITF-14";
+
+// Each default within its range, and the bearer no thinner than its least at the largest X.
+static_assert(ITF14Facts.RatioLower <= ITF14Facts.RatioDefault &&
+              ITF14Facts.RatioDefault <= ITF14Facts.RatioUpper);
+static_assert(ITF14Facts.ModuleMinMM <= ITF14Facts.ModuleDefaultMM &&
+              ITF14Facts.ModuleDefaultMM <= ITF14Facts.ModuleMaxMM);
+static_assert(ITF14Facts.BearerDefaultMM >= ITF14Facts.BearerMinModules * ITF14Facts.ModuleMaxMM);
 
 } // namespace
 
@@ -34,10 +39,6 @@ std::string ITF14Value(const std::string& Value) {
 
 void EncodeITF14(const std::string& Value, std::string& Pattern) {
     EncodeCode_2_5_interleaved(ITF14Value(Value), Pattern);
-}
-
-double ITF14Ratio(double Ratio) {
-    return std::clamp(Ratio, ITF14Facts.RatioLower, ITF14Facts.RatioUpper);
 }
 
 } // namespace quillmark

@@ -49,10 +49,8 @@ inline constexpr TITF14Facts ITF14Facts{
 QUILLMARK_ENGINE_EXPORT std::string ITF14Value(const std::string& Value);
 
 // The module pattern of ITF14Value(Value) by the Interleaved 2 of 5 encoder; the wide to
-// narrow ratio goes in at the element widths, as for Interleaved 2 of 5.
+// narrow ratio goes in at the element widths, as for Interleaved 2 of 5, clamped to
+// ITF14Facts' range where the catalogue gives the type its row.
 QUILLMARK_ENGINE_EXPORT void EncodeITF14(const std::string& Value, std::string& Pattern);
-
-// Ratio clamped into ITF-14's range.
-QUILLMARK_ENGINE_EXPORT double ITF14Ratio(double Ratio);
 
 } // namespace quillmark
