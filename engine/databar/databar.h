@@ -37,6 +37,13 @@ TBarRows EncodeDataBar(std::string_view Value, TDataBarForm Form);
 // GS1 DataBar Limited, for a GTIN whose indicator digit is 0 or 1.
 TBarRows EncodeDataBarLimited(std::string_view Value);
 
+// The segments per row of GS1 DataBar Expanded Stacked when none are chosen.
+inline constexpr int ExpandedSegmentsDefault = 4;
+
+// GS1 DataBar Expanded for AI element strings as ParseGS1 reads them, "(01)...(10)...": in
+// one row when Segments is 0, else stacked with Segments (even, 2 to 22) characters a row.
+TBarRows EncodeDataBarExpanded(std::string_view Value, int Segments = 0);
+
 // The human-readable text of a GTIN symbol: "(01)09501101530003".
 std::string DataBarText(std::string_view Value);
 

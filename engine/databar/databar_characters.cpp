@@ -32,9 +32,17 @@ constexpr std::array<TCharacterGroup, 7> Limited{{
     {1979845, {19, 7, 8, false}, {7, 7, 1, true}, 1},
     {1996939, {7, 7, 1, false}, {19, 7, 8, true}, 16632},
 }};
+constexpr std::array<TCharacterGroup, 5> Expanded{{
+    {0, {12, 4, 7, true}, {5, 4, 2, false}, 4},
+    {348, {10, 4, 5, true}, {7, 4, 4, false}, 20},
+    {1388, {8, 4, 4, true}, {9, 4, 5, false}, 52},
+    {2948, {6, 4, 3, true}, {11, 4, 6, false}, 104},
+    {3988, {4, 4, 1, true}, {13, 4, 8, false}, 204},
+}};
 
 } // namespace
 
+const TCharacterSet ExpandedCharacters{Expanded, TQuotient::Odd};
 const TCharacterSet OutsideCharacters{Outside, TQuotient::Odd};
 const TCharacterSet InsideCharacters{Inside, TQuotient::Even};
 const TCharacterSet LimitedCharacters{Limited, TQuotient::Odd};

@@ -34,6 +34,8 @@ std::vector<int> CharacterWidths(int Value, const TCharacterSet& Set);
 extern const TCharacterSet OutsideCharacters;
 extern const TCharacterSet InsideCharacters;
 extern const TCharacterSet LimitedCharacters;
+// Expanded's of 17 modules.
+extern const TCharacterSet ExpandedCharacters;
 
 // The sum of Widths weighted by Base to the powers FirstPower, FirstPower + 1, ..., in
 // reading order or, Reversed, from the last width, modulo Modulus.

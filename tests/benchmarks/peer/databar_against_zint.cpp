@@ -16,9 +16,10 @@ namespace {
 using benchmarks::ZintSymbol;
 
 // zint's rows of Symbology for Data, '1' dark.
-std::vector<std::string> ZintRows(int Symbology, const std::string& Data) {
+std::vector<std::string> ZintRows(int Symbology, const std::string& Data, int Columns = 0) {
     const ZintSymbol symbol(ZBarcode_Create());
     symbol->symbology = Symbology;
+    symbol->option_2 = Columns;
     const int status =
         ZBarcode_Encode(symbol.get(), reinterpret_cast<const unsigned char*>(Data.c_str()),
                         static_cast<int>(Data.size()));
@@ -82,6 +83,21 @@ TEST(DataBarAgainstZint, LimitedHasZintsRow) {
         ASSERT_EQ(zints.substr(ours.size()), std::string(zints.size() - ours.size(), '0'));
         zints.resize(ours.size());
         ASSERT_EQ(ours, zints) << gtin;
+    }
+}
+
+// Element strings in zint's syntax: "[01]..." for "(01)...".
+std::string ZintElementString(std::string Value) {
+    for (char& ch : Value)
+        ch = ch == '(' ? '[' : ch == ')' ? ']' : ch;
+    return Value;
+}
+
+TEST(DataBarAgainstZint, ExpandedHasZintsRow) {
+    for (const char* value : {"(01)09501101530003", "(10)1", "(10)12", "(01)09501101530003(10)AB",
+                              "(01)09501101530003(17)260101(10)AB-123abc", "(00)123456789012345675"}) {
+        const auto ours = EncodeDataBarExpanded(value).Rows;
+        EXPECT_EQ(ours, ZintRows(BARCODE_DBAR_EXP, ZintElementString(value))) << value;
     }
 }
 
