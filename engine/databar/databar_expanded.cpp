@@ -46,7 +46,9 @@ constexpr int CharacterBits = 12;
 constexpr int RowHeight = 34;
 constexpr int MaximumCharacters = 22;
 
-bool FitsRows(int Characters, int Segments) { return Segments == 0 || Characters % Segments != 1; }
+bool FitsRows(int Characters, int Segments) {
+    return Segments == 0 || Characters % Segments != 1;
+}
 
 std::vector<int> Reversed(std::vector<int> Widths) {
     std::reverse(Widths.begin(), Widths.end());
@@ -71,9 +73,9 @@ Symbol SymbolOf(const std::string& Bits) {
     symbol.Characters.emplace_back();
     int sum = 0;
     for (int i = 1; i < characters; ++i) {
-        const int value = std::stoi(Bits.substr(static_cast<std::size_t>(i - 1) * CharacterBits,
-                                                CharacterBits),
-                                    nullptr, 2);
+        const int value =
+            std::stoi(Bits.substr(static_cast<std::size_t>(i - 1) * CharacterBits, CharacterBits),
+                      nullptr, 2);
         symbol.Characters.push_back(CharacterWidths(value, ExpandedCharacters));
         // Each character's weights follow its finder and its side of it.
         const int row = 2 * symbol.Finders[static_cast<std::size_t>(i / 2)] + i % 2 - 1;

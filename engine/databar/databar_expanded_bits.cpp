@@ -23,9 +23,15 @@ void Append(std::string& Bits, long long Value, int Count) {
         Bits += (Value >> i) & 1 ? '1' : '0';
 }
 
-bool IsDigit(char Ch) { return Ch >= '0' && Ch <= '9'; }
-bool IsUpper(char Ch) { return Ch >= 'A' && Ch <= 'Z'; }
-bool IsLower(char Ch) { return Ch >= 'a' && Ch <= 'z'; }
+bool IsDigit(char Ch) {
+    return Ch >= '0' && Ch <= '9';
+}
+bool IsUpper(char Ch) {
+    return Ch >= 'A' && Ch <= 'Z';
+}
+bool IsLower(char Ch) {
+    return Ch >= 'a' && Ch <= 'z';
+}
 
 // General-purpose compaction's modes and what latching between them costs.
 enum Mode { Numeric, Alphanumeric, Iso, ModeCount };
@@ -83,17 +89,24 @@ std::optional<std::string> NumericPair(char First, char Second) {
 
 struct Step {
     std::size_t Bits = std::numeric_limits<std::size_t>::max();
-    std::string Text; // the bits of the whole encoding up to here
+    std::string Text;       // the bits of the whole encoding up to here
+    bool LoneDigit = false; // it ends in a last digit alone in 4 bits
 };
 
-// The cheapest general-purpose bits for Data from numeric mode, and the mode it ends in.
-std::pair<std::string, int> GeneralPurpose(std::string_view Data) {
+// A last digit alone in numeric mode takes 4 bits (the digit + 1) where a reader finds fewer
+// than 7 bits after them, so reads no pair.
+constexpr int LoneDigitBits = 4;
+constexpr int PairBits = 7;
+
+// The cheapest general-purpose bits for Data from numeric mode; a last digit alone takes 4
+// bits when Lone, else pairs with FNC1.
+Step GeneralPurpose(std::string_view Data, int& EndMode, bool Lone) {
     const std::size_t n = Data.size();
     std::vector<std::array<Step, ModeCount>> best(n + 1);
     best[0][Numeric] = {0, ""};
-    const auto offer = [&best](std::size_t At, int In, std::string Bits) {
+    const auto offer = [&best](std::size_t At, int In, std::string Bits, bool Lone = false) {
         if (Bits.size() < best[At][In].Bits)
-            best[At][In] = {Bits.size(), std::move(Bits)};
+            best[At][In] = {Bits.size(), std::move(Bits), Lone};
     };
     for (std::size_t i = 0; i <= n; ++i) {
         for (int pass = 0; pass < 2; ++pass)
@@ -107,12 +120,17 @@ std::pair<std::string, int> GeneralPurpose(std::string_view Data) {
             if (best[i][in].Bits == std::numeric_limits<std::size_t>::max())
                 continue;
             if (in == Numeric) {
-                // The last digit alone pairs with FNC1.
-                const char second = i + 1 < n ? Data[i + 1] : Fnc1;
-                if (const auto pair = NumericPair(Data[i], second); pair && (i + 1 < n || IsDigit(Data[i])))
+                if (i + 1 == n && Lone && IsDigit(Data[i])) {
+                    std::string bits = best[i][in].Text;
+                    Append(bits, Data[i] - '0' + 1, LoneDigitBits);
+                    offer(n, Numeric, std::move(bits), true);
+                } else if (const auto pair = NumericPair(Data[i], i + 1 < n ? Data[i + 1] : Fnc1);
+                           pair && (i + 1 < n || IsDigit(Data[i]))) {
                     offer(std::min(i + 2, n), Numeric, best[i][in].Text + *pair);
+                }
             } else if (const auto bits = CharacterBits1(Data[i], in)) {
-                offer(i + 1, in, best[i][in].Text + *bits);
+                // A reader takes FNC1 in the other modes for a return to numeric mode.
+                offer(i + 1, Data[i] == Fnc1 ? Numeric : in, best[i][in].Text + *bits);
             }
         }
     }
@@ -123,7 +141,8 @@ std::pair<std::string, int> GeneralPurpose(std::string_view Data) {
     if (best[n][end].Bits == std::numeric_limits<std::size_t>::max())
         throw Exception("GS1 DataBar Expanded has no character for some of the data: use the "
                         "characters of GS1's character set 82 alone.");
-    return {best[n][end].Text, end};
+    EndMode = end;
+    return best[n][end];
 }
 
 // The element strings as general-purpose compaction reads them: FNC1 after each
@@ -149,10 +168,11 @@ struct Encoding {
     std::string Bits;
     int EndMode = Numeric;
     std::optional<std::size_t> LengthField;
+    bool LoneDigit = false;
 };
 
-Encoding General(const std::vector<TGS1Element>& Elements, std::string Header,
-                 std::size_t From) {
+// The start of an encoding with a variable-length field after Header.
+Encoding General(std::string Header) {
     Encoding encoding{std::move(Header), Numeric, std::nullopt};
     encoding.LengthField = encoding.Bits.size();
     encoding.Bits += "00";
@@ -161,22 +181,34 @@ Encoding General(const std::vector<TGS1Element>& Elements, std::string Header,
 
 std::vector<Encoding> Candidates(const std::vector<TGS1Element>& Elements) {
     std::vector<Encoding> candidates;
-    const auto finish = [&Elements](Encoding Start, std::size_t From) {
-        auto [bits, mode] = GeneralPurpose(ElementData(Elements, From));
-        Start.Bits += bits;
-        Start.EndMode = mode;
-        return Start;
+    const auto finish = [&Elements, &candidates](const Encoding& Start, std::size_t From) {
+        for (const bool lone : {false, true}) {
+            Encoding encoding = Start;
+            const Step step = GeneralPurpose(ElementData(Elements, From), encoding.EndMode, lone);
+            encoding.Bits += step.Text;
+            encoding.LoneDigit = step.LoneDigit;
+            candidates.push_back(std::move(encoding));
+        }
     };
     // The linkage flag leads: no composite component follows.
-    candidates.push_back(finish(General(Elements, "000", 0), 0));
+    finish(General("000"), 0);
     if (!Elements.empty() && Elements[0].AI == "01") {
-        Encoding gtin = General(Elements, "01", 0);
+        Encoding gtin = General("01");
         const std::string& digits = Elements[0].Data;
         Append(gtin.Bits, digits[0] - '0', 4);
         AppendDigitGroups(gtin.Bits, std::string_view(digits).substr(1, 12));
-        candidates.push_back(finish(gtin, 1));
+        finish(gtin, 1);
     }
     return candidates;
+}
+
+// The data characters Bits fill, at least the minimum and as many as Fits takes.
+std::size_t PaddedSize(std::size_t Bits, bool (*Fits)(int, int), int Segments) {
+    int characters =
+        std::max(MinimumCharacters, static_cast<int>((Bits + CharacterBits - 1) / CharacterBits));
+    if (!Fits(characters + 1, Segments))
+        ++characters;
+    return static_cast<std::size_t>(characters) * CharacterBits;
 }
 
 } // namespace
@@ -186,11 +218,11 @@ std::string ExpandedBits(const std::vector<TGS1Element>& Elements, bool (*Fits)(
     std::optional<std::string> shortest;
     for (Encoding& encoding : Candidates(Elements)) {
         std::string& bits = encoding.Bits;
-        int characters = std::max(MinimumCharacters,
-                                  static_cast<int>((bits.size() + CharacterBits - 1) / CharacterBits));
-        if (!Fits(characters + 1, Segments))
-            ++characters;
-        const std::size_t total = static_cast<std::size_t>(characters) * CharacterBits;
+        const std::size_t total = PaddedSize(bits.size(), Fits, Segments);
+        // A reader takes 4 bits for a last digit only where fewer than 7 remain.
+        if (encoding.LoneDigit && total - (bits.size() - LoneDigitBits) >= PairBits)
+            continue;
+        const int characters = static_cast<int>(total / CharacterBits);
         // Padding: a latch out of numeric mode, then alphanumeric's latch to ISO/IEC 646
         // and back, which a reader passes over.
         if (encoding.EndMode == Numeric && total - bits.size() >= AlphanumericFromNumeric.size())
