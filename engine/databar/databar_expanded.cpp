@@ -45,6 +45,10 @@ constexpr int CharacterElements = 8;
 constexpr int CharacterBits = 12;
 constexpr int RowHeight = 34;
 constexpr int MaximumCharacters = 22;
+constexpr int GuardModules = 2;
+constexpr int CharacterModules = 17;
+constexpr int FinderModules = 15;
+constexpr int PairModules = 2 * CharacterModules + FinderModules;
 
 bool FitsRows(int Characters, int Segments) {
     return Segments == 0 || Characters % Segments != 1;
@@ -111,14 +115,68 @@ std::vector<int> PairElements(const Symbol& Symbol, int First, int Last) {
 } // namespace
 
 TBarRows EncodeDataBarExpanded(std::string_view Value, int Segments) {
+    if (Segments != 0 && (Segments % 2 || Segments < 2 || Segments > MaximumCharacters))
+        throw Exception("GS1 DataBar Expanded Stacked takes an even number of segments a row "
+                        "from 2 to 22, not " +
+                        std::to_string(Segments) + ".");
     const std::vector<TGS1Element> elements = ParseGS1(Value);
     const Symbol symbol = SymbolOf(ExpandedBits(elements, FitsRows, Segments));
     const int characters = static_cast<int>(symbol.Characters.size());
-    std::vector<int> row{1, 1};
-    const std::vector<int> pairs = PairElements(symbol, 0, characters);
-    row.insert(row.end(), pairs.begin(), pairs.end());
-    row.insert(row.end(), {1, 1});
-    return {{ModulesOf(row)}, {RowHeight}};
+    const int perRow = Segments == 0 ? characters : Segments;
+    const int widest = std::min(perRow, characters); // the first row's characters
+    const int width = GuardModules + PairModules * (widest / 2) + GuardModules +
+                      (widest % 2 ? CharacterModules + FinderModules : 0);
+
+    TBarRows rows;
+    std::string previous; // the last data row, and its finders
+    std::vector<TModuleSpan> previousFinders;
+    bool previousReversed = false;
+    for (int first = 0; first < characters; first += perRow) {
+        const int last = std::min(first + perRow, characters);
+        std::vector<int> row{1, 1};
+        const std::vector<int> pairs = PairElements(symbol, first, last);
+        row.insert(row.end(), pairs.begin(), pairs.end());
+        row.insert(row.end(), {1, 1});
+        std::vector<TModuleSpan> finders;
+        for (int i = first; i < last; i += 2) {
+            const int begin = GuardModules + (i - first) / 2 * PairModules + CharacterModules;
+            finders.push_back({begin, begin + FinderModules});
+        }
+        // Every second row starts dark, and reads right to left where a row holds an even
+        // number of pairs, so that its finders alternate as the reader expects; a last such
+        // row of an odd number of finders keeps its direction and starts light, one module in.
+        const bool evenRow = (first / perRow) % 2 != 0;
+        const bool shifted = evenRow && (perRow / 2) % 2 == 0 && ((last - first + 1) / 2) % 2 != 0;
+        const bool reversed = evenRow && (perRow / 2) % 2 == 0 && !shifted;
+        if (reversed) {
+            std::reverse(row.begin(), row.end());
+            int drawn = 0;
+            for (const int w : row)
+                drawn += w;
+            for (TModuleSpan& finder : finders)
+                finder = {drawn - finder.End, drawn - finder.Begin};
+        }
+        const std::string modules = ModulesOf(row, evenRow && !shifted);
+        const std::string shift = shifted ? "0" : "";
+        // A short last row stands at the left; its separator covers it alone.
+        const auto padded = [width](std::string Row) {
+            Row.resize(static_cast<std::size_t>(width), '0');
+            return Row;
+        };
+        if (!previous.empty()) {
+            rows.Rows.push_back(
+                padded(SeparatorBeside(previous, previousFinders, previousReversed)));
+            rows.Rows.push_back(AlternatingSeparator(width));
+            rows.Rows.push_back(padded(shift + SeparatorBeside(modules, finders, reversed)));
+            rows.Heights.insert(rows.Heights.end(), {1, 1, 1});
+        }
+        rows.Rows.push_back(padded(shift + modules));
+        rows.Heights.push_back(RowHeight);
+        previous = modules;
+        previousFinders = finders;
+        previousReversed = reversed;
+    }
+    return rows;
 }
 
 } // namespace quillmark

@@ -24,15 +24,20 @@ std::string ModulesOf(const std::vector<int>& Widths, bool DarkFirst) {
     return modules;
 }
 
-std::string SeparatorBeside(const std::string& Row, const std::vector<TModuleSpan>& Finders) {
+std::string SeparatorBeside(const std::string& Row, const std::vector<TModuleSpan>& Finders,
+                            bool FromRight) {
     const int width = static_cast<int>(Row.size());
     std::string separator(Row.size(), '0');
     for (int i = LightEnds; i < width - LightEnds; ++i)
         separator[i] = Complement(Row[i]);
+    // Each light run begins dark where the finder is read from.
     for (const TModuleSpan& finder : Finders)
-        for (int i = finder.Begin + 1; i < finder.End; ++i)
-            if (Row[i] == '0' && Row[i - 1] == '0')
-                separator[i] = Complement(separator[i - 1]);
+        for (int k = 1; k < finder.End - finder.Begin; ++k) {
+            const int i = FromRight ? finder.End - 1 - k : finder.Begin + k;
+            const int before = FromRight ? i + 1 : i - 1;
+            if (Row[i] == '0' && Row[before] == '0')
+                separator[i] = Complement(separator[before]);
+        }
     return separator;
 }
 

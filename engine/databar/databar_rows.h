@@ -17,9 +17,10 @@ struct TModuleSpan {
 };
 
 // The separator beside Row: its complement, with the finder's light modules in Finders
-// broken into alternating dark and light so that the separator shows no wide dark bar
-// there, and the four modules at each end light.
-std::string SeparatorBeside(const std::string& Row, const std::vector<TModuleSpan>& Finders);
+// broken into alternating dark and light (from the right for a row read right to left) so
+// that the separator shows no wide dark bar there, and the four modules at each end light.
+std::string SeparatorBeside(const std::string& Row, const std::vector<TModuleSpan>& Finders,
+                            bool FromRight = false);
 
 // The one separator between two rows of equal width: the complement where they agree,
 // alternating where they differ.
