@@ -35,6 +35,13 @@ TEST(DataBarGtin, RefusesWithWhatToChange) {
         {EncodeDataBarLimited, "2950110153000",
          "GS1 DataBar Limited carries a GTIN whose first digit is 0 or 1, not 2: choose GS1 "
          "DataBar or another of its forms."},
+        {[](std::string_view Value) { return EncodeDataBarExpanded(Value, 3); },
+         "(01)09501101530003",
+         "GS1 DataBar Expanded Stacked takes an even number of segments a row from 2 to 22, not "
+         "3."},
+        {[](std::string_view Value) { return EncodeDataBarExpanded(Value); }, "(8010)AB#1",
+         "GS1 DataBar Expanded has no character for some of the data: use the characters of "
+         "GS1's character set 82 alone."},
     };
     for (const Refusal& refusal : refusals) {
         try {
@@ -123,6 +130,19 @@ TEST(DataBarGtin, ZxingReadsEveryForm) {
             EXPECT_EQ(scanned->Format, reading.Format);
             EXPECT_EQ(scanned->Text, DataBarGtin(gtin)) << reading.Format;
         }
+}
+
+// Every general-purpose mode and a last digit alone; (235) keeps its FNC1, which zint 2.11
+// leaves out.
+TEST(DataBarExpanded, ZxingReadsTheElementStrings) {
+    for (const char* value : {"(01)09501101530003(17)260101(10)AB-123abc", "(235)x(10)1",
+                              "(00)123456789012345675(21)!\"%&'*+,-./:;<=>?_"}) {
+        const auto scanned =
+            testing::Scan(testing::RasteriseGrid(GridOf(EncodeDataBarExpanded(value)), 2));
+        ASSERT_TRUE(scanned) << value;
+        EXPECT_EQ(scanned->Format, "DataBarExpanded");
+        EXPECT_EQ(scanned->Text, value);
+    }
 }
 
 } // namespace
