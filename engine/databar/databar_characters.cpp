@@ -60,15 +60,14 @@ std::vector<int> CharacterWidths(int Value, const TCharacterSet& Set) {
     throw Exception(InternalErrorMessage);
 }
 
-int WeightedSum(const std::vector<int>& Widths, int FirstPower, int Base, int Modulus,
-                bool Reversed) {
+int WeightedSum(const std::vector<int>& Widths, int FirstPower, int Base, int Modulus) {
     int weight = 1;
     for (int i = 0; i < FirstPower; ++i)
         weight = weight * Base % Modulus;
     const int count = static_cast<int>(Widths.size());
     int sum = 0;
     for (int i = 0; i < count; ++i) {
-        sum = (sum + weight * Widths[Reversed ? count - 1 - i : i]) % Modulus;
+        sum = (sum + weight * Widths[i]) % Modulus;
         weight = weight * Base % Modulus;
     }
     return sum;

@@ -37,9 +37,8 @@ extern const TCharacterSet LimitedCharacters;
 // Expanded's of 17 modules.
 extern const TCharacterSet ExpandedCharacters;
 
-// The sum of Widths weighted by Base to the powers FirstPower, FirstPower + 1, ..., in
-// reading order or, Reversed, from the last width, modulo Modulus.
-int WeightedSum(const std::vector<int>& Widths, int FirstPower, int Base, int Modulus,
-                bool Reversed);
+// The sum of Widths weighted by Base to the powers FirstPower, FirstPower + 1, ... in turn,
+// modulo Modulus.
+int WeightedSum(const std::vector<int>& Widths, int FirstPower, int Base, int Modulus);
 
 } // namespace quillmark

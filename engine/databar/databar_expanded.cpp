@@ -42,7 +42,7 @@ constexpr std::array<std::array<int, 11>, 10> FinderSequences{{
 constexpr int ChecksumModulus = 211;
 constexpr int ChecksumBase = 3;
 constexpr int CharacterElements = 8;
-constexpr int CharacterBits = 12;
+constexpr int CharacterBits = ExpandedCharacterBits;
 constexpr int RowHeight = 34;
 constexpr int MaximumCharacters = 22;
 constexpr int GuardModules = 2;
@@ -52,11 +52,6 @@ constexpr int PairModules = 2 * CharacterModules + FinderModules;
 
 bool FitsRows(int Characters, int Segments) {
     return Segments == 0 || Characters % Segments != 1;
-}
-
-std::vector<int> Reversed(std::vector<int> Widths) {
-    std::reverse(Widths.begin(), Widths.end());
-    return Widths;
 }
 
 // The symbol characters' widths, check character first, and the finders between them.
@@ -84,7 +79,7 @@ Symbol SymbolOf(const std::string& Bits) {
         // Each character's weights follow its finder and its side of it.
         const int row = 2 * symbol.Finders[static_cast<std::size_t>(i / 2)] + i % 2 - 1;
         sum += WeightedSum(symbol.Characters.back(), CharacterElements * row, ChecksumBase,
-                           ChecksumModulus, false);
+                           ChecksumModulus);
     }
     const int check = ChecksumModulus * (characters - 4) + sum % ChecksumModulus;
     symbol.Characters.front() = CharacterWidths(check, ExpandedCharacters);

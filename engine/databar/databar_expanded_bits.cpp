@@ -11,7 +11,7 @@ namespace quillmark {
 namespace {
 
 constexpr char Fnc1 = '\x1d';
-constexpr int CharacterBits = 12;
+constexpr int CharacterBits = ExpandedCharacterBits;
 constexpr int MinimumCharacters = 3;
 constexpr std::string_view Punctuation = "!\"%&'()*+,-./:;<=>?_ ";
 constexpr int PunctuationFirst = 232;
@@ -51,7 +51,7 @@ std::string LatchBits(int From, int To) {
 }
 
 // One character's bits in Mode, or none where the mode has no such character.
-std::optional<std::string> CharacterBits1(char Ch, int In) {
+std::optional<std::string> ModeCharacterBits(char Ch, int In) {
     std::string bits;
     if (IsDigit(Ch) || Ch == Fnc1) {
         Append(bits, IsDigit(Ch) ? Ch - '0' + 5 : 15, 5);
@@ -128,7 +128,7 @@ Step GeneralPurpose(std::string_view Data, int& EndMode, bool Lone) {
                            pair && (i + 1 < n || IsDigit(Data[i]))) {
                     offer(std::min(i + 2, n), Numeric, best[i][in].Text + *pair);
                 }
-            } else if (const auto bits = CharacterBits1(Data[i], in)) {
+            } else if (const auto bits = ModeCharacterBits(Data[i], in)) {
                 // A reader takes FNC1 in the other modes for a return to numeric mode.
                 offer(i + 1, Data[i] == Fnc1 ? Numeric : in, best[i][in].Text + *bits);
             }

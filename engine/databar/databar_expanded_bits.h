@@ -9,6 +9,9 @@
 
 namespace quillmark {
 
+// The bits of one data character.
+inline constexpr int ExpandedCharacterBits = 12;
+
 // The data bits, '0' and '1', padded to whole 12-bit characters: at least MinimumCharacters,
 // and one more where Fits refuses the count (a stacked form's last row of one character).
 std::string ExpandedBits(const std::vector<TGS1Element>& Elements, bool (*Fits)(int, int),

@@ -78,10 +78,9 @@ TBarRows EncodeDataBarLimited(std::string_view Value) {
         CharacterWidths(static_cast<int>(value / CharacterValues), LimitedCharacters);
     const std::vector<int> right =
         CharacterWidths(static_cast<int>(value % CharacterValues), LimitedCharacters);
-    const int checksum =
-        (WeightedSum(left, 0, ChecksumBase, ChecksumModulus, false) +
-         WeightedSum(right, CharacterElements, ChecksumBase, ChecksumModulus, false)) %
-        ChecksumModulus;
+    const int checksum = (WeightedSum(left, 0, ChecksumBase, ChecksumModulus) +
+                          WeightedSum(right, CharacterElements, ChecksumBase, ChecksumModulus)) %
+                         ChecksumModulus;
     const auto& check = CheckCharacters[checksum];
 
     std::vector<int> elements{1, 1};

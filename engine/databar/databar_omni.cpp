@@ -39,11 +39,6 @@ constexpr std::array<int, 3> StackedHeights{5, 1, 7};
 constexpr TModuleSpan TopFinder{18, 33};
 constexpr TModuleSpan BottomFinder{17, 32};
 
-std::vector<int> Reversed(std::vector<int> Widths) {
-    std::reverse(Widths.begin(), Widths.end());
-    return Widths;
-}
-
 // The 46 elements of the symbol in one row, light first.
 std::vector<int> Elements(const std::string& Gtin) {
     const long long value = std::stoll(Gtin.substr(0, Gtin.size() - 1));
@@ -57,7 +52,7 @@ std::vector<int> Elements(const std::string& Gtin) {
         CharacterWidths(static_cast<int>(right % InsideValues), InsideCharacters)};
     int sum = 0;
     for (int i = 0; i < 4; ++i)
-        sum += WeightedSum(characters[i], 8 * i, ChecksumBase, ChecksumModulus, false);
+        sum += WeightedSum(characters[i], 8 * i, ChecksumBase, ChecksumModulus);
     sum %= ChecksumModulus;
     for (const int skipped : SkippedSums)
         if (sum >= skipped)

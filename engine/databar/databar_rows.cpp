@@ -1,5 +1,6 @@
 #include "databar_rows.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace quillmark {
@@ -13,6 +14,11 @@ char Complement(char Module) {
 }
 
 } // namespace
+
+std::vector<int> Reversed(std::vector<int> Widths) {
+    std::reverse(Widths.begin(), Widths.end());
+    return Widths;
+}
 
 std::string ModulesOf(const std::vector<int>& Widths, bool DarkFirst) {
     std::string modules;

@@ -7,6 +7,9 @@
 
 namespace quillmark {
 
+// Widths in the opposite order: a character or finder read right to left.
+std::vector<int> Reversed(std::vector<int> Widths);
+
 // Elements of Widths alternating from a light one, or a dark one when DarkFirst.
 std::string ModulesOf(const std::vector<int>& Widths, bool DarkFirst = false);
 

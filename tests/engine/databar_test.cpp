@@ -91,16 +91,8 @@ TEST(DataBarGtin, FormsHaveTheirRowsHeightsAndWidth) {
     }
 }
 
-// The rows as a grid of square modules, each row repeated its height.
-TModuleGrid GridOf(const TBarRows& Rows) {
-    TModuleGrid grid;
-    grid.Columns = static_cast<int>(Rows.Rows.front().size());
-    grid.QuietZone = 10;
-    for (std::size_t i = 0; i < Rows.Rows.size(); ++i)
-        for (int line = 0; line < Rows.Heights[i]; ++line, ++grid.Rows)
-            for (const char module : Rows.Rows[i])
-                grid.Dark.push_back(module == '1');
-    return grid;
+TModuleGrid Grid(const TBarRows& Rows) {
+    return testing::GridOfRows(Rows.Rows, Rows.Heights);
 }
 
 // zxing-cpp 1.4 reads no DataBar Limited; the peer suite compares it with zint's.
@@ -125,7 +117,7 @@ TEST(DataBarGtin, ZxingReadsEveryForm) {
     for (const char* gtin : {"0950110153000", "1234567890128", "0000000000000"})
         for (const Reading& reading : readings) {
             const auto scanned =
-                testing::Scan(testing::RasteriseGrid(GridOf(reading.Encode(gtin)), 3));
+                testing::Scan(testing::RasteriseGrid(Grid(reading.Encode(gtin)), 3));
             ASSERT_TRUE(scanned) << reading.Format << " " << gtin;
             EXPECT_EQ(scanned->Format, reading.Format);
             EXPECT_EQ(scanned->Text, DataBarGtin(gtin)) << reading.Format;
@@ -138,7 +130,7 @@ TEST(DataBarExpanded, ZxingReadsTheElementStrings) {
     for (const char* value : {"(01)09501101530003(17)260101(10)AB-123abc", "(235)x(10)1",
                               "(00)123456789012345675(21)!\"%&'*+,-./:;<=>?_"}) {
         const auto scanned =
-            testing::Scan(testing::RasteriseGrid(GridOf(EncodeDataBarExpanded(value)), 2));
+            testing::Scan(testing::RasteriseGrid(Grid(EncodeDataBarExpanded(value)), 2));
         ASSERT_TRUE(scanned) << value;
         EXPECT_EQ(scanned->Format, "DataBarExpanded");
         EXPECT_EQ(scanned->Text, value);

@@ -104,18 +104,6 @@ std::string ZintElementString(const std::string& Value) {
     return zints;
 }
 
-// The rows as a grid of square modules, each row repeated its height.
-TModuleGrid GridOf(const TBarRows& Rows) {
-    TModuleGrid grid;
-    grid.Columns = static_cast<int>(Rows.Rows.front().size());
-    grid.QuietZone = 10;
-    for (std::size_t i = 0; i < Rows.Rows.size(); ++i)
-        for (int line = 0; line < Rows.Heights[i]; ++line, ++grid.Rows)
-            for (const char module : Rows.Rows[i])
-                grid.Dark.push_back(module == '1');
-    return grid;
-}
-
 constexpr int ElementStrings = 1000;
 
 std::optional<TBarRows> Expanded(const std::string& Value) {
@@ -147,7 +135,8 @@ TEST(DataBarAgainstZint, ExpandedNoWiderThanZintsAndRead) {
                 continue;
             }
         }
-        const auto read = testing::Scan(testing::RasteriseGrid(GridOf(*ours), 2));
+        const auto read = testing::Scan(
+            testing::RasteriseGrid(testing::GridOfRows(ours->Rows, ours->Heights), 2));
         ASSERT_TRUE(read) << value;
         EXPECT_EQ(read->Text, GS1Text(ParseGS1(value))) << value;
     }
