@@ -48,6 +48,18 @@ Raster RasteriseGrid(const TModuleGrid& Grid, int PixelsPerModule) {
     return image;
 }
 
+TModuleGrid GridOfRows(const std::vector<std::string>& Rows, const std::vector<int>& Heights,
+                       int QuietZone) {
+    TModuleGrid grid;
+    grid.Columns = Rows.empty() ? 0 : static_cast<int>(Rows.front().size());
+    grid.QuietZone = QuietZone;
+    for (std::size_t i = 0; i < Rows.size(); ++i)
+        for (int line = 0; line < Heights[i]; ++line, ++grid.Rows)
+            for (const char module : Rows[i])
+                grid.Dark.push_back(module == '1' ? 1 : 0);
+    return grid;
+}
+
 namespace {
 
 std::optional<ScanResult> Read(const std::uint8_t* Pixels, int Width, int Height, int RowStride,

@@ -28,6 +28,11 @@ Raster RasterisePattern(const std::string& Pattern, int BarHeight = 60, int Quie
 // symbology asks around it.
 Raster RasteriseGrid(const TModuleGrid& Grid, int PixelsPerModule = 4);
 
+// Rows of modules ('1' dark) of the given heights as a grid, with QuietZone around it: the
+// stacked symbols' rows, which differ in height.
+TModuleGrid GridOfRows(const std::vector<std::string>& Rows, const std::vector<int>& Heights,
+                       int QuietZone = 10);
+
 struct ScanResult {
     std::string Text;                // decoded text (UTF-8)
     std::string Format;              // zxing's name of the symbology
