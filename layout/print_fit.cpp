@@ -27,7 +27,7 @@ constexpr TXRange USSI25{0.191, 0, 0, "AIM USS-I 2/5"};
 constexpr TXRange USSCodabar{0.165, 0, 0, "AIM USS-Codabar"};
 constexpr TXRange PostNetBars{0.381, 0.508, 0.635, "USPS Publication 25"};
 constexpr TXRange NoneSet{0, 0, 0, "no published standard sets one"};
-// GS1 General Specifications 5.12.3.1, symbol specification table 1 (trade items scanned at
+// The GS1 general standard, 5.12.3.1, its symbol table 1 (trade items scanned at
 // general retail point of sale): GS1 DataMatrix and GS1 QR Code, a Digital Link URI's too,
 // 0.396 to 0.990 mm with a target of 0.495 mm, 1.5 times the linear symbols' X for the
 // optics of image capture.

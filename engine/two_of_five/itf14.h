@@ -1,6 +1,6 @@
 // ITF-14: a GTIN-14 drawn in Interleaved 2 of 5 inside bearer bars, and the facts a drawing
-// of it takes from the GS1 General Specifications (section 5.3, ITF-14, and symbol
-// specification table 2, general distribution scanning).
+// of it takes from the GS1 general standard (section 5.3, ITF-14, and its symbol table 2,
+// general distribution scanning).
 #pragma once
 
 #include <quillmark/quillmark_engine_export.h>

@@ -1,6 +1,6 @@
 // ISBN, ISMN and ISSN read as EAN-13 against the standards' own examples (ISO 2108, ISO
-// 10957, ISO 3297), ITF-14 values against the GS1 check digit example (GS1 General
-// Specifications 7.9.1), and the refusals, each naming what is wrong. The module rows are
+// 10957, ISO 3297), ITF-14 values against the GS1 check digit example (the GS1
+// general standard, 7.9.1), and the refusals, each naming what is wrong. The module rows are
 // compared with zint's in tests/benchmarks/peer.
 #include <quillmark/book_numbers.h>
 #include <quillmark/engine.h>
