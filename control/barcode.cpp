@@ -97,9 +97,11 @@ void TBarCode::RaiseNotNumeric(const std::string& Value) const {
 }
 
 void TBarCode::RaiseRefused(const std::string& Value, const std::exception_ptr& Error) const {
-    // A grid's refusal says what to change (a higher version, a larger size, less data);
-    // the rows of bars keep the one message they always gave.
-    if (Error && IsTwoDimensional(FSettings.BarType))
+    // A grid's refusal says what to change (a higher version, a larger size, less data), as
+    // do those of the symbologies from ITF-14 on; the classic rows of bars keep the one
+    // message they always gave.
+    if (Error &&
+        (IsTwoDimensional(FSettings.BarType) || FSettings.BarType >= quillmark::bcCodeITF14))
         std::rethrow_exception(Error);
     RaiseNotNumeric(Value);
 }

@@ -99,6 +99,17 @@ public:
         bcCodeDataMatrix = quillmark::bcCodeDataMatrix,
         bcCodeGS1DataMatrix = quillmark::bcCodeGS1DataMatrix,
         bcCodeGS1DigitalLinkQR = quillmark::bcCodeGS1DigitalLinkQR,
+        bcCodeITF14 = quillmark::bcCodeITF14,
+        bcCodeDataBar = quillmark::bcCodeDataBar,
+        bcCodeDataBarTruncated = quillmark::bcCodeDataBarTruncated,
+        bcCodeDataBarStacked = quillmark::bcCodeDataBarStacked,
+        bcCodeDataBarStackedOmni = quillmark::bcCodeDataBarStackedOmni,
+        bcCodeDataBarLimited = quillmark::bcCodeDataBarLimited,
+        bcCodeDataBarExpanded = quillmark::bcCodeDataBarExpanded,
+        bcCodeDataBarExpandedStacked = quillmark::bcCodeDataBarExpandedStacked,
+        bcCodeISBN = quillmark::bcCodeISBN,
+        bcCodeISMN = quillmark::bcCodeISMN,
+        bcCodeISSN = quillmark::bcCodeISSN,
     };
     Q_ENUM(BarTypes)
     enum CheckSums : std::uint8_t {
@@ -405,7 +416,7 @@ private:
 
 // Each Qt enumeration ends where the engine's or the renderer's does, so that a value added
 // there fails the build until it is named here too.
-static_assert(TBarCode::bcCodeGS1DigitalLinkQR + 1 == BarTypeCount);
+static_assert(TBarCode::bcCodeISSN + 1 == BarTypeCount);
 static_assert(TBarCode::csModulo10 + 1 == CheckSumCount);
 static_assert(TBarCode::toBottomTop + 1 == OrientationCount);
 static_assert(TBarCode::tsBoth + 1 == TextShowCount);

@@ -8,11 +8,14 @@
 namespace quillmark {
 
 // Calls Fill(X0, X1, Y0, Y1) with the closed box rectangle of each run of dark modules in a
-// row of Grid, Modul pixels a module, the grid's top-left module at (0, Top).
+// row of Grid, Modul pixels a module (a row as many modules high as its RowHeight), the
+// grid's top-left module at (0, Top).
 template <typename FillBox>
 void ForEachDarkRun(const TModuleGrid& Grid, int Modul, long long Top, FillBox Fill) {
     const long long m = Modul;
+    long long y = Top;
     for (int row = 0; row < Grid.Rows; ++row) {
+        const long long height = Grid.RowHeight(row) * m;
         for (int column = 0; column < Grid.Columns;) {
             if (!Grid.IsDark(column, row)) {
                 ++column;
@@ -21,8 +24,9 @@ void ForEachDarkRun(const TModuleGrid& Grid, int Modul, long long Top, FillBox F
             const int first = column;
             while (column < Grid.Columns && Grid.IsDark(column, row))
                 ++column;
-            Fill(first * m, column * m - 1, Top + row * m, Top + (row + 1) * m - 1);
+            Fill(first * m, column * m - 1, y, y + height - 1);
         }
+        y += height;
     }
 }
 

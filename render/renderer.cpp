@@ -313,8 +313,9 @@ void DrawGrid(const TSymbol& Symbol, QPainter& Canvas, TColor ColorBar, TColor C
 } // namespace
 
 int GridHeight(const TSymbol& Symbol) {
-    // At most 177 rows of the widest module: far inside int.
-    return Symbol.Grid ? Symbol.Grid->Rows * Symbol.Widths.Narrow : 0;
+    // At most 177 rows (or a DataBar's few hundred modules) of the widest module: far inside
+    // int.
+    return Symbol.Grid ? Symbol.Grid->Height() * Symbol.Widths.Narrow : 0;
 }
 
 std::vector<TBarFill> BarFills(const TSymbol& Symbol, const TSymbolBox& Box) {

@@ -1,9 +1,13 @@
+#include "book_numbers.h"
 #include "carry.h"
+#include "databar_symbols.h"
+#include "drawn_as.h"
 #include "ean_upc.h"
 #include "ean_upc_tables.h"
 #include "encoders.h"
 #include "engine.h"
 #include "error_messages.h"
+#include "itf14.h"
 #include "module_grid.h"
 
 #include <array>
@@ -125,6 +129,60 @@ constexpr TBCdata GridRow(const char* Name, const char* Identifier, const char* 
             .Wider = std::nullopt,
             .TwoDimensional = true};
 }
+
+// GS1 DataBar's rows: modules of fixed heights from its own encoder, no ratio, no bars.
+// ISO/IEC 24724 asks no quiet zone beyond the guards' own light module.
+constexpr TBCdata DataBarRow(const char* Name, const char* Identifier, const char* Aliases,
+                             TQuietZone Zone, const char* Characters) {
+    return {.Name = Name,
+            .DigitsOnly = false,
+            .RatioLower = 0,
+            .RatioUpper = 0,
+            .ModuleMultiples = true,
+            .QuietZone = Zone,
+            .Encoder = NoPatternOfBars,
+            .Identifier = Identifier,
+            .Label = Name,
+            .Aliases = Aliases,
+            .BarHeightMM = GridHeight,
+            .Carry = CarryDataBar,
+            .Characters = Characters,
+            .Wider = std::nullopt,
+            .Rows = DataBarSymbol};
+}
+
+// A book number as EAN-13 draws it, and the line printed above.
+template <TBookNumberKind Kind> std::string BookEAN13(const std::string& Value) {
+    return EAN13Value(BookNumberAsEAN13(Kind, Value));
+}
+template <TBookNumberKind Kind> std::string BookLine(const std::string& Value) {
+    return BookNumberAsEAN13(Kind, Value).Printed;
+}
+
+template <TBookNumberKind Kind>
+constexpr TBCdata BookRow(const char* Name, const char* Identifier, const char* Aliases,
+                          const char* Characters) {
+    return {.Name = Name,
+            .DigitsOnly = false,
+            .RatioLower = 2.0,
+            .RatioUpper = 3.0,
+            .ModuleMultiples = true,
+            .QuietZone = {.Leading = 11, .Trailing = 7},
+            .Encoder = EncodeConverted,
+            .Identifier = Identifier,
+            .Label = Name,
+            .Aliases = Aliases,
+            .BarHeightMM = RetailHeight,
+            .Carry = CarryConverted,
+            .Characters = Characters,
+            .Wider = std::nullopt,
+            .DrawnAs = bcCodeEAN13,
+            .Convert = BookEAN13<Kind>,
+            .Above = BookLine<Kind>};
+}
+
+constexpr TQuietZone NoZone{0, 0};
+constexpr const char* GtinDigits = "a GTIN's digits only";
 
 // A catalogue row with the symbology it describes, so that the order can be checked.
 struct TCatalogueRow {
@@ -523,6 +581,53 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
     {.Type = bcCodeGS1DigitalLinkQR,
      .Data = GridRow("GS1 Digital Link QR Code", "bcCodeGS1DigitalLinkQR",
                      "gs1dlqr,dlqr,gs1digitallink", QrZone, ElementStrings)},
+    {.Type = bcCodeITF14,
+     .Data = {.Name = "ITF-14",
+              .DigitsOnly = false,
+              .RatioLower = ITF14Facts.RatioLower,
+              .RatioUpper = ITF14Facts.RatioUpper,
+              .ModuleMultiples = false,
+              .QuietZone = {ITF14Facts.QuietZoneModules, ITF14Facts.QuietZoneModules},
+              .Encoder = EncodeConverted,
+              .Identifier = "bcCodeITF14",
+              .Label = "ITF-14",
+              .Aliases = "itf14,gtin14",
+              .BarHeightMM = LogisticsHeight,
+              .Carry = CarryConverted,
+              .Characters = GtinDigits,
+              .Wider = std::nullopt,
+              .DrawnAs = bcCode_2_5_interleaved,
+              .Convert = ITF14Value}},
+    {.Type = bcCodeDataBar,
+     .Data = DataBarRow("GS1 DataBar Omnidirectional", "bcCodeDataBar",
+                        "databar,databaromni,databaromnidirectional,rss14", NoZone, GtinDigits)},
+    {.Type = bcCodeDataBarTruncated,
+     .Data = DataBarRow("GS1 DataBar Truncated", "bcCodeDataBarTruncated", "databartruncated",
+                        NoZone, GtinDigits)},
+    {.Type = bcCodeDataBarStacked,
+     .Data = DataBarRow("GS1 DataBar Stacked", "bcCodeDataBarStacked", "databarstacked", NoZone,
+                        GtinDigits)},
+    {.Type = bcCodeDataBarStackedOmni,
+     .Data = DataBarRow("GS1 DataBar Stacked Omnidirectional", "bcCodeDataBarStackedOmni",
+                        "databarstackedomni,databarstackedomnidirectional", NoZone, GtinDigits)},
+    {.Type = bcCodeDataBarLimited,
+     .Data = DataBarRow("GS1 DataBar Limited", "bcCodeDataBarLimited", "databarlimited,rsslimited",
+                        NoZone, GtinDigits)},
+    {.Type = bcCodeDataBarExpanded,
+     .Data = DataBarRow("GS1 DataBar Expanded", "bcCodeDataBarExpanded",
+                        "databarexpanded,rssexpanded", NoZone, ElementStrings)},
+    {.Type = bcCodeDataBarExpandedStacked,
+     .Data = DataBarRow("GS1 DataBar Expanded Stacked", "bcCodeDataBarExpandedStacked",
+                        "databarexpandedstacked,rssexpandedstacked", NoZone, ElementStrings)},
+    {.Type = bcCodeISBN,
+     .Data = BookRow<TBookNumberKind::ISBN>("ISBN", "bcCodeISBN", "isbn,bookland",
+                                            "ISBN digits, hyphens and X only")},
+    {.Type = bcCodeISMN,
+     .Data = BookRow<TBookNumberKind::ISMN>("ISMN", "bcCodeISMN", "ismn",
+                                            "ISMN digits, hyphens and M only")},
+    {.Type = bcCodeISSN,
+     .Data = BookRow<TBookNumberKind::ISSN>("ISSN", "bcCodeISSN", "issn",
+                                            "ISSN digits, hyphens and X only")},
 });
 
 // Row i describes the symbology of ordinal i, and every symbology has its row.

@@ -48,11 +48,24 @@ enum TBarType : std::uint8_t {
     bcCodeDataMatrix,
     bcCodeGS1DataMatrix,
     bcCodeGS1DigitalLinkQR,
+    // The rest of the GS1 linear family: ITF-14 inside its bearer bars, GS1 DataBar (drawn
+    // as rows of modules) and the book numbers drawn as EAN-13.
+    bcCodeITF14,
+    bcCodeDataBar,
+    bcCodeDataBarTruncated,
+    bcCodeDataBarStacked,
+    bcCodeDataBarStackedOmni,
+    bcCodeDataBarLimited,
+    bcCodeDataBarExpanded,
+    bcCodeDataBarExpandedStacked,
+    bcCodeISBN,
+    bcCodeISMN,
+    bcCodeISSN,
 };
 
 // Number of symbologies in TBarType: the last one's ordinal and one (a new symbology goes
 // last, so that the stored ordinals stay).
-inline constexpr int BarTypeCount = bcCodeGS1DigitalLinkQR + 1;
+inline constexpr int BarTypeCount = bcCodeISSN + 1;
 
 enum TCheckSum : std::uint8_t { csNone, csModulo10 };
 
@@ -130,6 +143,19 @@ QUILLMARK_ENGINE_EXPORT std::string CarrierAdvice(TBarType Carrier);
 // What a symbology's symbol carries for a value its encoder takes.
 using TCarry = TCarried (*)(TBarType Type, const std::string& Value, TCheckSum CheckSum);
 
+struct TModuleGrid;
+struct TMatrixOptions;
+struct TRowsSymbol;
+
+// A symbology drawn as rows of modules of differing heights (GS1 DataBar): its rows, text
+// and carried bytes from the value and the options that choose the symbol.
+using TRowsEncoder = TRowsSymbol (*)(TBarType Type, const std::string& Value,
+                                     const TMatrixOptions& Options);
+
+// A symbology that another draws (ISBN as EAN-13, ITF-14 as Interleaved 2 of 5): the value
+// as that one takes it. Raises naming what to change.
+using TConvert = std::string (*)(const std::string& Value);
+
 // One row of the symbology catalogue: everything the engine and its callers know about a
 // symbology in one place.
 struct TBCdata {
@@ -154,6 +180,14 @@ struct TBCdata {
     // A grid of modules (QR Code, Data Matrix), drawn from a symbol value; the Encoder
     // refuses it, having no row of bars to make.
     bool TwoDimensional = false;
+    // Drawn as rows of modules from this encoder, with its Encoder refusing a row of bars.
+    TRowsEncoder Rows = nullptr;
+    // Drawn by the symbology DrawnAs from the value Convert makes of the one typed; the
+    // ratio, margins and height stay this row's.
+    std::optional<TBarType> DrawnAs = std::nullopt;
+    TConvert Convert = nullptr;
+    // A line the standard prints above the symbol (a book number's "ISBN 978-0-306-40615-7").
+    TConvert Above = nullptr;
 };
 
 // The catalogue row of Type; raises "Wrong barcode type." for a value outside TBarType.
@@ -208,8 +242,6 @@ QUILLMARK_ENGINE_EXPORT ElementWidths MakeElementWidths(int Modul, double Ratio)
 QUILLMARK_ENGINE_EXPORT void DecodeModule(char Ch, const ElementWidths& Widths, int& Width,
                                           TLineKind& Kind);
 
-struct TModuleGrid;
-
 // A value encoded: everything a caller needs to measure and draw it, with no state left
 // behind in the engine.
 struct TSymbol {
@@ -221,6 +253,9 @@ struct TSymbol {
     // A two-dimensional symbol's modules (Pattern is then empty and Width is the grid's
     // columns at the narrow width); none for a row of bars.
     std::shared_ptr<const TModuleGrid> Grid;
+    // A line printed above the symbol, as a book number's "ISBN 978-0-306-40615-7"; empty
+    // for most.
+    std::string Above;
 };
 
 // Encodes Value as MakeModules does (same checks, same errors) and returns the result as a

@@ -29,6 +29,11 @@ bool IsTwoDimensional(TBarType Type) {
     return BarTypeData(Type).TwoDimensional;
 }
 
+bool IsDrawnFromGrid(TBarType Type) {
+    const TBCdata& row = BarTypeData(Type);
+    return row.TwoDimensional || row.Rows != nullptr;
+}
+
 std::string MatrixData(TBarType Type, const std::string& Value, const TMatrixOptions& Options) {
     if (Type == bcCodeGS1DataMatrix)
         return SeparatedElementString(Elements(Type, Value));

@@ -14,9 +14,16 @@ TSymbolValue::TSymbolValue(TBarType Type, std::string Value, TCheckSum CheckSum,
                            TMatrixOptions Options, TGridEncoder Encoder)
     : type_(Type), value_(std::move(Value)), checkSum_(CheckSum), options_(std::move(Options)),
       text_(value_) {
-    if (static_cast<int>(type_) < BarTypeCount && IsTwoDimensional(type_)) {
+    if (static_cast<int>(type_) < BarTypeCount && IsDrawnFromGrid(type_)) {
         EncodeGrid(Encoder);
         return;
+    }
+    if (static_cast<int>(type_) < BarTypeCount && BarTypeData(type_).Above != nullptr) {
+        try {
+            above_ = BarTypeData(type_).Above(value_);
+        } catch (const Exception&) {
+            // The encoder refuses the value with the same message.
+        }
     }
     try {
         EncodeModules(type_, value_, checkSum_, text_, pattern_);
@@ -38,6 +45,18 @@ TSymbolValue::TSymbolValue(TBarType Type, std::string Value, TCheckSum CheckSum,
 }
 
 void TSymbolValue::EncodeGrid(TGridEncoder Encoder) {
+    if (const TRowsEncoder rows = BarTypeData(type_).Rows) {
+        try {
+            TRowsSymbol symbol = rows(type_, value_, options_);
+            text_ = std::move(symbol.Text);
+            grid_ = std::make_shared<const TModuleGrid>(std::move(symbol.Grid));
+            carried_.Data = std::move(symbol.Data);
+        } catch (const Exception& refused) {
+            refusal_ = std::current_exception();
+            carried_.Departures.push_back(refused.Message());
+        }
+        return;
+    }
     try {
         std::string data = MatrixData(type_, value_, options_);
         text_ = MatrixText(type_, value_);
@@ -64,7 +83,7 @@ bool TSymbolValue::Holds(TBarType Type, const std::string& Value, TCheckSum Chec
 bool TSymbolValue::Holds(TBarType Type, const std::string& Value, TCheckSum CheckSum,
                          const TMatrixOptions& Options) const {
     return Holds(Type, Value, CheckSum) && (static_cast<int>(Type) >= BarTypeCount ||
-                                            !IsTwoDimensional(Type) || Options == options_);
+                                            !IsDrawnFromGrid(Type) || Options == options_);
 }
 
 void TSymbolValue::RaiseRefusal() const {
@@ -86,6 +105,7 @@ TSymbol TSymbolValue::Symbol(int Modul, double Ratio) const {
     symbol.Widths = MakeElementWidths(Modul, Ratio);
     RaiseRefusal();
     symbol.Text = text_;
+    symbol.Above = above_;
     if (grid_) {
         symbol.Grid = grid_;
         // At most 177 columns of MaxElementWidth: far inside int.

@@ -29,8 +29,8 @@ public:
     const std::string& Value() const { return value_; }
     TCheckSum CheckSum() const { return checkSum_; }
     const TMatrixOptions& Options() const { return options_; }
-    // Whether this is the value of Type, Value and CheckSum (and Options, for a
-    // two-dimensional type).
+    // Whether this is the value of Type, Value and CheckSum (and Options, for a type drawn
+    // from a grid).
     bool Holds(TBarType Type, const std::string& Value, TCheckSum CheckSum) const;
     bool Holds(TBarType Type, const std::string& Value, TCheckSum CheckSum,
                const TMatrixOptions& Options) const;
@@ -61,6 +61,7 @@ private:
     std::shared_ptr<const TModuleGrid> grid_;
     std::string pattern_; // one character per bar or space; the widths come at Symbol
     std::string text_;
+    std::string above_; // the line printed above the symbol, where its standard prints one
     TCarried carried_;
     std::optional<TRetailLook> look_;
     // The errors met encoding, working out what it carries and its look, raised by the

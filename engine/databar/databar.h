@@ -2,6 +2,8 @@
 // modules of differing heights rather than one row of bars.
 #pragma once
 
+#include "module_grid.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -36,9 +38,6 @@ TBarRows EncodeDataBar(std::string_view Value, TDataBarForm Form);
 
 // GS1 DataBar Limited, for a GTIN whose indicator digit is 0 or 1.
 TBarRows EncodeDataBarLimited(std::string_view Value);
-
-// The segments per row of GS1 DataBar Expanded Stacked when none are chosen.
-inline constexpr int ExpandedSegmentsDefault = 4;
 
 // GS1 DataBar Expanded for AI element strings as ParseGS1 reads them, "(01)...(10)...": in
 // one row when Segments is 0, else stacked with Segments (even, 2 to 22) characters a row.

@@ -1,5 +1,6 @@
 #include "retail_look.h"
 
+#include "drawn_as.h"
 #include "ean_upc.h"
 #include "ean_upc_tables.h"
 
@@ -54,6 +55,8 @@ TRetailLook ComposedLook(TBarType Type, const TAddOnSplit& Split, TCheckSum Chec
 } // namespace
 
 std::optional<TRetailLook> RetailLook(TBarType Type, const std::string& Value, TCheckSum CheckSum) {
+    if (const std::optional<TDrawnValue> drawn = DrawnValue(Type, Value))
+        return RetailLook(drawn->Type, drawn->Value, csNone);
     if (const std::optional<TAddOnSplit> split = SplitAddOn(Type, Value))
         return ComposedLook(Type, *split, CheckSum);
     const bool addOn = Type == bcCodeUPC_Supp2 || Type == bcCodeUPC_Supp5;

@@ -3,6 +3,7 @@
 
 #include "encoders.h"
 #include "error_messages.h"
+#include "latin1.h"
 
 namespace quillmark {
 
@@ -19,10 +20,17 @@ static_assert(ITF14Facts.BearerDefaultMM >= ITF14Facts.BearerMinModules * ITF14F
 
 } // namespace
 
-std::string ITF14Value(const std::string& Value) {
+std::string ITF14Value(const std::string& Typed) {
+    // A GTIN is often typed as its element string.
+    constexpr std::string_view GtinAI = "(01)";
+    const std::string Value = Typed.starts_with(GtinAI) ? Typed.substr(GtinAI.size()) : Typed;
     const auto full = static_cast<std::size_t>(ITF14Facts.Digits);
-    if (!AllDigits(Value))
-        throw Exception(ShortenedMessage(Quoting(Value, NotNumericMessage), Value));
+    for (std::size_t i = 0; i < Value.size(); ++i)
+        if (Value[i] < '0' || Value[i] > '9')
+            throw Exception(ShortenedMessage(
+                Value + " : " + Name + " carries digits only: remove " + CharacterName(Value[i]) +
+                    " at position " + std::to_string(i + 1) + ".",
+                Value));
     if (Value.size() + 1 == full)
         return Value + Mod10CheckDigit(Value);
     if (Value.size() != full)

@@ -43,9 +43,9 @@ inline constexpr TITF14Facts ITF14Facts{
     .BearersDefault = TITF14Bearers::Frame,
 };
 
-// The 14 digits ITF-14 carries for a value as users type it: 13 digits get their GS1 check
-// digit, 14 have it checked. Raises Exception for anything else, naming the right check
-// digit for a wrong one.
+// The 14 digits ITF-14 carries for a value as users type it (alone or after "(01)"): 13 digits get
+// their GS1 check digit, 14 have it checked. Raises Exception for anything else, naming the right
+// check digit for a wrong one.
 QUILLMARK_ENGINE_EXPORT std::string ITF14Value(const std::string& Value);
 
 // The module pattern of ITF14Value(Value) by the Interleaved 2 of 5 encoder; the wide to

@@ -174,7 +174,18 @@ TEST(BarCodeProperties, EnumerationsByIdentifier) {
                                  "bcCodeMicroQR",
                                  "bcCodeDataMatrix",
                                  "bcCodeGS1DataMatrix",
-                                 "bcCodeGS1DigitalLinkQR"};
+                                 "bcCodeGS1DigitalLinkQR",
+                                 "bcCodeITF14",
+                                 "bcCodeDataBar",
+                                 "bcCodeDataBarTruncated",
+                                 "bcCodeDataBarStacked",
+                                 "bcCodeDataBarStackedOmni",
+                                 "bcCodeDataBarLimited",
+                                 "bcCodeDataBarExpanded",
+                                 "bcCodeDataBarExpandedStacked",
+                                 "bcCodeISBN",
+                                 "bcCodeISMN",
+                                 "bcCodeISSN"};
     const QMetaEnum meta = QMetaEnum::fromType<TBarCode::BarTypes>();
     ASSERT_EQ(meta.keyCount(), static_cast<int>(std::size(types)));
     TBarCode control;
@@ -184,6 +195,12 @@ TEST(BarCodeProperties, EnumerationsByIdentifier) {
             control.SetBarCode("(10)1"); // GS1-128 refuses "1"
         if (ordinal == bcCodeGS1DigitalLinkQR)
             control.SetBarCode("(01)09501101530003"); // a Digital Link needs a primary key
+        if (ordinal >= bcCodeISBN) {
+            // Each book number needs its own digits, typed under a type that takes any text.
+            const char* const books[] = {"978-0-306-40615-7", "979-0-2600-0043-8", "0317-8471"};
+            control.SetBarType(bcCode128B);
+            control.SetBarCode(books[ordinal - bcCodeISBN]);
+        }
         EXPECT_EQ(meta.keyToValue(types[ordinal]), ordinal) << types[ordinal];
         ASSERT_TRUE(control.setProperty("BarType", QString::fromLatin1(types[ordinal])));
         EXPECT_EQ(control.BarType(), static_cast<TBarType>(ordinal)) << types[ordinal];

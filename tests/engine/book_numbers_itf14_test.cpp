@@ -119,7 +119,7 @@ TEST(ITF14, ValueGetsOrChecksTheGS1CheckDigit) {
                        {"06291041500214", "Wrong check digit 4; the ITF-14 check digit is 3."},
                        {"062910415", "ITF-14 carries 14 digits: type 13 for the check digit to "
                                      "be added, or all 14; this has 9."},
-                       {"0629104150021X", "Barcode must be numeric."},
+                       {"0629104150021X", "ITF-14 carries digits only: remove 'X' at position 14."},
                    });
 }
 

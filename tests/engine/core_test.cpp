@@ -54,6 +54,17 @@ TEST(Catalogue, NamesAndDigitsOnlyFlags) {
         {bcCodeDataMatrix, "Data Matrix", false},
         {bcCodeGS1DataMatrix, "GS1 DataMatrix", false},
         {bcCodeGS1DigitalLinkQR, "GS1 Digital Link QR Code", false},
+        {bcCodeITF14, "ITF-14", false},
+        {bcCodeDataBar, "GS1 DataBar Omnidirectional", false},
+        {bcCodeDataBarTruncated, "GS1 DataBar Truncated", false},
+        {bcCodeDataBarStacked, "GS1 DataBar Stacked", false},
+        {bcCodeDataBarStackedOmni, "GS1 DataBar Stacked Omnidirectional", false},
+        {bcCodeDataBarLimited, "GS1 DataBar Limited", false},
+        {bcCodeDataBarExpanded, "GS1 DataBar Expanded", false},
+        {bcCodeDataBarExpandedStacked, "GS1 DataBar Expanded Stacked", false},
+        {bcCodeISBN, "ISBN", false},
+        {bcCodeISMN, "ISMN", false},
+        {bcCodeISSN, "ISSN", false},
     };
     ASSERT_EQ(std::size(rows), static_cast<std::size_t>(BarTypeCount));
     for (int i = 0; i < BarTypeCount; ++i) {
@@ -182,9 +193,12 @@ TEST(MakeModules, CheckSumOutsideTheEnumerationCountsAsNone) {
     const auto outside = static_cast<TCheckSum>(5);
     for (int type = 0; type < BarTypeCount; ++type) {
         const auto barType = static_cast<TBarType>(type);
-        if (IsTwoDimensional(barType))
+        if (IsDrawnFromGrid(barType))
             continue; // no row of bars: refused whatever the check mode
         const std::string value = barType == bcCodeGS1_128          ? "(10)AB12"
+                                  : barType == bcCodeISMN           ? "9790260000438"
+                                  : barType == bcCodeISSN           ? "0317-8471"
+                                  : BarTypeData(barType).DrawnAs    ? "9780306406157"
                                   : BarTypeData(barType).DigitsOnly ? "12345"
                                                                     : "AB12";
         double ratio = 2.0;

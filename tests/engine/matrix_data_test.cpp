@@ -81,7 +81,7 @@ TEST(MatrixData, RefusalsNameTheSymbologyAndTheFix) {
 
 // A stand-in for the matrix library: one dark module per byte, in a row.
 TModuleGrid RowOfBytes(TBarType, std::string_view Data, const TMatrixOptions&) {
-    return {static_cast<int>(Data.size()), 1, std::vector<std::uint8_t>(Data.size(), 1), 2};
+    return {static_cast<int>(Data.size()), 1, std::vector<std::uint8_t>(Data.size(), 1), 2, {}};
 }
 
 TEST(MatrixSymbolValue, HoldsItsGridAndRefusesWithoutAnEncoder) {

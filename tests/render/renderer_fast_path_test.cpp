@@ -104,7 +104,7 @@ TEST(RendererFastPath, MatchesModuleByModuleDrawing) {
             TBarcodeSettings settings;
             settings.ColorBar = Bar;
             settings.ColorSpc = Space;
-            const TSymbol symbol{c.Pattern, "", c.Widths, 2.0, PatternPixels(c), nullptr};
+            const TSymbol symbol{c.Pattern, "", c.Widths, 2.0, PatternPixels(c), nullptr, {}};
             DrawSymbol(painter, symbol, settings, TestFont(), Letters,
                        {c.Left, c.Top, c.Height, c.Angle});
         }
