@@ -5,6 +5,7 @@
 #include <quillmark/quillmark_render_export.h>
 
 #include <quillmark/engine.h>
+#include <quillmark/itf14.h>
 #include <quillmark/module_grid.h>
 #include <quillmark/symbol_types.h>
 
@@ -35,6 +36,10 @@ struct TLookSettings {
     TTextLayout TextLayout = tlOverBars;
     // EAN/UPC's optional '<' and '>' quiet-zone marks, under tlStandard.
     bool QuietZoneMarks = false;
+    // ITF-14's bearer bars and their thickness in modules (at least
+    // ITF14Facts.BearerMinModules); the other symbologies have none.
+    TITF14Bearers Bearers = ITF14Facts.BearersDefault;
+    int BearerModules = ITF14BearerDefaultModules;
 
     bool operator==(const TLookSettings&) const = default;
 };

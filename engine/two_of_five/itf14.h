@@ -43,6 +43,12 @@ inline constexpr TITF14Facts ITF14Facts{
     .BearersDefault = TITF14Bearers::Frame,
 };
 
+// The bearer bars' default thickness in modules: the nominal plate-printing bearer at the
+// target X, in whole modules so that every resolution draws it alike.
+inline constexpr int ITF14BearerDefaultModules =
+    static_cast<int>(ITF14Facts.BearerDefaultMM / ITF14Facts.ModuleDefaultMM + 0.5);
+static_assert(ITF14BearerDefaultModules >= ITF14Facts.BearerMinModules);
+
 // The 14 digits ITF-14 carries for a value as users type it (alone or after "(01)"): 13 digits get
 // their GS1 check digit, 14 have it checked. Raises Exception for anything else, naming the right
 // check digit for a wrong one.
