@@ -4,7 +4,7 @@
 #include "databar_expanded_bits.h"
 #include "databar_rows.h"
 #include "engine.h"
-#include "gs1.h"
+#include "gs1_elements.h"
 
 #include <algorithm>
 #include <array>
@@ -44,7 +44,7 @@ constexpr int ChecksumBase = 3;
 constexpr int CharacterElements = 8;
 constexpr int CharacterBits = ExpandedCharacterBits;
 constexpr int RowHeight = 34;
-constexpr int MaximumCharacters = 22;
+constexpr int MaximumCharacters = ExpandedDataCharactersMost + 1;
 constexpr int GuardModules = 2;
 constexpr int CharacterModules = 17;
 constexpr int FinderModules = 15;
@@ -64,9 +64,6 @@ Symbol SymbolOf(const std::string& Bits) {
     Symbol symbol;
     const int data = static_cast<int>(Bits.size()) / CharacterBits;
     const int characters = data + 1;
-    if (characters > MaximumCharacters)
-        throw Exception("The element strings are too long for GS1 DataBar Expanded, which "
-                        "holds 21 data characters: carry fewer.");
     const auto& sequence = FinderSequences[static_cast<std::size_t>((characters + 1) / 2 - 2)];
     symbol.Finders.assign(sequence.begin(), sequence.begin() + (characters + 1) / 2);
     symbol.Characters.emplace_back();
@@ -114,7 +111,8 @@ TBarRows EncodeDataBarExpanded(std::string_view Value, int Segments) {
         throw Exception("GS1 DataBar Expanded Stacked takes an even number of segments a row "
                         "from 2 to 22, not " +
                         std::to_string(Segments) + ".");
-    const std::vector<TGS1Element> elements = ParseGS1(Value);
+    // Not GS1-128's 48 data characters: the symbol's own capacity is the limit.
+    const std::vector<TGS1Element> elements = ReadGS1Elements(Value);
     const Symbol symbol = SymbolOf(ExpandedBits(elements, FitsRows, Segments));
     const int characters = static_cast<int>(symbol.Characters.size());
     const int perRow = Segments == 0 ? characters : Segments;
