@@ -13,7 +13,8 @@
 namespace quillmark {
 namespace {
 
-// Finders A to F, five elements each in reading order.
+// Finders A to F, five elements each in reading order. These and the sequences below are
+// ISO/IEC 24724's; zint's symbols of 2 to 22 characters check them in the peer comparison.
 constexpr std::array<std::array<int, 5>, 6> Finders{{
     {1, 8, 4, 1, 1},
     {3, 6, 4, 1, 1},

@@ -86,11 +86,9 @@ TEST(DataBarAgainstZint, LimitedHasZintsRow) {
     std::mt19937 random(89);
     for (int i = 0; i < GtinsPerForm; ++i) {
         const std::string gtin = RandomDigits(random, 13, i % 2 ? '1' : '0');
-        std::string zints = ZintRows(BARCODE_DBAR_LTD, gtin).at(0);
-        // zint draws the light margin on the right as part of the symbol.
+        const std::string zints = ZintRows(BARCODE_DBAR_LTD, gtin).at(0);
+        // Both draw the five light modules after the right guard as part of the symbol.
         const std::string ours = EncodeDataBarLimited(gtin).Rows.at(0);
-        ASSERT_EQ(zints.substr(ours.size()), std::string(zints.size() - ours.size(), '0'));
-        zints.resize(ours.size());
         ASSERT_EQ(ours, zints) << gtin;
     }
 }
