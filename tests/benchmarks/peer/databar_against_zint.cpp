@@ -203,7 +203,10 @@ TEST(DataBarAgainstZint, MeasuresStackedNoLargerThanZints) {
 
 TEST(DataBarAgainstZint, ExpandedHasZintsRow) {
     for (const char* value : {"(01)09501101530003", "(10)1", "(10)12", "(01)09501101530003(10)AB",
-                              "(00)123456789012345675"}) {
+                              "(00)123456789012345675", "(01)98898765432106(3202)012345(15)991231",
+                              "(01)90012345678908(3103)001750", "(01)90012345678908(3203)022767",
+                              "(01)90012345678908(3103)032768", "(01)90012345678908(3922)795",
+                              "(01)90012345678908(3932)978795(10)12"}) {
         const auto ours = EncodeDataBarExpanded(value).Rows;
         EXPECT_EQ(ours, ZintRows(BARCODE_DBAR_EXP, ZintElementString(value))) << value;
     }
