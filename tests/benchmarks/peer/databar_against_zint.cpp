@@ -214,3 +214,30 @@ TEST(DataBarAgainstZint, ExpandedHasZintsRow) {
 
 } // namespace
 } // namespace quillmark
+
+namespace quillmark {
+namespace {
+
+struct Stacked {
+    const char* Value;
+    int Segments;
+};
+
+// GS1's general standard, 2.6.2.1 example 5, stacked 6 segments a row, its last row odd; and
+// the compressed methods over rows.
+TEST(DataBarAgainstZint, ExpandedStackedHasZintsRows) {
+    const Stacked values[] = {
+        {"(255)9501101534001(3941)0035", 6},
+        {"(01)98898765432106(3202)012345(15)991231", 4},
+        {"(01)90012345678908(3103)001750", 2},
+        {"(01)90012345678908(3932)978795(10)12", 4},
+    };
+    for (const Stacked& stacked : values)
+        EXPECT_EQ(
+            EncodeDataBarExpanded(stacked.Value, stacked.Segments).Rows,
+            ZintRows(BARCODE_DBAR_EXPSTK, ZintElementString(stacked.Value), stacked.Segments / 2))
+            << stacked.Value;
+}
+
+} // namespace
+} // namespace quillmark
