@@ -45,6 +45,9 @@ TBarRows EncodeDataBarLimited(std::string_view Value);
 // with Segments (even, 2 to 22) characters a row.
 TBarRows EncodeDataBarExpanded(std::string_view Value, int Segments = 0);
 
+// Raises Exception naming the range unless Segments is one Expanded Stacked takes.
+void CheckExpandedSegments(int Segments);
+
 // The human-readable text of a GTIN symbol: "(01)09501101530003".
 std::string DataBarText(std::string_view Value);
 

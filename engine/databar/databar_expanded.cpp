@@ -45,7 +45,6 @@ constexpr int ChecksumBase = 3;
 constexpr int CharacterElements = 8;
 constexpr int CharacterBits = ExpandedCharacterBits;
 constexpr int RowHeight = 34;
-constexpr int MaximumCharacters = ExpandedDataCharactersMost + 1;
 constexpr int GuardModules = 2;
 constexpr int CharacterModules = 17;
 constexpr int FinderModules = 15;
@@ -107,11 +106,18 @@ std::vector<int> PairElements(const Symbol& Symbol, int First, int Last) {
 
 } // namespace
 
-TBarRows EncodeDataBarExpanded(std::string_view Value, int Segments) {
-    if (Segments != 0 && (Segments % 2 || Segments < 2 || Segments > MaximumCharacters))
+void CheckExpandedSegments(int Segments) {
+    if (Segments % 2 || Segments < ExpandedSegmentsLeast || Segments > ExpandedSegmentsMost)
         throw Exception("GS1 DataBar Expanded Stacked takes an even number of segments a row "
-                        "from 2 to 22, not " +
-                        std::to_string(Segments) + ".");
+                        "from " +
+                        std::to_string(ExpandedSegmentsLeast) + " to " +
+                        std::to_string(ExpandedSegmentsMost) + ", not " + std::to_string(Segments) +
+                        ".");
+}
+
+TBarRows EncodeDataBarExpanded(std::string_view Value, int Segments) {
+    if (Segments != 0)
+        CheckExpandedSegments(Segments);
     // Not GS1-128's 48 data characters: the symbol's own capacity is the limit.
     const std::vector<TGS1Element> elements = ReadGS1Elements(Value);
     const Symbol symbol = SymbolOf(ExpandedBits(elements, FitsRows, Segments));

@@ -6,6 +6,7 @@
 #include <quillmark/engine.h>
 
 #include "databar_expanded_bits.h"
+#include "databar_symbols.h"
 #include "gs1_elements.h"
 #include "scan.h"
 
@@ -52,6 +53,15 @@ TEST(DataBarGtin, RefusesWithWhatToChange) {
          "(01)09501101530003",
          "GS1 DataBar Expanded Stacked takes an even number of segments a row from 2 to 22, not "
          "-2."},
+        {[](std::string_view Value) {
+             TMatrixOptions options;
+             options.DataBarSegments = 0;
+             DataBarSymbol(bcCodeDataBarExpandedStacked, std::string(Value), options);
+             return TBarRows{};
+         },
+         "(01)09501101530003",
+         "GS1 DataBar Expanded Stacked takes an even number of segments a row from 2 to 22, not "
+         "0."},
         {[](std::string_view Value) { return EncodeDataBarExpanded(Value); }, "(01)09501101530004",
          "(01) position 14: check digit should be 3, not 4"},
         // 75 digits, one over the 74 GS1's general standard gives as Expanded's capacity.
