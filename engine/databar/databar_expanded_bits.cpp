@@ -20,11 +20,6 @@ constexpr int PunctuationFirst = 232;
 constexpr std::string_view AlphanumericSigns = "*,-./";
 constexpr int AlphanumericSignsFirst = 58;
 
-void Append(std::string& Bits, long long Value, int Count) {
-    for (int i = Count - 1; i >= 0; --i)
-        Bits += (Value >> i) & 1 ? '1' : '0';
-}
-
 bool IsDigit(char Ch) {
     return Ch >= '0' && Ch <= '9';
 }
@@ -56,24 +51,24 @@ std::string LatchBits(int From, int To) {
 std::optional<std::string> ModeCharacterBits(char Ch, int In) {
     std::string bits;
     if (IsDigit(Ch) || Ch == Fnc1) {
-        Append(bits, IsDigit(Ch) ? Ch - '0' + 5 : 15, 5);
+        AppendBits(bits, IsDigit(Ch) ? Ch - '0' + 5 : 15, 5);
         return bits;
     }
     if (In == Alphanumeric) {
         if (IsUpper(Ch))
-            Append(bits, Ch - 'A' + 32, 6);
+            AppendBits(bits, Ch - 'A' + 32, 6);
         else if (const auto at = AlphanumericSigns.find(Ch); at != std::string_view::npos)
-            Append(bits, AlphanumericSignsFirst + static_cast<int>(at), 6);
+            AppendBits(bits, AlphanumericSignsFirst + static_cast<int>(at), 6);
         else
             return std::nullopt;
         return bits;
     }
     if (IsUpper(Ch))
-        Append(bits, Ch - 'A' + 64, 7);
+        AppendBits(bits, Ch - 'A' + 64, 7);
     else if (IsLower(Ch))
-        Append(bits, Ch - 'a' + 90, 7);
+        AppendBits(bits, Ch - 'a' + 90, 7);
     else if (const auto at = Punctuation.find(Ch); at != std::string_view::npos)
-        Append(bits, PunctuationFirst + static_cast<int>(at), 8);
+        AppendBits(bits, PunctuationFirst + static_cast<int>(at), 8);
     else
         return std::nullopt;
     return bits;
@@ -85,7 +80,7 @@ std::optional<std::string> NumericPair(char First, char Second) {
     if (value(First) < 0 || value(Second) < 0 || (First == Fnc1 && Second == Fnc1))
         return std::nullopt;
     std::string bits;
-    Append(bits, 11 * value(First) + value(Second) + 8, 7);
+    AppendBits(bits, 11 * value(First) + value(Second) + 8, 7);
     return bits;
 }
 
@@ -124,7 +119,7 @@ Step GeneralPurpose(std::string_view Data, int& EndMode, bool Lone) {
             if (in == Numeric) {
                 if (i + 1 == n && Lone && IsDigit(Data[i])) {
                     std::string bits = best[i][in].Text;
-                    Append(bits, Data[i] - '0' + 1, LoneDigitBits);
+                    AppendBits(bits, Data[i] - '0' + 1, LoneDigitBits);
                     offer(n, Numeric, std::move(bits), true);
                 } else if (const auto pair = NumericPair(Data[i], i + 1 < n ? Data[i + 1] : Fnc1);
                            pair && (i + 1 < n || IsDigit(Data[i]))) {

@@ -31,11 +31,6 @@ constexpr int DecimalsBits = 2;
 constexpr int DecimalsMost = 3;
 constexpr int CurrencyBits = 10;
 
-void Append(std::string& Bits, long long Value, int Count) {
-    for (int i = Count - 1; i >= 0; --i)
-        Bits += (Value >> i) & 1 ? '1' : '0';
-}
-
 int Number(std::string_view Digits) {
     int value = 0;
     for (const char digit : Digits)
@@ -45,7 +40,7 @@ int Number(std::string_view Digits) {
 
 void AppendGroups(std::string& Bits, std::string_view Digits) {
     for (std::size_t i = 0; i < Digits.size(); i += 3)
-        Append(Bits, Number(Digits.substr(i, 3)), GroupBits);
+        AppendBits(Bits, Number(Digits.substr(i, 3)), GroupBits);
 }
 
 // The GTIN's twelve digits after its indicator, without the check digit.
@@ -107,7 +102,7 @@ std::optional<TExpandedMethod> ShortWeight(const std::vector<TGS1Element>& Eleme
     if (value < 0)
         return std::nullopt;
     TExpandedMethod method = Fixed(header, Elements[0]);
-    Append(method.Bits, value, WeightBits);
+    AppendBits(method.Bits, value, WeightBits);
     return method;
 }
 
@@ -133,11 +128,11 @@ std::optional<TExpandedMethod> WeightAndDate(const std::vector<TGS1Element>& Ele
                Number(yymmdd.substr(4, 2));
     }
     std::string header = "0111";
-    Append(header, dateKind * 2 + (pounds >= 0 ? 1 : 0), 3);
+    AppendBits(header, dateKind * 2 + (pounds >= 0 ? 1 : 0), 3);
     TExpandedMethod method = Fixed(header, Elements[0]);
-    Append(method.Bits, (metric >= 0 ? metric : pounds) * DecimalWeight + weight,
-           DecimalWeightBits);
-    Append(method.Bits, date, DateBits);
+    AppendBits(method.Bits, (metric >= 0 ? metric : pounds) * DecimalWeight + weight,
+               DecimalWeightBits);
+    AppendBits(method.Bits, date, DateBits);
     return method;
 }
 
@@ -154,10 +149,10 @@ std::optional<TExpandedMethod> Price(const std::vector<TGS1Element>& Elements) {
         return std::nullopt;
     TExpandedMethod method = Variable(plain >= 0 ? "01100" : "01101");
     AppendGroups(method.Bits, GtinBody(Elements[0]));
-    Append(method.Bits, decimals, DecimalsBits);
+    AppendBits(method.Bits, decimals, DecimalsBits);
     std::string_view price = Elements[1].Data;
     if (withCurrency >= 0) {
-        Append(method.Bits, Number(price.substr(0, 3)), CurrencyBits);
+        AppendBits(method.Bits, Number(price.substr(0, 3)), CurrencyBits);
         price.remove_prefix(3);
     }
     method.Rest = std::string(price);
@@ -167,6 +162,11 @@ std::optional<TExpandedMethod> Price(const std::vector<TGS1Element>& Elements) {
 }
 
 } // namespace
+
+void AppendBits(std::string& Bits, long long Value, int Count) {
+    for (int i = Count - 1; i >= 0; --i)
+        Bits += (Value >> i) & 1 ? '1' : '0';
+}
 
 std::vector<TExpandedMethod> ExpandedMethods(const std::vector<TGS1Element>& Elements) {
     std::vector<TExpandedMethod> methods;
@@ -178,7 +178,7 @@ std::vector<TExpandedMethod> ExpandedMethods(const std::vector<TGS1Element>& Ele
     }
     if (gtin) {
         TExpandedMethod method = Variable("1");
-        Append(method.Bits, Elements[0].Data[0] - '0', 4);
+        AppendBits(method.Bits, Elements[0].Data[0] - '0', 4);
         AppendGroups(method.Bits, GtinBody(Elements[0]));
         method.Rest = ElementData(Elements, 1);
         methods.push_back(std::move(method));

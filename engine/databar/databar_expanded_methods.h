@@ -25,6 +25,9 @@ struct TExpandedMethod {
     std::optional<std::string> Rest;
 };
 
+// Value's Count low bits, most significant first, as '0' and '1'.
+void AppendBits(std::string& Bits, long long Value, int Count);
+
 // Every method that carries Elements, in the order a tie between them is settled: the
 // compressed ones first.
 std::vector<TExpandedMethod> ExpandedMethods(const std::vector<TGS1Element>& Elements);
