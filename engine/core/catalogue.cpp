@@ -181,7 +181,9 @@ constexpr TBCdata BookRow(const char* Name, const char* Identifier, const char* 
             .Above = BookLine<Kind>};
 }
 
-constexpr TQuietZone NoZone{0, 0};
+// ISO/IEC 24724 asks no quiet zone of any GS1 DataBar form: each guard holds its own light
+// module, and Limited's right guard ends in five light modules that are part of the symbol.
+constexpr TQuietZone DataBarZone{0, 0};
 constexpr const char* GtinDigits = "a GTIN's digits only";
 
 // A catalogue row with the symbology it describes, so that the order can be checked.
@@ -599,26 +601,28 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .DrawnAs = bcCode_2_5_interleaved,
               .Convert = ITF14Value}},
     {.Type = bcCodeDataBar,
-     .Data = DataBarRow("GS1 DataBar Omnidirectional", "bcCodeDataBar",
-                        "databar,databaromni,databaromnidirectional,rss14", NoZone, GtinDigits)},
+     .Data =
+         DataBarRow("GS1 DataBar Omnidirectional", "bcCodeDataBar",
+                    "databar,databaromni,databaromnidirectional,rss14", DataBarZone, GtinDigits)},
     {.Type = bcCodeDataBarTruncated,
      .Data = DataBarRow("GS1 DataBar Truncated", "bcCodeDataBarTruncated", "databartruncated",
-                        NoZone, GtinDigits)},
+                        DataBarZone, GtinDigits)},
     {.Type = bcCodeDataBarStacked,
-     .Data = DataBarRow("GS1 DataBar Stacked", "bcCodeDataBarStacked", "databarstacked", NoZone,
-                        GtinDigits)},
+     .Data = DataBarRow("GS1 DataBar Stacked", "bcCodeDataBarStacked", "databarstacked",
+                        DataBarZone, GtinDigits)},
     {.Type = bcCodeDataBarStackedOmni,
-     .Data = DataBarRow("GS1 DataBar Stacked Omnidirectional", "bcCodeDataBarStackedOmni",
-                        "databarstackedomni,databarstackedomnidirectional", NoZone, GtinDigits)},
+     .Data =
+         DataBarRow("GS1 DataBar Stacked Omnidirectional", "bcCodeDataBarStackedOmni",
+                    "databarstackedomni,databarstackedomnidirectional", DataBarZone, GtinDigits)},
     {.Type = bcCodeDataBarLimited,
      .Data = DataBarRow("GS1 DataBar Limited", "bcCodeDataBarLimited", "databarlimited,rsslimited",
-                        NoZone, GtinDigits)},
+                        DataBarZone, GtinDigits)},
     {.Type = bcCodeDataBarExpanded,
      .Data = DataBarRow("GS1 DataBar Expanded", "bcCodeDataBarExpanded",
-                        "databarexpanded,rssexpanded", NoZone, ElementStrings)},
+                        "databarexpanded,rssexpanded", DataBarZone, ElementStrings)},
     {.Type = bcCodeDataBarExpandedStacked,
      .Data = DataBarRow("GS1 DataBar Expanded Stacked", "bcCodeDataBarExpandedStacked",
-                        "databarexpandedstacked,rssexpandedstacked", NoZone, ElementStrings)},
+                        "databarexpandedstacked,rssexpandedstacked", DataBarZone, ElementStrings)},
     {.Type = bcCodeISBN,
      .Data = BookRow<TBookNumberKind::ISBN>("ISBN", "bcCodeISBN", "isbn,bookland",
                                             "ISBN digits, hyphens and X only")},

@@ -39,9 +39,14 @@ TBarRows EncodeDataBar(std::string_view Value, TDataBarForm Form);
 // GS1 DataBar Limited, for a GTIN whose indicator digit is 0 or 1.
 TBarRows EncodeDataBarLimited(std::string_view Value);
 
-// GS1 DataBar Expanded for AI element strings as ParseGS1 reads them, "(01)...(10)...": in
-// one row when Segments is 0, else stacked with Segments (even, 2 to 22) characters a row.
+// GS1 DataBar Expanded for AI element strings, "(01)...(10)...", each checked as ParseGS1
+// checks it but held to the symbol's 21 data characters rather than GS1-128's 48, in the
+// shortest of the standard's encodation methods: in one row when Segments is 0, else stacked
+// with Segments (even, 2 to 22) characters a row.
 TBarRows EncodeDataBarExpanded(std::string_view Value, int Segments = 0);
+
+// Raises Exception naming the range unless Segments is one Expanded Stacked takes.
+void CheckExpandedSegments(int Segments);
 
 // The human-readable text of a GTIN symbol: "(01)09501101530003".
 std::string DataBarText(std::string_view Value);

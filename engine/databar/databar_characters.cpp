@@ -9,7 +9,9 @@ namespace quillmark {
 namespace {
 
 // ISO/IEC 24724's groups, as modules, elements, the widest element and whether a narrow one
-// is owed: outside characters have four elements each way, Limited's seven.
+// is owed: outside characters have four elements each way, Limited's seven. The standard's
+// tables of them have no public copy that was found, so zint's symbols check every group in
+// the peer comparison (random values reach each one).
 constexpr std::array<TCharacterGroup, 5> Outside{{
     {0, {12, 4, 8, false}, {4, 4, 1, true}, 1},
     {161, {10, 4, 6, false}, {6, 4, 3, true}, 10},

@@ -4,7 +4,7 @@
 #include "databar_expanded_bits.h"
 #include "databar_rows.h"
 #include "engine.h"
-#include "gs1.h"
+#include "gs1_elements.h"
 
 #include <algorithm>
 #include <array>
@@ -13,7 +13,8 @@
 namespace quillmark {
 namespace {
 
-// Finders A to F, five elements each in reading order.
+// Finders A to F, five elements each in reading order. These and the sequences below are
+// ISO/IEC 24724's; zint's symbols of 2 to 22 characters check them in the peer comparison.
 constexpr std::array<std::array<int, 5>, 6> Finders{{
     {1, 8, 4, 1, 1},
     {3, 6, 4, 1, 1},
@@ -44,7 +45,6 @@ constexpr int ChecksumBase = 3;
 constexpr int CharacterElements = 8;
 constexpr int CharacterBits = ExpandedCharacterBits;
 constexpr int RowHeight = 34;
-constexpr int MaximumCharacters = 22;
 constexpr int GuardModules = 2;
 constexpr int CharacterModules = 17;
 constexpr int FinderModules = 15;
@@ -64,9 +64,6 @@ Symbol SymbolOf(const std::string& Bits) {
     Symbol symbol;
     const int data = static_cast<int>(Bits.size()) / CharacterBits;
     const int characters = data + 1;
-    if (characters > MaximumCharacters)
-        throw Exception("The element strings are too long for GS1 DataBar Expanded, which "
-                        "holds 21 data characters: carry fewer.");
     const auto& sequence = FinderSequences[static_cast<std::size_t>((characters + 1) / 2 - 2)];
     symbol.Finders.assign(sequence.begin(), sequence.begin() + (characters + 1) / 2);
     symbol.Characters.emplace_back();
@@ -109,12 +106,20 @@ std::vector<int> PairElements(const Symbol& Symbol, int First, int Last) {
 
 } // namespace
 
-TBarRows EncodeDataBarExpanded(std::string_view Value, int Segments) {
-    if (Segments != 0 && (Segments % 2 || Segments < 2 || Segments > MaximumCharacters))
+void CheckExpandedSegments(int Segments) {
+    if (Segments % 2 || Segments < ExpandedSegmentsLeast || Segments > ExpandedSegmentsMost)
         throw Exception("GS1 DataBar Expanded Stacked takes an even number of segments a row "
-                        "from 2 to 22, not " +
-                        std::to_string(Segments) + ".");
-    const std::vector<TGS1Element> elements = ParseGS1(Value);
+                        "from " +
+                        std::to_string(ExpandedSegmentsLeast) + " to " +
+                        std::to_string(ExpandedSegmentsMost) + ", not " + std::to_string(Segments) +
+                        ".");
+}
+
+TBarRows EncodeDataBarExpanded(std::string_view Value, int Segments) {
+    if (Segments != 0)
+        CheckExpandedSegments(Segments);
+    // Not GS1-128's 48 data characters: the symbol's own capacity is the limit.
+    const std::vector<TGS1Element> elements = ReadGS1Elements(Value);
     const Symbol symbol = SymbolOf(ExpandedBits(elements, FitsRows, Segments));
     const int characters = static_cast<int>(symbol.Characters.size());
     const int perRow = Segments == 0 ? characters : Segments;

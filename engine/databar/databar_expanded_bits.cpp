@@ -1,5 +1,6 @@
 #include "databar_expanded_bits.h"
 
+#include "databar_expanded_methods.h"
 #include "engine.h"
 
 #include <array>
@@ -10,18 +11,14 @@
 namespace quillmark {
 namespace {
 
-constexpr char Fnc1 = '\x1d';
+constexpr char Fnc1 = ExpandedFnc1;
 constexpr int CharacterBits = ExpandedCharacterBits;
 constexpr int MinimumCharacters = 3;
+constexpr std::size_t MostDataCharacters = ExpandedDataCharactersMost;
 constexpr std::string_view Punctuation = "!\"%&'()*+,-./:;<=>?_ ";
 constexpr int PunctuationFirst = 232;
 constexpr std::string_view AlphanumericSigns = "*,-./";
 constexpr int AlphanumericSignsFirst = 58;
-
-void Append(std::string& Bits, long long Value, int Count) {
-    for (int i = Count - 1; i >= 0; --i)
-        Bits += (Value >> i) & 1 ? '1' : '0';
-}
 
 bool IsDigit(char Ch) {
     return Ch >= '0' && Ch <= '9';
@@ -54,24 +51,24 @@ std::string LatchBits(int From, int To) {
 std::optional<std::string> ModeCharacterBits(char Ch, int In) {
     std::string bits;
     if (IsDigit(Ch) || Ch == Fnc1) {
-        Append(bits, IsDigit(Ch) ? Ch - '0' + 5 : 15, 5);
+        AppendBits(bits, IsDigit(Ch) ? Ch - '0' + 5 : 15, 5);
         return bits;
     }
     if (In == Alphanumeric) {
         if (IsUpper(Ch))
-            Append(bits, Ch - 'A' + 32, 6);
+            AppendBits(bits, Ch - 'A' + 32, 6);
         else if (const auto at = AlphanumericSigns.find(Ch); at != std::string_view::npos)
-            Append(bits, AlphanumericSignsFirst + static_cast<int>(at), 6);
+            AppendBits(bits, AlphanumericSignsFirst + static_cast<int>(at), 6);
         else
             return std::nullopt;
         return bits;
     }
     if (IsUpper(Ch))
-        Append(bits, Ch - 'A' + 64, 7);
+        AppendBits(bits, Ch - 'A' + 64, 7);
     else if (IsLower(Ch))
-        Append(bits, Ch - 'a' + 90, 7);
+        AppendBits(bits, Ch - 'a' + 90, 7);
     else if (const auto at = Punctuation.find(Ch); at != std::string_view::npos)
-        Append(bits, PunctuationFirst + static_cast<int>(at), 8);
+        AppendBits(bits, PunctuationFirst + static_cast<int>(at), 8);
     else
         return std::nullopt;
     return bits;
@@ -83,7 +80,7 @@ std::optional<std::string> NumericPair(char First, char Second) {
     if (value(First) < 0 || value(Second) < 0 || (First == Fnc1 && Second == Fnc1))
         return std::nullopt;
     std::string bits;
-    Append(bits, 11 * value(First) + value(Second) + 8, 7);
+    AppendBits(bits, 11 * value(First) + value(Second) + 8, 7);
     return bits;
 }
 
@@ -122,7 +119,7 @@ Step GeneralPurpose(std::string_view Data, int& EndMode, bool Lone) {
             if (in == Numeric) {
                 if (i + 1 == n && Lone && IsDigit(Data[i])) {
                     std::string bits = best[i][in].Text;
-                    Append(bits, Data[i] - '0' + 1, LoneDigitBits);
+                    AppendBits(bits, Data[i] - '0' + 1, LoneDigitBits);
                     offer(n, Numeric, std::move(bits), true);
                 } else if (const auto pair = NumericPair(Data[i], i + 1 < n ? Data[i + 1] : Fnc1);
                            pair && (i + 1 < n || IsDigit(Data[i]))) {
@@ -145,23 +142,6 @@ Step GeneralPurpose(std::string_view Data, int& EndMode, bool Lone) {
     return best[n][end];
 }
 
-// The element strings as general-purpose compaction reads them: FNC1 after each
-// variable-length one but the last.
-std::string ElementData(const std::vector<TGS1Element>& Elements, std::size_t From) {
-    std::string data;
-    for (std::size_t i = From; i < Elements.size(); ++i) {
-        data += Elements[i].AI + Elements[i].Data;
-        if (!Elements[i].Predefined && i + 1 < Elements.size())
-            data += Fnc1;
-    }
-    return data;
-}
-
-void AppendDigitGroups(std::string& Bits, std::string_view Digits) {
-    for (std::size_t i = 0; i < Digits.size(); i += 3)
-        Append(Bits, std::stoi(std::string(Digits.substr(i, 3))), 10);
-}
-
 // A candidate encoding: its bits before padding, the mode it ends in, and where its
 // variable-length field stands (none for the fixed-length methods).
 struct Encoding {
@@ -171,33 +151,21 @@ struct Encoding {
     bool LoneDigit = false;
 };
 
-// The start of an encoding with a variable-length field after Header.
-Encoding General(std::string Header) {
-    Encoding encoding{std::move(Header), Numeric, std::nullopt};
-    encoding.LengthField = encoding.Bits.size();
-    encoding.Bits += "00";
-    return encoding;
-}
-
+// Each method that carries Elements, its general-purpose data in both ways of ending.
 std::vector<Encoding> Candidates(const std::vector<TGS1Element>& Elements) {
     std::vector<Encoding> candidates;
-    const auto finish = [&Elements, &candidates](const Encoding& Start, std::size_t From) {
+    for (const TExpandedMethod& method : ExpandedMethods(Elements)) {
+        if (!method.Rest) {
+            candidates.push_back({method.Bits, Numeric, std::nullopt});
+            continue;
+        }
         for (const bool lone : {false, true}) {
-            Encoding encoding = Start;
-            const Step step = GeneralPurpose(ElementData(Elements, From), encoding.EndMode, lone);
+            Encoding encoding{method.Bits, Numeric, method.LengthField};
+            const Step step = GeneralPurpose(*method.Rest, encoding.EndMode, lone);
             encoding.Bits += step.Text;
             encoding.LoneDigit = step.LoneDigit;
             candidates.push_back(std::move(encoding));
         }
-    };
-    // The linkage flag leads: no composite component follows.
-    finish(General("000"), 0);
-    if (!Elements.empty() && Elements[0].AI == "01") {
-        Encoding gtin = General("01");
-        const std::string& digits = Elements[0].Data;
-        Append(gtin.Bits, digits[0] - '0', 4);
-        AppendDigitGroups(gtin.Bits, std::string_view(digits).substr(1, 12));
-        finish(gtin, 1);
     }
     return candidates;
 }
@@ -222,10 +190,13 @@ std::string ExpandedBits(const std::vector<TGS1Element>& Elements, bool (*Fits)(
         // A reader takes 4 bits for a last digit only where fewer than 7 remain.
         if (encoding.LoneDigit && total - (bits.size() - LoneDigitBits) >= PairBits)
             continue;
+        // The fixed-length methods fill their characters exactly; a reader refuses more.
+        if (!encoding.LengthField && total != bits.size())
+            continue;
         const int characters = static_cast<int>(total / CharacterBits);
-        // Padding: a latch out of numeric mode, then alphanumeric's latch to ISO/IEC 646
-        // and back, which a reader passes over.
-        if (encoding.EndMode == Numeric && total - bits.size() >= AlphanumericFromNumeric.size())
+        // Padding: a latch out of numeric mode (as many of its bits as there is room for),
+        // then alphanumeric's latch to ISO/IEC 646 and back, which a reader passes over.
+        if (encoding.EndMode == Numeric && total > bits.size())
             bits += AlphanumericFromNumeric;
         while (bits.size() < total)
             bits += AlphaIsoLatchBits;
@@ -238,6 +209,13 @@ std::string ExpandedBits(const std::vector<TGS1Element>& Elements, bool (*Fits)(
         if (!shortest || bits.size() < shortest->size())
             shortest = bits;
     }
+    const std::size_t characters = shortest->size() / CharacterBits;
+    if (characters > MostDataCharacters)
+        throw Exception("GS1 DataBar Expanded holds " + std::to_string(MostDataCharacters) +
+                        " data characters of 12 bits and these element strings take " +
+                        std::to_string(characters) + ", " +
+                        std::to_string(characters - MostDataCharacters) +
+                        " over: carry fewer or shorter element strings.");
     return *shortest;
 }
 

@@ -33,6 +33,8 @@ TBarRows RowsOf(TBarType Type, const std::string& Value, const TMatrixOptions& O
     case bcCodeDataBarExpanded:
         return EncodeDataBarExpanded(Value);
     case bcCodeDataBarExpandedStacked:
+        // No segments would draw one row, which is the other type.
+        CheckExpandedSegments(Options.DataBarSegments);
         return EncodeDataBarExpanded(Value, Options.DataBarSegments);
     default:
         throw Exception(WrongTypeMessage);

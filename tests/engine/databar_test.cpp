@@ -5,6 +5,9 @@
 
 #include <quillmark/engine.h>
 
+#include "databar_expanded_bits.h"
+#include "databar_symbols.h"
+#include "gs1_elements.h"
 #include "scan.h"
 
 #include <gtest/gtest.h>
@@ -42,6 +45,31 @@ TEST(DataBarGtin, RefusesWithWhatToChange) {
         {[](std::string_view Value) { return EncodeDataBarExpanded(Value); }, "(8010)AB#1",
          "GS1 DataBar Expanded has no character for some of the data: use the characters of "
          "GS1's character set 82 alone."},
+        {[](std::string_view Value) { return EncodeDataBarExpanded(Value, 24); },
+         "(01)09501101530003",
+         "GS1 DataBar Expanded Stacked takes an even number of segments a row from 2 to 22, not "
+         "24."},
+        {[](std::string_view Value) { return EncodeDataBarExpanded(Value, -2); },
+         "(01)09501101530003",
+         "GS1 DataBar Expanded Stacked takes an even number of segments a row from 2 to 22, not "
+         "-2."},
+        {[](std::string_view Value) {
+             TMatrixOptions options;
+             options.DataBarSegments = 0;
+             DataBarSymbol(bcCodeDataBarExpandedStacked, std::string(Value), options);
+             return TBarRows{};
+         },
+         "(01)09501101530003",
+         "GS1 DataBar Expanded Stacked takes an even number of segments a row from 2 to 22, not "
+         "0."},
+        {[](std::string_view Value) { return EncodeDataBarExpanded(Value); }, "(01)09501101530004",
+         "(01) position 14: check digit should be 3, not 4"},
+        // 75 digits, one over the 74 GS1's general standard gives as Expanded's capacity.
+        {[](std::string_view Value) { return EncodeDataBarExpanded(Value); },
+         "(01)90012345678908(11)251231(13)251231(15)251231(16)251231(17)251231(3103)001750(30)"
+         "1234567",
+         "GS1 DataBar Expanded holds 21 data characters of 12 bits and these element strings "
+         "take 22, 1 over: carry fewer or shorter element strings."},
     };
     for (const Refusal& refusal : refusals) {
         try {
@@ -125,16 +153,75 @@ TEST(DataBarGtin, ZxingReadsEveryForm) {
 }
 
 // Every general-purpose mode and a last digit alone; (235) keeps its FNC1, which zint 2.11
-// leaves out.
+// leaves out. Then each compressed method, and 74 digits, the capacity GS1's general standard
+// gives, beyond GS1-128's 48 data characters.
 TEST(DataBarExpanded, ZxingReadsTheElementStrings) {
-    for (const char* value : {"(01)09501101530003(17)260101(10)AB-123abc", "(235)x(10)1",
-                              "(00)123456789012345675(21)!\"%&'*+,-./:;<=>?_"}) {
+    for (const char* value :
+         {"(01)09501101530003(17)260101(10)AB-123abc", "(235)x(10)1",
+          "(00)123456789012345675(21)!\"%&'*+,-./:;<=>?_",
+          "(01)98898765432106(3202)012345(15)991231", "(01)90012345678908(3103)001750",
+          "(01)90012345678908(3203)022767", "(01)90012345678908(3105)099999",
+          "(01)90012345678908(3922)795", "(01)90012345678908(3932)978795(10)ABC",
+          "(01)90012345678908(11)251231(13)251231(15)251231(16)251231(17)251231(3103)001750(30)"
+          "123456"}) {
         const auto scanned =
             testing::Scan(testing::RasteriseGrid(Grid(EncodeDataBarExpanded(value)), 2));
         ASSERT_TRUE(scanned) << value;
         EXPECT_EQ(scanned->Format, "DataBarExpanded");
         EXPECT_EQ(scanned->Text, value);
     }
+}
+
+} // namespace
+} // namespace quillmark
+
+namespace quillmark {
+namespace {
+
+// The method a value takes (ISO/IEC 24724 7.2.5.4), as the linkage flag, the method's bits
+// and the length field or the first bits after them show, and the data characters it fills.
+struct Method {
+    const char* Value;
+    const char* Bits;
+    std::size_t Characters;
+};
+
+TEST(DataBarExpanded, TakesTheShortestMethod) {
+    const Method methods[] = {
+        // ISO/IEC 24724's figure of Expanded: "0111101", (320x) and (15), over 9999 pounds.
+        {"(01)98898765432106(3202)012345(15)991231", "00111101", 7},
+        {"(01)90012345678908(3103)001750", "00100", 5},
+        {"(01)90012345678908(3103)032767", "00100", 5},    // the most 15 bits hold
+        {"(01)90012345678908(3103)032768", "00111000", 7}, // no date: that of (11), 38400
+        {"(01)90012345678908(3202)009999", "00101", 5},
+        {"(01)90012345678908(3203)022767", "00101", 5}, // 10000 added
+        {"(01)90012345678908(3203)022768", "00111001", 7},
+        {"(01)90012345678908(3105)099999(11)251231", "00111000", 7},
+        {"(01)90012345678908(3105)100000", "01", 7}, // over 99999: the GTIN's method
+        {"(01)90012345678908(3922)795", "00110010", 6},
+        {"(01)90012345678908(3932)978795", "00110110", 6},
+        {"(01)90012345678908(3924)795", "01", 7},               // 4 decimals: 2 bits hold 3
+        {"(01)00012345678905(3103)001750", "01", 7},            // not a variable measure
+        {"(01)90012345678908(11)251231(3103)001750", "01", 10}, // the date first
+        {"(10)ABC", "000", 3},                                  // no GTIN: general
+        {"(255)9501101534001(3941)0035", "000", 8},
+    };
+    for (const Method& method : methods) {
+        const std::string bits = ExpandedBits(
+            ReadGS1Elements(method.Value), [](int, int) { return true; }, 0);
+        EXPECT_EQ(bits.substr(0, std::string_view(method.Bits).size()), method.Bits)
+            << method.Value;
+        EXPECT_EQ(bits.size(), method.Characters * ExpandedCharacterBits) << method.Value;
+    }
+}
+
+// ISO/IEC 24724:2011 6.2: Limited is 79 modules, its right guard a light module, a dark one
+// and five light.
+TEST(DataBarLimited, SeventyNineModulesEndingInFiveLight) {
+    const std::string row = EncodeDataBarLimited("0950110153000").Rows.at(0);
+    EXPECT_EQ(row.size(), 79U);
+    EXPECT_EQ(row.substr(row.size() - 7), "0100000");
+    EXPECT_EQ(row.substr(0, 2), "01");
 }
 
 } // namespace

@@ -290,3 +290,63 @@ std::string RandomGS1ElementString(std::mt19937& Random) {
 }
 
 } // namespace quillmark::testing
+
+namespace quillmark::testing {
+namespace {
+
+// Currencies (ISO 4217 numeric codes) the dictionary's check accepts.
+constexpr std::array<std::string_view, 6> Currencies{"978", "840", "826", "392", "124", "036"};
+constexpr std::array<std::string_view, 4> DateAIs{"11", "13", "15", "17"};
+
+// A weight of six digits, small often, so that each compressed method's ceiling is crossed.
+std::string Weight(std::mt19937& Random) {
+    constexpr std::array<int, 4> ceilings{9999, 32767, 99999, 999999};
+    const int weight =
+        Between(Random, 0, ceilings[static_cast<std::size_t>(Between(Random, 0, 3))]);
+    std::string digits = std::to_string(weight);
+    return std::string(6 - digits.size(), '0') + digits;
+}
+
+} // namespace
+
+std::string RandomMeasureElementString(std::mt19937& Random) {
+    // Mostly a variable measure item's indicator digit, the compressed methods' condition.
+    const char indicator = Between(Random, 0, 4) == 0 ? From(Random, Digits) : '9';
+    std::string text = "(01)" + Filled(Random, TFill::CheckedDigits, 14);
+    text[4] = indicator;
+    text.back() = CheckDigit(std::string_view(text).substr(4, 13));
+    // Weights take 0 to 5 decimals, prices 0 to 9.
+    const std::string decimals(1, From(Random, "012345"));
+    switch (Between(Random, 0, 3)) {
+    case 0: // a weight alone: (3103), (3202), (3203) among the rest
+        text += std::string(Between(Random, 0, 1) ? "(310" : "(320") +
+                (Between(Random, 0, 1) ? std::string(1, "323"[Between(Random, 0, 2)]) : decimals) +
+                ")" + Weight(Random);
+        break;
+    case 1: { // a weight and a date
+        const std::string weight = "(" + std::string(Between(Random, 0, 1) ? "310" : "320") +
+                                   decimals + ")" + Weight(Random);
+        const std::string date = "(" + std::string(DateAIs[Between(Random, 0, 3)]) + ")" +
+                                 Filled(Random, TFill::Date, 6);
+        text += Between(Random, 0, 4) == 0 ? date + weight : weight + date;
+        break;
+    }
+    case 2: // a price, maybe with its currency
+    case 3: {
+        const bool currency = Between(Random, 0, 1) == 1;
+        text += std::string(currency ? "(393" : "(392") + From(Random, Digits) + ")";
+        if (currency)
+            text += Currencies[static_cast<std::size_t>(Between(Random, 0, 5))];
+        text += Filled(Random, TFill::Digits, Between(Random, 1, 15));
+        break;
+    }
+    }
+    // Now and then more element strings after them, which only some methods carry.
+    if (Between(Random, 0, 3) == 0)
+        text += Element(Random, "10", 20);
+    if (Between(Random, 0, 5) == 0)
+        text += Element(Random, "21", 20);
+    return text;
+}
+
+} // namespace quillmark::testing

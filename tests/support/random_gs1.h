@@ -19,4 +19,10 @@ std::span<const std::string_view> RandomGS1PrimaryKeys();
 // "\)" as ParseGS1 reads them.
 std::string RandomGS1ElementString(std::mt19937& Random);
 
+// An element string of a variable measure item for GS1 DataBar Expanded's compressed methods:
+// (01), mostly with indicator digit 9, then a weight (310x, 320x; 3103, 3202 and 3203 often),
+// a weight and a date (11, 13, 15, 17), or a price (392x, 393x with a currency); at times
+// (10) or (21) after them, and weights beyond what the methods' fields hold.
+std::string RandomMeasureElementString(std::mt19937& Random);
+
 } // namespace quillmark::testing
