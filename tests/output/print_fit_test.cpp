@@ -50,6 +50,16 @@ TEST(PrintFit, ReportsWhatWholePixelsDraw) {
 // The types drawn from another or from rows: each report's lines after the X-dimension's, at
 // the standard X (0 asks for it) and 300 dpi.
 TEST(PrintFit, ReportsITF14DataBarAndBookNumbers) {
+    const auto ITF14Lines = [](const char* Bearers) {
+        return std::vector<std::string>{
+            "X-dimension: 1.016 mm (100% of 1.016 mm nominal; permitted 0.495-1.016 mm; 12 "
+            "pixels at 300 dpi)",
+            "ratio: 2.50 (standard 2.25-3.0)",
+            "decodability: 1.00 (A), of the widths as drawn, not a print grade",
+            "quiet zones: 10X / 10X (standard 10X / 10X)",
+            "bar height: 31.75 mm (standard at least 31.75 mm)",
+            Bearers};
+    };
     const struct {
         TBarType Type;
         const char* Value;
@@ -57,26 +67,10 @@ TEST(PrintFit, ReportsITF14DataBarAndBookNumbers) {
         std::vector<std::string> Lines;
     } cases[] = {
         // 1.016 mm at 300 dpi is 12 pixels; 2.5 x 12 = 30; the bearers 5 modules.
-        {bcCodeITF14,
-         "0950110153000",
-         TITF14Bearers::Frame,
-         {"X-dimension: 1.016 mm (100% of 1.016 mm nominal; permitted 0.495-1.016 mm; 12 pixels "
-          "at 300 dpi)",
-          "ratio: 2.50 (standard 2.25-3.0)",
-          "decodability: 1.00 (A), of the widths as drawn, not a print grade",
-          "quiet zones: 10X / 10X (standard 10X / 10X)",
-          "bar height: 31.75 mm (standard at least 31.75 mm)",
-          "bearer bars: frame, 5X (5.08 mm; standard at least 2X)"}},
-        {bcCodeITF14,
-         "0950110153000",
-         TITF14Bearers::TopAndBottom,
-         {"X-dimension: 1.016 mm (100% of 1.016 mm nominal; permitted 0.495-1.016 mm; 12 pixels "
-          "at 300 dpi)",
-          "ratio: 2.50 (standard 2.25-3.0)",
-          "decodability: 1.00 (A), of the widths as drawn, not a print grade",
-          "quiet zones: 10X / 10X (standard 10X / 10X)",
-          "bar height: 31.75 mm (standard at least 31.75 mm)",
-          "bearer bars: top and bottom, 5X (5.08 mm; standard at least 2X)"}},
+        {bcCodeITF14, "0950110153000", TITF14Bearers::Frame,
+         ITF14Lines("bearer bars: frame, 5X (5.08 mm; standard at least 2X)")},
+        {bcCodeITF14, "0950110153000", TITF14Bearers::TopAndBottom,
+         ITF14Lines("bearer bars: top and bottom, 5X (5.08 mm; standard at least 2X)")},
         // 0.330 mm is 3.9 pixels, drawn as 4: 0.339 mm; Omnidirectional's 33 rows.
         {bcCodeDataBar,
          "0950110153000",

@@ -2,12 +2,11 @@
 // from SVG and PDF rasterised in one batch: what the symbol carries, as zxing gives it, and
 // the symbology identifier.
 #include "files_fixture.h"
+#include "matrix_reading.h"
 #include "random_gs1.h"
 #include <quillmark/files.h>
 #include <quillmark/layout.h>
 #include <quillmark/matrix.h>
-
-#include <ZXing/ReadBarcode.h>
 
 #include <QImage>
 
@@ -72,25 +71,12 @@ const RowsReadBack RowsTypes[] = {
     {bcCodeDataBarExpanded, "]e0", RandomExpandedValue, TReads::Printed},
 };
 
-struct TReading {
-    std::string Bytes;
-    std::string SymbologyId;
-};
-
 // The one linear symbol in Image, as zxing reads it.
-std::optional<TReading> ReadRows(const QImage& Image) {
-    const QImage grey = Image.convertToFormat(QImage::Format_Grayscale8);
-    ZXing::DecodeHints hints;
-    hints.setFormats(ZXing::BarcodeFormat::ITF | ZXing::BarcodeFormat::DataBar |
-                     ZXing::BarcodeFormat::DataBarExpanded);
-    hints.setTryHarder(true);
-    const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(),
-                                ZXing::ImageFormat::Lum, static_cast<int>(grey.bytesPerLine()));
-    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
-    if (!result.isValid())
-        return std::nullopt;
-    const auto& bytes = result.bytes();
-    return TReading{std::string(bytes.begin(), bytes.end()), result.symbologyIdentifier()};
+std::optional<testing::TMatrixReading> ReadRows(const QImage& Image) {
+    return testing::ReadSymbolOf(Image,
+                                 ZXing::BarcodeFormat::ITF | ZXing::BarcodeFormat::DataBar |
+                                     ZXing::BarcodeFormat::DataBarExpanded,
+                                 false);
 }
 
 class RowsFiles : public Files, public ::testing::WithParamInterface<RowsReadBack> {
@@ -119,36 +105,20 @@ protected:
         }
     }
     void Expect(const QImage& Image, int Sample, const std::string& Carried) {
-        const std::optional<TReading> reading = ReadRows(Image);
+        const std::optional<testing::TMatrixReading> reading = ReadRows(Image);
         ASSERT_TRUE(reading) << "sample " << Sample << ": " << Carried;
         EXPECT_EQ(reading->Bytes, Carried) << "sample " << Sample;
         EXPECT_EQ(reading->SymbologyId, GetParam().Identifier) << "sample " << Sample;
     }
     // Every sample's file bound into one PDF, a page each, rasterised at once.
     void ExpectFiles(TFileFormat Format) {
-        const bool svg = Format == TFileFormat::Svg;
-        const QString bundle = Path("all.pdf");
-        QStringList files;
-        std::vector<std::string> carried;
+        std::vector<TOutputLayout> layouts;
+        for (const TBarcodeDescription& d : descriptions)
+            layouts.push_back(VectorLayout(d));
+        const std::vector<QImage> pages = RasterisedPages(layouts, Format == TFileFormat::Svg, 300);
         for (int i = 0; i < Samples; ++i) {
-            const TOutputLayout layout = VectorLayout(descriptions[static_cast<std::size_t>(i)]);
-            const QString name = Path("") + QString::number(100000 + i) + (svg ? ".svg" : ".pdf");
-            QFile file(name);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(svg ? RenderSvg(layout) : RenderPdf(layout));
-            files << name;
-            carried.push_back(Expected(layout));
-        }
-        if (svg)
-            RunTool(QStringLiteral(QUILLMARK_RSVG_CONVERT),
-                    QStringList{"-f", "pdf", "-o", bundle} + files);
-        else
-            RunTool(QStringLiteral(QUILLMARK_PDFUNITE), files + QStringList{bundle});
-        RunTool(QStringLiteral(QUILLMARK_PDFTOPPM), {"-r", "300", "-gray", bundle, Path("page")});
-        for (int i = 0; i < Samples; ++i) {
-            const QString page =
-                Path("page-") + QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0')) + ".pgm";
-            Expect(QImage(page), i, carried[static_cast<std::size_t>(i)]);
+            const auto at = static_cast<std::size_t>(i);
+            Expect(pages[at], i, Expected(layouts[at]));
         }
     }
     std::vector<TBarcodeDescription> descriptions;
