@@ -2,9 +2,8 @@
 
 #include "standard_look.h"
 
-#include "itf14_bearers.h"
-
 #include "grid_fills.h"
+#include "itf14_bearers.h"
 #include "quarter_turn.h"
 #include "raster_bars.h"
 #include <quillmark/error_messages.h>
