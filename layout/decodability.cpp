@@ -130,7 +130,10 @@ std::optional<double> Decodability(TBarType Type, const TSymbol& Symbol) {
     std::vector<double> elements;
     for (const TModuleRun& run : ModuleRuns(Symbol.Pattern, Symbol.Widths))
         elements.push_back(run.Width);
-    return Decodability(Type, elements);
+    // A symbology another draws (ITF-14, the book numbers) has that one's characters.
+    const std::optional<TBarType> drawnAs =
+        static_cast<int>(Type) < BarTypeCount ? BarTypeData(Type).DrawnAs : std::nullopt;
+    return Decodability(drawnAs.value_or(Type), elements);
 }
 
 char DecodabilityGrade(double Value) {

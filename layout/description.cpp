@@ -2,9 +2,14 @@
 
 #include "print_fit.h"
 #include <quillmark/ean_upc.h>
+#include <quillmark/itf14.h>
 #include <quillmark/module_grid.h>
 
 namespace quillmark {
+
+// Files start from the ratio ITF-14's standard names as its target, which is mid-range for
+// the other symbologies whose ratio is free too.
+static_assert(DefaultOutputRatio == ITF14Facts.RatioDefault);
 
 TSymbolLook DefaultOutputSettings() {
     TSymbolLook settings;

@@ -108,11 +108,11 @@ int ToUnits(double MM, double UnitsPerMM) {
 // The value as the text under a file's bars shows it: what the bars carry (the digits an
 // EAN/UPC symbol draws, Code 128 C's leading zero, what a symbology drops left out), so that
 // the text never disagrees with the bars; the encoder's text where the bars hold function
-// characters. GS1-128 and the GS1 grids print their element strings with the AIs in
-// parentheses, as the encoder writes them, not with the separators or the URI they hold.
+// characters. GS1-128, GS1 DataBar and the GS1 grids print their element strings with the AIs
+// in parentheses, as the encoder writes them, not with the separators or the URI they hold.
 std::string CarriedText(const TBarcodeDescription& D, const TOutputLayout& Layout) {
     const TSymbolLook& s = D.Barcode;
-    if (s.BarType == bcCodeGS1_128 || IsTwoDimensional(s.BarType))
+    if (s.BarType == bcCodeGS1_128 || IsDrawnFromGrid(s.BarType))
         return Layout.Symbol.Text;
     return Layout.Value->Carried().Data.value_or(Layout.Symbol.Text);
 }
@@ -201,11 +201,15 @@ TOutputLayout LayOut(const TBarcodeDescription& D, std::shared_ptr<const TSymbol
         D.BarHeightMM > 0 ? D.BarHeightMM : BarTypeData(settings.BarType).BarHeightMM;
     // A grid's rows are its own; the bar height doesn't apply.
     const int barRows = grid ? GridHeight(layout.Symbol) : ToUnits(heightMM, UnitsPerMM);
+    // ITF-14's bearers stand round the quiet zones, which stay as wide as asked.
+    layout.Bearers = BearerBarsOf(settings, Modul, static_cast<int>(leading));
+    const int bearer = layout.Bearers ? layout.Bearers->Thickness : 0;
     const bool standard = settings.TextLayout == tlStandard;
     std::optional<TStandardLook> look;
     if (standard)
         look = StandardLook(layout.Symbol, settings, layout.Value->RetailLook(),
-                            CarriedText(D, layout), Modul, barRows, LayoutFont(D, layout));
+                            CarriedText(D, layout), Modul, barRows, LayoutFont(D, layout),
+                            static_cast<int>(leading));
     // What the bars take alone, so that a refusal blames the text when the bars would fit.
     const long long barsAlong = leading + layout.Symbol.Width + trailing;
     const auto fits = [&](long long Along, long long Across) {
@@ -216,9 +220,10 @@ TOutputLayout LayOut(const TBarcodeDescription& D, std::shared_ptr<const TSymbol
     // A text wider than the bars is never cut off by the picture's edge.
     const auto [textLeading, textTrailing] =
         look ? std::pair<long long, long long>(look->Before, look->After) : TextOverhang(D, layout);
-    leading = std::max(leading, textLeading);
-    trailing = std::max(trailing, textTrailing);
-    const int frame = look ? look->FrameRows() : barRows;
+    const long long reach = layout.Bearers ? layout.Bearers->Reach() : 0;
+    leading = std::max({leading, textLeading, reach});
+    trailing = std::max({trailing, textTrailing, reach});
+    const int frame = look ? look->FrameRows() : barRows + 2 * bearer;
     const long long barsAcross = barRows + 2 * zoneAcross;
     const long long wideAcross = frame + 2 * zoneAcross;
     const long long along = leading + layout.Symbol.Width + trailing;
@@ -290,7 +295,17 @@ TOutputLayout LayOut(const TBarcodeDescription& D, std::shared_ptr<const TSymbol
         layout.Placed = StandardTexts(*look, box);
         return layout;
     }
-    layout.Bars = BarFills(layout.Symbol, box);
+    if (layout.Bearers) {
+        // The bars and their text between the bearers.
+        const TSymbolBox outer = box;
+        box = BarsInside(*layout.Bearers, outer);
+        layout.Bars = BarFills(layout.Symbol, box);
+        const std::vector<TBarFill> bearers =
+            BearerFills(*layout.Bearers, outer, layout.Symbol.Width);
+        layout.Bars.insert(layout.Bars.end(), bearers.begin(), bearers.end());
+    } else {
+        layout.Bars = BarFills(layout.Symbol, box);
+    }
     if (settings.TextShow != tsNone)
         layout.Text =
             TTextRun{ShownText(settings.TextShow, settings.BarType, CarriedText(D, layout)),

@@ -7,6 +7,7 @@
 #include <quillmark/quillmark_layout_export.h>
 
 #include <quillmark/description.h>
+#include <quillmark/itf14_bearers.h>
 #include <quillmark/renderer.h>
 #include <quillmark/standard_look.h>
 #include <quillmark/symbol_box.h>
@@ -39,8 +40,11 @@ struct TOutputLayout {
     std::shared_ptr<const TSymbolValue> Value;
     TSymbol Symbol; // encoded at Modul units per narrow module
     TSymbolBox Box; // where the bars go; under tlStandard, the whole frame of bars and text
-    QSize Size;     // the whole picture, quiet zones included, turned
-    int Modul = 1;  // units per narrow module
+    // ITF-14's bearer bars, drawn with the bars; a frame's sides stand in the light margins
+    // before and after the bars, outside their quiet zones.
+    std::optional<TBearerBars> Bearers;
+    QSize Size;    // the whole picture, quiet zones included, turned
+    int Modul = 1; // units per narrow module
     // Light margins before and after the bars, and the bars' length (a grid's rows), in units.
     long long Leading = 0;
     long long Trailing = 0;

@@ -4,6 +4,7 @@
 #include "decodability.h"
 #include "units.h"
 #include <quillmark/ean_upc.h>
+#include <quillmark/itf14.h>
 #include <quillmark/module_grid.h>
 
 #include <array>
@@ -32,6 +33,14 @@ constexpr TXRange NoneSet{0, 0, 0, "no published standard sets one"};
 // 0.396 to 0.990 mm with a target of 0.495 mm, 1.5 times the linear symbols' X for the
 // optics of image capture.
 constexpr TXRange RetailMatrix{0.396, 0.495, 0.990, "GS1 symbol table for retail point of sale"};
+// ITF-14 in the table for general distribution: 0.495 to 1.016 mm, the largest its target.
+constexpr TXRange ITF14Range{ITF14Facts.ModuleMinMM, ITF14Facts.ModuleDefaultMM,
+                             ITF14Facts.ModuleMaxMM, "GS1 symbol table for general distribution"};
+// GS1 DataBar: the retail point of sale table's 0.264 to 0.660 mm, 0.330 mm target, for the
+// forms scanned there; the truncated, stacked and Limited forms, which aren't, are held to
+// the same range.
+constexpr TXRange DataBarRange{0.264, 0.330, 0.660, "GS1 symbol table for retail point of sale"};
+constexpr TXRange DataBarSmallItems{0.264, 0.330, 0.660, "the GS1 retail table's range"};
 
 // Indexed by TBarType.
 constexpr std::array<TXRange, BarTypeCount> XRanges{
@@ -40,7 +49,12 @@ constexpr std::array<TXRange, BarTypeCount> XRanges{
     Distribution, Distribution, USS128, Distribution,
     // QR Code, Micro QR Code and Data Matrix: ISO/IEC 18004 and 16022 leave X to the
     // application.
-    NoneSet, NoneSet, NoneSet, RetailMatrix, RetailMatrix};
+    NoneSet, NoneSet, NoneSet, RetailMatrix, RetailMatrix, ITF14Range, DataBarRange,
+    DataBarSmallItems, DataBarSmallItems, DataBarRange, DataBarSmallItems, DataBarRange,
+    DataBarRange,
+    // The book numbers are EAN-13 symbols.
+    Retail, Retail, Retail};
+static_assert(XRanges.back().MinimumMM > 0, "every symbology has its X range");
 
 // GS1's tables give each symbol's height at the table's X-dimensions; the lowest, at the
 // smallest X, is the floor (EAN-13, UPC-A and UPC-E 18.28 mm, EAN-8 14.58 mm; the add-ons take
@@ -50,21 +64,22 @@ constexpr std::array<TXRange, BarTypeCount> XRanges{
 constexpr THeightRange RetailHeights{18.28, 0, "GS1 symbol table for retail point of sale"};
 constexpr THeightRange EAN8Heights{14.58, 0, "GS1 symbol table for retail point of sale"};
 constexpr THeightRange DistributionHeights{31.75, 0, "GS1 symbol table for general distribution"};
+constexpr THeightRange ITF14Heights{ITF14Facts.BarHeightMM, 0,
+                                    "GS1 symbol table for general distribution"};
 constexpr THeightRange PostNetHeights{2.921, 3.429, "USPS Publication 25"};
 constexpr THeightRange AnyHeight{0, 0, "no published standard sets one"};
 
 // Indexed by TBarType.
 constexpr std::array<THeightRange, BarTypeCount> HeightRanges{
-    AnyHeight,           AnyHeight,           AnyHeight,
-    AnyHeight,           AnyHeight,           AnyHeight,
-    AnyHeight,           AnyHeight,           AnyHeight,
-    AnyHeight,           AnyHeight,           PostNetHeights,
-    AnyHeight,           EAN8Heights,         RetailHeights,
-    RetailHeights,       RetailHeights,       RetailHeights,
-    RetailHeights,       RetailHeights,       DistributionHeights,
-    DistributionHeights, DistributionHeights, AnyHeight,
-    DistributionHeights, AnyHeight,           AnyHeight,
-    AnyHeight,           AnyHeight,           AnyHeight};
+    AnyHeight, AnyHeight, AnyHeight, AnyHeight, AnyHeight, AnyHeight, AnyHeight, AnyHeight,
+    AnyHeight, AnyHeight, AnyHeight, PostNetHeights, AnyHeight, EAN8Heights, RetailHeights,
+    RetailHeights, RetailHeights, RetailHeights, RetailHeights, RetailHeights, DistributionHeights,
+    DistributionHeights, DistributionHeights, AnyHeight, DistributionHeights, AnyHeight, AnyHeight,
+    AnyHeight, AnyHeight, AnyHeight,
+    // ITF-14; GS1 DataBar's rows fix its height in modules, which no bar height changes; the
+    // book numbers as EAN-13.
+    ITF14Heights, AnyHeight, AnyHeight, AnyHeight, AnyHeight, AnyHeight, AnyHeight, AnyHeight,
+    RetailHeights, RetailHeights, RetailHeights};
 
 bool InRange(const TXRange& Range, double XMM) {
     // Tables print three decimals; a rounding error below that isn't outside.
@@ -92,6 +107,12 @@ std::string HeightRangeText(const THeightRange& Range, bool In) {
                 ? "at least " + DecimalText(Range.MinimumMM, 2) + " mm"
                 : DecimalText(Range.MinimumMM, 2) + "-" + DecimalText(Range.MaximumMM, 2) + " mm";
     return text + (In ? ")" : ", outside it)");
+}
+
+// A standard's ratio bound to the tenth, or to the hundredth where it has one (ITF-14's 2.25).
+std::string RatioText(double Ratio) {
+    const double tenths = Ratio * 10;
+    return DecimalText(Ratio, std::abs(tenths - std::round(tenths)) < 1e-9 ? 1 : 2);
 }
 
 } // namespace
@@ -141,8 +162,14 @@ TPrintFit PrintFit(const TBarcodeDescription& D, const TOutputLayout& Layout) {
         fit.RatioLower = row.RatioLower;
         fit.RatioUpper = row.RatioUpper;
     }
-    fit.LeadingZoneX = static_cast<double>(Layout.Leading) / Layout.Modul;
-    fit.TrailingZoneX = static_cast<double>(Layout.Trailing) / Layout.Modul;
+    // A bearer frame's sides stand outside the quiet zones.
+    const long long side = Layout.Bearers && Layout.Bearers->Sides ? Layout.Bearers->Thickness : 0;
+    fit.LeadingZoneX = static_cast<double>(Layout.Leading - side) / Layout.Modul;
+    fit.TrailingZoneX = static_cast<double>(Layout.Trailing - side) / Layout.Modul;
+    if (Layout.Bearers) {
+        fit.Bearers = s.Bearers;
+        fit.BearerX = static_cast<double>(Layout.Bearers->Thickness) / Layout.Modul;
+    }
     // A zone the standard gives as a length (PostNet's) in modules of this X.
     const double floorX = row.QuietZone.MinimumMM / fit.XMM;
     fit.StandardLeadingX = std::max<double>(row.QuietZone.Leading, floorX);
@@ -160,6 +187,8 @@ TPrintFit PrintFit(const TBarcodeDescription& D, const TOutputLayout& Layout) {
         fit.Grid = true;
         fit.AcrossZoneX = static_cast<double>(Layout.ZoneAcross) / Layout.Modul;
         fit.ZonesInRange = fit.ZonesInRange && fit.AcrossZoneX + unitX >= fit.StandardLeadingX;
+        if (IsDrawnFromGrid(s.BarType) && !IsTwoDimensional(s.BarType))
+            fit.RowsHeightX = static_cast<double>(GridHeight(Layout.Symbol)) / Layout.Modul;
         return fit;
     }
     fit.BarHeightMM = Layout.BarRows / Layout.UnitsPerMM;
@@ -187,8 +216,7 @@ std::vector<std::string> ReportLines(const TPrintFit& Fit) {
     std::vector<std::string> lines{x + ")"};
     if (Fit.Ratio)
         lines.push_back("ratio: " + DecimalText(*Fit.Ratio, 2) + " (standard " +
-                        DecimalText(Fit.RatioLower, 1) + "-" + DecimalText(Fit.RatioUpper, 1) +
-                        ")");
+                        RatioText(Fit.RatioLower) + "-" + RatioText(Fit.RatioUpper) + ")");
     if (Fit.Decodability)
         lines.push_back("decodability: " + DecimalText(*Fit.Decodability, 2) + " (" +
                         DecodabilityGrade(*Fit.Decodability) +
@@ -199,6 +227,10 @@ std::vector<std::string> ReportLines(const TPrintFit& Fit) {
                         " / " + ModulesText(Fit.AcrossZoneX) +
                         " before, after, above and below (standard " +
                         ModulesText(Fit.StandardLeadingX) + " on every side)");
+        if (Fit.RowsHeightX > 0)
+            lines.push_back("height: " + ModulesText(Fit.RowsHeightX) + " (" +
+                            DecimalText(Fit.RowsHeightX * Fit.XMM, 2) +
+                            " mm), fixed by the symbol's rows, as its standard sets them");
         return lines;
     }
     lines.push_back("quiet zones: " + ModulesText(Fit.LeadingZoneX) + " / " +
@@ -207,6 +239,11 @@ std::vector<std::string> ReportLines(const TPrintFit& Fit) {
                     ")");
     lines.push_back("bar height: " + DecimalText(Fit.BarHeightMM, 2) + " mm" +
                     HeightRangeText(Fit.PermittedHeight, Fit.HeightInRange));
+    if (Fit.Bearers)
+        lines.push_back(std::string("bearer bars: ") +
+                        (*Fit.Bearers == TITF14Bearers::Frame ? "frame" : "top and bottom") + ", " +
+                        ModulesText(Fit.BearerX) + " (" + DecimalText(Fit.BearerX * Fit.XMM, 2) +
+                        " mm; standard at least " + ModulesText(ITF14Facts.BearerMinModules) + ")");
     return lines;
 }
 

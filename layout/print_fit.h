@@ -63,6 +63,11 @@ struct TPrintFit {
     // standard's leading one (the same on every side); no bar height, ratio or decodability.
     bool Grid = false;
     double AcrossZoneX = 0;
+    // GS1 DataBar: its height in modules, which its rows fix; 0 for any other.
+    double RowsHeightX = 0;
+    // ITF-14's bearer bars as drawn, their thickness in modules; none without them.
+    std::optional<TITF14Bearers> Bearers;
+    double BearerX = 0;
     std::optional<double> Decodability; // of the element widths as drawn (Decodability)
 };
 
@@ -76,7 +81,8 @@ QUILLMARK_LAYOUT_EXPORT std::string ModulesText(double X);
 
 // The report's lines: "X-dimension: 0.375 mm (114% of 0.330 mm nominal; permitted
 // 0.264-0.660 mm; 3 pixels at 203 dpi)", "ratio: ...", "decodability: ...", "quiet zones:
-// ...", "bar height: ..."; a grid's quiet zones on its four sides and no bar height.
+// ...", "bar height: ...", ITF-14's "bearer bars: ..."; a grid's quiet zones on its four
+// sides and no bar height, GS1 DataBar's height in modules.
 QUILLMARK_LAYOUT_EXPORT std::vector<std::string> ReportLines(const TPrintFit& Fit);
 
 // The narrow module in whole pixels at Dpi whose X-dimension is inside Type's permitted

@@ -3,6 +3,7 @@
 #include "standard_look.h"
 
 #include "grid_fills.h"
+#include "itf14_bearers.h"
 #include "quarter_turn.h"
 #include "raster_bars.h"
 #include <quillmark/error_messages.h>
@@ -411,6 +412,18 @@ void DrawSymbol(QPainter& Canvas, const TSymbol& Symbol, const TSymbolLook& Sett
             DrawPlacedText(Canvas, text, FontColor);
         return;
     }
+    // ITF-14's bearers take their thickness off the box's height at top and bottom; the bars
+    // and their text go between them, the frame's sides beyond the box.
+    if (QuarterTurns(Box.Angle))
+        if (const std::optional<TBearerBars> bearers = BearerBarsOf(Settings, Symbol.Widths.Narrow);
+            bearers && Box.Height >= 2 * bearers->Thickness) {
+            TSymbolLook inside = Settings;
+            inside.Bearers = TITF14Bearers::None;
+            DrawSymbol(Canvas, Symbol, inside, Font, FontColor, BarsInside(*bearers, Box));
+            FillBars(Canvas, BearerFills(*bearers, Box, Symbol.Width), Settings.ColorBar,
+                     Settings.ColorSpc);
+            return;
+        }
     // The bars and the text each put the painter's state back as they found it.
     int height = Box.Height;
     if (Symbol.Grid) {

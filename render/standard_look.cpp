@@ -149,6 +149,39 @@ void PlaceLine(TStandardLook& Look, const std::string& Shown, TTextPosition Posi
     Look.Texts.push_back(std::move(text));
 }
 
+// The line above a symbol (a book number's "ISBN 978-0-306-40615-7"): centred over the main
+// symbol's Columns, above any text already there, in Font no larger than fits them.
+void PlaceTopLine(TStandardLook& Look, const std::string& Line, QFont Font, int Columns,
+                  int Modul) {
+    const double width = QFontMetricsF(Font).horizontalAdvance(Latin1(Line));
+    if (width > Columns) {
+        const double scale = Columns / std::max(1.0, width);
+        if (Font.pixelSize() > 0)
+            Font.setPixelSize(std::max(1, static_cast<int>(std::floor(Font.pixelSize() * scale))));
+        else
+            Font.setPointSizeF(std::max(0.1, Font.pointSizeF() * scale));
+    }
+    TFrameText text = Measured(Line, Font);
+    int top = 0;
+    for (const TFrameText& other : Look.Texts)
+        if (!other.WithinFrame)
+            top = std::min(top, other.Top);
+    text.Top = top - Modul - text.Height;
+    text.Left = (Columns - text.Width) / 2;
+    text.Anchor = TTextAnchor::Middle;
+    Look.Texts.push_back(std::move(text));
+}
+
+// The font the line above takes: the digits' OCR-B where they are printed, else the text's.
+QFont TopLineFont(const TStandardLook& Look, const QFont& Font, bool Digits) {
+    if (!Digits)
+        return Font;
+    for (const TFrameText& text : Look.Texts)
+        if (!text.WithinFrame)
+            return text.Font;
+    return Font;
+}
+
 } // namespace
 
 TStandardLook StandardLook(const TSymbol& Symbol, const TSymbolLook& Settings,
@@ -163,7 +196,7 @@ TStandardLook StandardLook(const TSymbol& Symbol, const TSymbolLook& Settings,
 
 TStandardLook StandardLook(const TSymbol& Symbol, const TSymbolLook& Settings,
                            const std::optional<TRetailLook>& Retail, const std::string& DisplayText,
-                           int Modul, int BarRows, const QFont& Font) {
+                           int Modul, int BarRows, const QFont& Font, std::optional<int> Zone) {
     TStandardLook look;
     look.Width = Symbol.Width;
     // A grid's rows are its own, whatever height the caller has.
@@ -180,15 +213,27 @@ TStandardLook StandardLook(const TSymbol& Symbol, const TSymbolLook& Settings,
     if (retail && retail->AddOnElements)
         look.AddOnColumns = {starts[static_cast<std::size_t>(retail->AddOnElements->first)],
                              starts[static_cast<std::size_t>(retail->AddOnElements->second)]};
-    if (retail && Settings.TextShow == tsBarCode)
+    look.Bearers = BearerBarsOf(Settings, Modul, Zone);
+    const int bearer = look.Bearers ? look.Bearers->Thickness : 0;
+    const bool digits = retail && Settings.TextShow == tsBarCode;
+    if (digits)
         PlaceRetailDigits(look, *retail, starts, Font, Modul, Settings.QuietZoneMarks);
     else if (Settings.TextShow != tsNone)
-        // One module from bars; from a grid, past the quiet zone its standard asks.
+        // One module from bars (or their bearers); from a grid, past the quiet zone its
+        // standard asks.
         PlaceLine(look, ShownText(Settings.TextShow, Settings.BarType, DisplayText),
                   Settings.TextPosition, Font,
-                  Symbol.Grid ? std::max(1, Symbol.Grid->QuietZone) * Modul : Modul);
+                  Symbol.Grid ? std::max(1, Symbol.Grid->QuietZone) * Modul : Modul + bearer);
+    if (Settings.TextShow != tsNone && !Symbol.Above.empty()) {
+        int columns = look.Width;
+        if (!look.LongColumns.empty())
+            columns = std::max_element(look.LongColumns.begin(), look.LongColumns.end())->second;
+        PlaceTopLine(look, Symbol.Above, TopLineFont(look, Font, digits), columns, Modul);
+    }
 
-    look.Below = look.LongRows - look.BarRows;
+    look.Above = bearer;
+    look.Below = std::max(look.LongRows - look.BarRows, bearer);
+    look.Before = look.After = look.Bearers ? look.Bearers->Reach() : 0;
     for (const TFrameText& text : look.Texts) {
         if (!text.WithinFrame)
             look.Above = std::max(look.Above, -text.Top);
@@ -248,6 +293,16 @@ std::vector<TBarFill> StandardFills(const TSymbol& Symbol, const TStandardLook& 
                               : addOn                ? std::min<long long>(Look.AddOnTop, rows - 1)
                                                      : 0;
         fills.push_back(fill(first, last, Look.Above + top, Look.Above + rows - 1, true));
+    }
+    if (Look.Bearers) {
+        // The bearers' own box: the bars' rows and a bearer's thickness above and below.
+        const int t = Look.Bearers->Thickness;
+        const std::vector<TBarFill> bearers =
+            BearerFills(*Look.Bearers,
+                        RowsOfBox({Box.Left, Box.Top, lastRow, Box.Angle}, Look.Above - t,
+                                  Look.BarRows + 2 * t - 1),
+                        Look.Width);
+        fills.insert(fills.end(), bearers.begin(), bearers.end());
     }
     return fills;
 }

@@ -6,6 +6,7 @@
 #include <quillmark/quillmark_render_export.h>
 
 #include <quillmark/barcode_settings.h>
+#include <quillmark/itf14_bearers.h>
 #include <quillmark/renderer.h>
 #include <quillmark/retail_look.h>
 #include <quillmark/symbol_box.h>
@@ -59,6 +60,8 @@ struct TStandardLook {
     // AddOnTop (below its digits, which stand over it within the bars' height) to LongRows - 1.
     std::pair<int, int> AddOnColumns{0, 0};
     int AddOnTop = 0;
+    // ITF-14's bearer bars: above and below the bars, and round their quiet zones in a frame.
+    std::optional<TBearerBars> Bearers;
     // How far text and long bars reach beyond the bars: rows above row 0 and below
     // BarRows - 1, columns before column 0 and after Width - 1.
     int Above = 0;
@@ -78,12 +81,14 @@ QUILLMARK_RENDER_EXPORT TStandardLook StandardLook(const TSymbol& Symbol,
                                                    const std::string& DisplayText, int Modul,
                                                    int BarRows, const QFont& Font);
 
-// The same with the EAN/UPC look already made of Settings' value (RetailLook).
+// The same with the EAN/UPC look already made of Settings' value (RetailLook), and ITF-14's
+// bearer frame round Zone units of quiet zone (none: the symbology's own).
 QUILLMARK_RENDER_EXPORT TStandardLook StandardLook(const TSymbol& Symbol,
                                                    const TSymbolLook& Settings,
                                                    const std::optional<TRetailLook>& Retail,
                                                    const std::string& DisplayText, int Modul,
-                                                   int BarRows, const QFont& Font);
+                                                   int BarRows, const QFont& Font,
+                                                   std::optional<int> Zone = std::nullopt);
 
 // The same fitted into a frame of FrameRows rows: the bars take what the text leaves.
 QUILLMARK_RENDER_EXPORT TStandardLook FittedStandardLook(const TSymbol& Symbol,

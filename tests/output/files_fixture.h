@@ -3,7 +3,10 @@
 #pragma once
 
 #include "scan.h"
+#include <quillmark/files.h>
+#include <quillmark/layout.h>
 
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -11,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <vector>
 
 namespace quillmark {
 
@@ -53,6 +57,35 @@ protected:
             RunTool(QStringLiteral(QUILLMARK_PDFTOPPM),
                     {"-r", "300", "-png", "-singlefile", File, File});
         return QImage(png);
+    }
+    // Layouts as SVG or PDF files bound into one PDF, a page each, rasterised at once at
+    // Dpi in grey: a few processes for them all. The pages in order.
+    std::vector<QImage> RasterisedPages(const std::vector<TOutputLayout>& Layouts, bool Svg,
+                                        int Dpi) {
+        const QString bundle = Path("all.pdf");
+        QStringList files;
+        for (std::size_t i = 0; i < Layouts.size(); ++i) {
+            const QString name = Path("") + QString::number(100000 + i) + (Svg ? ".svg" : ".pdf");
+            QFile file(name);
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(Svg ? RenderSvg(Layouts[i]) : RenderPdf(Layouts[i]));
+            files << name;
+        }
+        if (Svg)
+            RunTool(QStringLiteral(QUILLMARK_RSVG_CONVERT),
+                    QStringList{"-f", "pdf", "-o", bundle} + files);
+        else
+            RunTool(QStringLiteral(QUILLMARK_PDFUNITE), files + QStringList{bundle});
+        RunTool(QStringLiteral(QUILLMARK_PDFTOPPM),
+                {"-r", QString::number(Dpi), "-gray", bundle, Path("page")});
+        // pdftoppm numbers the pages from 1, to as many digits as the last needs.
+        const auto digits = static_cast<int>(QString::number(Layouts.size()).size());
+        std::vector<QImage> pages;
+        for (std::size_t i = 0; i < Layouts.size(); ++i)
+            pages.emplace_back(Path("page-") +
+                               QStringLiteral("%1").arg(i + 1, digits, 10, QLatin1Char('0')) +
+                               ".pgm");
+        return pages;
     }
     QTemporaryDir dir;
 };

@@ -77,31 +77,13 @@ protected:
     // Every sample's SVG or PDF file bound into one PDF, a page each, rasterised at once:
     // a few processes for all the samples.
     void ExpectFiles(TFileFormat Format) {
-        const bool svg = Format == TFileFormat::Svg;
-        const char* Extension = svg ? ".svg" : ".pdf";
-        const QString bundle = Path("all.pdf");
-        QStringList files;
-        std::vector<std::string> carried;
+        std::vector<TOutputLayout> layouts;
+        for (const TBarcodeDescription& d : descriptions)
+            layouts.push_back(VectorLayout(d));
+        const std::vector<QImage> pages = RasterisedPages(layouts, Format == TFileFormat::Svg, 150);
         for (int i = 0; i < ReadBackSamples; ++i) {
-            const TOutputLayout layout = VectorLayout(descriptions[static_cast<std::size_t>(i)]);
-            const QString name = Path("") + QString::number(100000 + i) + Extension;
-            QFile file(name);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(svg ? RenderSvg(layout) : RenderPdf(layout));
-            files << name;
-            carried.push_back(*layout.Value->Carried().Data);
-        }
-        if (svg)
-            RunTool(QStringLiteral(QUILLMARK_RSVG_CONVERT),
-                    QStringList{"-f", "pdf", "-o", bundle} + files);
-        else
-            RunTool(QStringLiteral(QUILLMARK_PDFUNITE), files + QStringList{bundle});
-        RunTool(QStringLiteral(QUILLMARK_PDFTOPPM), {"-r", "150", "-gray", bundle, Path("page")});
-        // pdftoppm numbers the pages from 1, to as many digits as the last needs.
-        for (int i = 0; i < ReadBackSamples; ++i) {
-            const QString page =
-                Path("page-") + QStringLiteral("%1").arg(i + 1, 4, 10, QLatin1Char('0')) + ".pgm";
-            Expect(QImage(page), i, carried[static_cast<std::size_t>(i)]);
+            const auto at = static_cast<std::size_t>(i);
+            Expect(pages[at], i, *layouts[at].Value->Carried().Data);
         }
     }
     std::vector<TBarcodeDescription> descriptions;

@@ -20,15 +20,14 @@ struct TMatrixReading {
     std::string SymbologyId; // "]Q1" for QR Code, "]d2" for GS1 DataMatrix, ...
 };
 
-// The one QR Code, Micro QR Code or Data Matrix symbol standing upright in Image, its
-// modules whole pixels.
-inline std::optional<TMatrixReading> ReadMatrix(const QImage& Image) {
+// The one symbol of Formats in Image, as zxing reads it; Pure where it stands upright alone on
+// whole pixels a module, which reads fastest.
+inline std::optional<TMatrixReading> ReadSymbolOf(const QImage& Image,
+                                                  ZXing::BarcodeFormats Formats, bool Pure) {
     const QImage grey = Image.convertToFormat(QImage::Format_Grayscale8);
     ZXing::DecodeHints hints;
-    hints.setFormats(ZXing::BarcodeFormat::QRCode | ZXing::BarcodeFormat::MicroQRCode |
-                     ZXing::BarcodeFormat::DataMatrix);
-    // An upright symbol alone on whole pixels a module: read fastest as such.
-    hints.setIsPure(true);
+    hints.setFormats(Formats);
+    hints.setIsPure(Pure);
     const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(),
                                 ZXing::ImageFormat::Lum, static_cast<int>(grey.bytesPerLine()));
     const ZXing::Result result = ZXing::ReadBarcode(view, hints);
@@ -36,6 +35,15 @@ inline std::optional<TMatrixReading> ReadMatrix(const QImage& Image) {
         return std::nullopt;
     const auto& bytes = result.bytes();
     return TMatrixReading{std::string(bytes.begin(), bytes.end()), result.symbologyIdentifier()};
+}
+
+// The one QR Code, Micro QR Code or Data Matrix symbol standing upright in Image, its
+// modules whole pixels.
+inline std::optional<TMatrixReading> ReadMatrix(const QImage& Image) {
+    return ReadSymbolOf(Image,
+                        ZXing::BarcodeFormat::QRCode | ZXing::BarcodeFormat::MicroQRCode |
+                            ZXing::BarcodeFormat::DataMatrix,
+                        true);
 }
 
 } // namespace quillmark::testing

@@ -98,5 +98,35 @@ TEST_F(PdfText, EveryPrintableLatin1CharacterComesBack) {
     }
 }
 
+// A book number's line above the bars comes first, as typed after its name; the EAN-13 digits
+// follow, with or without an add-on.
+TEST_F(PdfText, BookNumbersLineAboveReadsAsTyped) {
+    const struct {
+        TBarType Type;
+        const char* Value;
+        const char* Above;
+        const char* Digits;
+    } cases[] = {
+        {bcCodeISBN, "978-0-306-40615-7", "ISBN 978-0-306-40615-7", "9780306406157"},
+        // An ISBN-10 is printed as the ISBN-13 the bars carry.
+        {bcCodeISBN, "0-306-40615-2", "ISBN 978-0-306-40615-7", "9780306406157"},
+        {bcCodeISMN, "979-0-2600-0043-8", "ISMN 979-0-2600-0043-8", "9790260000438"},
+        {bcCodeISSN, "0317-8471", "ISSN 0317-8471", "9770317847001"},
+    };
+    for (const auto& c : cases)
+        for (const TOrientation orientation : {toLeftRight, toTopBottom}) {
+            TBarcodeDescription d;
+            d.Barcode.BarType = c.Type;
+            d.Barcode.BarCode = c.Value;
+            d.Barcode.Orientation = orientation;
+            const QStringList lines =
+                Extract(RenderPdf(d)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            ASSERT_GE(lines.size(), 2) << c.Value;
+            EXPECT_EQ(lines.front().trimmed().toStdString(), c.Above) << c.Value;
+            EXPECT_EQ(WithoutSpaces(lines.mid(1).join(QString())).toStdString(), c.Digits)
+                << c.Value;
+        }
+}
+
 } // namespace
 } // namespace quillmark

@@ -47,6 +47,56 @@ TEST(PrintFit, ReportsWhatWholePixelsDraw) {
                                       "permitted 0.264-0.660 mm, outside it)");
 }
 
+// The types drawn from another or from rows: each report's lines after the X-dimension's, at
+// the standard X (0 asks for it) and 300 dpi.
+TEST(PrintFit, ReportsITF14DataBarAndBookNumbers) {
+    const auto ITF14Lines = [](const char* Bearers) {
+        return std::vector<std::string>{
+            "X-dimension: 1.016 mm (100% of 1.016 mm nominal; permitted 0.495-1.016 mm; 12 "
+            "pixels at 300 dpi)",
+            "ratio: 2.50 (standard 2.25-3.0)",
+            "decodability: 1.00 (A), of the widths as drawn, not a print grade",
+            "quiet zones: 10X / 10X (standard 10X / 10X)",
+            "bar height: 31.75 mm (standard at least 31.75 mm)",
+            Bearers};
+    };
+    const struct {
+        TBarType Type;
+        const char* Value;
+        TITF14Bearers Bearers;
+        std::vector<std::string> Lines;
+    } cases[] = {
+        // 1.016 mm at 300 dpi is 12 pixels; 2.5 x 12 = 30; the bearers 5 modules.
+        {bcCodeITF14, "0950110153000", TITF14Bearers::Frame,
+         ITF14Lines("bearer bars: frame, 5X (5.08 mm; standard at least 2X)")},
+        {bcCodeITF14, "0950110153000", TITF14Bearers::TopAndBottom,
+         ITF14Lines("bearer bars: top and bottom, 5X (5.08 mm; standard at least 2X)")},
+        // 0.330 mm is 3.9 pixels, drawn as 4: 0.339 mm; Omnidirectional's 33 rows.
+        {bcCodeDataBar,
+         "0950110153000",
+         TITF14Bearers::Frame,
+         {"X-dimension: 0.339 mm (103% of 0.330 mm nominal; permitted 0.264-0.660 mm; 4 pixels "
+          "at 300 dpi)",
+          "quiet zones: 0X / 0X / 0X / 0X before, after, above and below (standard 0X on every "
+          "side)",
+          "height: 33X (11.18 mm), fixed by the symbol's rows, as its standard sets them"}},
+        {bcCodeISBN,
+         "978-0-306-40615-7",
+         TITF14Bearers::Frame,
+         {"X-dimension: 0.339 mm (103% of 0.330 mm nominal; permitted 0.264-0.660 mm; 4 pixels "
+          "at 300 dpi)",
+          "decodability: 1.00 (A), of the widths as drawn, not a print grade",
+          "quiet zones: 11X / 7X (standard 11X / 7X)",
+          "bar height: 22.86 mm (standard at least 18.28 mm)"}},
+    };
+    for (const auto& c : cases) {
+        TBarcodeDescription d = Described(c.Type, c.Value, 0, 300);
+        d.Barcode.TextShow = tsNone;
+        d.Barcode.Bearers = c.Bearers;
+        EXPECT_EQ(ReportLines(PrintFit(d, RasterLayout(d))), c.Lines) << c.Value;
+    }
+}
+
 TEST(PrintFit, FitToDeviceStaysInThePermittedRange) {
     const struct {
         TBarType Type;
