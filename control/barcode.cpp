@@ -314,6 +314,26 @@ void TBarCode::SetDigitalLinkDomain(const std::string& Value) {
     Change(FSettings.Matrix.DigitalLinkDomain, Value);
 }
 
+void TBarCode::SetBearers(TITF14Bearers Value) {
+    CheckEnumValue(static_cast<int>(Value), bbNone + 1, "bearer bars");
+    Change(FSettings.Bearers, Value);
+}
+
+void TBarCode::SetBearerWidth(int Value) {
+    RefuseOutside("BearerWidth", Value, ITF14Facts.BearerMinModules, MaxRasterSide);
+    Change(FSettings.BearerModules, Value);
+}
+
+void TBarCode::SetDataBarSegments(int Value) {
+    // The engine's own check, on a value every row count holds.
+    TMatrixOptions options = FSettings.Matrix;
+    options.DataBarSegments = Value;
+    TSymbolValue(quillmark::bcCodeDataBarExpandedStacked, "(01)09501101530003", quillmark::csNone,
+                 options, nullptr)
+        .RaiseRefusal();
+    Change(FSettings.Matrix, options);
+}
+
 void TBarCode::SetTextColor(TColor Value) {
     Change(FSettings.TextColor, Value);
 }

@@ -57,6 +57,11 @@ TBarcodeDescription ItemDescription(const TItemSettings& Settings, double Device
     Require(Settings.BarHeight >= 0, "barHeight", Settings.BarHeight,
             "must not be negative (0 is the standard height).");
     Require(std::isfinite(Settings.Ratio), "ratio", Settings.Ratio, "is not a number.");
+    Require(Settings.Look.BearerModules >= ITF14Facts.BearerMinModules &&
+                Settings.Look.BearerModules <= MaxRasterSide,
+            "bearerWidth", Settings.Look.BearerModules,
+            "out of range (" + std::to_string(ITF14Facts.BearerMinModules) + " to " +
+                std::to_string(MaxRasterSide) + " modules).");
     const std::optional<TBarType> type = FindBarType(Settings.Type);
     if (!type)
         throw Exception(Quoting(Shortened(Settings.Type), "unknown barcode type."));
