@@ -83,9 +83,9 @@ ITF-14, GS1 DataBar and the book numbers:
                       ITF-14's bearer bars: a frame round the bars and their quiet
                       zones (default @bearer@), a bar above and one below, or none
       --bearer-width N|Nmm
-                      the bearers' thickness: N modules, from @bearer-least@ (default
-                      @bearer-width@), or N millimetres at the X-dimension in use,
-                      rounded to whole modules
+                      the bearers' thickness: N modules, from @bearer-least@
+                      (default @bearer-width@), or N millimetres at the X-dimension
+                      in use, rounded to whole modules
       --segments N    GS1 DataBar Expanded Stacked's segments a row: an even
                       number from @segments-least@ to @segments-most@ (default @segments@)
   itf14 and the GS1 DataBar types other than Expanded take a GTIN: 13 digits

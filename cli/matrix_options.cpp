@@ -128,8 +128,16 @@ int BearerModules(const std::string& Text, double XDimensionMM) {
     const auto most = static_cast<int>(MaxRasterSide);
     if (!Text.ends_with(Millimetres))
         return Whole("bearer-width", Text, least, most);
-    const double mm = Number("bearer-width", Text.substr(0, Text.size() - Millimetres.size()), 0,
-                             most * XDimensionMM);
+    const std::string number = Text.substr(0, Text.size() - Millimetres.size());
+    double mm = 0;
+    try {
+        mm = Number("bearer-width", number, 0, most * XDimensionMM);
+    } catch (const UsageError&) {
+        Refuse("bearer-width", Text,
+               "write millimetres from " + ShortestText(least * XDimensionMM) + " to " +
+                   ShortestText(most * XDimensionMM) + " at X " + ShortestText(XDimensionMM) +
+                   " mm, or modules from " + std::to_string(least) + " to " + std::to_string(most));
+    }
     const auto modules = static_cast<int>(std::lround(mm / XDimensionMM));
     if (modules < least)
         Refuse("bearer-width", Text,

@@ -24,6 +24,12 @@ TEST(VerifySymbol, MatchesOrSaysWhatItReads) {
         {bcCode128B, "A\xC8", "A\xC8", csNone, TVerified::ScansUncompared, nullptr},
         {bcCode128B, "Quill", "Quilt", csNone, std::nullopt, "reads 'Quill', not 'Quilt'"},
         {bcCodeEAN13, "4006381333931", "4006381333931", csNone, TVerified::Matches, nullptr},
+        // Read as the symbologies that draw them, with those identifiers (]I1, ]E0).
+        {bcCodeITF14, "0950110153000", "(01)09501101530003", csNone, TVerified::Matches, nullptr},
+        {bcCodeISBN, "978-0-306-40615-7", "0-306-40615-2", csNone, TVerified::Matches, nullptr},
+        {bcCodeISSN, "0317-8471", "0317-847X", csNone, std::nullopt, "check character"},
+        {bcCodeISMN, "979-0-2600-0043-8", "979-0-2600-0044-5", csNone, std::nullopt,
+         "reads '9790260000438', not '9790260000445'"},
     };
     for (const auto& c : cases) {
         const std::string pattern = testing::Encode(c.Type, c.Value, c.CheckSum);
@@ -45,6 +51,60 @@ TEST(VerifySymbol, MatchesOrSaysWhatItReads) {
                  Exception);
     EXPECT_FALSE(CanRead(bcCodeMSI));
     EXPECT_TRUE(CanRead(bcCodeUPC_E1));
+    EXPECT_FALSE(CanRead(bcCodeDataBarLimited));
+    EXPECT_TRUE(CanRead(bcCodeDataBarExpandedStacked));
+}
+
+// GS1 DataBar's rows at their heights, with a quiet zone for the reader.
+testing::Raster RasteriseRows(const TModuleGrid& Grid) {
+    std::vector<std::string> rows;
+    std::vector<int> heights;
+    for (int r = 0; r < Grid.Rows; ++r) {
+        std::string row;
+        for (int c = 0; c < Grid.Columns; ++c)
+            row += Grid.IsDark(c, r) ? '1' : '0';
+        rows.push_back(row);
+        heights.push_back(Grid.RowHeight(r));
+    }
+    return testing::RasteriseGrid(testing::GridOfRows(rows, heights), 3);
+}
+
+// What zxing-cpp gives for GS1 DataBar (the GTIN alone, Expanded's AIs in parentheses) is
+// compared as the symbol carries it: "01" and the GTIN, element strings with GS separators.
+TEST(VerifySymbol, DataBarAsItCarries) {
+    const std::string elements = "(01)09501101530003(10)AB-123(21)QM7";
+    const struct {
+        TBarType Type;
+        const char* Value;
+        const char* Claimed;
+        const char* Message; // none: matches
+    } cases[] = {
+        {bcCodeDataBar, "0950110153000", "(01)09501101530003", nullptr},
+        {bcCodeDataBarTruncated, "09501101530003", "0950110153000", nullptr},
+        {bcCodeDataBarStackedOmni, "0950110153000", "0950110153000", nullptr},
+        {bcCodeDataBarStacked, "0950110153000", "0950110153017",
+         "reads '0109501101530003', not '0109501101530171'"},
+        {bcCodeDataBarExpanded, elements.c_str(), elements.c_str(), nullptr},
+        {bcCodeDataBarExpandedStacked, elements.c_str(), elements.c_str(), nullptr},
+        {bcCodeDataBarExpanded, "(01)09501101530003(10)AB-123", "(01)09501101530003(10)AB-124",
+         "reads '010950110153000310AB-123', not '010950110153000310AB-124'"},
+    };
+    TMatrixOptions twoSegments;
+    twoSegments.DataBarSegments = 2;
+    for (const auto& c : cases) {
+        const TSymbolValue drawn(c.Type, c.Value, csNone, twoSegments, nullptr);
+        const testing::Raster raster = RasteriseRows(*drawn.Grid());
+        try {
+            EXPECT_EQ(
+                VerifySymbol({raster.Pixels.data(), raster.Width, raster.Height, raster.Width},
+                             TSymbolValue(c.Type, c.Claimed, csNone, twoSegments, nullptr), true),
+                TVerified::Matches);
+            EXPECT_FALSE(c.Message) << c.Message;
+        } catch (const Exception& e) {
+            ASSERT_TRUE(c.Message) << e.what();
+            EXPECT_NE(std::string(e.what()).find(c.Message), std::string::npos) << e.what();
+        }
+    }
 }
 
 } // namespace

@@ -1,0 +1,152 @@
+// ITF-14, GS1 DataBar and the book numbers from the command line: the bearer and segment
+// options set what they name and are refused where they don't apply, and every type writes
+// a PNG that --verify reads back.
+#include "cli_run.h"
+#include "help_text.h"
+#include "parse_options.h"
+
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace quillmark::cli {
+namespace {
+
+constexpr const char* Gtin = "0950110153000";
+constexpr const char* Elements = "(01)09501101530003(17)260101(10)AB-123(21)QUILLMARK";
+
+TEST(RowsOptions, EachSetsWhatItNames) {
+    const struct {
+        std::vector<std::string> Options;
+        TITF14Bearers Bearers;
+        int BearerModules;
+        int Segments;
+    } cases[] = {
+        {{"--type", "itf14"},
+         TITF14Bearers::Frame,
+         ITF14BearerDefaultModules,
+         ExpandedSegmentsDefault},
+        {{"--type", "itf14", "--bearer", "bars"},
+         TITF14Bearers::TopAndBottom,
+         ITF14BearerDefaultModules,
+         ExpandedSegmentsDefault},
+        {{"--type", "itf14", "--bearer", "none", "--bearer-width", "3"},
+         TITF14Bearers::None,
+         3,
+         ExpandedSegmentsDefault},
+        // Millimetres at the X in use, rounded: 1.6 / 0.5 = 3.2, and 2.1 / 0.7 = 3 whichever
+        // option comes first.
+        {{"--type", "itf14", "--xdim", "0.5", "--bearer-width", "1.6mm"},
+         TITF14Bearers::Frame,
+         3,
+         ExpandedSegmentsDefault},
+        {{"--bearer-width", "2.1mm", "--type", "itf14", "--xdim", "0.7"},
+         TITF14Bearers::Frame,
+         3,
+         ExpandedSegmentsDefault},
+        {{"--type", "databar-expanded-stacked", "--segments", "22"},
+         TITF14Bearers::Frame,
+         ITF14BearerDefaultModules,
+         22},
+    };
+    for (const auto& c : cases) {
+        const TSymbolLook look = Parse(c.Options).Description.Barcode;
+        EXPECT_EQ(look.Bearers, c.Bearers) << c.Options.back();
+        EXPECT_EQ(look.BearerModules, c.BearerModules) << c.Options.back();
+        EXPECT_EQ(look.Matrix.DataBarSegments, c.Segments) << c.Options.back();
+    }
+}
+
+TEST(RowsOptions, RefusedSayingWhatToChange) {
+    const struct {
+        std::vector<std::string> Options;
+        const char* Message; // a part of the refusal
+    } cases[] = {
+        {{"--type", "code128", "--bearer", "frame"}, "--bearer applies to ITF-14, not to "},
+        {{"--bearer-width", "4", "--type", "itf"}, "--bearer-width applies to ITF-14, not to "},
+        {{"--type", "databar", "--segments", "4"},
+         "--segments applies to GS1 DataBar Expanded Stacked, not to GS1 DataBar Omnidirectional"},
+        {{"--type", "itf14", "--bearer", "top"}, "--bearer 'top': choose one of frame, bars, none"},
+        {{"--type", "itf14", "--bearer-width", "1"},
+         "--bearer-width '1': out of range (2 to 16384)"},
+        {{"--type", "itf14", "--bearer-width", "wide"}, "not a whole number"},
+        {{"--type", "itf14", "--xdim", "1", "--bearer-width", "1.4mm"},
+         "--bearer-width '1.4mm': at X 1 mm that rounds to 1 modules; give at least 2 mm"},
+        {{"--type", "itf14", "--xdim", "0.5", "--bearer-width", "mm"},
+         "--bearer-width 'mm': write millimetres from 1 to 8192 at X 0.5 mm, or modules from 2 "
+         "to 16384"},
+        {{"--type", "databar-expanded-stacked", "--segments", "5"},
+         "--segments '5': choose an even number from 2 to 22"},
+        {{"--type", "databar-expanded-stacked", "--segments", "24"}, "an even number from 2 to 22"},
+        {{"--type", "databar-expanded-stacked", "--segments", "0"}, "an even number from 2 to 22"},
+        {{"--type", "databar-stacked", "--height", "10"},
+         "--height applies to the one-dimensional symbologies, not to GS1 DataBar Stacked "
+         "(GS1 DataBar's rows have the heights its standard sets)"},
+        {{"--type", "databar-limited", "--ratio", "3"},
+         "--ratio applies to the one-dimensional symbologies, not to GS1 DataBar Limited (GS1 "
+         "DataBar's elements have no wide-to-narrow ratio)"},
+    };
+    for (const auto& c : cases) {
+        try {
+            Parse(c.Options);
+            ADD_FAILURE() << c.Message;
+        } catch (const UsageError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.Message), std::string::npos) << e.what();
+        }
+    }
+    // The bars that draw ITF-14 and the book numbers take a height and a ratio.
+    EXPECT_NO_THROW(Parse({"--type", "itf14", "--height", "20", "--ratio", "2.5"}));
+    EXPECT_NO_THROW(Parse({"--type", "isbn", "--height", "20"}));
+}
+
+TEST(RowsOptions, HelpNamesTheOptionsAndTheirDefaults) {
+    const std::string help = HelpText();
+    for (const char* part : {"--bearer frame|bars|none", "zones (default frame)", "(default 5)",
+                             "rounded to whole modules", "number from 2 to 22 (default 4)"})
+        EXPECT_NE(help.find(part), std::string::npos) << part;
+}
+
+using RowsRun = testing::CliTest;
+
+// Each type written as a PNG and read back; GS1 DataBar Limited, which zxing-cpp doesn't
+// read, is written with the warning that says so.
+TEST_F(RowsRun, EachTypeWritesAPngThatVerifies) {
+    const struct {
+        QStringList Arguments;
+        bool Unverified;
+    } cases[] = {
+        {{"--type", "itf14", Gtin}, false},
+        {{"--type", "itf14", "--bearer", "bars", "--bearer-width", "3mm", "09501101530003"}, false},
+        {{"--type", "itf14", "--bearer", "none", "--rotate", "90", Gtin}, false},
+        {{"--type", "databar", Gtin}, false},
+        {{"--type", "databar-truncated", "(01)09501101530003"}, false},
+        {{"--type", "databar-stacked", Gtin}, false},
+        {{"--type", "databar-stacked-omni", "--rotate", "270", Gtin}, false},
+        {{"--type", "databar-limited", Gtin}, true},
+        {{"--type", "databar-expanded", Elements}, false},
+        {{"--type", "databar-expanded-stacked", "--segments", "2", Elements}, false},
+        {{"--type", "isbn", "978-0-306-40615-7"}, false},
+        {{"--type", "ismn", "979-0-2600-0043-8"}, false},
+        {{"--type", "issn", "0317-8471"}, false},
+    };
+    int written = 0;
+    for (const auto& c : cases) {
+        const QString file = Path(QString::number(++written) + ".png");
+        const testing::CliRun run = Run(c.Arguments + QStringList{"--verify", "-o", file});
+        const std::string said = c.Arguments.join(' ').toStdString() + ": " + run.Err.toStdString();
+        EXPECT_EQ(run.ExitCode, 0) << said;
+        EXPECT_EQ(said.find("written unverified") != std::string::npos, c.Unverified) << said;
+        EXPECT_GT(QFileInfo(file).size(), 0) << said;
+    }
+}
+
+TEST_F(RowsRun, BatchTakesTheOptions) {
+    const testing::CliRun run = Run({"--type", "databar-expanded-stacked", "--segments", "6",
+                                     "--verify", "--batch", "-", "-o", "{n}.svg"},
+                                    QByteArray(Elements) + "\n(01)09501101530003(10)B-2\n");
+    EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    EXPECT_EQ(Files(), (QStringList{"1.svg", "2.svg"}));
+}
+
+} // namespace
+} // namespace quillmark::cli
