@@ -142,9 +142,9 @@ int BearerModules(const std::string& Text, double XDimensionMM) {
     if (modules < least)
         Refuse("bearer-width", Text,
                "at X " + ShortestText(XDimensionMM) + " mm that rounds to " +
-                   std::to_string(modules) + " modules; give at least " +
-                   ShortestText(least * XDimensionMM) + " mm (" + std::to_string(least) +
-                   " modules)");
+                   std::to_string(modules) + (modules == 1 ? " module" : " modules") +
+                   "; give at least " + ShortestText(least * XDimensionMM) + " mm (" +
+                   std::to_string(least) + " modules)");
     return modules;
 }
 

@@ -57,44 +57,8 @@ TEST(RowsOptions, EachSetsWhatItNames) {
     }
 }
 
-TEST(RowsOptions, RefusedSayingWhatToChange) {
-    const struct {
-        std::vector<std::string> Options;
-        const char* Message; // a part of the refusal
-    } cases[] = {
-        {{"--type", "code128", "--bearer", "frame"}, "--bearer applies to ITF-14, not to "},
-        {{"--bearer-width", "4", "--type", "itf"}, "--bearer-width applies to ITF-14, not to "},
-        {{"--type", "databar", "--segments", "4"},
-         "--segments applies to GS1 DataBar Expanded Stacked, not to GS1 DataBar Omnidirectional"},
-        {{"--type", "itf14", "--bearer", "top"}, "--bearer 'top': choose one of frame, bars, none"},
-        {{"--type", "itf14", "--bearer-width", "1"},
-         "--bearer-width '1': out of range (2 to 16384)"},
-        {{"--type", "itf14", "--bearer-width", "wide"}, "not a whole number"},
-        {{"--type", "itf14", "--xdim", "1", "--bearer-width", "1.4mm"},
-         "--bearer-width '1.4mm': at X 1 mm that rounds to 1 modules; give at least 2 mm"},
-        {{"--type", "itf14", "--xdim", "0.5", "--bearer-width", "mm"},
-         "--bearer-width 'mm': write millimetres from 1 to 8192 at X 0.5 mm, or modules from 2 "
-         "to 16384"},
-        {{"--type", "databar-expanded-stacked", "--segments", "5"},
-         "--segments '5': choose an even number from 2 to 22"},
-        {{"--type", "databar-expanded-stacked", "--segments", "24"}, "an even number from 2 to 22"},
-        {{"--type", "databar-expanded-stacked", "--segments", "0"}, "an even number from 2 to 22"},
-        {{"--type", "databar-stacked", "--height", "10"},
-         "--height applies to the one-dimensional symbologies, not to GS1 DataBar Stacked "
-         "(GS1 DataBar's rows have the heights its standard sets)"},
-        {{"--type", "databar-limited", "--ratio", "3"},
-         "--ratio applies to the one-dimensional symbologies, not to GS1 DataBar Limited (GS1 "
-         "DataBar's elements have no wide-to-narrow ratio)"},
-    };
-    for (const auto& c : cases) {
-        try {
-            Parse(c.Options);
-            ADD_FAILURE() << c.Message;
-        } catch (const UsageError& e) {
-            EXPECT_NE(std::string(e.what()).find(c.Message), std::string::npos) << e.what();
-        }
-    }
-    // The bars that draw ITF-14 and the book numbers take a height and a ratio.
+// The refusals are rows of MatrixOptions.RefusedSayingWhatToChange.
+TEST(RowsOptions, BarsThatDrawITF14AndBookNumbersTakeHeightAndRatio) {
     EXPECT_NO_THROW(Parse({"--type", "itf14", "--height", "20", "--ratio", "2.5"}));
     EXPECT_NO_THROW(Parse({"--type", "isbn", "--height", "20"}));
 }

@@ -122,7 +122,9 @@ INSTANTIATE_TEST_SUITE_P(
                               "bearerWidth 1 : out of range (2 to 16384 modules)."},
                       Refused{R"(type: "databar-expanded-stacked"; value: "(01)09501101530003";
                                  dataBarSegments: 3)",
-                              "an even number of segments a row from 2 to 22, not 3."}));
+                              "an even number of segments a row from 2 to 22, not 3."},
+                      Refused{R"(type: "databar"; value: "0950110153000"; dataBarSegments: 0)",
+                              "dataBarSegments 0 : out of range (2 to 22, even)."}));
 
 TEST(BarcodeItem, RecoversWhenTheValueIsMended) {
     QuickWindow window;
