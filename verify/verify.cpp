@@ -19,10 +19,12 @@ std::string Quoted(const std::string& Text) {
 // after the start makes GS1-128 element strings, and only an FNC1 first (]d2) makes Data
 // Matrix GS1 DataMatrix. A Digital Link is a plain QR Code URI (]Q1); Micro QR Code reads as
 // QR Code does. ITF-14 reads as Interleaved 2 of 5 with its check digit verified (]I1), GS1
-// DataBar as ]e0 whatever its form, and a book number as the EAN-13 it is drawn as (]E0).
+// DataBar as ]e0 whatever its form, and a book number as the EAN-13 it is drawn as (]E0, or
+// ]E3 with its add-on).
 struct TIdentifier {
     TBarType Type;
     std::string_view Id;
+    std::string_view WithAddOn{}; // where an add-on changes it
 };
 constexpr std::array<TIdentifier, 17> Identifiers{{
     {bcCodeGS1_128, "]C1"},
@@ -39,9 +41,9 @@ constexpr std::array<TIdentifier, 17> Identifiers{{
     {bcCodeDataBarLimited, "]e0"},
     {bcCodeDataBarExpanded, "]e0"},
     {bcCodeDataBarExpandedStacked, "]e0"},
-    {bcCodeISBN, "]E0"},
-    {bcCodeISMN, "]E0"},
-    {bcCodeISSN, "]E0"},
+    {bcCodeISBN, "]E0", "]E3"},
+    {bcCodeISMN, "]E0", "]E3"},
+    {bcCodeISSN, "]E0", "]E3"},
 }};
 
 } // namespace
@@ -73,10 +75,14 @@ TVerified VerifySymbol(const TGreyImage& Image, const TSymbolValue& Symbol, bool
         return TVerified::ScansUncompared;
     const auto identifier = std::find_if(Identifiers.begin(), Identifiers.end(),
                                          [type](const TIdentifier& I) { return I.Type == type; });
-    if (identifier != Identifiers.end() && reading->SymbologyId != identifier->Id)
+    const std::string_view id = identifier == Identifiers.end() ? std::string_view()
+                                : hints.EanAddOn && !identifier->WithAddOn.empty()
+                                    ? identifier->WithAddOn
+                                    : identifier->Id;
+    if (!id.empty() && reading->SymbologyId != id)
         throw Exception(value + " : Verification failed: the symbol reads as " +
                         reading->SymbologyId + ", not as " + BarTypeName(type) + " (" +
-                        std::string(identifier->Id) + ").");
+                        std::string(id) + ").");
     if (reading->Bytes != *expected)
         throw Exception(value + " : Verification failed: the symbol reads " +
                         Quoted(reading->Bytes) + ", not " + Quoted(*expected) + ".");

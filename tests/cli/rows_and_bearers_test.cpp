@@ -90,6 +90,8 @@ TEST_F(RowsRun, EachTypeWritesAPngThatVerifies) {
         {{"--type", "databar-expanded", Elements}, false},
         {{"--type", "databar-expanded-stacked", "--segments", "2", Elements}, false},
         {{"--type", "isbn", "978-0-306-40615-7"}, false},
+        // With an add-on the reader says ]E3.
+        {{"--type", "isbn", "978-0-306-40615-7+51299"}, false},
         {{"--type", "ismn", "979-0-2600-0043-8"}, false},
         {{"--type", "issn", "0317-8471"}, false},
     };
