@@ -7,6 +7,8 @@
 
 #include <QFileInfo>
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 namespace quillmark::cli {
@@ -15,52 +17,28 @@ namespace {
 constexpr const char* Gtin = "0950110153000";
 constexpr const char* Elements = "(01)09501101530003(17)260101(10)AB-123(21)QUILLMARK";
 
+// The refusals are rows of MatrixOptions.RefusedSayingWhatToChange.
 TEST(RowsOptions, EachSetsWhatItNames) {
+    using enum TITF14Bearers;
+    constexpr int Modules = ITF14BearerDefaultModules;
+    constexpr int Segments = ExpandedSegmentsDefault;
     const struct {
         std::vector<std::string> Options;
-        TITF14Bearers Bearers;
-        int BearerModules;
-        int Segments;
+        std::tuple<TITF14Bearers, int, int> Read; // bearers, their modules, segments
     } cases[] = {
-        {{"--type", "itf14"},
-         TITF14Bearers::Frame,
-         ITF14BearerDefaultModules,
-         ExpandedSegmentsDefault},
-        {{"--type", "itf14", "--bearer", "bars"},
-         TITF14Bearers::TopAndBottom,
-         ITF14BearerDefaultModules,
-         ExpandedSegmentsDefault},
-        {{"--type", "itf14", "--bearer", "none", "--bearer-width", "3"},
-         TITF14Bearers::None,
-         3,
-         ExpandedSegmentsDefault},
-        // Millimetres at the X in use, rounded: 1.6 / 0.5 = 3.2, and 2.1 / 0.7 = 3 whichever
-        // option comes first.
-        {{"--type", "itf14", "--xdim", "0.5", "--bearer-width", "1.6mm"},
-         TITF14Bearers::Frame,
-         3,
-         ExpandedSegmentsDefault},
-        {{"--bearer-width", "2.1mm", "--type", "itf14", "--xdim", "0.7"},
-         TITF14Bearers::Frame,
-         3,
-         ExpandedSegmentsDefault},
-        {{"--type", "databar-expanded-stacked", "--segments", "22"},
-         TITF14Bearers::Frame,
-         ITF14BearerDefaultModules,
-         22},
+        // The bars that draw ITF-14 take a height.
+        {{"--type", "itf14", "--bearer", "bars", "--height", "20"},
+         {TopAndBottom, Modules, Segments}},
+        {{"--type", "itf14", "--bearer", "none", "--bearer-width", "3"}, {None, 3, Segments}},
+        // Millimetres at the X in use, rounded (1.6 / 0.5 = 3.2), whichever option comes first.
+        {{"--bearer-width", "1.6mm", "--type", "itf14", "--xdim", "0.5"}, {Frame, 3, Segments}},
+        {{"--type", "databar-expanded-stacked", "--segments", "22"}, {Frame, Modules, 22}},
     };
     for (const auto& c : cases) {
         const TSymbolLook look = Parse(c.Options).Description.Barcode;
-        EXPECT_EQ(look.Bearers, c.Bearers) << c.Options.back();
-        EXPECT_EQ(look.BearerModules, c.BearerModules) << c.Options.back();
-        EXPECT_EQ(look.Matrix.DataBarSegments, c.Segments) << c.Options.back();
+        EXPECT_EQ(std::tuple(look.Bearers, look.BearerModules, look.Matrix.DataBarSegments), c.Read)
+            << c.Options.back();
     }
-}
-
-// The refusals are rows of MatrixOptions.RefusedSayingWhatToChange.
-TEST(RowsOptions, BarsThatDrawITF14AndBookNumbersTakeHeightAndRatio) {
-    EXPECT_NO_THROW(Parse({"--type", "itf14", "--height", "20", "--ratio", "2.5"}));
-    EXPECT_NO_THROW(Parse({"--type", "isbn", "--height", "20"}));
 }
 
 TEST(RowsOptions, HelpNamesTheOptionsAndTheirDefaults) {

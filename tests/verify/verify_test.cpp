@@ -27,7 +27,6 @@ TEST(VerifySymbol, MatchesOrSaysWhatItReads) {
         // Read as the symbologies that draw them, with those identifiers (]I1, ]E0).
         {bcCodeITF14, "0950110153000", "(01)09501101530003", csNone, TVerified::Matches, nullptr},
         {bcCodeISBN, "978-0-306-40615-7", "0-306-40615-2", csNone, TVerified::Matches, nullptr},
-        {bcCodeISSN, "0317-8471", "0317-847X", csNone, std::nullopt, "check character"},
         {bcCodeISMN, "979-0-2600-0043-8", "979-0-2600-0044-5", csNone, std::nullopt,
          "reads '9790260000438', not '9790260000445'"},
     };
@@ -80,11 +79,8 @@ TEST(VerifySymbol, DataBarAsItCarries) {
         const char* Message; // none: matches
     } cases[] = {
         {bcCodeDataBar, "0950110153000", "(01)09501101530003", nullptr},
-        {bcCodeDataBarTruncated, "09501101530003", "0950110153000", nullptr},
-        {bcCodeDataBarStackedOmni, "0950110153000", "0950110153000", nullptr},
         {bcCodeDataBarStacked, "0950110153000", "0950110153017",
          "reads '0109501101530003', not '0109501101530171'"},
-        {bcCodeDataBarExpanded, elements.c_str(), elements.c_str(), nullptr},
         {bcCodeDataBarExpandedStacked, elements.c_str(), elements.c_str(), nullptr},
         {bcCodeDataBarExpanded, "(01)09501101530003(10)AB-123", "(01)09501101530003(10)AB-124",
          "reads '010950110153000310AB-123', not '010950110153000310AB-124'"},
