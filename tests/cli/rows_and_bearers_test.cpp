@@ -2,7 +2,6 @@
 // options set what they name and are refused where they don't apply, and every type writes
 // a PNG that --verify reads back.
 #include "cli_run.h"
-#include "help_text.h"
 #include "parse_options.h"
 
 #include <QFileInfo>
@@ -41,13 +40,6 @@ TEST(RowsOptions, EachSetsWhatItNames) {
     }
 }
 
-TEST(RowsOptions, HelpNamesTheOptionsAndTheirDefaults) {
-    const std::string help = HelpText();
-    for (const char* part : {"--bearer frame|bars|none", "zones (default frame)", "(default 5)",
-                             "rounded to whole modules", "number from 2 to 22 (default 4)"})
-        EXPECT_NE(help.find(part), std::string::npos) << part;
-}
-
 using RowsRun = testing::CliTest;
 
 // Each type written as a PNG and read back; GS1 DataBar Limited, which zxing-cpp doesn't
@@ -59,7 +51,6 @@ TEST_F(RowsRun, EachTypeWritesAPngThatVerifies) {
     } cases[] = {
         {{"--type", "itf14", Gtin}, false},
         {{"--type", "itf14", "--bearer", "bars", "--bearer-width", "3mm", "09501101530003"}, false},
-        {{"--type", "itf14", "--bearer", "none", "--rotate", "90", Gtin}, false},
         {{"--type", "databar", Gtin}, false},
         {{"--type", "databar-truncated", "(01)09501101530003"}, false},
         {{"--type", "databar-stacked", Gtin}, false},
@@ -67,7 +58,6 @@ TEST_F(RowsRun, EachTypeWritesAPngThatVerifies) {
         {{"--type", "databar-limited", Gtin}, true},
         {{"--type", "databar-expanded", Elements}, false},
         {{"--type", "databar-expanded-stacked", "--segments", "2", Elements}, false},
-        {{"--type", "isbn", "978-0-306-40615-7"}, false},
         // With an add-on the reader says ]E3.
         {{"--type", "isbn", "978-0-306-40615-7+51299"}, false},
         {{"--type", "ismn", "979-0-2600-0043-8"}, false},

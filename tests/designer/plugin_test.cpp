@@ -62,19 +62,6 @@ TEST(DesignerPlugin, CreatesABarcodeWithItsDefaults) {
               QStringLiteral("bcCodeQR"));
     EXPECT_EQ(QString::fromLatin1(widget->property("QrLevel").toByteArray()),
               QStringLiteral("qlQ"));
-    // So are ITF-14's bearers and DataBar Expanded Stacked's segments.
-    const std::pair<const char*, QString> chosen[] = {
-        {"BarCode", QStringLiteral("(01)09501101530003")},
-        {"BarType", QStringLiteral("bcCodeITF14")},
-        {"Bearers", QStringLiteral("bbTopAndBottom")},
-        {"BearerWidth", QStringLiteral("3")},
-        {"BarType", QStringLiteral("bcCodeDataBarExpandedStacked")},
-        {"DataBarSegments", QStringLiteral("6")},
-    };
-    for (const auto& [name, value] : chosen) {
-        EXPECT_TRUE(widget->setProperty(name, value)) << name;
-        EXPECT_EQ(widget->property(name).toString(), value) << name;
-    }
     EXPECT_TRUE(plugin->whatsThis().contains(QStringLiteral(" %1 ").arg(quillmark::BarTypeCount)))
         << plugin->whatsThis().toStdString();
 }
