@@ -54,52 +54,5 @@ TEST(VerifySymbol, MatchesOrSaysWhatItReads) {
     EXPECT_TRUE(CanRead(bcCodeDataBarExpandedStacked));
 }
 
-// GS1 DataBar's rows at their heights, with a quiet zone for the reader.
-testing::Raster RasteriseRows(const TModuleGrid& Grid) {
-    std::vector<std::string> rows;
-    std::vector<int> heights;
-    for (int r = 0; r < Grid.Rows; ++r) {
-        std::string row;
-        for (int c = 0; c < Grid.Columns; ++c)
-            row += Grid.IsDark(c, r) ? '1' : '0';
-        rows.push_back(row);
-        heights.push_back(Grid.RowHeight(r));
-    }
-    return testing::RasteriseGrid(testing::GridOfRows(rows, heights), 3);
-}
-
-// What zxing-cpp gives for GS1 DataBar (the GTIN alone, Expanded's AIs in parentheses) is
-// compared as the symbol carries it: "01" and the GTIN, element strings with GS separators.
-TEST(VerifySymbol, DataBarAsItCarries) {
-    const std::string elements = "(01)09501101530003(10)AB-123(21)QM7";
-    const struct {
-        TBarType Type;
-        const char* Value;
-        const char* Claimed;
-        const char* Message; // none: matches
-    } cases[] = {
-        {bcCodeDataBar, "0950110153000", "(01)09501101530003", nullptr},
-        {bcCodeDataBarExpandedStacked, elements.c_str(), elements.c_str(), nullptr},
-        {bcCodeDataBarExpanded, "(01)09501101530003(10)AB-123", "(01)09501101530003(10)AB-124",
-         "reads '010950110153000310AB-123', not '010950110153000310AB-124'"},
-    };
-    TMatrixOptions twoSegments;
-    twoSegments.DataBarSegments = 2;
-    for (const auto& c : cases) {
-        const TSymbolValue drawn(c.Type, c.Value, csNone, twoSegments, nullptr);
-        const testing::Raster raster = RasteriseRows(*drawn.Grid());
-        try {
-            EXPECT_EQ(
-                VerifySymbol({raster.Pixels.data(), raster.Width, raster.Height, raster.Width},
-                             TSymbolValue(c.Type, c.Claimed, csNone, twoSegments, nullptr), true),
-                TVerified::Matches);
-            EXPECT_FALSE(c.Message) << c.Message;
-        } catch (const Exception& e) {
-            ASSERT_TRUE(c.Message) << e.what();
-            EXPECT_NE(std::string(e.what()).find(c.Message), std::string::npos) << e.what();
-        }
-    }
-}
-
 } // namespace
 } // namespace quillmark
