@@ -25,8 +25,9 @@ struct TParse {
     TOptions Options;
     std::vector<std::string> Positional;
     bool Batch = false;
-    std::vector<std::string_view> Given;  // the options' long names, as they came
-    std::optional<std::string> QrVersion; // read once the type is known
+    std::vector<std::string_view> Given;    // the options' long names, as they came
+    std::optional<std::string> QrVersion;   // read once the type is known
+    std::optional<std::string> BearerWidth; // read once the X-dimension is known
 };
 
 // --jobs: any count from 1; more than the cores is capped later, with a note, so a count too
@@ -69,7 +70,7 @@ struct TOption {
     THandler Apply;
 };
 
-constexpr std::array<TOption, 35> OptionTable{{
+constexpr std::array<TOption, 38> OptionTable{{
     {"type", 't', true,
      [](TParse& p, const std::string& v) {
          const std::optional<TBarType> type = FindBarType(v);
@@ -165,6 +166,15 @@ constexpr std::array<TOption, 35> OptionTable{{
      [](TParse& p, const std::string& v) {
          p.Options.Description.Barcode.Matrix.DigitalLinkDomain = v;
      }},
+    {"bearer", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.Description.Barcode.Bearers = Choose("bearer", v, BearerNames);
+     }},
+    {"bearer-width", 0, true, [](TParse& p, const std::string& v) { p.BearerWidth = v; }},
+    {"segments", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.Description.Barcode.Matrix.DataBarSegments = DataBarSegments(v);
+     }},
     {"output", 'o', true, [](TParse& p, const std::string& v) { p.Options.Output = v; }},
     {"format", 0, true,
      [](TParse& p, const std::string& v) {
@@ -235,6 +245,8 @@ void Check(TParse& P) {
     if (P.QrVersion)
         symbol.Matrix.QrVersion = QrVersion(*P.QrVersion, symbol.BarType);
     CheckMatrixOptions(symbol.BarType, symbol.Matrix);
+    if (P.BearerWidth)
+        symbol.BearerModules = BearerModules(*P.BearerWidth, XDimensionOf(o.Description));
     // Without --text, the text of the type chosen: none beside a grid.
     if (std::find(P.Given.begin(), P.Given.end(), "text") == P.Given.end())
         symbol.TextShow = DefaultTextShow(symbol.BarType);

@@ -57,12 +57,20 @@ inline constexpr std::array<TNamed<TDataMatrixShape>, DataMatrixShapeCount> Data
      {"square", TDataMatrixShape::Square},
      {"rectangle", TDataMatrixShape::Rectangle}}};
 
+// --bearer: ITF-14's bearer bars. TITF14Bearers has no count of its own; None is its last.
+inline constexpr int BearersCount = static_cast<int>(TITF14Bearers::None) + 1;
+inline constexpr std::array<TNamed<TITF14Bearers>, BearersCount> BearerNames{
+    {{"frame", TITF14Bearers::Frame},
+     {"bars", TITF14Bearers::TopAndBottom},
+     {"none", TITF14Bearers::None}}};
+
 static_assert(NamesEachOnce(CheckDigitNames));
 static_assert(NamesEachOnce(TextShowNames));
 static_assert(NamesEachOnce(TextPositionNames));
 static_assert(NamesEachOnce(TextLayoutNames));
 static_assert(NamesEachOnce(QrLevelNames));
 static_assert(NamesEachOnce(DataMatrixShapeNames));
+static_assert(NamesEachOnce(BearerNames));
 
 // --rotate: each reading direction by its counter-clockwise angle (AngleOf), by size.
 const std::vector<TChoice<TOrientation>>& RotateChoices();

@@ -78,6 +78,24 @@ Two-dimensional symbols, --type @matrix-types@:
   symbols print no text unless --text asks for it (the GS1 ones with the AIs in
   parentheses); --height and --ratio don't apply to them.
 
+ITF-14, GS1 DataBar and the book numbers:
+      --bearer @bearers@
+                      ITF-14's bearer bars: a frame round the bars and their quiet
+                      zones (default @bearer@), a bar above and one below, or none
+      --bearer-width N|Nmm
+                      the bearers' thickness: N modules, from @bearer-least@
+                      (default @bearer-width@), or N millimetres at the X-dimension
+                      in use, rounded to whole modules
+      --segments N    GS1 DataBar Expanded Stacked's segments a row: an even
+                      number from @segments-least@ to @segments-most@ (default @segments@)
+  itf14 and the GS1 DataBar types other than Expanded take a GTIN: 13 digits
+  (the check digit added) or 14, alone or after (01); databar-expanded and
+  databar-expanded-stacked take AIs in parentheses, as GS1-128 does. GS1
+  DataBar's rows fix its heights: --height and --ratio don't apply to it.
+  isbn, ismn and issn take the number as printed (hyphens optional, ISBN-10
+  and the older M-ISMN too), drawn as EAN-13 with the number above; an add-on
+  follows after '+' or a space.
+
 Text:
       --text @texts@        (default @text@)
       --text-position @positions@        (default @position@)
@@ -241,6 +259,13 @@ std::string HelpText() {
         {"@shapes@", JoinNames(DataMatrixShapeNames, "|")},
         {"@shape@", NameOf(DataMatrixShapeNames, matrix.DataMatrixShape)},
         {"@dl-domain@", matrix.DigitalLinkDomain},
+        {"@bearers@", JoinNames(BearerNames, "|")},
+        {"@bearer@", NameOf(BearerNames, symbol.Bearers)},
+        {"@bearer-least@", std::to_string(ITF14Facts.BearerMinModules)},
+        {"@bearer-width@", std::to_string(symbol.BearerModules)},
+        {"@segments-least@", std::to_string(ExpandedSegmentsLeast)},
+        {"@segments-most@", std::to_string(ExpandedSegmentsMost)},
+        {"@segments@", std::to_string(matrix.DataBarSegments)},
     };
     std::string text = HelpTemplate;
     for (const auto& [field, value] : fields)

@@ -1,10 +1,13 @@
 #include "matrix_options.h"
 
 #include "option_values.h"
+#include <quillmark/decimal_text.h>
 #include <quillmark/digital_link.h>
+#include <quillmark/drawing_bounds.h>
 #include <quillmark/matrix.h>
 
 #include <array>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -28,25 +31,36 @@ bool TakesDataMatrixOptions(TBarType Type) {
 bool TakesDigitalLinkDomain(TBarType Type) {
     return Type == bcCodeGS1DigitalLinkQR;
 }
+bool TakesBearers(TBarType Type) {
+    return Type == bcCodeITF14;
+}
+bool TakesSegments(TBarType Type) {
+    return Type == bcCodeDataBarExpandedStacked;
+}
+// GS1 DataBar's rows fix their heights and widths as grids do.
 bool DrawsBars(TBarType Type) {
-    return !IsTwoDimensional(Type);
+    return !IsDrawnFromGrid(Type);
 }
 
 struct TScope {
     std::string_view Option;
     bool (*Applies)(TBarType);
-    std::string_view Kind; // the types it applies to, where naming each would be too long
+    std::string_view Kind;   // the types it applies to, where naming each would be too long
+    std::string_view Rows{}; // why GS1 DataBar, one-dimensional too, doesn't take it
 };
 
 constexpr std::string_view OneDimensional = "the one-dimensional symbologies";
 
-constexpr std::array<TScope, 6> Scopes{{
+constexpr std::array<TScope, 9> Scopes{{
     {"ecc", TakesQrOptions, {}},
     {"qr-version", TakesQrOptions, {}},
     {"dm-size", TakesDataMatrixOptions, {}},
     {"dl-domain", TakesDigitalLinkDomain, {}},
-    {"height", DrawsBars, OneDimensional},
-    {"ratio", DrawsBars, OneDimensional},
+    {"bearer", TakesBearers, {}},
+    {"bearer-width", TakesBearers, {}},
+    {"segments", TakesSegments, {}},
+    {"height", DrawsBars, OneDimensional, "GS1 DataBar's rows have the heights its standard sets"},
+    {"ratio", DrawsBars, OneDimensional, "GS1 DataBar's elements have no wide-to-narrow ratio"},
 }};
 
 // "QR Code, Micro QR Code and GS1 Digital Link QR Code": the catalogue's names.
@@ -75,7 +89,10 @@ void RefuseWhereInapplicable(std::string_view Option, TBarType Type) {
             throw UsageError(
                 "--" + std::string(Option) + " applies to " +
                 (scope.Kind.empty() ? TypesNamed(scope.Applies) : std::string(scope.Kind)) +
-                ", not to " + BarTypeName(Type));
+                ", not to " + BarTypeName(Type) +
+                (IsTwoDimensional(Type) || scope.Rows.empty()
+                     ? ""
+                     : " (" + std::string(scope.Rows) + ")"));
 }
 
 int QrVersion(const std::string& Text, TBarType Type) {
@@ -94,6 +111,41 @@ int QrVersion(const std::string& Text, TBarType Type) {
                    std::to_string(largest) + " for " + BarTypeName(Type));
     }
     return *version;
+}
+
+int DataBarSegments(const std::string& Text) {
+    const std::optional<int> segments = WholeFrom(Text, ExpandedSegmentsLeast);
+    if (!segments || *segments > ExpandedSegmentsMost || *segments % 2 != 0)
+        Refuse("segments", Text,
+               "choose an even number from " + std::to_string(ExpandedSegmentsLeast) + " to " +
+                   std::to_string(ExpandedSegmentsMost));
+    return *segments;
+}
+
+int BearerModules(const std::string& Text, double XDimensionMM) {
+    constexpr std::string_view Millimetres = "mm";
+    const int least = ITF14Facts.BearerMinModules;
+    const auto most = static_cast<int>(MaxRasterSide);
+    if (!Text.ends_with(Millimetres))
+        return Whole("bearer-width", Text, least, most);
+    const std::string number = Text.substr(0, Text.size() - Millimetres.size());
+    double mm = 0;
+    try {
+        mm = Number("bearer-width", number, 0, most * XDimensionMM);
+    } catch (const UsageError&) {
+        Refuse("bearer-width", Text,
+               "write millimetres from " + ShortestText(least * XDimensionMM) + " to " +
+                   ShortestText(most * XDimensionMM) + " at X " + ShortestText(XDimensionMM) +
+                   " mm, or modules from " + std::to_string(least) + " to " + std::to_string(most));
+    }
+    const auto modules = static_cast<int>(std::lround(mm / XDimensionMM));
+    if (modules < least)
+        Refuse("bearer-width", Text,
+               "at X " + ShortestText(XDimensionMM) + " mm that rounds to " +
+                   std::to_string(modules) + (modules == 1 ? " module" : " modules") +
+                   "; give at least " + ShortestText(least * XDimensionMM) + " mm (" +
+                   std::to_string(least) + " modules)");
+    return modules;
 }
 
 void SetDataMatrixSize(TMatrixOptions& Options, const std::string& Text) {

@@ -88,6 +88,12 @@ int GridRows(const TSymbol& Symbol, const TSymbolLook& Look, const QFont& Font) 
         .FrameRows();
 }
 
+// A type with no symbol for no value: a grid, GS1 DataBar's rows, or one that another
+// symbology draws from the value converted (ITF-14, the book numbers).
+bool NeedsAValue(TBarType Type) {
+    return IsDrawnFromGrid(Type) || BarTypeData(Type).DrawnAs.has_value();
+}
+
 } // namespace
 
 TBarCode::TBarCode(QWidget* parent) : TCustomPanel(parent) {}
@@ -314,6 +320,28 @@ void TBarCode::SetDigitalLinkDomain(const std::string& Value) {
     Change(FSettings.Matrix.DigitalLinkDomain, Value);
 }
 
+void TBarCode::SetBearers(TITF14Bearers Value) {
+    CheckEnumValue(static_cast<int>(Value), bbNone + 1, "bearer bars");
+    Change(FSettings.Bearers, Value);
+}
+
+void TBarCode::SetBearerWidth(int Value) {
+    RefuseOutside("BearerWidth", Value, ITF14Facts.BearerMinModules, MaxRasterSide);
+    Change(FSettings.BearerModules, Value);
+}
+
+void TBarCode::SetDataBarSegments(int Value) {
+    // The engine takes 0 for a single row, which is GS1 DataBar Expanded's and not a setting.
+    RefuseOutside("DataBarSegments", Value, ExpandedSegmentsLeast, ExpandedSegmentsMost);
+    // The engine's own check for the rest, on a value every row count holds.
+    TMatrixOptions options = FSettings.Matrix;
+    options.DataBarSegments = Value;
+    TSymbolValue(quillmark::bcCodeDataBarExpandedStacked, "(01)09501101530003", quillmark::csNone,
+                 options, nullptr)
+        .RaiseRefusal();
+    Change(FSettings.Matrix, options);
+}
+
 void TBarCode::SetTextColor(TColor Value) {
     Change(FSettings.TextColor, Value);
 }
@@ -407,7 +435,7 @@ void TBarCode::Assign(const QObject* Source) {
 
 int TBarCode::AdjustWidth(int Margin) {
     // The pass-through makes rows of bars only; a grid's width comes with its encoding.
-    const int width = IsTwoDimensional(FSettings.BarType)
+    const int width = IsDrawnFromGrid(FSettings.BarType)
                           ? Encoded().Symbol(FSettings.Modul, FSettings.Ratio).Width
                           : PatternWidth(FSettings.BarType, FSettings.BarCode, FSettings.Modul,
                                          FSettings.Ratio, FSettings.CheckSum);
@@ -460,9 +488,9 @@ void TBarCode::Paint() {
     TCustomPanel::Paint();
     // A long value stored before a setting made it too long.
     RefuseTooLong(FSettings.BarCode);
-    // A grid has no symbol for no data: the panel stands empty until a value comes, so that a
-    // form may choose the type before it sets the value.
-    if (IsTwoDimensional(FSettings.BarType) && FSettings.BarCode.empty())
+    // The panel stands empty until a value comes, so that a form may choose the type before
+    // it sets the value.
+    if (NeedsAValue(FSettings.BarType) && FSettings.BarCode.empty())
         return;
     // One encoding serves the automatic width, the placement and the drawing.
     const TSymbol symbol = Encoded().Symbol(FSettings.Modul, FSettings.Ratio);

@@ -62,6 +62,9 @@ class QUILLMARK_WIDGETS_EXPORT TBarCode : public TCustomPanel {
         QSize DataMatrixSize READ DataMatrixSizeProperty WRITE setDataMatrixSize NOTIFY Changed)
     Q_PROPERTY(QString DigitalLinkDomain READ DigitalLinkDomainProperty WRITE setDigitalLinkDomain
                    NOTIFY Changed)
+    Q_PROPERTY(ITF14Bearers Bearers READ BearersProperty WRITE setBearers NOTIFY Changed)
+    Q_PROPERTY(int BearerWidth READ BearerWidth WRITE setBearerWidth NOTIFY Changed)
+    Q_PROPERTY(int DataBarSegments READ DataBarSegments WRITE setDataBarSegments NOTIFY Changed)
     Q_PROPERTY(QString About READ AboutProperty WRITE setAbout)
 
 public:
@@ -158,6 +161,12 @@ public:
         dsAny = static_cast<std::uint8_t>(TDataMatrixShape::Any),
     };
     Q_ENUM(DataMatrixShapes)
+    enum ITF14Bearers : std::uint8_t {
+        bbFrame = static_cast<std::uint8_t>(TITF14Bearers::Frame),
+        bbTopAndBottom = static_cast<std::uint8_t>(TITF14Bearers::TopAndBottom),
+        bbNone = static_cast<std::uint8_t>(TITF14Bearers::None),
+    };
+    Q_ENUM(ITF14Bearers)
 
     // A rejected value is offered to OnInvalidChar at most this many times per write.
     static constexpr int MaxInvalidCharRounds = 16;
@@ -234,6 +243,19 @@ public:
     void SetDataMatrixSize(int Rows, int Columns);
     const std::string& DigitalLinkDomain() const { return FSettings.Matrix.DigitalLinkDomain; }
     void SetDigitalLinkDomain(const std::string& Value);
+    // ITF-14's bearer bars: a frame (the default), a bar above and one below, or none; the
+    // other symbologies ignore them.
+    TITF14Bearers Bearers() const { return FSettings.Bearers; }
+    void SetBearers(TITF14Bearers Value);
+    // The bearers' thickness in modules, from ITF14Facts.BearerMinModules (2) up to
+    // MaxRasterSide; another value raises Exception and the old one stays.
+    int BearerWidth() const { return FSettings.BearerModules; }
+    void SetBearerWidth(int Value);
+    // GS1 DataBar Expanded Stacked's segments in a row: an even number from
+    // ExpandedSegmentsLeast to ExpandedSegmentsMost; another raises the engine's refusal and
+    // the old one stays. The other types ignore it.
+    int DataBarSegments() const { return FSettings.Matrix.DataBarSegments; }
+    void SetDataBarSegments(int Value);
     // A fixed credit text; writing it does nothing.
     std::string About() const;
     void SetAbout(const std::string& Value);
@@ -342,6 +364,15 @@ public:
     void setDigitalLinkDomain(const QString& Value) {
         WriteSetting([&] { SetDigitalLinkDomain(Value.toStdString()); });
     }
+    void setBearers(ITF14Bearers Value) {
+        WriteSetting([&] { SetBearers(static_cast<TITF14Bearers>(Value)); });
+    }
+    void setBearerWidth(int Value) {
+        WriteSetting([&] { SetBearerWidth(Value); });
+    }
+    void setDataBarSegments(int Value) {
+        WriteSetting([&] { SetDataBarSegments(Value); });
+    }
     void setAbout(const QString&) {}
 
 signals:
@@ -400,6 +431,7 @@ private:
     QSize DataMatrixSizeProperty() const {
         return {FSettings.Matrix.DataMatrixColumns, FSettings.Matrix.DataMatrixRows};
     }
+    ITF14Bearers BearersProperty() const { return static_cast<ITF14Bearers>(FSettings.Bearers); }
     QString DigitalLinkDomainProperty() const {
         return QString::fromStdString(FSettings.Matrix.DigitalLinkDomain);
     }
@@ -424,5 +456,7 @@ static_assert(TBarCode::tpBottomCenter + 1 == TextPositionCount);
 static_assert(TBarCode::tlStandard + 1 == TextLayoutCount);
 static_assert(TBarCode::qlH + 1 == QrLevelCount);
 static_assert(TBarCode::dsAny + 1 == DataMatrixShapeCount);
+// TITF14Bearers has no count of its own; None is its last.
+static_assert(TBarCode::bbNone == static_cast<int>(TITF14Bearers::None));
 
 } // namespace quillmark

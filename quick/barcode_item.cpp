@@ -151,6 +151,20 @@ void TBarcodeItem::setDigitalLinkDomain(const QString& Value) {
            &TBarcodeItem::digitalLinkDomainChanged);
 }
 
+void TBarcodeItem::setBearers(Bearers Value) {
+    if (!Refused(this, Value, NoBearers + 1, "bearers"))
+        Change(FSettings.Look.Bearers, static_cast<TITF14Bearers>(Value),
+               &TBarcodeItem::bearersChanged);
+}
+
+void TBarcodeItem::setBearerWidth(int Value) {
+    Change(FSettings.Look.BearerModules, Value, &TBarcodeItem::bearerWidthChanged);
+}
+
+void TBarcodeItem::setDataBarSegments(int Value) {
+    Change(FSettings.Matrix.DataBarSegments, Value, &TBarcodeItem::dataBarSegmentsChanged);
+}
+
 double TBarcodeItem::DevicePixelRatio() const {
     if (const QQuickWindow* view = window())
         return view->effectiveDevicePixelRatio();

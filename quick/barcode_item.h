@@ -48,6 +48,10 @@ class QUILLMARK_QUICK_EXPORT TBarcodeItem : public QQuickItem {
                    dataMatrixSizeChanged)
     Q_PROPERTY(QString digitalLinkDomain READ digitalLinkDomain WRITE setDigitalLinkDomain NOTIFY
                    digitalLinkDomainChanged)
+    Q_PROPERTY(Bearers bearers READ bearers WRITE setBearers NOTIFY bearersChanged)
+    Q_PROPERTY(int bearerWidth READ bearerWidth WRITE setBearerWidth NOTIFY bearerWidthChanged)
+    Q_PROPERTY(int dataBarSegments READ dataBarSegments WRITE setDataBarSegments NOTIFY
+                   dataBarSegmentsChanged)
     Q_PROPERTY(bool valid READ valid NOTIFY validChanged)
     Q_PROPERTY(QString errorString READ errorString NOTIFY errorStringChanged)
     Q_PROPERTY(QString carried READ carried NOTIFY carriedChanged)
@@ -100,6 +104,12 @@ public:
         AnyShape = static_cast<std::uint8_t>(TDataMatrixShape::Any),
     };
     Q_ENUM(DataMatrixShape)
+    enum Bearers : std::uint8_t {
+        FrameBearers = static_cast<std::uint8_t>(TITF14Bearers::Frame),
+        TopAndBottomBearers = static_cast<std::uint8_t>(TITF14Bearers::TopAndBottom),
+        NoBearers = static_cast<std::uint8_t>(TITF14Bearers::None),
+    };
+    Q_ENUM(Bearers)
 
     explicit TBarcodeItem(QQuickItem* parent = nullptr);
 
@@ -157,6 +167,16 @@ public:
     }
     void setDigitalLinkDomain(const QString& Value);
 
+    // ITF-14's bearer bars and their thickness in modules (from 2), and GS1 DataBar Expanded
+    // Stacked's segments in a row (even, 2 to 22); the other types ignore them. A thickness
+    // or count out of range shows in errorString.
+    Bearers bearers() const { return static_cast<Bearers>(FSettings.Look.Bearers); }
+    void setBearers(Bearers Value);
+    int bearerWidth() const { return FSettings.Look.BearerModules; }
+    void setBearerWidth(int Value);
+    int dataBarSegments() const { return FSettings.Matrix.DataBarSegments; }
+    void setDataBarSegments(int Value);
+
     bool valid() const { return FError.isEmpty(); }
     QString errorString() const { return FError; }
     QString carried() const { return FSymbol.Carried; }
@@ -182,6 +202,9 @@ signals:
     void dataMatrixShapeChanged();
     void dataMatrixSizeChanged();
     void digitalLinkDomainChanged();
+    void bearersChanged();
+    void bearerWidthChanged();
+    void dataBarSegmentsChanged();
     void validChanged();
     void errorStringChanged();
     void carriedChanged();
@@ -216,5 +239,7 @@ static_assert(TBarcodeItem::BottomCenter + 1 == TextPositionCount);
 static_assert(TBarcodeItem::Standard + 1 == TextLayoutCount);
 static_assert(TBarcodeItem::LevelH + 1 == QrLevelCount);
 static_assert(TBarcodeItem::AnyShape + 1 == DataMatrixShapeCount);
+// TITF14Bearers has no count of its own; None is its last.
+static_assert(TBarcodeItem::NoBearers == static_cast<int>(TITF14Bearers::None));
 
 } // namespace quillmark

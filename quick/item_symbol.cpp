@@ -57,6 +57,18 @@ TBarcodeDescription ItemDescription(const TItemSettings& Settings, double Device
     Require(Settings.BarHeight >= 0, "barHeight", Settings.BarHeight,
             "must not be negative (0 is the standard height).");
     Require(std::isfinite(Settings.Ratio), "ratio", Settings.Ratio, "is not a number.");
+    Require(Settings.Look.BearerModules >= ITF14Facts.BearerMinModules &&
+                Settings.Look.BearerModules <= MaxRasterSide,
+            "bearerWidth", Settings.Look.BearerModules,
+            "out of range (" + std::to_string(ITF14Facts.BearerMinModules) + " to " +
+                std::to_string(MaxRasterSide) + " modules).");
+    // The engine takes 0 for a single row, which is GS1 DataBar Expanded's and not a setting;
+    // it refuses an odd count itself.
+    Require(Settings.Matrix.DataBarSegments >= ExpandedSegmentsLeast &&
+                Settings.Matrix.DataBarSegments <= ExpandedSegmentsMost,
+            "dataBarSegments", Settings.Matrix.DataBarSegments,
+            "out of range (" + std::to_string(ExpandedSegmentsLeast) + " to " +
+                std::to_string(ExpandedSegmentsMost) + ", even).");
     const std::optional<TBarType> type = FindBarType(Settings.Type);
     if (!type)
         throw Exception(Quoting(Shortened(Settings.Type), "unknown barcode type."));

@@ -40,7 +40,9 @@ struct TItemSettings {
     QColor Foreground = Qt::black;
     QColor Background = Qt::white;
     bool QuietZone = true; // the symbology's standard quiet zones, or none
-    TMatrixOptions Matrix; // the two-dimensional symbols' error correction, size and domain
+    // The two-dimensional symbols' error correction, size and domain, and DataBar Expanded
+    // Stacked's segments a row.
+    TMatrixOptions Matrix;
 };
 
 struct TItemSymbol {

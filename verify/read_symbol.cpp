@@ -1,6 +1,7 @@
 #include "read_symbol.h"
 
 #include <quillmark/engine.h>
+#include <quillmark/symbol_value.h>
 
 #include <ZXing/ReadBarcode.h>
 
@@ -10,6 +11,9 @@ namespace {
 
 ZXing::BarcodeFormat FormatOf(TBarType Type) {
     using ZXing::BarcodeFormat;
+    // ITF-14 reads as Interleaved 2 of 5, a book number as EAN-13.
+    if (const std::optional<TBarType> drawnAs = BarTypeData(Type).DrawnAs)
+        return FormatOf(*drawnAs);
     if (IsCode128(Type))
         return BarcodeFormat::Code128;
     switch (Type) {
@@ -40,9 +44,27 @@ ZXing::BarcodeFormat FormatOf(TBarType Type) {
     case bcCodeDataMatrix:
     case bcCodeGS1DataMatrix:
         return BarcodeFormat::DataMatrix;
+    // zxing-cpp 1.4 reads GS1 DataBar Limited not at all.
+    case bcCodeDataBar:
+    case bcCodeDataBarTruncated:
+    case bcCodeDataBarStacked:
+    case bcCodeDataBarStackedOmni:
+        return BarcodeFormat::DataBar;
+    case bcCodeDataBarExpanded:
+    case bcCodeDataBarExpandedStacked:
+        return BarcodeFormat::DataBarExpanded;
     default:
         return BarcodeFormat::None;
     }
+}
+
+// The bytes a GS1 DataBar symbol carries, from zxing-cpp 1.4's reading of it: the GTIN
+// without its AI, or Expanded's AIs in parentheses, which the engine takes as a value of
+// its own and carries as the symbol does. A reading the engine refuses stays as read.
+std::string DataBarBytes(ZXing::BarcodeFormat Format, const std::string& Read) {
+    const TBarType type =
+        Format == ZXing::BarcodeFormat::DataBar ? bcCodeDataBar : bcCodeDataBarExpanded;
+    return TSymbolValue(type, Read, csNone).Carried().Data.value_or(Read);
 }
 
 } // namespace
@@ -73,6 +95,9 @@ std::optional<TReading> ReadSymbol(const TGreyImage& Image, const TReadHints& Hi
     TReading reading;
     reading.Text = result.text();
     reading.Bytes.assign(result.bytes().begin(), result.bytes().end());
+    if (result.format() == ZXing::BarcodeFormat::DataBar ||
+        result.format() == ZXing::BarcodeFormat::DataBarExpanded)
+        reading.Bytes = DataBarBytes(result.format(), reading.Bytes);
     reading.Format = ZXing::ToString(result.format());
     reading.SymbologyId = result.symbologyIdentifier();
     return reading;

@@ -28,14 +28,15 @@ struct TReadHints {
 };
 
 struct TReading {
-    std::string Text;        // as the reader gives it, UTF-8
-    std::string Bytes;       // the decoded bytes: Latin-1 for rows of bars, as carried for grids
+    std::string Text; // as the reader gives it, UTF-8
+    // The decoded bytes: Latin-1 for rows of bars, as carried for grids and GS1 DataBar.
+    std::string Bytes;
     std::string Format;      // zxing-cpp's name of the symbology
     std::string SymbologyId; // "]C1" for GS1-128, for instance
 };
 
-// Whether zxing-cpp reads the symbology: not Industrial or Matrix 2 of 5, MSI, PostNet, or
-// the UPC add-ons on their own; every two-dimensional one.
+// Whether zxing-cpp reads the symbology: not Industrial or Matrix 2 of 5, MSI, PostNet, the
+// UPC add-ons on their own or GS1 DataBar Limited; every two-dimensional one.
 QUILLMARK_VERIFY_EXPORT bool CanRead(TBarType Type);
 
 // zxing-cpp's name of the kind of symbol Type draws ("Code128", "EAN-13").

@@ -13,12 +13,12 @@ namespace quillmark {
 enum class TVerified { Matches, ScansUncompared };
 
 // Reads Image, which holds the symbol of Symbol, and compares the bytes it reads with the
-// ones the symbol carries, and for GS1-128 and the two-dimensional types its symbology
-// identifier (]C1, ]d1, ]d2, ]Q1) too. Upright: the bars stand vertically, as in a symbol
-// read from left to right or right to left (grids read in any turn). Raises Exception (a
-// Latin-1 message quoting the value) when no symbol of its symbology is found or it reads
-// differently, and the value's refusal for a grid never made; ScansUncompared when the
-// symbol holds function characters whose reading depends on the reader.
+// ones the symbol carries, and for GS1-128, ITF-14, GS1 DataBar, the book numbers and the
+// two-dimensional types its symbology identifier (]C1, ]I1, ]e0, ]E0, ]d1, ]d2, ]Q1) too. Upright:
+// the bars stand vertically, as in a symbol read from left to right or right to left (grids read in
+// any turn). Raises Exception (a Latin-1 message quoting the value) when no symbol of its symbology
+// is found or it reads differently, and the value's refusal for a grid never made; ScansUncompared
+// when the symbol holds function characters whose reading depends on the reader.
 QUILLMARK_VERIFY_EXPORT TVerified VerifySymbol(const TGreyImage& Image, const TSymbolValue& Symbol,
                                                bool Upright);
 

@@ -66,7 +66,15 @@ INSTANTIATE_TEST_SUITE_P(
         Scanned{R"(type: "code128b"; value: "Both"; textLayout: Barcode.OverBars;
                    textShow: Barcode.ValueAndTypeText; barHeight: 40;
                    foreground: "navy"; background: "lightyellow")",
-                "Both"}));
+                "Both"},
+        Scanned{R"(type: "itf14"; value: "0950110153000"; bearers: Barcode.TopAndBottomBearers;
+                   bearerWidth: 3)",
+                "09501101530003"},
+        Scanned{R"(type: "databar-stacked-omni"; value: "(01)09501101530003")", "09501101530003"},
+        Scanned{R"(type: "databar-expanded-stacked"; dataBarSegments: 2;
+                   value: "(01)09501101530003(10)QML-7")",
+                "(01)09501101530003(10)QML-7"},
+        Scanned{R"(type: "issn"; value: "0317-8471")", "9770317847001"}));
 
 struct Refused {
     const char* Qml;
@@ -109,7 +117,14 @@ INSTANTIATE_TEST_SUITE_P(
                       Refused{R"(type: "code128"; value: "x"; barHeight: -1)", "barHeight -1"},
                       Refused{R"(type: "qr"; value: "x"; qrVersion: 41)", "no version 41"},
                       Refused{R"(type: "dm"; value: "x"; dataMatrixSize: Qt.size(9, 9))",
-                              "no 9x9 symbol"}));
+                              "no 9x9 symbol"},
+                      Refused{R"(type: "itf14"; value: "0950110153000"; bearerWidth: 1)",
+                              "bearerWidth 1 : out of range (2 to 16384 modules)."},
+                      Refused{R"(type: "databar-expanded-stacked"; value: "(01)09501101530003";
+                                 dataBarSegments: 3)",
+                              "an even number of segments a row from 2 to 22, not 3."},
+                      Refused{R"(type: "databar"; value: "0950110153000"; dataBarSegments: 0)",
+                              "dataBarSegments 0 : out of range (2 to 22, even)."}));
 
 TEST(BarcodeItem, RecoversWhenTheValueIsMended) {
     QuickWindow window;
@@ -212,6 +227,9 @@ TEST(BarcodeItem, EveryPropertyNotifiesItsChanges) {
         {"dataMatrixShape", 1},
         {"dataMatrixSize", QSize(26, 12)},
         {"digitalLinkDomain", QStringLiteral("https://example.com")},
+        {"bearers", 1},
+        {"bearerWidth", 3},
+        {"dataBarSegments", 6},
     };
     for (const Written& write : writes) {
         const QMetaProperty property =

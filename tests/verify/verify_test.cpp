@@ -24,6 +24,11 @@ TEST(VerifySymbol, MatchesOrSaysWhatItReads) {
         {bcCode128B, "A\xC8", "A\xC8", csNone, TVerified::ScansUncompared, nullptr},
         {bcCode128B, "Quill", "Quilt", csNone, std::nullopt, "reads 'Quill', not 'Quilt'"},
         {bcCodeEAN13, "4006381333931", "4006381333931", csNone, TVerified::Matches, nullptr},
+        // Read as the symbologies that draw them, with those identifiers (]I1, ]E0).
+        {bcCodeITF14, "0950110153000", "(01)09501101530003", csNone, TVerified::Matches, nullptr},
+        {bcCodeISBN, "978-0-306-40615-7", "0-306-40615-2", csNone, TVerified::Matches, nullptr},
+        {bcCodeISMN, "979-0-2600-0043-8", "979-0-2600-0044-5", csNone, std::nullopt,
+         "reads '9790260000438', not '9790260000445'"},
     };
     for (const auto& c : cases) {
         const std::string pattern = testing::Encode(c.Type, c.Value, c.CheckSum);
@@ -45,6 +50,8 @@ TEST(VerifySymbol, MatchesOrSaysWhatItReads) {
                  Exception);
     EXPECT_FALSE(CanRead(bcCodeMSI));
     EXPECT_TRUE(CanRead(bcCodeUPC_E1));
+    EXPECT_FALSE(CanRead(bcCodeDataBarLimited));
+    EXPECT_TRUE(CanRead(bcCodeDataBarExpandedStacked));
 }
 
 } // namespace
