@@ -17,10 +17,7 @@ bool IsGS1Matrix(TBarType Type) {
 // GS1 DataMatrix holds far more than GS1-128's 48 characters, so the element strings are
 // read without that limit.
 std::vector<TGS1Element> Elements(TBarType Type, const std::string& Value) {
-    if (Value.empty() || (Value[0] != '(' && Value[0] != '['))
-        throw Exception(BarTypeName(Type) + " takes Application Identifiers in parentheses, as "
-                                            "(01)09501101530003(10)ABC123.");
-    return ReadGS1Elements(Value);
+    return ReadGS1Elements(Value, Type);
 }
 
 } // namespace

@@ -119,7 +119,7 @@ TBarRows EncodeDataBarExpanded(std::string_view Value, int Segments) {
     if (Segments != 0)
         CheckExpandedSegments(Segments);
     // Not GS1-128's 48 data characters: the symbol's own capacity is the limit.
-    const std::vector<TGS1Element> elements = ReadGS1Elements(Value);
+    const std::vector<TGS1Element> elements = ReadGS1Elements(Value, bcCodeDataBarExpanded);
     const Symbol symbol = SymbolOf(ExpandedBits(elements, FitsRows, Segments));
     const int characters = static_cast<int>(symbol.Characters.size());
     const int perRow = Segments == 0 ? characters : Segments;

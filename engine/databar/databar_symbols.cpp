@@ -56,7 +56,7 @@ TModuleGrid GridOf(const TBarRows& Rows, int QuietZone) {
 
 std::string DataOf(TBarType Type, const std::string& Value) {
     if (IsExpanded(Type))
-        return SeparatedElementString(ReadGS1Elements(Value));
+        return SeparatedElementString(ReadGS1Elements(Value, Type));
     return "01" + DataBarGtin(GtinDigits(Value));
 }
 
@@ -64,9 +64,10 @@ std::string DataOf(TBarType Type, const std::string& Value) {
 
 TRowsSymbol DataBarSymbol(TBarType Type, const std::string& Value, const TMatrixOptions& Options) {
     TRowsSymbol symbol;
-    symbol.Grid = GridOf(RowsOf(Type, Value, Options), BarTypeData(Type).QuietZone.Leading);
+    // The text first: its reading refuses text that isn't element strings by this type's name.
     symbol.Text =
-        IsExpanded(Type) ? GS1Text(ReadGS1Elements(Value)) : DataBarText(GtinDigits(Value));
+        IsExpanded(Type) ? GS1Text(ReadGS1Elements(Value, Type)) : DataBarText(GtinDigits(Value));
+    symbol.Grid = GridOf(RowsOf(Type, Value, Options), BarTypeData(Type).QuietZone.Leading);
     symbol.Data = DataOf(Type, Value);
     return symbol;
 }

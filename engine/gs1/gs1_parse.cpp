@@ -70,10 +70,10 @@ void CheckDataCharacters(const std::vector<TGS1Element>& Elements) {
 
 } // namespace
 
-std::vector<TGS1Element> ReadGS1Elements(std::string_view Value) {
+std::vector<TGS1Element> ReadGS1Elements(std::string_view Value, TBarType Carrier) {
     if (Value.empty() || (Value[0] != '(' && Value[0] != '['))
-        throw Exception("GS1-128 takes Application Identifiers in parentheses, as "
-                        "(01)09501101530003(10)ABC123.");
+        throw Exception(BarTypeName(Carrier) + " takes Application Identifiers in parentheses, as "
+                                               "(01)09501101530003(10)ABC123.");
     const TNotation form = Value[0] == '(' ? TNotation{'(', ')', true} : TNotation{'[', ']', false};
     std::vector<TGS1Element> elements;
     std::size_t at = 0;

@@ -62,6 +62,14 @@ TEST(DataBarGtin, RefusesWithWhatToChange) {
          "(01)09501101530003",
          "GS1 DataBar Expanded Stacked takes an even number of segments a row from 2 to 22, not "
          "0."},
+        // Text that isn't element strings, refused by the type it was given to.
+        {[](std::string_view Value) {
+             DataBarSymbol(bcCodeDataBarExpandedStacked, std::string(Value), {});
+             return TBarRows{};
+         },
+         "09501101530003",
+         "GS1 DataBar Expanded Stacked takes Application Identifiers in parentheses, as "
+         "(01)09501101530003(10)ABC123."},
         {[](std::string_view Value) { return EncodeDataBarExpanded(Value); }, "(01)09501101530004",
          "(01) position 14: check digit should be 3, not 4"},
         // 75 digits, one over the 74 GS1's general standard gives as Expanded's capacity.
