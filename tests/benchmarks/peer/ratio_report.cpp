@@ -146,7 +146,7 @@ void RatioReporter::PrintEncode(std::ostream& Out) const {
     Out << Format("  geometric mean ratio (goal <= %.2f): %.3f against clear+encode, ", EncodeGoal,
                   mean)
         << verdict(mean)
-        << Format("; %.3f against create+encode+delete, as the issue measured, ", meanFresh)
+        << Format("; %.3f against create+encode+delete, as first measured, ", meanFresh)
         << verdict(meanFresh) << "\n";
 }
 
