@@ -125,7 +125,7 @@ int DataBarSegments(const std::string& Text) {
 int BearerModules(const std::string& Text, double XDimensionMM) {
     constexpr std::string_view Millimetres = "mm";
     const int least = ITF14Facts.BearerMinModules;
-    const auto most = static_cast<int>(MaxRasterSide);
+    const int most = ITF14BearerMostModules;
     if (!Text.ends_with(Millimetres))
         return Whole("bearer-width", Text, least, most);
     const std::string number = Text.substr(0, Text.size() - Millimetres.size());

@@ -326,7 +326,7 @@ void TBarCode::SetBearers(TITF14Bearers Value) {
 }
 
 void TBarCode::SetBearerWidth(int Value) {
-    RefuseOutside("BearerWidth", Value, ITF14Facts.BearerMinModules, MaxRasterSide);
+    RefuseOutside("BearerWidth", Value, ITF14Facts.BearerMinModules, ITF14BearerMostModules);
     Change(FSettings.BearerModules, Value);
 }
 

@@ -58,10 +58,10 @@ TBarcodeDescription ItemDescription(const TItemSettings& Settings, double Device
             "must not be negative (0 is the standard height).");
     Require(std::isfinite(Settings.Ratio), "ratio", Settings.Ratio, "is not a number.");
     Require(Settings.Look.BearerModules >= ITF14Facts.BearerMinModules &&
-                Settings.Look.BearerModules <= MaxRasterSide,
+                Settings.Look.BearerModules <= ITF14BearerMostModules,
             "bearerWidth", Settings.Look.BearerModules,
             "out of range (" + std::to_string(ITF14Facts.BearerMinModules) + " to " +
-                std::to_string(MaxRasterSide) + " modules).");
+                std::to_string(ITF14BearerMostModules) + " modules).");
     // The engine takes 0 for a single row, which is GS1 DataBar Expanded's and not a setting;
     // it refuses an odd count itself.
     Require(Settings.Matrix.DataBarSegments >= ExpandedSegmentsLeast &&

@@ -14,10 +14,6 @@
 
 namespace quillmark {
 
-// The thickest bearer bars drawn, in modules: far past any plate's needs, and small enough
-// that no module size makes them overflow a picture's coordinates.
-inline constexpr int ITF14BearerMostModules = 100;
-
 // Bearer bars in drawing units.
 struct TBearerBars {
     int Thickness = 0; // each bar, across its length

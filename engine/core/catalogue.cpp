@@ -110,45 +110,42 @@ constexpr const char* SetB = "printable ASCII (codes 32 to 126) only";
 constexpr const char* AnyByte = "every byte";
 constexpr const char* ElementStrings = "GS1 element strings";
 
-// A two-dimensional symbology's row: no ratio, no bars, its grid's rows for height.
-constexpr TBCdata GridRow(const char* Name, const char* Identifier, const char* Aliases,
-                          TQuietZone Zone, const char* Characters) {
+// A row of a symbology drawn from modules rather than a pattern of bars: no ratio, its
+// modules' rows for height, Encoder refusing a pattern and Carry saying what it holds.
+constexpr TBCdata ModulesRow(const char* Name, const char* Identifier, const char* Aliases,
+                             TQuietZone Zone, const char* Characters, TEncoder Encoder,
+                             TCarry Carry) {
     return {.Name = Name,
             .DigitsOnly = false,
             .RatioLower = 0,
             .RatioUpper = 0,
             .ModuleMultiples = true,
             .QuietZone = Zone,
-            .Encoder = NoRowOfBars,
+            .Encoder = Encoder,
             .Identifier = Identifier,
             .Label = Name,
             .Aliases = Aliases,
             .BarHeightMM = GridHeight,
-            .Carry = CarryMatrix,
+            .Carry = Carry,
             .Characters = Characters,
-            .Wider = std::nullopt,
-            .TwoDimensional = true};
+            .Wider = std::nullopt};
 }
 
-// GS1 DataBar's rows: modules of fixed heights from its own encoder, no ratio, no bars.
-// ISO/IEC 24724 asks no quiet zone beyond the guards' own light module.
+// A two-dimensional symbology's row, its grid from the matrix library.
+constexpr TBCdata GridRow(const char* Name, const char* Identifier, const char* Aliases,
+                          TQuietZone Zone, const char* Characters) {
+    TBCdata row = ModulesRow(Name, Identifier, Aliases, Zone, Characters, NoRowOfBars, CarryMatrix);
+    row.TwoDimensional = true;
+    return row;
+}
+
+// GS1 DataBar's row: modules of fixed heights from its own encoder.
 constexpr TBCdata DataBarRow(const char* Name, const char* Identifier, const char* Aliases,
                              TQuietZone Zone, const char* Characters) {
-    return {.Name = Name,
-            .DigitsOnly = false,
-            .RatioLower = 0,
-            .RatioUpper = 0,
-            .ModuleMultiples = true,
-            .QuietZone = Zone,
-            .Encoder = NoPatternOfBars,
-            .Identifier = Identifier,
-            .Label = Name,
-            .Aliases = Aliases,
-            .BarHeightMM = GridHeight,
-            .Carry = CarryDataBar,
-            .Characters = Characters,
-            .Wider = std::nullopt,
-            .Rows = DataBarSymbol};
+    TBCdata row =
+        ModulesRow(Name, Identifier, Aliases, Zone, Characters, NoPatternOfBars, CarryDataBar);
+    row.Rows = DataBarSymbol;
+    return row;
 }
 
 // A book number as EAN-13 draws it, and the line printed above.

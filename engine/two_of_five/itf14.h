@@ -49,6 +49,10 @@ inline constexpr int ITF14BearerDefaultModules =
     static_cast<int>(ITF14Facts.BearerDefaultMM / ITF14Facts.ModuleDefaultMM + 0.5);
 static_assert(ITF14BearerDefaultModules >= ITF14Facts.BearerMinModules);
 
+// The thickest bearer bars drawn, in modules: far past any plate's needs, and small enough
+// that no module size makes them overflow a picture's coordinates.
+inline constexpr int ITF14BearerMostModules = 100;
+
 // The 14 digits ITF-14 carries for a value as users type it (alone or after "(01)"): 13 digits get
 // their GS1 check digit, 14 have it checked. Raises Exception for anything else, naming the right
 // check digit for a wrong one.

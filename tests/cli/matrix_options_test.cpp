@@ -65,7 +65,7 @@ TEST(MatrixOptions, RefusedSayingWhatToChange) {
          "--segments applies to GS1 DataBar Expanded Stacked, not to GS1 DataBar Omnidirectional"},
         {{"--type", "itf14", "--bearer", "top"}, "--bearer 'top': choose one of frame, bars, none"},
         {{"--type", "itf14", "--bearer-width", "1"},
-         "--bearer-width '1': out of range (2 to 16384)"},
+         "--bearer-width '1': out of range (2 to 100)"},
         {{"--type", "itf14", "--xdim", "1", "--bearer-width", "1.4mm"},
          "--bearer-width '1.4mm': at X 1 mm that rounds to 1 module; give at least 2 mm"},
         {{"--type", "databar-expanded-stacked", "--segments", "5"},

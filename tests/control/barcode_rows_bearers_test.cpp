@@ -31,7 +31,7 @@ TEST(WidgetRowsSettings, WrittenByName) {
         {"Bearers", QStringLiteral("bbTopAndBottom"), nullptr},
         {"BearerWidth", QStringLiteral("2"), nullptr},
         {"DataBarSegments", QStringLiteral("2"), nullptr},
-        {"BearerWidth", QStringLiteral("1"), "BearerWidth 1 : Out of range (2 to 16384)."},
+        {"BearerWidth", QStringLiteral("1"), "BearerWidth 1 : Out of range (2 to 100)."},
         {"DataBarSegments", QStringLiteral("3"), "segments a row from 2 to 22, not 3."},
         {"DataBarSegments", QStringLiteral("0"), "DataBarSegments 0 : Out of range (2 to 22)."},
     };

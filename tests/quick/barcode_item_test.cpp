@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Refused{R"(type: "dm"; value: "x"; dataMatrixSize: Qt.size(9, 9))",
                               "no 9x9 symbol"},
                       Refused{R"(type: "itf14"; value: "0950110153000"; bearerWidth: 1)",
-                              "bearerWidth 1 : out of range (2 to 16384 modules)."},
+                              "bearerWidth 1 : out of range (2 to 100 modules)."},
                       Refused{R"(type: "databar-expanded-stacked"; value: "(01)09501101530003";
                                  dataBarSegments: 3)",
                               "an even number of segments a row from 2 to 22, not 3."},
