@@ -46,7 +46,7 @@ struct TScope {
     std::string_view Option;
     bool (*Applies)(TBarType);
     std::string_view Kind;   // the types it applies to, where naming each would be too long
-    std::string_view Rows{}; // why GS1 DataBar, one-dimensional too, doesn't take it
+    std::string_view Rows{}; // why GS1 DataBar doesn't take it
 };
 
 constexpr std::string_view OneDimensional = "the one-dimensional symbologies";
@@ -84,15 +84,18 @@ std::optional<int> WholeFrom(std::string_view Text, int Low) {
 } // namespace
 
 void RefuseWhereInapplicable(std::string_view Option, TBarType Type) {
-    for (const TScope& scope : Scopes)
-        if (scope.Option == Option && !scope.Applies(Type))
-            throw UsageError(
-                "--" + std::string(Option) + " applies to " +
-                (scope.Kind.empty() ? TypesNamed(scope.Applies) : std::string(scope.Kind)) +
-                ", not to " + BarTypeName(Type) +
-                (IsTwoDimensional(Type) || scope.Rows.empty()
-                     ? ""
-                     : " (" + std::string(scope.Rows) + ")"));
+    for (const TScope& scope : Scopes) {
+        if (scope.Option != Option || scope.Applies(Type))
+            continue;
+        // GS1 DataBar is one-dimensional too: it is refused for its own reason.
+        if (!IsTwoDimensional(Type) && !scope.Rows.empty())
+            throw UsageError("--" + std::string(Option) + " doesn't apply to " + BarTypeName(Type) +
+                             ": " + std::string(scope.Rows));
+        throw UsageError(
+            "--" + std::string(Option) + " applies to " +
+            (scope.Kind.empty() ? TypesNamed(scope.Applies) : std::string(scope.Kind)) +
+            ", not to " + BarTypeName(Type));
+    }
 }
 
 int QrVersion(const std::string& Text, TBarType Type) {

@@ -64,19 +64,18 @@ TEST(MatrixOptions, RefusedSayingWhatToChange) {
         {{"--type", "databar", "--segments", "4"},
          "--segments applies to GS1 DataBar Expanded Stacked, not to GS1 DataBar Omnidirectional"},
         {{"--type", "itf14", "--bearer", "top"}, "--bearer 'top': choose one of frame, bars, none"},
-        {{"--type", "itf14", "--bearer-width", "1"},
-         "--bearer-width '1': out of range (2 to 100)"},
+        {{"--type", "itf14", "--bearer-width", "1"}, "--bearer-width '1': out of range (2 to 100)"},
         {{"--type", "itf14", "--xdim", "1", "--bearer-width", "1.4mm"},
          "--bearer-width '1.4mm': at X 1 mm that rounds to 1 module; give at least 2 mm"},
         {{"--type", "databar-expanded-stacked", "--segments", "5"},
          "--segments '5': choose an even number from 2 to 22"},
         {{"--type", "databar-expanded-stacked", "--segments", "0"}, "an even number from 2 to 22"},
         {{"--type", "databar-stacked", "--height", "10"},
-         "--height applies to the one-dimensional symbologies, not to GS1 DataBar Stacked "
-         "(GS1 DataBar's rows have the heights its standard sets)"},
+         "--height doesn't apply to GS1 DataBar Stacked: GS1 DataBar's rows have the heights "
+         "its standard sets"},
         {{"--type", "databar-limited", "--ratio", "3"},
-         "--ratio applies to the one-dimensional symbologies, not to GS1 DataBar Limited (GS1 "
-         "DataBar's elements have no wide-to-narrow ratio)"},
+         "--ratio doesn't apply to GS1 DataBar Limited: GS1 DataBar's elements have no "
+         "wide-to-narrow ratio"},
     };
     for (const auto& c : cases) {
         try {
