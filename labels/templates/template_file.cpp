@@ -25,6 +25,9 @@ constexpr std::array<std::pair<std::string_view, LabelShape>, 6> shapeElements{{
     {"Label-continuous", LabelShape::Continuous},
 }};
 
+// The paper a template names when it gives its own width and height.
+constexpr std::string_view ownSizePaper = "Other";
+
 // Reads one file's elements, naming the file and line in whatever it refuses.
 class Reader {
 public:
@@ -163,7 +166,7 @@ void readLabelChildren(Reader& in, LabelTemplate& sheet) {
 
 // The page a template's labels are on.
 void readPage(const Reader& in, const std::vector<Paper>& papers, LabelTemplate& sheet) {
-    sheet.paperName = in.text("size").value_or("Other");
+    sheet.paperName = in.text("size").value_or(std::string(ownSizePaper));
     if (sheet.isRoll()) {
         sheet.pageWidth = in.requiredLength("roll_width");
         sheet.pageHeight = in.length("height"); // a continuous roll's comes from its label
@@ -174,7 +177,7 @@ void readPage(const Reader& in, const std::vector<Paper>& papers, LabelTemplate&
     if (paper != papers.end()) {
         sheet.pageWidth = paper->width;
         sheet.pageHeight = paper->height;
-    } else if (sheet.paperName == "Other") {
+    } else if (sheet.paperName == ownSizePaper) {
         sheet.pageWidth = in.requiredLength("width");
         sheet.pageHeight = in.requiredLength("height");
     } else {
@@ -223,42 +226,39 @@ LabelTemplate readTemplate(Reader& in, const std::vector<Paper>& papers) {
     return sheet;
 }
 
-} // namespace
-
-std::vector<Paper> readPapers(const std::string& path) {
+// The `element` children of a file's root, each read to its end by `read`.
+template <typename Read>
+auto readEntries(const std::string& path, std::string_view element, Read read) {
     Reader in(path);
     QXmlStreamReader& xml = in.xml();
-    std::vector<Paper> papers;
+    std::vector<decltype(read(in))> entries;
     if (xml.readNextStartElement()) {
         while (xml.readNextStartElement()) {
-            if (elementName(xml) == "Paper-size") {
-                papers.push_back({in.required("id"),
-                                  in.text("name").value_or(in.text("_name").value_or("")),
-                                  in.requiredLength("width"), in.requiredLength("height")});
-            }
-            xml.skipCurrentElement();
-        }
-    }
-    in.checkParsed();
-    return papers;
-}
-
-std::vector<LabelTemplate> readTemplates(const std::string& path,
-                                         const std::vector<Paper>& papers) {
-    Reader in(path);
-    QXmlStreamReader& xml = in.xml();
-    std::vector<LabelTemplate> templates;
-    if (xml.readNextStartElement()) {
-        while (xml.readNextStartElement()) {
-            if (elementName(xml) == "Template") {
-                templates.push_back(readTemplate(in, papers));
+            if (elementName(xml) == element) {
+                entries.push_back(read(in));
             } else {
                 xml.skipCurrentElement();
             }
         }
     }
     in.checkParsed();
-    return templates;
+    return entries;
+}
+
+} // namespace
+
+std::vector<Paper> readPapers(const std::string& path) {
+    return readEntries(path, "Paper-size", [](Reader& in) {
+        Paper paper{in.required("id"), in.text("name").value_or(in.text("_name").value_or("")),
+                    in.requiredLength("width"), in.requiredLength("height")};
+        in.xml().skipCurrentElement();
+        return paper;
+    });
+}
+
+std::vector<LabelTemplate> readTemplates(const std::string& path,
+                                         const std::vector<Paper>& papers) {
+    return readEntries(path, "Template", [&](Reader& in) { return readTemplate(in, papers); });
 }
 
 } // namespace quillmark::labels
