@@ -1,0 +1,68 @@
+// Labels on sheets: each record's symbol at true size in the cells of a label template,
+// page after page of one PDF, with the record's lines of text; a roll's labels one a page.
+#pragma once
+
+#include "label_record.h"
+#include "label_template.h"
+#include <quillmark/output_job.h>
+
+#include <QFont>
+
+#include <array>
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quillmark {
+
+// Where the symbol and its text lines, as one block, sit inside the label's printable area.
+enum class TLabelAlign { Centre, Top, Bottom, Left, Right, TopLeft, TopRight, BottomLeft, BottomRight };
+
+// The names the command line and the window give them, in TLabelAlign's order.
+inline constexpr std::array<std::string_view, 9> LabelAlignNames = {
+    "center", "top", "bottom", "left", "right", "top-left", "top-right", "bottom-left", "bottom-right"};
+
+// The alignment Name names (LabelAlignNames, any letter case); raises Exception listing them.
+TLabelAlign LabelAlignFromName(std::string_view Name);
+
+struct TSheetSettings {
+    TLabelTemplate Sheet;
+    std::uint64_t Skip = 0; // cells of the first page left empty, for a partly used sheet
+    TLabelAlign Align = TLabelAlign::Centre;
+    QFont TextFont;       // the text lines' family and size in points
+    bool Outline = false; // draw each label's shape, for a test print
+};
+
+// One label drawn, or not: its record, what the output job said, and why it failed.
+struct TLabelOutcome {
+    const TLabelRecord& Record;
+    TOutputResult Result;     // findings, report lines and notes; Written false when stopped
+    std::exception_ptr Error; // the refusal (engine, too large, a failed read-back); null if drawn
+};
+using TLabelReport = std::function<void(const TLabelOutcome& Outcome)>;
+
+// The next record, or nothing after the last; may raise (a table row that can't be read).
+using TRecordSource = std::function<std::optional<TLabelRecord>()>;
+
+struct TSheetSummary {
+    std::uint64_t Labels = 0; // labels drawn, copies counted
+    int Pages = 0;
+    bool Written = false; // the file was written: every label was drawn
+};
+
+// Draws every record of Next through Job (the record's value, and its type where it has
+// one), Copies times each, into the cells of Settings.Sheet from cell Skip on, and writes
+// the PDF to FileName only when every label was drawn; each label's outcome goes to Report
+// as it is drawn. A symbol larger than the label's printable area (the label less its
+// markup margin, inside a round, elliptical or CD label's shape) is refused with both sizes
+// and the X-dimension that would fit. With Job.Verifier, each label is read back from a
+// raster of its cell as placed on the page. Raises what Next raises (no file is written) and
+// EWriteError.
+TSheetSummary RunSheetJob(const TOutputJob& Job, const TSheetSettings& Settings,
+                          const TRecordSource& Next, const std::string& FileName,
+                          const TLabelReport& Report);
+
+} // namespace quillmark

@@ -1,0 +1,61 @@
+// A PDF of many pages of labels: symbols, lines of text and label outlines placed in
+// millimetres from each page's top-left corner, written to its file a page at a time so that
+// memory stays that of one page however many there are, and the file appears whole or not
+// at all.
+#pragma once
+
+#include <quillmark/quillmark_output_export.h>
+
+#include <quillmark/layout.h>
+
+#include <QFont>
+#include <QImage>
+#include <QPainterPath>
+#include <QRectF>
+#include <QString>
+
+#include <memory>
+#include <string>
+
+namespace quillmark {
+
+// The extent of a line of text as the document sets it, in millimetres.
+struct TTextExtent {
+    double Width = 0;
+    double Ascent = 0;
+    double Descent = 0;
+};
+QUILLMARK_OUTPUT_EXPORT TTextExtent MeasureText(const QString& Text, const QFont& Font);
+
+class QUILLMARK_OUTPUT_EXPORT TSheetDocument {
+public:
+    // A document that becomes FileName at Finish, with Title in its information; raises
+    // EWriteError when its temporary file can't be made.
+    TSheetDocument(const std::string& FileName, const std::string& Title);
+    ~TSheetDocument(); // without Finish, no file is left and an existing one stays
+    TSheetDocument(const TSheetDocument&) = delete;
+    TSheetDocument& operator=(const TSheetDocument&) = delete;
+
+    void BeginPage(double WidthMM, double HeightMM);
+    // A vector layout (VectorLayout, TPreparedSymbol::Vector) at its true size, its whole
+    // picture's top-left corner (quiet zones included) at (LeftMM, TopMM).
+    void Symbol(const TOutputLayout& Layout, double LeftMM, double TopMM);
+    // Text in Font (its point size is the size on paper), its baseline starting at
+    // (LeftMM, BaselineMM), in black.
+    void Text(const QString& Text, const QFont& Font, double LeftMM, double BaselineMM);
+    // A thin outline of Shape, in millimetres: a label's edge for a test print.
+    void Outline(const QPainterPath& ShapeMM);
+    // The page so far within AreaMM as a greyscale picture at Dpi, drawn from what the page
+    // holds: for reading a label back where it sits.
+    QImage Raster(const QRectF& AreaMM, int Dpi) const;
+    void EndPage();
+    // Writes the rest and gives the file its name; raises EWriteError.
+    void Finish();
+    int Pages() const;
+
+private:
+    struct TState;
+    std::unique_ptr<TState> state_;
+};
+
+} // namespace quillmark
