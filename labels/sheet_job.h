@@ -34,6 +34,9 @@ struct TSheetSettings {
     TLabelAlign Align = TLabelAlign::Centre;
     QFont TextFont;       // the text lines' family and size in points
     bool Outline = false; // draw each label's shape, for a test print
+    // The run's description for a record of its own type, with that type's defaults (its
+    // text, its two-dimensional options); none sets the type alone.
+    std::function<TBarcodeDescription(TBarType Type)> DescriptionFor;
 };
 
 // One label drawn, or not: its record, what the output job said, and why it failed.
