@@ -11,6 +11,7 @@
 #include "sheet_items.h"
 #include <quillmark/units.h>
 
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -24,6 +25,17 @@ constexpr char OpenPageMessage[] = "A page is already open: end it (EndPage) bef
 constexpr char NoPagesMessage[] =
     "A document needs at least one page: begin and end a page before Finish.";
 constexpr char FinishedMessage[] = "The document is finished: nothing more can be added.";
+// PDF 1.4 readers take pages up to 200 inches a side.
+constexpr double LargestPageMM = 200 * MMPerInch;
+
+std::string PageSizeMessage(double WidthMM, double HeightMM) {
+    const auto side = [](double MM) {
+        return std::isfinite(MM) ? pdf::Number(MM, 2) : std::string("no number");
+    };
+    return "A page of " + side(WidthMM) + " x " + side(HeightMM) +
+           " mm can't be made: each side must be more than 0 and at most " +
+           pdf::Number(LargestPageMM) + " mm.";
+}
 
 std::string Ref(int Object) {
     return std::to_string(Object) + " 0 R";
@@ -81,6 +93,8 @@ void TSheetDocument::BeginPage(double WidthMM, double HeightMM) {
         throw Exception(FinishedMessage);
     if (state_->Open)
         throw Exception(OpenPageMessage);
+    if (!(WidthMM > 0 && WidthMM <= LargestPageMM && HeightMM > 0 && HeightMM <= LargestPageMM))
+        throw Exception(PageSizeMessage(WidthMM, HeightMM));
     const std::string height = pdf::Number(HeightMM * PointsPerMM);
     state_->Open.emplace(TState::TOpenPage{pdf::Number(WidthMM * PointsPerMM),
                                            height,

@@ -263,5 +263,40 @@ TEST_F(SheetDocument, WithoutFinishLeavesNoFileAndKeepsAnExistingOne) {
     }
 }
 
+// Each misuse is refused with a sentence naming what to do, and no file is made.
+TEST_F(SheetDocument, RefusesMisuseSayingWhatToChange) {
+    const struct {
+        std::function<void(TSheetDocument&)> Do;
+        const char* Says;
+    } cases[] = {
+        {[](TSheetDocument& D) { D.BeginPage(0, 297); }, "more than 0 and at most 5080 mm"},
+        {[](TSheetDocument& D) { D.BeginPage(210, 5081); }, "more than 0 and at most 5080 mm"},
+        {[](TSheetDocument& D) { D.BeginPage(std::nan(""), 297); }, "A page of no number x 297"},
+        {[](TSheetDocument& D) { D.Symbol(LayoutOf("QM-0001"), 0, 0); }, "begin a page"},
+        {[](TSheetDocument& D) { D.EndPage(); }, "begin a page"},
+        {[](TSheetDocument& D) { D.Finish(); }, "at least one page"},
+        {[](TSheetDocument& D) {
+             D.BeginPage(210, 297);
+             D.BeginPage(210, 297);
+         },
+         "end it (EndPage)"},
+        {[](TSheetDocument& D) {
+             D.BeginPage(210, 297);
+             D.Raster(QRectF(0, 0, 210, 297), 2400);
+         },
+         "choose a smaller area or resolution"},
+    };
+    for (const auto& c : cases) {
+        TSheetDocument document(Path("refused.pdf").toStdString(), "Refused");
+        try {
+            c.Do(document);
+            ADD_FAILURE() << "accepted: " << c.Says;
+        } catch (const Exception& e) {
+            EXPECT_NE(std::string(e.what()).find(c.Says), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_FALSE(QFile::exists(Path("refused.pdf")));
+}
+
 } // namespace
 } // namespace quillmark
