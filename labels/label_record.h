@@ -2,7 +2,7 @@
 // label shows besides the symbol.
 #pragma once
 
-#include <quillmark/symbol_types.h>
+#include <quillmark/engine.h>
 
 #include <cstdint>
 #include <optional>
