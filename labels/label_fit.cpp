@@ -57,9 +57,10 @@ std::optional<TRectMM> PlaceBlock(const TPrintableArea& Area, TLabelAlign Align,
     return Area.Place(Block.Width, Block.Height, Align);
 }
 
-std::string TooLargeMessage(const TLabelTemplate& Sheet, TLabelAlign Align,
-                            const TBarcodeDescription& Description, const TOutputLayout& Layout,
-                            const std::vector<TTextExtent>& Lines) {
+std::string LabelTooLargeMessage(const TLabelTemplate& Sheet, TLabelAlign Align,
+                                 const TBarcodeDescription& Description,
+                                 const TOutputLayout& Layout,
+                                 const std::vector<TTextExtent>& Lines) {
     const TPrintableArea Area(Sheet, {0, 0, Sheet.Width, Sheet.Height});
     const TLabelBlock Block = ArrangeBlock(LayoutWidthMM(Layout), LayoutHeightMM(Layout), Lines);
     std::string Message = "The symbol is " +

@@ -30,8 +30,9 @@ std::optional<TRectMM> PlaceBlock(const TPrintableArea& Area, TLabelAlign Align,
 // size, the label's printable size and the X-dimension that would fit, rounded down to
 // 0.001 mm; where that is below what the symbology's standard permits, or no X-dimension
 // fits (bars or text too tall), what to change instead.
-std::string TooLargeMessage(const TLabelTemplate& Sheet, TLabelAlign Align,
-                            const TBarcodeDescription& Description, const TOutputLayout& Layout,
-                            const std::vector<TTextExtent>& Lines);
+std::string LabelTooLargeMessage(const TLabelTemplate& Sheet, TLabelAlign Align,
+                                 const TBarcodeDescription& Description,
+                                 const TOutputLayout& Layout,
+                                 const std::vector<TTextExtent>& Lines);
 
 } // namespace quillmark

@@ -133,8 +133,8 @@ private:
         const TLabelTemplate& Sheet = FSettings.Sheet;
         const TPrintableArea Area(Sheet, {0, 0, Sheet.Width, Sheet.Height});
         if (!PlaceBlock(Area, FSettings.Align, Symbol->Vector(), Lines.Extents))
-            throw Exception(TooLargeMessage(Sheet, FSettings.Align, Symbol->Description(),
-                                            Symbol->Vector(), Lines.Extents));
+            throw Exception(LabelTooLargeMessage(Sheet, FSettings.Align, Symbol->Description(),
+                                                 Symbol->Vector(), Lines.Extents));
         return Symbol;
     }
 

@@ -40,7 +40,7 @@ bool Fits(const TLabelTemplate& Sheet, const TBarcodeDescription& Description,
 
 // The message names both sizes and an X-dimension that fits where one does (and two
 // thousandths of a millimetre more does not), or says what to change instead.
-TEST(TooLargeMessage, NamesBothSizesAndWhatFits) {
+TEST(LabelTooLarge, NamesBothSizesAndWhatFits) {
     const std::vector<TTextExtent> TwoLines{{20, 3, 1}, {20, 3, 1}};
     const std::vector<TTextExtent> TallLines{{20, 12, 4}, {20, 12, 4}};
     struct Row {
@@ -89,7 +89,7 @@ TEST(TooLargeMessage, NamesBothSizesAndWhatFits) {
         ASSERT_FALSE(Fits(Sheet, Each.Description, Each.Lines)) << Each.Template;
         const TOutputLayout Layout = VectorLayout(Each.Description);
         const std::string Message =
-            TooLargeMessage(Sheet, TLabelAlign::Centre, Each.Description, Layout, Each.Lines);
+            LabelTooLargeMessage(Sheet, TLabelAlign::Centre, Each.Description, Layout, Each.Lines);
         EXPECT_NE(Message.find("The symbol is " +
                                DecimalText(Layout.Size.width() / Layout.UnitsPerMM, 3) + " x " +
                                DecimalText(Layout.Size.height() / Layout.UnitsPerMM, 3) + " mm"),
