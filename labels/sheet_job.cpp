@@ -3,11 +3,11 @@
 #include "label_fit.h"
 #include "label_outline.h"
 #include "printable_area.h"
-#include "sheet_document.h"
 #include "sheet_plan.h"
 
 #include <quillmark/latin1.h>
 #include <quillmark/prepared_symbol.h>
+#include <quillmark/sheet_document.h>
 #include <quillmark/units.h>
 
 #include <QRectF>
