@@ -2,6 +2,7 @@
 // page after page of one PDF, with the record's lines of text; a roll's labels one a page.
 #pragma once
 
+#include "label_align.h"
 #include "label_record.h"
 #include "label_template.h"
 #include <quillmark/output_job.h>
@@ -17,16 +18,6 @@
 #include <string_view>
 
 namespace quillmark {
-
-// Where the symbol and its text lines, as one block, sit inside the label's printable area.
-enum class TLabelAlign { Centre, Top, Bottom, Left, Right, TopLeft, TopRight, BottomLeft, BottomRight };
-
-// The names the command line and the window give them, in TLabelAlign's order.
-inline constexpr std::array<std::string_view, 9> LabelAlignNames = {
-    "center", "top", "bottom", "left", "right", "top-left", "top-right", "bottom-left", "bottom-right"};
-
-// The alignment Name names (LabelAlignNames, any letter case); raises Exception listing them.
-TLabelAlign LabelAlignFromName(std::string_view Name);
 
 struct TSheetSettings {
     TLabelTemplate Sheet;
@@ -62,8 +53,10 @@ struct TSheetSummary {
 // as it is drawn. A symbol larger than the label's printable area (the label less its
 // markup margin, inside a round, elliptical or CD label's shape) is refused with both sizes
 // and the X-dimension that would fit. With Job.Verifier, each label is read back from a
-// raster of its cell as placed on the page. Raises what Next raises (no file is written) and
-// EWriteError.
+// raster of its cell as placed on the page. Cells a template's data puts off its page are
+// left out (TSheetPlan). Raises what Next raises (no file is written), EWriteError, and
+// before any record Exception for a Skip that leaves no cell on the first page or a
+// template with no cell on its page.
 TSheetSummary RunSheetJob(const TOutputJob& Job, const TSheetSettings& Settings,
                           const TRecordSource& Next, const std::string& FileName,
                           const TLabelReport& Report);
