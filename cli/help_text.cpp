@@ -290,15 +290,18 @@ std::string TypeTable() {
             aliases.replace(at, 1, ", ");
         rows.push_back({row.Identifier, row.Name, aliases, row.DigitsOnly ? "yes" : "no"});
     }
-    // Each column as wide as its longest cell, and a blank between.
+    return AlignedRows(rows, 1);
+}
+
+std::string AlignedRows(const std::vector<std::array<std::string, 4>>& Rows, std::size_t Gap) {
     std::array<std::size_t, 4> widths{};
-    for (const TRow& row : rows)
+    for (const auto& row : Rows)
         for (std::size_t c = 0; c < widths.size(); ++c)
             widths[c] = std::max(widths[c], row[c].size());
     std::string table;
-    for (const TRow& row : rows) {
+    for (const auto& row : Rows) {
         for (std::size_t c = 0; c + 1 < widths.size(); ++c)
-            table += row[c] + std::string(widths[c] + 1 - row[c].size(), ' ');
+            table += row[c] + std::string(widths[c] + Gap - row[c].size(), ' ');
         table += row.back() + "\n";
     }
     return table;

@@ -20,9 +20,10 @@ constexpr std::size_t BlockSize = 64 * 1024;
     throw std::runtime_error("read error: " + SystemErrorText(errno));
 }
 
-// read(2), again after a signal that asks nothing; raises on an error. None once a signal
-// has asked the batch to stop: looked at before every block as well as on EINTR, since a read
-// of a file or a full pipe returns data at once and is never interrupted.
+} // namespace
+
+// Looked at before every block as well as on EINTR, since a read of a file or a full pipe
+// returns data at once and is never interrupted.
 std::optional<std::size_t> ReadSome(int Fd, char* Into, std::size_t Size) {
     for (;;) {
         if (TInterruption::Signal() != 0)
@@ -34,8 +35,6 @@ std::optional<std::size_t> ReadSome(int Fd, char* Into, std::size_t Size) {
             ReadFailed();
     }
 }
-
-} // namespace
 
 TLineReader::TLineReader(int Fd, std::size_t Longest)
     : fd_(Fd), longest_(Longest), buffer_(BlockSize) {}
