@@ -7,11 +7,8 @@
 #include "output_folder.h"
 #include "text_bytes.h"
 #include "type_settings.h"
-#include <quillmark/verify.h>
-// label_record.h names TBarType without including the engine's header.
-#include <quillmark/engine.h>
-
 #include <label_records.h>
+#include <quillmark/verify.h>
 
 #include <array>
 #include <cstdio>

@@ -1,9 +1,6 @@
 #include "record_options.h"
 
 #include "sheet_catalogue.h"
-// label_record.h names TBarType without including the engine's header.
-#include <quillmark/engine.h>
-
 #include <label_record.h>
 #include <value_template.h>
 

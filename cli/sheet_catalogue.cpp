@@ -14,15 +14,15 @@ namespace quillmark::cli {
 namespace {
 
 // Read once, on first use: the run that names no sheet never reads the files.
-const labels::TemplateDatabase& Database() {
-    static const labels::TemplateDatabase database;
+const TTemplateDatabase& Database() {
+    static const TTemplateDatabase database;
     return database;
 }
 
-std::uint64_t LabelsPerPage(const labels::LabelTemplate& Sheet) {
+std::uint64_t LabelsPerPage(const TLabelTemplate& Sheet) {
     std::uint64_t labels = 0;
-    for (const labels::LabelLayout& layout : Sheet.layouts)
-        labels += static_cast<std::uint64_t>(layout.nx) * static_cast<std::uint64_t>(layout.ny);
+    for (const TLabelLayout& layout : Sheet.Layouts)
+        labels += static_cast<std::uint64_t>(layout.Nx) * static_cast<std::uint64_t>(layout.Ny);
     return labels;
 }
 
@@ -31,29 +31,29 @@ std::string Millimetres(double Length) {
     return ShortestText(std::round(Length * 10) / 10);
 }
 
-std::string PageText(const labels::LabelTemplate& Sheet) {
-    if (Sheet.isRoll())
-        return "roll " + Millimetres(Sheet.pageWidth) + " mm wide";
+std::string PageText(const TLabelTemplate& Sheet) {
+    if (Sheet.IsRoll())
+        return "roll " + Millimetres(Sheet.PageWidth) + " mm wide";
     const std::string size =
-        Millimetres(Sheet.pageWidth) + " x " + Millimetres(Sheet.pageHeight) + " mm";
-    return Sheet.paperName == "Other" ? size : Sheet.paperName + " " + size;
+        Millimetres(Sheet.PageWidth) + " x " + Millimetres(Sheet.PageHeight) + " mm";
+    return Sheet.PaperName == "Other" ? size : Sheet.PaperName + " " + size;
 }
 
-std::string LabelText(const labels::LabelTemplate& Sheet) {
-    using labels::LabelShape;
-    const std::string size = Millimetres(Sheet.width) + " x " + Millimetres(Sheet.height) + " mm";
-    switch (Sheet.shape) {
-    case LabelShape::Round:
+std::string LabelText(const TLabelTemplate& Sheet) {
+
+    const std::string size = Millimetres(Sheet.Width) + " x " + Millimetres(Sheet.Height) + " mm";
+    switch (Sheet.Shape) {
+    case TLabelShape::Round:
         return size + " round";
-    case LabelShape::Ellipse:
+    case TLabelShape::Ellipse:
         return size + " elliptical";
-    case LabelShape::Cd:
+    case TLabelShape::Cd:
         return size + " CD";
-    case LabelShape::Path:
+    case TLabelShape::Path:
         return size + " shaped";
-    case LabelShape::Continuous:
+    case TLabelShape::Continuous:
         return size + " continuous";
-    case LabelShape::Rectangle:
+    case TLabelShape::Rectangle:
         break;
     }
     return size;
@@ -61,24 +61,24 @@ std::string LabelText(const labels::LabelTemplate& Sheet) {
 
 } // namespace
 
-const labels::LabelTemplate& FindSheetTemplate(std::string_view Name) {
+const TLabelTemplate& FindSheetTemplate(std::string_view Name) {
     try {
-        return Database().find(Name);
-    } catch (const std::exception& e) {
-        throw UsageError(std::string("--sheet: ") + e.what());
+        return Database().Find(Name);
+    } catch (const Exception& e) {
+        throw UsageError("--sheet: " + e.Message());
     }
 }
 
 TSheetFacts FindSheet(std::string_view Name) {
-    const labels::LabelTemplate& sheet = FindSheetTemplate(Name);
-    return {sheet.name(), LabelsPerPage(sheet)};
+    const TLabelTemplate& sheet = FindSheetTemplate(Name);
+    return {sheet.Name(), LabelsPerPage(sheet)};
 }
 
 std::string SheetList(std::string_view Filter) {
     using TRow = std::array<std::string, 4>;
     std::vector<TRow> rows;
-    for (const labels::LabelTemplate* sheet : Database().list(Filter))
-        rows.push_back({sheet->name(), PageText(*sheet), LabelText(*sheet),
+    for (const TLabelTemplate* sheet : Database().List(Filter))
+        rows.push_back({sheet->Name(), PageText(*sheet), LabelText(*sheet),
                         std::to_string(LabelsPerPage(*sheet)) + " a page"});
     if (rows.empty())
         throw UsageError("no sheet's name or description holds '" + std::string(Filter) +

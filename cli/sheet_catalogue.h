@@ -16,7 +16,7 @@ struct TSheetFacts {
 };
 
 // The sheet named "Brand Part" in any letter case; raises UsageError naming the nearest.
-const labels::LabelTemplate& FindSheetTemplate(std::string_view Name);
+const TLabelTemplate& FindSheetTemplate(std::string_view Name);
 TSheetFacts FindSheet(std::string_view Name);
 
 // --list-sheets: each sheet whose name or description holds Filter (any letter case), one a

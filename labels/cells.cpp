@@ -1,18 +1,18 @@
 #include "label_template.h"
 
-namespace quillmark::labels {
+namespace quillmark {
 
-std::vector<LabelCell> cells(const LabelTemplate& sheet) {
-    std::vector<LabelCell> out;
-    for (const LabelLayout& layout : sheet.layouts) {
-        for (int row = 0; row < layout.ny; ++row) {
-            for (int column = 0; column < layout.nx; ++column) {
-                out.push_back({layout.x0 + column * layout.dx, layout.y0 + row * layout.dy,
-                               sheet.width, sheet.height});
+std::vector<TLabelCell> Cells(const TLabelTemplate& sheet) {
+    std::vector<TLabelCell> out;
+    for (const TLabelLayout& layout : sheet.Layouts) {
+        for (int row = 0; row < layout.Ny; ++row) {
+            for (int column = 0; column < layout.Nx; ++column) {
+                out.push_back({layout.X0 + column * layout.Dx, layout.Y0 + row * layout.Dy,
+                               sheet.Width, sheet.Height});
             }
         }
     }
     return out;
 }
 
-} // namespace quillmark::labels
+} // namespace quillmark

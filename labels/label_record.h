@@ -2,7 +2,7 @@
 // label shows besides the symbol.
 #pragma once
 
-#include <quillmark/symbol_types.h>
+#include <quillmark/engine.h>
 
 #include <cstdint>
 #include <optional>
@@ -21,9 +21,9 @@ struct TLabelRecord {
     // The symbol's value as the input holds it (UTF-8 or raw bytes); ValueFromText gives the
     // engine's bytes.
     std::string Value;
-    std::optional<TBarType> Type; // a type column's; none: the run's type
-    std::uint64_t Copies = 1;     // a copies column's; 0 draws no label
-    std::vector<std::string> Text; // the label's text lines, UTF-8, at most MostLabelTextLines
+    std::optional<TBarType> Type;    // a type column's; none: the run's type
+    std::uint64_t Copies = 1;        // a copies column's; 0 draws no label
+    std::vector<std::string> Text;   // the label's text lines, UTF-8, at most MostLabelTextLines
     std::vector<std::string> Fields; // a table row's every field, in column order
 };
 

@@ -3,9 +3,6 @@
 // numbered sequence through a value template.
 #pragma once
 
-// The engine's types first: label_record.h names TBarType without including them.
-#include <quillmark/engine.h>
-
 #include "label_record.h"
 #include "sequence.h"
 #include "table_columns.h"

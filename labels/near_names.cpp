@@ -5,10 +5,10 @@
 #include <numeric>
 #include <utility>
 
-namespace quillmark::labels {
+namespace quillmark {
 namespace {
 
-std::size_t editDistance(std::string_view a, std::string_view b) {
+std::size_t EditDistance(std::string_view a, std::string_view b) {
     std::vector<std::size_t> row(b.size() + 1);
     std::iota(row.begin(), row.end(), std::size_t{0});
     for (std::size_t i = 1; i <= a.size(); ++i) {
@@ -25,21 +25,21 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
 
 } // namespace
 
-std::string lowered(std::string_view text) {
+std::string Lowered(std::string_view text) {
     std::string out(text);
     std::transform(out.begin(), out.end(), out.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return out;
 }
 
-std::vector<std::string> nearNames(std::string_view wanted, const std::vector<std::string>& names,
+std::vector<std::string> NearNames(std::string_view wanted, const std::vector<std::string>& names,
                                    std::size_t count) {
-    const std::string key = lowered(wanted);
+    const std::string key = Lowered(wanted);
     // A third of the name may be mistyped, and always two characters (a swapped pair).
     const std::size_t tolerance = std::max<std::size_t>(2, key.size() / 3);
     std::vector<std::pair<std::size_t, std::string>> near;
     for (const std::string& name : names) {
-        const std::size_t distance = editDistance(key, lowered(name));
+        const std::size_t distance = EditDistance(key, Lowered(name));
         if (distance <= tolerance) {
             near.emplace_back(distance, name);
         }
@@ -53,4 +53,4 @@ std::vector<std::string> nearNames(std::string_view wanted, const std::vector<st
     return out;
 }
 
-} // namespace quillmark::labels
+} // namespace quillmark

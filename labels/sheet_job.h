@@ -2,6 +2,7 @@
 // page after page of one PDF, with the record's lines of text; a roll's labels one a page.
 #pragma once
 
+#include "label_align.h"
 #include "label_record.h"
 #include "label_template.h"
 #include <quillmark/output_job.h>
@@ -17,16 +18,6 @@
 #include <string_view>
 
 namespace quillmark {
-
-// Where the symbol and its text lines, as one block, sit inside the label's printable area.
-enum class TLabelAlign { Centre, Top, Bottom, Left, Right, TopLeft, TopRight, BottomLeft, BottomRight };
-
-// The names the command line and the window give them, in TLabelAlign's order.
-inline constexpr std::array<std::string_view, 9> LabelAlignNames = {
-    "center", "top", "bottom", "left", "right", "top-left", "top-right", "bottom-left", "bottom-right"};
-
-// The alignment Name names (LabelAlignNames, any letter case); raises Exception listing them.
-TLabelAlign LabelAlignFromName(std::string_view Name);
 
 struct TSheetSettings {
     TLabelTemplate Sheet;

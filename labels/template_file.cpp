@@ -3,262 +3,263 @@
 #include "length.h"
 #include "path_bounds.h"
 
+#include <quillmark/engine.h>
+
 #include <QFile>
 #include <QXmlStreamReader>
 
 #include <algorithm>
 #include <array>
 #include <optional>
-#include <stdexcept>
 #include <utility>
 
-namespace quillmark::labels {
+namespace quillmark {
 namespace {
 
 // The label elements of a template and the shape each one gives.
-constexpr std::array<std::pair<std::string_view, LabelShape>, 6> shapeElements{{
-    {"Label-rectangle", LabelShape::Rectangle},
-    {"Label-round", LabelShape::Round},
-    {"Label-ellipse", LabelShape::Ellipse},
-    {"Label-cd", LabelShape::Cd},
-    {"Label-path", LabelShape::Path},
-    {"Label-continuous", LabelShape::Continuous},
+constexpr std::array<std::pair<std::string_view, TLabelShape>, 6> ShapeElements{{
+    {"Label-rectangle", TLabelShape::Rectangle},
+    {"Label-round", TLabelShape::Round},
+    {"Label-ellipse", TLabelShape::Ellipse},
+    {"Label-cd", TLabelShape::Cd},
+    {"Label-path", TLabelShape::Path},
+    {"Label-continuous", TLabelShape::Continuous},
 }};
 
 // The paper a template names when it gives its own width and height.
-constexpr std::string_view ownSizePaper = "Other";
+constexpr std::string_view OwnSizePaper = "Other";
 
 // Reads one file's elements, naming the file and line in whatever it refuses.
-class Reader {
+class TReader {
 public:
-    explicit Reader(const std::string& path) : path_(path), file_(QString::fromStdString(path)) {
-        if (!file_.open(QIODevice::ReadOnly)) {
-            throw std::runtime_error("The label template file " + path +
-                                     " cannot be read; check that the database folder holds it.");
+    explicit TReader(const std::string& path) : FPath(path), FFile(QString::fromStdString(path)) {
+        if (!FFile.open(QIODevice::ReadOnly)) {
+            throw Exception("The label template file " + path +
+                            " cannot be read; check that the database folder holds it.");
         }
-        xml_.setDevice(&file_);
+        FXml.setDevice(&FFile);
     }
 
-    QXmlStreamReader& xml() { return xml_; }
+    QXmlStreamReader& Xml() { return FXml; }
 
-    [[noreturn]] void refuse(const std::string& what) const {
-        throw std::runtime_error(path_ + ":" + std::to_string(xml_.lineNumber()) + ": " + what);
+    [[noreturn]] void Refuse(const std::string& what) const {
+        throw Exception(FPath + ":" + std::to_string(FXml.lineNumber()) + ": " + what);
     }
 
-    void checkParsed() const {
-        if (xml_.hasError()) {
-            refuse(xml_.errorString().toStdString() + "; correct the XML there.");
+    void CheckParsed() const {
+        if (FXml.hasError()) {
+            Refuse(FXml.errorString().toStdString() + "; correct the XML there.");
         }
     }
 
-    std::optional<std::string> text(std::string_view name) const {
+    std::optional<std::string> Text(std::string_view name) const {
         const QString key = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-        if (!xml_.attributes().hasAttribute(key)) {
+        if (!FXml.attributes().hasAttribute(key)) {
             return std::nullopt;
         }
-        return xml_.attributes().value(key).toString().toStdString();
+        return FXml.attributes().value(key).toString().toStdString();
     }
 
-    std::string required(std::string_view name) const {
-        auto value = text(name);
+    std::string Required(std::string_view name) const {
+        auto value = Text(name);
         if (!value) {
-            refuse("<" + xml_.name().toString().toStdString() + "> lacks its " + std::string(name) +
+            Refuse("<" + FXml.name().toString().toStdString() + "> lacks its " + std::string(name) +
                    " attribute; add it.");
         }
         return *value;
     }
 
-    double length(std::string_view name, double fallback = 0) const {
-        const auto value = text(name);
-        return value ? measured(*value) : fallback;
+    double Length(std::string_view name, double fallback = 0) const {
+        const auto value = Text(name);
+        return value ? Measured(*value) : fallback;
     }
 
-    double requiredLength(std::string_view name) const { return measured(required(name)); }
+    double RequiredLength(std::string_view name) const { return Measured(Required(name)); }
 
-    int count(std::string_view name) const {
-        const std::string value = required(name);
+    int Count(std::string_view name) const {
+        const std::string value = Required(name);
         bool ok = false;
         const int n = QString::fromStdString(value).toInt(&ok, 0);
         if (!ok || n < 1) {
-            refuse(std::string(name) + "=\"" + value +
+            Refuse(std::string(name) + "=\"" + value +
                    "\" is not a count of labels; write 1 or more.");
         }
         return n;
     }
 
 private:
-    double measured(const std::string& value) const {
+    double Measured(const std::string& value) const {
         try {
-            return lengthInMm(value);
-        } catch (const std::invalid_argument& error) {
-            refuse(error.what());
+            return LengthInMM(value);
+        } catch (const Exception& error) {
+            Refuse(error.what());
         }
     }
 
-    std::string path_;
-    QFile file_;
-    QXmlStreamReader xml_;
+    std::string FPath;
+    QFile FFile;
+    QXmlStreamReader FXml;
 };
 
-std::string elementName(const QXmlStreamReader& xml) {
+std::string ElementName(const QXmlStreamReader& xml) {
     return xml.name().toString().toStdString();
 }
 
 // The label's shape and size, from its element's attributes.
-void readShape(const Reader& in, LabelShape shape, LabelTemplate& sheet) {
-    sheet.shape = shape;
-    const double waste = in.length("waste");
-    sheet.xWaste = in.length("x_waste", waste);
-    sheet.yWaste = in.length("y_waste", waste);
+void ReadShape(const TReader& in, TLabelShape shape, TLabelTemplate& sheet) {
+    sheet.Shape = shape;
+    const double waste = in.Length("waste");
+    sheet.XWaste = in.Length("x_waste", waste);
+    sheet.YWaste = in.Length("y_waste", waste);
     switch (shape) {
-    case LabelShape::Rectangle:
-        sheet.width = in.requiredLength("width");
-        sheet.height = in.requiredLength("height");
-        sheet.radius = in.length("round");
+    case TLabelShape::Rectangle:
+        sheet.Width = in.RequiredLength("width");
+        sheet.Height = in.RequiredLength("height");
+        sheet.Radius = in.Length("round");
         break;
-    case LabelShape::Ellipse:
-        sheet.width = in.requiredLength("width");
-        sheet.height = in.requiredLength("height");
+    case TLabelShape::Ellipse:
+        sheet.Width = in.RequiredLength("width");
+        sheet.Height = in.RequiredLength("height");
         break;
-    case LabelShape::Round:
-    case LabelShape::Cd:
-        sheet.radius = in.requiredLength("radius");
-        sheet.hole = shape == LabelShape::Cd ? in.requiredLength("hole") : 0;
+    case TLabelShape::Round:
+    case TLabelShape::Cd:
+        sheet.Radius = in.RequiredLength("radius");
+        sheet.Hole = shape == TLabelShape::Cd ? in.RequiredLength("hole") : 0;
         // A CD label may be clipped to a narrower card (business-card CDs).
-        sheet.width = in.length("width", 2 * sheet.radius);
-        sheet.height = in.length("height", 2 * sheet.radius);
+        sheet.Width = in.Length("width", 2 * sheet.Radius);
+        sheet.Height = in.Length("height", 2 * sheet.Radius);
         break;
-    case LabelShape::Continuous:
-        sheet.width = in.requiredLength("width");
-        sheet.height = in.length("height", in.requiredLength("default_height"));
+    case TLabelShape::Continuous:
+        sheet.Width = in.RequiredLength("width");
+        sheet.Height = in.Length("height", in.RequiredLength("default_height"));
         break;
-    case LabelShape::Path: {
-        const double unit = lengthInMm("1" + in.text("d_units").value_or("pt"));
-        PathBounds box;
+    case TLabelShape::Path: {
+        const double unit = LengthInMM("1" + in.Text("d_units").value_or("pt"));
+        TPathBounds box;
         try {
-            box = pathBounds(in.required("d"));
-        } catch (const std::invalid_argument& error) {
-            in.refuse(error.what());
+            box = PathBounds(in.Required("d"));
+        } catch (const Exception& error) {
+            in.Refuse(error.what());
         }
-        sheet.width = (box.right - box.left) * unit;
-        sheet.height = (box.bottom - box.top) * unit;
+        sheet.Width = (box.Right - box.Left) * unit;
+        sheet.Height = (box.Bottom - box.Top) * unit;
         break;
     }
     }
 }
 
 // The label element's children: its markup margin and its layouts.
-void readLabelChildren(Reader& in, LabelTemplate& sheet) {
-    QXmlStreamReader& xml = in.xml();
+void ReadLabelChildren(TReader& in, TLabelTemplate& sheet) {
+    QXmlStreamReader& xml = in.Xml();
     while (xml.readNextStartElement()) {
-        const std::string name = elementName(xml);
+        const std::string name = ElementName(xml);
         if (name == "Markup-margin") {
-            const double size = in.length("size");
-            sheet.markupMarginX = in.length("x_size", size);
-            sheet.markupMarginY = in.length("y_size", size);
+            const double size = in.Length("size");
+            sheet.MarkupMarginX = in.Length("x_size", size);
+            sheet.MarkupMarginY = in.Length("y_size", size);
         } else if (name == "Layout") {
-            sheet.layouts.push_back({in.count("nx"), in.count("ny"), in.length("x0"),
-                                     in.length("y0"), in.length("dx"), in.length("dy")});
+            sheet.Layouts.push_back({in.Count("nx"), in.Count("ny"), in.Length("x0"),
+                                     in.Length("y0"), in.Length("dx"), in.Length("dy")});
         }
         xml.skipCurrentElement();
     }
 }
 
 // The page a template's labels are on.
-void readPage(const Reader& in, const std::vector<Paper>& papers, LabelTemplate& sheet) {
-    sheet.paperName = in.text("size").value_or(std::string(ownSizePaper));
-    if (sheet.isRoll()) {
-        sheet.pageWidth = in.requiredLength("roll_width");
-        sheet.pageHeight = in.length("height"); // a continuous roll's comes from its label
+void ReadPage(const TReader& in, const std::vector<TPaper>& papers, TLabelTemplate& sheet) {
+    sheet.PaperName = in.Text("size").value_or(std::string(OwnSizePaper));
+    if (sheet.IsRoll()) {
+        sheet.PageWidth = in.RequiredLength("roll_width");
+        sheet.PageHeight = in.Length("height"); // a continuous roll's comes from its label
         return;
     }
     const auto paper = std::find_if(papers.begin(), papers.end(),
-                                    [&](const Paper& p) { return p.id == sheet.paperName; });
+                                    [&](const TPaper& p) { return p.Id == sheet.PaperName; });
     if (paper != papers.end()) {
-        sheet.pageWidth = paper->width;
-        sheet.pageHeight = paper->height;
-    } else if (sheet.paperName == ownSizePaper) {
-        sheet.pageWidth = in.requiredLength("width");
-        sheet.pageHeight = in.requiredLength("height");
+        sheet.PageWidth = paper->Width;
+        sheet.PageHeight = paper->Height;
+    } else if (sheet.PaperName == OwnSizePaper) {
+        sheet.PageWidth = in.RequiredLength("width");
+        sheet.PageHeight = in.RequiredLength("height");
     } else {
-        in.refuse("The paper \"" + sheet.paperName +
+        in.Refuse("The paper \"" + sheet.PaperName +
                   "\" is not in paper-sizes.xml; name one of its papers or write size=\"Other\" "
                   "with a width and height.");
     }
 }
 
-LabelTemplate readTemplate(Reader& in, const std::vector<Paper>& papers) {
-    LabelTemplate sheet;
-    sheet.brand = in.required("brand");
-    sheet.part = in.required("part");
-    sheet.description = in.text("description").value_or(in.text("_description").value_or(""));
-    QXmlStreamReader& xml = in.xml();
-    if (auto equiv = in.text("equiv")) {
-        sheet.equivalentOf = *equiv;
+TLabelTemplate ReadTemplate(TReader& in, const std::vector<TPaper>& papers) {
+    TLabelTemplate sheet;
+    sheet.Brand = in.Required("brand");
+    sheet.Part = in.Required("part");
+    sheet.Description = in.Text("description").value_or(in.Text("_description").value_or(""));
+    QXmlStreamReader& xml = in.Xml();
+    if (auto equiv = in.Text("equiv")) {
+        sheet.EquivalentOf = *equiv;
         xml.skipCurrentElement();
         return sheet;
     }
-    readPage(in, papers, sheet);
+    ReadPage(in, papers, sheet);
     bool labelRead = false;
     while (xml.readNextStartElement()) {
-        const std::string name = elementName(xml);
-        const auto element = std::find_if(shapeElements.begin(), shapeElements.end(),
+        const std::string name = ElementName(xml);
+        const auto element = std::find_if(ShapeElements.begin(), ShapeElements.end(),
                                           [&](const auto& entry) { return entry.first == name; });
-        if (element == shapeElements.end()) {
+        if (element == ShapeElements.end()) {
             xml.skipCurrentElement();
             continue;
         }
         if (labelRead) {
-            in.refuse("The template " + sheet.name() +
+            in.Refuse("The template " + sheet.Name() +
                       " has a second label element; give each shape a template of its own.");
         }
-        readShape(in, element->second, sheet);
-        readLabelChildren(in, sheet);
+        ReadShape(in, element->second, sheet);
+        ReadLabelChildren(in, sheet);
         labelRead = true;
     }
-    in.checkParsed();
-    if (!labelRead || sheet.layouts.empty()) {
-        in.refuse("The template " + sheet.name() + " has no label with a layout; add one.");
+    in.CheckParsed();
+    if (!labelRead || sheet.Layouts.empty()) {
+        in.Refuse("The template " + sheet.Name() + " has no label with a layout; add one.");
     }
-    if (sheet.pageHeight == 0) {
-        sheet.pageHeight = sheet.height;
+    if (sheet.PageHeight == 0) {
+        sheet.PageHeight = sheet.Height;
     }
     return sheet;
 }
 
 // The `element` children of a file's root, each read to its end by `read`.
 template <typename Read>
-auto readEntries(const std::string& path, std::string_view element, Read read) {
-    Reader in(path);
-    QXmlStreamReader& xml = in.xml();
+auto ReadEntries(const std::string& path, std::string_view element, Read read) {
+    TReader in(path);
+    QXmlStreamReader& xml = in.Xml();
     std::vector<decltype(read(in))> entries;
     if (xml.readNextStartElement()) {
         while (xml.readNextStartElement()) {
-            if (elementName(xml) == element) {
+            if (ElementName(xml) == element) {
                 entries.push_back(read(in));
             } else {
                 xml.skipCurrentElement();
             }
         }
     }
-    in.checkParsed();
+    in.CheckParsed();
     return entries;
 }
 
 } // namespace
 
-std::vector<Paper> readPapers(const std::string& path) {
-    return readEntries(path, "Paper-size", [](Reader& in) {
-        Paper paper{in.required("id"), in.text("name").value_or(in.text("_name").value_or("")),
-                    in.requiredLength("width"), in.requiredLength("height")};
-        in.xml().skipCurrentElement();
+std::vector<TPaper> ReadPapers(const std::string& path) {
+    return ReadEntries(path, "Paper-size", [](TReader& in) {
+        TPaper paper{in.Required("id"), in.Text("name").value_or(in.Text("_name").value_or("")),
+                     in.RequiredLength("width"), in.RequiredLength("height")};
+        in.Xml().skipCurrentElement();
         return paper;
     });
 }
 
-std::vector<LabelTemplate> readTemplates(const std::string& path,
-                                         const std::vector<Paper>& papers) {
-    return readEntries(path, "Template", [&](Reader& in) { return readTemplate(in, papers); });
+std::vector<TLabelTemplate> ReadTemplates(const std::string& path,
+                                          const std::vector<TPaper>& papers) {
+    return ReadEntries(path, "Template", [&](TReader& in) { return ReadTemplate(in, papers); });
 }
 
-} // namespace quillmark::labels
+} // namespace quillmark

@@ -5,20 +5,21 @@
 #include <string>
 #include <vector>
 
-namespace quillmark::labels {
+namespace quillmark {
 
-struct Paper {
-    std::string id;
-    std::string name;
-    double width = 0; // mm
-    double height = 0;
+struct TPaper {
+    std::string Id;
+    std::string Name;
+    double Width = 0; // mm
+    double Height = 0;
 };
 
 // The papers of a paper-sizes.xml.
-std::vector<Paper> readPapers(const std::string& path);
+std::vector<TPaper> ReadPapers(const std::string& path);
 
 // The entries of one templates file, their sheets sized from `papers`. An entry that names
-// another part's layout (equiv) comes back with equivalentOf set and nothing else measured.
-std::vector<LabelTemplate> readTemplates(const std::string& path, const std::vector<Paper>& papers);
+// another part's layout (equiv) comes back with EquivalentOf set and nothing else measured.
+std::vector<TLabelTemplate> ReadTemplates(const std::string& path,
+                                          const std::vector<TPaper>& papers);
 
-} // namespace quillmark::labels
+} // namespace quillmark

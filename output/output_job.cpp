@@ -53,16 +53,21 @@ TOutputResult RunOutputJob(const TOutputJob& Job, const std::string& Value, cons
     return result;
 }
 
-TOutputResult RunOutputJob(const TOutputJob& Job, TPreparedSymbol& Symbol, const TSink& Write) {
-    TOutputResult result;
+bool CheckOutputSymbol(const TOutputJob& Job, TPreparedSymbol& Symbol, TFileFormat Format,
+                       TOutputResult& Result) {
     if (Job.GS1Pairings)
         RefuseBrokenPairings(Symbol.Description());
-    result.Findings = Symbol.Findings(Job.Format);
+    Result.Findings = Symbol.Findings(Format);
     if (Job.Report)
         for (std::string& line :
-             ReportLines(PrintFit(Symbol.Description(), Symbol.LayoutFor(Job.Format))))
-            result.Report.push_back(std::move(line));
-    if (Job.Gate && !Job.Gate(result.Findings))
+             ReportLines(PrintFit(Symbol.Description(), Symbol.LayoutFor(Format))))
+            Result.Report.push_back(std::move(line));
+    return !Job.Gate || Job.Gate(Result.Findings);
+}
+
+TOutputResult RunOutputJob(const TOutputJob& Job, TPreparedSymbol& Symbol, const TSink& Write) {
+    TOutputResult result;
+    if (!CheckOutputSymbol(Job, Symbol, Job.Format, result))
         return result;
     // A PNG is read back from the pixels it was written from, which no image reader's limit
     // can refuse; vector files from a raster of the same description, at its resolution.

@@ -62,6 +62,13 @@ QUILLMARK_OUTPUT_EXPORT QByteArray RenderFile(TPreparedSymbol& Symbol, TFileForm
 QUILLMARK_OUTPUT_EXPORT TSink FileSink(const QString& FileName, TDurability Durability);
 QUILLMARK_OUTPUT_EXPORT TSink FileSink(const std::string& FileName, TDurability Durability);
 
+// The checks a symbol passes before it is drawn, the same for a file and for a label on a
+// sheet: Job's GS1 pairings, the standards findings on the layout Format draws from, the
+// print-fit report and the gate. Fills Result's findings and report lines; false when the
+// gate stops the symbol. Raises RefuseBrokenPairings' refusal.
+QUILLMARK_OUTPUT_EXPORT bool CheckOutputSymbol(const TOutputJob& Job, TPreparedSymbol& Symbol,
+                                               TFileFormat Format, TOutputResult& Result);
+
 // Draws Value as Job says and hands the bytes to Write, unless the gate stops it. Refuses a
 // value the symbol would change, unless Job.Lenient. The
 // symbol's layout is built once and serves the check, the file and a PNG's verification.

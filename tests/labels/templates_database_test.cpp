@@ -1,5 +1,7 @@
 #include "template_database.h"
 
+#include <quillmark/engine.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,15 +9,14 @@
 #include <iterator>
 #include <regex>
 #include <set>
-#include <stdexcept>
 #include <string>
 
-using namespace quillmark::labels;
+using namespace quillmark;
 
 namespace {
 
-const TemplateDatabase& database() {
-    static const TemplateDatabase carried;
+const TTemplateDatabase& database() {
+    static const TTemplateDatabase carried;
     return carried;
 }
 
@@ -36,12 +37,12 @@ std::size_t templateElementsInFiles() {
 }
 
 TEST(TemplateDatabase, LoadsEveryEntryOfTheCarriedFiles) {
-    EXPECT_EQ(database().all().size(), templateElementsInFiles());
-    EXPECT_EQ(database().all().size(), 1759u); // the README's count
-    for (const LabelTemplate& sheet : database().all()) {
-        EXPECT_FALSE(sheet.layouts.empty()) << sheet.name();
-        EXPECT_GT(sheet.width, 0) << sheet.name();
-        EXPECT_GT(sheet.height, 0) << sheet.name();
+    EXPECT_EQ(database().All().size(), templateElementsInFiles());
+    EXPECT_EQ(database().All().size(), 1759u); // the README's count
+    for (const TLabelTemplate& sheet : database().All()) {
+        EXPECT_FALSE(sheet.Layouts.empty()) << sheet.Name();
+        EXPECT_GT(sheet.Width, 0) << sheet.Name();
+        EXPECT_GT(sheet.Height, 0) << sheet.Name();
     }
 }
 
@@ -59,15 +60,15 @@ const std::set<std::string> overhangingLayouts{
 TEST(TemplateDatabase, EveryCellLiesInsideItsPage) {
     constexpr double rounding = 0.01; // mm; files round inch and point conversions
     std::set<std::string> overhanging;
-    for (const LabelTemplate& sheet : database().all()) {
-        ASSERT_GT(sheet.pageWidth, 0) << sheet.name();
-        ASSERT_GT(sheet.pageHeight, 0) << sheet.name();
-        for (const LabelCell& cell : cells(sheet)) {
-            if (cell.x < -rounding || cell.y < -rounding ||
-                cell.x + cell.width > sheet.pageWidth + rounding ||
-                cell.y + cell.height > sheet.pageHeight + rounding) {
-                overhanging.insert(sheet.brand + " " +
-                                   (sheet.equivalentOf.empty() ? sheet.part : sheet.equivalentOf));
+    for (const TLabelTemplate& sheet : database().All()) {
+        ASSERT_GT(sheet.PageWidth, 0) << sheet.Name();
+        ASSERT_GT(sheet.PageHeight, 0) << sheet.Name();
+        for (const TLabelCell& cell : Cells(sheet)) {
+            if (cell.X < -rounding || cell.Y < -rounding ||
+                cell.X + cell.Width > sheet.PageWidth + rounding ||
+                cell.Y + cell.Height > sheet.PageHeight + rounding) {
+                overhanging.insert(sheet.Brand + " " +
+                                   (sheet.EquivalentOf.empty() ? sheet.Part : sheet.EquivalentOf));
             }
         }
     }
@@ -77,12 +78,12 @@ TEST(TemplateDatabase, EveryCellLiesInsideItsPage) {
 // avery-iso-templates.xml: L7160 is equiv="7160", whose label is 181.4 x 108.0 (points) on
 // A4, nx="3" ny="7" x0="21.2" y0="43.9" dx="187.2" dy="108.0".
 TEST(TemplateDatabase, AveryL7160HasTwentyOneCellsOnA4) {
-    const LabelTemplate& sheet = database().find("Avery L7160");
-    EXPECT_EQ(sheet.paperName, "A4");
-    EXPECT_DOUBLE_EQ(sheet.pageWidth, 210);
-    EXPECT_DOUBLE_EQ(sheet.pageHeight, 297);
-    EXPECT_EQ(sheet.shape, LabelShape::Rectangle);
-    const auto all = cells(sheet);
+    const TLabelTemplate& sheet = database().Find("Avery L7160");
+    EXPECT_EQ(sheet.PaperName, "A4");
+    EXPECT_DOUBLE_EQ(sheet.PageWidth, 210);
+    EXPECT_DOUBLE_EQ(sheet.PageHeight, 297);
+    EXPECT_EQ(sheet.Shape, TLabelShape::Rectangle);
+    const auto all = Cells(sheet);
     ASSERT_EQ(all.size(), 21u);
     struct Expected {
         std::size_t index;
@@ -96,64 +97,64 @@ TEST(TemplateDatabase, AveryL7160HasTwentyOneCellsOnA4) {
         {20, (21.2 + 2 * 187.2) * pt, (43.9 + 6 * 108.0) * pt}, // bottom right
     };
     for (const auto& row : expected) {
-        EXPECT_NEAR(all[row.index].x, row.x, 1e-9) << row.index;
-        EXPECT_NEAR(all[row.index].y, row.y, 1e-9) << row.index;
-        EXPECT_NEAR(all[row.index].width, 181.4 * pt, 1e-9);
-        EXPECT_NEAR(all[row.index].height, 108.0 * pt, 1e-9);
+        EXPECT_NEAR(all[row.index].X, row.x, 1e-9) << row.index;
+        EXPECT_NEAR(all[row.index].Y, row.y, 1e-9) << row.index;
+        EXPECT_NEAR(all[row.index].Width, 181.4 * pt, 1e-9);
+        EXPECT_NEAR(all[row.index].Height, 108.0 * pt, 1e-9);
     }
-    EXPECT_NEAR(all[20].x, 139.559, 1e-3); // mm, as a ruler on the sheet reads it
-    EXPECT_NEAR(all[20].y, 244.087, 1e-3);
+    EXPECT_NEAR(all[20].X, 139.559, 1e-3); // mm, as a ruler on the sheet reads it
+    EXPECT_NEAR(all[20].Y, 244.087, 1e-3);
 }
 
 TEST(TemplateDatabase, EquivalentTakesItsPartsLayout) {
     // avery-iso-templates.xml: J8654 equiv="L4770", a 4 x 10 sheet of 45.7 x 25.4 mm labels.
-    const LabelTemplate& equivalent = database().find("Avery J8654");
-    const LabelTemplate& source = database().find("Avery L4770");
-    EXPECT_EQ(equivalent.part, "J8654");
-    EXPECT_EQ(equivalent.equivalentOf, "L4770");
-    EXPECT_EQ(equivalent.description, source.description);
-    ASSERT_EQ(equivalent.layouts.size(), 1u);
-    EXPECT_EQ(equivalent.layouts[0].nx, 4);
-    EXPECT_EQ(equivalent.layouts[0].ny, 10);
-    EXPECT_DOUBLE_EQ(equivalent.layouts[0].x0, 10);
-    EXPECT_DOUBLE_EQ(equivalent.layouts[0].dx, 48.5);
-    EXPECT_DOUBLE_EQ(equivalent.width, 45.7);
-    EXPECT_DOUBLE_EQ(equivalent.height, 25.4);
+    const TLabelTemplate& equivalent = database().Find("Avery J8654");
+    const TLabelTemplate& source = database().Find("Avery L4770");
+    EXPECT_EQ(equivalent.Part, "J8654");
+    EXPECT_EQ(equivalent.EquivalentOf, "L4770");
+    EXPECT_EQ(equivalent.Description, source.Description);
+    ASSERT_EQ(equivalent.Layouts.size(), 1u);
+    EXPECT_EQ(equivalent.Layouts[0].Nx, 4);
+    EXPECT_EQ(equivalent.Layouts[0].Ny, 10);
+    EXPECT_DOUBLE_EQ(equivalent.Layouts[0].X0, 10);
+    EXPECT_DOUBLE_EQ(equivalent.Layouts[0].Dx, 48.5);
+    EXPECT_DOUBLE_EQ(equivalent.Width, 45.7);
+    EXPECT_DOUBLE_EQ(equivalent.Height, 25.4);
 }
 
 // One entry of each kind of label and page the files have.
 TEST(TemplateDatabase, ReadsEachShapeAndPage) {
     struct Row {
         const char* name;
-        LabelShape shape;
+        TLabelShape shape;
         const char* paper;
         double pageWidth, pageHeight, width, height;
     };
     constexpr double pt = 25.4 / 72;
     const Row rows[] = {
-        {"avery L4730", LabelShape::Rectangle, "A4", 210, 297, 17.8, 10},
-        {"Dymo 11352", LabelShape::Rectangle, "roll", 28, 54, 25, 54},
-        {"Dymo 11353", LabelShape::Rectangle, "Other", 13, 25, 13, 25},
-        {"Avery 3274.2", LabelShape::Round, "US-Letter", 215.9, 279.4, 38.1, 38.1},
-        {"Begalabel V-100", LabelShape::Ellipse, "US-Letter", 215.9, 279.4, 38.1, 19.05},
-        {"Avery L6015", LabelShape::Cd, "A4", 210, 297, 331.654 * pt, 331.654 * pt},
-        {"Dymo 30915", LabelShape::Path, "roll", 51, 31, 41, 31},
-        {"Brother DK-2205", LabelShape::Continuous, "roll", 67, 100, 61.98, 100},
+        {"avery L4730", TLabelShape::Rectangle, "A4", 210, 297, 17.8, 10},
+        {"Dymo 11352", TLabelShape::Rectangle, "roll", 28, 54, 25, 54},
+        {"Dymo 11353", TLabelShape::Rectangle, "Other", 13, 25, 13, 25},
+        {"Avery 3274.2", TLabelShape::Round, "US-Letter", 215.9, 279.4, 38.1, 38.1},
+        {"Begalabel V-100", TLabelShape::Ellipse, "US-Letter", 215.9, 279.4, 38.1, 19.05},
+        {"Avery L6015", TLabelShape::Cd, "A4", 210, 297, 331.654 * pt, 331.654 * pt},
+        {"Dymo 30915", TLabelShape::Path, "roll", 51, 31, 41, 31},
+        {"Brother DK-2205", TLabelShape::Continuous, "roll", 67, 100, 61.98, 100},
     };
     for (const auto& row : rows) {
-        const LabelTemplate& sheet = database().find(row.name);
-        EXPECT_EQ(sheet.shape, row.shape) << row.name;
-        EXPECT_EQ(sheet.paperName, row.paper) << row.name;
-        EXPECT_NEAR(sheet.pageWidth, row.pageWidth, 1e-9) << row.name;
-        EXPECT_NEAR(sheet.pageHeight, row.pageHeight, 1e-9) << row.name;
-        EXPECT_NEAR(sheet.width, row.width, 1e-9) << row.name;
-        EXPECT_NEAR(sheet.height, row.height, 1e-9) << row.name;
+        const TLabelTemplate& sheet = database().Find(row.name);
+        EXPECT_EQ(sheet.Shape, row.shape) << row.name;
+        EXPECT_EQ(sheet.PaperName, row.paper) << row.name;
+        EXPECT_NEAR(sheet.PageWidth, row.pageWidth, 1e-9) << row.name;
+        EXPECT_NEAR(sheet.PageHeight, row.pageHeight, 1e-9) << row.name;
+        EXPECT_NEAR(sheet.Width, row.width, 1e-9) << row.name;
+        EXPECT_NEAR(sheet.Height, row.height, 1e-9) << row.name;
     }
 }
 
 TEST(TemplateDatabase, FindsNamesInAnyLetterCase) {
     for (const char* name : {"Avery L7160", "avery l7160", "AVERY L7160", "aVeRy l7160"}) {
-        EXPECT_EQ(database().find(name).name(), "Avery L7160") << name;
+        EXPECT_EQ(database().Find(name).Name(), "Avery L7160") << name;
     }
 }
 
@@ -169,9 +170,9 @@ TEST(TemplateDatabase, RefusesAnUnknownNameSuggestingNearOnes) {
     };
     for (const auto& row : rows) {
         try {
-            database().find(row.wanted);
+            database().Find(row.wanted);
             ADD_FAILURE() << row.wanted << " was found";
-        } catch (const std::invalid_argument& error) {
+        } catch (const quillmark::Exception& error) {
             const std::string message = error.what();
             EXPECT_NE(message.find(row.wanted), std::string::npos) << message;
             if (*row.suggested) {
@@ -186,16 +187,16 @@ TEST(TemplateDatabase, RefusesAnUnknownNameSuggestingNearOnes) {
 }
 
 TEST(TemplateDatabase, ListsByNameOrDescriptionInAnyCase) {
-    EXPECT_EQ(database().list().size(), database().all().size());
+    EXPECT_EQ(database().List().size(), database().All().size());
     for (const char* filter : {"l7160", "CD/DVD", "dymo"}) {
-        const auto found = database().list(filter);
+        const auto found = database().List(filter);
         EXPECT_FALSE(found.empty()) << filter;
-        EXPECT_LT(found.size(), database().all().size()) << filter;
+        EXPECT_LT(found.size(), database().All().size()) << filter;
     }
-    const auto avery = database().list("AVERY L716");
+    const auto avery = database().List("AVERY L716");
     std::set<std::string> names;
-    for (const LabelTemplate* sheet : avery) {
-        names.insert(sheet->name());
+    for (const TLabelTemplate* sheet : avery) {
+        names.insert(sheet->Name());
     }
     EXPECT_TRUE(names.contains("Avery L7160"));
     EXPECT_TRUE(names.contains("Avery L7161"));

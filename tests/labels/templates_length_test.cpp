@@ -1,12 +1,13 @@
 #include "length.h"
 #include "path_bounds.h"
 
+#include <quillmark/engine.h>
+
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 
-using namespace quillmark::labels;
+using namespace quillmark;
 
 namespace {
 
@@ -24,16 +25,16 @@ constexpr LengthCase lengthCases[] = {
 
 TEST(TemplateLength, ReadsEveryUnitInMillimetres) {
     for (const auto& row : lengthCases) {
-        EXPECT_NEAR(lengthInMm(row.text), row.mm, 1e-6) << '"' << row.text << '"';
+        EXPECT_NEAR(LengthInMM(row.text), row.mm, 1e-6) << '"' << row.text << '"';
     }
 }
 
 TEST(TemplateLength, RefusesUnknownUnitsNamingTheKnownOnes) {
     for (const char* text : {"5px", "3 inch", "mm5", "1.5mm extra", "2em"}) {
         try {
-            lengthInMm(text);
+            LengthInMM(text);
             ADD_FAILURE() << '"' << text << "\" was read";
-        } catch (const std::invalid_argument& error) {
+        } catch (const quillmark::Exception& error) {
             const std::string message = error.what();
             EXPECT_NE(message.find(text), std::string::npos) << message;
             EXPECT_NE(message.find("pt, in, mm, cm or pc"), std::string::npos) << message;
@@ -43,7 +44,7 @@ TEST(TemplateLength, RefusesUnknownUnitsNamingTheKnownOnes) {
 
 struct PathCase {
     const char* path;
-    PathBounds box;
+    TPathBounds box;
 };
 
 constexpr PathCase pathCases[] = {
@@ -55,17 +56,17 @@ constexpr PathCase pathCases[] = {
 
 TEST(TemplatePath, BoundsStraightOutlines) {
     for (const auto& row : pathCases) {
-        const PathBounds box = pathBounds(row.path);
-        EXPECT_DOUBLE_EQ(box.left, row.box.left) << row.path;
-        EXPECT_DOUBLE_EQ(box.top, row.box.top) << row.path;
-        EXPECT_DOUBLE_EQ(box.right, row.box.right) << row.path;
-        EXPECT_DOUBLE_EQ(box.bottom, row.box.bottom) << row.path;
+        const TPathBounds box = PathBounds(row.path);
+        EXPECT_DOUBLE_EQ(box.Left, row.box.Left) << row.path;
+        EXPECT_DOUBLE_EQ(box.Top, row.box.Top) << row.path;
+        EXPECT_DOUBLE_EQ(box.Right, row.box.Right) << row.path;
+        EXPECT_DOUBLE_EQ(box.Bottom, row.box.Bottom) << row.path;
     }
 }
 
 TEST(TemplatePath, RefusesCurvesAndMissingNumbers) {
     for (const char* path : {"M 0 0 C 1 1 2 2 3 3", "M 0 0 L 1", "5 5"}) {
-        EXPECT_THROW(pathBounds(path), std::invalid_argument) << path;
+        EXPECT_THROW(PathBounds(path), quillmark::Exception) << path;
     }
 }
 

@@ -1,14 +1,15 @@
 #include "template_database.h"
 
+#include <quillmark/engine.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <stdexcept>
 #include <string>
 
-using namespace quillmark::labels;
+using namespace quillmark;
 namespace fs = std::filesystem;
 
 namespace {
@@ -72,7 +73,7 @@ TEST(TemplateRefusal, NamesTheFileLineAndWhatToChange) {
     for (const auto& row : rows) {
         const BrokenDatabase broken(row.entries);
         try {
-            const TemplateDatabase database(broken.folder());
+            const TTemplateDatabase database(broken.folder());
             ADD_FAILURE() << "read: " << row.entries;
         } catch (const std::exception& error) {
             EXPECT_NE(std::string(error.what()).find(row.says), std::string::npos) << error.what();
@@ -82,12 +83,12 @@ TEST(TemplateRefusal, NamesTheFileLineAndWhatToChange) {
 
 TEST(TemplateRefusal, ReadsAFolderOtherThanTheCarriedOne) {
     const BrokenDatabase own(sheet("size=\"Other\" width=\"30mm\" height=\"30mm\"", goodLabel));
-    const TemplateDatabase database(own.folder());
-    ASSERT_EQ(database.all().size(), 1u);
-    const auto all = cells(database.find("ACME 1"));
+    const TTemplateDatabase database(own.folder());
+    ASSERT_EQ(database.All().size(), 1u);
+    const auto all = Cells(database.Find("ACME 1"));
     ASSERT_EQ(all.size(), 6u);
-    EXPECT_DOUBLE_EQ(all[5].x, 13);
-    EXPECT_DOUBLE_EQ(all[5].y, 13);
+    EXPECT_DOUBLE_EQ(all[5].X, 13);
+    EXPECT_DOUBLE_EQ(all[5].Y, 13);
 }
 
 } // namespace
