@@ -2,6 +2,7 @@
 
 #include "temporary_name.h"
 #include "write_path.h"
+#include <quillmark/error_messages.h>
 
 #include <QFile>
 
@@ -133,10 +134,13 @@ std::string SystemErrorText(int Error) {
     return ::strerror_r(Error, text, sizeof text);
 }
 
-void WriteFileAtomically(const std::string& Name, const QByteArray& Bytes, TDurability Durability) {
+namespace {
+
+// Name resolved for writing, refused unless nothing or a regular file that may be written
+// stands there.
+TWritePath WritablePath(const std::string& Name) {
     // A link is written through: the file it names takes the new bytes and the link stays.
-    const TWritePath path = ResolveWritePath(Name);
-    const int folder = path.Folder.Get();
+    TWritePath path = ResolveWritePath(Name);
     const std::optional<struct stat>& existing = path.Existing;
     if (existing && S_ISDIR(existing->st_mode))
         FailWrite(Name, EISDIR);
@@ -146,26 +150,61 @@ void WriteFileAtomically(const std::string& Name, const QByteArray& Bytes, TDura
                           ", not a regular file; only a regular file is replaced");
     // A file made read-only stays as it is, although the folder would allow the rename; for
     // root too, whom access() lets write anything.
-    if (existing &&
-        ((existing->st_mode & 0222) == 0 || ::faccessat(folder, path.Leaf.c_str(), W_OK, 0) != 0))
+    if (existing && ((existing->st_mode & 0222) == 0 ||
+                     ::faccessat(path.Folder.Get(), path.Leaf.c_str(), W_OK, 0) != 0))
         FailWrite(Name, EACCES);
-    TTemporaryFile file = CreateTemporary(Name, folder, 0666);
-    // The permissions only: set-user-ID and set-group-ID bits don't pass to a new file.
-    if (existing && ::fchmod(file.Fd(), existing->st_mode & 0777) != 0)
-        FailWrite(Name, errno);
-    if (const int error =
-            WriteAll(file.Fd(), Bytes.constData(), static_cast<std::size_t>(Bytes.size())))
-        FailWrite(Name, error);
+    return path;
+}
+
+} // namespace
+
+struct TAtomicFile::TState {
+    explicit TState(const std::string& FileName)
+        : Name(FileName), Path(WritablePath(FileName)),
+          File(CreateTemporary(FileName, Path.Folder.Get(), 0666)) {
+        // The permissions only: set-user-ID and set-group-ID bits don't pass to a new file.
+        if (Path.Existing && ::fchmod(File.Fd(), Path.Existing->st_mode & 0777) != 0)
+            FailWrite(Name, errno);
+    }
+    std::string Name;
+    TWritePath Path;
+    TTemporaryFile File;
+    bool Committed = false;
+};
+
+TAtomicFile::TAtomicFile(const std::string& FileName)
+    : state_(std::make_unique<TState>(FileName)) {}
+
+TAtomicFile::~TAtomicFile() = default;
+
+void TAtomicFile::Write(std::string_view Bytes) {
+    if (state_->Committed)
+        throw Exception(InternalErrorMessage);
+    if (const int error = WriteAll(state_->File.Fd(), Bytes.data(), Bytes.size()))
+        FailWrite(state_->Name, error);
+}
+
+void TAtomicFile::Commit(TDurability Durability) {
+    if (state_->Committed)
+        throw Exception(InternalErrorMessage);
+    state_->Committed = true;
+    TTemporaryFile& file = state_->File;
     // Every byte must be on the disk before the new file replaces the old one: a full disk
     // can fail here even after every write succeeded.
     if (Durability == TDurability::Flush && ::fsync(file.Fd()) != 0)
-        FailWrite(Name, errno);
+        FailWrite(state_->Name, errno);
     if (const int error = file.Close())
-        FailWrite(Name, error);
-    if (const int error = file.RenameTo(path.Leaf))
-        FailWrite(Name, error);
+        FailWrite(state_->Name, error);
+    if (const int error = file.RenameTo(state_->Path.Leaf))
+        FailWrite(state_->Name, error);
     if (Durability == TDurability::Flush)
-        SyncFolder(folder);
+        SyncFolder(state_->Path.Folder.Get());
+}
+
+void WriteFileAtomically(const std::string& Name, const QByteArray& Bytes, TDurability Durability) {
+    TAtomicFile file(Name);
+    file.Write(std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size())));
+    file.Commit(Durability);
 }
 
 void WriteFileAtomically(const QString& FileName, const QByteArray& Bytes, TDurability Durability) {

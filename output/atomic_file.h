@@ -8,7 +8,9 @@
 #include <QByteArray>
 #include <QString>
 
+#include <memory>
 #include <string>
+#include <string_view>
 
 namespace quillmark {
 
@@ -21,6 +23,28 @@ public:
 enum class TDurability {
     Flush, // the data reaches the disk before the file takes its name: one file a person saves
     None,  // left to the system: a batch writes thousands, and can be run again
+};
+
+// A file written in pieces that appears whole or not at all: its bytes go to a new
+// temporary file in FileName's folder, which Commit renames over FileName; dropped
+// uncommitted, the temporary is removed and an existing file stays as it was. The name is
+// checked and the temporary made at construction, under WriteFileAtomically's rules below;
+// every step raises EWriteError "FileName : reason".
+class QUILLMARK_OUTPUT_EXPORT TAtomicFile {
+public:
+    explicit TAtomicFile(const std::string& FileName);
+    ~TAtomicFile();
+    TAtomicFile(const TAtomicFile&) = delete;
+    TAtomicFile& operator=(const TAtomicFile&) = delete;
+
+    // Appends Bytes.
+    void Write(std::string_view Bytes);
+    // Gives the file its name; once only, and nothing may be written after.
+    void Commit(TDurability Durability = TDurability::Flush);
+
+private:
+    struct TState;
+    std::unique_ptr<TState> state_;
 };
 
 // Writes Bytes to a new temporary file in FileName's folder (bytes, as the system names

@@ -90,6 +90,15 @@ std::string HexString(std::string_view Bytes) {
     return out + ">";
 }
 
+std::string TextString(const QString& Text) {
+    std::string bytes = "\xFE\xFF";
+    for (const QChar ch : Text) {
+        bytes += static_cast<char>(ch.unicode() >> 8);
+        bytes += static_cast<char>(ch.unicode() & 0xFF);
+    }
+    return HexString(bytes);
+}
+
 std::string Deflated(std::string_view Bytes) {
     const QByteArray stream = ZlibStream(Bytes.data(), Bytes.size(), Z_DEFAULT_COMPRESSION);
     return std::string(stream.constData(), static_cast<std::size_t>(stream.size()));
@@ -98,6 +107,10 @@ std::string Deflated(std::string_view Bytes) {
 TDocument::TDocument() : offsets_(1, 0) {
     // The comment of four bytes above 127 tells transfer programs the file is binary.
     out_ = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
+}
+
+TDocument::TDocument(TSink Sink) : TDocument() {
+    sink_ = std::move(Sink);
 }
 
 int TDocument::Reserve() {
@@ -109,14 +122,28 @@ void TDocument::Begin(int Number) {
     if (Number <= 0 || static_cast<std::size_t>(Number) >= offsets_.size() ||
         offsets_[static_cast<std::size_t>(Number)] != 0)
         throw Exception(InternalErrorMessage);
-    offsets_[static_cast<std::size_t>(Number)] = out_.size();
+    offsets_[static_cast<std::size_t>(Number)] = handed_ + out_.size();
     out_ += std::to_string(Number) + " 0 obj\n";
+}
+
+void TDocument::End() {
+    out_ += "\nendobj\n";
+    // Chunks of about this many bytes: few system calls, little memory.
+    constexpr std::size_t Chunk = 1 << 16;
+    if (sink_ && out_.size() >= Chunk)
+        Hand();
+}
+
+void TDocument::Hand() {
+    sink_(out_);
+    handed_ += out_.size();
+    out_.clear();
 }
 
 void TDocument::Add(int Number, std::string_view Body) {
     Begin(Number);
     out_ += Body;
-    out_ += "\nendobj\n";
+    End();
 }
 
 void TDocument::AddStream(int Number, std::string_view Entries, const TStreamData& Data) {
@@ -130,11 +157,12 @@ void TDocument::AddStream(int Number, std::string_view Entries, const TStreamDat
     }
     out_ += " >>\nstream\n";
     out_ += Data.Bytes;
-    out_ += "\nendstream\nendobj\n";
+    out_ += "\nendstream";
+    End();
 }
 
 QByteArray TDocument::Finish(int Root, int Info) {
-    const std::size_t xref = out_.size();
+    const std::size_t xref = handed_ + out_.size();
     out_ += "xref\n0 " + std::to_string(offsets_.size()) + "\n0000000000 65535 f \n";
     for (std::size_t i = 1; i < offsets_.size(); ++i) {
         if (offsets_[i] == 0)
@@ -153,6 +181,10 @@ QByteArray TDocument::Finish(int Root, int Info) {
     out_ += "trailer\n<< /Size " + std::to_string(offsets_.size()) + " /Root " +
             std::to_string(Root) + " 0 R /Info " + std::to_string(Info) + " 0 R >>\nstartxref\n" +
             std::to_string(xref) + "\n%%EOF\n";
+    if (sink_) {
+        Hand();
+        return {};
+    }
     return QByteArray(out_.data(), static_cast<qsizetype>(out_.size()));
 }
 

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +29,10 @@ std::string LiteralString(std::string_view Bytes);
 // A hexadecimal string, angle brackets included.
 std::string HexString(std::string_view Bytes);
 
+// Text as a text string, UTF-16 after its byte order mark: any language in the reader's
+// document properties and extracted text.
+std::string TextString(const QString& Text);
+
 // Bytes compressed for /FlateDecode.
 std::string Deflated(std::string_view Bytes);
 
@@ -36,11 +42,17 @@ struct TStreamData {
     bool Deflated = false;
 };
 
+// Where a document's bytes go as it grows, in order, a chunk at a time.
+using TSink = std::function<void(std::string_view)>;
+
 // A document built object by object: numbers handed out first so that objects may refer
 // forwards, each then written once, in any order; Finish adds the cross-reference table.
+// Kept whole in memory, or handed to a sink in chunks as it grows so that a document of any
+// length holds no more than a chunk and an offset an object.
 class TDocument {
 public:
     TDocument();
+    explicit TDocument(TSink Sink);
     // A fresh object number.
     int Reserve();
     // Writes object Number with Body, a dictionary, array or any other direct object.
@@ -49,12 +61,17 @@ public:
     // /Length and /Filter.
     void AddStream(int Number, std::string_view Entries, const TStreamData& Data);
     // The whole file, with Root as the catalogue and Info as the document information;
-    // raises Exception if a reserved object was never written.
+    // raises Exception if a reserved object was never written. A document with a sink hands
+    // it the rest and gives nothing.
     QByteArray Finish(int Root, int Info);
 
 private:
     void Begin(int Number);
-    std::string out_;
+    void End();
+    void Hand();             // the bytes so far to the sink
+    std::string out_;        // the bytes not yet handed to the sink, all of them without one
+    std::size_t handed_ = 0; // how many bytes the sink has had
+    TSink sink_;
     std::vector<std::size_t> offsets_; // by object number; 0: not yet written
 };
 

@@ -1,6 +1,8 @@
 #include "pdf_page.h"
 
 #include "pdf_text.h"
+#include <quillmark/engine.h>
+#include <quillmark/error_messages.h>
 
 #include <cmath>
 
@@ -24,19 +26,15 @@ std::string Matrix(const QTransform& T) {
            Number(T.dx(), UnitDecimals) + ' ' + Number(T.dy(), UnitDecimals);
 }
 
+// A colour's red, green and blue from 0 to 1, as rg and RG take them.
+std::string RgbOf(TColor Color) {
+    return Number((Color & 0xFF) / 255.0) + ' ' + Number(((Color >> 8) & 0xFF) / 255.0) + ' ' +
+           Number(((Color >> 16) & 0xFF) / 255.0);
+}
+
 std::string Rectangle(double X, double Y, double Width, double Height) {
     return Number(X, UnitDecimals) + ' ' + Number(Y, UnitDecimals) + ' ' +
            Number(Width, UnitDecimals) + ' ' + Number(Height, UnitDecimals) + " re f\n";
-}
-
-// Text as a PDF text string, UTF-16 after its byte order mark.
-std::string TextString(const QString& Text) {
-    std::string bytes = "\xFE\xFF";
-    for (const QChar ch : Text) {
-        bytes += static_cast<char>(ch.unicode() >> 8);
-        bytes += static_cast<char>(ch.unicode() & 0xFF);
-    }
-    return HexString(bytes);
 }
 
 // A text showing in progress: one TJ array of hex strings and shifts.
@@ -73,7 +71,8 @@ private:
 
 } // namespace
 
-TPage::TPage(double PointsPerUnit, const std::string& HeightText) {
+TPage::TPage(TType3Fonts& Fonts, double PointsPerUnit, const std::string& HeightText)
+    : fonts_(Fonts) {
     out_ = "q " + Number(PointsPerUnit, ScaleDecimals) + " 0 0 " +
            Number(-PointsPerUnit, ScaleDecimals) + " 0 " + HeightText + " cm\n";
 }
@@ -82,13 +81,42 @@ void TPage::SetColor(TColor Color) {
     if (color_ == Color)
         return;
     color_ = Color;
-    out_ += Number((Color & 0xFF) / 255.0) + ' ' + Number(((Color >> 8) & 0xFF) / 255.0) + ' ' +
-            Number(((Color >> 16) & 0xFF) / 255.0) + " rg\n";
+    out_ += RgbOf(Color) + " rg\n";
 }
 
 void TPage::Fill(const QRect& Rect, TColor Color) {
     SetColor(Color);
     out_ += Rectangle(Rect.x(), Rect.y(), Rect.width(), Rect.height());
+}
+
+void TPage::Begin(const QTransform& Place) {
+    outer_.push_back(color_);
+    out_ += "q " + Matrix(Place) + " cm\n";
+}
+
+void TPage::End() {
+    if (outer_.empty())
+        throw Exception(InternalErrorMessage);
+    out_ += "Q\n";
+    // The colour set inside the block is forgotten at its end.
+    color_ = outer_.back();
+    outer_.pop_back();
+}
+
+void TPage::Stroke(const QPainterPath& Path, double Width, TColor Color) {
+    std::string path;
+    for (int i = 0; i < Path.elementCount(); ++i) {
+        const QPainterPath::Element e = Path.elementAt(i);
+        path += Number(e.x, UnitDecimals) + ' ' + Number(e.y, UnitDecimals);
+        // A curve is its two control points and its end, written as one operator.
+        const bool curvePart =
+            e.type == QPainterPath::CurveToElement ||
+            (e.type == QPainterPath::CurveToDataElement && i + 1 < Path.elementCount() &&
+             Path.elementAt(i + 1).type == QPainterPath::CurveToDataElement);
+        path += e.isMoveTo() ? " m\n" : e.isLineTo() ? " l\n" : curvePart ? " " : " c\n";
+    }
+    // The stroke's colour and width stay inside the block; the fill colour is untouched.
+    out_ += "q " + Number(Width, UnitDecimals) + " w " + RgbOf(Color) + " RG\n" + path + "S\nQ\n";
 }
 
 void TPage::Text(const QString& Text, const QFont& Font, const QTransform& Turn, int Ascent,
