@@ -215,7 +215,8 @@ constexpr std::array<TOption, 53> OptionTable{{
      [](TParse& p, const std::string& v) {
          p.Options.Sheet.FontSizePt = Number("label-font-size", v, MinFontSizePt, MaxFontSizePt);
      }},
-    {"label-align", 0, true, [](TParse& p, const std::string& v) { p.Options.Sheet.Align = v; }},
+    {"label-align", 0, true,
+     [](TParse& p, const std::string& v) { p.Options.Sheet.Align = LabelAlign(v); }},
     {"skip", 0, true,
      [](TParse& p, const std::string& v) {
          p.Options.Sheet.Skip =

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "option_values.h"
+#include <label_align.h>
 #include <quillmark/description.h>
 #include <quillmark/files.h>
 #include <sequence.h>
@@ -41,7 +42,7 @@ struct TSheetOptions {
     std::vector<std::string> Text;
     std::optional<std::string> FontFamily;
     std::optional<double> FontSizePt;
-    std::optional<std::string> Align; // a name of LabelAlignNames
+    TLabelAlign Align = TLabelAlign::Centre;
     std::uint64_t Skip = 0;
     bool Outline = false;
     std::string ListFilter; // --list-sheets FILTER

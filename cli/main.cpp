@@ -6,6 +6,7 @@
 #include "output_folder.h"
 #include "record_batch.h"
 #include "sheet_catalogue.h"
+#include "sheet_run.h"
 #include "text_bytes.h"
 #include <quillmark/verify.h>
 
@@ -128,10 +129,10 @@ int Run(const std::vector<std::string>& Arguments) {
         std::fputs(text.c_str(), stdout);
         return 0;
     }
-    if (!options.Sheet.Name.empty())
-        throw UsageError("sheets of labels are not drawn by this build yet; leave out --sheet");
     const TOutputJob job = MakeJob(options);
     WarnOnce(options);
+    if (!options.Sheet.Name.empty())
+        return RunSheet(options, job);
     if (mode == TMode::Batch && (options.Records.Table || options.Records.Sequence))
         return RunRecordBatch(options);
     return mode == TMode::Batch ? RunBatch(options, job) : RunSingle(options, job);

@@ -87,6 +87,14 @@ TSequenceRange SequenceRange(const std::string& Text) {
     }
 }
 
+TLabelAlign LabelAlign(const std::string& Text) {
+    try {
+        return LabelAlignFromName(Text);
+    } catch (const Exception& e) {
+        throw UsageError("--label-align: " + e.Message());
+    }
+}
+
 void AddLabelText(TSheetOptions& Sheet, const std::string& Template) {
     if (Sheet.Text.size() == MostLabelTextLines)
         Refuse("label-text", Template,

@@ -16,6 +16,9 @@ void SetTableFormat(TRecordOptions& Records, TTableFormat Format);
 // --sequence FROM..TO[/STEP]; raises UsageError naming the part that is wrong.
 TSequenceRange SequenceRange(const std::string& Text);
 
+// --label-align: a name of LabelAlignNames; raises UsageError listing them.
+TLabelAlign LabelAlign(const std::string& Text);
+
 // One more --label-text template; raises UsageError for one that can't be read or one too many.
 void AddLabelText(TSheetOptions& Sheet, const std::string& Template);
 
