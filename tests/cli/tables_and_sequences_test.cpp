@@ -181,6 +181,16 @@ TEST_F(CliTables, RefusesOptionsWhereTheyDontApply) {
     EXPECT_TRUE(Files().isEmpty());
 }
 
+TEST_F(CliTables, TheHelpExplainsEveryOptionOfTablesAndSheets) {
+    const QString help = QString::fromUtf8(Run({"--help"}).Out);
+    for (const char* option :
+         {"--csv", "--tsv", "--header", "--value COLUMN", "--type-column COLUMN",
+          "--copies-column COLUMN", "--sequence FROM..TO[/STEP]", "--sheet SHEET",
+          "--list-sheets [FILTER]", "--label-text TEMPLATE", "--label-font FAMILY",
+          "--label-font-size PT", "--label-align center|", "--skip N", "--outline"})
+        EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
+}
+
 TEST_F(CliTables, ListsSheetsOneALine) {
     const CliRun run = Run({"--list-sheets", "L7160"});
     EXPECT_EQ(run.ExitCode, 0);
