@@ -57,18 +57,19 @@ bool TakesElementStrings(TBarType Type) {
            Type == bcCodeDataBarExpanded || Type == bcCodeDataBarExpandedStacked;
 }
 
-// The digits EAN/UPC's check digit is computed over: UPC-E's are its six.
+// The digits EAN/UPC's check digit is computed over; UPC-E's are its six.
+struct TDataDigits {
+    TBarType Type;
+    std::size_t Digits;
+};
+constexpr std::array<TDataDigits, 3> LongerData{
+    {{bcCodeEAN8, 7}, {bcCodeEAN13, 12}, {bcCodeUPC_A, 11}}};
+constexpr std::size_t UPCEData = 6;
+
 std::size_t DataDigits(TBarType Type) {
-    switch (Type) {
-    case bcCodeEAN8:
-        return 7;
-    case bcCodeEAN13:
-        return 12;
-    case bcCodeUPC_A:
-        return 11;
-    default:
-        return 6;
-    }
+    const auto Found = std::find_if(LongerData.begin(), LongerData.end(),
+                                    [Type](const TDataDigits& D) { return D.Type == Type; });
+    return Found == LongerData.end() ? UPCEData : Found->Digits;
 }
 
 std::string EANUPC(TBarType Type, std::string_view Value) {
@@ -79,7 +80,7 @@ std::string EANUPC(TBarType Type, std::string_view Value) {
     if (Digits(Main) && (Main.size() == Data || Main.size() == Data + 1)) {
         Done = Main.substr(0, Data);
         Done += GS1CheckDigit(Type, Done);
-    } else if (Digits(Main) && Data == 6 && Main.size() == 8) {
+    } else if (Digits(Main) && Data == UPCEData && Main.size() == 8) {
         // UPC-E written with its number system: the check digit is the last of eight.
         Done = Main.substr(0, 7) + GS1CheckDigit(Type, Main.substr(1, 6));
     }
