@@ -121,8 +121,8 @@ void CheckRecordsAndSheet(const TOptions& Options, bool Batch,
 
 void CheckSheetOutput(const TOptions& Options) {
     const std::string& output = Options.Output;
-    if (output.empty())
-        throw UsageError("--sheet writes one PDF; give -o FILE.pdf");
+    if (output.empty() || output == "-")
+        throw UsageError("--sheet writes one PDF file; give -o FILE.pdf");
     if (HasField(output))
         throw UsageError("--sheet writes one PDF file, not a file a label; give -o a name "
                          "without fields, such as labels.pdf");

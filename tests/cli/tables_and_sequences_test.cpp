@@ -1,6 +1,7 @@
 // Batches of a table's rows and of sequences: a file each, named by their fields, the
 // columns by name or number, a type column's types, check digits made for numbered values,
 // and a table with a fault refused with its line and column before any file is written.
+#include "arguments.h"
 #include "cli_run.h"
 #include "name_template.h"
 #include "option_values.h"
@@ -204,6 +205,57 @@ TEST_F(CliTables, ListsSheetsOneALine) {
 
 namespace quillmark::cli {
 namespace {
+
+TEST(Arguments, EveryTableAndSheetOptionReachesItsSetting) {
+    const TOptions o = ParseArguments({"--batch",
+                                       "in.tsv",
+                                       "--tsv",
+                                       "--header",
+                                       "--value",
+                                       "sku",
+                                       "--type-column",
+                                       "3",
+                                       "--copies-column",
+                                       "qty",
+                                       "--sheet",
+                                       "Avery L7160",
+                                       "--label-text",
+                                       "{name}",
+                                       "--label-text",
+                                       "{sku}",
+                                       "--label-font",
+                                       "DejaVu Serif",
+                                       "--label-font-size",
+                                       "7.5",
+                                       "--label-align",
+                                       "BOTTOM-right",
+                                       "--skip",
+                                       "4",
+                                       "--outline",
+                                       "-o",
+                                       "labels.pdf"});
+    EXPECT_EQ(o.Mode, TMode::Batch);
+    EXPECT_EQ(o.Records.Table, TTableFormat::Tsv);
+    EXPECT_TRUE(o.Records.Header);
+    EXPECT_EQ(o.Records.Value, "sku");
+    EXPECT_EQ(o.Records.TypeColumn, "3");
+    EXPECT_EQ(o.Records.CopiesColumn, "qty");
+    EXPECT_EQ(o.Sheet.Name, "Avery L7160");
+    EXPECT_EQ(o.Sheet.Text, (std::vector<std::string>{"{name}", "{sku}"}));
+    EXPECT_EQ(o.Sheet.FontFamily, "DejaVu Serif");
+    EXPECT_EQ(o.Sheet.FontSizePt, 7.5);
+    EXPECT_EQ(o.Sheet.Align, TLabelAlign::BottomRight);
+    EXPECT_EQ(o.Sheet.Skip, 4U);
+    EXPECT_TRUE(o.Sheet.Outline);
+    const TOptions sequence = ParseArguments({"--sequence", "10..1/-3", "-o", "{seq}.svg"});
+    EXPECT_EQ(sequence.Mode, TMode::Batch);
+    ASSERT_TRUE(sequence.Records.Sequence);
+    EXPECT_EQ(sequence.Records.Sequence->From, 10);
+    EXPECT_EQ(sequence.Records.Sequence->Step, -3);
+    EXPECT_THROW(ParseArguments({"--sequence", "1..2", "--sheet", "Avery L7160", "-o", "-",
+                                 "--format", "pdf"}),
+                 UsageError);
+}
 
 TEST(NameTemplates, TakeARecordsFields) {
     const TFieldIndex columns = [](std::string_view Name) -> std::size_t {
