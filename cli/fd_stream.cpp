@@ -4,11 +4,7 @@
 
 namespace quillmark::cli {
 
-namespace {
-constexpr std::size_t BlockSize = 64 * 1024;
-}
-
-TFdStreamBuf::TFdStreamBuf(int Fd) : fd_(Fd), buffer_(BlockSize) {
+TFdStreamBuf::TFdStreamBuf(int Fd) : fd_(Fd), buffer_(ReadBlockSize) {
     setg(buffer_.data(), buffer_.data(), buffer_.data());
 }
 

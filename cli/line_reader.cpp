@@ -14,8 +14,6 @@ namespace quillmark::cli {
 
 namespace {
 
-constexpr std::size_t BlockSize = 64 * 1024;
-
 [[noreturn]] void ReadFailed() {
     throw std::runtime_error("read error: " + SystemErrorText(errno));
 }
@@ -37,7 +35,7 @@ std::optional<std::size_t> ReadSome(int Fd, char* Into, std::size_t Size) {
 }
 
 TLineReader::TLineReader(int Fd, std::size_t Longest)
-    : fd_(Fd), longest_(Longest), buffer_(BlockSize) {}
+    : fd_(Fd), longest_(Longest), buffer_(ReadBlockSize) {}
 
 bool TLineReader::Fill() {
     if (atEnd_)
@@ -123,7 +121,7 @@ std::optional<std::uint64_t> CountValueLines(int Fd) {
     const off_t start = ::lseek(Fd, 0, SEEK_CUR);
     if (start < 0)
         return std::nullopt;
-    std::vector<char> block(BlockSize);
+    std::vector<char> block(ReadBlockSize);
     std::optional<std::uint64_t> count = 0;
     bool hasValue = false; // the current line holds more than white space
     // Empty lines, and lines of white space alone, hold no value.

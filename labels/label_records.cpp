@@ -25,7 +25,7 @@ std::string FieldRefused(const TValueTemplate& Text, const TTemplatePiece& Piece
            Shortened(Piece.Field) + "} at character " + std::to_string(Piece.Position);
 }
 
-std::string_view Trimmed(std::string_view Cell) {
+std::string_view WithoutBlanks(std::string_view Cell) {
     const auto First = Cell.find_first_not_of(" \t");
     if (First == std::string_view::npos)
         return {};
@@ -84,7 +84,7 @@ std::optional<TLabelRecord> TTableRecords::Next() {
     Record.Line = Row->Line;
     Record.Value = Row->Fields[FValue];
     if (FType) {
-        const std::string_view Name = Trimmed(Row->Fields[*FType]);
+        const std::string_view Name = WithoutBlanks(Row->Fields[*FType]);
         if (!Name.empty()) {
             Record.Type = FindBarType(Name);
             if (!Record.Type)
@@ -98,7 +98,7 @@ std::optional<TLabelRecord> TTableRecords::Next() {
     }
     if (FCopies)
         Record.Copies =
-            Copies(Trimmed(Row->Fields[*FCopies]), ColumnText(FColumns, *FCopies), Row->Line);
+            Copies(WithoutBlanks(Row->Fields[*FCopies]), ColumnText(FColumns, *FCopies), Row->Line);
     for (std::size_t I = 0; I < FText.size(); ++I) {
         std::size_t Field = 0;
         Record.Text.push_back(FText[I].Format(
