@@ -38,6 +38,16 @@ TOutputJob MakeJob(const TOptions& Options) {
         job.Gate = [](const std::vector<std::string>& Findings) { return Findings.empty(); };
     if (Options.Verify && CanRead(Options.Description.Barcode.BarType))
         job.Verifier = ReadBack;
+    // A sheet's one job draws every type a type column names: those zxing-cpp can't read are
+    // drawn unverified, with a note.
+    if (Options.Verify && Options.Records.TypeColumn)
+        job.Verifier = [](const QImage& Picture,
+                          const TBarcodeDescription& D) -> std::optional<std::string> {
+            const TBarType type = D.Barcode.BarType;
+            if (!CanRead(type))
+                return "zxing-cpp can't read " + BarTypeName(type) + ", so it is unverified";
+            return ReadBack(Picture, D);
+        };
     return job;
 }
 

@@ -45,6 +45,15 @@ TEST_F(CliSheets, CopiesAndSkippedLabelsFillThePages) {
     }
 }
 
+TEST_F(CliSheets, ReadsBackEachLabelOfATypeItCanRead) {
+    const CliRun run = Run({"--batch", "-", "--csv", "--header", "--type-column", "type",
+                            "--verify", "--sheet", "Avery L7160", "-o", "a.pdf"},
+                           "value,type\n12345,postnet\nQM-1,\n(01)09501101530003,gs1dm\n");
+    EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    EXPECT_EQ(run.Err, "2: warning: zxing-cpp can't read PostNet, so it is unverified\n");
+    EXPECT_EQ(PagesOf(Path("a.pdf")), 1);
+}
+
 TEST_F(CliSheets, ALabelThatFailsWritesNoSheet) {
     const CliRun large =
         Run({"--sequence", "1..2", "--xdim", "2", "--sheet", "Avery L7160", "-o", "a.pdf"});
