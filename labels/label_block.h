@@ -3,7 +3,7 @@
 // block's top-left corner.
 #pragma once
 
-#include "sheet_document.h"
+#include <quillmark/sheet_document.h>
 
 #include <vector>
 

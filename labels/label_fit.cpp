@@ -57,9 +57,10 @@ std::optional<TRectMM> PlaceBlock(const TPrintableArea& Area, TLabelAlign Align,
     return Area.Place(Block.Width, Block.Height, Align);
 }
 
-std::string TooLargeMessage(const TLabelTemplate& Sheet, TLabelAlign Align,
-                            const TBarcodeDescription& Description, const TOutputLayout& Layout,
-                            const std::vector<TTextExtent>& Lines) {
+std::string LabelTooLargeMessage(const TLabelTemplate& Sheet, TLabelAlign Align,
+                                 const TBarcodeDescription& Description,
+                                 const TOutputLayout& Layout,
+                                 const std::vector<TTextExtent>& Lines) {
     const TPrintableArea Area(Sheet, {0, 0, Sheet.Width, Sheet.Height});
     const TLabelBlock Block = ArrangeBlock(LayoutWidthMM(Layout), LayoutHeightMM(Layout), Lines);
     std::string Message = "The symbol is " +
@@ -71,23 +72,30 @@ std::string TooLargeMessage(const TLabelTemplate& Sheet, TLabelAlign Align,
                " printable area of " + Sheet.Name() + "'s " + LabelKind(Sheet) +
                " inside its markup margin";
     const TBarType Type = Description.Barcode.BarType;
-    const TXRange Permitted = PermittedXRange(Type);
-    if (Permitted.MinimumMM > 0 && Permitted.MinimumMM == Permitted.MaximumMM)
-        return Message + "; its standard fixes its size, so choose a larger label.";
-    const double Asked = XDimensionOf(Description);
-    if (!FitsAt(Area, Align, Description, Layout.Value, MinXDimensionMM, Lines))
-        return Message + "; no X-dimension makes it fit, so choose a larger label" +
-               (Lines.empty() ? "." : " or fewer lines of text.");
+    const bool Grid = IsTwoDimensional(Type);
+    if (!FitsAt(Area, Align, Description, Layout.Value, MinXDimensionMM, Lines)) {
+        // What does not shrink with the X-dimension: a row's bars and the lines of text.
+        std::vector<std::string> Changes{"a larger label"};
+        if (!Grid)
+            Changes.push_back("lower bars");
+        if (!Lines.empty())
+            Changes.push_back("fewer lines of text");
+        Message += "; no X-dimension makes it fit, so choose ";
+        for (std::size_t i = 0; i < Changes.size(); ++i)
+            Message += (i == 0 ? "" : i + 1 == Changes.size() ? " or " : ", ") + Changes[i];
+        return Message + ".";
+    }
     double Fits = MinXDimensionMM;
-    double TooLarge = Asked;
+    double TooLarge = XDimensionOf(Description);
     for (int Step = 0; Step < FitSteps; ++Step) {
         const double Mid = (Fits + TooLarge) / 2;
         (FitsAt(Area, Align, Description, Layout.Value, Mid, Lines) ? Fits : TooLarge) = Mid;
     }
     const double Rounded = std::floor(Fits * Thousandths) / Thousandths;
     Message += "; an X-dimension of " + DecimalText(Rounded, 3) + " mm or less would fit it";
-    if (IsTwoDimensional(Type))
+    if (Grid)
         Message += " (each module that wide), as would fewer characters";
+    const TXRange Permitted = PermittedXRange(Type);
     if (Rounded < Permitted.MinimumMM)
         return Message + ", below the " + DecimalText(Permitted.MinimumMM, 3) +
                " mm its standard permits, so choose a larger label.";

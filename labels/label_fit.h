@@ -28,10 +28,11 @@ std::optional<TRectMM> PlaceBlock(const TPrintableArea& Area, TLabelAlign Align,
 
 // The refusal of a symbol (Description, drawn as Layout) too large for Sheet's label: its
 // size, the label's printable size and the X-dimension that would fit, rounded down to
-// 0.001 mm; for a symbol whose standard fixes its size, or where no X-dimension fits, what
-// to change instead.
-std::string TooLargeMessage(const TLabelTemplate& Sheet, TLabelAlign Align,
-                            const TBarcodeDescription& Description, const TOutputLayout& Layout,
-                            const std::vector<TTextExtent>& Lines);
+// 0.001 mm; where that is below what the symbology's standard permits, or no X-dimension
+// fits (bars or text too tall), what to change instead.
+std::string LabelTooLargeMessage(const TLabelTemplate& Sheet, TLabelAlign Align,
+                                 const TBarcodeDescription& Description,
+                                 const TOutputLayout& Layout,
+                                 const std::vector<TTextExtent>& Lines);
 
 } // namespace quillmark

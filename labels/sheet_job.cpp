@@ -3,11 +3,11 @@
 #include "label_fit.h"
 #include "label_outline.h"
 #include "printable_area.h"
-#include "sheet_document.h"
 #include "sheet_plan.h"
 
 #include <quillmark/latin1.h>
 #include <quillmark/prepared_symbol.h>
+#include <quillmark/sheet_document.h>
 #include <quillmark/units.h>
 
 #include <QRectF>
@@ -42,13 +42,6 @@ TBarcodeDescription DescriptionOf(const TOutputJob& Job, const TSheetSettings& S
     return Own;
 }
 
-std::vector<QString> LinesOf(const TLabelRecord& Record) {
-    std::vector<QString> Lines;
-    for (const std::string& Line : Record.Text)
-        Lines.push_back(QString::fromStdString(Line));
-    return Lines;
-}
-
 // The pages of the document as the plan's slots reach them.
 class TPages {
 public:
@@ -78,86 +71,134 @@ private:
     int FCount = 0;
 };
 
+// A record's lines of text, and their extents in the settings' font.
+struct TLabelLines {
+    std::vector<QString> Text;
+    std::vector<TTextExtent> Extents;
+};
+
+// One run: the plan, the document and the outcomes so far.
+class TSheetRun {
+public:
+    TSheetRun(const TOutputJob& Job, const TSheetSettings& Settings, const std::string& FileName,
+              const TLabelReport& Report)
+        : FJob(Job), FSettings(Settings), FReport(Report), FPlan(Settings.Sheet, Settings.Skip),
+          FDocument(FileName, Settings.Sheet.Name() + " labels"), FPages(FDocument, FPlan) {}
+
+    void Draw(const TLabelRecord& Record) {
+        if (Record.Copies == 0)
+            return;
+        TLabelLines Lines;
+        for (const std::string& Line : Record.Text) {
+            Lines.Text.push_back(QString::fromStdString(Line));
+            Lines.Extents.push_back(MeasureText(Lines.Text.back(), FSettings.TextFont));
+        }
+        TOutputResult Result;
+        std::optional<TPreparedSymbol> Symbol;
+        try {
+            Symbol = Prepared(Record, Lines, Result);
+        } catch (...) {
+            Fail(Record, Result, std::current_exception());
+            return;
+        }
+        if (!Symbol) {
+            Fail(Record, Result, nullptr);
+            return;
+        }
+        for (std::uint64_t Copy = 0; Copy < Record.Copies; ++Copy)
+            DrawCopy(Record, *Symbol, Lines, Result);
+    }
+
+    TSheetSummary Finish() {
+        FPages.Close();
+        FSummary.Pages = FPages.Count();
+        if (FAllDrawn && FSummary.Labels > 0) {
+            FDocument.Finish();
+            FSummary.Written = true;
+        }
+        return FSummary;
+    }
+
+private:
+    // The record's symbol, checked as a file's would be and refused if too large for the
+    // label; none when the gate stops it.
+    std::optional<TPreparedSymbol> Prepared(const TLabelRecord& Record, const TLabelLines& Lines,
+                                            TOutputResult& Result) const {
+        std::optional<TPreparedSymbol> Symbol;
+        Symbol.emplace(DescriptionOf(FJob, FSettings, Record), ValueFromText(Record.Value),
+                       FJob.CheckDigits, FJob.Lenient);
+        if (!CheckOutputSymbol(FJob, *Symbol, SheetFormat, Result))
+            return std::nullopt;
+        // Every cell is the label's size: one check serves them all.
+        const TLabelTemplate& Sheet = FSettings.Sheet;
+        const TPrintableArea Area(Sheet, {0, 0, Sheet.Width, Sheet.Height});
+        if (!PlaceBlock(Area, FSettings.Align, Symbol->Vector(), Lines.Extents))
+            throw Exception(LabelTooLargeMessage(Sheet, FSettings.Align, Symbol->Description(),
+                                                 Symbol->Vector(), Lines.Extents));
+        return Symbol;
+    }
+
+    void DrawCopy(const TLabelRecord& Record, TPreparedSymbol& Symbol, const TLabelLines& Lines,
+                  const TOutputResult& Checked) {
+        const TLabelSlot Slot = FPlan.Next();
+        FPages.Reach(Slot.Page);
+        const TOutputLayout& Layout = Symbol.Vector();
+        const TRectMM Block = *PlaceBlock(TPrintableArea(FSettings.Sheet, Slot.Cell),
+                                          FSettings.Align, Layout, Lines.Extents);
+        const TLabelBlock Parts =
+            ArrangeBlock(LayoutWidthMM(Layout), LayoutHeightMM(Layout), Lines.Extents);
+        FDocument.Symbol(Layout, Block.Left + Parts.SymbolLeft, Block.Top);
+        for (std::size_t i = 0; i < Lines.Text.size(); ++i)
+            FDocument.Text(Lines.Text[i], FSettings.TextFont, Block.Left + Parts.Lines[i].Left,
+                           Block.Top + Parts.Lines[i].Baseline);
+        if (FSettings.Outline)
+            FDocument.Outline(LabelOutline(FSettings.Sheet, Slot.Cell));
+        TOutputResult Result = Checked;
+        try {
+            ReadBack(Symbol, Slot.Cell, Result);
+        } catch (...) {
+            Fail(Record, Result, std::current_exception());
+            return;
+        }
+        Result.Written = true;
+        ++FSummary.Labels;
+        FReport({Record, Result, nullptr});
+    }
+
+    // The label read back from its cell as the page holds it, where the job reads back.
+    void ReadBack(TPreparedSymbol& Symbol, const TLabelCell& Cell, TOutputResult& Result) const {
+        if (!FJob.Verifier)
+            return;
+        const QImage Picture = FDocument.Raster(QRectF(Cell.X, Cell.Y, Cell.Width, Cell.Height),
+                                                ReadBackDpi(XDimensionOf(Symbol.Description())));
+        if (std::optional<std::string> Note = FJob.Verifier(Picture, Symbol.Description()))
+            Result.Notes.push_back(std::move(*Note));
+    }
+
+    void Fail(const TLabelRecord& Record, const TOutputResult& Result, std::exception_ptr Error) {
+        FAllDrawn = false;
+        FReport({Record, Result, std::move(Error)});
+    }
+
+    const TOutputJob& FJob;
+    const TSheetSettings& FSettings;
+    const TLabelReport& FReport;
+    TSheetPlan FPlan;
+    TSheetDocument FDocument;
+    TPages FPages;
+    TSheetSummary FSummary;
+    bool FAllDrawn = true;
+};
+
 } // namespace
 
 TSheetSummary RunSheetJob(const TOutputJob& Job, const TSheetSettings& Settings,
                           const TRecordSource& Next, const std::string& FileName,
                           const TLabelReport& Report) {
-    TSheetPlan Plan(Settings.Sheet, Settings.Skip);
-    TSheetDocument Document(FileName, Settings.Sheet.Name() + " labels");
-    TPages Pages(Document, Plan);
-    TSheetSummary Summary;
-    bool AllDrawn = true;
-    while (const std::optional<TLabelRecord> Record = Next()) {
-        if (Record->Copies == 0)
-            continue;
-        TOutputResult Result;
-        const std::vector<QString> Lines = LinesOf(*Record);
-        std::vector<TTextExtent> Extents;
-        for (const QString& Line : Lines)
-            Extents.push_back(MeasureText(Line, Settings.TextFont));
-        std::optional<TPreparedSymbol> Symbol;
-        try {
-            Symbol.emplace(DescriptionOf(Job, Settings, *Record), ValueFromText(Record->Value),
-                           Job.CheckDigits, Job.Lenient);
-            if (!CheckOutputSymbol(Job, *Symbol, SheetFormat, Result)) {
-                AllDrawn = false;
-                Report({*Record, Result, nullptr});
-                continue;
-            }
-            const TOutputLayout& Layout = Symbol->Vector();
-            const TPrintableArea Area(Settings.Sheet,
-                                      {0, 0, Settings.Sheet.Width, Settings.Sheet.Height});
-            if (!PlaceBlock(Area, Settings.Align, Layout, Extents))
-                throw Exception(TooLargeMessage(Settings.Sheet, Settings.Align,
-                                                Symbol->Description(), Layout, Extents));
-        } catch (...) {
-            AllDrawn = false;
-            Report({*Record, Result, std::current_exception()});
-            continue;
-        }
-        const TOutputLayout& Layout = Symbol->Vector();
-        for (std::uint64_t Copy = 0; Copy < Record->Copies; ++Copy) {
-            const TLabelSlot Slot = Plan.Next();
-            Pages.Reach(Slot.Page);
-            const TRectMM Block = *PlaceBlock(TPrintableArea(Settings.Sheet, Slot.Cell),
-                                              Settings.Align, Layout, Extents);
-            const TLabelBlock Parts =
-                ArrangeBlock(LayoutWidthMM(Layout), LayoutHeightMM(Layout), Extents);
-            Document.Symbol(Layout, Block.Left + Parts.SymbolLeft, Block.Top);
-            for (std::size_t i = 0; i < Lines.size(); ++i)
-                Document.Text(Lines[i], Settings.TextFont, Block.Left + Parts.Lines[i].Left,
-                              Block.Top + Parts.Lines[i].Baseline);
-            if (Settings.Outline)
-                Document.Outline(LabelOutline(Settings.Sheet, Slot.Cell));
-            TOutputResult Drawn = Result;
-            std::exception_ptr Error;
-            if (Job.Verifier) {
-                try {
-                    const QRectF Cell(Slot.Cell.X, Slot.Cell.Y, Slot.Cell.Width, Slot.Cell.Height);
-                    const QImage Picture =
-                        Document.Raster(Cell, ReadBackDpi(XDimensionOf(Symbol->Description())));
-                    if (std::optional<std::string> Note =
-                            Job.Verifier(Picture, Symbol->Description()))
-                        Drawn.Notes.push_back(std::move(*Note));
-                } catch (...) {
-                    Error = std::current_exception();
-                    AllDrawn = false;
-                }
-            }
-            Drawn.Written = !Error;
-            if (!Error)
-                ++Summary.Labels;
-            Report({*Record, Drawn, Error});
-        }
-    }
-    Pages.Close();
-    Summary.Pages = Pages.Count();
-    if (AllDrawn && Summary.Labels > 0) {
-        Document.Finish();
-        Summary.Written = true;
-    }
-    return Summary;
+    TSheetRun Run(Job, Settings, FileName, Report);
+    while (const std::optional<TLabelRecord> Record = Next())
+        Run.Draw(*Record);
+    return Run.Finish();
 }
 
 } // namespace quillmark

@@ -53,8 +53,10 @@ struct TSheetSummary {
 // as it is drawn. A symbol larger than the label's printable area (the label less its
 // markup margin, inside a round, elliptical or CD label's shape) is refused with both sizes
 // and the X-dimension that would fit. With Job.Verifier, each label is read back from a
-// raster of its cell as placed on the page. Raises what Next raises (no file is written) and
-// EWriteError.
+// raster of its cell as placed on the page. Cells a template's data puts off its page are
+// left out (TSheetPlan). Raises what Next raises (no file is written), EWriteError, and
+// before any record Exception for a Skip that leaves no cell on the first page or a
+// template with no cell on its page.
 TSheetSummary RunSheetJob(const TOutputJob& Job, const TSheetSettings& Settings,
                           const TRecordSource& Next, const std::string& FileName,
                           const TLabelReport& Report);

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cmath>
 #include <string>
 
 using namespace quillmark;
@@ -56,68 +54,6 @@ TEST(PrintableArea, AlignsInARectangleLessItsMarkupMargin) {
     }
     EXPECT_FALSE(Area.Place(Cell.Width - 2 * M + 0.01, H, TLabelAlign::Centre));
     EXPECT_TRUE(Area.Place(Cell.Width - 2 * M, H, TLabelAlign::Centre));
-}
-
-// The distance from the label's centre to a point, and whether the point is inside the
-// shape less its margin; a CD's block must also keep clear of the hole (with its margin).
-struct TRound {
-    double CentreX;
-    double CentreY;
-    double Outer; // radius less the margin
-    double Hole;  // with the margin; 0 for a round label
-};
-
-bool Inside(const TRound& Shape, const TRectMM& Block) {
-    const std::array<std::array<double, 2>, 4> Corners{{
-        {Block.Left, Block.Top},
-        {Block.Left + Block.Width, Block.Top},
-        {Block.Left, Block.Top + Block.Height},
-        {Block.Left + Block.Width, Block.Top + Block.Height},
-    }};
-    for (const auto& [X, Y] : Corners)
-        if (std::hypot(X - Shape.CentreX, Y - Shape.CentreY) > Shape.Outer + Tolerance)
-            return false;
-    // The hole is clear when no point of the block's edges is in it: a block no taller than
-    // the hole is wide cannot hold it whole.
-    constexpr int Steps = 400;
-    for (int i = 0; i <= Steps; ++i) {
-        const double X = Block.Left + Block.Width * i / Steps;
-        const double Y = Block.Top + Block.Height * i / Steps;
-        for (const auto& [PX, PY] :
-             std::array<std::array<double, 2>, 4>{{{X, Block.Top},
-                                                   {X, Block.Top + Block.Height},
-                                                   {Block.Left, Y},
-                                                   {Block.Left + Block.Width, Y}}})
-            if (std::hypot(PX - Shape.CentreX, PY - Shape.CentreY) < Shape.Hole - Tolerance)
-                return false;
-    }
-    return true;
-}
-
-// Avery 3274.2: round, radius 0.75 in; Avery 5824: CD, radius 166.5 pt, hole 58.5 pt.
-TEST(PrintableArea, KeepsTheBlockInsideARoundOrCdLabel) {
-    struct Row {
-        std::string Name;
-        double W;
-        double H;
-    };
-    const Row Rows[] = {{"Avery 3274.2", 20, 12}, {"Avery 5824", 40, 14}};
-    for (const Row& Each : Rows) {
-        const TLabelTemplate& Sheet = Database().Find(Each.Name);
-        const TLabelCell Cell = Cells(Sheet)[1];
-        const double M = Sheet.MarkupMarginX;
-        const TRound Shape{Cell.X + Sheet.Radius, Cell.Y + Sheet.Radius, Sheet.Radius - M,
-                           Sheet.Hole > 0 ? Sheet.Hole + M : 0};
-        const TPrintableArea Area(Sheet, Cell);
-        for (std::size_t i = 0; i < LabelAlignNames.size(); ++i) {
-            const auto Align = static_cast<TLabelAlign>(i);
-            const auto Placed = Area.Place(Each.W, Each.H, Align);
-            ASSERT_TRUE(Placed) << Each.Name << " " << LabelAlignNames[i];
-            EXPECT_TRUE(Inside(Shape, *Placed)) << Each.Name << " " << LabelAlignNames[i];
-        }
-        // A block as wide as the shape's box does not fit in the circle.
-        EXPECT_FALSE(Area.Place(2 * Shape.Outer, Each.H, TLabelAlign::Centre)) << Each.Name;
-    }
 }
 
 TEST(PrintableArea, CentresACdBlockInTheRingBelowTheHole) {

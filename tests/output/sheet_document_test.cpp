@@ -200,6 +200,15 @@ TEST_F(SheetDocument, PlacesSymbolsAndTextWhereAskedAtTrueSize) {
             EXPECT_NEAR(edges.Left, expected.Left, Tolerance) << p.Value << ' ' << from;
             EXPECT_NEAR(edges.Right, expected.Right, Tolerance) << p.Value << ' ' << from;
             EXPECT_NEAR(edges.Top, expected.Top, Tolerance) << p.Value << ' ' << from;
+            // The outline, 2 mm above the symbol: a thin grey line, not black.
+            const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
+            const int x = grey.width() / 2;
+            int y = 0;
+            while (y < grey.height() && grey.constScanLine(y)[x] > 200)
+                ++y;
+            ASSERT_LT(y, grey.height()) << p.Value << ' ' << from;
+            EXPECT_NEAR(origin.y() + (y + 1) * MMPerInch / Dpi, p.Top - 2, Tolerance) << from;
+            EXPECT_GT(grey.constScanLine(y + 1)[x], 64) << p.Value << ' ' << from;
             const auto scan = ScanImage(picture, false);
             ASSERT_TRUE(scan) << p.Value << ' ' << from;
             EXPECT_EQ(scan->Text, p.Value) << from;
