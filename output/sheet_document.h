@@ -27,6 +27,8 @@ struct TTextExtent {
 };
 QUILLMARK_OUTPUT_EXPORT TTextExtent MeasureText(const QString& Text, const QFont& Font);
 
+// Used from one thread: the glyphs it shares come from that thread's fonts. Misuse (a
+// symbol outside a page, a page inside another) raises Exception saying what to do.
 class QUILLMARK_OUTPUT_EXPORT TSheetDocument {
 public:
     // A document that becomes FileName at Finish, with Title in its information; raises
@@ -43,13 +45,15 @@ public:
     // Text in Font (its point size is the size on paper), its baseline starting at
     // (LeftMM, BaselineMM), in black.
     void Text(const QString& Text, const QFont& Font, double LeftMM, double BaselineMM);
-    // A thin outline of Shape, in millimetres: a label's edge for a test print.
+    // A thin outline of Shape, in millimetres: a label's edge for a test print (0.1 mm,
+    // mid grey).
     void Outline(const QPainterPath& ShapeMM);
     // The page so far within AreaMM as a greyscale picture at Dpi, drawn from what the page
     // holds: for reading a label back where it sits.
     QImage Raster(const QRectF& AreaMM, int Dpi) const;
     void EndPage();
-    // Writes the rest and gives the file its name; raises EWriteError.
+    // Ends a page still open, writes the rest and gives the file its name; raises
+    // EWriteError, and Exception for a document without pages.
     void Finish();
     int Pages() const;
 
