@@ -3,6 +3,8 @@
 #include "choices.h"
 #include "help_text.h"
 #include "matrix_options.h"
+#include "record_options.h"
+#include "type_settings.h"
 #include <quillmark/decimal_text.h>
 #include <quillmark/layout.h>
 
@@ -25,9 +27,7 @@ struct TParse {
     TOptions Options;
     std::vector<std::string> Positional;
     bool Batch = false;
-    std::vector<std::string_view> Given;    // the options' long names, as they came
-    std::optional<std::string> QrVersion;   // read once the type is known
-    std::optional<std::string> BearerWidth; // read once the X-dimension is known
+    std::vector<std::string_view> Given; // the options' long names, as they came
 };
 
 // --jobs: any count from 1; more than the cores is capped later, with a note, so a count too
@@ -70,7 +70,7 @@ struct TOption {
     THandler Apply;
 };
 
-constexpr std::array<TOption, 38> OptionTable{{
+constexpr std::array<TOption, 53> OptionTable{{
     {"type", 't', true,
      [](TParse& p, const std::string& v) {
          const std::optional<TBarType> type = FindBarType(v);
@@ -157,7 +157,8 @@ constexpr std::array<TOption, 38> OptionTable{{
      [](TParse& p, const std::string& v) {
          p.Options.Description.Barcode.Matrix.QrLevel = Choose("ecc", v, QrLevelNames);
      }},
-    {"qr-version", 0, true, [](TParse& p, const std::string& v) { p.QrVersion = v; }},
+    // Read once the type is known.
+    {"qr-version", 0, true, [](TParse& p, const std::string& v) { p.Options.QrVersionText = v; }},
     {"dm-size", 0, true,
      [](TParse& p, const std::string& v) {
          SetDataMatrixSize(p.Options.Description.Barcode.Matrix, v);
@@ -170,7 +171,9 @@ constexpr std::array<TOption, 38> OptionTable{{
      [](TParse& p, const std::string& v) {
          p.Options.Description.Barcode.Bearers = Choose("bearer", v, BearerNames);
      }},
-    {"bearer-width", 0, true, [](TParse& p, const std::string& v) { p.BearerWidth = v; }},
+    // Read once the X-dimension is known.
+    {"bearer-width", 0, true,
+     [](TParse& p, const std::string& v) { p.Options.BearerWidthText = v; }},
     {"segments", 0, true,
      [](TParse& p, const std::string& v) {
          p.Options.Description.Barcode.Matrix.DataBarSegments = DataBarSegments(v);
@@ -185,6 +188,41 @@ constexpr std::array<TOption, 38> OptionTable{{
          p.Options.Input = v;
          p.Batch = true;
      }},
+    {"csv", 0, false,
+     [](TParse& p, const std::string&) { SetTableFormat(p.Options.Records, TTableFormat::Csv); }},
+    {"tsv", 0, false,
+     [](TParse& p, const std::string&) { SetTableFormat(p.Options.Records, TTableFormat::Tsv); }},
+    {"header", 0, false, [](TParse& p, const std::string&) { p.Options.Records.Header = true; }},
+    {"value", 0, true, [](TParse& p, const std::string& v) { p.Options.Records.Value = v; }},
+    {"type-column", 0, true,
+     [](TParse& p, const std::string& v) { p.Options.Records.TypeColumn = v; }},
+    {"copies-column", 0, true,
+     [](TParse& p, const std::string& v) { p.Options.Records.CopiesColumn = v; }},
+    {"sequence", 0, true,
+     [](TParse& p, const std::string& v) { p.Options.Records.Sequence = SequenceRange(v); }},
+    {"sheet", 0, true, [](TParse& p, const std::string& v) { p.Options.Sheet.Name = v; }},
+    {"list-sheets", 0, false,
+     [](TParse& p, const std::string&) { p.Options.Mode = TMode::ListSheets; }},
+    {"label-text", 0, true,
+     [](TParse& p, const std::string& v) { AddLabelText(p.Options.Sheet, v); }},
+    {"label-font", 0, true,
+     [](TParse& p, const std::string& v) {
+         if (v.empty())
+             Refuse("label-font", v, "no font family given");
+         p.Options.Sheet.FontFamily = v;
+     }},
+    {"label-font-size", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.Sheet.FontSizePt = Number("label-font-size", v, MinFontSizePt, MaxFontSizePt);
+     }},
+    {"label-align", 0, true,
+     [](TParse& p, const std::string& v) { p.Options.Sheet.Align = LabelAlign(v); }},
+    {"skip", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.Sheet.Skip =
+             static_cast<std::uint64_t>(Whole("skip", v, 0, std::numeric_limits<int>::max()));
+     }},
+    {"outline", 0, false, [](TParse& p, const std::string&) { p.Options.Sheet.Outline = true; }},
     {"jobs", 'j', true, [](TParse& p, const std::string& v) { p.Options.Jobs = Threads(v); }},
     {"quiet", 'q', false, [](TParse& p, const std::string&) { p.Options.Quiet = true; }},
     {"verify", 0, false, [](TParse& p, const std::string&) { p.Options.Verify = true; }},
@@ -217,16 +255,29 @@ const TOption* FindShort(char Name) {
 
 void Check(TParse& P) {
     TOptions& o = P.Options;
+    if (o.Mode == TMode::ListSheets) {
+        if (P.Positional.size() > 1)
+            throw UsageError("--list-sheets takes one filter, not '" + P.Positional[0] + "' and '" +
+                             P.Positional[1] + "'; quote a filter with blanks");
+        o.Sheet.ListFilter = P.Positional.empty() ? std::string() : P.Positional.front();
+        return;
+    }
     if (o.Mode != TMode::Single)
         return;
-    if (P.Batch) {
+    CheckRecordsAndSheet(o, P.Batch, P.Given);
+    const bool sequence = o.Records.Sequence.has_value();
+    if (P.Batch || sequence) {
         o.Mode = TMode::Batch;
         if (!P.Positional.empty())
-            throw UsageError("a batch takes its values from " + o.Input + ", not '" +
-                             P.Positional.front() + "'");
-        if (o.Output.empty())
+            throw UsageError(sequence ? "a sequence makes its own values; leave out '" +
+                                            P.Positional.front() + "'"
+                                      : "a batch takes its values from " + o.Input + ", not '" +
+                                            P.Positional.front() + "'");
+        if (!o.Sheet.Name.empty())
+            CheckSheetOutput(o);
+        else if (o.Output.empty())
             throw UsageError("a batch needs -o TEMPLATE, for instance -o 'out/{n:05}.png'");
-        if (o.Output == "-")
+        else if (o.Output == "-")
             throw UsageError("a batch writes files; give -o a template such as 'out/{n}.png'");
     } else {
         if (P.Positional.empty())
@@ -239,23 +290,13 @@ void Check(TParse& P) {
             throw UsageError("no output given; write -o FILE (" + SuffixesText() + ") or -o -");
     }
     OutputFormat(o);
-    TSymbolLook& symbol = o.Description.Barcode;
-    for (const std::string_view option : P.Given)
-        RefuseWhereInapplicable(option, symbol.BarType);
-    if (P.QrVersion)
-        symbol.Matrix.QrVersion = QrVersion(*P.QrVersion, symbol.BarType);
-    CheckMatrixOptions(symbol.BarType, symbol.Matrix);
-    if (P.BearerWidth)
-        symbol.BearerModules = BearerModules(*P.BearerWidth, XDimensionOf(o.Description));
-    // Without --text, the text of the type chosen: none beside a grid.
-    if (std::find(P.Given.begin(), P.Given.end(), "text") == P.Given.end())
-        symbol.TextShow = DefaultTextShow(symbol.BarType);
-    try {
-        // The output layer's own bounds on sizes, checked once rather than on every line.
-        RasterModul(o.Description);
-    } catch (const Exception& e) {
-        throw UsageError(e.Message());
-    }
+    // With a type column the options are for the types that take them; -t's type is only
+    // the one for rows that name none.
+    if (!o.Records.TypeColumn)
+        for (const std::string_view option : P.Given)
+            RefuseWhereInapplicable(option, o.Description.Barcode.BarType);
+    o.TextChosen = std::find(P.Given.begin(), P.Given.end(), "text") != P.Given.end();
+    o.Description = DescriptionOfType(o, o.Description.Barcode.BarType);
 }
 
 } // namespace

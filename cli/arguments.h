@@ -2,8 +2,13 @@
 #pragma once
 
 #include "option_values.h"
+#include <label_align.h>
 #include <quillmark/description.h>
 #include <quillmark/files.h>
+#include <sequence.h>
+#include <table_reader.h>
+
+#include <cstdint>
 
 #include <optional>
 #include <string>
@@ -11,10 +16,37 @@
 
 namespace quillmark::cli {
 
-enum class TMode { Single, Batch, ListTypes, Help, Version };
+enum class TMode { Single, Batch, ListTypes, Help, Version, ListSheets };
 
 // --checksum when none is given.
 inline constexpr TCheckDigits DefaultCheckDigits = TCheckDigits::Auto;
+
+// A batch of records rather than of lines: a table's rows (--csv, --tsv) or a sequence.
+struct TRecordOptions {
+    std::optional<TTableFormat> Table;
+    bool Header = false;
+    std::optional<std::string> Value; // a table's value column, or a sequence's template
+    std::optional<std::string> TypeColumn;
+    std::optional<std::string> CopiesColumn;
+    std::optional<TSequenceRange> Sequence;
+};
+
+// A sequence's values when --value gives no template.
+inline constexpr std::string_view DefaultSequenceTemplate = "{seq}";
+// A table's value column when --value names none.
+inline constexpr std::string_view DefaultValueColumn = "1";
+
+// --sheet and the options of its labels.
+struct TSheetOptions {
+    std::string Name; // "Brand Part"; empty: a batch writes files
+    std::vector<std::string> Text;
+    std::optional<std::string> FontFamily;
+    std::optional<double> FontSizePt;
+    TLabelAlign Align = TLabelAlign::Centre;
+    std::uint64_t Skip = 0;
+    bool Outline = false;
+    std::string ListFilter; // --list-sheets FILTER
+};
 
 struct TOptions {
     TMode Mode = TMode::Single;
@@ -34,6 +66,13 @@ struct TOptions {
     bool Report = false;
     bool Fit = false;
     bool TextBackgroundGiven = false; // --text-bg, which only the over-bars layout draws
+    TRecordOptions Records;
+    TSheetOptions Sheet;
+    // What each symbol's type completes (DescriptionOfType): the text unless --text chose
+    // it, and the options read for the type.
+    bool TextChosen = false;
+    std::optional<std::string> QrVersionText;
+    std::optional<std::string> BearerWidthText;
 };
 
 // The cores here, at least 1: --jobs' default and its cap.

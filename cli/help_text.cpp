@@ -2,6 +2,7 @@
 
 #include "arguments.h"
 #include "choices.h"
+#include <label_records.h>
 #include <quillmark/decimal_text.h>
 #include <quillmark/engine.h>
 #include <quillmark/print_fit.h>
@@ -24,7 +25,14 @@ namespace {
 constexpr const char* HelpTemplate = R"(Usage:
   quillmark-cli [options] VALUE -o FILE              one symbol
   quillmark-cli [options] --batch INPUT -o TEMPLATE  one symbol per input line
+  quillmark-cli [options] --batch INPUT --csv|--tsv [--header] -o TEMPLATE
+                                                     one symbol per table row
+  quillmark-cli [options] --sequence FROM..TO -o TEMPLATE
+                                                     one symbol per number
+  quillmark-cli [options] --batch ...|--sequence ... --sheet SHEET -o FILE.pdf
+                                                     labels on sheets, one PDF
   quillmark-cli --list-types                         the symbologies and their names
+  quillmark-cli --list-sheets [FILTER]               the sheets of labels
 
 Output:
   -o, --output FILE|-|TEMPLATE
@@ -149,6 +157,50 @@ Checks:
       --fit           move the X-dimension to the whole pixels at --dpi closest to
                       it inside the permitted range; fail where none are
 
+Tables and sequences:
+      --csv, --tsv    read INPUT of --batch as a table: CSV (quoted fields may
+                      hold commas, quotes written twice and line ends; a UTF-8
+                      byte order mark and CRLF are taken) or tab-separated
+      --header        the table's first line names its columns
+      --value COLUMN  the value's column, by its header's name or its number
+                      from 1 (default @value-column@); with --sequence, the value's
+                      template (default @sequence-template@), as 'QM-{seq:07}'
+      --type-column COLUMN
+                      each row's symbology, by any name --type takes; an empty
+                      cell takes --type's
+      --copies-column COLUMN
+                      with --sheet: each row's number of labels, 0 to @most-copies@
+      --sequence FROM..TO[/STEP]
+                      the whole numbers FROM to TO (down as well as up), by STEP;
+                      under --checksum auto each EAN/UPC, ITF-14, GS1 DataBar or
+                      GS1 value gets its check digit, appended to a value one
+                      digit short, put right in a full one
+  In TEMPLATE a table's columns are fields too, by name or number ({sku}, {3}),
+  made safe for file names as {value} is, and a sequence's {seq}; {n} counts
+  the rows from 1, and messages give the line a row starts on. A table with a
+  fault (an unclosed quote, a row of another length, a type or a count that
+  isn't one) is refused with its line and column: a file is read through
+  before anything is drawn, and a pipe stops at the row.
+
+Sheets of labels:
+      --sheet SHEET   draw the labels on sheets of SHEET, "Brand Part" in any
+                      letter case (Avery L7160), into the one PDF of -o; it is
+                      written only when every label was drawn
+      --list-sheets [FILTER]
+                      each sheet whose name or description holds FILTER: its
+                      page, its labels' size and the labels a page
+      --label-text TEMPLATE
+                      a line of text under the symbol, up to @text-lines@ lines;
+                      fields as in TEMPLATE above, for a sequence {seq} and
+                      {value}
+      --label-font FAMILY, --label-font-size PT
+                      the text lines' font (default: --font's, at --font-size)
+      --label-align @aligns@
+                      where the symbol and its text sit on the label (default
+                      @align@)
+      --skip N        leave the first N labels of the first sheet empty
+      --outline       draw each label's outline, for a test print
+
   -h, --help          this text
   -V, --version       the version
 
@@ -163,6 +215,10 @@ Examples:
   printf '%s\n' QM-1001 QM-1002 | quillmark-cli --batch - -o '{value}.pdf' --verify
   quillmark-cli --type upca 03600029145 -o - --format svg > label.svg
   quillmark-cli --type gs1datamatrix '(01)09501101530003(10)AB-123' -o dm.png
+  quillmark-cli --batch items.csv --csv --header --value sku -o 'out/{sku}.svg'
+  quillmark-cli -t ean13 --sequence 1..99 --value '4006381000{seq:02}' -o '{n}.svg'
+  quillmark-cli --batch items.csv --csv --header --value sku --copies-column qty \
+                --sheet 'Avery L7160' --label-text '{name}' -o labels.pdf
 )";
 
 // #RRGGBB; TColor keeps red in the lowest byte.
@@ -193,6 +249,14 @@ template <typename Range> std::string Alternatives(const Range& Choices, std::si
         Column += name.size() + (last ? 0 : 1);
     }
     return text;
+}
+
+// --label-align's names, as Alternatives takes them.
+std::vector<TNamed<TLabelAlign>> AlignChoices() {
+    std::vector<TNamed<TLabelAlign>> choices;
+    for (std::size_t i = 0; i < LabelAlignNames.size(); ++i)
+        choices.push_back({LabelAlignNames[i], static_cast<TLabelAlign>(i)});
+    return choices;
 }
 
 std::string Identifier(TBarType Type) {
@@ -266,6 +330,12 @@ std::string HelpText() {
         {"@segments-least@", std::to_string(ExpandedSegmentsLeast)},
         {"@segments-most@", std::to_string(ExpandedSegmentsMost)},
         {"@segments@", std::to_string(matrix.DataBarSegments)},
+        {"@value-column@", std::string(DefaultValueColumn)},
+        {"@sequence-template@", std::string(DefaultSequenceTemplate)},
+        {"@most-copies@", std::to_string(MostCopies)},
+        {"@text-lines@", std::to_string(MostLabelTextLines)},
+        {"@aligns@", Alternatives(AlignChoices(), std::string_view("      --label-align ").size())},
+        {"@align@", std::string(LabelAlignNames[static_cast<std::size_t>(TSheetOptions{}.Align)])},
     };
     std::string text = HelpTemplate;
     for (const auto& [field, value] : fields)
@@ -290,15 +360,18 @@ std::string TypeTable() {
             aliases.replace(at, 1, ", ");
         rows.push_back({row.Identifier, row.Name, aliases, row.DigitsOnly ? "yes" : "no"});
     }
-    // Each column as wide as its longest cell, and a blank between.
+    return AlignedRows(rows, 1);
+}
+
+std::string AlignedRows(const std::vector<std::array<std::string, 4>>& Rows, std::size_t Gap) {
     std::array<std::size_t, 4> widths{};
-    for (const TRow& row : rows)
+    for (const auto& row : Rows)
         for (std::size_t c = 0; c < widths.size(); ++c)
             widths[c] = std::max(widths[c], row[c].size());
     std::string table;
-    for (const TRow& row : rows) {
+    for (const auto& row : Rows) {
         for (std::size_t c = 0; c + 1 < widths.size(); ++c)
-            table += row[c] + std::string(widths[c] + 1 - row[c].size(), ' ');
+            table += row[c] + std::string(widths[c] + Gap - row[c].size(), ' ');
         table += row.back() + "\n";
     }
     return table;

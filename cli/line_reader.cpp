@@ -14,15 +14,14 @@ namespace quillmark::cli {
 
 namespace {
 
-constexpr std::size_t BlockSize = 64 * 1024;
-
 [[noreturn]] void ReadFailed() {
     throw std::runtime_error("read error: " + SystemErrorText(errno));
 }
 
-// read(2), again after a signal that asks nothing; raises on an error. None once a signal
-// has asked the batch to stop: looked at before every block as well as on EINTR, since a read
-// of a file or a full pipe returns data at once and is never interrupted.
+} // namespace
+
+// Looked at before every block as well as on EINTR, since a read of a file or a full pipe
+// returns data at once and is never interrupted.
 std::optional<std::size_t> ReadSome(int Fd, char* Into, std::size_t Size) {
     for (;;) {
         if (TInterruption::Signal() != 0)
@@ -35,10 +34,8 @@ std::optional<std::size_t> ReadSome(int Fd, char* Into, std::size_t Size) {
     }
 }
 
-} // namespace
-
 TLineReader::TLineReader(int Fd, std::size_t Longest)
-    : fd_(Fd), longest_(Longest), buffer_(BlockSize) {}
+    : fd_(Fd), longest_(Longest), buffer_(ReadBlockSize) {}
 
 bool TLineReader::Fill() {
     if (atEnd_)
@@ -124,7 +121,7 @@ std::optional<std::uint64_t> CountValueLines(int Fd) {
     const off_t start = ::lseek(Fd, 0, SEEK_CUR);
     if (start < 0)
         return std::nullopt;
-    std::vector<char> block(BlockSize);
+    std::vector<char> block(ReadBlockSize);
     std::optional<std::uint64_t> count = 0;
     bool hasValue = false; // the current line holds more than white space
     // Empty lines, and lines of white space alone, hold no value.

@@ -40,6 +40,13 @@ private:
     std::uint64_t number_ = 0;
 };
 
+// The bytes read from an input at a time.
+inline constexpr std::size_t ReadBlockSize = 64 * 1024;
+
+// read(2) of Fd into Into, again after a signal that asks nothing; raises std::runtime_error
+// on an error. None once SIGINT or SIGTERM has asked a batch to stop (TInterruption).
+std::optional<std::size_t> ReadSome(int Fd, char* Into, std::size_t Size);
+
 // Space, tab, carriage return, vertical tab and form feed: what a line may hold and still
 // hold no value.
 bool IsWhiteSpace(char Byte);

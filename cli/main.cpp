@@ -4,6 +4,9 @@
 #include "help_text.h"
 #include "messages.h"
 #include "output_folder.h"
+#include "record_batch.h"
+#include "sheet_catalogue.h"
+#include "sheet_run.h"
 #include "text_bytes.h"
 #include <quillmark/verify.h>
 
@@ -117,15 +120,21 @@ int Run(const std::vector<std::string>& Arguments) {
     const TOptions options = WithJobsCapped(ParseArguments(Arguments));
     // The modes that only print a text.
     const TMode mode = options.Mode;
-    if (mode == TMode::Help || mode == TMode::Version || mode == TMode::ListTypes) {
-        const std::string text = mode == TMode::Help      ? HelpText()
-                                 : mode == TMode::Version ? VersionText()
-                                                          : TypeTable();
+    if (mode == TMode::Help || mode == TMode::Version || mode == TMode::ListTypes ||
+        mode == TMode::ListSheets) {
+        const std::string text = mode == TMode::Help        ? HelpText()
+                                 : mode == TMode::Version   ? VersionText()
+                                 : mode == TMode::ListTypes ? TypeTable()
+                                                            : SheetList(options.Sheet.ListFilter);
         std::fputs(text.c_str(), stdout);
         return 0;
     }
     const TOutputJob job = MakeJob(options);
     WarnOnce(options);
+    if (!options.Sheet.Name.empty())
+        return RunSheet(options, job);
+    if (mode == TMode::Batch && (options.Records.Table || options.Records.Sequence))
+        return RunRecordBatch(options);
     return mode == TMode::Batch ? RunBatch(options, job) : RunSingle(options, job);
 }
 

@@ -6,6 +6,7 @@
 #include <quillmark/drawing_bounds.h>
 #include <quillmark/matrix.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -96,6 +97,12 @@ void RefuseWhereInapplicable(std::string_view Option, TBarType Type) {
             (scope.Kind.empty() ? TypesNamed(scope.Applies) : std::string(scope.Kind)) +
             ", not to " + BarTypeName(Type));
     }
+}
+
+bool Applies(std::string_view Option, TBarType Type) {
+    const auto scope = std::find_if(Scopes.begin(), Scopes.end(),
+                                    [Option](const TScope& S) { return S.Option == Option; });
+    return scope == Scopes.end() || scope->Applies(Type);
 }
 
 int QrVersion(const std::string& Text, TBarType Type) {

@@ -14,6 +14,9 @@ namespace quillmark::cli {
 // types that do: a user who typed it expects it to change the symbol.
 void RefuseWhereInapplicable(std::string_view Option, TBarType Type);
 
+// Whether Option (a long name) is one that Type takes; true for the options every type takes.
+bool Applies(std::string_view Option, TBarType Type);
+
 // --qr-version for Type: auto (0), or a version from 1, written Mn or n for Micro QR Code.
 int QrVersion(const std::string& Text, TBarType Type);
 

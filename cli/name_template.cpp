@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 namespace quillmark::cli {
 
@@ -17,7 +18,28 @@ std::string SafeFileNamePart(std::string_view Value) {
     return safe;
 }
 
-TNameTemplate::TNameTemplate(std::string_view Template) {
+namespace {
+
+// The width of "0N" (N one or two digits), or none for any other format.
+std::optional<int> PaddingWidth(std::string_view Format) {
+    if (Format.size() < 2 || Format.size() > 3 || Format.front() != '0' ||
+        !std::all_of(Format.begin() + 1, Format.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    return std::stoi(std::string(Format.substr(1)));
+}
+
+// Text padded with zeros to Width characters, after a sign.
+std::string Padded(std::string Text, int Width) {
+    if (Text.size() < static_cast<std::size_t>(Width)) {
+        const std::size_t sign = !Text.empty() && (Text[0] == '-' || Text[0] == '+');
+        Text.insert(sign, static_cast<std::size_t>(Width) - Text.size(), '0');
+    }
+    return Text;
+}
+
+} // namespace
+
+TNameTemplate::TNameTemplate(std::string_view Template, const TFieldIndex& Fields) {
     const auto fail = [&Template](const std::string& Why) {
         throw UsageError("output template '" + std::string(Template) + "': " + Why);
     };
@@ -44,43 +66,54 @@ TNameTemplate::TNameTemplate(std::string_view Template) {
         if (close == std::string_view::npos)
             fail("unmatched '{' (write {{ for a brace)");
         const std::string_view field = Template.substr(i + 1, close - i - 1);
+        const std::size_t colon = field.find(':');
+        const std::string_view name = field.substr(0, colon);
+        const std::optional<int> width =
+            colon == std::string_view::npos ? 0 : PaddingWidth(field.substr(colon + 1));
         flushText();
         if (field == "value") {
             pieces_.push_back({TKind::Value, {}, 0});
-            hasValue_ = true;
-        } else if (field == "n") {
-            pieces_.push_back({TKind::Line, {}, 0});
+            hasOther_ = true;
+        } else if (name == "n" && width) {
+            pieces_.push_back({TKind::Line, {}, *width});
             hasLine_ = true;
-        } else if (field.size() >= 4 && field.size() <= 5 && field.substr(0, 3) == "n:0" &&
-                   std::all_of(field.begin() + 3, field.end(),
-                               [](char c) { return c >= '0' && c <= '9'; })) {
-            pieces_.push_back({TKind::Line, {}, std::stoi(std::string(field.substr(3)))});
-            hasLine_ = true;
-        } else {
+        } else if (!Fields || name == "n" || name == "value") {
             fail("unknown field {" + std::string(field) +
                  "}; the fields are {n}, {n:05} and {value}");
+        } else if (!width) {
+            fail("{" + std::string(field) +
+                 "}: write a field's width as a zero and the digits, "
+                 "as {" +
+                 std::string(name) + ":05}");
+        } else {
+            try {
+                pieces_.push_back({TKind::Field, {}, *width, Fields(name)});
+            } catch (const Exception& e) {
+                fail("unknown field {" + std::string(name) + "}: " + e.Message());
+            }
+            hasOther_ = true;
         }
         i = close;
     }
     flushText();
 }
 
-std::string TNameTemplate::Expand(std::uint64_t Line, std::string_view Value) const {
+std::string TNameTemplate::Expand(std::uint64_t Line, std::string_view Value,
+                                  const std::vector<std::string>& Fields) const {
     std::string name;
     for (const TPiece& piece : pieces_) {
         switch (piece.Kind) {
         case TKind::Text:
             name += piece.Text;
             break;
-        case TKind::Line: {
-            const std::string digits = std::to_string(Line);
-            if (digits.size() < static_cast<std::size_t>(piece.Width))
-                name.append(static_cast<std::size_t>(piece.Width) - digits.size(), '0');
-            name += digits;
+        case TKind::Line:
+            name += Padded(std::to_string(Line), piece.Width);
             break;
-        }
         case TKind::Value:
             name += SafeFileNamePart(Value);
+            break;
+        case TKind::Field:
+            name += SafeFileNamePart(Padded(Fields.at(piece.Field), piece.Width));
             break;
         }
     }
@@ -88,7 +121,7 @@ std::string TNameTemplate::Expand(std::uint64_t Line, std::string_view Value) co
 }
 
 bool TNameTemplate::NamesAreUnique() const {
-    if (!hasLine_ || !hasValue_)
+    if (!hasLine_ || !hasOther_)
         return hasLine_;
     const auto field = std::find_if(pieces_.begin(), pieces_.end(),
                                     [](const TPiece& piece) { return piece.Kind != TKind::Text; });

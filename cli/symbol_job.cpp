@@ -38,39 +38,59 @@ TOutputJob MakeJob(const TOptions& Options) {
         job.Gate = [](const std::vector<std::string>& Findings) { return Findings.empty(); };
     if (Options.Verify && CanRead(Options.Description.Barcode.BarType))
         job.Verifier = ReadBack;
+    // A sheet's one job draws every type a type column names: those zxing-cpp can't read are
+    // drawn unverified, with a note.
+    if (Options.Verify && Options.Records.TypeColumn)
+        job.Verifier = [](const QImage& Picture,
+                          const TBarcodeDescription& D) -> std::optional<std::string> {
+            const TBarType type = D.Barcode.BarType;
+            if (!CanRead(type))
+                return "zxing-cpp can't read " + BarTypeName(type) + ", so it is unverified";
+            return ReadBack(Picture, D);
+        };
     return job;
+}
+
+void AddResult(TSymbolOutcome& Outcome, const TOutputResult& Result, bool Strict) {
+    for (const std::string& finding : Result.Findings)
+        Outcome.Messages.push_back({!Strict, Latin1ForTerminal(finding)});
+    for (const std::string& line : Result.Report)
+        Outcome.Messages.push_back({false, line});
+    for (const std::string& note : Result.Notes)
+        Outcome.Messages.push_back({true, note});
+    Outcome.Failed = !Result.Written;
+}
+
+void AddFailure(TSymbolOutcome& Outcome, const std::exception_ptr& Error,
+                const std::string& Value) {
+    std::string text;
+    try {
+        std::rethrow_exception(Error);
+    } catch (const EWriteError& e) {
+        text = Utf8ForTerminal(e.Message());
+    } catch (const Exception& e) {
+        // The whole message: what() ends at the first NUL byte of a quoted value.
+        text = Latin1ForTerminal(WithValueShortened(e.Message(), Value));
+    } catch (const std::bad_alloc&) {
+        text = "out of memory";
+    } catch (const std::exception& e) {
+        text = Latin1ForTerminal(e.what());
+    }
+    Outcome.Messages.push_back({false, std::move(text)});
+    Outcome.Failed = true;
 }
 
 TSymbolOutcome RunSymbol(const TOutputJob& Job, bool Strict, const std::string& Value,
                          const std::string& Target) {
     TSymbolOutcome outcome;
-    const auto fail = [&outcome](std::string Text) {
-        outcome.Messages.push_back({false, std::move(Text)});
-        outcome.Failed = true;
-        return outcome;
-    };
     const TSink write =
         Target == "-"
             ? TSink([](const QByteArray& Bytes) { WriteAllTo(STDOUT_FILENO, Bytes, "stdout"); })
             : FileSink(Target, TDurability::None);
     try {
-        const TOutputResult result = RunOutputJob(Job, Value, write);
-        for (const std::string& finding : result.Findings)
-            outcome.Messages.push_back({!Strict, Latin1ForTerminal(finding)});
-        for (const std::string& line : result.Report)
-            outcome.Messages.push_back({false, line});
-        for (const std::string& note : result.Notes)
-            outcome.Messages.push_back({true, note});
-        outcome.Failed = !result.Written;
-    } catch (const EWriteError& e) {
-        return fail(Utf8ForTerminal(e.Message()));
-    } catch (const Exception& e) {
-        // The whole message: what() ends at the first NUL byte of a quoted value.
-        return fail(Latin1ForTerminal(WithValueShortened(e.Message(), Value)));
-    } catch (const std::bad_alloc&) {
-        return fail("out of memory");
-    } catch (const std::exception& e) {
-        return fail(Latin1ForTerminal(e.what()));
+        AddResult(outcome, RunOutputJob(Job, Value, write), Strict);
+    } catch (...) {
+        AddFailure(outcome, std::current_exception(), Value);
     }
     return outcome;
 }

@@ -4,6 +4,7 @@
 #include "arguments.h"
 #include <quillmark/output_job.h>
 
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,13 @@ struct TSymbolOutcome {
 // --lenient, standards findings stop a symbol only under --strict, GS1 pairings are checked
 // under --gs1-strict, and --verify reads each symbol back with zxing-cpp where it can.
 TOutputJob MakeJob(const TOptions& Options);
+
+// Result's findings (errors under Strict, warnings otherwise), report lines and notes into
+// Outcome, failed unless the symbol was written.
+void AddResult(TSymbolOutcome& Outcome, const TOutputResult& Result, bool Strict);
+// Error (a refused value, a failed verification or write) into Outcome as its message, a
+// long Value shortened in it.
+void AddFailure(TSymbolOutcome& Outcome, const std::exception_ptr& Error, const std::string& Value);
 
 // Draws Value (engine bytes) and writes it to Target ("-" for stdout) unless something
 // fails: a refused value, a finding under Strict, a failed verification or write. A
