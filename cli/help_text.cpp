@@ -173,8 +173,8 @@ Tables and sequences:
       --sequence FROM..TO[/STEP]
                       the whole numbers FROM to TO (down as well as up), by STEP;
                       under --checksum auto each EAN/UPC, ITF-14, GS1 DataBar or
-                      GS1 value gets its check digit, appended to a value one
-                      digit short, put right in a full one
+                      GS1 value one digit short gets its check digit; a full
+                      one has it checked, as a value typed in
   In TEMPLATE a table's columns are fields too, by name or number ({sku}, {3}),
   made safe for file names as {value} is, and a sequence's {seq}; {n} counts
   the rows from 1, and messages give the line a row starts on. A table with a

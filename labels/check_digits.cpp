@@ -14,13 +14,13 @@ bool Digits(std::string_view Text) {
            std::all_of(Text.begin(), Text.end(), [](char Ch) { return Ch >= '0' && Ch <= '9'; });
 }
 
-// Data of Length characters with its check digit, from Length - 1 digits or Length ones;
-// none for anything else.
+// Data of Length - 1 digits with its check digit appended; none for anything else, which
+// the engine takes or refuses as it would a value typed in (a wrong check digit is refused,
+// never put right).
 std::optional<std::string> Completed(std::string_view Data, std::size_t Length) {
-    if (!Digits(Data) || (Data.size() != Length && Data.size() + 1 != Length))
+    if (!Digits(Data) || Data.size() + 1 != Length)
         return std::nullopt;
-    const std::string_view Body = Data.substr(0, Length - 1);
-    return std::string(Body) + GS1Mod10(Body);
+    return std::string(Data) + GS1Mod10(Data);
 }
 
 struct TCheckedAI {
@@ -77,13 +77,8 @@ std::string EANUPC(TBarType Type, std::string_view Value) {
     const std::string Main = Split ? Split->Main : std::string(Value);
     const std::size_t Data = DataDigits(Type);
     std::string Done = Main;
-    if (Digits(Main) && (Main.size() == Data || Main.size() == Data + 1)) {
-        Done = Main.substr(0, Data);
-        Done += GS1CheckDigit(Type, Done);
-    } else if (Digits(Main) && Data == UPCEData && Main.size() == 8) {
-        // UPC-E written with its number system: the check digit is the last of eight.
-        Done = Main.substr(0, 7) + GS1CheckDigit(Type, Main.substr(1, 6));
-    }
+    if (Digits(Main) && Main.size() == Data)
+        Done += GS1CheckDigit(Type, Main);
     return Split ? Done + Split->Separator + Split->AddOn : Done;
 }
 
@@ -118,13 +113,8 @@ std::string ElementStrings(std::string_view Value) {
 } // namespace
 
 char GS1Mod10(std::string_view Digits) {
-    int Sum = 0;
-    int Weight = 3;
-    for (auto Digit = Digits.rbegin(); Digit != Digits.rend(); ++Digit) {
-        Sum += (*Digit - '0') * Weight;
-        Weight = 4 - Weight;
-    }
-    return static_cast<char>('0' + (10 - Sum % 10) % 10);
+    // EAN-13's check digit is this one over its twelve digits, and over any other length too.
+    return GS1CheckDigit(bcCodeEAN13, Digits);
 }
 
 std::string WithCheckDigits(TBarType Type, std::string_view Value) {

@@ -13,12 +13,12 @@ namespace quillmark {
 // and GLNs end in.
 char GS1Mod10(std::string_view Digits);
 
-// Value with the check digits Type's symbol carries made right: an EAN/UPC value's main
-// digits (an add-on kept), a GTIN of ITF-14 and GS1 DataBar (alone or after (01)), and in GS1
-// element strings the data of (00), (01), (02), (410) to (417), (8017) and (8018). Data one
-// digit short gets its check digit appended, data of full length has its last digit replaced
-// by the right one; anything else (letters, other lengths, UPC-E's ambiguous seven digits, the
-// other types) is left as it is for the engine to take or refuse.
+// Value with the check digits Type's symbol carries appended where its data is one digit
+// short: an EAN/UPC value's main digits (an add-on kept), a GTIN of ITF-14 and GS1 DataBar
+// (alone or after (01)), and in GS1 element strings the data of (00), (01), (02), (410) to
+// (417), (8017) and (8018). Anything else (a full length, whose check digit the engine checks
+// as it would a value typed in; letters, other lengths, UPC-E's seven digits, the other
+// types) is left as it is for the engine to take or refuse.
 std::string WithCheckDigits(TBarType Type, std::string_view Value);
 
 } // namespace quillmark

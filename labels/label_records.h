@@ -54,7 +54,7 @@ private:
 class TSequenceRecords {
 public:
     // The values of Range through ValueTemplate ({seq}), each with the check digits of
-    // CheckDigitsOf's symbols made right (WithCheckDigits) where one is given; the label's
+    // CheckDigitsOf's symbols appended (WithCheckDigits) where one is given; the label's
     // text through TextTemplates, whose fields are {seq} and {value}. Each record's Line
     // counts from 1; its Fields hold the number alone. Raises Exception for a template that
     // can't be read or names another field, or a template too many.

@@ -13,17 +13,17 @@ cd "$root"
 ctest --preset ci -j"$jobs"
 
 scanner="$root/build-ci/tests/quillmark_scan_images"
-echo "== The installed package, with static libraries: examples/embed and examples/quick =="
+echo "== The installed package, with static libraries: examples/embed and examples/quick (at ${SECONDS} s) =="
 "$root/scripts/check-package.sh" "$root/build-ci" "$scanner"
 
 # The window and the Designer plugin take the same libraries; the check needs the command
 # line and the QML module.
-echo "== The same with shared libraries =="
+echo "== The same with shared libraries (at ${SECONDS} s) =="
 cmake --preset shared >/dev/null
 cmake --build --preset shared -j"$jobs"
 "$root/scripts/check-package.sh" "$root/build-shared" "$scanner"
 
-echo "== Libraries and their tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
+echo "== Libraries and their tests under AddressSanitizer and UndefinedBehaviorSanitizer (at ${SECONDS} s) =="
 # One clang build serves the sanitized suites and the fuzz targets: the libraries are
 # compiled once, with the sanitizers and libFuzzer's coverage.
 "$root/scripts/fuzz.sh" build "$root/build-asan"
@@ -68,5 +68,6 @@ if ((${#failed[@]} > 0)); then
     exit 1
 fi
 
-echo "== Fuzz targets, 60 seconds each =="
+echo "== Fuzz targets, 60 seconds each (at ${SECONDS} s) =="
 "$root/scripts/fuzz.sh" 60 "$root/build-asan"
+echo "== Done in ${SECONDS} s =="

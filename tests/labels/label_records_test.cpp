@@ -126,7 +126,7 @@ TEST(LabelRecords, SequencesOfGS1TypesGetTheirCheckDigits) {
     EXPECT_FALSE(Records.Next());
 }
 
-TEST(CheckDigits, AreAppendedOrMadeRight) {
+TEST(CheckDigits, AreAppendedToDataOneDigitShort) {
     struct Case {
         TBarType Type;
         std::string Value;
@@ -134,16 +134,18 @@ TEST(CheckDigits, AreAppendedOrMadeRight) {
     };
     const Case cases[] = {
         {bcCodeEAN13, "400638133393", "4006381333931"},
-        {bcCodeEAN13, "4006381333930", "4006381333931"},
+        {bcCodeEAN13, "4006381333930", "4006381333930"}, // full length: the engine checks it
         {bcCodeEAN13, "400638133393+12", "4006381333931+12"},
         {bcCodeEAN8, "9638507", "96385074"},
-        {bcCodeUPC_A, "036000291450", "036000291452"},
+        {bcCodeUPC_A, "03600029145", "036000291452"},
         {bcCodeUPC_E0, "0425261", "0425261"}, // seven digits: ambiguous, the engine's to say
         {bcCodeITF14, "0950110153000", "09501101530003"},
-        {bcCodeDataBar, "(01)09501101530009", "(01)09501101530003"},
+        {bcCodeDataBar, "(01)09501101530009", "(01)09501101530009"},
+        {bcCodeDataBar, "(01)0950110153000", "(01)09501101530003"},
         {bcCodeGS1_128, "(01)0950110153000(10)AB-1", "(01)09501101530003(10)AB-1"},
         {bcCodeGS1_128, "[00]10614141000000001", "[00]106141410000000019"},
-        {bcCodeGS1DataMatrix, "(10)1(414)5095100000007", "(10)1(414)5095100000000"},
+        {bcCodeGS1DataMatrix, "(10)1(414)509510000000", "(10)1(414)5095100000000"},
+        {bcCodeGS1DataMatrix, "(10)1(414)5095100000007", "(10)1(414)5095100000007"},
         {bcCodeGS1_128, "(01)12345", "(01)12345"}, // neither length: the engine refuses it
         {bcCodeEAN13, "ABC", "ABC"},
         {bcCode128B, "4006381333930", "4006381333930"},
