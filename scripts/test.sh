@@ -46,17 +46,27 @@ ended() { # waits for a suite to end and shows how it went
     cat "$logs/$name"
     ((status == 0)) || failed+=("$name")
 }
-sanitized() { # NAME SCALE SUITE FILTER: SCALE is QT_SCALE_FACTOR, or "" to leave it unset
-    local name="$1" scale="$2" suite="$3" filter="$4"
+sanitized() { # NAME SCALE SUITE FILTER [SHARD TOTAL]: SCALE is QT_SCALE_FACTOR, or "" to
+    # leave it unset; SHARD of TOTAL runs that share of the suite's tests (GoogleTest's sharding)
+    local name="$1" scale="$2" suite="$3" filter="$4" shard="${5:-}" total="${6:-}"
     ((${#running[@]} < jobs)) || ended
-    env ${scale:+"QT_SCALE_FACTOR=$scale"} QT_QPA_PLATFORM=offscreen \
+    env ${scale:+"QT_SCALE_FACTOR=$scale"} ${total:+"GTEST_TOTAL_SHARDS=$total"} \
+        ${total:+"GTEST_SHARD_INDEX=$shard"} QT_QPA_PLATFORM=offscreen \
         ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
         LSAN_OPTIONS="suppressions=$root/tests/fuzz/lsan.supp" \
         UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
         "$suite" --gtest_filter="$filter" --gtest_brief=1 >"$logs/$name" 2>&1 &
     running[$!]="$name"
 }
+# The output suite takes longer than all the others together: it starts first, in as many
+# shards as there are cores, and the rest fill the cores as the shards end.
+longest=quillmark_output_tests
+for ((shard = 0; shard < jobs; ++shard)); do
+    sanitized "$longest.$((shard + 1))of$jobs" "" "$root/build-asan/tests/$longest" "-HighDpi*" \
+        "$shard" "$jobs"
+done
 for suite in "$root"/build-asan/tests/quillmark_*_tests; do
+    [[ "$(basename "$suite")" == "$longest" ]] && continue
     sanitized "$(basename "$suite")" "" "$suite" "-HighDpi*"
 done
 sanitized quillmark_control_tests.HighDpi 2 "$root/build-asan/tests/quillmark_control_tests" "HighDpi*"
