@@ -23,6 +23,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <typeinfo>
+
 namespace quillmark::studio {
 
 namespace {
@@ -97,12 +99,13 @@ TStudioWindow::TStudioWindow(std::unique_ptr<QSettings> Settings, QWidget* Paren
     FSplitter->addWidget(middle);
     FSplitter->addWidget(Scrolled(FOptions, true));
     FSplitter->setStretchFactor(1, 1);
+    FSplitter->setSizes({240, 680, 360});
     setCentralWidget(FSplitter);
     statusBar();
 
     CreateActions();
     ReplaceEditor(FList->Current());
-    valueLabel->setBuddy(FEditor);
+    valueLabel->setBuddy(FEditorHolder);
     FOptions->SetType(FList->Current());
     connect(FList, &TSymbolList::TypeChosen, this, [this](TBarType Type) { ChangeType(Type); });
     connect(FOptions, &TSymbolOptions::Changed, this, [this] { Refresh(); });
@@ -155,14 +158,21 @@ void TStudioWindow::SetValueEditorFactory(TValueEditorFactory Factory) {
 void TStudioWindow::ReplaceEditor(TBarType Type) {
     const QString value = FEditor != nullptr ? FEditor->Value() : QString();
     std::unique_ptr<TValueEditor> editor = FFactory ? FFactory(Type, FEditorHolder) : nullptr;
+    // The plain editor stays where it serves both types, keeping its place and the focus.
+    if (!editor && FEditor != nullptr && typeid(*FEditor) == typeid(TLineValueEditor))
+        return;
     if (!editor)
         editor = std::make_unique<TLineValueEditor>(FEditorHolder);
-    if (FEditor != nullptr)
+    if (FEditor != nullptr) {
+        FEditorHolder->layout()->removeWidget(FEditor);
+        FEditor->hide();
         FEditor->deleteLater();
+    }
     FEditor = editor.release();
     FEditor->setObjectName(QStringLiteral("ValueEditor"));
     FEditor->SetValue(value);
     FEditorHolder->layout()->addWidget(FEditor);
+    FEditorHolder->setFocusProxy(FEditor->FocusWidget());
     connect(FEditor, &TValueEditor::ValueChanged, this, [this] { Refresh(); });
 }
 

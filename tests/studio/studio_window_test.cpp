@@ -162,3 +162,37 @@ TEST_F(StudioWindow, KeepsTheSymbolAndItsOptionsBetweenRuns) {
 
 } // namespace
 } // namespace quillmark::studio::testing
+
+namespace quillmark::studio::testing {
+namespace {
+
+// An editor of its own for one type, as the type-fitting editors plug in.
+class TUpperEditor : public TLineValueEditor {
+public:
+    using TLineValueEditor::TLineValueEditor;
+    QString Value() const override { return TLineValueEditor::Value().toUpper(); }
+};
+
+TEST_F(StudioWindow, ATypesOwnEditorTakesOverAndTheValueCarriesOver) {
+    const auto window = MakeWindow();
+    window->SetType(bcCode128);
+    window->SetValue(QStringLiteral("abc"));
+    window->SetValueEditorFactory([](TBarType Type, QWidget* Parent) {
+        return Type == bcCode39 ? std::make_unique<TUpperEditor>(Parent) : nullptr;
+    });
+    TValueEditor* plain = window->Editor();
+    window->SetType(bcCode39);
+    ASSERT_NE(dynamic_cast<TUpperEditor*>(window->Editor()), nullptr);
+    EXPECT_EQ(window->Value(), QStringLiteral("ABC"));
+    EXPECT_TRUE(window->Refusal().isEmpty()) << window->Refusal().toStdString();
+    EXPECT_EQ(window->Described()->Barcode.BarCode, "ABC");
+    window->SetType(bcCode128);
+    EXPECT_EQ(dynamic_cast<TUpperEditor*>(window->Editor()), nullptr);
+    EXPECT_NE(window->Editor(), plain);
+    // The value as the last editor gave it.
+    window->SetType(bcCode93);
+    EXPECT_EQ(window->Value(), QStringLiteral("ABC"));
+}
+
+} // namespace
+} // namespace quillmark::studio::testing
