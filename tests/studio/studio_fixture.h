@@ -2,15 +2,33 @@
 #pragma once
 
 #include "studio_window.h"
+#include <quillmark/read_symbol.h>
 
+#include <QImage>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace quillmark::studio::testing {
+
+// What zxing-cpp reads of the one symbol of Type in the picture file Path, as bytes.
+inline std::optional<std::string> ReadBack(const QString& Path, TBarType Type) {
+    const QImage grey = QImage(Path).convertToFormat(QImage::Format_Grayscale8);
+    if (grey.isNull())
+        return std::nullopt;
+    const std::optional<TReading> reading =
+        ReadSymbol(TGreyImage{grey.constBits(), grey.width(), grey.height(),
+                              static_cast<int>(grey.bytesPerLine())},
+                   TReadHints{.Only = Type});
+    if (!reading)
+        return std::nullopt;
+    return reading->Bytes;
+}
 
 class StudioTest : public ::testing::Test {
 protected:
