@@ -54,6 +54,9 @@ const TLabels<TDataMatrixShape> ShapeLabels{{"Square", TDataMatrixShape::Square}
 const TLabels<TITF14Bearers> BearerLabels{{"Frame", TITF14Bearers::Frame},
                                           {"Above and below", TITF14Bearers::TopAndBottom},
                                           {"None", TITF14Bearers::None}};
+// The spin boxes' bound for a fixed Data Matrix size (ISO/IEC 16022's largest, 144x144); the
+// matrix library refuses a size it doesn't have, and the window shows why.
+constexpr int LargestDataMatrixSide = 144;
 constexpr std::array Orientations{toLeftRight, toBottomTop, toRightLeft, toTopBottom};
 
 template <typename T> QComboBox* Choices(const TLabels<T>& Labels, T Default) {
@@ -178,9 +181,10 @@ TSymbolOptions::TSymbolOptions(QWidget* Parent) : QWidget(Parent) {
     AddRow(FOwn, QStringLiteral("Data Matrix shape"), Choices(ShapeLabels, matrix.DataMatrixShape),
            "DataMatrixShape");
     AddRow(FOwn, QStringLiteral("Rows"),
-           Whole(0, 144, matrix.DataMatrixRows, QStringLiteral("Smallest")), "DataMatrixRows");
+           Whole(0, LargestDataMatrixSide, matrix.DataMatrixRows, QStringLiteral("Smallest")),
+           "DataMatrixRows");
     AddRow(FOwn, QStringLiteral("Columns"),
-           Whole(0, 144, matrix.DataMatrixColumns, QStringLiteral("Smallest")),
+           Whole(0, LargestDataMatrixSide, matrix.DataMatrixColumns, QStringLiteral("Smallest")),
            "DataMatrixColumns");
     auto* domain = new QLineEdit(QString::fromStdString(matrix.DigitalLinkDomain));
     AddRow(FOwn, QStringLiteral("Digital Link domain"), domain, "DigitalLinkDomain");
@@ -262,13 +266,13 @@ QWidget* TSymbolOptions::FirstField() const {
 }
 
 bool TSymbolOptions::Offers(const QString& Name) const {
-    const QWidget* field = findChild<QWidget*>(Name);
+    QWidget* field = findChild<QWidget*>(Name);
     if (field == nullptr)
         return false;
-    QFormLayout* form = FCommon->indexOf(field) >= 0 ? FCommon : FOwn;
-    const bool groupShown =
-        form == FCommon || !findChild<QGroupBox*>(QStringLiteral("OwnOptions"))->isHidden();
-    return groupShown && form->isRowVisible(const_cast<QWidget*>(field));
+    if (FCommon->indexOf(field) >= 0)
+        return FCommon->isRowVisible(field);
+    return !findChild<QGroupBox*>(QStringLiteral("OwnOptions"))->isHidden() &&
+           FOwn->isRowVisible(field);
 }
 
 void TSymbolOptions::Apply(TBarcodeDescription& Description) const {
