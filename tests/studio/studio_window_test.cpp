@@ -145,6 +145,10 @@ TEST_F(StudioWindow, ThePreviewMagnifiesByWholePixels) {
     TSymbolPreview& preview = *window->Preview();
     const int module = preview.ModulePixels();
     ASSERT_GT(module, 0);
+    // The quiet zones tinted, the white of the text line under the bars not.
+    const QImage& picture = preview.Picture();
+    EXPECT_NE(picture.pixelColor(0, picture.height() / 2), QColor(Qt::white));
+    EXPECT_EQ(picture.pixelColor(picture.width() / 2, picture.height() - 1), QColor(Qt::white));
     const QSize trueSize = preview.sizeHint();
     preview.SetZoom(3);
     EXPECT_EQ(preview.ModulePixels(), 3 * module);
