@@ -136,6 +136,7 @@ constexpr TBCdata GridRow(const char* Name, const char* Identifier, const char* 
                           TQuietZone Zone, const char* Characters) {
     TBCdata row = ModulesRow(Name, Identifier, Aliases, Zone, Characters, NoRowOfBars, CarryMatrix);
     row.TwoDimensional = true;
+    row.Family = bfTwoDimensional;
     return row;
 }
 
@@ -145,6 +146,7 @@ constexpr TBCdata DataBarRow(const char* Name, const char* Identifier, const cha
     TBCdata row =
         ModulesRow(Name, Identifier, Aliases, Zone, Characters, NoPatternOfBars, CarryDataBar);
     row.Rows = DataBarSymbol;
+    row.Family = bfLogistics;
     return row;
 }
 
@@ -175,7 +177,8 @@ constexpr TBCdata BookRow(const char* Name, const char* Identifier, const char* 
             .Wider = std::nullopt,
             .DrawnAs = bcCodeEAN13,
             .Convert = BookEAN13<Kind>,
-            .Above = BookLine<Kind>};
+            .Above = BookLine<Kind>,
+            .Family = bfRetail};
 }
 
 // ISO/IEC 24724 asks no quiet zone of any GS1 DataBar form: each guard holds its own light
@@ -206,7 +209,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = OtherHeight,
               .Carry = CarryInterleaved,
               .Characters = "digits only",
-              .Wider = std::nullopt}},
+              .Wider = std::nullopt,
+              .Family = bfIndustrial}},
     {.Type = bcCode_2_5_industrial,
      .Data = {.Name = "Code25 industrial",
               .DigitsOnly = true,
@@ -221,7 +225,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = OtherHeight,
               .Carry = CarryAsTyped,
               .Characters = "digits only",
-              .Wider = std::nullopt}},
+              .Wider = std::nullopt,
+              .Family = bfIndustrial}},
     {.Type = bcCode_2_5_matrix,
      .Data = {.Name = "Code25 matrix",
               .DigitsOnly = true,
@@ -236,7 +241,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = OtherHeight,
               .Carry = CarryAsTyped,
               .Characters = "digits only",
-              .Wider = std::nullopt}},
+              .Wider = std::nullopt,
+              .Family = bfIndustrial}},
     {.Type = bcCode39,
      .Data = {.Name = "Code39",
               .DigitsOnly = false,
@@ -251,7 +257,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = OtherHeight,
               .Carry = CarryCode39,
               .Characters = Code39Set,
-              .Wider = bcCode39Extended}},
+              .Wider = bcCode39Extended,
+              .Family = bfIndustrial}},
     {.Type = bcCode39Extended,
      .Data = {.Name = "Code39 Extended",
               .DigitsOnly = false,
@@ -266,7 +273,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = OtherHeight,
               .Carry = CarryFullAscii,
               .Characters = AsciiSet,
-              .Wider = std::nullopt}},
+              .Wider = std::nullopt,
+              .Family = bfIndustrial}},
     {.Type = bcCode128A,
      .Data = {.Name = "Code128A",
               .DigitsOnly = false,
@@ -281,7 +289,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = OtherHeight,
               .Carry = CarryCode128,
               .Characters = SetA,
-              .Wider = bcCode128B}},
+              .Wider = bcCode128B,
+              .Family = bfIndustrial}},
     // "ean128" takes set B, the output default's set.
     {.Type = bcCode128B,
      .Data = {.Name = "Code128B",
@@ -297,7 +306,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = OtherHeight,
               .Carry = CarryCode128,
               .Characters = SetB,
-              .Wider = bcCode128}},
+              .Wider = bcCode128,
+              .Family = bfIndustrial}},
     {.Type = bcCode128C,
      .Data = {.Name = "Code128C",
               .DigitsOnly = false,
@@ -312,7 +322,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = OtherHeight,
               .Carry = CarryCode128,
               .Characters = "digit pairs only",
-              .Wider = bcCode128B}},
+              .Wider = bcCode128B,
+              .Family = bfIndustrial}},
     {.Type = bcCode93,
      .Data = {.Name = "Code93",
               .DigitsOnly = false,
@@ -327,7 +338,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = OtherHeight,
               .Carry = CarryCode93,
               .Characters = Code39Set,
-              .Wider = bcCode93Extended}},
+              .Wider = bcCode93Extended,
+              .Family = bfIndustrial}},
     {.Type = bcCode93Extended,
      .Data = {.Name = "Code93 Extended",
               .DigitsOnly = false,
@@ -342,7 +354,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = OtherHeight,
               .Carry = CarryFullAscii,
               .Characters = AsciiSet,
-              .Wider = std::nullopt}},
+              .Wider = std::nullopt,
+              .Family = bfIndustrial}},
     {.Type = bcCodeMSI,
      .Data = {.Name = "MSI",
               .DigitsOnly = true,
@@ -357,7 +370,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = OtherHeight,
               .Carry = CarryAsTyped,
               .Characters = "digits only",
-              .Wider = std::nullopt}},
+              .Wider = std::nullopt,
+              .Family = bfIndustrial}},
     {.Type = bcCodePostNet,
      .Data = {.Name = "PostNet",
               .DigitsOnly = true,
@@ -372,7 +386,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = PostNetHeight,
               .Carry = CarryPostNet,
               .Characters = "digits only",
-              .Wider = std::nullopt}},
+              .Wider = std::nullopt,
+              .Family = bfPostal}},
     {.Type = bcCodeCodabar,
      .Data = {.Name = "Codebar",
               .DigitsOnly = false,
@@ -387,7 +402,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = OtherHeight,
               .Carry = CarryCodabar,
               .Characters = "digits and - $ : / . + only",
-              .Wider = std::nullopt}},
+              .Wider = std::nullopt,
+              .Family = bfIndustrial}},
     {.Type = bcCodeEAN8,
      .Data = {.Name = "EAN8",
               .DigitsOnly = true,
@@ -402,7 +418,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = EAN8Height,
               .Carry = CarryEANUPC,
               .Characters = "digits only",
-              .Wider = std::nullopt}},
+              .Wider = std::nullopt,
+              .Family = bfRetail}},
     {.Type = bcCodeEAN13,
      .Data = {.Name = "EAN13",
               .DigitsOnly = true,
@@ -417,7 +434,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = RetailHeight,
               .Carry = CarryEANUPC,
               .Characters = "digits only",
-              .Wider = std::nullopt}},
+              .Wider = std::nullopt,
+              .Family = bfRetail}},
     {.Type = bcCodeUPC_A,
      .Data = {.Name = "UPC_A",
               .DigitsOnly = true,
@@ -432,7 +450,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = RetailHeight,
               .Carry = CarryEANUPC,
               .Characters = "digits only",
-              .Wider = std::nullopt}},
+              .Wider = std::nullopt,
+              .Family = bfRetail}},
     {.Type = bcCodeUPC_E0,
      .Data = {.Name = "UPC_E0",
               .DigitsOnly = true,
@@ -447,7 +466,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = RetailHeight,
               .Carry = CarryEANUPC,
               .Characters = "digits only",
-              .Wider = std::nullopt}},
+              .Wider = std::nullopt,
+              .Family = bfRetail}},
     {.Type = bcCodeUPC_E1,
      .Data = {.Name = "UPC_E1",
               .DigitsOnly = true,
@@ -462,7 +482,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = RetailHeight,
               .Carry = CarryEANUPC,
               .Characters = "digits only",
-              .Wider = std::nullopt}},
+              .Wider = std::nullopt,
+              .Family = bfRetail}},
     {.Type = bcCodeUPC_Supp2,
      .Data = {.Name = "UPC Supp2",
               .DigitsOnly = true,
@@ -477,7 +498,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = RetailHeight,
               .Carry = CarryAsTyped,
               .Characters = "digits only",
-              .Wider = std::nullopt}},
+              .Wider = std::nullopt,
+              .Family = bfRetail}},
     {.Type = bcCodeUPC_Supp5,
      .Data = {.Name = "UPC Supp5",
               .DigitsOnly = true,
@@ -492,7 +514,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = RetailHeight,
               .Carry = CarryAsTyped,
               .Characters = "digits only",
-              .Wider = std::nullopt}},
+              .Wider = std::nullopt,
+              .Family = bfRetail}},
     {.Type = bcCodeEAN128A,
      .Data = {.Name = "EAN128A",
               .DigitsOnly = false,
@@ -507,7 +530,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = LogisticsHeight,
               .Carry = CarryCode128,
               .Characters = SetA,
-              .Wider = bcCodeEAN128B}},
+              .Wider = bcCodeEAN128B,
+              .Family = bfLogistics}},
     {.Type = bcCodeEAN128B,
      .Data = {.Name = "EAN128B",
               .DigitsOnly = false,
@@ -522,7 +546,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = LogisticsHeight,
               .Carry = CarryCode128,
               .Characters = SetB,
-              .Wider = std::nullopt}},
+              .Wider = std::nullopt,
+              .Family = bfLogistics}},
     {.Type = bcCodeEAN128C,
      .Data = {.Name = "EAN128C",
               .DigitsOnly = false,
@@ -537,7 +562,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = LogisticsHeight,
               .Carry = CarryCode128,
               .Characters = "digit pairs only",
-              .Wider = bcCodeEAN128B}},
+              .Wider = bcCodeEAN128B,
+              .Family = bfLogistics}},
     {.Type = bcCode128,
      .Data = {.Name = "Code 128",
               .DigitsOnly = false,
@@ -552,7 +578,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = OtherHeight,
               .Carry = CarryAsTyped,
               .Characters = AnyByte,
-              .Wider = std::nullopt}},
+              .Wider = std::nullopt,
+              .Family = bfIndustrial}},
     {.Type = bcCodeGS1_128,
      .Data = {.Name = "GS1-128",
               .DigitsOnly = false,
@@ -567,7 +594,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .BarHeightMM = LogisticsHeight,
               .Carry = CarryGS1_128,
               .Characters = ElementStrings,
-              .Wider = std::nullopt}},
+              .Wider = std::nullopt,
+              .Family = bfLogistics}},
     {.Type = bcCodeQR, .Data = GridRow("QR Code", "bcCodeQR", "qr,qrcode", QrZone, AnyByte)},
     {.Type = bcCodeMicroQR,
      .Data = GridRow("Micro QR Code", "bcCodeMicroQR", "microqr,mqr", MicroQrZone, AnyByte)},
@@ -596,7 +624,8 @@ constexpr auto Catalogue = std::to_array<TCatalogueRow>({
               .Characters = GtinDigits,
               .Wider = std::nullopt,
               .DrawnAs = bcCode_2_5_interleaved,
-              .Convert = ITF14Value}},
+              .Convert = ITF14Value,
+              .Family = bfLogistics}},
     {.Type = bcCodeDataBar,
      .Data =
          DataBarRow("GS1 DataBar Omnidirectional", "bcCodeDataBar",
@@ -659,7 +688,17 @@ bool IsAlias(std::string_view Aliases, const std::string& Wanted) {
     return false;
 }
 
+// Indexed by TBarFamily.
+constexpr std::array<const char*, BarFamilyCount> FamilyNames{
+    "Retail", "Logistics and GS1", "Industrial", "Postal", "Two-dimensional"};
+
 } // namespace
+
+const char* BarFamilyName(TBarFamily Family) {
+    if (static_cast<int>(Family) >= BarFamilyCount)
+        throw Exception("Wrong barcode family.");
+    return FamilyNames[Family];
+}
 
 const TBCdata& BarTypeData(TBarType Type) {
     if (static_cast<int>(Type) >= BarTypeCount)

@@ -74,6 +74,15 @@ inline constexpr int CheckSumCount = csModulo10 + 1;
 
 enum TLineKind : std::uint8_t { lkSpace, lkBar, lkShortBar };
 
+// The families a list of symbologies groups them by, by where their symbols are used: retail
+// point of sale (EAN/UPC, their add-ons, the book numbers), logistics and the GS1 system
+// (GS1-128, EAN-128, ITF-14, GS1 DataBar), industrial and general use, postal, and the
+// two-dimensional symbols.
+enum TBarFamily : std::uint8_t { bfRetail, bfLogistics, bfIndustrial, bfPostal, bfTwoDimensional };
+
+// Number of families in TBarFamily.
+inline constexpr int BarFamilyCount = bfTwoDimensional + 1;
+
 // The general error of the engine and the control; what() is the user-facing message.
 class QUILLMARK_ENGINE_EXPORT Exception : public std::runtime_error {
 public:
@@ -188,10 +197,16 @@ struct TBCdata {
     TConvert Convert = nullptr;
     // A line the standard prints above the symbol (a book number's "ISBN 978-0-306-40615-7").
     TConvert Above = nullptr;
+    // The family a list of symbologies shows it in.
+    TBarFamily Family = bfIndustrial;
 };
 
 // The catalogue row of Type; raises "Wrong barcode type." for a value outside TBarType.
 QUILLMARK_ENGINE_EXPORT const TBCdata& BarTypeData(TBarType Type);
+
+// A family's name as a list heads its group: "Retail", "Logistics and GS1", "Industrial",
+// "Postal", "Two-dimensional". Raises "Wrong barcode family." outside TBarFamily.
+QUILLMARK_ENGINE_EXPORT const char* BarFamilyName(TBarFamily Family);
 
 // The display name of a symbology ("Codebar" for bcCodeCodabar).
 QUILLMARK_ENGINE_EXPORT std::string BarTypeName(TBarType Type);

@@ -9,6 +9,9 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace quillmark {
 namespace {
@@ -177,6 +180,46 @@ TEST(Catalogue, StandardBarHeights) {
     };
     for (const auto& [type, height] : cases)
         EXPECT_EQ(BarTypeData(type).BarHeightMM, height) << BarTypeName(type);
+}
+
+// Every type in the family a list groups it under, each written out once here so that a new
+// type without its family fails.
+TEST(Catalogue, EveryTypesFamily) {
+    const std::pair<TBarFamily, std::vector<TBarType>> families[] = {
+        {bfRetail,
+         {bcCodeEAN8, bcCodeEAN13, bcCodeUPC_A, bcCodeUPC_E0, bcCodeUPC_E1, bcCodeUPC_Supp2,
+          bcCodeUPC_Supp5, bcCodeISBN, bcCodeISMN, bcCodeISSN}},
+        {bfLogistics,
+         {bcCodeEAN128A, bcCodeEAN128B, bcCodeEAN128C, bcCodeGS1_128, bcCodeITF14, bcCodeDataBar,
+          bcCodeDataBarTruncated, bcCodeDataBarStacked, bcCodeDataBarStackedOmni,
+          bcCodeDataBarLimited, bcCodeDataBarExpanded, bcCodeDataBarExpandedStacked}},
+        {bfIndustrial,
+         {bcCode_2_5_interleaved, bcCode_2_5_industrial, bcCode_2_5_matrix, bcCode39,
+          bcCode39Extended, bcCode128A, bcCode128B, bcCode128C, bcCode93, bcCode93Extended,
+          bcCodeMSI, bcCodeCodabar, bcCode128}},
+        {bfPostal, {bcCodePostNet}},
+        {bfTwoDimensional,
+         {bcCodeQR, bcCodeMicroQR, bcCodeDataMatrix, bcCodeGS1DataMatrix, bcCodeGS1DigitalLinkQR}},
+    };
+    std::vector<bool> seen(BarTypeCount, false);
+    for (const auto& [family, types] : families)
+        for (const TBarType type : types) {
+            EXPECT_EQ(BarTypeData(type).Family, family) << BarTypeName(type);
+            EXPECT_FALSE(seen[type]) << BarTypeName(type) << " is listed twice";
+            seen[type] = true;
+        }
+    for (int type = 0; type < BarTypeCount; ++type)
+        EXPECT_TRUE(seen[type]) << BarTypeName(static_cast<TBarType>(type)) << " has no row here";
+}
+
+TEST(Catalogue, FamilyNamesAndTheirRange) {
+    const std::pair<TBarFamily, std::string_view> names[] = {
+        {bfRetail, "Retail"}, {bfLogistics, "Logistics and GS1"},    {bfIndustrial, "Industrial"},
+        {bfPostal, "Postal"}, {bfTwoDimensional, "Two-dimensional"},
+    };
+    for (const auto& [family, name] : names)
+        EXPECT_EQ(BarFamilyName(family), name);
+    EXPECT_THROW(BarFamilyName(static_cast<TBarFamily>(BarFamilyCount)), Exception);
 }
 
 TEST(Latin1, FromUtf8AndBack) {

@@ -1,0 +1,266 @@
+#include "studio_window.h"
+
+#include "symbol_list.h"
+#include "symbol_options.h"
+#include "symbol_preview.h"
+#include <quillmark/error_messages.h>
+#include <quillmark/latin1.h>
+#include <quillmark/output_job.h>
+#include <quillmark/prepared_symbol.h>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QSettings>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include <typeinfo>
+
+namespace quillmark::studio {
+
+namespace {
+
+// An engine message as a person reads it: Latin-1 but for the UTF-8 of a character beyond it,
+// a long value shortened.
+QString MessageOf(const std::exception& Error, const std::string& Value) {
+    if (const auto* notLatin1 = dynamic_cast<const ENotLatin1*>(&Error))
+        return QString::fromStdString(ShortenedMessage(notLatin1->Message(), Value));
+    if (const auto* error = dynamic_cast<const Exception*>(&Error))
+        return QString::fromStdString(Utf8FromLatin1(ShortenedMessage(error->Message(), Value)));
+    return QString::fromLocal8Bit(Error.what());
+}
+
+QScrollArea* Scrolled(QWidget* Inside, bool Resizable) {
+    auto* area = new QScrollArea;
+    area->setWidget(Inside);
+    area->setWidgetResizable(Resizable);
+    return area;
+}
+
+} // namespace
+
+TStudioWindow::TStudioWindow(std::unique_ptr<QSettings> Settings, QWidget* Parent)
+    : QMainWindow(Parent), FSettings(std::move(Settings)) {
+    if (!FSettings)
+        FSettings = std::make_unique<QSettings>();
+    setWindowTitle(QStringLiteral("Quillmark Studio"));
+    FList = new TSymbolList;
+    FOptions = new TSymbolOptions;
+    FPreview = new TSymbolPreview;
+
+    auto* middle = new QWidget;
+    auto* column = new QVBoxLayout(middle);
+    auto* valueLabel = new QLabel(QStringLiteral("&Value"));
+    FEditorHolder = new QWidget;
+    auto* holder = new QVBoxLayout(FEditorHolder);
+    holder->setContentsMargins(0, 0, 0, 0);
+    FRefusal = new QLabel;
+    FRefusal->setObjectName(QStringLiteral("Refusal"));
+    FRefusal->setWordWrap(true);
+    FRefusal->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    FRefusal->setStyleSheet(QStringLiteral("color: #b00020"));
+    auto* previewArea = Scrolled(FPreview, false);
+    previewArea->setAlignment(Qt::AlignCenter);
+    previewArea->setBackgroundRole(QPalette::Mid);
+    auto* zoomRow = new QHBoxLayout;
+    FZoom = new QSpinBox;
+    FZoom->setObjectName(QStringLiteral("Zoom"));
+    FZoom->setRange(1, MostZoom);
+    FZoom->setPrefix(QStringLiteral("x"));
+    FZoom->setToolTip(QStringLiteral("Whole device pixels each pixel of the true size takes"));
+    auto* zoomLabel = new QLabel(QStringLiteral("&Zoom"));
+    zoomLabel->setBuddy(FZoom);
+    zoomRow->addWidget(zoomLabel);
+    zoomRow->addWidget(FZoom);
+    zoomRow->addStretch();
+    FFindings = new QPlainTextEdit;
+    FFindings->setObjectName(QStringLiteral("Findings"));
+    FFindings->setReadOnly(true);
+    FFindings->setMaximumBlockCount(200);
+    column->addWidget(valueLabel);
+    column->addWidget(FEditorHolder);
+    column->addWidget(FRefusal);
+    column->addWidget(previewArea, 3);
+    column->addLayout(zoomRow);
+    column->addWidget(new QLabel(QStringLiteral("Findings and print fit")));
+    column->addWidget(FFindings, 1);
+
+    FSplitter = new QSplitter;
+    FSplitter->addWidget(FList);
+    FSplitter->addWidget(middle);
+    FSplitter->addWidget(Scrolled(FOptions, true));
+    FSplitter->setStretchFactor(1, 1);
+    FSplitter->setSizes({240, 680, 360});
+    setCentralWidget(FSplitter);
+    statusBar();
+
+    CreateActions();
+    ReplaceEditor(FList->Current());
+    valueLabel->setBuddy(FEditorHolder);
+    FOptions->SetType(FList->Current());
+    connect(FList, &TSymbolList::TypeChosen, this, [this](TBarType Type) { ChangeType(Type); });
+    connect(FOptions, &TSymbolOptions::Changed, this, [this] { Refresh(); });
+    connect(FZoom, &QSpinBox::valueChanged, FPreview, &TSymbolPreview::SetZoom);
+    resize(1280, 800);
+    LoadSettings();
+    Refresh();
+}
+
+TStudioWindow::~TStudioWindow() = default;
+
+void TStudioWindow::CreateActions() {
+    const auto add = [this](QMenu* Menu, const QString& Text, const QKeySequence& Key, auto Slot) {
+        QAction* action = Menu->addAction(Text);
+        action->setShortcut(Key);
+        connect(action, &QAction::triggered, this, Slot);
+        return action;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    FSave = add(file, QStringLiteral("&Save..."), QKeySequence::Save, [this] { SaveAs(); });
+    FCopy = add(file, QStringLiteral("&Copy symbol"), QKeySequence(QStringLiteral("Ctrl+Shift+C")),
+                [this] { CopySymbol(); });
+    FPrint = add(file, QStringLiteral("&Print..."), QKeySequence::Print, [this] { PrintSymbol(); });
+    file->addSeparator();
+    add(file, QStringLiteral("&Quit"), QKeySequence::Quit, [this] { close(); });
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    add(view, QStringLiteral("Zoom &in"), QKeySequence::ZoomIn,
+        [this] { FZoom->setValue(FZoom->value() + 1); });
+    add(view, QStringLiteral("Zoom &out"), QKeySequence::ZoomOut,
+        [this] { FZoom->setValue(FZoom->value() - 1); });
+    add(view, QStringLiteral("&True size"), QKeySequence(QStringLiteral("Ctrl+0")),
+        [this] { FZoom->setValue(1); });
+    view->addSeparator();
+    add(view, QStringLiteral("&Find a type"), QKeySequence::Find, [this] {
+        FList->Filter()->setFocus();
+        FList->Filter()->selectAll();
+    });
+    add(view, QStringLiteral("Edit the &value"), QKeySequence(QStringLiteral("Ctrl+L")),
+        [this] { FEditor->FocusWidget()->setFocus(); });
+    add(view, QStringLiteral("&Options"), QKeySequence(QStringLiteral("Ctrl+E")),
+        [this] { FOptions->FirstField()->setFocus(Qt::ShortcutFocusReason); });
+}
+
+void TStudioWindow::SetValueEditorFactory(TValueEditorFactory Factory) {
+    FFactory = std::move(Factory);
+    ReplaceEditor(Type());
+    Refresh();
+}
+
+void TStudioWindow::ReplaceEditor(TBarType Type) {
+    const QString value = FEditor != nullptr ? FEditor->Value() : QString();
+    std::unique_ptr<TValueEditor> editor = FFactory ? FFactory(Type, FEditorHolder) : nullptr;
+    // The plain editor stays where it serves both types, keeping its place and the focus.
+    if (!editor && FEditor != nullptr && typeid(*FEditor) == typeid(TLineValueEditor))
+        return;
+    if (!editor)
+        editor = std::make_unique<TLineValueEditor>(FEditorHolder);
+    if (FEditor != nullptr) {
+        FEditorHolder->layout()->removeWidget(FEditor);
+        FEditor->hide();
+        FEditor->deleteLater();
+    }
+    FEditor = editor.release();
+    FEditor->setObjectName(QStringLiteral("ValueEditor"));
+    FEditor->SetValue(value);
+    FEditorHolder->layout()->addWidget(FEditor);
+    FEditorHolder->setFocusProxy(FEditor->FocusWidget());
+    connect(FEditor, &TValueEditor::ValueChanged, this, [this] { Refresh(); });
+}
+
+TBarType TStudioWindow::Type() const {
+    return FList->Current();
+}
+
+void TStudioWindow::SetType(TBarType Type) {
+    FList->SetCurrent(Type);
+    ChangeType(Type);
+}
+
+void TStudioWindow::ChangeType(TBarType Type) {
+    FOptions->SetType(Type);
+    ReplaceEditor(Type);
+    Refresh();
+}
+
+QString TStudioWindow::Value() const {
+    return FEditor->Value();
+}
+
+void TStudioWindow::SetValue(const QString& Value) {
+    FEditor->SetValue(Value);
+    Refresh();
+}
+
+QString TStudioWindow::Refusal() const {
+    return FRefusal->text();
+}
+
+const TBarcodeDescription* TStudioWindow::Described() const {
+    return FSymbol ? &FSymbol->Description() : nullptr;
+}
+
+void TStudioWindow::Refresh() {
+    FSymbol.reset();
+    FFindings->clear();
+    std::string value = FEditor->Value().toStdString();
+    if (const QString addOn = FOptions->AddOn(); !addOn.isEmpty())
+        value += '+' + addOn.toStdString();
+    try {
+        if (value.empty())
+            throw Exception("Type a value to draw.");
+        TBarcodeDescription base;
+        base.Barcode.BarType = Type();
+        FOptions->Apply(base);
+        auto symbol =
+            std::make_unique<TPreparedSymbol>(base, ValueFromText(value), FOptions->CheckDigits());
+        // What Save writes: its findings and the fit of its pixels, as the output job checks them.
+        TOutputJob job;
+        job.Report = true;
+        TOutputResult checked;
+        CheckOutputSymbol(job, *symbol, TFileFormat::Png, checked);
+        FPreview->Show(symbol->Description(), symbol->SharedValue());
+        QStringList lines;
+        for (const std::string& finding : checked.Findings)
+            lines << QString::fromStdString(Utf8FromLatin1(finding));
+        if (checked.Findings.empty())
+            lines << QStringLiteral("Meets its standard as far as can be told.");
+        lines << QString();
+        for (const std::string& line : checked.Report)
+            lines << QString::fromStdString(line);
+        FFindings->setPlainText(lines.join(u'\n'));
+        FSymbol = std::move(symbol);
+        ShowRefusal({});
+    } catch (const std::exception& error) {
+        FPreview->Clear();
+        ShowRefusal(MessageOf(error, value));
+    }
+}
+
+void TStudioWindow::ShowRefusal(const QString& Why) {
+    FRefusal->setText(Why);
+    FRefusal->setVisible(!Why.isEmpty());
+    for (QAction* action : {FSave, FCopy, FPrint}) {
+        action->setEnabled(Why.isEmpty());
+        action->setToolTip(Why.isEmpty() ? action->text() : Why);
+    }
+}
+
+void TStudioWindow::ShowProblem(const QString& What) {
+    statusBar()->showMessage(What);
+}
+
+void TStudioWindow::closeEvent(QCloseEvent* Event) {
+    SaveSettings();
+    Event->accept();
+}
+
+} // namespace quillmark::studio
