@@ -31,10 +31,16 @@ QTableWidgetItem* ShownItem(const QString& Text) {
 TGs1Editor::TGs1Editor(TBarType Type, QWidget* Parent)
     : QWidget(Parent), type_(Type), domain_(DigitalLinkDomainDefault),
       table_(new QTableWidget(0, ColumnCount, this)), elementString_(new QLineEdit(this)),
-      uri_(new QLabel(this)), problem_(new QLabel(this)) {
+      below_(new QFormLayout), uri_(new QLabel(this)), problem_(new QLabel(this)) {
     table_->setObjectName(QStringLiteral("gs1Table"));
     table_->setHorizontalHeaderLabels({tr("AI"), tr("Title"), tr("Data"), tr("Check")});
-    table_->horizontalHeader()->setSectionResizeMode(CheckColumn, QHeaderView::Stretch);
+    // Room for the longest AI and a GTIN with some to spare; the check takes what is left.
+    QHeaderView* header = table_->horizontalHeader();
+    const QFontMetrics metrics = fontMetrics();
+    header->resizeSection(AIColumn, metrics.horizontalAdvance(QStringLiteral("00000")) + 8);
+    header->setSectionResizeMode(TitleColumn, QHeaderView::ResizeToContents);
+    header->resizeSection(DataColumn, metrics.horizontalAdvance(QString(20, u'0')) + 8);
+    header->setSectionResizeMode(CheckColumn, QHeaderView::Stretch);
     table_->verticalHeader()->hide();
     table_->installEventFilter(this);
     elementString_->setObjectName(QStringLiteral("gs1ElementString"));
@@ -53,13 +59,12 @@ TGs1Editor::TGs1Editor(TBarType Type, QWidget* Parent)
     problem_->setObjectName(QStringLiteral("gs1Problem"));
     problem_->setWordWrap(true);
 
-    auto* below = new QFormLayout;
-    below->addRow(tr("&Element string:"), elementString_);
-    below->addRow(tr("Digital Link URI:"), uri_);
+    below_->addRow(tr("&Element string:"), elementString_);
+    below_->addRow(tr("Digital Link URI:"), uri_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(table_, 1);
-    layout->addLayout(below);
+    layout->addLayout(below_);
     layout->addWidget(problem_);
     addRow();
     refresh();
@@ -187,7 +192,7 @@ void TGs1Editor::refresh() {
     if (!typingElementString_)
         elementString_->setText(elementString());
     uri_->setText(digitalLinkURI());
-    uri_->setVisible(type_ == bcCodeGS1DigitalLinkQR);
+    below_->setRowVisible(uri_, type_ == bcCodeGS1DigitalLinkQR);
     problem_->setText(problem());
     if (summary_.Value != before)
         emit valueChanged(value());

@@ -9,6 +9,7 @@
 
 #include <vector>
 
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QTableWidget;
@@ -71,6 +72,7 @@ private:
     bool typingElementString_ = false;
     QTableWidget* table_;
     QLineEdit* elementString_;
+    QFormLayout* below_;
     QLabel* uri_;
     QLabel* problem_;
 };

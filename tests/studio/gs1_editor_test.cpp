@@ -117,6 +117,12 @@ TEST(Gs1Editor, DigitalLinkURIIsTheEngines) {
             editor.findChild<QLabel*>(QStringLiteral("gs1DigitalLinkURI"))->text().toStdString(),
             uri);
     }
+    // Other GS1 types make no URI and show none.
+    TGs1Editor editor(bcCodeGS1_128);
+    editor.setValue(QString::fromStdString(value));
+    EXPECT_EQ(editor.digitalLinkURI(), QString());
+    EXPECT_FALSE(
+        editor.findChild<QLabel*>(QStringLiteral("gs1DigitalLinkURI"))->isVisibleTo(&editor));
 }
 
 } // namespace
