@@ -18,7 +18,8 @@ constexpr int AddOnMostDigits = 5;
 TDigitsEditor::TDigitsEditor(TBarType Type, QWidget* Parent)
     : QWidget(Parent), type_(Type), main_(new QLineEdit(this)), addOn_(new QLineEdit(this)),
       addOnLabel_(new QLabel(tr("&Add-on:"), this)), facts_(new QLabel(this)),
-      problem_(new QLabel(this)) {
+      problem_(new QLabel(this)),
+      digits_(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this)) {
     main_->setObjectName(QStringLiteral("digitsValue"));
     addOn_->setObjectName(QStringLiteral("digitsAddOn"));
     addOn_->setValidator(new QRegularExpressionValidator(
@@ -46,9 +47,7 @@ void TDigitsEditor::setBarType(TBarType Type) {
     type_ = Type;
     // Digits alone where the type carries nothing else; a value of other characters
     // already typed is kept, for the engine to name.
-    main_->setValidator(digitsOnly() ? new QRegularExpressionValidator(
-                                           QRegularExpression(QStringLiteral("[0-9]*")), main_)
-                                     : nullptr);
+    main_->setValidator(digitsOnly() ? digits_ : nullptr);
     addOn_->setVisible(TakesAddOn(Type));
     addOnLabel_->setVisible(TakesAddOn(Type));
     refresh();

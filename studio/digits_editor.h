@@ -10,6 +10,7 @@
 
 class QLabel;
 class QLineEdit;
+class QValidator;
 
 namespace quillmark::studio {
 
@@ -52,6 +53,7 @@ private:
     QLabel* addOnLabel_;
     QLabel* facts_;
     QLabel* problem_;
+    QValidator* digits_; // the main field's, for the GTIN types
 };
 
 } // namespace quillmark::studio
