@@ -45,8 +45,8 @@ TGs1Editor::TGs1Editor(TBarType Type, QWidget* Parent)
     table_->installEventFilter(this);
     elementString_->setObjectName(QStringLiteral("gs1ElementString"));
     elementString_->setPlaceholderText(tr("Type or paste element strings: (01)09501101530003"));
-    // Typed here, the rows follow whenever the text reads as element strings; meanwhile the
-    // line says what keeps it from reading.
+    // Typed here, the rows follow whenever the text reads as element strings; until it does,
+    // the message below says what keeps it from reading.
     connect(elementString_, &QLineEdit::textEdited, this, [this](const QString& Text) {
         typingElementString_ = true;
         setValue(Text);
