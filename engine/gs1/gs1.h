@@ -32,4 +32,21 @@ GS1PairingProblems(const std::vector<TGS1Element>& Elements);
 // The human-readable text: "(01)09501101530003(10)AB-123".
 QUILLMARK_ENGINE_EXPORT std::string GS1Text(const std::vector<TGS1Element>& Elements);
 
+// The text ParseGS1 reads back as Elements: GS1Text with "(", ")" and "\\" in the data
+// escaped by a backslash.
+QUILLMARK_ENGINE_EXPORT std::string GS1Value(const std::vector<TGS1Element>& Elements);
+
+// The AIs and data of Value as written, neither checked, for an editor that shows each
+// element's problem beside it. Raises only for text that isn't bracketed AIs, as ParseGS1
+// does.
+QUILLMARK_ENGINE_EXPORT std::vector<TGS1Element> SplitGS1(std::string_view Value);
+
+// One element checked as ParseGS1 checks each: the AI defined, the data of its length,
+// character set and content rules. Raises with ParseGS1's message.
+QUILLMARK_ENGINE_EXPORT TGS1Element CheckedGS1Element(std::string_view AI, std::string_view Data);
+
+// The title the GS1 Barcode Syntax Dictionary gives AI ("GTIN" for 01, "BATCH/LOT" for 10);
+// empty when it defines no such AI.
+QUILLMARK_ENGINE_EXPORT std::string_view GS1AITitle(std::string_view AI);
+
 } // namespace quillmark

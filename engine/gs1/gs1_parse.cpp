@@ -68,25 +68,53 @@ void CheckDataCharacters(const std::vector<TGS1Element>& Elements) {
     }
 }
 
-} // namespace
-
-std::vector<TGS1Element> ReadGS1Elements(std::string_view Value, TBarType Carrier) {
+// The notation Value opens with; raises naming Carrier for text that isn't bracketed AIs.
+TNotation NotationOf(std::string_view Value, TBarType Carrier) {
     if (Value.empty() || (Value[0] != '(' && Value[0] != '['))
         throw Exception(BarTypeName(Carrier) + " takes Application Identifiers in parentheses, as "
                                                "(01)09501101530003(10)ABC123.");
-    const TNotation form = Value[0] == '(' ? TNotation{'(', ')', true} : TNotation{'[', ']', false};
+    return Value[0] == '(' ? TNotation{'(', ')', true} : TNotation{'[', ']', false};
+}
+
+} // namespace
+
+std::vector<TGS1Element> ReadGS1Elements(std::string_view Value, TBarType Carrier) {
+    const TNotation form = NotationOf(Value, Carrier);
+    std::vector<TGS1Element> elements;
+    std::size_t at = 0;
+    while (at < Value.size()) {
+        // Each element checked before the next is read, so the first fault in the text is
+        // the one named.
+        const std::string ai = ReadAI(Value, at, form);
+        elements.push_back(CheckedGS1Element(ai, ReadData(Value, at, form)));
+    }
+    return elements;
+}
+
+std::vector<TGS1Element> SplitGS1(std::string_view Value) {
+    const TNotation form = NotationOf(Value, bcCodeGS1_128);
     std::vector<TGS1Element> elements;
     std::size_t at = 0;
     while (at < Value.size()) {
         std::string ai = ReadAI(Value, at, form);
         const TGS1AIEntry* entry = FindGS1AI(ai);
-        if (entry == nullptr)
-            throw Exception("AI (" + ai + ") is not defined");
         std::string data = ReadData(Value, at, form);
-        CheckGS1Element(*entry, ai, data);
-        elements.push_back({std::move(ai), std::move(data), entry->Predefined});
+        elements.push_back({std::move(ai), std::move(data), entry != nullptr && entry->Predefined});
     }
     return elements;
+}
+
+TGS1Element CheckedGS1Element(std::string_view AI, std::string_view Data) {
+    const TGS1AIEntry* entry = FindGS1AI(AI);
+    if (entry == nullptr)
+        throw Exception("AI (" + std::string(AI) + ") is not defined");
+    CheckGS1Element(*entry, AI, Data);
+    return {std::string(AI), std::string(Data), entry->Predefined};
+}
+
+std::string_view GS1AITitle(std::string_view AI) {
+    const TGS1AIEntry* entry = FindGS1AI(AI);
+    return entry == nullptr ? std::string_view() : entry->Title;
 }
 
 std::vector<TGS1Element> ParseGS1(std::string_view Value) {
@@ -109,6 +137,19 @@ std::string GS1Text(const std::vector<TGS1Element>& Elements) {
     std::string text;
     for (const TGS1Element& element : Elements)
         text += "(" + element.AI + ")" + element.Data;
+    return text;
+}
+
+std::string GS1Value(const std::vector<TGS1Element>& Elements) {
+    std::string text;
+    for (const TGS1Element& element : Elements) {
+        text += "(" + element.AI + ")";
+        for (const char ch : element.Data) {
+            if (ch == '(' || ch == ')' || ch == '\\')
+                text += '\\';
+            text += ch;
+        }
+    }
     return text;
 }
 

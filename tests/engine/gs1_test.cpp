@@ -151,6 +151,51 @@ TEST(GS1, PairingProblems) {
         EXPECT_EQ(GS1PairingProblems(ParseGS1(c.Value)), c.Problems) << c.Value;
 }
 
+// An editor of one element a row: each row checked alone with ParseGS1's messages, the titles
+// as the dictionary writes them, and the rows written back as text ParseGS1 reads the same.
+TEST(GS1, ElementsOneAtATime) {
+    struct Case {
+        std::string AI;
+        std::string Data;
+        std::string Title;
+        std::string Message;
+    };
+    const Case cases[] = {
+        {"01", "09501101530003", "GTIN", ""},
+        {"01", "09501101530004", "GTIN", "(01) position 14: check digit should be 3, not 4"},
+        {"10", "AB#", "BATCH/LOT", "(10) position 3: '#' is not in GS1's character set 82"},
+        {"17", "251231", "USE BY or EXPIRY", ""},
+        {"04", "1", "", "AI (04) is not defined"},
+        // Longer than GS1-128 holds, yet one element a larger carrier takes.
+        {"8200", "https://example.com/" + std::string(40, 'a'), "PRODUCT URL", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(GS1AITitle(c.AI), c.Title) << c.AI;
+        std::string message;
+        try {
+            EXPECT_EQ(CheckedGS1Element(c.AI, c.Data).Predefined, c.AI == "01" || c.AI == "17");
+        } catch (const Exception& error) {
+            message = error.Message();
+        }
+        EXPECT_EQ(message, c.Message) << c.AI << c.Data;
+    }
+}
+
+TEST(GS1, SplitsWithoutCheckingAndWritesBackEscaped) {
+    // A wrong check digit and an undefined AI still give their rows.
+    const std::vector<TGS1Element> split = SplitGS1("(01)09501101530004(04)x(10)A\\(B\\)");
+    ASSERT_EQ(split.size(), 3U);
+    EXPECT_EQ(split[0].Data, "09501101530004");
+    EXPECT_TRUE(split[0].Predefined);
+    EXPECT_EQ(split[1].AI, "04");
+    EXPECT_EQ(split[2].Data, "A(B)");
+    EXPECT_EQ(GS1Value(split), "(01)09501101530004(04)x(10)A\\(B\\)");
+    const std::string value = GS1Value(ParseGS1("[01]09501101530003[10]A(B)"));
+    EXPECT_EQ(GS1Text(ParseGS1(value)), "(01)09501101530003(10)A(B)");
+    EXPECT_THROW(SplitGS1("0109501101530003"), Exception);
+    EXPECT_THROW(SplitGS1("(01"), Exception);
+}
+
 // Every entry against GS1's general standard's table of the AI prefixes whose element
 // strings have a predefined length (AI included), which need no FNC1 after them.
 TEST(GS1, PredefinedLengthsAsGS1Tabulates) {

@@ -1,0 +1,73 @@
+#include "gs1_rows.h"
+
+#include "digits_rules.h"
+
+#include <quillmark/digital_link.h>
+#include <quillmark/gs1.h>
+
+#include <algorithm>
+#include <array>
+
+namespace quillmark::studio {
+namespace {
+
+constexpr std::array Gs1Types{bcCodeGS1_128, bcCodeGS1DataMatrix, bcCodeGS1DigitalLinkQR,
+                              bcCodeDataBarExpanded, bcCodeDataBarExpandedStacked};
+
+TMatrixOptions DomainOptions(const std::string& Domain) {
+    TMatrixOptions options;
+    options.DigitalLinkDomain = Domain;
+    return options;
+}
+
+} // namespace
+
+bool TakesGs1Elements(TBarType Type) {
+    return std::find(Gs1Types.begin(), Gs1Types.end(), Type) != Gs1Types.end();
+}
+
+TGs1RowCheck CheckGs1Row(const TGs1Row& Row) {
+    TGs1RowCheck check{std::string(GS1AITitle(Row.AI)), {}};
+    if (Row.Empty())
+        return check;
+    try {
+        CheckedGS1Element(Row.AI, Row.Data);
+    } catch (const Exception& refused) {
+        check.Problem = refused.Message();
+    }
+    return check;
+}
+
+TGs1Summary SummariseGs1(TBarType Type, const std::vector<TGs1Row>& Rows,
+                         const std::string& DigitalLinkDomain) {
+    TGs1Summary summary;
+    std::vector<TGS1Element> elements;
+    for (const TGs1Row& row : Rows) {
+        if (row.Empty())
+            continue;
+        if (const TGs1RowCheck check = CheckGs1Row(row);
+            summary.Problem.empty() && !check.Problem.empty())
+            summary.Problem = check.Problem;
+        elements.push_back({row.AI, row.Data});
+    }
+    summary.Value = GS1Value(elements);
+    summary.ElementString = GS1Text(elements);
+    if (!summary.Problem.empty())
+        return summary;
+    if (const std::vector<std::string> pairings = GS1PairingProblems(elements); !pairings.empty())
+        summary.Problem = pairings.front();
+    else
+        summary.Problem = SymbolProblem(Type, summary.Value, DomainOptions(DigitalLinkDomain));
+    if (summary.Problem.empty() && Type == bcCodeGS1DigitalLinkQR)
+        summary.URI = DigitalLinkURI(summary.Value, DigitalLinkDomain);
+    return summary;
+}
+
+std::vector<TGs1Row> Gs1RowsOf(std::string_view Text) {
+    std::vector<TGs1Row> rows;
+    for (const TGS1Element& element : SplitGS1(Text))
+        rows.push_back({element.AI, element.Data});
+    return rows;
+}
+
+} // namespace quillmark::studio
