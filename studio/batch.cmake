@@ -1,5 +1,6 @@
 # The Batch view: tables and sequences of records, their rows' statuses, and sheets of labels.
 list(APPEND QUILLMARK_STUDIO_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/batch_files_writer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/batch_records.cpp
     ${CMAKE_CURRENT_LIST_DIR}/batch_row_status.cpp
     ${CMAKE_CURRENT_LIST_DIR}/batch_rows_model.cpp

@@ -2,6 +2,13 @@
 
 namespace quillmark::studio {
 
+namespace {
+
+// A sequence record's one field: its number.
+constexpr std::string_view SequenceField = "seq";
+
+} // namespace
+
 std::optional<TBarType> SequenceCheckDigits(const TOutputJob& Job) {
     if (Job.CheckDigits != TCheckDigits::Auto)
         return std::nullopt;
@@ -25,6 +32,14 @@ TBatchRecords::TBatchRecords(const TBatchInput& Input, std::optional<TBarType> C
 
 std::optional<TLabelRecord> TBatchRecords::Next() {
     return FTable ? FTable->Next() : FSequence->Next();
+}
+
+std::size_t TBatchRecords::FieldIndex(std::string_view Name) const {
+    if (FTable)
+        return FTable->Columns().Resolve(Name);
+    if (Name != SequenceField)
+        throw Exception("a sequence's fields are {n}, {seq} and {value}.");
+    return 0;
 }
 
 } // namespace quillmark::studio

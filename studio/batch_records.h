@@ -48,6 +48,10 @@ public:
     // The next record, or nothing after the last; raises ETableError for a row with a fault.
     std::optional<TLabelRecord> Next();
 
+    // The place among the records' fields of the one Name names: a table's column ({sku},
+    // {3}) or a sequence's {seq}. Raises Exception naming the fields there are.
+    std::size_t FieldIndex(std::string_view Name) const;
+
 private:
     std::ifstream FIn;
     std::optional<TTableReader> FReader;

@@ -1,5 +1,6 @@
 #include "batch_view.h"
 
+#include "batch_files_writer.h"
 #include "batch_rows_model.h"
 #include "sheet_preview.h"
 #include "sheet_template_list.h"
@@ -24,6 +25,7 @@ namespace quillmark::studio {
 namespace {
 
 enum TSourcePage { TablePage, SequencePage };
+enum TOutputPage { SheetPage, FilesPage };
 
 // The combo box's entries, in TTableFormat's order.
 constexpr std::array<std::pair<TTableFormat, const char*>, 2> Formats = {
@@ -50,8 +52,7 @@ QLineEdit* Edit(const char* Name, QWidget* Parent) {
 TBatchView::TBatchView(QWidget* Parent)
     : QWidget(Parent), FModel(new TBatchRowsModel(this)), FSource(new QTabWidget(this)),
       FRows(new QTableView(this)), FTemplates(new TSheetTemplateList(FDatabase, this)),
-      FPreview(new TSheetPreview(this)), FWrite(new QPushButton(tr("&Write sheet…"), this)),
-      FMessage(new QLabel(this)) {
+      FPreview(new TSheetPreview(this)), FOutput(new QTabWidget(this)), FMessage(new QLabel(this)) {
     FSource->addTab(MakeTablePage(), tr("&Table"));
     FSource->addTab(MakeSequencePage(), tr("Se&quence"));
     connect(FSource, &QTabWidget::currentChanged, this, &TBatchView::Reload);
@@ -82,28 +83,18 @@ TBatchView::TBatchView(QWidget* Parent)
     leftLayout->addWidget(FRows, 1);
     leftLayout->addWidget(FMessage);
 
-    auto* right = new QWidget(this);
-    auto* rightLayout = new QVBoxLayout(right);
-    rightLayout->setContentsMargins(0, 0, 0, 0);
-    rightLayout->addWidget(new QLabel(tr("Sheet of labels:"), right));
-    rightLayout->addWidget(FTemplates, 1);
-    rightLayout->addWidget(FPreview, 1);
-    rightLayout->addWidget(FWrite);
+    FOutput->addTab(MakeSheetPage(), tr("&Sheet of labels"));
+    FOutput->addTab(MakeFilesPage(), tr("&Folder of files"));
+    // The rows are checked as the output chosen draws them.
+    connect(FOutput, &QTabWidget::currentChanged, this, [this] { FModel->SetJob(RowsJob()); });
 
     auto* split = new QSplitter(this);
     split->addWidget(left);
-    split->addWidget(right);
+    split->addWidget(FOutput);
     split->setStretchFactor(0, 2);
     split->setStretchFactor(1, 1);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(split);
-
-    connect(FTemplates, &TSheetTemplateList::ChosenChanged, this, [this] {
-        FPreview->SetTemplate(FTemplates->Chosen());
-        FWrite->setEnabled(FTemplates->Chosen() != nullptr);
-    });
-    FPreview->SetTemplate(FTemplates->Chosen());
-    connect(FWrite, &QPushButton::clicked, this, &TBatchView::ChooseSheetFile);
 }
 
 TBatchView::~TBatchView() = default;
@@ -142,6 +133,44 @@ QWidget* TBatchView::MakeTablePage() {
     return page;
 }
 
+QWidget* TBatchView::MakeSheetPage() {
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    auto* write = new QPushButton(tr("&Write sheet…"), page);
+    layout->addWidget(FTemplates, 1);
+    layout->addWidget(FPreview, 1);
+    layout->addWidget(write);
+    connect(FTemplates, &TSheetTemplateList::ChosenChanged, this, [this, write] {
+        FPreview->SetTemplate(FTemplates->Chosen());
+        write->setEnabled(FTemplates->Chosen() != nullptr);
+    });
+    FPreview->SetTemplate(FTemplates->Chosen());
+    connect(write, &QPushButton::clicked, this, &TBatchView::ChooseSheetFile);
+    return page;
+}
+
+QWidget* TBatchView::MakeFilesPage() {
+    auto* page = new QWidget(this);
+    auto* form = new QFormLayout(page);
+    FFolder = Edit("folder", page);
+    auto* choose = new QPushButton(tr("C&hoose…"), page);
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(FFolder, 1);
+    folderRow->addWidget(choose);
+    form->addRow(tr("Folder:"), folderRow);
+    FFileName = Edit("fileName", page);
+    FFileName->setText(QStringLiteral("{n:05}"));
+    FFileName->setToolTip(tr("{n} is the row's count, {n:05} padded to 5, {value} the value, "
+                             "{sku} or {2} a column, {seq} a sequence's number; the format's "
+                             "extension is added"));
+    form->addRow(tr("File &name:"), FFileName);
+    auto* write = new QPushButton(tr("Write &files"), page);
+    form->addRow(write);
+    connect(choose, &QPushButton::clicked, this, &TBatchView::ChooseFolder);
+    connect(write, &QPushButton::clicked, this, [this] { WriteFiles(FFolder->text()); });
+    return page;
+}
+
 QWidget* TBatchView::MakeSequencePage() {
     auto* page = new QWidget(this);
     auto* form = new QFormLayout(page);
@@ -161,11 +190,14 @@ QWidget* TBatchView::MakeSequencePage() {
 
 void TBatchView::SetOutputJob(const TOutputJob& Job) {
     FJob = Job;
-    FModel->SetJob(SheetJob());
+    FModel->SetJob(RowsJob());
+}
+
+TOutputJob TBatchView::RowsJob() const {
+    return FOutput->currentIndex() == SheetPage ? SheetJob() : FJob;
 }
 
 TOutputJob TBatchView::SheetJob() const {
-    // Labels are drawn as a PDF draws: their checks are a PDF's.
     TOutputJob job = FJob;
     job.Format = TFileFormat::Pdf;
     return job;
@@ -225,7 +257,7 @@ void TBatchView::Reload() {
         Say(tr("Open a CSV or TSV file, or make a sequence."), false);
         return;
     }
-    const QString fault = FModel->SetInput(input, SheetJob());
+    const QString fault = FModel->SetInput(input, RowsJob());
     if (!fault.isEmpty()) {
         Say(fault, true);
         return;
@@ -256,16 +288,51 @@ bool TBatchView::WriteSheet(const QString& FileName) {
                 false);
             return true;
         }
-        QStringList lines{outcome.Failures.empty()
-                              ? tr("%1 not written: no row asked for a label.").arg(FileName)
-                              : tr("%1 not written: put right the rows below.").arg(FileName)};
-        for (const std::string& failure : outcome.Failures)
-            lines << FromLatin1(failure);
-        Say(lines.join(QLatin1Char('\n')), true);
+        SayFailures(outcome.Failures.empty()
+                        ? tr("%1 not written: no row asked for a label.").arg(FileName)
+                        : tr("%1 not written: put right the rows below.").arg(FileName),
+                    outcome.Failures);
     } catch (const Exception& e) {
         Say(FromLatin1(e.Message()), true);
     }
     return false;
+}
+
+bool TBatchView::WriteFiles(const QString& Folder) {
+    if (Folder.isEmpty()) {
+        Say(tr("Choose the folder the files go to first."), true);
+        return false;
+    }
+    try {
+        const TFilesOutcome outcome = studio::WriteFiles(FJob, Input(), Folder.toStdString(),
+                                                         FFileName->text().toStdString());
+        const QString written =
+            tr("Wrote %n file(s) to %1.", "", static_cast<int>(outcome.Written)).arg(Folder);
+        if (outcome.Failures.empty()) {
+            Say(written, false);
+            return true;
+        }
+        SayFailures(written + QLatin1Char(' ') +
+                        tr("%n row(s) failed:", "", static_cast<int>(outcome.Failures.size())),
+                    outcome.Failures);
+    } catch (const Exception& e) {
+        Say(FromLatin1(e.Message()), true);
+    }
+    return false;
+}
+
+void TBatchView::SayFailures(const QString& Summary, const std::vector<std::string>& Failures) {
+    QStringList lines{Summary};
+    for (const std::string& failure : Failures)
+        lines << FromLatin1(failure);
+    Say(lines.join(QLatin1Char('\n')), true);
+}
+
+void TBatchView::ChooseFolder() {
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, tr("Folder for the files"), FFolder->text());
+    if (!folder.isEmpty())
+        FFolder->setText(folder);
 }
 
 void TBatchView::ChooseTable() {

@@ -43,6 +43,9 @@ public:
     // Writes the rows on the chosen sheet into the PDF FileName; the outcome goes to the
     // message line. True when the file was written.
     bool WriteSheet(const QString& FileName);
+    // Writes each row's file into Folder, named as the file name box says; the outcome goes
+    // to the message line. True when every file was written.
+    bool WriteFiles(const QString& Folder);
 
     TBatchRowsModel& Model() const { return *FModel; }
     TSheetTemplateList& Templates() const { return *FTemplates; }
@@ -55,9 +58,16 @@ public slots:
 private:
     QWidget* MakeTablePage();
     QWidget* MakeSequencePage();
+    QWidget* MakeSheetPage();
+    QWidget* MakeFilesPage();
     void ChooseTable();
     void ChooseSheetFile();
+    void ChooseFolder();
+    // The job the rows are checked with, the output chosen's.
+    TOutputJob RowsJob() const;
+    // A sheet's labels are drawn as a PDF is.
     TOutputJob SheetJob() const;
+    void SayFailures(const QString& Summary, const std::vector<std::string>& Failures);
     void Say(const QString& Text, bool Fault);
 
     TTemplateDatabase FDatabase;
@@ -76,7 +86,9 @@ private:
     QTableView* FRows;
     TSheetTemplateList* FTemplates;
     TSheetPreview* FPreview;
-    QPushButton* FWrite;
+    QTabWidget* FOutput;
+    QLineEdit* FFolder;
+    QLineEdit* FFileName;
     QLabel* FMessage;
 };
 

@@ -6,6 +6,7 @@
 
 #include <type_description.h>
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
@@ -153,6 +154,42 @@ TEST_F(BatchView, RowsFarApartReadBackFromTheirPlaceInTheFile) {
     ASSERT_EQ(model.rowCount(), Rows);
     for (const int row : {Rows - 1, 0, Rows / 2, 1, Rows - 2})
         EXPECT_EQ(Cell(model, row, TBatchRowsModel::ValueColumn), QStringLiteral("V%1").arg(row));
+}
+
+TEST_F(BatchView, FolderOfFilesNamedThroughTheTemplate) {
+    const QString table =
+        Write(QStringLiteral("rows.csv"), "gtin,type\n4006381333931,ean13\n4006381333932,ean13\n");
+    const struct {
+        TBatchInput Input;
+        const char* Name;
+        QStringList Files;
+        const char* Said;
+    } cases[] = {
+        {{TSequenceInput{"1..3", "QM-{seq:03}"}, {}},
+         "{value}",
+         {"QM-001.png", "QM-002.png", "QM-003.png"},
+         "Wrote 3 file(s)"},
+        {Table(table, "gtin", "type"),
+         "{n}-{gtin}",
+         {"1-4006381333931.png"},
+         "3: 4006381333932 : Wrong check digit 2"},
+        {{TSequenceInput{"1..2", "{seq}"}, {}}, "same", {}, "names every file alike"},
+        {{TSequenceInput{"1..2", "{seq}"}, {}}, "{sku}", {}, "{sku}"},
+    };
+    TOutputJob job = DefaultJob(bcCode128);
+    job.Format = TFileFormat::Png;
+    View.SetOutputJob(job);
+    auto* name = View.findChild<QLineEdit*>(QStringLiteral("fileName"));
+    ASSERT_NE(name, nullptr);
+    for (const auto& c : cases) {
+        QTemporaryDir folder;
+        View.SetInput(c.Input);
+        name->setText(QString::fromLatin1(c.Name));
+        EXPECT_EQ(View.WriteFiles(folder.path()), c.Said == std::string_view("Wrote 3 file(s)"));
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files, QDir::Name), c.Files) << c.Name;
+        EXPECT_TRUE(View.Message().contains(QString::fromLatin1(c.Said)))
+            << c.Name << ": " << View.Message().toStdString();
+    }
 }
 
 TEST_F(BatchView, InputFaultsAreSaidInPlace) {
