@@ -55,6 +55,8 @@ TBatchView::TBatchView(QWidget* Parent)
       FPreview(new TSheetPreview(this)), FOutput(new QTabWidget(this)), FMessage(new QLabel(this)) {
     FSource->addTab(MakeTablePage(), tr("&Table"));
     FSource->addTab(MakeSequencePage(), tr("Se&quence"));
+    // The rows take the height; the source's controls only what they need.
+    FSource->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     connect(FSource, &QTabWidget::currentChanged, this, &TBatchView::Reload);
 
     auto* text = new QFormLayout;
