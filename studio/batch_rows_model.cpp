@@ -1,4 +1,5 @@
 #include "batch_rows_model.h"
+#include "batch_text.h"
 
 #include <QBrush>
 #include <QColor>
@@ -11,14 +12,6 @@ namespace {
 
 constexpr std::array<const char*, TBatchRowsModel::ColumnCount> ColumnTitles = {
     "Line", "Value", "Type", "Copies", "Text", "Status"};
-
-QString FromLatin1(const std::string& Text) {
-    return QString::fromLatin1(Text.data(), static_cast<qsizetype>(Text.size()));
-}
-
-QString FromUtf8(const std::string& Text) {
-    return QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size()));
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "batch_files_writer.h"
 #include "batch_rows_model.h"
+#include "batch_text.h"
 #include "sheet_preview.h"
 #include "sheet_template_list.h"
 #include "sheet_writer.h"
@@ -30,10 +31,6 @@ enum TOutputPage { SheetPage, FilesPage };
 // The combo box's entries, in TTableFormat's order.
 constexpr std::array<std::pair<TTableFormat, const char*>, 2> Formats = {
     {{TTableFormat::Csv, "CSV (comma-separated)"}, {TTableFormat::Tsv, "TSV (tab-separated)"}}};
-
-QString FromLatin1(const std::string& Text) {
-    return QString::fromLatin1(Text.data(), static_cast<qsizetype>(Text.size()));
-}
 
 // An empty box leaves the column out.
 std::optional<std::string> Column(const QLineEdit* Box) {

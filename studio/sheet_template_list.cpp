@@ -23,8 +23,10 @@ TSheetTemplateList::TSheetTemplateList(const TTemplateDatabase& Database, QWidge
 }
 
 void TSheetTemplateList::SetFilter(const QString& Filter) {
-    if (FFilter->text() != Filter)
+    if (FFilter->text() != Filter) {
         FFilter->setText(Filter); // comes back here through textChanged
+        return;
+    }
     const QString kept = Chosen() ? QString::fromStdString(Chosen()->Name()) : QString();
     const QSignalBlocker quiet(FList);
     FList->clear();
