@@ -2,6 +2,7 @@
 // list's filter, and a sheet written from the view byte for byte as the command line writes it.
 #include "batch_rows_model.h"
 #include "batch_view.h"
+#include "sheet_preview.h"
 #include "sheet_template_list.h"
 
 #include <type_description.h>
@@ -190,6 +191,43 @@ TEST_F(BatchView, FolderOfFilesNamedThroughTheTemplate) {
         EXPECT_TRUE(View.Message().contains(QString::fromLatin1(c.Said)))
             << c.Name << ": " << View.Message().toStdString();
     }
+}
+
+TEST_F(BatchView, StatusesFollowTheOwnersJob) {
+    View.SetInput({TSequenceInput{"1..2", "QM-{seq}"}, {}});
+    const struct {
+        TBarType Type;
+        const char* Status;
+    } cases[] = {{bcCode128, "Will draw"}, {bcCodeEAN13, "Refused: "}, {bcCode39, "Will draw"}};
+    for (const auto& c : cases) {
+        View.SetOutputJob(DefaultJob(c.Type));
+        EXPECT_TRUE(Cell(View.Model(), 1, TBatchRowsModel::StatusColumn)
+                        .startsWith(QString::fromLatin1(c.Status)))
+            << BarTypeName(c.Type);
+    }
+}
+
+TEST(SheetPreview, DrawsEachLabelToScale) {
+    const TTemplateDatabase database;
+    const TLabelTemplate& sheet = database.Find("Avery L7160");
+    TSheetPreview preview;
+    // Two pixels a millimetre, with the preview's margin of 8 pixels each side.
+    preview.resize(static_cast<int>(sheet.PageWidth * 2) + 16,
+                   static_cast<int>(sheet.PageHeight * 2) + 16);
+    preview.SetTemplate(&sheet);
+    ASSERT_DOUBLE_EQ(preview.Scale(), 2);
+    const QImage picture = preview.grab().toImage();
+    const auto at = [&picture](double X, double Y) {
+        return picture.pixelColor(static_cast<int>(8 + X * 2), static_cast<int>(8 + Y * 2));
+    };
+    const QColor page = at(1, 1);
+    EXPECT_EQ(page, QColor(Qt::white));
+    const std::vector<TLabelCell> cells = Cells(sheet);
+    ASSERT_EQ(cells.size(), 21U);
+    for (const TLabelCell& cell : cells)
+        EXPECT_NE(at(cell.X + cell.Width / 2, cell.Y + cell.Height / 2), page) << cell.X;
+    // Between the first two columns, the gap is the page.
+    EXPECT_EQ(at((cells[0].X + cells[0].Width + cells[1].X) / 2, cells[0].Y + 5), page);
 }
 
 TEST_F(BatchView, InputFaultsAreSaidInPlace) {
