@@ -121,13 +121,15 @@ private:
             else
                 Add("font", family.toStdString());
         }
-        // The command line takes a family only; the layout sets the size (FontSizePt).
+        // The command line sets a family on its default font; the layout sets the size
+        // (FontSizePt), the hinting and the antialiasing.
         QFont given = d_.Font;
-        QFont usualFont = default_.Font;
-        usualFont.setFamilies(given.families());
-        usualFont.setFamily(given.family());
-        given.setPointSizeF(usualFont.pointSizeF());
-        if (given != usualFont)
+        QFont typed = default_.Font;
+        typed.setFamily(given.family());
+        given.setPointSizeF(typed.pointSizeF());
+        given.setHintingPreference(typed.hintingPreference());
+        given.setStyleStrategy(typed.styleStrategy());
+        if (given != typed)
             Unsaid("The font's style (weight, slant, stretch and the like) has no option; the "
                    "command line draws the family's regular style: choose it to match.");
         if (d_.FontSizePt != default_.FontSizePt)
@@ -139,7 +141,7 @@ private:
     void Colours() {
         const TSymbolLook& look = d_.Barcode;
         const TSymbolLook& usual = default_.Barcode;
-        if (look.ColorBar != usual.ColorBar || d_.FontColor != default_.FontColor)
+        if (look.ColorBar != usual.ColorBar)
             Add("fg", cli::ColourText(look.ColorBar));
         if (d_.FontColor != look.ColorBar && look.TextShow != tsNone)
             Unsaid("The text is in " + cli::ColourText(d_.FontColor) + " and the bars in " +

@@ -46,6 +46,8 @@ const std::vector<TCase>& Cases() {
          [](TOutputJob& J, TSaveRequest&) {
              J.Description.Barcode.QuietZoneMarks = true;
              J.Description.Barcode.Orientation = toTopBottom;
+             // Only the over-bars layout draws the text's box.
+             J.Description.Barcode.TextColor = 0x0000FF;
          }},
         {"upc check digit given", bcCodeUPC_A, "036000291452",
          [](TOutputJob& J, TSaveRequest&) {
@@ -83,6 +85,7 @@ const std::vector<TCase>& Cases() {
              TBarcodeDescription& d = J.Description;
              d.Font.setFamily(QStringLiteral("DejaVu Serif"));
              d.FontSizePt = 10.5;
+             d.Font.setPixelSize(30); // the layout sets the size from FontSizePt
              d.Barcode.TextLayout = tlOverBars;
              d.Barcode.ColorSpc = 0xCCCCCC;
              d.Barcode.TextColor = 0xCCCCCC; // follows --bg
