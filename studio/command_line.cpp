@@ -42,10 +42,10 @@ public:
     }
 
 private:
-    void Add(std::string_view Option, std::string Value = {}) {
-        arguments_.push_back("--" + std::string(Option));
-        if (!Value.empty())
-            arguments_.push_back(std::move(Value));
+    void Flag(std::string_view Option) { arguments_.push_back("--" + std::string(Option)); }
+    void Add(std::string_view Option, std::string Value) {
+        Flag(Option);
+        arguments_.push_back(std::move(Value));
     }
     void Unsaid(std::string Sentence) { unsaid_.push_back(std::move(Sentence)); }
 
@@ -113,7 +113,7 @@ private:
         if (look.TextLayout != usual.TextLayout)
             Add("text-layout", NameOf(cli::TextLayoutNames, look.TextLayout));
         if (look.QuietZoneMarks != usual.QuietZoneMarks)
-            Add("quiet-zone-marks");
+            Flag("quiet-zone-marks");
         const QString family = d_.Font.family();
         if (family != default_.Font.family()) {
             if (family.isEmpty())
@@ -178,20 +178,20 @@ private:
 
     void Checks() {
         if (job_.Lenient)
-            Add("lenient");
+            Flag("lenient");
         if (job_.GS1Pairings)
-            Add("gs1-strict");
+            Flag("gs1-strict");
         if (job_.Report)
-            Add("report");
+            Flag("report");
         if (job_.FitToDevice)
-            Add("fit");
+            Flag("fit");
         if (request_.Strict)
-            Add("strict");
+            Flag("strict");
         else if (job_.Gate)
             Unsaid("The symbol passes a check of findings that has no option; --strict stops it "
                    "on any finding.");
         if (request_.Verify)
-            Add("verify");
+            Flag("verify");
         else if (job_.Verifier)
             Unsaid("The symbol is read back by a check that has no option; --verify reads it "
                    "with zxing-cpp.");

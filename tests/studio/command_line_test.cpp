@@ -152,7 +152,7 @@ const std::vector<TCase>& Cases() {
     return cases;
 }
 
-class CommandLineRun : public ::testing::Test {
+class StudioCommandRun : public ::testing::Test {
 protected:
     // Runs Line through sh in the test's folder, quillmark-cli found on the PATH.
     void RunShell(const std::string& Line) {
@@ -171,7 +171,7 @@ protected:
     QTemporaryDir Dir;
 };
 
-TEST_F(CommandLineRun, WritesTheFileSaveWrites) {
+TEST_F(StudioCommandRun, WritesTheFileSaveWrites) {
     for (const TCase& c : Cases())
         for (const TFileFormat format : Formats) {
             SCOPED_TRACE(std::string(c.Name) + Suffix(format));
@@ -193,7 +193,7 @@ TEST_F(CommandLineRun, WritesTheFileSaveWrites) {
         }
 }
 
-TEST(CommandLine, LeavesDefaultsOut) {
+TEST(StudioCommand, LeavesDefaultsOut) {
     TSaveRequest request{"QM-1001", QStringLiteral("a.png")};
     EXPECT_EQ(CommandLineOf(JobFor(bcCode128B), request).Arguments,
               (std::vector<std::string>{"-o", "a.png", "QM-1001"}));
@@ -202,7 +202,7 @@ TEST(CommandLine, LeavesDefaultsOut) {
               "quillmark-cli -t qr -o a.png QM-1001");
 }
 
-TEST(CommandLine, NamesWhatItCannotSay) {
+TEST(StudioCommand, NamesWhatItCannotSay) {
     struct TUnsaid {
         const char* Name;
         std::function<void(TOutputJob&, TSaveRequest&)> Set;
@@ -234,7 +234,7 @@ TEST(CommandLine, NamesWhatItCannotSay) {
     }
 }
 
-TEST(CommandLine, FormatWithoutExtension) {
+TEST(StudioCommand, FormatWithoutExtension) {
     TOutputJob job = JobFor(bcCode128B);
     job.Format = TFileFormat::Svg;
     const TCommandLine command = CommandLineOf(job, {"1", QStringLiteral("label")});
@@ -242,7 +242,7 @@ TEST(CommandLine, FormatWithoutExtension) {
     EXPECT_EQ(command.Line, "quillmark-cli --format svg -o label 1");
 }
 
-TEST(CommandLine, QuotesWordsForSh) {
+TEST(StudioCommand, QuotesWordsForSh) {
     const std::pair<std::string, std::string> cases[] = {
         {"QM-1001", "QM-1001"}, {"", "''"},   {"a b", "'a b'"}, {"it's", "'it'\\''s'"},
         {"$HOME", "'$HOME'"},   {"*", "'*'"}, {"~", "'~'"},     {"caf\xC3\xA9", "'caf\xC3\xA9'"},
