@@ -18,9 +18,6 @@ namespace quillmark::cli {
 
 enum class TMode { Single, Batch, ListTypes, Help, Version, ListSheets };
 
-// --checksum when none is given.
-inline constexpr TCheckDigits DefaultCheckDigits = TCheckDigits::Auto;
-
 // A batch of records rather than of lines: a table's rows (--csv, --tsv) or a sequence.
 struct TRecordOptions {
     std::optional<TTableFormat> Table;

@@ -2,6 +2,7 @@
 
 #include "arguments.h"
 #include "choices.h"
+#include "option_values.h"
 #include <label_records.h>
 #include <quillmark/decimal_text.h>
 #include <quillmark/engine.h>
@@ -11,7 +12,6 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cstdio>
 #include <iterator>
 #include <string_view>
 #include <utility>
@@ -220,14 +220,6 @@ Examples:
   quillmark-cli --batch items.csv --csv --header --value sku --copies-column qty \
                 --sheet 'Avery L7160' --label-text '{name}' -o labels.pdf
 )";
-
-// #RRGGBB; TColor keeps red in the lowest byte.
-std::string ColourText(TColor Colour) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", Colour & 0xFF, (Colour >> 8) & 0xFF,
-                  (Colour >> 16) & 0xFF);
-    return text;
-}
 
 // Where the options' explanations start, and the width no line passes.
 constexpr std::size_t ExplanationColumn = 22;

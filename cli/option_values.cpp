@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 namespace quillmark::cli {
 
@@ -42,6 +43,13 @@ int Whole(std::string_view Option, const std::string& Text, int Low, int High) {
         Refuse(Option, Text,
                "out of range (" + std::to_string(Low) + " to " + std::to_string(High) + ")");
     return value;
+}
+
+std::string ColourText(TColor Colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", Colour & 0xFF, (Colour >> 8) & 0xFF,
+                  (Colour >> 16) & 0xFF);
+    return text;
 }
 
 } // namespace quillmark::cli

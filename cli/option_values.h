@@ -28,6 +28,9 @@ std::optional<int> WholeNumber(std::string_view Text);
 // Text as a whole number from Low to High; refuses anything else.
 int Whole(std::string_view Option, const std::string& Text, int Low, int High);
 
+// Colour as the colour options take it: #RRGGBB (TColor keeps red in the lowest byte).
+std::string ColourText(TColor Colour);
+
 // The value Text names among Choices; refuses listing them otherwise.
 template <typename Range>
 auto Choose(std::string_view Option, const std::string& Text, const Range& Choices) {

@@ -60,6 +60,8 @@ QUILLMARK_LAYOUT_EXPORT double OutputRatio(const TBarcodeDescription& Descriptio
 // Mod10 are the engine's own csNone and csModulo10.
 enum class TCheckDigits { Auto, None, Mod10 };
 inline constexpr int CheckDigitsCount = static_cast<int>(TCheckDigits::Mod10) + 1;
+// The mode a job and the command line take when none is chosen.
+inline constexpr TCheckDigits DefaultCheckDigits = TCheckDigits::Auto;
 
 // The mode that leaves a check-digit setting as it is.
 QUILLMARK_LAYOUT_EXPORT TCheckDigits CheckDigitsOf(TCheckSum CheckSum);

@@ -36,7 +36,7 @@ using TSink = std::function<void(const QByteArray& Bytes)>;
 // be safe to call so.
 struct TOutputJob {
     TBarcodeDescription Description; // its value is each symbol's own
-    TCheckDigits CheckDigits = TCheckDigits::Auto;
+    TCheckDigits CheckDigits = DefaultCheckDigits;
     TFileFormat Format = TFileFormat::Png;
     TFindingsGate Gate = {};  // none: findings never stop a symbol
     TVerifier Verifier = {};  // none: not read back
