@@ -5,6 +5,7 @@
 #include <quillmark/digital_link.h>
 #include <quillmark/drawing_bounds.h>
 #include <quillmark/matrix.h>
+#include <quillmark/type_options.h>
 
 #include <algorithm>
 #include <array>
@@ -24,23 +25,23 @@ constexpr std::string_view SampleData = "1";
 constexpr const char* SampleElementString = "(01)09501101530003";
 
 bool TakesQrOptions(TBarType Type) {
-    return Type == bcCodeQR || Type == bcCodeMicroQR || Type == bcCodeGS1DigitalLinkQR;
+    return OptionsOf(Type).QrOptions;
 }
 bool TakesDataMatrixOptions(TBarType Type) {
-    return Type == bcCodeDataMatrix || Type == bcCodeGS1DataMatrix;
+    return OptionsOf(Type).DataMatrixSize;
 }
 bool TakesDigitalLinkDomain(TBarType Type) {
-    return Type == bcCodeGS1DigitalLinkQR;
+    return OptionsOf(Type).DigitalLinkDomain;
 }
 bool TakesBearers(TBarType Type) {
-    return Type == bcCodeITF14;
+    return OptionsOf(Type).Bearers;
 }
 bool TakesSegments(TBarType Type) {
-    return Type == bcCodeDataBarExpandedStacked;
+    return OptionsOf(Type).DataBarSegments;
 }
 // GS1 DataBar's rows fix their heights and widths as grids do.
 bool DrawsBars(TBarType Type) {
-    return !IsDrawnFromGrid(Type);
+    return OptionsOf(Type).BarHeight;
 }
 
 struct TScope {

@@ -2,8 +2,8 @@
 // resolution, quiet zones, ratio, check digits, rotation, text, colours and the type's own.
 #pragma once
 
-#include "type_options.h"
 #include <quillmark/description.h>
+#include <quillmark/type_options.h>
 
 #include <QWidget>
 

@@ -3,7 +3,7 @@
 #include <quillmark/ean_upc.h>
 #include <quillmark/module_grid.h>
 
-namespace quillmark::studio {
+namespace quillmark {
 
 TTypeOptions OptionsOf(TBarType Type) {
     const TBCdata& row = BarTypeData(Type);
@@ -27,4 +27,4 @@ TTypeOptions OptionsOf(TBarType Type) {
     };
 }
 
-} // namespace quillmark::studio
+} // namespace quillmark

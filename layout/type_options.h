@@ -1,10 +1,12 @@
-// Which settings a symbology takes, read from the engine's facts about it: the options pane
-// offers these and no others.
+// Which settings a symbology takes, read from the engine's facts about it: the studio's
+// options pane offers these and no others, and the command line refuses the rest.
 #pragma once
+
+#include <quillmark/quillmark_layout_export.h>
 
 #include <quillmark/engine.h>
 
-namespace quillmark::studio {
+namespace quillmark {
 
 struct TTypeOptions {
     bool Ratio = false;          // the wide-to-narrow ratio is free (files draw it as set)
@@ -19,6 +21,6 @@ struct TTypeOptions {
     bool Bearers = false; // ITF-14's bearer bars
 };
 
-TTypeOptions OptionsOf(TBarType Type);
+QUILLMARK_LAYOUT_EXPORT TTypeOptions OptionsOf(TBarType Type);
 
-} // namespace quillmark::studio
+} // namespace quillmark
