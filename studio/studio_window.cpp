@@ -49,7 +49,7 @@ QScrollArea* Scrolled(QWidget* Inside, bool Resizable) {
 } // namespace
 
 TStudioWindow::TStudioWindow(std::unique_ptr<QSettings> Settings, QWidget* Parent)
-    : QMainWindow(Parent), FSettings(std::move(Settings)) {
+    : QMainWindow(Parent), FSettings(std::move(Settings)), FFactory(FittingValueEditor) {
     if (!FSettings)
         FSettings = std::make_unique<QSettings>();
     setWindowTitle(QStringLiteral("Quillmark Studio"));
@@ -211,15 +211,14 @@ const TBarcodeDescription* TStudioWindow::Described() const {
 void TStudioWindow::Refresh() {
     FSymbol.reset();
     FFindings->clear();
-    std::string value = FEditor->Value().toStdString();
-    if (const QString addOn = FOptions->AddOn(); !addOn.isEmpty())
-        value += '+' + addOn.toStdString();
+    const std::string value = FEditor->Value().toStdString();
     try {
         if (value.empty())
             throw Exception("Type a value to draw.");
         TBarcodeDescription base;
         base.Barcode.BarType = Type();
         FOptions->Apply(base);
+        FEditor->FollowOptions(base, FOptions->CheckDigits());
         auto symbol =
             std::make_unique<TPreparedSymbol>(base, ValueFromText(value), FOptions->CheckDigits());
         // What Save writes: its findings and the fit of its pixels, as the output job checks them.

@@ -2,6 +2,7 @@
 // every type starts with. Editors that fit a type (digits, a table of GS1 AIs) give the same.
 #pragma once
 
+#include <quillmark/description.h>
 #include <quillmark/engine.h>
 
 #include <QWidget>
@@ -26,6 +27,11 @@ public:
     virtual void SetValue(const QString& Value) = 0;
     // The widget keyboard focus goes to when the value is to be typed.
     virtual QWidget* FocusWidget() { return this; }
+    // The symbol's settings as the options now give them (a Digital Link domain, a
+    // check-digit mode), for what the editor shows beside the value; never emits
+    // ValueChanged.
+    virtual void FollowOptions(const TBarcodeDescription& /*Described*/,
+                               TCheckDigits /*CheckDigits*/) {}
 
 signals:
     void ValueChanged();
@@ -34,6 +40,10 @@ signals:
 // The editor a type gets, or none where the plain line editor serves.
 using TValueEditorFactory =
     std::function<std::unique_ptr<TValueEditor>(TBarType Type, QWidget* Parent)>;
+
+// The editor that fits Type: a table of AIs for the GS1 types, digits with their check
+// digit for the GTIN types, text with what the symbology carries for the rest.
+std::unique_ptr<TValueEditor> FittingValueEditor(TBarType Type, QWidget* Parent);
 
 // Any value on one line.
 class TLineValueEditor : public TValueEditor {
