@@ -35,20 +35,29 @@ TOutputJob MakeJob(const TOptions& Options) {
                    .Report = Options.Report,
                    .FitToDevice = Options.Fit};
     if (Options.Strict)
-        job.Gate = [](const std::vector<std::string>& Findings) { return Findings.empty(); };
-    if (Options.Verify && CanRead(Options.Description.Barcode.BarType))
-        job.Verifier = ReadBack;
+        StopOnFindings(job);
+    if (Options.Verify)
+        ReadBackSymbols(job, Options.Records.TypeColumn.has_value());
+    return job;
+}
+
+void StopOnFindings(TOutputJob& Job) {
+    Job.Gate = [](const std::vector<std::string>& Findings) { return Findings.empty(); };
+}
+
+void ReadBackSymbols(TOutputJob& Job, bool EachOwnType) {
     // A sheet's one job draws every type a type column names: those zxing-cpp can't read are
     // drawn unverified, with a note.
-    if (Options.Verify && Options.Records.TypeColumn)
-        job.Verifier = [](const QImage& Picture,
+    if (EachOwnType)
+        Job.Verifier = [](const QImage& Picture,
                           const TBarcodeDescription& D) -> std::optional<std::string> {
             const TBarType type = D.Barcode.BarType;
             if (!CanRead(type))
                 return "zxing-cpp can't read " + BarTypeName(type) + ", so it is unverified";
             return ReadBack(Picture, D);
         };
-    return job;
+    else if (CanRead(Job.Description.Barcode.BarType))
+        Job.Verifier = ReadBack;
 }
 
 void AddResult(TSymbolOutcome& Outcome, const TOutputResult& Result, bool Strict) {

@@ -26,6 +26,11 @@ struct TSymbolOutcome {
 // --lenient, standards findings stop a symbol only under --strict, GS1 pairings are checked
 // under --gs1-strict, and --verify reads each symbol back with zxing-cpp where it can.
 TOutputJob MakeJob(const TOptions& Options);
+// --strict: any finding stops a symbol.
+void StopOnFindings(TOutputJob& Job);
+// --verify: each symbol read back with zxing-cpp where it reads the job's type; with
+// EachOwnType (a type column), each label's own type, one it can't read drawn with a note.
+void ReadBackSymbols(TOutputJob& Job, bool EachOwnType);
 
 // Result's findings (errors under Strict, warnings otherwise), report lines and notes into
 // Outcome, failed unless the symbol was written.

@@ -2,6 +2,8 @@
 // runs, on the symbol the window shows.
 #include "studio_window.h"
 
+#include "command_pane.h"
+
 #include <quillmark/clipboard_data.h>
 #include <quillmark/files.h>
 #include <quillmark/output_job.h>
@@ -40,14 +42,21 @@ QString FileStem(const QString& Value) {
 
 } // namespace
 
+QString TStudioWindow::ProposedFileName() const {
+    return FileStem(Value()) + QStringLiteral(".png");
+}
+
 bool TStudioWindow::SaveTo(const QString& FileName) {
     if (!FSymbol)
         return false;
     try {
-        TOutputJob job;
+        TOutputJob job = FJob;
         job.Format = FileFormatOf(FileName);
         RunOutputJob(job, *FSymbol, FileSink(FileName, TDurability::Flush));
         FFolder = QFileInfo(FileName).absolutePath();
+        // The command beside it now writes this very file.
+        FCommand->SetFileName(FileName);
+        ShowCommand();
         ShowProblem(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(FileName)));
         return true;
     } catch (const std::exception& error) {
@@ -59,8 +68,8 @@ bool TStudioWindow::SaveTo(const QString& FileName) {
 void TStudioWindow::SaveAs() {
     if (!FSymbol)
         return;
-    const QString proposed = QDir(FFolder.isEmpty() ? QDir::homePath() : FFolder)
-                                 .filePath(FileStem(Value()) + QStringLiteral(".png"));
+    const QString proposed =
+        QDir(FFolder.isEmpty() ? QDir::homePath() : FFolder).filePath(ProposedFileName());
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save the symbol"),
                                                       proposed, FormatFilters());
     if (!path.isEmpty())
@@ -71,7 +80,7 @@ void TStudioWindow::CopySymbol() {
     if (!FSymbol)
         return;
     try {
-        TOutputJob job;
+        TOutputJob job = FJob;
         RunOutputJob(job, *FSymbol, [this](const QByteArray& Png) {
             QGuiApplication::clipboard()->setMimeData(MakeMimeData(*FSymbol, Png).release());
         });
@@ -90,7 +99,7 @@ void TStudioWindow::PrintSymbol() {
         return;
     try {
         // The printer draws the vector layout at its true size; the job checks it first.
-        TOutputJob job;
+        TOutputJob job = FJob;
         job.Format = TFileFormat::Pdf;
         RunOutputJob(job, *FSymbol,
                      [&](const QByteArray&) { PrintBarcode(printer, FSymbol->Vector()); });

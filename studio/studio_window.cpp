@@ -1,5 +1,7 @@
 #include "studio_window.h"
 
+#include "batch_view.h"
+#include "command_pane.h"
 #include "symbol_list.h"
 #include "symbol_options.h"
 #include "symbol_preview.h"
@@ -7,10 +9,12 @@
 #include <quillmark/latin1.h>
 #include <quillmark/output_job.h>
 #include <quillmark/prepared_symbol.h>
+#include <symbol_job.h>
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDockWidget>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +25,7 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <typeinfo>
@@ -53,10 +58,41 @@ TStudioWindow::TStudioWindow(std::unique_ptr<QSettings> Settings, QWidget* Paren
     if (!FSettings)
         FSettings = std::make_unique<QSettings>();
     setWindowTitle(QStringLiteral("Quillmark Studio"));
+    FViews = new QTabWidget;
+    FViews->setDocumentMode(true);
+    FViews->addTab(MakeSymbolView(), QStringLiteral("Symbol"));
+    FBatch = new TBatchView;
+    FViews->addTab(FBatch, QStringLiteral("Batch"));
+    setCentralWidget(FViews);
+    FCommand = new TCommandPane;
+    FCommandDock = new QDockWidget(QStringLiteral("Command line"));
+    FCommandDock->setObjectName(QStringLiteral("CommandDock"));
+    FCommandDock->setWidget(FCommand);
+    FCommandDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    addDockWidget(Qt::BottomDockWidgetArea, FCommandDock);
+    statusBar();
+
+    CreateActions();
+    ReplaceEditor(FList->Current());
+    FOptions->SetType(FList->Current());
+    connect(FList, &TSymbolList::TypeChosen, this, [this](TBarType Type) { ChangeType(Type); });
+    connect(FOptions, &TSymbolOptions::Changed, this, [this] { Refresh(); });
+    connect(FZoom, &QSpinBox::valueChanged, FPreview, &TSymbolPreview::SetZoom);
+    connect(FCommand, &TCommandPane::FileNameChanged, this, [this] { ShowCommand(); });
+    // The rows are checked with the symbol's settings when the Batch view is looked at.
+    connect(FViews, &QTabWidget::currentChanged, this, [this] {
+        if (FViews->currentWidget() == FBatch)
+            FBatch->SetOutputJob(FJob);
+    });
+    resize(1280, 800);
+    LoadSettings();
+    Refresh();
+}
+
+QWidget* TStudioWindow::MakeSymbolView() {
     FList = new TSymbolList;
     FOptions = new TSymbolOptions;
     FPreview = new TSymbolPreview;
-
     auto* middle = new QWidget;
     auto* column = new QVBoxLayout(middle);
     auto* valueLabel = new QLabel(QStringLiteral("&Value"));
@@ -100,19 +136,8 @@ TStudioWindow::TStudioWindow(std::unique_ptr<QSettings> Settings, QWidget* Paren
     FSplitter->addWidget(Scrolled(FOptions, true));
     FSplitter->setStretchFactor(1, 1);
     FSplitter->setSizes({240, 680, 360});
-    setCentralWidget(FSplitter);
-    statusBar();
-
-    CreateActions();
-    ReplaceEditor(FList->Current());
     valueLabel->setBuddy(FEditorHolder);
-    FOptions->SetType(FList->Current());
-    connect(FList, &TSymbolList::TypeChosen, this, [this](TBarType Type) { ChangeType(Type); });
-    connect(FOptions, &TSymbolOptions::Changed, this, [this] { Refresh(); });
-    connect(FZoom, &QSpinBox::valueChanged, FPreview, &TSymbolPreview::SetZoom);
-    resize(1280, 800);
-    LoadSettings();
-    Refresh();
+    return FSplitter;
 }
 
 TStudioWindow::~TStudioWindow() = default;
@@ -130,6 +155,19 @@ void TStudioWindow::CreateActions() {
                 [this] { CopySymbol(); });
     FPrint = add(file, QStringLiteral("&Print..."), QKeySequence::Print, [this] { PrintSymbol(); });
     file->addSeparator();
+    const auto toggle = [this, file](const QString& Text, const QString& Tip) {
+        QAction* action = file->addAction(Text);
+        action->setCheckable(true);
+        action->setToolTip(Tip);
+        connect(action, &QAction::toggled, this, [this] { Refresh(); });
+        return action;
+    };
+    FStrict = toggle(QStringLiteral("Refuse a symbol with &findings"),
+                     QStringLiteral("Save nothing where the symbol departs from its standard"));
+    FVerify = toggle(QStringLiteral("&Read back what is saved"),
+                     QStringLiteral("Read each file back with zxing-cpp and refuse one that "
+                                    "reads otherwise"));
+    file->addSeparator();
     add(file, QStringLiteral("&Quit"), QKeySequence::Quit, [this] { close(); });
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     add(view, QStringLiteral("Zoom &in"), QKeySequence::ZoomIn,
@@ -138,6 +176,14 @@ void TStudioWindow::CreateActions() {
         [this] { FZoom->setValue(FZoom->value() - 1); });
     add(view, QStringLiteral("&True size"), QKeySequence(QStringLiteral("Ctrl+0")),
         [this] { FZoom->setValue(1); });
+    view->addSeparator();
+    add(view, QStringLiteral("&Symbol"), QKeySequence(QStringLiteral("Ctrl+1")),
+        [this] { FViews->setCurrentIndex(0); });
+    add(view, QStringLiteral("&Batch"), QKeySequence(QStringLiteral("Ctrl+2")),
+        [this] { FViews->setCurrentWidget(FBatch); });
+    QAction* command = FCommandDock->toggleViewAction();
+    command->setShortcut(QKeySequence(QStringLiteral("Ctrl+K")));
+    view->addAction(command);
     view->addSeparator();
     add(view, QStringLiteral("&Find a type"), QKeySequence::Find, [this] {
         FList->Filter()->setFocus();
@@ -208,22 +254,35 @@ const TBarcodeDescription* TStudioWindow::Described() const {
     return FSymbol ? &FSymbol->Description() : nullptr;
 }
 
+TOutputJob TStudioWindow::MakeJob() const {
+    TOutputJob job;
+    job.Description.Barcode.BarType = Type();
+    FOptions->Apply(job.Description);
+    job.CheckDigits = FOptions->CheckDigits();
+    if (FStrict->isChecked())
+        cli::StopOnFindings(job);
+    if (FVerify->isChecked())
+        cli::ReadBackSymbols(job, false);
+    return job;
+}
+
 void TStudioWindow::Refresh() {
     FSymbol.reset();
     FFindings->clear();
+    FJob = MakeJob();
+    FEditor->FollowOptions(FJob.Description, FJob.CheckDigits);
+    if (FViews->currentWidget() == FBatch)
+        FBatch->SetOutputJob(FJob);
     const std::string value = FEditor->Value().toStdString();
     try {
         if (value.empty())
             throw Exception("Type a value to draw.");
-        TBarcodeDescription base;
-        base.Barcode.BarType = Type();
-        FOptions->Apply(base);
-        FEditor->FollowOptions(base, FOptions->CheckDigits());
-        auto symbol =
-            std::make_unique<TPreparedSymbol>(base, ValueFromText(value), FOptions->CheckDigits());
+        auto symbol = std::make_unique<TPreparedSymbol>(FJob.Description, ValueFromText(value),
+                                                        FJob.CheckDigits);
         // What Save writes: its findings and the fit of its pixels, as the output job checks them.
-        TOutputJob job;
+        TOutputJob job = FJob;
         job.Report = true;
+        job.Gate = {};
         TOutputResult checked;
         CheckOutputSymbol(job, *symbol, TFileFormat::Png, checked);
         FPreview->Show(symbol->Description(), symbol->SharedValue());
@@ -237,11 +296,27 @@ void TStudioWindow::Refresh() {
             lines << QString::fromStdString(line);
         FFindings->setPlainText(lines.join(u'\n'));
         FSymbol = std::move(symbol);
-        ShowRefusal({});
+        ShowRefusal(FStrict->isChecked() && !checked.Findings.empty()
+                        ? QStringLiteral("The symbol departs from its standard (see its findings), "
+                                         "and File > Refuse a symbol with findings is on.")
+                        : QString());
+        ShowCommand();
     } catch (const std::exception& error) {
         FPreview->Clear();
         ShowRefusal(MessageOf(error, value));
+        FCommand->ShowNone({});
     }
+}
+
+void TStudioWindow::ShowCommand() {
+    if (!FSymbol)
+        return;
+    TSaveRequest request;
+    request.Value = ValueFromText(Value().toStdString());
+    request.Strict = FStrict->isChecked();
+    request.Verify = FVerify->isChecked();
+    FCommand->ProposeFileName(ProposedFileName());
+    FCommand->Show(FJob, request);
 }
 
 void TStudioWindow::ShowRefusal(const QString& Why) {

@@ -6,6 +6,7 @@
 #include "value_editor.h"
 #include <quillmark/description.h>
 #include <quillmark/file_formats.h>
+#include <quillmark/output_job.h>
 
 #include <QMainWindow>
 #include <QSettings>
@@ -13,7 +14,9 @@
 #include <memory>
 
 class QAction;
+class QDockWidget;
 class QLabel;
+class QTabWidget;
 class QPlainTextEdit;
 class QSpinBox;
 class QSplitter;
@@ -24,6 +27,8 @@ class TPreparedSymbol;
 
 namespace quillmark::studio {
 
+class TBatchView;
+class TCommandPane;
 class TSymbolList;
 class TSymbolOptions;
 class TSymbolPreview;
@@ -50,6 +55,8 @@ public:
     QString Refusal() const;
     // The symbol as the window would write it, or none while the value is refused.
     const TBarcodeDescription* Described() const;
+    // The job Save runs (in PNG; the file name chooses the format), the Batch view's too.
+    const TOutputJob& Job() const { return FJob; }
 
     // Writes the symbol to FileName in the format of its extension, through the output job;
     // false, with the reason shown in place, where it couldn't.
@@ -62,15 +69,30 @@ public:
     TSymbolOptions* Options() const { return FOptions; }
     TSymbolPreview* Preview() const { return FPreview; }
     TValueEditor* Editor() const { return FEditor; }
+    TBatchView* Batch() const { return FBatch; }
+    TCommandPane* CommandPane() const { return FCommand; }
+    // The Symbol and Batch views.
+    QTabWidget* Views() const { return FViews; }
     QAction* SaveAction() const { return FSave; }
     QAction* CopyAction() const { return FCopy; }
     QAction* PrintAction() const { return FPrint; }
+    // Whether a symbol with findings is refused (--strict) and what is saved read back
+    // (--verify).
+    QAction* StrictAction() const { return FStrict; }
+    QAction* VerifyAction() const { return FVerify; }
 
 protected:
     void closeEvent(QCloseEvent* Event) override;
 
 private:
+    QWidget* MakeSymbolView();
     void CreateActions();
+    // The job of the options and output settings now given.
+    TOutputJob MakeJob() const;
+    // The command-line pane's command for the symbol shown.
+    void ShowCommand();
+    // The file Save proposes for the value: its safe characters, as PNG.
+    QString ProposedFileName() const;
     void ChangeType(TBarType Type);
     void ReplaceEditor(TBarType Type);
     // Describes, checks and draws the symbol anew; everything shown follows from here.
@@ -94,6 +116,13 @@ private:
     QAction* FSave = nullptr;
     QAction* FCopy = nullptr;
     QAction* FPrint = nullptr;
+    QAction* FStrict = nullptr;
+    QAction* FVerify = nullptr;
+    QTabWidget* FViews = nullptr;
+    TBatchView* FBatch = nullptr;
+    TCommandPane* FCommand = nullptr;
+    QDockWidget* FCommandDock = nullptr;
+    TOutputJob FJob;
     std::unique_ptr<TPreparedSymbol> FSymbol;
     QString FFolder; // where the last file was saved
 };

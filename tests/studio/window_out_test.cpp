@@ -1,0 +1,140 @@
+// What leaves the window: the command-line pane's command, run, writes the bytes Save writes;
+// a sheet written from the Batch view is the one quillmark-cli writes with the same options.
+#include "batch_rows_model.h"
+#include "batch_view.h"
+#include "command_pane.h"
+#include "studio_fixture.h"
+#include "symbol_options.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QProcess>
+#include <QTabWidget>
+
+namespace quillmark::studio::testing {
+namespace {
+
+QByteArray Contents(const QString& Path) {
+    QFile file(Path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class StudioOut : public StudioTest {
+protected:
+    // Runs quillmark-cli with Arguments in the test's folder; its standard error where it
+    // fails.
+    std::string RunCli(const std::vector<std::string>& Arguments) const {
+        QStringList words;
+        for (const std::string& word : Arguments)
+            words << QString::fromStdString(word);
+        QProcess cli;
+        cli.setWorkingDirectory(folder.path());
+        cli.start(QStringLiteral(QUILLMARK_CLI), words);
+        if (!cli.waitForFinished(120000))
+            return "did not finish";
+        return cli.exitCode() == 0 ? std::string() : cli.readAllStandardError().toStdString();
+    }
+    template <typename T> static T* Field(const TStudioWindow& Window, const char* Name) {
+        return Window.Options()->findChild<T*>(QString::fromLatin1(Name));
+    }
+    static void Choose(const TStudioWindow& Window, const char* Name, int Value) {
+        auto* combo = Field<QComboBox>(Window, Name);
+        combo->setCurrentIndex(combo->findData(Value));
+    }
+};
+
+TEST_F(StudioOut, ThePanesCommandWritesTheBytesSaveWrites) {
+    const struct {
+        const char* Name;
+        TBarType Type;
+        const char* Value;
+        std::function<void(const TStudioWindow&)> Set;
+    } cases[] = {
+        {"plain", bcCode128, "QM-1001", {}},
+        {"narrow, turned", bcCode39, "QM 1001",
+         [](const TStudioWindow& W) {
+             Field<QDoubleSpinBox>(W, "XDimension")->setValue(0.254);
+             Choose(W, "Rotation", toBottomTop);
+         }},
+        {"text over the bars", bcCodeEAN13, "400638133393",
+         [](const TStudioWindow& W) { Choose(W, "TextLayout", tlOverBars); }},
+        {"qr high", bcCodeQR, "https://example.com/p?id=7",
+         [](const TStudioWindow& W) { Choose(W, "QrLevel", static_cast<int>(TQrLevel::H)); }},
+        {"strict, read back", bcCodeGS1_128, "(01)09501101530003(10)AB1",
+         [](const TStudioWindow& W) {
+             W.StrictAction()->setChecked(true);
+             W.VerifyAction()->setChecked(true);
+         }},
+    };
+    for (const auto& c : cases)
+        for (const char* suffix : {".png", ".svg", ".pdf"}) {
+            SCOPED_TRACE(std::string(c.Name) + suffix);
+            // The options a window keeps across types are each case's own.
+            const auto window = MakeWindow();
+            window->SetType(c.Type);
+            window->SetValue(QString::fromLatin1(c.Value));
+            if (c.Set)
+                c.Set(*window);
+            ASSERT_TRUE(window->Refusal().isEmpty()) << window->Refusal().toStdString();
+            const QString saved = folder.filePath(QString::fromLatin1(c.Name) + "-saved" + suffix);
+            ASSERT_TRUE(window->SaveTo(saved));
+            // After Save the pane names the file saved; another name gives another file.
+            TCommandPane& pane = *window->CommandPane();
+            EXPECT_EQ(pane.FileName(), saved);
+            pane.SetFileName(QString::fromLatin1(c.Name) + "-command" + suffix);
+            emit pane.FileNameChanged();
+            ASSERT_FALSE(pane.Command().Arguments.empty());
+            EXPECT_TRUE(pane.Command().Unexpressed.empty()) << pane.Command().Unexpressed.front();
+            ASSERT_EQ(RunCli(pane.Command().Arguments), "") << pane.Command().Line;
+            const QByteArray written = Contents(folder.filePath(pane.FileName()));
+            EXPECT_FALSE(written.isEmpty());
+            EXPECT_TRUE(written == Contents(saved)) << pane.Command().Line;
+        }
+}
+
+TEST_F(StudioOut, ASheetFromTheBatchViewIsTheCommandLinesWithTheSameOptions) {
+    QByteArray rows = "sku,name\n";
+    for (int i = 1; i <= 50; ++i)
+        rows += QStringLiteral("QM-%1,Item %2\n").arg(i, 4, 10, QLatin1Char('0')).arg(i).toLatin1();
+    QFile table(folder.filePath(QStringLiteral("rows.csv")));
+    ASSERT_TRUE(table.open(QIODevice::WriteOnly));
+    table.write(rows);
+    table.close();
+
+    const auto window = MakeWindow();
+    window->SetType(bcCode128);
+    window->SetValue(QStringLiteral("QM-0001"));
+    Field<QDoubleSpinBox>(*window, "XDimension")->setValue(0.3);
+    // The symbol's options, as the pane says them, less its file and value.
+    std::vector<std::string> arguments = window->CommandPane()->Command().Arguments;
+    ASSERT_GE(arguments.size(), 3U);
+    arguments.pop_back();
+    std::erase_if(arguments, [&, skip = false](const std::string& Word) mutable {
+        const bool drop = skip || Word == "-o";
+        skip = Word == "-o";
+        return drop;
+    });
+    EXPECT_NE(std::find(arguments.begin(), arguments.end(), "--xdim"), arguments.end());
+
+    window->Views()->setCurrentWidget(window->Batch());
+    TBatchView& batch = *window->Batch();
+    TTableInput input;
+    input.FileName = table.fileName().toStdString();
+    input.Columns = {"sku", std::nullopt, std::nullopt};
+    batch.SetInput({input, {}});
+    ASSERT_EQ(batch.Model().rowCount(), 50) << batch.Message().toStdString();
+    QTest::keyClicks(batch.findChild<QLineEdit*>(QStringLiteral("sheetFilter")), "avery l7160");
+    ASSERT_TRUE(batch.WriteSheet(folder.filePath(QStringLiteral("window.pdf"))))
+        << batch.Message().toStdString();
+
+    arguments.insert(arguments.end(), {"--batch", "rows.csv", "--csv", "--header", "--value", "sku",
+                                       "--sheet", "Avery L7160", "-o", "cli.pdf"});
+    ASSERT_EQ(RunCli(arguments), "");
+    const QByteArray sheet = Contents(folder.filePath(QStringLiteral("window.pdf")));
+    EXPECT_GT(sheet.size(), 1000);
+    EXPECT_TRUE(sheet == Contents(folder.filePath(QStringLiteral("cli.pdf"))));
+}
+
+} // namespace
+} // namespace quillmark::studio::testing
