@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds Quillmark and opens its window.
+# Builds Quillmark and opens Quillmark Studio; the generator window is build/app/quillmark.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/build.sh"
@@ -9,9 +9,9 @@ if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
 Quillmark is built, but there is no display to open its window on (neither DISPLAY nor
 WAYLAND_DISPLAY is set). Run it from a desktop session, or under a virtual X display:
 
-    xvfb-run -a -s "-screen 0 1024x768x24" scripts/run.sh
+    xvfb-run -a -s "-screen 0 1280x800x24" scripts/run.sh
 MSG
     exit 1
 fi
 
-exec "$root/build/app/quillmark" "$@"
+exec "$root/build/studio/quillmark-studio" "$@"

@@ -1,12 +1,16 @@
 // The studio in a real window on an X server at the device pixel ratio QT_SCALE_FACTOR gives:
 // its picture saved for the README, and the symbol it shows crisp and scannable there.
+#include "batch_rows_model.h"
+#include "batch_view.h"
 #include "studio_window.h"
 #include "symbol_preview.h"
 #include <quillmark/read_symbol.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPainter>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,6 +21,15 @@
 
 namespace quillmark::studio::testing {
 namespace {
+
+// The GS1 check digit of Digits (GS1 General Specifications 7.9.1: weights 3 and 1 from the
+// right).
+QString GS1CheckDigit(const QString& Digits) {
+    int sum = 0;
+    for (int i = 0; i < Digits.size(); ++i)
+        sum += Digits[Digits.size() - 1 - i].digitValue() * (i % 2 == 0 ? 3 : 1);
+    return QString::number((10 - sum % 10) % 10);
+}
 
 // An SSCC for a pallet label, as the README's walk-through makes it.
 constexpr auto SsccLabel = "(00)095011015300000010";
@@ -70,6 +83,33 @@ TEST(StudioScreenshot, ShowsACrispScannableSymbolAt1280By800) {
                    TReadHints{.Only = bcCodeGS1_128});
     ASSERT_TRUE(reading.has_value());
     EXPECT_EQ(reading->Bytes, "00095011015300000010");
+
+    // The Batch view with a sheet of 21 labels from a table, for the README's second picture.
+    QFile table(folder.filePath(QStringLiteral("pallets.csv")));
+    ASSERT_TRUE(table.open(QIODevice::WriteOnly));
+    table.write("sscc,destination\n");
+    for (int i = 1; i <= 21; ++i) {
+        const QString serial =
+            QStringLiteral("0950110153") + QString::number(i).rightJustified(7, u'0');
+        table.write(QStringLiteral("(00)%1%2,Dock %3\n")
+                        .arg(serial, GS1CheckDigit(serial))
+                        .arg(i % 4 + 1)
+                        .toLatin1());
+    }
+    table.close();
+    window.Views()->setCurrentWidget(window.Batch());
+    TBatchView& batch = *window.Batch();
+    TTableInput input;
+    input.FileName = table.fileName().toStdString();
+    input.Columns = {"sscc", std::nullopt, std::nullopt};
+    batch.SetInput({input, {"{destination}"}});
+    ASSERT_EQ(batch.Model().rowCount(), 21) << batch.Message().toStdString();
+    QTest::keyClicks(batch.findChild<QLineEdit*>(QStringLiteral("sheetFilter")), "l7160");
+    QTest::qWait(200);
+    const QString batchPath =
+        QStringLiteral(QUILLMARK_SCREENSHOT_FOLDER "/studio-batch-dpr%1.png").arg(ratio);
+    ASSERT_TRUE(window.grab().save(batchPath));
+    std::printf("screenshot: %s\n", qPrintable(batchPath));
 }
 
 } // namespace
