@@ -163,6 +163,7 @@ TEST_F(StudioWindow, KeepsTheSymbolAndItsOptionsBetweenRuns) {
         window->SetType(bcCodeQR);
         window->findChild<QComboBox*>(QStringLiteral("QrLevel"))->setCurrentIndex(3);
         window->SetValue(QStringLiteral("kept"));
+        window->VerifyAction()->setChecked(true);
         window->close();
     }
     const auto window = MakeWindow();
@@ -170,6 +171,8 @@ TEST_F(StudioWindow, KeepsTheSymbolAndItsOptionsBetweenRuns) {
     EXPECT_EQ(window->Value(), QStringLiteral("kept"));
     ASSERT_NE(window->Described(), nullptr) << window->Refusal().toStdString();
     EXPECT_EQ(window->Described()->Barcode.Matrix.QrLevel, TQrLevel::H);
+    EXPECT_TRUE(window->VerifyAction()->isChecked());
+    EXPECT_FALSE(window->StrictAction()->isChecked());
 }
 
 } // namespace
