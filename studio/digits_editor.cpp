@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 
 namespace quillmark::studio {
 namespace {
@@ -16,86 +17,106 @@ constexpr int AddOnMostDigits = 5;
 } // namespace
 
 TDigitsEditor::TDigitsEditor(TBarType Type, QWidget* Parent)
-    : QWidget(Parent), type_(Type), main_(new QLineEdit(this)), addOn_(new QLineEdit(this)),
-      addOnLabel_(new QLabel(tr("&Add-on:"), this)), facts_(new QLabel(this)),
-      problem_(new QLabel(this)),
-      digits_(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this)) {
-    main_->setObjectName(QStringLiteral("digitsValue"));
-    addOn_->setObjectName(QStringLiteral("digitsAddOn"));
-    addOn_->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(AddOnMostDigits)), addOn_));
-    addOn_->setPlaceholderText(tr("2 or 5 digits"));
-    addOnLabel_->setBuddy(addOn_);
-    facts_->setObjectName(QStringLiteral("digitsFacts"));
-    problem_->setObjectName(QStringLiteral("digitsProblem"));
-    problem_->setWordWrap(true);
+    : TValueEditor(Parent), FType(Type), FMain(new QLineEdit(this)), FAddOn(new QLineEdit(this)),
+      FAddOnLabel(new QLabel(tr("&Add-on:"), this)), FFacts(new QLabel(this)),
+      FProblem(new QLabel(this)),
+      FDigits(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this)) {
+    FMain->setObjectName(QStringLiteral("digitsValue"));
+    FAddOn->setObjectName(QStringLiteral("digitsAddOn"));
+    FAddOn->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(AddOnMostDigits)), FAddOn));
+    FAddOn->setPlaceholderText(tr("2 or 5 digits"));
+    FAddOnLabel->setBuddy(FAddOn);
+    FFacts->setObjectName(QStringLiteral("digitsFacts"));
+    FProblem->setObjectName(QStringLiteral("digitsProblem"));
+    FProblem->setWordWrap(true);
     auto* valueLabel = new QLabel(tr("&Value:"), this);
-    valueLabel->setBuddy(main_);
+    valueLabel->setBuddy(FMain);
 
     auto* layout = new QFormLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addRow(valueLabel, main_);
-    layout->addRow(addOnLabel_, addOn_);
-    layout->addRow(facts_);
-    layout->addRow(problem_);
-    connect(main_, &QLineEdit::textChanged, this, &TDigitsEditor::refresh);
-    connect(addOn_, &QLineEdit::textChanged, this, &TDigitsEditor::refresh);
-    setBarType(Type);
+    layout->addRow(valueLabel, FMain);
+    layout->addRow(FAddOnLabel, FAddOn);
+    layout->addRow(FFacts);
+    layout->addRow(FProblem);
+    setFocusProxy(FMain);
+    for (QLineEdit* field : {FMain, FAddOn})
+        connect(field, &QLineEdit::textChanged, this, [this] {
+            if (Refresh())
+                emit ValueChanged();
+        });
+    SetBarType(Type);
 }
 
-void TDigitsEditor::setBarType(TBarType Type) {
-    type_ = Type;
+void TDigitsEditor::SetBarType(TBarType Type) {
+    FType = Type;
     // Digits alone where the type carries nothing else; a value of other characters
     // already typed is kept, for the engine to name.
-    main_->setValidator(digitsOnly() ? digits_ : nullptr);
-    addOn_->setVisible(TakesAddOn(Type));
-    addOnLabel_->setVisible(TakesAddOn(Type));
-    refresh();
+    FMain->setValidator(DigitsOnly() ? FDigits : nullptr);
+    FAddOn->setVisible(TakesAddOn(Type));
+    FAddOnLabel->setVisible(TakesAddOn(Type));
+    Refresh();
 }
 
-QString TDigitsEditor::value() const {
-    return QString::fromStdString(check_.Value);
+QString TDigitsEditor::Value() const {
+    return QString::fromStdString(FCheck.Value);
 }
 
-void TDigitsEditor::setValue(const QString& Value) {
-    const std::optional<TAddOnSplit> split = SplitAddOn(type_, Value.toStdString());
-    main_->setText(split ? QString::fromStdString(split->Main) : Value);
-    addOn_->setText(split ? QString::fromStdString(split->AddOn) : QString());
-}
-
-bool TDigitsEditor::acceptable() const {
-    return check_.Problem.empty();
-}
-
-QString TDigitsEditor::problem() const {
-    return QString::fromStdString(check_.Problem);
-}
-
-QString TDigitsEditor::checkDigit() const {
-    return check_.CheckDigit == 0 ? QString() : QString(QLatin1Char(check_.CheckDigit));
-}
-
-bool TDigitsEditor::digitsOnly() const {
-    return TakesGtinDigits(type_);
-}
-
-void TDigitsEditor::refresh() {
-    const std::string typed = main_->text().toStdString();
-    const QString before = value();
-    if (digitsOnly()) {
-        check_ = CheckDigits(type_, typed, addOn_->text().toStdString());
-        facts_->setText(checkDigit().isEmpty() ? tr("Check digit: not yet")
-                        : check_.Added         ? tr("Check digit: %1, added").arg(checkDigit())
-                                               : tr("Check digit: %1, as typed").arg(checkDigit()));
-    } else {
-        check_ = {typed, 0, false, SymbolProblem(type_, typed)};
-        const qsizetype count = main_->text().size();
-        facts_->setText((count == 1 ? tr("1 character. ") : tr("%1 characters. ").arg(count)) +
-                        QString::fromStdString(CarriesSentence(type_)));
+void TDigitsEditor::SetValue(const QString& Value) {
+    const std::optional<TAddOnSplit> split = SplitAddOn(FType, Value.toStdString());
+    {
+        const QSignalBlocker quietMain(FMain);
+        const QSignalBlocker quietAddOn(FAddOn);
+        FMain->setText(split ? QString::fromStdString(split->Main) : Value);
+        FAddOn->setText(split ? QString::fromStdString(split->AddOn) : QString());
     }
-    problem_->setText(problem());
-    if (value() != before)
-        emit valueChanged(value());
+    Refresh();
+}
+
+QWidget* TDigitsEditor::FocusWidget() {
+    return FMain;
+}
+
+void TDigitsEditor::FollowOptions(const TBarcodeDescription& /*Described*/,
+                                  TCheckDigits CheckDigits) {
+    if (CheckDigits == FCheckDigits)
+        return;
+    FCheckDigits = CheckDigits;
+    Refresh();
+}
+
+bool TDigitsEditor::Acceptable() const {
+    return FCheck.Problem.empty();
+}
+
+QString TDigitsEditor::Problem() const {
+    return QString::fromStdString(FCheck.Problem);
+}
+
+QString TDigitsEditor::CheckDigit() const {
+    return FCheck.CheckDigit == 0 ? QString() : QString(QLatin1Char(FCheck.CheckDigit));
+}
+
+bool TDigitsEditor::DigitsOnly() const {
+    return TakesGtinDigits(FType);
+}
+
+bool TDigitsEditor::Refresh() {
+    const std::string typed = FMain->text().toStdString();
+    const std::string before = FCheck.Value;
+    if (DigitsOnly()) {
+        FCheck = CheckDigits(FType, typed, FAddOn->text().toStdString(), FCheckDigits);
+        FFacts->setText(CheckDigit().isEmpty() ? tr("Check digit: not yet")
+                        : FCheck.Added         ? tr("Check digit: %1, added").arg(CheckDigit())
+                                               : tr("Check digit: %1, as typed").arg(CheckDigit()));
+    } else {
+        FCheck = {typed, 0, false, SymbolProblem(FType, typed, {}, FCheckDigits)};
+        const qsizetype count = FMain->text().size();
+        FFacts->setText((count == 1 ? tr("1 character. ") : tr("%1 characters. ").arg(count)) +
+                        QString::fromStdString(CarriesSentence(FType)));
+    }
+    FProblem->setText(Problem());
+    return FCheck.Value != before;
 }
 
 } // namespace quillmark::studio

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "digits_rules.h"
+#include "value_editor.h"
 
 #include <QString>
-#include <QWidget>
 
 class QLabel;
 class QLineEdit;
@@ -14,46 +14,51 @@ class QValidator;
 
 namespace quillmark::studio {
 
-class TDigitsEditor : public QWidget {
+class TDigitsEditor : public TValueEditor {
     Q_OBJECT
 
 public:
     explicit TDigitsEditor(TBarType Type = bcCodeEAN13, QWidget* Parent = nullptr);
 
-    TBarType barType() const { return type_; }
-    void setBarType(TBarType Type);
+    TBarType BarType() const { return FType; }
+    void SetBarType(TBarType Type);
 
-    // The value as the engine takes it without a check-digit mode of its own (csNone): a
-    // GTIN type's digits with their check digit and "+" and the add-on; free text as typed.
-    QString value() const;
+    // The value as the window hands it to the engine: a GTIN type's digits (with their check
+    // digit under the Auto mode) and "+" and the add-on; free text as typed.
+    QString Value() const override;
     // The digits (and "+" or " " and an add-on) or the text to edit.
-    void setValue(const QString& Value);
-    bool acceptable() const;
+    void SetValue(const QString& Value) override;
+    // The digits or the text.
+    QWidget* FocusWidget() override;
+    // The check-digit mode, which decides whether the value carries the check digit and
+    // how the engine checks it.
+    void FollowOptions(const TBarcodeDescription& Described, TCheckDigits CheckDigits) override;
+
+    bool Acceptable() const;
     // The engine's refusal, empty when acceptable.
-    QString problem() const;
+    QString Problem() const;
     // The check digit the symbol will carry, empty until the digits are enough or for free
     // text.
-    QString checkDigit() const;
+    QString CheckDigit() const;
 
     // The fields, for the window's keyboard focus and the tests.
-    QLineEdit* mainEdit() const { return main_; }
-    QLineEdit* addOnEdit() const { return addOn_; }
-
-signals:
-    void valueChanged(const QString& Value);
+    QLineEdit* MainEdit() const { return FMain; }
+    QLineEdit* AddOnEdit() const { return FAddOn; }
 
 private:
-    bool digitsOnly() const;
-    void refresh();
+    bool DigitsOnly() const;
+    // Works the value out anew and shows it; true where it changed.
+    bool Refresh();
 
-    TBarType type_;
-    TDigitsCheck check_;
-    QLineEdit* main_;
-    QLineEdit* addOn_;
-    QLabel* addOnLabel_;
-    QLabel* facts_;
-    QLabel* problem_;
-    QValidator* digits_; // the main field's, for the GTIN types
+    TBarType FType;
+    TCheckDigits FCheckDigits = DefaultCheckDigits;
+    TDigitsCheck FCheck;
+    QLineEdit* FMain;
+    QLineEdit* FAddOn;
+    QLabel* FAddOnLabel;
+    QLabel* FFacts;
+    QLabel* FProblem;
+    QValidator* FDigits; // the main field's, for the GTIN types
 };
 
 } // namespace quillmark::studio

@@ -5,22 +5,13 @@
 #include <quillmark/matrix.h>
 
 #include <algorithm>
-#include <array>
+#include <string_view>
 
 namespace quillmark::studio {
 namespace {
 
-// Beside EAN/UPC (the engine's HasGS1CheckDigit), the types that carry a GTIN alone.
-constexpr std::array DataBarGtinTypes{bcCodeDataBar, bcCodeDataBarTruncated, bcCodeDataBarStacked,
-                                      bcCodeDataBarStackedOmni, bcCodeDataBarLimited};
-
-// GS1 DataBar's GTIN-14 without and with its check digit.
+// GS1 DataBar's GTIN-14 without its check digit.
 constexpr std::size_t GtinDataDigits = 13;
-
-bool IsDataBarGtin(TBarType Type) {
-    return std::find(DataBarGtinTypes.begin(), DataBarGtinTypes.end(), Type) !=
-           DataBarGtinTypes.end();
-}
 
 bool AllDigits(const std::string& Text) {
     return std::all_of(Text.begin(), Text.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
@@ -40,38 +31,55 @@ std::string Completed(TBarType Type, const std::string& Digits) {
     return Digits;
 }
 
+std::string WithAddOn(TBarType Type, const std::string& Main, const std::string& AddOn) {
+    return AddOn.empty() || !TakesAddOn(Type) ? Main : Main + '+' + AddOn;
+}
+
 } // namespace
 
+bool CarriesAsLike(TBarType Type, TBarType Like) {
+    return std::string_view(BarTypeData(Type).Characters) == BarTypeData(Like).Characters;
+}
+
 bool TakesGtinDigits(TBarType Type) {
-    return HasGS1CheckDigit(Type) || Type == bcCodeITF14 || IsDataBarGtin(Type);
+    // ITF-14 and the GS1 DataBar types but Expanded carry a GTIN alone.
+    return HasGS1CheckDigit(Type) || CarriesAsLike(Type, bcCodeITF14);
 }
 
 bool TakesAddOn(TBarType Type) {
     return HasGS1CheckDigit(Type);
 }
 
-TDigitsCheck CheckDigits(TBarType Type, const std::string& Digits, const std::string& AddOn) {
+TDigitsCheck CheckDigits(TBarType Type, const std::string& Digits, const std::string& AddOn,
+                         TCheckDigits Mode) {
     TDigitsCheck check;
-    std::string main = Digits;
+    std::string completed = Digits;
+    std::string wrongCheckDigit;
     try {
-        main = Completed(Type, Digits);
+        completed = Completed(Type, Digits);
     } catch (const Exception& refused) {
-        check.Problem = refused.Message();
+        wrongCheckDigit = refused.Message();
     }
-    check.Value = AddOn.empty() || !TakesAddOn(Type) ? main : main + '+' + AddOn;
-    if (check.Problem.empty())
-        check.Problem = SymbolProblem(Type, check.Value);
-    if (check.Problem.empty() && !main.empty()) {
-        check.CheckDigit = main.back();
-        check.Added = main.size() > Digits.size();
+    const bool completes = Mode == TCheckDigits::Auto;
+    check.Value = WithAddOn(Type, completes ? completed : Digits, AddOn);
+    check.Problem = completes && !wrongCheckDigit.empty()
+                        ? wrongCheckDigit
+                        : SymbolProblem(Type, check.Value, {}, Mode);
+    if (check.Problem.empty() && !completed.empty()) {
+        check.CheckDigit = completed.back();
+        check.Added = completed.size() > Digits.size();
     }
     return check;
 }
 
-std::string SymbolProblem(TBarType Type, const std::string& Value, const TMatrixOptions& Options) {
-    const std::shared_ptr<const TSymbolValue> symbol =
-        MakeSymbolValue(Type, Value, csNone, Options);
+std::string SymbolProblem(TBarType Type, const std::string& Value, const TMatrixOptions& Options,
+                          TCheckDigits Mode) {
     try {
+        TBarcodeDescription base;
+        base.Barcode.BarType = Type;
+        const TSymbolLook described = DescribeValue(base, Value, Mode).Barcode;
+        const std::shared_ptr<const TSymbolValue> symbol =
+            MakeSymbolValue(Type, described.BarCode, described.CheckSum, Options);
         symbol->RaiseRefusal();
         const TCarried& carried = symbol->Carried();
         return carried.Departures.empty() ? std::string() : carried.Departures.front();

@@ -12,6 +12,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <optional>
+
 namespace quillmark::studio {
 namespace {
 
@@ -26,198 +29,270 @@ QTableWidgetItem* ShownItem(const QString& Text) {
     return item.release(); // the table owns its items
 }
 
+// The rows of element strings in Text, or none with the engine's reason in Problem.
+std::optional<std::vector<TGs1Row>> RowsOf(const QString& Text, std::string& Problem) {
+    try {
+        return Gs1RowsOf(Text.toStdString());
+    } catch (const Exception& refused) {
+        Problem = refused.Message();
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 TGs1Editor::TGs1Editor(TBarType Type, QWidget* Parent)
-    : QWidget(Parent), type_(Type), domain_(DigitalLinkDomainDefault),
-      table_(new QTableWidget(0, ColumnCount, this)), elementString_(new QLineEdit(this)),
-      below_(new QFormLayout), uri_(new QLabel(this)), problem_(new QLabel(this)) {
-    table_->setObjectName(QStringLiteral("gs1Table"));
-    table_->setHorizontalHeaderLabels({tr("AI"), tr("Title"), tr("Data"), tr("Check")});
+    : TValueEditor(Parent), FType(Type), FTable(new QTableWidget(0, ColumnCount, this)),
+      FElementString(new QLineEdit(this)), FBelow(new QFormLayout), FURI(new QLabel(this)),
+      FProblem(new QLabel(this)) {
+    FTable->setObjectName(QStringLiteral("gs1Table"));
+    FTable->setHorizontalHeaderLabels({tr("AI"), tr("Title"), tr("Data"), tr("Check")});
+    // Tab walks the fields (CellAfter), not the read-only cells between them.
+    FTable->setTabKeyNavigation(false);
     // Room for the longest AI and a GTIN with some to spare; the check takes what is left.
-    QHeaderView* header = table_->horizontalHeader();
+    QHeaderView* header = FTable->horizontalHeader();
     const QFontMetrics metrics = fontMetrics();
     header->resizeSection(AIColumn, metrics.horizontalAdvance(QStringLiteral("00000")) + 8);
     header->setSectionResizeMode(TitleColumn, QHeaderView::ResizeToContents);
     header->resizeSection(DataColumn, metrics.horizontalAdvance(QString(20, u'0')) + 8);
     header->setSectionResizeMode(CheckColumn, QHeaderView::Stretch);
-    table_->verticalHeader()->hide();
-    table_->installEventFilter(this);
-    elementString_->setObjectName(QStringLiteral("gs1ElementString"));
-    elementString_->setPlaceholderText(tr("Type or paste element strings: (01)09501101530003"));
+    FTable->verticalHeader()->hide();
+    FTable->installEventFilter(this);
+    FElementString->setObjectName(QStringLiteral("gs1ElementString"));
+    FElementString->setPlaceholderText(tr("Type or paste element strings: (01)09501101530003"));
     // Typed here, the rows follow whenever the text reads as element strings; until it does,
-    // the message below says what keeps it from reading.
-    connect(elementString_, &QLineEdit::textEdited, this, [this](const QString& Text) {
-        typingElementString_ = true;
-        setValue(Text);
-        typingElementString_ = false;
+    // the text is the value and the message below says what keeps it from reading.
+    connect(FElementString, &QLineEdit::textEdited, this, [this](const QString& Text) {
+        FTypingElementString = true;
+        ReadValue(Text);
+        Edited();
+        FTypingElementString = false;
     });
-    connect(elementString_, &QLineEdit::editingFinished, this,
-            [this] { elementString_->setText(elementString()); });
-    uri_->setObjectName(QStringLiteral("gs1DigitalLinkURI"));
-    uri_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    problem_->setObjectName(QStringLiteral("gs1Problem"));
-    problem_->setWordWrap(true);
+    connect(FElementString, &QLineEdit::editingFinished, this, [this] {
+        if (FUnread.isEmpty())
+            FElementString->setText(ElementString());
+    });
+    FURI->setObjectName(QStringLiteral("gs1DigitalLinkURI"));
+    FURI->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    FProblem->setObjectName(QStringLiteral("gs1Problem"));
+    FProblem->setWordWrap(true);
 
-    below_->addRow(tr("&Element string:"), elementString_);
-    below_->addRow(tr("Digital Link URI:"), uri_);
+    FBelow->addRow(tr("&Element string:"), FElementString);
+    FBelow->addRow(tr("Digital Link URI:"), FURI);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(table_, 1);
-    layout->addLayout(below_);
-    layout->addWidget(problem_);
-    addRow();
-    refresh();
+    layout->addWidget(FTable, 1);
+    layout->addLayout(FBelow);
+    layout->addWidget(FProblem);
+    AddRow();
+    setFocusProxy(AIEdit(0));
+    Refresh();
 }
 
-void TGs1Editor::setBarType(TBarType Type) {
-    type_ = Type;
-    refresh();
+void TGs1Editor::SetBarType(TBarType Type) {
+    FType = Type;
+    Refresh();
 }
 
-void TGs1Editor::setDigitalLinkDomain(const QString& Domain) {
-    domain_ = Domain.toStdString();
-    refresh();
+void TGs1Editor::SetDigitalLinkDomain(const QString& Domain) {
+    FMatrix.DigitalLinkDomain = Domain.toStdString();
+    Refresh();
 }
 
-QString TGs1Editor::value() const {
-    return FromEngine(summary_.Value);
+QString TGs1Editor::Value() const {
+    return FromEngine(FSummary.Value);
 }
 
-void TGs1Editor::setValue(const QString& Value) {
-    if (Value.isEmpty())
-        setRows({});
-    else
-        pasteElements(Value);
+void TGs1Editor::SetValue(const QString& Value) {
+    if (!ReadValue(Value))
+        SetRows({});
+    Refresh();
 }
 
-bool TGs1Editor::acceptable() const {
-    return summary_.Problem.empty();
+QWidget* TGs1Editor::FocusWidget() {
+    return AIEdit(0);
 }
 
-QString TGs1Editor::problem() const {
-    return FromEngine(summary_.Problem);
+void TGs1Editor::FollowOptions(const TBarcodeDescription& Described, TCheckDigits /*CheckDigits*/) {
+    // Asked at every change the window sees; the rows are checked anew only when the
+    // options that decide them change.
+    if (Described.Barcode.Matrix == FMatrix)
+        return;
+    FMatrix = Described.Barcode.Matrix;
+    Refresh();
 }
 
-QString TGs1Editor::elementString() const {
-    return FromEngine(summary_.ElementString);
+bool TGs1Editor::Acceptable() const {
+    return FSummary.Problem.empty();
 }
 
-QString TGs1Editor::digitalLinkURI() const {
-    return FromEngine(summary_.URI);
+QString TGs1Editor::Problem() const {
+    return FromEngine(FSummary.Problem);
 }
 
-int TGs1Editor::filledRows() const {
-    return static_cast<int>(rows().size());
+QString TGs1Editor::ElementString() const {
+    return FromEngine(FSummary.ElementString);
 }
 
-QString TGs1Editor::rowTitle(int Row) const {
-    return table_->item(Row, TitleColumn)->text();
+QString TGs1Editor::DigitalLinkURI() const {
+    return FromEngine(FSummary.URI);
 }
 
-QString TGs1Editor::rowProblem(int Row) const {
-    return table_->item(Row, CheckColumn)->text();
+int TGs1Editor::FilledRows() const {
+    return static_cast<int>(Rows().size());
 }
 
-QLineEdit* TGs1Editor::aiEdit(int Row) const {
-    return qobject_cast<QLineEdit*>(table_->cellWidget(Row, AIColumn));
+QString TGs1Editor::RowTitle(int Row) const {
+    return FTable->item(Row, TitleColumn)->text();
 }
 
-QLineEdit* TGs1Editor::dataEdit(int Row) const {
-    return qobject_cast<QLineEdit*>(table_->cellWidget(Row, DataColumn));
+QString TGs1Editor::RowProblem(int Row) const {
+    return FTable->item(Row, CheckColumn)->text();
+}
+
+QLineEdit* TGs1Editor::AIEdit(int Row) const {
+    return qobject_cast<QLineEdit*>(FTable->cellWidget(Row, AIColumn));
+}
+
+QLineEdit* TGs1Editor::DataEdit(int Row) const {
+    return qobject_cast<QLineEdit*>(FTable->cellWidget(Row, DataColumn));
 }
 
 bool TGs1Editor::eventFilter(QObject* Watched, QEvent* Event) {
+    if (Event->type() != QEvent::KeyPress)
+        return TValueEditor::eventFilter(Watched, Event);
+    const auto* key = static_cast<QKeyEvent*>(Event);
     // Element strings pasted anywhere in the table fill it; other text pastes into the cell.
-    if (Event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(Event)->matches(QKeySequence::Paste)) {
+    if (key->matches(QKeySequence::Paste)) {
         const QString pasted = QApplication::clipboard()->text().trimmed();
-        if ((pasted.startsWith(u'(') || pasted.startsWith(u'[')) && pasteElements(pasted))
-            return true;
+        std::string problem;
+        if (pasted.startsWith(u'(') || pasted.startsWith(u'[')) {
+            if (const auto rows = RowsOf(pasted, problem)) {
+                FUnread.clear();
+                SetRows(*rows);
+                Edited();
+                return true;
+            }
+        }
     }
-    return QWidget::eventFilter(Watched, Event);
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+        if (QWidget* next = CellAfter(Watched, key->key() == Qt::Key_Tab)) {
+            next->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return TValueEditor::eventFilter(Watched, Event);
 }
 
-void TGs1Editor::addRow(const TGs1Row& Row) {
-    const int row = table_->rowCount();
-    table_->insertRow(row);
+QWidget* TGs1Editor::CellAfter(const QObject* Field, bool Forward) const {
+    const int rows = FTable->rowCount();
+    for (int r = 0; r < rows; ++r) {
+        if (Field == AIEdit(r))
+            return Forward ? static_cast<QWidget*>(DataEdit(r))
+                           : (r > 0 ? DataEdit(r - 1) : nullptr);
+        if (Field == DataEdit(r))
+            return Forward ? (r + 1 < rows ? static_cast<QWidget*>(AIEdit(r + 1)) : FElementString)
+                           : AIEdit(r);
+    }
+    return nullptr;
+}
+
+void TGs1Editor::AddRow(const TGs1Row& Row) {
+    const int row = FTable->rowCount();
+    FTable->insertRow(row);
     for (const int column : {AIColumn, DataColumn}) {
         auto* edit = new QLineEdit(column == AIColumn ? FromEngine(Row.AI) : FromEngine(Row.Data));
         edit->setFrame(false);
         edit->installEventFilter(this);
         connect(edit, &QLineEdit::textEdited, this, [this, edit] {
-            for (int r = 0; r < table_->rowCount(); ++r)
-                if (aiEdit(r) == edit || dataEdit(r) == edit)
-                    return rowEdited(r);
+            for (int r = 0; r < FTable->rowCount(); ++r)
+                if (AIEdit(r) == edit || DataEdit(r) == edit)
+                    return RowEdited(r);
         });
-        table_->setCellWidget(row, column, edit);
+        FTable->setCellWidget(row, column, edit);
     }
-    table_->setItem(row, TitleColumn, ShownItem({}));
-    table_->setItem(row, CheckColumn, ShownItem({}));
-    showRowCheck(row);
+    FTable->setItem(row, TitleColumn, ShownItem({}));
+    FTable->setItem(row, CheckColumn, ShownItem({}));
+    ShowRowCheck(row);
 }
 
-void TGs1Editor::setRows(const std::vector<TGs1Row>& Rows) {
-    table_->setRowCount(0);
-    for (const TGs1Row& row : Rows)
-        addRow(row);
-    keepOneEmptyRow();
-    refresh();
+void TGs1Editor::SetRows(const std::vector<TGs1Row>& Rows) {
+    const int kept = std::max(static_cast<int>(Rows.size()), 1);
+    while (FTable->rowCount() > kept)
+        FTable->removeRow(FTable->rowCount() - 1);
+    for (int r = 0; r < kept; ++r) {
+        const TGs1Row row = r < static_cast<int>(Rows.size()) ? Rows[r] : TGs1Row{};
+        if (r == FTable->rowCount()) {
+            AddRow(row);
+            continue;
+        }
+        AIEdit(r)->setText(FromEngine(row.AI));
+        DataEdit(r)->setText(FromEngine(row.Data));
+        ShowRowCheck(r);
+    }
+    KeepOneEmptyRow();
 }
 
-void TGs1Editor::rowEdited(int Row) {
-    showRowCheck(Row);
-    keepOneEmptyRow();
-    refresh();
+bool TGs1Editor::ReadValue(const QString& Text) {
+    std::string problem;
+    const auto rows = RowsOf(Text, problem);
+    if (!rows && !Text.isEmpty()) {
+        FUnread = Text;
+        FUnreadProblem = problem;
+        return false;
+    }
+    FUnread.clear();
+    SetRows(rows.value_or(std::vector<TGs1Row>{}));
+    return true;
 }
 
-void TGs1Editor::keepOneEmptyRow() {
-    const int last = table_->rowCount() - 1;
-    if (last < 0 || !aiEdit(last)->text().isEmpty() || !dataEdit(last)->text().isEmpty())
-        addRow();
+void TGs1Editor::RowEdited(int Row) {
+    FUnread.clear();
+    ShowRowCheck(Row);
+    KeepOneEmptyRow();
+    Edited();
 }
 
-void TGs1Editor::showRowCheck(int Row) {
+void TGs1Editor::KeepOneEmptyRow() {
+    const int last = FTable->rowCount() - 1;
+    if (last < 0 || !AIEdit(last)->text().isEmpty() || !DataEdit(last)->text().isEmpty())
+        AddRow();
+}
+
+void TGs1Editor::ShowRowCheck(int Row) {
     const TGs1RowCheck check =
-        CheckGs1Row({aiEdit(Row)->text().toStdString(), dataEdit(Row)->text().toStdString()});
-    table_->item(Row, TitleColumn)->setText(FromEngine(check.Title));
-    table_->item(Row, CheckColumn)->setText(FromEngine(check.Problem));
-    table_->item(Row, CheckColumn)
+        CheckGs1Row({AIEdit(Row)->text().toStdString(), DataEdit(Row)->text().toStdString()});
+    FTable->item(Row, TitleColumn)->setText(FromEngine(check.Title));
+    FTable->item(Row, CheckColumn)->setText(FromEngine(check.Problem));
+    FTable->item(Row, CheckColumn)
         ->setForeground(check.Problem.empty() ? palette().text() : QBrush(Qt::darkRed));
 }
 
-void TGs1Editor::refresh() {
-    const std::string before = summary_.Value;
-    summary_ = SummariseGs1(type_, rows(), domain_);
-    if (!typingElementString_)
-        elementString_->setText(elementString());
-    uri_->setText(digitalLinkURI());
-    below_->setRowVisible(uri_, type_ == bcCodeGS1DigitalLinkQR);
-    problem_->setText(problem());
-    if (summary_.Value != before)
-        emit valueChanged(value());
+bool TGs1Editor::Refresh() {
+    const std::string before = FSummary.Value;
+    FSummary = FUnread.isEmpty() ? SummariseGs1(FType, Rows(), FMatrix)
+                                 : TGs1Summary{FUnread.toStdString(), {}, {}, FUnreadProblem};
+    if (!FTypingElementString)
+        FElementString->setText(FUnread.isEmpty() ? ElementString() : FUnread);
+    FURI->setText(DigitalLinkURI());
+    FBelow->setRowVisible(FURI, FType == bcCodeGS1DigitalLinkQR);
+    FProblem->setText(Problem());
+    return FSummary.Value != before;
 }
 
-std::vector<TGs1Row> TGs1Editor::rows() const {
+void TGs1Editor::Edited() {
+    if (Refresh())
+        emit ValueChanged();
+}
+
+std::vector<TGs1Row> TGs1Editor::Rows() const {
     std::vector<TGs1Row> rows;
-    for (int r = 0; r < table_->rowCount(); ++r) {
-        TGs1Row row{aiEdit(r)->text().toStdString(), dataEdit(r)->text().toStdString()};
+    for (int r = 0; r < FTable->rowCount(); ++r) {
+        TGs1Row row{AIEdit(r)->text().toStdString(), DataEdit(r)->text().toStdString()};
         if (!row.Empty())
             rows.push_back(std::move(row));
     }
     return rows;
-}
-
-bool TGs1Editor::pasteElements(const QString& Text) {
-    std::vector<TGs1Row> rows;
-    try {
-        rows = Gs1RowsOf(Text.toStdString());
-    } catch (const Exception& refused) {
-        problem_->setText(FromEngine(refused.Message()));
-        return false;
-    }
-    setRows(rows);
-    return true;
 }
 
 } // namespace quillmark::studio

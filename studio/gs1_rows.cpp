@@ -5,25 +5,10 @@
 #include <quillmark/digital_link.h>
 #include <quillmark/gs1.h>
 
-#include <algorithm>
-#include <array>
-
 namespace quillmark::studio {
-namespace {
-
-constexpr std::array Gs1Types{bcCodeGS1_128, bcCodeGS1DataMatrix, bcCodeGS1DigitalLinkQR,
-                              bcCodeDataBarExpanded, bcCodeDataBarExpandedStacked};
-
-TMatrixOptions DomainOptions(const std::string& Domain) {
-    TMatrixOptions options;
-    options.DigitalLinkDomain = Domain;
-    return options;
-}
-
-} // namespace
 
 bool TakesGs1Elements(TBarType Type) {
-    return std::find(Gs1Types.begin(), Gs1Types.end(), Type) != Gs1Types.end();
+    return CarriesAsLike(Type, bcCodeGS1_128);
 }
 
 TGs1RowCheck CheckGs1Row(const TGs1Row& Row) {
@@ -39,7 +24,7 @@ TGs1RowCheck CheckGs1Row(const TGs1Row& Row) {
 }
 
 TGs1Summary SummariseGs1(TBarType Type, const std::vector<TGs1Row>& Rows,
-                         const std::string& DigitalLinkDomain) {
+                         const TMatrixOptions& Options) {
     TGs1Summary summary;
     std::vector<TGS1Element> elements;
     for (const TGs1Row& row : Rows) {
@@ -57,9 +42,9 @@ TGs1Summary SummariseGs1(TBarType Type, const std::vector<TGs1Row>& Rows,
     if (const std::vector<std::string> pairings = GS1PairingProblems(elements); !pairings.empty())
         summary.Problem = pairings.front();
     else
-        summary.Problem = SymbolProblem(Type, summary.Value, DomainOptions(DigitalLinkDomain));
+        summary.Problem = SymbolProblem(Type, summary.Value, Options);
     if (summary.Problem.empty() && Type == bcCodeGS1DigitalLinkQR)
-        summary.URI = DigitalLinkURI(summary.Value, DigitalLinkDomain);
+        summary.URI = DigitalLinkURI(summary.Value, Options.DigitalLinkDomain);
     return summary;
 }
 

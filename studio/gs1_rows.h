@@ -3,6 +3,7 @@
 #pragma once
 
 #include <quillmark/engine.h>
+#include <quillmark/module_grid.h>
 
 #include <string>
 #include <string_view>
@@ -33,15 +34,18 @@ struct TGs1Summary {
     std::string URI;           // the GS1 Digital Link URI, for that type alone
     std::string Problem;       // the first fault: a row's, a pairing's, then the symbol's
 };
+// Options: the symbol's settings that decide whether it holds the rows (DataBar Expanded
+// Stacked's segments) and the URI's domain.
 TGs1Summary SummariseGs1(TBarType Type, const std::vector<TGs1Row>& Rows,
-                         const std::string& DigitalLinkDomain);
+                         const TMatrixOptions& Options);
 
 // The rows of pasted element strings, written "(01)...(10)..." or "[01]...[10]...", each
 // kept as typed for its row to show its own fault. Raises the engine's message for text
 // that isn't bracketed AIs.
 std::vector<TGs1Row> Gs1RowsOf(std::string_view Text);
 
-// The types whose value is GS1 element strings, edited as a table of AIs.
+// The types whose value is GS1 element strings, edited as a table of AIs: those the
+// catalogue says carry what GS1-128 carries.
 bool TakesGs1Elements(TBarType Type);
 
 } // namespace quillmark::studio

@@ -168,10 +168,6 @@ TSymbolOptions::TSymbolOptions(QWidget* Parent) : QWidget(Parent) {
     AddRow(FCommon, QStringLiteral("Spaces"), ColorButton(defaults.Barcode.ColorSpc), "SpaceColor");
     AddRow(FCommon, QStringLiteral("Text colour"), ColorButton(defaults.FontColor), "TextColor");
 
-    auto* addOn = new QLineEdit;
-    addOn->setPlaceholderText(QStringLiteral("2 or 5 digits"));
-    addOn->setMaxLength(5);
-    AddRow(FOwn, QStringLiteral("Add-on"), addOn, "AddOn");
     AddRow(FOwn, QStringLiteral("Quiet zone marks"), new QCheckBox, "QuietZoneMarks");
     const TMatrixOptions matrix;
     AddRow(FOwn, QStringLiteral("Error correction"), Choices(QrLevelLabels, matrix.QrLevel),
@@ -236,7 +232,6 @@ void TSymbolOptions::SetType(TBarType Type) {
         {"Ratio", takes.Ratio},
         {"CheckDigits", takes.CheckDigits},
         {"BarHeight", takes.BarHeight},
-        {"AddOn", takes.AddOn},
         {"QuietZoneMarks", takes.QuietZoneMarks},
         {"QrLevel", takes.QrOptions},
         {"QrVersion", takes.QrOptions},
@@ -319,10 +314,6 @@ void TSymbolOptions::Apply(TBarcodeDescription& Description) const {
 TCheckDigits TSymbolOptions::CheckDigits() const {
     return OptionsOf(FType).CheckDigits ? Chosen<TCheckDigits>(Field<QComboBox>("CheckDigits"))
                                         : TCheckDigits::Auto;
-}
-
-QString TSymbolOptions::AddOn() const {
-    return OptionsOf(FType).AddOn ? Field<QLineEdit>("AddOn")->text().trimmed() : QString();
 }
 
 void TSymbolOptions::Save(QSettings& Settings) const {

@@ -25,8 +25,6 @@ public:
     // Description with every offered setting applied; the type and value stay Description's.
     void Apply(TBarcodeDescription& Description) const;
     TCheckDigits CheckDigits() const;
-    // The add-on's digits, for the EAN/UPC types; empty for none or another type.
-    QString AddOn() const;
 
     // Whether the option named Name (a field's object name: "Ratio", "QrLevel") is offered.
     bool Offers(const QString& Name) const;

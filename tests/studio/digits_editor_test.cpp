@@ -1,12 +1,12 @@
 // The digits editor from the keyboard: the check digit as the engine completes it, the
 // engine's refusal of a wrong one, and free text's count and character set.
+#include "announced_values.h"
 #include "digits_editor.h"
 
 #include <quillmark/ean_upc.h>
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -38,22 +38,22 @@ TEST(DigitsEditor, CheckDigitShownAsItWillBeCompleted) {
     };
     for (const Case& c : cases) {
         TDigitsEditor editor(c.Type);
-        QSignalSpy changed(&editor, &TDigitsEditor::valueChanged);
-        QTest::keyClicks(editor.mainEdit(), c.Typed);
-        QTest::keyClicks(editor.addOnEdit(), c.AddOn);
-        EXPECT_EQ(editor.checkDigit(), c.Check) << c.Typed.toStdString();
+        const TAnnouncedValues announced(editor);
+        QTest::keyClicks(editor.MainEdit(), c.Typed);
+        QTest::keyClicks(editor.AddOnEdit(), c.AddOn);
+        EXPECT_EQ(editor.CheckDigit(), c.Check) << c.Typed.toStdString();
         EXPECT_TRUE(FactsOf(editor).contains(c.Check));
-        EXPECT_EQ(editor.value(), c.Value);
-        EXPECT_TRUE(editor.acceptable()) << editor.problem().toStdString();
-        ASSERT_FALSE(changed.isEmpty());
-        EXPECT_EQ(changed.last().at(0).toString(), c.Value);
+        EXPECT_EQ(editor.Value(), c.Value);
+        EXPECT_TRUE(editor.Acceptable()) << editor.Problem().toStdString();
+        ASSERT_FALSE(announced.Values().isEmpty());
+        EXPECT_EQ(announced.Values().last(), c.Value);
     }
 }
 
 TEST(DigitsEditor, RefusalsAreTheEnginesAndKeysOtherThanDigitsGoNowhere) {
     TDigitsEditor editor(bcCodeEAN13);
-    QTest::keyClicks(editor.mainEdit(), QStringLiteral("59a01234123458"));
-    EXPECT_EQ(editor.mainEdit()->text(), QStringLiteral("5901234123458"));
+    QTest::keyClicks(editor.MainEdit(), QStringLiteral("59a01234123458"));
+    EXPECT_EQ(editor.MainEdit()->text(), QStringLiteral("5901234123458"));
     std::string message;
     try {
         CompleteCheckDigit(bcCodeEAN13, "5901234123458");
@@ -61,27 +61,58 @@ TEST(DigitsEditor, RefusalsAreTheEnginesAndKeysOtherThanDigitsGoNowhere) {
         message = refused.Message();
     }
     ASSERT_FALSE(message.empty());
-    EXPECT_EQ(editor.problem().toStdString(), message);
-    EXPECT_FALSE(editor.acceptable());
-    EXPECT_EQ(editor.checkDigit(), QString());
+    EXPECT_EQ(editor.Problem().toStdString(), message);
+    EXPECT_FALSE(editor.Acceptable());
+    EXPECT_EQ(editor.CheckDigit(), QString());
     // Too few digits: the engine says how many it wants.
-    editor.mainEdit()->setText(QStringLiteral("59012"));
-    EXPECT_FALSE(editor.acceptable());
-    EXPECT_FALSE(editor.problem().isEmpty());
+    editor.MainEdit()->setText(QStringLiteral("59012"));
+    EXPECT_FALSE(editor.Acceptable());
+    EXPECT_FALSE(editor.Problem().isEmpty());
 }
 
 TEST(DigitsEditor, FreeTextCountsAndSaysWhatTheSymbologyCarries) {
     // Switched from a GTIN type: letters go in again, and the add-on goes.
     TDigitsEditor editor(bcCodeEAN13);
-    editor.setBarType(bcCode39);
-    EXPECT_FALSE(editor.addOnEdit()->isVisibleTo(&editor));
-    QTest::keyClicks(editor.mainEdit(), QStringLiteral("AB-12"));
+    editor.SetBarType(bcCode39);
+    EXPECT_FALSE(editor.AddOnEdit()->isVisibleTo(&editor));
+    QTest::keyClicks(editor.MainEdit(), QStringLiteral("AB-12"));
     EXPECT_TRUE(FactsOf(editor).startsWith(QStringLiteral("5 characters.")));
     EXPECT_TRUE(FactsOf(editor).contains(QString::fromLatin1(BarTypeData(bcCode39).Characters)));
-    EXPECT_TRUE(editor.acceptable());
-    QTest::keyClicks(editor.mainEdit(), QStringLiteral("b"));
-    EXPECT_FALSE(editor.acceptable());
-    EXPECT_EQ(editor.value(), QStringLiteral("AB-12b"));
+    EXPECT_TRUE(editor.Acceptable());
+    QTest::keyClicks(editor.MainEdit(), QStringLiteral("b"));
+    EXPECT_FALSE(editor.Acceptable());
+    EXPECT_EQ(editor.Value(), QStringLiteral("AB-12b"));
+}
+
+TEST(DigitsEditor, TheCheckDigitModeDecidesWhoAddsTheDigit) {
+    struct Case {
+        TBarType Type;
+        TCheckDigits Mode;
+        QString Typed;
+        QString Value; // empty where refused
+        QString Check;
+    };
+    const Case cases[] = {
+        // The symbol adds EAN-13's digit itself: the value goes without it.
+        {bcCodeEAN13, TCheckDigits::Mod10, "590123412345", "590123412345", "7"},
+        {bcCodeEAN13, TCheckDigits::Mod10, "5901234123458", "", ""},
+        // None added: the digit is the value's, checked.
+        {bcCodeEAN13, TCheckDigits::None, "5901234123457", "5901234123457", "7"},
+        {bcCodeEAN13, TCheckDigits::None, "590123412345", "", ""},
+        // PostNet's correction digit is completed as the window completes it.
+        {bcCodePostNet, TCheckDigits::Auto, "12345", "12345", ""},
+    };
+    for (const Case& c : cases) {
+        TDigitsEditor editor(c.Type);
+        editor.FollowOptions({}, c.Mode);
+        QTest::keyClicks(editor.MainEdit(), c.Typed);
+        EXPECT_EQ(editor.Acceptable(), !c.Value.isEmpty())
+            << c.Typed.toStdString() << ": " << editor.Problem().toStdString();
+        if (!c.Value.isEmpty()) {
+            EXPECT_EQ(editor.Value(), c.Value) << c.Typed.toStdString();
+        }
+        EXPECT_EQ(editor.CheckDigit(), c.Check) << c.Typed.toStdString();
+    }
 }
 
 } // namespace

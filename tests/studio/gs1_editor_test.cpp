@@ -1,5 +1,6 @@
 // The GS1 AI table as a user drives it from the keyboard: each row's fault beside it in the
 // engine's words, pasted element strings filling the rows, the URI the engine writes.
+#include "announced_values.h"
 #include "gs1_editor.h"
 
 #include <quillmark/digital_link.h>
@@ -9,7 +10,6 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -28,56 +28,56 @@ std::string EngineMessage(const std::string& Value) {
 
 TEST(Gs1Editor, WrongCheckDigitShownInItsRowAndRefused) {
     TGs1Editor editor(bcCodeGS1_128);
-    QSignalSpy changed(&editor, &TGs1Editor::valueChanged);
-    QTest::keyClicks(editor.aiEdit(0), QStringLiteral("01"));
-    QTest::keyClicks(editor.dataEdit(0), QStringLiteral("09501101530004"));
+    const TAnnouncedValues announced(editor);
+    QTest::keyClicks(editor.AIEdit(0), QStringLiteral("01"));
+    QTest::keyClicks(editor.DataEdit(0), QStringLiteral("09501101530004"));
     const std::string message = EngineMessage("(01)09501101530004");
     ASSERT_FALSE(message.empty());
-    EXPECT_EQ(editor.rowTitle(0), QStringLiteral("GTIN"));
-    EXPECT_EQ(editor.rowProblem(0).toStdString(), message);
-    EXPECT_FALSE(editor.acceptable());
+    EXPECT_EQ(editor.RowTitle(0), QStringLiteral("GTIN"));
+    EXPECT_EQ(editor.RowProblem(0).toStdString(), message);
+    EXPECT_FALSE(editor.Acceptable());
     EXPECT_EQ(editor.findChild<QLabel*>(QStringLiteral("gs1Problem"))->text().toStdString(),
               message);
     // A row for the next AI waits below the one typed.
-    EXPECT_EQ(editor.aiEdit(1)->text(), QString());
+    EXPECT_EQ(editor.AIEdit(1)->text(), QString());
 
-    QTest::keyClick(editor.dataEdit(0), Qt::Key_Backspace);
-    QTest::keyClick(editor.dataEdit(0), Qt::Key_3);
-    EXPECT_EQ(editor.rowProblem(0), QString());
-    EXPECT_TRUE(editor.acceptable());
-    ASSERT_FALSE(changed.isEmpty());
-    EXPECT_EQ(changed.last().at(0).toString(), QStringLiteral("(01)09501101530003"));
+    QTest::keyClick(editor.DataEdit(0), Qt::Key_Backspace);
+    QTest::keyClick(editor.DataEdit(0), Qt::Key_3);
+    EXPECT_EQ(editor.RowProblem(0), QString());
+    EXPECT_TRUE(editor.Acceptable());
+    ASSERT_FALSE(announced.Values().isEmpty());
+    EXPECT_EQ(announced.Values().last(), QStringLiteral("(01)09501101530003"));
 }
 
 TEST(Gs1Editor, PastedElementStringFillsRowsWithTitles) {
     TGs1Editor editor(bcCodeGS1_128);
     const QString pasted = QStringLiteral("(01)09501101530003(17)251231(10)AB1");
     QApplication::clipboard()->setText(pasted);
-    QTest::keyClick(editor.aiEdit(0), Qt::Key_V, Qt::ControlModifier);
-    ASSERT_EQ(editor.filledRows(), 3);
+    QTest::keyClick(editor.AIEdit(0), Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(editor.FilledRows(), 3);
     const QStringList titles{"GTIN", "USE BY or EXPIRY", "BATCH/LOT"};
     for (int row = 0; row < 3; ++row) {
-        EXPECT_EQ(editor.rowTitle(row), titles[row]);
-        EXPECT_EQ(editor.rowProblem(row), QString()) << row;
+        EXPECT_EQ(editor.RowTitle(row), titles[row]);
+        EXPECT_EQ(editor.RowProblem(row), QString()) << row;
     }
-    EXPECT_EQ(editor.dataEdit(1)->text(), QStringLiteral("251231"));
-    EXPECT_EQ(editor.value(), pasted);
-    EXPECT_EQ(editor.elementString(), pasted);
-    EXPECT_TRUE(editor.acceptable());
+    EXPECT_EQ(editor.DataEdit(1)->text(), QStringLiteral("251231"));
+    EXPECT_EQ(editor.Value(), pasted);
+    EXPECT_EQ(editor.ElementString(), pasted);
+    EXPECT_TRUE(editor.Acceptable());
 }
 
 TEST(Gs1Editor, ElementStringTypedBelowFillsRowsOrSaysWhyNot) {
     TGs1Editor editor(bcCodeGS1DataMatrix);
     auto* line = editor.findChild<QLineEdit*>(QStringLiteral("gs1ElementString"));
     QTest::keyClicks(line, QStringLiteral("[01]09501101530003[10]A(1)"));
-    ASSERT_EQ(editor.filledRows(), 2);
+    ASSERT_EQ(editor.FilledRows(), 2);
     // Parentheses in the data go back escaped, so the engine reads the same rows.
-    EXPECT_EQ(editor.value(), QStringLiteral("(01)09501101530003(10)A\\(1\\)"));
-    EXPECT_TRUE(editor.acceptable());
+    EXPECT_EQ(editor.Value(), QStringLiteral("(01)09501101530003(10)A\\(1\\)"));
+    EXPECT_TRUE(editor.Acceptable());
 
     line->clear();
     QTest::keyClicks(line, QStringLiteral("0109501101530003"));
-    EXPECT_EQ(editor.filledRows(), 2);
+    EXPECT_EQ(editor.FilledRows(), 2);
     const QString shown = editor.findChild<QLabel*>(QStringLiteral("gs1Problem"))->text();
     EXPECT_TRUE(shown.contains(QStringLiteral("Application Identifiers in parentheses")))
         << shown.toStdString();
@@ -98,9 +98,9 @@ TEST(Gs1Editor, WholeValueFaultsAreTheEngines) {
     };
     for (const Case& c : cases) {
         TGs1Editor editor(c.Type);
-        editor.setValue(c.Value);
-        EXPECT_EQ(editor.problem().toStdString(), c.Problem) << c.Value.toStdString();
-        EXPECT_EQ(editor.acceptable(), c.Problem.empty());
+        editor.SetValue(c.Value);
+        EXPECT_EQ(editor.Problem().toStdString(), c.Problem) << c.Value.toStdString();
+        EXPECT_EQ(editor.Acceptable(), c.Problem.empty());
     }
 }
 
@@ -109,18 +109,18 @@ TEST(Gs1Editor, DigitalLinkURIIsTheEngines) {
     for (const std::string& domain :
          {std::string(DigitalLinkDomainDefault), std::string("https://example.com/shop")}) {
         TGs1Editor editor(bcCodeGS1DigitalLinkQR);
-        editor.setDigitalLinkDomain(QString::fromStdString(domain));
-        editor.setValue(QString::fromStdString(value));
+        editor.SetDigitalLinkDomain(QString::fromStdString(domain));
+        editor.SetValue(QString::fromStdString(value));
         const std::string uri = DigitalLinkURI(value, domain);
-        EXPECT_EQ(editor.digitalLinkURI().toStdString(), uri);
+        EXPECT_EQ(editor.DigitalLinkURI().toStdString(), uri);
         EXPECT_EQ(
             editor.findChild<QLabel*>(QStringLiteral("gs1DigitalLinkURI"))->text().toStdString(),
             uri);
     }
     // Other GS1 types make no URI and show none.
     TGs1Editor editor(bcCodeGS1_128);
-    editor.setValue(QString::fromStdString(value));
-    EXPECT_EQ(editor.digitalLinkURI(), QString());
+    editor.SetValue(QString::fromStdString(value));
+    EXPECT_EQ(editor.DigitalLinkURI(), QString());
     EXPECT_FALSE(
         editor.findChild<QLabel*>(QStringLiteral("gs1DigitalLinkURI"))->isVisibleTo(&editor));
 }

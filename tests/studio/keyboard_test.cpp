@@ -20,6 +20,8 @@ TEST_F(StudioKeyboard, OneSymbolOfEachFamilyMadeFromTheKeyboard) {
         const char* Reads; // none where zxing-cpp doesn't read the type
     } cases[] = {
         {"upca", bcCodeUPC_A, "03600029145", "036000291452"},
+        // An SSCC in the AI table: the AI, Tab, its data.
+        {"bcCodeGS1_128", bcCodeGS1_128, "00\t095011015300000027", "00095011015300000027"},
         {"itf14", bcCodeITF14, "0950110153000", "09501101530003"},
         {"c93", bcCode93, "CODE 93", "CODE 93"},
         {"postnet", bcCodePostNet, "55555", nullptr},
@@ -39,7 +41,8 @@ TEST_F(StudioKeyboard, OneSymbolOfEachFamilyMadeFromTheKeyboard) {
         QWidget* editor = QApplication::focusWidget();
         ASSERT_NE(editor, nullptr);
         QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(editor, QString::fromLatin1(value));
+        // To whichever field has the focus, as Tab moves it.
+        QTest::keyClicks(nullptr, QString::fromLatin1(value));
         ASSERT_TRUE(window->Refusal().isEmpty())
             << alias << ": " << window->Refusal().toStdString();
         const QString path = folder.filePath(QString::fromLatin1(alias) + QStringLiteral(".png"));
