@@ -7,6 +7,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace quillmark::studio {
 
 namespace {
@@ -70,9 +72,15 @@ TSymbolList::TSymbolList(QWidget* Parent) : QWidget(Parent) {
     layout->addWidget(FFilter);
     layout->addWidget(FTree);
     connect(FFilter, &QLineEdit::textChanged, this, [this] { ApplyFilter(); });
-    // Down from the filter walks into the list, so the keyboard alone picks a type.
+    // Return in the filter takes the type it names exactly ("gs1128"), else the first one
+    // left, and walks into the list, so the keyboard alone picks a type.
     connect(FFilter, &QLineEdit::returnPressed, this, [this] {
-        if (const std::vector<TBarType> shown = Shown(); !shown.empty()) {
+        const std::vector<TBarType> shown = Shown();
+        const std::optional<TBarType> named = FindBarType(FFilter->text().toStdString());
+        if (named && std::find(shown.begin(), shown.end(), *named) != shown.end()) {
+            SetCurrent(*named);
+            emit TypeChosen(*named);
+        } else if (!shown.empty()) {
             SetCurrent(shown.front());
             emit TypeChosen(shown.front());
         }

@@ -59,16 +59,29 @@ TEST(SymbolList, FilterFindsATypeByNameOrAlias) {
     EXPECT_EQ(list.Shown().size(), static_cast<std::size_t>(BarTypeCount));
 }
 
-TEST(SymbolList, ReturnInTheFilterChoosesTheFirstTypeLeft) {
-    TSymbolList list;
-    std::vector<TBarType> chosen;
-    QObject::connect(&list, &TSymbolList::TypeChosen,
-                     [&chosen](TBarType Type) { chosen.push_back(Type); });
-    list.Filter()->setText(QStringLiteral("upce1"));
-    emit list.Filter()->returnPressed();
-    ASSERT_EQ(chosen.size(), 1u);
-    EXPECT_EQ(chosen.front(), bcCodeUPC_E1);
-    EXPECT_EQ(list.Current(), bcCodeUPC_E1);
+TEST(SymbolList, ReturnInTheFilterChoosesTheTypeNamedElseTheFirstLeft) {
+    const struct {
+        const char* Typed;
+        TBarType Chosen;
+    } cases[] = {
+        {"upce1", bcCodeUPC_E1},
+        // "gs1128" is GS1-128's alias, and a part of EAN-128 A's "gs1128a" listed above it.
+        {"gs1128", bcCodeGS1_128},
+        {"GS1-128", bcCodeGS1_128},
+        {"ean128", bcCodeEAN128B},
+        {"gs112", bcCodeEAN128A},
+    };
+    for (const auto& [typed, expected] : cases) {
+        TSymbolList list;
+        std::vector<TBarType> chosen;
+        QObject::connect(&list, &TSymbolList::TypeChosen,
+                         [&chosen](TBarType Type) { chosen.push_back(Type); });
+        list.Filter()->setText(QString::fromLatin1(typed));
+        emit list.Filter()->returnPressed();
+        ASSERT_EQ(chosen.size(), 1u) << typed;
+        EXPECT_EQ(chosen.front(), expected) << typed;
+        EXPECT_EQ(list.Current(), expected) << typed;
+    }
 }
 
 } // namespace
