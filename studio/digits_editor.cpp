@@ -19,7 +19,6 @@ constexpr int AddOnMostDigits = 5;
 TDigitsEditor::TDigitsEditor(TBarType Type, QWidget* Parent)
     : TValueEditor(Parent), FType(Type), FMain(new QLineEdit(this)), FAddOn(new QLineEdit(this)),
       FAddOnLabel(new QLabel(tr("&Add-on:"), this)), FFacts(new QLabel(this)),
-      FProblem(new QLabel(this)),
       FDigits(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this)) {
     FMain->setObjectName(QStringLiteral("digitsValue"));
     FAddOn->setObjectName(QStringLiteral("digitsAddOn"));
@@ -28,8 +27,6 @@ TDigitsEditor::TDigitsEditor(TBarType Type, QWidget* Parent)
     FAddOn->setPlaceholderText(tr("2 or 5 digits"));
     FAddOnLabel->setBuddy(FAddOn);
     FFacts->setObjectName(QStringLiteral("digitsFacts"));
-    FProblem->setObjectName(QStringLiteral("digitsProblem"));
-    FProblem->setWordWrap(true);
     auto* valueLabel = new QLabel(tr("&Value:"), this);
     valueLabel->setBuddy(FMain);
 
@@ -38,7 +35,6 @@ TDigitsEditor::TDigitsEditor(TBarType Type, QWidget* Parent)
     layout->addRow(valueLabel, FMain);
     layout->addRow(FAddOnLabel, FAddOn);
     layout->addRow(FFacts);
-    layout->addRow(FProblem);
     setFocusProxy(FMain);
     for (QLineEdit* field : {FMain, FAddOn})
         connect(field, &QLineEdit::textChanged, this, [this] {
@@ -115,7 +111,6 @@ bool TDigitsEditor::Refresh() {
         FFacts->setText((count == 1 ? tr("1 character. ") : tr("%1 characters. ").arg(count)) +
                         QString::fromStdString(CarriesSentence(FType)));
     }
-    FProblem->setText(Problem());
     return FCheck.Value != before;
 }
 

@@ -57,7 +57,6 @@ private:
     QLineEdit* FAddOn;
     QLabel* FAddOnLabel;
     QLabel* FFacts;
-    QLabel* FProblem;
     QValidator* FDigits; // the main field's, for the GTIN types
 };
 

@@ -43,8 +43,7 @@ std::optional<std::vector<TGs1Row>> RowsOf(const QString& Text, std::string& Pro
 
 TGs1Editor::TGs1Editor(TBarType Type, QWidget* Parent)
     : TValueEditor(Parent), FType(Type), FTable(new QTableWidget(0, ColumnCount, this)),
-      FElementString(new QLineEdit(this)), FBelow(new QFormLayout), FURI(new QLabel(this)),
-      FProblem(new QLabel(this)) {
+      FElementString(new QLineEdit(this)), FBelow(new QFormLayout), FURI(new QLabel(this)) {
     FTable->setObjectName(QStringLiteral("gs1Table"));
     FTable->setHorizontalHeaderLabels({tr("AI"), tr("Title"), tr("Data"), tr("Check")});
     // Tab walks the fields (CellAfter), not the read-only cells between them.
@@ -74,8 +73,6 @@ TGs1Editor::TGs1Editor(TBarType Type, QWidget* Parent)
     });
     FURI->setObjectName(QStringLiteral("gs1DigitalLinkURI"));
     FURI->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    FProblem->setObjectName(QStringLiteral("gs1Problem"));
-    FProblem->setWordWrap(true);
 
     FBelow->addRow(tr("&Element string:"), FElementString);
     FBelow->addRow(tr("Digital Link URI:"), FURI);
@@ -83,7 +80,6 @@ TGs1Editor::TGs1Editor(TBarType Type, QWidget* Parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(FTable, 1);
     layout->addLayout(FBelow);
-    layout->addWidget(FProblem);
     AddRow();
     setFocusProxy(AIEdit(0));
     Refresh();
@@ -276,7 +272,6 @@ bool TGs1Editor::Refresh() {
         FElementString->setText(FUnread.isEmpty() ? ElementString() : FUnread);
     FURI->setText(DigitalLinkURI());
     FBelow->setRowVisible(FURI, FType == bcCodeGS1DigitalLinkQR);
-    FProblem->setText(Problem());
     return FSummary.Value != before;
 }
 

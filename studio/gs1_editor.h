@@ -90,7 +90,6 @@ private:
     QLineEdit* FElementString;
     QFormLayout* FBelow;
     QLabel* FURI;
-    QLabel* FProblem;
 };
 
 } // namespace quillmark::studio

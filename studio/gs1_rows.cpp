@@ -5,6 +5,8 @@
 #include <quillmark/digital_link.h>
 #include <quillmark/gs1.h>
 
+#include <check_digits.h>
+
 namespace quillmark::studio {
 
 bool TakesGs1Elements(TBarType Type) {
@@ -19,6 +21,12 @@ TGs1RowCheck CheckGs1Row(const TGs1Row& Row) {
         CheckedGS1Element(Row.AI, Row.Data);
     } catch (const Exception& refused) {
         check.Problem = refused.Message();
+        // Data one digit short of an SSCC, a GTIN or a GLN: the digit it lacks, as the
+        // sequences of the labels library would add it.
+        const std::string element = "(" + Row.AI + ")" + Row.Data;
+        if (const std::string completed = WithCheckDigits(bcCodeGS1_128, element);
+            completed != element)
+            check.Problem += "; with its check digit: " + completed.substr(Row.AI.size() + 2);
     }
     return check;
 }

@@ -20,7 +20,8 @@ struct TGs1Row {
 };
 
 // What the engine says of one row: the dictionary's title of its AI and the row's fault,
-// empty when it has none (or the row is empty).
+// empty when it has none (or the row is empty); data one digit short of its check digit is
+// shown completed.
 struct TGs1RowCheck {
     std::string Title;
     std::string Problem;

@@ -36,8 +36,7 @@ TEST(Gs1Editor, WrongCheckDigitShownInItsRowAndRefused) {
     EXPECT_EQ(editor.RowTitle(0), QStringLiteral("GTIN"));
     EXPECT_EQ(editor.RowProblem(0).toStdString(), message);
     EXPECT_FALSE(editor.Acceptable());
-    EXPECT_EQ(editor.findChild<QLabel*>(QStringLiteral("gs1Problem"))->text().toStdString(),
-              message);
+    EXPECT_EQ(editor.Problem().toStdString(), message);
     // A row for the next AI waits below the one typed.
     EXPECT_EQ(editor.AIEdit(1)->text(), QString());
 
@@ -47,6 +46,36 @@ TEST(Gs1Editor, WrongCheckDigitShownInItsRowAndRefused) {
     EXPECT_TRUE(editor.Acceptable());
     ASSERT_FALSE(announced.Values().isEmpty());
     EXPECT_EQ(announced.Values().last(), QStringLiteral("(01)09501101530003"));
+}
+
+// A row one digit short of its check digit shows the digit it lacks (GS1 General
+// Specifications 7.9.1); other faults only the engine's words.
+TEST(Gs1Rows, DataOneDigitShortShowsItsCheckDigit) {
+    const struct {
+        const char* AI;
+        const char* Data;
+        const char* Completed; // none where the row shows no check digit
+    } cases[] = {
+        {"00", "09501101530000001", "095011015300000010"},
+        {"01", "0950110153000", "09501101530003"},
+        {"414", "950110153001", "9501101530010"},
+        {"01", "095011015300", nullptr},   // two short
+        {"01", "0950110153000A", nullptr}, // a letter
+        {"10", "AB1", nullptr},            // no fault at all
+    };
+    for (const auto& [ai, data, completed] : cases) {
+        const TGs1RowCheck check = CheckGs1Row({ai, data});
+        const std::size_t at = check.Problem.find("with its check digit: ");
+        if (completed == nullptr) {
+            EXPECT_EQ(at, std::string::npos) << ai << data << ": " << check.Problem;
+            continue;
+        }
+        EXPECT_EQ(check.Problem.rfind(EngineMessage(std::string("(") + ai + ")" + data), 0), 0U)
+            << check.Problem;
+        ASSERT_NE(at, std::string::npos) << ai << data << ": " << check.Problem;
+        EXPECT_EQ(check.Problem.substr(at + 22), completed);
+        EXPECT_TRUE(CheckGs1Row({ai, completed}).Problem.empty());
+    }
 }
 
 TEST(Gs1Editor, PastedElementStringFillsRowsWithTitles) {
@@ -78,7 +107,7 @@ TEST(Gs1Editor, ElementStringTypedBelowFillsRowsOrSaysWhyNot) {
     line->clear();
     QTest::keyClicks(line, QStringLiteral("0109501101530003"));
     EXPECT_EQ(editor.FilledRows(), 2);
-    const QString shown = editor.findChild<QLabel*>(QStringLiteral("gs1Problem"))->text();
+    const QString shown = editor.Problem();
     EXPECT_TRUE(shown.contains(QStringLiteral("Application Identifiers in parentheses")))
         << shown.toStdString();
 }
