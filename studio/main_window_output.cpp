@@ -32,11 +32,18 @@ QString FormatFilters() {
     return filters.join(QStringLiteral(";;"));
 }
 
-// The value with every character a file name may not safely hold as "_".
+// The value with each run of characters a file name may not safely hold as one "_", none at
+// either end: "(00)0950110153" gives "00_0950110153".
 QString FileStem(const QString& Value) {
     QString stem;
-    for (const QChar ch : Value)
-        stem += ch.isLetterOrNumber() || ch == u'-' || ch == u'.' ? ch : QChar(u'_');
+    for (const QChar ch : Value) {
+        if (ch.isLetterOrNumber() || ch == u'-' || ch == u'.')
+            stem += ch;
+        else if (!stem.isEmpty() && !stem.endsWith(u'_'))
+            stem += u'_';
+    }
+    while (stem.endsWith(u'_'))
+        stem.chop(1);
     return stem.isEmpty() ? QStringLiteral("barcode") : stem.left(64);
 }
 

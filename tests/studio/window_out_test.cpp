@@ -93,6 +93,27 @@ TEST_F(StudioOut, ThePanesCommandWritesTheBytesSaveWrites) {
         }
 }
 
+TEST_F(StudioOut, ThePaneProposesAFileNamedForTheValueUntilOneIsGiven) {
+    const struct {
+        TBarType Type;
+        const char* Value;
+        const char* Proposed;
+    } cases[] = {
+        {bcCodeGS1_128, "(00)095011015300000010", "00_095011015300000010.png"},
+        {bcCode128, "QM 1001/../x", "QM_1001_.._x.png"},
+        {bcCode128, "//", "barcode.png"},
+    };
+    const auto window = MakeWindow();
+    for (const auto& [type, value, proposed] : cases) {
+        window->SetType(type);
+        window->SetValue(QString::fromLatin1(value));
+        EXPECT_EQ(window->CommandPane()->FileName(), QString::fromLatin1(proposed)) << value;
+    }
+    window->CommandPane()->SetFileName(QStringLiteral("mine.svg"));
+    window->SetValue(QStringLiteral("QM-2"));
+    EXPECT_EQ(window->CommandPane()->FileName(), QStringLiteral("mine.svg"));
+}
+
 TEST_F(StudioOut, ASheetFromTheBatchViewIsTheCommandLinesWithTheSameOptions) {
     QByteArray rows = "sku,name\n";
     for (int i = 1; i <= 50; ++i)
