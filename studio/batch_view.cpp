@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
@@ -72,9 +73,14 @@ TBatchView::TBatchView(QWidget* Parent)
     FRows->setModel(FModel);
     FRows->verticalHeader()->hide();
     FRows->horizontalHeader()->setStretchLastSection(true);
-    // Values such as GS1 element strings are long; a cut one can't be checked by eye.
-    FRows->horizontalHeader()->setSectionResizeMode(TBatchRowsModel::ValueColumn,
-                                                    QHeaderView::ResizeToContents);
+    // Values such as GS1 element strings are long; a cut one can't be checked by eye. Only
+    // the rows in sight are measured, again as the view scrolls: the model holds a window of
+    // rows, and measuring rows beyond it would read the table afresh for each.
+    QHeaderView* columns = FRows->horizontalHeader();
+    columns->setSectionResizeMode(TBatchRowsModel::ValueColumn, QHeaderView::ResizeToContents);
+    columns->setResizeContentsPrecision(0);
+    connect(FRows->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this] { FRows->resizeColumnToContents(TBatchRowsModel::ValueColumn); });
     FRows->setSelectionBehavior(QAbstractItemView::SelectRows);
 
     FMessage->setObjectName(QStringLiteral("message"));
