@@ -34,14 +34,14 @@ public:
         return Finish();
     }
 
-    TCommandLine WriteBatch(const TBatchInput& Input, const TBatchOutput& Target) {
+    TCommandLine WriteBatch(const TBatchInput& Input, const TBatchOutput& Where) {
         SymbolOptions();
-        const auto* sheet = std::get_if<TSheetOutput>(&Target.Target);
+        const auto* sheet = std::get_if<TSheetOutput>(&Where.Target);
         Records(Input, sheet != nullptr);
         if (sheet)
             Sheet(Input, *sheet);
         else
-            Files(std::get<TFilesOutput>(Target.Target));
+            Files(std::get<TFilesOutput>(Where.Target));
         return Finish();
     }
 
@@ -243,6 +243,7 @@ private:
         arguments_.push_back(std::move(typed));
     }
 
+    // The records' source; a copies column counts labels, so only a sheet takes it.
     void Records(const TBatchInput& Input, bool OnSheet) {
         if (const auto* sequence = std::get_if<TSequenceInput>(&Input.Source)) {
             Add("sequence", sequence->Range);
