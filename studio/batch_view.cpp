@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
@@ -27,6 +29,9 @@ namespace {
 
 enum TSourcePage { TablePage, SequencePage };
 enum TOutputPage { SheetPage, FilesPage };
+
+// The sheet's file until one is written.
+constexpr const char* ProposedSheetFile = "labels.pdf";
 
 // The combo box's entries, in TTableFormat's order.
 constexpr std::array<std::pair<TTableFormat, const char*>, 2> Formats = {
@@ -68,6 +73,14 @@ TBatchView::TBatchView(QWidget* Parent)
     FRows->setModel(FModel);
     FRows->verticalHeader()->hide();
     FRows->horizontalHeader()->setStretchLastSection(true);
+    // Values such as GS1 element strings are long; a cut one can't be checked by eye. Only
+    // the rows in sight are measured, again as the view scrolls: the model holds a window of
+    // rows, and measuring rows beyond it would read the table afresh for each.
+    QHeaderView* columns = FRows->horizontalHeader();
+    columns->setSectionResizeMode(TBatchRowsModel::ValueColumn, QHeaderView::ResizeToContents);
+    columns->setResizeContentsPrecision(0);
+    connect(FRows->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this] { FRows->resizeColumnToContents(TBatchRowsModel::ValueColumn); });
     FRows->setSelectionBehavior(QAbstractItemView::SelectRows);
 
     FMessage->setObjectName(QStringLiteral("message"));
@@ -82,10 +95,14 @@ TBatchView::TBatchView(QWidget* Parent)
     leftLayout->addWidget(FRows, 1);
     leftLayout->addWidget(FMessage);
 
+    FOutput->setObjectName(QStringLiteral("output"));
     FOutput->addTab(MakeSheetPage(), tr("&Sheet of labels"));
     FOutput->addTab(MakeFilesPage(), tr("&Folder of files"));
     // The rows are checked as the output chosen draws them.
-    connect(FOutput, &QTabWidget::currentChanged, this, [this] { FModel->SetJob(RowsJob()); });
+    connect(FOutput, &QTabWidget::currentChanged, this, [this] {
+        FModel->SetJob(RowsJob());
+        emit Changed();
+    });
 
     auto* split = new QSplitter(this);
     split->addWidget(left);
@@ -142,6 +159,7 @@ QWidget* TBatchView::MakeSheetPage() {
     connect(FTemplates, &TSheetTemplateList::ChosenChanged, this, [this, write] {
         FPreview->SetTemplate(FTemplates->Chosen());
         write->setEnabled(FTemplates->Chosen() != nullptr);
+        emit Changed();
     });
     FPreview->SetTemplate(FTemplates->Chosen());
     connect(write, &QPushButton::clicked, this, &TBatchView::ChooseSheetFile);
@@ -165,6 +183,8 @@ QWidget* TBatchView::MakeFilesPage() {
     form->addRow(tr("File &name:"), FFileName);
     auto* write = new QPushButton(tr("Write &files"), page);
     form->addRow(write);
+    for (QLineEdit* edit : {FFolder, FFileName})
+        connect(edit, &QLineEdit::textChanged, this, &TBatchView::Changed);
     connect(choose, &QPushButton::clicked, this, &TBatchView::ChooseFolder);
     connect(write, &QPushButton::clicked, this, [this] { WriteFiles(FFolder->text()); });
     return page;
@@ -250,6 +270,7 @@ void TBatchView::SetInput(const TBatchInput& Input) {
 }
 
 void TBatchView::Reload() {
+    const auto changed = qScopeGuard([this] { emit Changed(); });
     const TBatchInput input = Input();
     if (const auto* table = std::get_if<TTableInput>(&input.Source);
         table && table->FileName.empty()) {
@@ -285,6 +306,8 @@ bool TBatchView::WriteSheet(const QString& FileName) {
                     .arg(outcome.Pages)
                     .arg(FileName),
                 false);
+            FLastSheetFile = FileName;
+            emit Changed();
             return true;
         }
         SayFailures(outcome.Failures.empty()
@@ -305,6 +328,10 @@ bool TBatchView::WriteFiles(const QString& Folder) {
     try {
         const TFilesOutcome outcome = studio::WriteFiles(FJob, Input(), Folder.toStdString(),
                                                          FFileName->text().toStdString());
+        if (Folder != FLastFolder) {
+            FLastFolder = Folder;
+            emit Changed();
+        }
         const QString written =
             tr("Wrote %n file(s) to %1.", "", static_cast<int>(outcome.Written)).arg(Folder);
         if (outcome.Failures.empty()) {
@@ -318,6 +345,19 @@ bool TBatchView::WriteFiles(const QString& Folder) {
         Say(FromLatin1(e.Message()), true);
     }
     return false;
+}
+
+TBatchOutput TBatchView::Output() const {
+    if (FOutput->currentIndex() == FilesPage) {
+        const QString folder = FFolder->text().isEmpty() ? FLastFolder : FFolder->text();
+        return {TFilesOutput{folder.toStdString(), FFileName->text().toStdString()}};
+    }
+    const TLabelTemplate* sheet = FTemplates->Chosen();
+    return {TSheetOutput{sheet ? sheet->Name() : std::string(), SheetFile().toStdString()}};
+}
+
+QString TBatchView::SheetFile() const {
+    return FLastSheetFile.isEmpty() ? QString::fromLatin1(ProposedSheetFile) : FLastSheetFile;
 }
 
 void TBatchView::SayFailures(const QString& Summary, const std::vector<std::string>& Failures) {
@@ -348,8 +388,8 @@ void TBatchView::ChooseTable() {
 }
 
 void TBatchView::ChooseSheetFile() {
-    const QString file =
-        QFileDialog::getSaveFileName(this, tr("Write the sheet"), {}, tr("PDF files (*.pdf)"));
+    const QString file = QFileDialog::getSaveFileName(this, tr("Write the sheet"), SheetFile(),
+                                                      tr("PDF files (*.pdf)"));
     if (!file.isEmpty())
         WriteSheet(file);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "batch_records.h"
+#include "command_line.h"
 
 #include <quillmark/output_job.h>
 #include <template_database.h>
@@ -47,6 +48,11 @@ public:
     // to the message line. True when every file was written.
     bool WriteFiles(const QString& Folder);
 
+    // Where the output chosen would write now: the sheet chosen (none: an empty name) into
+    // the last PDF written, else a proposed name; or the folder box's folder, else the last
+    // one written, with the file name box's template.
+    TBatchOutput Output() const;
+
     TBatchRowsModel& Model() const { return *FModel; }
     TSheetTemplateList& Templates() const { return *FTemplates; }
     QString Message() const;
@@ -54,6 +60,11 @@ public:
 public slots:
     // Reads the input again, as the controls now say.
     void Reload();
+
+signals:
+    // The input was read again, or the output's sheet, page, folder or file name changed:
+    // what Input() and Output() give may differ.
+    void Changed();
 
 private:
     QWidget* MakeTablePage();
@@ -65,6 +76,8 @@ private:
     void ChooseFolder();
     // The job the rows are checked with, the output chosen's.
     TOutputJob RowsJob() const;
+    // The last sheet written, else the name proposed for one.
+    QString SheetFile() const;
     // A sheet's labels are drawn as a PDF is.
     TOutputJob SheetJob() const;
     void SayFailures(const QString& Summary, const std::vector<std::string>& Failures);
@@ -90,6 +103,8 @@ private:
     QLineEdit* FFolder;
     QLineEdit* FFileName;
     QLabel* FMessage;
+    QString FLastSheetFile;
+    QString FLastFolder;
 };
 
 } // namespace quillmark::studio

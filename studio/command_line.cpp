@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include <arguments.h>
 #include <choices.h>
 #include <matrix_options.h>
 #include <option_values.h>
@@ -28,20 +29,39 @@ public:
           default_(DescriptionForType({TBarcodeDescription{}, false}, type_)) {}
 
     TCommandLine Write() {
+        SymbolOptions();
+        Output();
+        return Finish();
+    }
+
+    TCommandLine WriteBatch(const TBatchInput& Input, const TBatchOutput& Where) {
+        SymbolOptions();
+        const auto* sheet = std::get_if<TSheetOutput>(&Where.Target);
+        Records(Input, sheet != nullptr);
+        if (sheet)
+            Sheet(Input, *sheet);
+        else
+            Files(std::get<TFilesOutput>(Where.Target));
+        return Finish();
+    }
+
+private:
+    void SymbolOptions() {
         Symbol();
         TypeOptions();
         Text();
         Colours();
         Size();
         Checks();
-        Output();
+    }
+
+    TCommandLine Finish() {
         TCommandLine command{std::move(arguments_), std::string(CliProgram), std::move(unsaid_)};
         for (const std::string& argument : command.Arguments)
             command.Line += ' ' + ShellWord(argument);
         return command;
     }
 
-private:
     void Flag(std::string_view Option) { arguments_.push_back("--" + std::string(Option)); }
     void Add(std::string_view Option, std::string Value) {
         Flag(Option);
@@ -200,9 +220,7 @@ private:
     // The format follows the file's extension, or --format where the name has none the
     // command line knows.
     void Output() {
-        std::string name = request_.FileName.toStdString();
-        if (name == "-") // stdout to the command line
-            name = "./-";
+        std::string name = FileArgument(request_.FileName.toStdString());
         try {
             if (FileFormatOf(request_.FileName) != job_.Format)
                 Unsaid("The file name's extension names another format than " +
@@ -225,6 +243,78 @@ private:
         arguments_.push_back(std::move(typed));
     }
 
+    // The records' source; a copies column counts labels, so only a sheet takes it.
+    void Records(const TBatchInput& Input, bool OnSheet) {
+        if (const auto* sequence = std::get_if<TSequenceInput>(&Input.Source)) {
+            Add("sequence", sequence->Range);
+            if (sequence->ValueTemplate != cli::DefaultSequenceTemplate)
+                Add("value", sequence->ValueTemplate);
+            return;
+        }
+        const auto& table = std::get<TTableInput>(Input.Source);
+        if (table.FileName.empty())
+            Unsaid("No table is open for --batch to read; open a CSV or TSV file.");
+        Add("batch", FileArgument(table.FileName));
+        Flag(table.Format == TTableFormat::Csv ? "csv" : "tsv");
+        if (table.Header)
+            Flag("header");
+        const TRecordColumns& columns = table.Columns;
+        if (columns.Value != cli::DefaultValueColumn)
+            Add("value", columns.Value);
+        if (columns.Type)
+            Add("type-column", *columns.Type);
+        if (!columns.Copies)
+            return;
+        if (OnSheet)
+            Add("copies-column", *columns.Copies);
+        else
+            Unsaid("The copies column leaves out rows of no copies, and the command line writes "
+                   "a file for every row; clear the copies column, or write a sheet.");
+    }
+
+    // The label's text goes on a sheet only; a folder's files are the symbols alone.
+    void Sheet(const TBatchInput& Input, const TSheetOutput& Target) {
+        for (const std::string& line : Input.Text)
+            Add("label-text", line);
+        if (Target.Sheet.empty())
+            Unsaid("No sheet of labels is chosen for --sheet; choose one from the list.");
+        else
+            Add("sheet", Target.Sheet);
+        if (Target.FileName.find('{') != std::string::npos)
+            Unsaid("The sheet's file name holds '{', which the command line reads as a field; "
+                   "name the file without braces.");
+        if (!NamesPdf(Target.FileName))
+            Unsaid("The command line writes a sheet only to a name ending in .pdf, which '" +
+                   Target.FileName + "' does not; end the name in .pdf.");
+        arguments_.push_back("-o");
+        arguments_.push_back(FileArgument(Target.FileName));
+    }
+
+    // The folder is taken as it is and the name as a template, so the folder's braces are
+    // doubled for -o; the format follows the extension, as the files are named.
+    void Files(const TFilesOutput& Target) {
+        std::string name;
+        if (!Target.Folder.empty()) {
+            for (const char ch : Target.Folder)
+                name += ch == '{' || ch == '}' ? std::string(2, ch) : std::string(1, ch);
+            name += '/';
+        }
+        name += Target.NameTemplate + '.' + FileFormatRow(job_.Format).Suffix;
+        arguments_.push_back("-o");
+        arguments_.push_back(std::move(name));
+    }
+
+    // The command line takes a file named "-" for stdin or stdout.
+    static std::string FileArgument(std::string Name) { return Name == "-" ? "./-" : Name; }
+
+    static bool NamesPdf(const std::string& FileName) {
+        try {
+            return FileFormatOf(QString::fromStdString(FileName)) == TFileFormat::Pdf;
+        } catch (const Exception&) {
+            return false;
+        }
+    }
+
     const TOutputJob& job_;
     const TSaveRequest& request_;
     const TBarcodeDescription& d_;
@@ -244,6 +334,11 @@ bool TakenAsItIs(char Ch) {
 
 TCommandLine CommandLineOf(const TOutputJob& Job, const TSaveRequest& Request) {
     return TCommandWriter(Job, Request).Write();
+}
+
+TCommandLine BatchCommandLineOf(const TOutputJob& Job, const TSaveRequest& Request,
+                                const TBatchInput& Input, const TBatchOutput& Output) {
+    return TCommandWriter(Job, Request).WriteBatch(Input, Output);
 }
 
 std::string ShellWord(std::string_view Word) {

@@ -1,12 +1,12 @@
 // The command shown beside Save, run through sh with the built quillmark-cli, must write the
 // very bytes Save writes.
 #include "command_line.h"
+#include "shell_run.h"
 
 #include <quillmark/output_job.h>
 #include <type_description.h>
 
-#include <QFileInfo>
-#include <QProcess>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -155,18 +155,7 @@ const std::vector<TCase>& Cases() {
 class StudioCommandRun : public ::testing::Test {
 protected:
     // Runs Line through sh in the test's folder, quillmark-cli found on the PATH.
-    void RunShell(const std::string& Line) {
-        QProcess shell;
-        shell.setWorkingDirectory(Dir.path());
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("PATH"),
-                           QFileInfo(QStringLiteral(QUILLMARK_CLI)).absolutePath() + ':' +
-                               environment.value(QStringLiteral("PATH")));
-        shell.setProcessEnvironment(environment);
-        shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QString::fromUtf8(Line)});
-        ASSERT_TRUE(shell.waitForFinished(60000));
-        EXPECT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
-    }
+    void RunShell(const std::string& Line) { studio::RunShell(Dir.path(), Line); }
 
     QTemporaryDir Dir;
 };
