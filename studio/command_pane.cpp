@@ -31,14 +31,19 @@ TCommandPane::TCommandPane(QWidget* Parent) : QWidget(Parent) {
     FUnsaid->setStyleSheet(QStringLiteral("color: #8a5a00"));
     FCopy = new QPushButton(QStringLiteral("Cop&y command"));
 
-    auto* file = new QHBoxLayout;
+    FFileRow = new QWidget;
+    auto* file = new QHBoxLayout(FFileRow);
+    file->setContentsMargins(0, 0, 0, 0);
     auto* fileLabel = new QLabel(QStringLiteral("&Writes"));
     fileLabel->setBuddy(FFile);
     file->addWidget(fileLabel);
     file->addWidget(FFile, 1);
-    file->addWidget(FCopy);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(file);
+    auto* top = new QHBoxLayout;
+    top->addWidget(FFileRow, 1);
+    top->addStretch(0);
+    top->addWidget(FCopy);
+    layout->addLayout(top);
     layout->addWidget(FLine);
     layout->addWidget(FUnsaid);
     FUnsaid->hide();
@@ -58,7 +63,17 @@ void TCommandPane::Show(TOutputJob Job, TSaveRequest Request) {
         ShowNone(QString::fromLocal8Bit(error.what()));
         return;
     }
-    FCommand = CommandLineOf(Job, Request);
+    FFileRow->show();
+    ShowCommand(CommandLineOf(Job, Request));
+}
+
+void TCommandPane::ShowWhole(TCommandLine Command) {
+    FFileRow->hide();
+    ShowCommand(std::move(Command));
+}
+
+void TCommandPane::ShowCommand(TCommandLine Command) {
+    FCommand = std::move(Command);
     FLine->setPlainText(QString::fromStdString(FCommand.Line));
     QStringList unsaid;
     for (const std::string& sentence : FCommand.Unexpressed)

@@ -22,6 +22,8 @@ public:
     // The command for Job and Request, writing the pane's file in the format its name asks
     // for (Request's file name and Job's format give way to it).
     void Show(TOutputJob Job, TSaveRequest Request);
+    // A command whose files are named elsewhere (the Batch view's), without the file field.
+    void ShowWhole(TCommandLine Command);
     // No command, and why (the value is refused).
     void ShowNone(const QString& Why);
 
@@ -44,6 +46,9 @@ private:
     void Copy();
 
     TCommandLine FCommand;
+    void ShowCommand(TCommandLine Command);
+
+    QWidget* FFileRow = nullptr;
     QLineEdit* FFile = nullptr;
     QPlainTextEdit* FLine = nullptr;
     QLabel* FUnsaid = nullptr;

@@ -79,11 +79,14 @@ TStudioWindow::TStudioWindow(std::unique_ptr<QSettings> Settings, QWidget* Paren
     connect(FOptions, &TSymbolOptions::Changed, this, [this] { Refresh(); });
     connect(FZoom, &QSpinBox::valueChanged, FPreview, &TSymbolPreview::SetZoom);
     connect(FCommand, &TCommandPane::FileNameChanged, this, [this] { ShowCommand(); });
-    // The rows are checked with the symbol's settings when the Batch view is looked at.
+    // The rows are checked with the symbol's settings when the Batch view is looked at, and
+    // the pane's command is the view's.
     connect(FViews, &QTabWidget::currentChanged, this, [this] {
         if (FViews->currentWidget() == FBatch)
             FBatch->SetOutputJob(FJob);
+        ShowCommand();
     });
+    connect(FBatch, &TBatchView::Changed, this, [this] { ShowCommand(); });
     resize(1280, 800);
     LoadSettings();
     Refresh();
@@ -304,17 +307,23 @@ void TStudioWindow::Refresh() {
     } catch (const std::exception& error) {
         FPreview->Clear();
         ShowRefusal(MessageOf(error, value));
-        FCommand->ShowNone({});
+        ShowCommand();
     }
 }
 
 void TStudioWindow::ShowCommand() {
-    if (!FSymbol)
-        return;
     TSaveRequest request;
-    request.Value = ValueFromText(Value().toStdString());
     request.Strict = FStrict->isChecked();
     request.Verify = FVerify->isChecked();
+    if (FViews->currentWidget() == FBatch) {
+        FCommand->ShowWhole(BatchCommandLineOf(FJob, request, FBatch->Input(), FBatch->Output()));
+        return;
+    }
+    if (!FSymbol) {
+        FCommand->ShowNone({});
+        return;
+    }
+    request.Value = ValueFromText(Value().toStdString());
     FCommand->ProposeFileName(ProposedFileName());
     FCommand->Show(FJob, request);
 }

@@ -127,34 +127,42 @@ TEST_F(StudioOut, ASheetFromTheBatchViewIsTheCommandLinesWithTheSameOptions) {
     window->SetType(bcCode128);
     window->SetValue(QStringLiteral("QM-0001"));
     Field<QDoubleSpinBox>(*window, "XDimension")->setValue(0.3);
-    // The symbol's options, as the pane says them, less its file and value.
-    std::vector<std::string> arguments = window->CommandPane()->Command().Arguments;
-    ASSERT_GE(arguments.size(), 3U);
-    arguments.pop_back();
-    std::erase_if(arguments, [&, skip = false](const std::string& Word) mutable {
-        const bool drop = skip || Word == "-o";
-        skip = Word == "-o";
-        return drop;
-    });
-    EXPECT_NE(std::find(arguments.begin(), arguments.end(), "--xdim"), arguments.end());
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 
-    window->Views()->setCurrentWidget(window->Batch());
+    QTest::keyClick(window.get(), Qt::Key_2, Qt::ControlModifier);
+    ASSERT_EQ(window->Views()->currentWidget(), window->Batch());
     TBatchView& batch = *window->Batch();
     TTableInput input;
     input.FileName = table.fileName().toStdString();
     input.Columns = {"sku", std::nullopt, std::nullopt};
-    batch.SetInput({input, {}});
+    batch.SetInput({input, {"{name}"}});
     ASSERT_EQ(batch.Model().rowCount(), 50) << batch.Message().toStdString();
     QTest::keyClicks(batch.findChild<QLineEdit*>(QStringLiteral("sheetFilter")), "avery l7160");
     ASSERT_TRUE(batch.WriteSheet(folder.filePath(QStringLiteral("window.pdf"))))
         << batch.Message().toStdString();
 
-    arguments.insert(arguments.end(), {"--batch", "rows.csv", "--csv", "--header", "--value", "sku",
-                                       "--sheet", "Avery L7160", "-o", "cli.pdf"});
+    // The pane's command, the symbol's options and the view's, writing another file.
+    const TCommandLine& command = window->CommandPane()->Command();
+    EXPECT_TRUE(command.Unexpressed.empty()) << command.Unexpressed.front();
+    std::vector<std::string> arguments = command.Arguments;
+    const auto output = std::find(arguments.begin(), arguments.end(), "-o");
+    ASSERT_NE(output, arguments.end()) << command.Line;
+    ASSERT_NE(output + 1, arguments.end());
+    EXPECT_EQ(output[1], folder.filePath(QStringLiteral("window.pdf")).toStdString());
+    output[1] = "cli.pdf";
+    for (const char* option : {"--xdim", "--sheet", "--label-text"})
+        EXPECT_NE(std::find(arguments.begin(), arguments.end(), option), arguments.end())
+            << option << " in " << command.Line;
     ASSERT_EQ(RunCli(arguments), "");
     const QByteArray sheet = Contents(folder.filePath(QStringLiteral("window.pdf")));
     EXPECT_GT(sheet.size(), 1000);
     EXPECT_TRUE(sheet == Contents(folder.filePath(QStringLiteral("cli.pdf"))));
+
+    // Back in the Symbol view, the pane's command is the symbol's again.
+    QTest::keyClick(window.get(), Qt::Key_1, Qt::ControlModifier);
+    EXPECT_EQ(window->CommandPane()->Command().Arguments.back(), "QM-0001");
 }
 
 } // namespace
