@@ -27,12 +27,12 @@ TDigitsEditor::TDigitsEditor(TBarType Type, QWidget* Parent)
     FAddOn->setPlaceholderText(tr("2 or 5 digits"));
     FAddOnLabel->setBuddy(FAddOn);
     FFacts->setObjectName(QStringLiteral("digitsFacts"));
-    auto* valueLabel = new QLabel(tr("&Value:"), this);
-    valueLabel->setBuddy(FMain);
+    // The window's "Value" label leads here; this one says what is typed.
+    FMainLabel = new QLabel(this);
 
     auto* layout = new QFormLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addRow(valueLabel, FMain);
+    layout->addRow(FMainLabel, FMain);
     layout->addRow(FAddOnLabel, FAddOn);
     layout->addRow(FFacts);
     setFocusProxy(FMain);
@@ -51,6 +51,7 @@ void TDigitsEditor::SetBarType(TBarType Type) {
     FMain->setValidator(DigitsOnly() ? FDigits : nullptr);
     FAddOn->setVisible(TakesAddOn(Type));
     FAddOnLabel->setVisible(TakesAddOn(Type));
+    FMainLabel->setText(DigitsOnly() ? tr("Digits:") : tr("Text:"));
     Refresh();
 }
 

@@ -56,6 +56,7 @@ private:
     QLineEdit* FMain;
     QLineEdit* FAddOn;
     QLabel* FAddOnLabel;
+    QLabel* FMainLabel = nullptr;
     QLabel* FFacts;
     QValidator* FDigits; // the main field's, for the GTIN types
 };
