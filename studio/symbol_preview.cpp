@@ -4,6 +4,7 @@
 #include <quillmark/raster_image.h>
 #include <quillmark/units.h>
 
+#include <QEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTransform>
@@ -60,6 +61,28 @@ double TSymbolPreview::DevicePixelsPerInch() const {
 void TSymbolPreview::Show(const TBarcodeDescription& Description,
                           std::shared_ptr<const TSymbolValue> Value) {
     Clear();
+    Draw(Description, Value);
+    FDescription = Description;
+    FValue = std::move(Value);
+}
+
+bool TSymbolPreview::event(QEvent* Event) {
+    // Shown at last, or moved to another screen: drawn anew where the screen's pixels differ
+    // from those it was drawn for.
+    const bool screenMayDiffer =
+        Event->type() == QEvent::Show || Event->type() == QEvent::ScreenChangeInternal;
+    if (screenMayDiffer && FValue && DevicePixelsPerInch() != FPixelsPerInch) {
+        try {
+            Draw(FDescription, FValue);
+        } catch (const std::exception&) {
+            Clear(); // drawn once already, so only a screen beyond every size refuses it
+        }
+    }
+    return QWidget::event(Event);
+}
+
+void TSymbolPreview::Draw(const TBarcodeDescription& Description,
+                          std::shared_ptr<const TSymbolValue> Value) {
     // The module on whole device pixels nearest the X asked, at the screen's resolution: the
     // raster layout then draws every element on whole pixels.
     const double dpi = DevicePixelsPerInch();
@@ -80,6 +103,7 @@ void TSymbolPreview::Show(const TBarcodeDescription& Description,
     }
     FModule = module;
     FImage = image;
+    FPixelsPerInch = dpi;
     updateGeometry();
     resize(sizeHint());
     update();
@@ -88,6 +112,7 @@ void TSymbolPreview::Show(const TBarcodeDescription& Description,
 void TSymbolPreview::Clear() {
     FImage = {};
     FModule = 0;
+    FValue.reset();
     updateGeometry();
     resize(sizeHint());
     update();

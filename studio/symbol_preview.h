@@ -40,10 +40,18 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    bool event(QEvent* Event) override;
     void paintEvent(QPaintEvent* Event) override;
 
 private:
-    QImage FImage; // at the true size, in device pixels
+    // The picture of Value at the screen's pixels now; raises the layout's errors.
+    void Draw(const TBarcodeDescription& Description, std::shared_ptr<const TSymbolValue> Value);
+
+    // What is shown, to draw again on another screen.
+    TBarcodeDescription FDescription;
+    std::shared_ptr<const TSymbolValue> FValue;
+    double FPixelsPerInch = 0; // the screen's device pixels it was drawn for
+    QImage FImage;             // at the true size, in device pixels
     int FModule = 0;
     int FZoom = 1;
 };

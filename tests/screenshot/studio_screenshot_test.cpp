@@ -55,9 +55,16 @@ TEST(StudioScreenshot, ShowsACrispScannableSymbolAt1280By800) {
     ASSERT_TRUE(shot.save(path));
     std::printf("screenshot: %s\n", qPrintable(path));
 
+    // At its true size on this screen. Xvfb gives its screen's size in millimetres at 96 device
+    // pixels an inch whatever the ratio (a screen twice as wide at ratio 2), so GS1-128's
+    // 0.508 mm module takes 2 device pixels at both: the preview follows the screen's device
+    // pixels, not its logical ones.
+    const TSymbolPreview& preview = *window.Preview();
+    EXPECT_NEAR(preview.DevicePixelsPerInch(), 96, 1);
+    EXPECT_EQ(preview.ModulePixels(), 2);
+
     // The symbol as the screen shows it, in device pixels: along a line through its bars
     // only black and white, no blurred grey.
-    const TSymbolPreview& preview = *window.Preview();
     const QPoint at = preview.mapTo(&window, QPoint(0, 0)) * ratio;
     const QImage symbol =
         shot.copy(QRect(at, preview.size() * ratio)).convertToFormat(QImage::Format_Grayscale8);
