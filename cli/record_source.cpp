@@ -11,8 +11,6 @@ namespace quillmark::cli {
 
 namespace {
 
-constexpr std::string_view SequenceField = "seq";
-
 TRecordColumns Columns(const TOptions& Options) {
     const TRecordOptions& records = Options.Records;
     return {records.Value.value_or(std::string(DefaultValueColumn)), records.TypeColumn,
@@ -77,11 +75,7 @@ std::optional<TLabelRecord> TRecordSource::Next() {
 }
 
 std::size_t TRecordSource::FieldIndex(std::string_view Name) const {
-    if (table_)
-        return table_->Columns().Resolve(Name);
-    if (Name != SequenceField)
-        throw Exception("a sequence's fields are {n}, {seq} and {value}.");
-    return 0;
+    return table_ ? table_->FieldIndex(Name) : sequence_->FieldIndex(Name);
 }
 
 int TableFailed(const TOptions& Options, const ETableError& Error) {

@@ -135,4 +135,10 @@ std::optional<TLabelRecord> TSequenceRecords::Next() {
     return Record;
 }
 
+std::size_t TSequenceRecords::FieldIndex(std::string_view Name) const {
+    if (Name != SequenceField)
+        throw Exception("a sequence's fields are {n}, {seq} and {value}.");
+    return 0;
+}
+
 } // namespace quillmark

@@ -40,6 +40,8 @@ public:
     std::optional<TLabelRecord> Next();
 
     const TTableColumns& Columns() const noexcept { return FColumns; }
+    // The field a file name template's {Name} reads: a column by header or number.
+    std::size_t FieldIndex(std::string_view Name) const { return FColumns.Resolve(Name); }
 
 private:
     TTableReader& FReader;
@@ -63,6 +65,9 @@ public:
                      std::optional<TBarType> CheckDigitsOf = std::nullopt);
 
     std::optional<TLabelRecord> Next();
+    // The field a file name template's {Name} reads: {seq}, the number, the record's one
+    // field. Raises Exception naming the fields for any other.
+    std::size_t FieldIndex(std::string_view Name) const;
 
 private:
     TSequence FValues;

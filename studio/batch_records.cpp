@@ -2,13 +2,6 @@
 
 namespace quillmark::studio {
 
-namespace {
-
-// A sequence record's one field: its number.
-constexpr std::string_view SequenceField = "seq";
-
-} // namespace
-
 std::optional<TBarType> SequenceCheckDigits(const TOutputJob& Job) {
     if (Job.CheckDigits != TCheckDigits::Auto)
         return std::nullopt;
@@ -35,11 +28,7 @@ std::optional<TLabelRecord> TBatchRecords::Next() {
 }
 
 std::size_t TBatchRecords::FieldIndex(std::string_view Name) const {
-    if (FTable)
-        return FTable->Columns().Resolve(Name);
-    if (Name != SequenceField)
-        throw Exception("a sequence's fields are {n}, {seq} and {value}.");
-    return 0;
+    return FTable ? FTable->FieldIndex(Name) : FSequence->FieldIndex(Name);
 }
 
 } // namespace quillmark::studio
