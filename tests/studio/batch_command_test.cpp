@@ -4,6 +4,7 @@
 #include "command_line.h"
 #include "sheet_template_list.h"
 #include "shell_run.h"
+#include "studio_jobs.h"
 
 #include <type_description.h>
 
@@ -23,22 +24,9 @@ namespace {
 
 constexpr const char* Sheet = "Avery L7160";
 
-// A job as the studio starts one for Type, before the person changes anything.
-TOutputJob JobFor(TBarType Type, TFileFormat Format = TFileFormat::Png) {
-    TOutputJob job;
-    job.Description = DescriptionForType({TBarcodeDescription{}, false}, Type);
-    job.Format = Format;
-    return job;
-}
-
 template <typename T> std::optional<T> Target(const TBatchOutput& Output) {
     const T* target = std::get_if<T>(&Output.Target);
     return target ? std::optional(*target) : std::nullopt;
-}
-
-QByteArray Contents(const QString& Path) {
-    QFile file(Path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 class BatchCommand : public ::testing::Test {

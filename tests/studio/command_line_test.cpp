@@ -2,6 +2,7 @@
 // very bytes Save writes.
 #include "command_line.h"
 #include "shell_run.h"
+#include "studio_jobs.h"
 
 #include <quillmark/output_job.h>
 #include <type_description.h>
@@ -25,13 +26,6 @@ const TFileFormat Formats[] = {TFileFormat::Png, TFileFormat::Svg, TFileFormat::
 
 std::string Suffix(TFileFormat Format) {
     return Format == TFileFormat::Png ? ".png" : Format == TFileFormat::Svg ? ".svg" : ".pdf";
-}
-
-// A job as the studio starts one for Type, before the person changes anything.
-TOutputJob JobFor(TBarType Type) {
-    TOutputJob job;
-    job.Description = DescriptionForType({TBarcodeDescription{}, false}, Type);
-    return job;
 }
 
 void Strict(TOutputJob& Job, TSaveRequest& Request) {

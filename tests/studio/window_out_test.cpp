@@ -4,6 +4,7 @@
 #include "batch_view.h"
 #include "command_pane.h"
 #include "studio_fixture.h"
+#include "studio_jobs.h"
 #include "symbol_options.h"
 
 #include <QAction>
@@ -14,11 +15,6 @@
 
 namespace quillmark::studio::testing {
 namespace {
-
-QByteArray Contents(const QString& Path) {
-    QFile file(Path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class StudioOut : public StudioTest {
 protected:
