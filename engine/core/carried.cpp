@@ -15,8 +15,14 @@ namespace {
 // first few, not a sentence for each.
 constexpr std::size_t MostDepartures = 16;
 
+// Whether Carried holds as many departures as are kept: a long value of characters its
+// symbology lacks then costs no sentence for each of them.
+bool Full(const TCarried& Carried) {
+    return Carried.Departures.size() >= MostDepartures;
+}
+
 void Depart(TCarried& Carried, std::string Sentence) {
-    if (Carried.Departures.size() < MostDepartures)
+    if (!Full(Carried))
         Carried.Departures.push_back(std::move(Sentence));
 }
 
@@ -34,6 +40,8 @@ std::string At(std::size_t Index) {
 // "position 2: 'b' is not in Code39; it carries upper case, ... only.", with the wider
 // symbology that carries it where there is one.
 void DepartNotInSet(TCarried& Carried, TBarType Type, const std::string& Value, std::size_t Index) {
+    if (Full(Carried))
+        return;
     const TBCdata& row = BarTypeData(Type);
     const char ch = Value[Index];
     const std::string sentence = At(Index) + CharacterName(ch) + " is not in " + row.Name +
@@ -165,7 +173,7 @@ TCarried CarryInterleaved(TBarType Type, const std::string& Value, TCheckSum) {
 TCarried CarryCode39(TBarType Type, const std::string& Value, TCheckSum) {
     TCarried carried = Keeping(Type, Value, [](char Ch) { return FindCode39Char(Ch) >= 0; });
     carried.Reserved = Picked(Value, [](char Ch) { return Ch == '*'; });
-    for (std::size_t i = 0; i < Value.size(); ++i)
+    for (std::size_t i = 0; i < Value.size() && !Full(carried); ++i)
         if (Value[i] == '*')
             Depart(carried,
                    At(i) + "'*' is the start and stop character of " + BarTypeName(Type) +
@@ -182,7 +190,7 @@ TCarried CarryCode93(TBarType Type, const std::string& Value, TCheckSum) {
     const auto shift = [](char Ch) { return Ch == '[' || Ch == ']' || Ch == '{' || Ch == '}'; };
     TCarried carried = AsTyped(Value);
     carried.Reserved = Picked(Value, shift);
-    for (std::size_t i = 0; i < Value.size(); ++i)
+    for (std::size_t i = 0; i < Value.size() && !Full(carried); ++i)
         if (shift(Value[i]))
             Depart(carried,
                    At(i) + CharacterName(Value[i]) + " stands for one of the shift characters of " +
@@ -196,7 +204,7 @@ TCarried CarryCode93(TBarType Type, const std::string& Value, TCheckSum) {
 TCarried CarryCodabar(TBarType Type, const std::string& Value, TCheckSum) {
     TCarried carried = AsTyped(Value);
     carried.Reserved = Picked(Value, [](char Ch) { return Ch >= 'A' && Ch <= 'D'; });
-    for (std::size_t i = 0; i < Value.size(); ++i)
+    for (std::size_t i = 0; i < Value.size() && !Full(carried); ++i)
         if (Value[i] >= 'A' && Value[i] <= 'D')
             Depart(carried, At(i) + CharacterName(Value[i]) + " is a start or stop character; " +
                                 BarTypeName(Type) +
@@ -212,7 +220,7 @@ TCarried CarryCode128(TBarType Type, const std::string& Value, TCheckSum CheckSu
     if (checked && !AllDigits(Value)) {
         // The check digit is computed over digits only: the encoder refuses the value.
         TCarried refused;
-        for (std::size_t i = 0; i < Value.size(); ++i)
+        for (std::size_t i = 0; i < Value.size() && !Full(refused); ++i)
             if (Value[i] < '0' || Value[i] > '9')
                 Depart(refused, At(i) + CharacterName(Value[i]) + " is not a digit; " +
                                     BarTypeName(Type) +
@@ -328,7 +336,7 @@ TCarried Carried(TBarType Type, const std::string& Value, TCheckSum CheckSum) {
     if (row.DigitsOnly && !AllDigits(Value) && !SplitAddOn(Type, Value)) {
         // The engine refuses the value; nothing is drawn.
         TCarried refused;
-        for (std::size_t i = 0; i < Value.size(); ++i)
+        for (std::size_t i = 0; i < Value.size() && !Full(refused); ++i)
             if (Value[i] < '0' || Value[i] > '9')
                 Depart(refused, NotADigit(Type, Value, i));
         return refused;
