@@ -26,6 +26,15 @@ QUILLMARK_LAYOUT_EXPORT TSymbolLook DefaultOutputSettings();
 QUILLMARK_LAYOUT_EXPORT TTextShow DefaultTextShow(TBarType Type);
 QUILLMARK_LAYOUT_EXPORT QFont DefaultOutputFont();
 
+// A colour as a print shop gives it: cyan, magenta, yellow and black, each 0 to 100 percent.
+struct TCmyk {
+    double C = 0;
+    double M = 0;
+    double Y = 0;
+    double K = 0;
+    bool operator==(const TCmyk&) const = default;
+};
+
 struct TBarcodeDescription {
     // What the symbol is and how it looks; the widget's screen geometry has no place here.
     TSymbolLook Barcode = DefaultOutputSettings();
@@ -41,6 +50,18 @@ struct TBarcodeDescription {
     // Light margin at each end of the symbol, in X; none gives the symbology's standard
     // margins, 0 turns them off.
     std::optional<int> QuietZone;
+    // Inks given as CMYK: written as CMYK where the format can (PDF, EPS); elsewhere the RGB
+    // colours above stand for them. None: the RGB colour everywhere.
+    std::optional<TCmyk> BarCmyk;
+    std::optional<TCmyk> SpaceCmyk;
+    std::optional<TCmyk> TextCmyk;
+    // No background: the spaces, the quiet zones and the text's box are left unpainted.
+    bool Transparent = false;
+    // Bar width reduction: each bar narrower and each space wider by this much, the symbol's
+    // width unchanged. In millimetres (whole pixels or dots in rasters), or in dots at Dpi;
+    // 0 for none.
+    double BarWidthReductionMM = 0;
+    int BarWidthReductionDots = 0;
 };
 
 // The narrow module Description is drawn at: its XDimensionMM, or where that is 0 the

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build ccache clang-format
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-svg-dev qt6-tools-dev libzxing-dev librsvg2-bin poppler-utils
+    qt6-base-dev qt6-svg-dev qt6-tools-dev libzxing-dev librsvg2-bin poppler-utils ghostscript
     qt6-declarative-dev qml6-module-qtquick qml6-module-qtqml qml6-module-qtqml-workerscript
     libzint-dev zint
     libqrencode-dev libdmtx-dev
