@@ -116,11 +116,16 @@ Text:
                       the standard layout)
       --font-size PT  (default @font-size@)
 
-Colours, each #RRGGBB:
+Colours, each #RRGGBB or cmyk(C,M,Y,K) in percent, cmyk(0,0,0,100) for black:
       --fg C          bars and letters (default @fg@)
       --bg C          spaces and margins (default @bg@)
       --text-bg C     the box behind the text of --text-layout over-bars
                       (default: the --bg colour)
+      --colour-model @colour-models@
+                      PDF and EPS write CMYK colours as CMYK, the others as RGB
+                      (default @colour-model@); cmyk writes them all as CMYK: the
+                      defaults as 100% K on no ink, #RRGGBB as its plain CMYK.
+                      PNG and SVG draw every colour as RGB
 
 Size:
       --xdim MM       narrow module (default: the symbology's own, @xdim@; @xdim-gs1@
@@ -296,6 +301,8 @@ std::string HelpText() {
         {"@font@", DefaultFontFamily},
         {"@font-size@", ShortestText(DefaultFontSizePt)},
         {"@fg@", ColourText(symbol.ColorBar)},
+        {"@colour-models@", JoinNames(ColourModelNames, "|")},
+        {"@colour-model@", NameOf(ColourModelNames, DefaultColourModel)},
         {"@bg@", ColourText(symbol.ColorSpc)},
         {"@xdim@", ShortestText(UsualXDimensionMM)},
         {"@xdim-gs1@", ShortestText(StandardXDimensionMM(bcCodeGS1_128, 0))},
