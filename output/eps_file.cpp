@@ -6,6 +6,7 @@
 
 #include "ink_operands.h"
 #include "layout_canvas.h"
+#include "path_operators.h"
 #include "pdf_objects.h"
 #include "pdf_text.h"
 #include <quillmark/units.h>
@@ -40,29 +41,6 @@ constexpr const char* Prolog = "%%BeginProlog\n"
                                "end\n"
                                "%%EndProlog\n";
 
-std::string Point(const QPointF& P) {
-    return pdf::Number(P.x(), OutlineDecimals) + ' ' + pdf::Number(P.y(), OutlineDecimals);
-}
-
-// Path as moveto, lineto and curveto in its own units; curves come as their two control
-// points and their end.
-std::string PathText(const QPainterPath& Path) {
-    std::string out;
-    for (int i = 0; i < Path.elementCount(); ++i) {
-        const QPainterPath::Element e = Path.elementAt(i);
-        if (e.isMoveTo()) {
-            out += Point(e) + " m\n";
-        } else if (e.isLineTo()) {
-            out += Point(e) + " l\n";
-        } else if (e.isCurveTo() && i + 2 < Path.elementCount()) {
-            out += Point(e) + ' ' + Point(Path.elementAt(i + 1)) + ' ' +
-                   Point(Path.elementAt(i + 2)) + " c\n";
-            i += 2;
-        }
-    }
-    return out;
-}
-
 class TEpsCanvas final : public TLayoutCanvas {
 public:
     void Fill(const QRect& Rect, const TInk& Ink) override {
@@ -86,8 +64,9 @@ public:
         std::string outline;
         for (const pdf::TShapedRun& run : pdf::ShapeText(Text, Font))
             for (const pdf::TShapedGlyph& glyph : run.Glyphs)
-                outline += PathText(run.Font.pathForGlyph(glyph.Index)
-                                        .translated(glyph.Position + QPointF(0, Ascent)));
+                outline += PathOperators(run.Font.pathForGlyph(glyph.Index)
+                                             .translated(glyph.Position + QPointF(0, Ascent)),
+                                         OutlineDecimals, false);
         if (!outline.empty()) {
             SetInk(Ink);
             // Glyph outlines fill by the nonzero winding rule, as fill does.

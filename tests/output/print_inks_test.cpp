@@ -22,12 +22,6 @@ struct TCoverage {
 
 class PrintInks : public Files {
 protected:
-    QString Save(const char* Name, const QByteArray& Bytes) {
-        QFile file(Path(Name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(Bytes);
-        return Path(Name);
-    }
     // Ghostscript's count of each plate's ink on the first page of File.
     TCoverage Coverage(const QString& File) {
         QByteArray out;
