@@ -219,6 +219,7 @@ Examples:
   quillmark-cli --batch parcels.txt -o 'labels/{n:05}-{value}.svg' --xdim 0.5
   printf '%s\n' QM-1001 QM-1002 | quillmark-cli --batch - -o '{value}.pdf' --verify
   quillmark-cli --type upca 03600029145 -o - --format svg > label.svg
+  quillmark-cli --type ean13 400638133393 --colour-model cmyk -o print.eps
   quillmark-cli --type gs1datamatrix '(01)09501101530003(10)AB-123' -o dm.png
   quillmark-cli --batch items.csv --csv --header --value sku -o 'out/{sku}.svg'
   quillmark-cli -t ean13 --sequence 1..99 --value '4006381000{seq:02}' -o '{n}.svg'
