@@ -46,7 +46,7 @@ protected:
     }
 };
 
-TBarcodeDescription Described(TBarType Type, const std::string& Value) {
+TBarcodeDescription PrintSymbol(TBarType Type, const std::string& Value) {
     TBarcodeDescription d;
     d.Barcode.BarType = Type;
     d.Barcode.TextShow = DefaultTextShow(Type);
@@ -59,7 +59,7 @@ TBarcodeDescription InCmyk(TBarcodeDescription D) {
 }
 
 TEST_F(PrintInks, DefaultBlackUnderCmykIsBlackInkAlone) {
-    const TBarcodeDescription d = InCmyk(Described(bcCode128B, "QM-1001"));
+    const TBarcodeDescription d = InCmyk(PrintSymbol(bcCode128B, "QM-1001"));
     const QByteArray pdf = RenderPdf(d);
     // The bars' ink, then no RGB operator anywhere.
     EXPECT_TRUE(pdf.contains("\n0 0 0 1 k\n"));
@@ -78,7 +78,7 @@ TEST_F(PrintInks, DefaultBlackUnderCmykIsBlackInkAlone) {
 
 TEST_F(PrintInks, EachInkOnItsOwnPlates) {
     // Cyan bars on yellow; the text's letters magenta on a box of no ink.
-    TBarcodeDescription d = Described(bcCode128B, "QM-1001");
+    TBarcodeDescription d = PrintSymbol(bcCode128B, "QM-1001");
     d.Barcode.TextLayout = tlOverBars;
     d.BarCmyk = TCmyk{100, 0, 0, 0};
     d.SpaceCmyk = TCmyk{0, 0, 40, 0};
@@ -95,7 +95,7 @@ TEST_F(PrintInks, EachInkOnItsOwnPlates) {
 }
 
 TEST_F(PrintInks, SheetsKeepTheSymbolsInks) {
-    const TOutputLayout layout = VectorLayout(InCmyk(Described(bcCodeEAN13, "400638133393")));
+    const TOutputLayout layout = VectorLayout(InCmyk(PrintSymbol(bcCodeEAN13, "400638133393")));
     const std::string name = Path("sheet.pdf").toStdString();
     TSheetDocument sheet(name, "inks");
     sheet.BeginPage(100, 60);
@@ -108,11 +108,11 @@ TEST_F(PrintInks, SheetsKeepTheSymbolsInks) {
 
 TEST_F(PrintInks, EpsDrawsWhatThePdfDraws) {
     // Text over the bars on its box, turned; and the standard layout's digits.
-    TBarcodeDescription turned = Described(bcCode128B, "Quill 128");
+    TBarcodeDescription turned = PrintSymbol(bcCode128B, "Quill 128");
     turned.Barcode.TextLayout = tlOverBars;
     turned.Barcode.Orientation = toBottomTop;
     turned.Barcode.TextColor = 0xC0C0C0;
-    for (const TBarcodeDescription& d : {turned, Described(bcCodeEAN13, "400638133393")}) {
+    for (const TBarcodeDescription& d : {turned, PrintSymbol(bcCodeEAN13, "400638133393")}) {
         SCOPED_TRACE(BarTypeName(d.Barcode.BarType));
         const QImage pdf = GsRaster(Save("same.pdf", RenderPdf(d)), 300);
         const QImage eps = GsRaster(Save("same.eps", RenderEps(d)), 300);
@@ -150,7 +150,7 @@ TEST_F(PrintInks, EpsScansAtItsBoundingBoxSize) {
     constexpr int Dpi = 600;
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
-        TBarcodeDescription d = Described(c.Type, c.Value);
+        TBarcodeDescription d = PrintSymbol(c.Type, c.Value);
         if (c.Type == bcCode128B)
             d.Barcode.Orientation = toTopBottom; // the text turned with the bars
         const QByteArray eps = RenderEps(d);
