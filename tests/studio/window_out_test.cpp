@@ -69,7 +69,7 @@ TEST_F(StudioOut, ThePanesCommandWritesTheBytesSaveWrites) {
          }},
     };
     for (const auto& c : cases)
-        for (const char* suffix : {".png", ".svg", ".pdf", ".eps"}) {
+        for (const char* suffix : {".png", ".svg", ".pdf"}) {
             SCOPED_TRACE(std::string(c.Name) + suffix);
             // The options a window keeps across types are each case's own.
             const auto window = MakeWindow();
