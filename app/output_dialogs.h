@@ -25,7 +25,7 @@ void SetSaveFileChooser(SaveFileChooser Chooser);
 void SetPrintDialogRunner(PrintDialogRunner Runner);
 void SetExportDialogRunner(ExportDialogRunner Runner);
 
-// Offers PNG, SVG and PDF, starting from ProposedName and the format of its extension.
+// Offers every file format, starting from ProposedName and the format of its extension.
 QString ChooseSaveFile(QWidget* Parent, const QString& ProposedName);
 bool RunPrintDialog(QWidget* Parent, QPrinter& Printer);
 // True for OK; the choices of a symbol that can be drawn are then kept for next time.

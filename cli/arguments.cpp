@@ -6,6 +6,7 @@
 #include "record_options.h"
 #include "type_settings.h"
 #include <quillmark/decimal_text.h>
+#include <quillmark/ink_text.h>
 #include <quillmark/layout.h>
 
 #include <QString>
@@ -49,16 +50,13 @@ int Threads(const std::string& Text) {
     return value;
 }
 
-TColor Colour(std::string_view Option, const std::string& Text) {
-    std::string_view hex = Text;
-    if (!hex.empty() && hex.front() == '#')
-        hex.remove_prefix(1);
-    unsigned rgb = 0;
-    const auto [at, error] = std::from_chars(hex.data(), hex.data() + hex.size(), rgb, 16);
-    if (hex.size() != 6 || error != std::errc() || at != hex.data() + hex.size())
-        Refuse(Option, Text, "not a colour; write #RRGGBB");
-    // TColor keeps red in the lowest byte.
-    return static_cast<TColor>(((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16));
+// Every colour option's value: #RRGGBB or cmyk(C,M,Y,K).
+TInk Colour(std::string_view Option, const std::string& Text) {
+    try {
+        return ReadInk(Text);
+    } catch (const Exception& e) {
+        Refuse(Option, Text, e.Message());
+    }
 }
 
 using THandler = void (*)(TParse&, const std::string&);
@@ -70,7 +68,7 @@ struct TOption {
     THandler Apply;
 };
 
-constexpr std::array<TOption, 53> OptionTable{{
+constexpr std::array<TOption, 54> OptionTable{{
     {"type", 't', true,
      [](TParse& p, const std::string& v) {
          const std::optional<TBarType> type = FindBarType(v);
@@ -116,19 +114,25 @@ constexpr std::array<TOption, 53> OptionTable{{
      }},
     {"fg", 0, true,
      [](TParse& p, const std::string& v) {
-         p.Options.Description.Barcode.ColorBar = Colour("fg", v);
-         p.Options.Description.FontColor = Colour("fg", v);
+         const TInk ink = Colour("fg", v);
+         SetBarInk(p.Options.Description, ink);
+         SetTextInk(p.Options.Description, ink);
      }},
     {"bg", 0, true,
      [](TParse& p, const std::string& v) {
-         p.Options.Description.Barcode.ColorSpc = Colour("bg", v);
+         const TInk ink = Colour("bg", v);
+         SetSpaceInk(p.Options.Description, ink);
          if (!p.Options.TextBackgroundGiven)
-             p.Options.Description.Barcode.TextColor = Colour("bg", v);
+             SetTextBoxInk(p.Options.Description, ink);
      }},
     {"text-bg", 0, true,
      [](TParse& p, const std::string& v) {
-         p.Options.Description.Barcode.TextColor = Colour("text-bg", v);
+         SetTextBoxInk(p.Options.Description, Colour("text-bg", v));
          p.Options.TextBackgroundGiven = true;
+     }},
+    {"colour-model", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.ColourModel = Choose("colour-model", v, ColourModelNames);
      }},
     {"xdim", 0, true,
      [](TParse& p, const std::string& v) {
@@ -296,6 +300,8 @@ void Check(TParse& P) {
         for (const std::string_view option : P.Given)
             RefuseWhereInapplicable(option, o.Description.Barcode.BarType);
     o.TextChosen = std::find(P.Given.begin(), P.Given.end(), "text") != P.Given.end();
+    if (o.ColourModel == TColourModel::Cmyk)
+        UseCmykModel(o.Description);
     o.Description = DescriptionOfType(o, o.Description.Barcode.BarType);
 }
 

@@ -63,6 +63,7 @@ struct TOptions {
     bool Report = false;
     bool Fit = false;
     bool TextBackgroundGiven = false; // --text-bg, which only the over-bars layout draws
+    TColourModel ColourModel = DefaultColourModel; // applied to the description once all is read
     TRecordOptions Records;
     TSheetOptions Sheet;
     // What each symbol's type completes (DescriptionOfType): the text unless --text chose

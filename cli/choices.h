@@ -4,6 +4,7 @@
 
 #include <quillmark/description.h>
 #include <quillmark/file_formats.h>
+#include <quillmark/inks.h>
 
 #include <array>
 #include <string>
@@ -64,6 +65,10 @@ inline constexpr std::array<TNamed<TITF14Bearers>, BearersCount> BearerNames{
      {"bars", TITF14Bearers::TopAndBottom},
      {"none", TITF14Bearers::None}}};
 
+// --colour-model: the inks of the colours not given as CMYK.
+inline constexpr std::array<TNamed<TColourModel>, ColourModelCount> ColourModelNames{
+    {{"rgb", TColourModel::Rgb}, {"cmyk", TColourModel::Cmyk}}};
+
 static_assert(NamesEachOnce(CheckDigitNames));
 static_assert(NamesEachOnce(TextShowNames));
 static_assert(NamesEachOnce(TextPositionNames));
@@ -71,6 +76,7 @@ static_assert(NamesEachOnce(TextLayoutNames));
 static_assert(NamesEachOnce(QrLevelNames));
 static_assert(NamesEachOnce(DataMatrixShapeNames));
 static_assert(NamesEachOnce(BearerNames));
+static_assert(NamesEachOnce(ColourModelNames));
 
 // --rotate: each reading direction by its counter-clockwise angle (AngleOf), by size.
 const std::vector<TChoice<TOrientation>>& RotateChoices();

@@ -116,11 +116,16 @@ Text:
                       the standard layout)
       --font-size PT  (default @font-size@)
 
-Colours, each #RRGGBB:
+Colours, each #RRGGBB or cmyk(C,M,Y,K) in percent, cmyk(0,0,0,100) for black:
       --fg C          bars and letters (default @fg@)
       --bg C          spaces and margins (default @bg@)
       --text-bg C     the box behind the text of --text-layout over-bars
                       (default: the --bg colour)
+      --colour-model @colour-models@
+                      PDF and EPS write CMYK colours as CMYK, the others as RGB
+                      (default @colour-model@); cmyk writes them all as CMYK: the
+                      defaults as 100% K on no ink, #RRGGBB as its plain CMYK.
+                      PNG and SVG draw every colour as RGB
 
 Size:
       --xdim MM       narrow module (default: the symbology's own, @xdim@; @xdim-gs1@
@@ -214,6 +219,7 @@ Examples:
   quillmark-cli --batch parcels.txt -o 'labels/{n:05}-{value}.svg' --xdim 0.5
   printf '%s\n' QM-1001 QM-1002 | quillmark-cli --batch - -o '{value}.pdf' --verify
   quillmark-cli --type upca 03600029145 -o - --format svg > label.svg
+  quillmark-cli --type ean13 400638133393 --colour-model cmyk -o print.eps
   quillmark-cli --type gs1datamatrix '(01)09501101530003(10)AB-123' -o dm.png
   quillmark-cli --batch items.csv --csv --header --value sku -o 'out/{sku}.svg'
   quillmark-cli -t ean13 --sequence 1..99 --value '4006381000{seq:02}' -o '{n}.svg'
@@ -296,6 +302,8 @@ std::string HelpText() {
         {"@font@", DefaultFontFamily},
         {"@font-size@", ShortestText(DefaultFontSizePt)},
         {"@fg@", ColourText(symbol.ColorBar)},
+        {"@colour-models@", JoinNames(ColourModelNames, "|")},
+        {"@colour-model@", NameOf(ColourModelNames, DefaultColourModel)},
         {"@bg@", ColourText(symbol.ColorSpc)},
         {"@xdim@", ShortestText(UsualXDimensionMM)},
         {"@xdim-gs1@", ShortestText(StandardXDimensionMM(bcCodeGS1_128, 0))},

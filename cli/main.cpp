@@ -93,7 +93,9 @@ int RunSingle(const TOptions& Options, const TOutputJob& Job) {
         CheckOutputFolder(FolderOfName(Options.Output), Options.Output);
     if (Options.Output == "-" && !StdoutOpen)
         throw UsageError("stdout is closed; give -o FILE");
-    if (Options.Output == "-" && Job.Format != TFileFormat::Svg && ::isatty(STDOUT_FILENO) == 1)
+    // SVG and EPS are text, which a terminal shows.
+    const bool text = Job.Format == TFileFormat::Svg || Job.Format == TFileFormat::Eps;
+    if (Options.Output == "-" && !text && ::isatty(STDOUT_FILENO) == 1)
         throw UsageError("won't write a binary file to a terminal; redirect stdout or use -o FILE");
     std::string value;
     try {

@@ -1,10 +1,10 @@
 #include "option_values.h"
 
 #include <quillmark/decimal_text.h>
+#include <quillmark/ink_text.h>
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace quillmark::cli {
 
@@ -46,10 +46,7 @@ int Whole(std::string_view Option, const std::string& Text, int Low, int High) {
 }
 
 std::string ColourText(TColor Colour) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", Colour & 0xFF, (Colour >> 8) & 0xFF,
-                  (Colour >> 16) & 0xFF);
-    return text;
+    return RgbText(Colour);
 }
 
 } // namespace quillmark::cli

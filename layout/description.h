@@ -55,6 +55,7 @@ struct TBarcodeDescription {
     std::optional<TCmyk> BarCmyk;
     std::optional<TCmyk> SpaceCmyk;
     std::optional<TCmyk> TextCmyk;
+    std::optional<TCmyk> TextBoxCmyk; // the box behind the text of the over-bars layout
     // No background: the spaces, the quiet zones and the text's box are left unpainted.
     bool Transparent = false;
     // Bar width reduction: each bar narrower and each space wider by this much, the symbol's

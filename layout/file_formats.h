@@ -7,7 +7,7 @@
 
 namespace quillmark {
 
-enum class TFileFormat { Png, Svg, Pdf };
+enum class TFileFormat { Png, Svg, Pdf, Eps };
 
 struct TFileFormatName {
     TFileFormat Format;
@@ -15,10 +15,11 @@ struct TFileFormatName {
     const char* Name;   // as a person picks it from a list
 };
 
-inline constexpr std::array<TFileFormatName, 3> FileFormats{{
+inline constexpr std::array<TFileFormatName, 4> FileFormats{{
     {TFileFormat::Png, "png", "PNG image"},
     {TFileFormat::Svg, "svg", "SVG image"},
     {TFileFormat::Pdf, "pdf", "PDF document"},
+    {TFileFormat::Eps, "eps", "EPS image"},
 }};
 
 // Indexed by the enumeration, so that a format's row is FileFormats[Format].
@@ -33,7 +34,7 @@ constexpr const TFileFormatName& FileFormatRow(TFileFormat Format) {
     return FileFormats[static_cast<std::size_t>(Format)];
 }
 
-// The extensions as a sentence names them: ".png, .svg or .pdf".
+// The extensions as a sentence names them: ".png, .svg, .pdf or .eps".
 inline std::string SuffixesText() {
     std::string text;
     for (std::size_t i = 0; i < FileFormats.size(); ++i) {
@@ -44,7 +45,7 @@ inline std::string SuffixesText() {
     return text;
 }
 
-// The extensions as a command line's alternatives: "png|svg|pdf".
+// The extensions as a command line's alternatives: "png|svg|pdf|eps".
 inline std::string SuffixChoicesText() {
     std::string text;
     for (const TFileFormatName& format : FileFormats)

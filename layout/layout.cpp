@@ -290,6 +290,9 @@ TOutputLayout LayOut(const TBarcodeDescription& D, std::shared_ptr<const TSymbol
     layout.Space = settings.ColorSpc;
     layout.Bar = settings.ColorBar;
     layout.TextInk = D.FontColor;
+    layout.SpaceCmyk = D.SpaceCmyk;
+    layout.BarCmyk = D.BarCmyk;
+    layout.TextInkCmyk = D.TextCmyk;
     if (look) {
         layout.Bars = StandardFills(layout.Symbol, *look, box);
         layout.Placed = StandardTexts(*look, box);
@@ -309,7 +312,12 @@ TOutputLayout LayOut(const TBarcodeDescription& D, std::shared_ptr<const TSymbol
     if (settings.TextShow != tsNone)
         layout.Text =
             TTextRun{ShownText(settings.TextShow, settings.BarType, CarriedText(D, layout)),
-                     LayoutFont(D, layout), settings.TextColor, D.FontColor, settings.TextPosition};
+                     LayoutFont(D, layout),
+                     settings.TextColor,
+                     D.FontColor,
+                     settings.TextPosition,
+                     D.TextBoxCmyk,
+                     D.TextCmyk};
     return layout;
 }
 

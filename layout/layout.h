@@ -33,6 +33,9 @@ struct TTextRun {
     TColor Box = clWhite;
     TColor Ink = clBlack;
     TTextPosition Position = tpBottomCenter;
+    // Box and Ink as CMYK, for the formats that print it (PDF, EPS); none: the RGB above.
+    std::optional<TCmyk> BoxCmyk;
+    std::optional<TCmyk> InkCmyk;
 };
 
 struct TOutputLayout {
@@ -63,6 +66,11 @@ struct TOutputLayout {
     std::optional<TTextRun> Text;    // the text over the bars (tlOverBars)
     std::vector<TPlacedText> Placed; // the text clear of the bars (tlStandard)
     TColor TextInk = clBlack;
+    // Space, Bar and TextInk as CMYK, for the formats that print it (PDF, EPS); none: the
+    // RGB colours above.
+    std::optional<TCmyk> SpaceCmyk;
+    std::optional<TCmyk> BarCmyk;
+    std::optional<TCmyk> TextInkCmyk;
 };
 
 // Units of vector output: this many per narrow module, fine enough that a wide element

@@ -3,8 +3,8 @@
 // real text in Type 3 fonts of the glyphs' outlines. Nothing in it varies from run to run.
 #include "files.h"
 
-#include "pdf_layout.h"
 #include "pdf_objects.h"
+#include "pdf_page.h"
 #include <quillmark/units.h>
 
 namespace quillmark {
@@ -16,7 +16,7 @@ QByteArray RenderPdf(const TOutputLayout& Layout) {
 
     pdf::TType3Fonts fonts;
     pdf::TPage page(fonts, pointsPerUnit, height);
-    pdf::DrawLayout(page, Layout);
+    DrawLayout(page, Layout);
 
     pdf::TDocument document;
     const int catalog = document.Reserve();

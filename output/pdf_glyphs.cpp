@@ -1,5 +1,7 @@
 #include "pdf_glyphs.h"
 
+#include "path_operators.h"
+
 #include <QByteArray>
 #include <QPainterPath>
 
@@ -54,11 +56,6 @@ std::string FallbackName(const QByteArray& Table) {
 // fonts' own grids, which are 1/1000 or 1/2048 em.
 constexpr int OutlineDecimals = 1;
 
-// Outline point (x, y) of Qt's y-down glyph in the y-up glyph space.
-std::string Point(const QPointF& P) {
-    return Number(P.x(), OutlineDecimals) + ' ' + Number(-P.y(), OutlineDecimals);
-}
-
 std::string Procedure(const QPainterPath& Path, double Advance, const int (&Box)[4]) {
     // A glyph that draws nothing (a space) has no box, which d0 leaves out; a box of zeros
     // could lie outside the font's and so trouble readers' glyph caches.
@@ -67,18 +64,8 @@ std::string Procedure(const QPainterPath& Path, double Advance, const int (&Box)
     std::string out = Number(Advance, 2) + " 0 " + std::to_string(Box[0]) + ' ' +
                       std::to_string(Box[1]) + ' ' + std::to_string(Box[2]) + ' ' +
                       std::to_string(Box[3]) + " d1\n";
-    for (int i = 0; i < Path.elementCount(); ++i) {
-        const QPainterPath::Element e = Path.elementAt(i);
-        if (e.isMoveTo()) {
-            out += Point(e) + " m\n";
-        } else if (e.isLineTo()) {
-            out += Point(e) + " l\n";
-        } else if (e.isCurveTo() && i + 2 < Path.elementCount()) {
-            out += Point(e) + ' ' + Point(Path.elementAt(i + 1)) + ' ' +
-                   Point(Path.elementAt(i + 2)) + " c\n";
-            i += 2;
-        }
-    }
+    // Qt's y-down glyph in the y-up glyph space.
+    out += PathOperators(Path, OutlineDecimals, true);
     // Font outlines fill by the nonzero winding rule.
     return out + "f\n";
 }

@@ -1,5 +1,6 @@
 #include "pdf_page.h"
 
+#include "ink_operands.h"
 #include "pdf_text.h"
 #include <quillmark/engine.h>
 #include <quillmark/error_messages.h>
@@ -26,10 +27,10 @@ std::string Matrix(const QTransform& T) {
            Number(T.dx(), UnitDecimals) + ' ' + Number(T.dy(), UnitDecimals);
 }
 
-// A colour's red, green and blue from 0 to 1, as rg and RG take them.
-std::string RgbOf(TColor Color) {
-    return Number((Color & 0xFF) / 255.0) + ' ' + Number(((Color >> 8) & 0xFF) / 255.0) + ' ' +
-           Number(((Color >> 16) & 0xFF) / 255.0);
+// The operator setting Ink for fills: rg or k; for strokes, Stroke: RG or K.
+std::string ColourOperator(const TInk& Ink, bool Stroke) {
+    const char* op = Ink.Cmyk ? (Stroke ? " K\n" : " k\n") : (Stroke ? " RG\n" : " rg\n");
+    return InkOperands(Ink) + op;
 }
 
 std::string Rectangle(double X, double Y, double Width, double Height) {
@@ -77,15 +78,15 @@ TPage::TPage(TType3Fonts& Fonts, double PointsPerUnit, const std::string& Height
            Number(-PointsPerUnit, ScaleDecimals) + " 0 " + HeightText + " cm\n";
 }
 
-void TPage::SetColor(TColor Color) {
-    if (color_ == Color)
+void TPage::SetColor(const TInk& Ink) {
+    if (color_ == Ink)
         return;
-    color_ = Color;
-    out_ += RgbOf(Color) + " rg\n";
+    color_ = Ink;
+    out_ += ColourOperator(Ink, false);
 }
 
-void TPage::Fill(const QRect& Rect, TColor Color) {
-    SetColor(Color);
+void TPage::Fill(const QRect& Rect, const TInk& Ink) {
+    SetColor(Ink);
     out_ += Rectangle(Rect.x(), Rect.y(), Rect.width(), Rect.height());
 }
 
@@ -116,14 +117,15 @@ void TPage::Stroke(const QPainterPath& Path, double Width, TColor Color) {
         path += e.isMoveTo() ? " m\n" : e.isLineTo() ? " l\n" : curvePart ? " " : " c\n";
     }
     // The stroke's colour and width stay inside the block; the fill colour is untouched.
-    out_ += "q " + Number(Width, UnitDecimals) + " w " + RgbOf(Color) + " RG\n" + path + "S\nQ\n";
+    out_ += "q " + Number(Width, UnitDecimals) + " w " +
+            ColourOperator(TInk{Color, std::nullopt}, true) + path + "S\nQ\n";
 }
 
 void TPage::Text(const QString& Text, const QFont& Font, const QTransform& Turn, int Ascent,
-                 TColor Ink, std::optional<TColor> Box, int Width, int Height) {
+                 const TInk& Ink, const std::optional<TInk>& Box, int Width, int Height) {
     const std::vector<TShapedRun> runs = ShapeText(Text, Font);
     // The colour set inside the block is forgotten at its end.
-    const std::optional<TColor> outer = color_;
+    const std::optional<TInk> outer = color_;
     out_ += "q " + Matrix(Turn) + " cm\n";
     // The whole line is what a reader extracts, characters that draw no glyph (a soft
     // hyphen) included; the fonts' character maps serve readers that ignore it.

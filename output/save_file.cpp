@@ -27,9 +27,12 @@ QByteArray RenderFile(const TOutputLayout& Layout, TFileFormat Format) {
         return RenderSvg(Layout);
     case TFileFormat::Pdf:
         return RenderPdf(Layout);
-    default:
-        return RenderPng(Layout);
+    case TFileFormat::Eps:
+        return RenderEps(Layout);
+    case TFileFormat::Png:
+        break;
     }
+    return RenderPng(Layout);
 }
 
 QByteArray RenderFile(const TBarcodeDescription& Description, TFileFormat Format) {

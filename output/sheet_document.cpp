@@ -5,7 +5,6 @@
 #include "sheet_document.h"
 
 #include "atomic_file.h"
-#include "pdf_layout.h"
 #include "pdf_objects.h"
 #include "pdf_page.h"
 #include "sheet_items.h"
@@ -107,7 +106,7 @@ void TSheetDocument::Symbol(const TOutputLayout& Layout, double LeftMM, double T
     // The page is in millimetres; the layout keeps its own units, as in its own file.
     const double scale = 1 / Layout.UnitsPerMM;
     page.Content.Begin(QTransform(scale, 0, 0, scale, LeftMM, TopMM));
-    pdf::DrawLayout(page.Content, Layout);
+    DrawLayout(page.Content, Layout);
     page.Content.End();
     page.Items.emplace_back(TPlacedSymbol{Layout, QPointF(LeftMM, TopMM)});
 }
@@ -118,7 +117,7 @@ void TSheetDocument::Text(const QString& Text, const QFont& Font, double LeftMM,
     const TPaperFont paper = PaperFont(Font);
     const double scale = 1 / paper.UnitsPerMM;
     page.Content.Text(Text, paper.Font, QTransform(scale, 0, 0, scale, LeftMM, BaselineMM), 0,
-                      clBlack);
+                      TInk{clBlack, std::nullopt});
     page.Items.emplace_back(TPlacedLine{Text, Font, QPointF(LeftMM, BaselineMM)});
 }
 

@@ -5,6 +5,7 @@
 #include <matrix_options.h>
 #include <option_values.h>
 #include <quillmark/decimal_text.h>
+#include <quillmark/ink_text.h>
 #include <quillmark/latin1.h>
 #include <quillmark/module_grid.h>
 #include <type_description.h>
@@ -157,23 +158,36 @@ private:
     }
 
     // --fg colours the bars and the text at once, --bg the spaces and the box behind the
-    // text unless --text-bg follows.
+    // text unless --text-bg follows. Where every ink drawn is CMYK, --colour-model cmyk
+    // makes those given as #RRGGBB their plain CMYK, as the description has them.
     void Colours() {
         const TSymbolLook& look = d_.Barcode;
-        const TSymbolLook& usual = default_.Barcode;
-        if (look.ColorBar != usual.ColorBar)
-            Add("fg", cli::ColourText(look.ColorBar));
-        if (d_.FontColor != look.ColorBar && look.TextShow != tsNone)
-            Unsaid("The text is in " + cli::ColourText(d_.FontColor) + " and the bars in " +
-                   cli::ColourText(look.ColorBar) +
-                   "; the command line draws both in --fg's colour: give them one colour.");
-        const bool background = look.ColorSpc != usual.ColorSpc;
-        if (background)
-            Add("bg", cli::ColourText(look.ColorSpc));
+        const bool text = look.TextShow != tsNone;
         // Only the over-bars layout draws a box behind the text.
-        const TColor textBox = background ? look.ColorSpc : usual.TextColor;
-        if (look.TextColor != textBox && look.TextLayout == tlOverBars)
-            Add("text-bg", cli::ColourText(look.TextColor));
+        const bool box = look.TextLayout == tlOverBars;
+        const bool model = BarInk(d_).Cmyk && SpaceInk(d_).Cmyk && (!text || TextInk(d_).Cmyk) &&
+                           (!box || TextBoxInk(d_).Cmyk);
+        if (model)
+            Add("colour-model", NameOf(cli::ColourModelNames, TColourModel::Cmyk));
+        TBarcodeDescription usual = default_;
+        if (model)
+            UseCmykModel(usual);
+        const auto said = [model](const TInk& Ink) {
+            return model && Ink.Cmyk == CmykOf(Ink.Rgb) ? RgbText(Ink.Rgb) : InkText(Ink);
+        };
+        const std::string bar = said(BarInk(d_));
+        if (bar != said(BarInk(usual)))
+            Add("fg", bar);
+        if (text && said(TextInk(d_)) != bar)
+            Unsaid("The text is in " + said(TextInk(d_)) + " and the bars in " + bar +
+                   "; the command line draws both in --fg's colour: give them one colour.");
+        const std::string space = said(SpaceInk(d_));
+        const bool background = space != said(SpaceInk(usual));
+        if (background)
+            Add("bg", space);
+        const std::string textBox = background ? space : said(TextBoxInk(usual));
+        if (box && said(TextBoxInk(d_)) != textBox)
+            Add("text-bg", said(TextBoxInk(d_)));
     }
 
     void Size() {

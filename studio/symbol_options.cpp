@@ -1,6 +1,7 @@
 #include "symbol_options.h"
 
 #include <quillmark/description_ranges.h>
+#include <quillmark/inks.h>
 #include <quillmark/itf14.h>
 #include <quillmark/module_grid.h>
 
@@ -54,6 +55,9 @@ const TLabels<TDataMatrixShape> ShapeLabels{{"Square", TDataMatrixShape::Square}
 const TLabels<TITF14Bearers> BearerLabels{{"Frame", TITF14Bearers::Frame},
                                           {"Above and below", TITF14Bearers::TopAndBottom},
                                           {"None", TITF14Bearers::None}};
+const TLabels<TColourModel> ColourModelLabels{
+    {"RGB", TColourModel::Rgb},
+    {"CMYK in PDF and EPS: black as black ink alone", TColourModel::Cmyk}};
 // The spin boxes' bound for a fixed Data Matrix size (ISO/IEC 16022's largest, 144x144); the
 // matrix library refuses a size it doesn't have, and the window shows why.
 constexpr int LargestDataMatrixSide = 144;
@@ -167,6 +171,8 @@ TSymbolOptions::TSymbolOptions(QWidget* Parent) : QWidget(Parent) {
     AddRow(FCommon, QStringLiteral("Bars"), ColorButton(defaults.Barcode.ColorBar), "BarColor");
     AddRow(FCommon, QStringLiteral("Spaces"), ColorButton(defaults.Barcode.ColorSpc), "SpaceColor");
     AddRow(FCommon, QStringLiteral("Text colour"), ColorButton(defaults.FontColor), "TextColor");
+    AddRow(FCommon, QStringLiteral("Colours for print"),
+           Choices(ColourModelLabels, DefaultColourModel), "ColourModel");
 
     AddRow(FOwn, QStringLiteral("Quiet zone marks"), new QCheckBox, "QuietZoneMarks");
     const TMatrixOptions matrix;
@@ -290,6 +296,11 @@ void TSymbolOptions::Apply(TBarcodeDescription& Description) const {
     look.ColorBar = ButtonColor(Field<QPushButton>("BarColor"));
     look.ColorSpc = ButtonColor(Field<QPushButton>("SpaceColor"));
     Description.FontColor = ButtonColor(Field<QPushButton>("TextColor"));
+    // The colours above are the only ones set here: their CMYK, if any, is the model's.
+    Description.BarCmyk = Description.SpaceCmyk = Description.TextCmyk = Description.TextBoxCmyk =
+        std::nullopt;
+    if (Chosen<TColourModel>(Field<QComboBox>("ColourModel")) == TColourModel::Cmyk)
+        UseCmykModel(Description);
     look.QuietZoneMarks = takes.QuietZoneMarks && Field<QCheckBox>("QuietZoneMarks")->isChecked();
     TMatrixOptions& matrix = look.Matrix;
     if (takes.QrOptions) {

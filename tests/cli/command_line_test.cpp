@@ -227,7 +227,7 @@ TEST_F(CommandLine, RefusesCommandLinesItCantRun) {
         {{"Quill", "More", "-o", "a.png"}, "one value at a time"},
         {{"--type", "ean14", "1", "-o", "a.png"}, "unknown symbology; use one of Code_2_5"},
         {{"Quill", "-o", "a.gif"}, "unknown file type"},
-        {{"Quill", "-o", "-"}, "--format png|svg|pdf"},
+        {{"Quill", "-o", "-"}, "--format png|svg|pdf|eps"},
         {{"Quill", "-o", "a.png", "--format", "svg"}, "doesn't match the extension"},
         {{"--checksum", "mod11", "1", "-o", "a.png"}, "choose one of auto, none, mod10"},
         {{"--xdim", "0", "1", "-o", "a.png"}, "out of range (0.01 to 100)"},

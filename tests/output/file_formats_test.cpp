@@ -27,7 +27,7 @@ TEST(FileFormats, TheExtensionNamesTheFormatInAnyCase) {
             ADD_FAILURE() << unknown;
         } catch (const Exception& e) {
             EXPECT_EQ(e.Message(),
-                      std::string(unknown) + " : Unknown file type; use .png, .svg or .pdf.");
+                      std::string(unknown) + " : Unknown file type; use .png, .svg, .pdf or .eps.");
         }
     }
 }

@@ -47,6 +47,13 @@ inline void RunTool(const QString& Program, const QStringList& Arguments,
 class Files : public ::testing::Test {
 protected:
     QString Path(const char* Name) const { return dir.filePath(QLatin1String(Name)); }
+    // Writes Bytes as file Name in the folder; gives its path.
+    QString Save(const char* Name, const QByteArray& Bytes) {
+        QFile file(Path(Name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(Bytes);
+        return Path(Name);
+    }
     // Rasterises an SVG or PDF file at 300 dpi with the test-only tools.
     QImage Rasterise(const QString& File) {
         const QString png = File + QStringLiteral(".png");

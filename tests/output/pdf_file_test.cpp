@@ -43,12 +43,6 @@ ToolRun Tool(const char* Name, const QStringList& Arguments) {
 
 class PdfFile : public Files {
 protected:
-    QString Save(const char* Name, const QByteArray& Bytes) {
-        QFile file(Path(Name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(Bytes);
-        return Path(Name);
-    }
     QImage Raster(const QString& File, int Dpi) {
         const ToolRun run = Tool("pdftoppm", {"-r", QString::number(Dpi), "-png", "-singlefile",
                                               File, File + QStringLiteral("-raster")});

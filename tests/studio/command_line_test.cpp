@@ -4,6 +4,7 @@
 #include "shell_run.h"
 #include "studio_jobs.h"
 
+#include <quillmark/ink_text.h>
 #include <quillmark/output_job.h>
 #include <type_description.h>
 
@@ -139,6 +140,21 @@ const std::vector<TCase>& Cases() {
          [](TOutputJob& J, TSaveRequest&) {
              J.Description.Barcode.Matrix.DataBarSegments = 2;
              J.Description.Barcode.TextShow = tsNone;
+         }},
+        {"print inks", bcCode128B, "QM-1001",
+         [](TOutputJob& J, TSaveRequest&) {
+             TBarcodeDescription& d = J.Description;
+             const TInk orange = ReadInk("cmyk(0,60,100,10)");
+             SetBarInk(d, orange);
+             SetTextInk(d, orange);
+             d.Barcode.TextLayout = tlOverBars;
+             SetTextBoxInk(d, ReadInk("cmyk(0,0,20,0)"));
+         }},
+        {"colour model", bcCodeEAN13, "400638133393",
+         [](TOutputJob& J, TSaveRequest&) {
+             TBarcodeDescription& d = J.Description;
+             d.Barcode.ColorSpc = d.Barcode.TextColor = 0xE0F0FF;
+             UseCmykModel(d);
          }},
         {"databar", bcCodeDataBarLimited, "(01)09501101530003",
          [](TOutputJob& J, TSaveRequest&) { J.Description.XDimensionMM = 0.25; }},

@@ -6,6 +6,7 @@
 #include "studio_fixture.h"
 #include "studio_jobs.h"
 #include "symbol_options.h"
+#include <quillmark/inks.h>
 
 #include <QAction>
 #include <QComboBox>
@@ -55,6 +56,10 @@ TEST_F(StudioOut, ThePanesCommandWritesTheBytesSaveWrites) {
          }},
         {"text over the bars", bcCodeEAN13, "400638133393",
          [](const TStudioWindow& W) { Choose(W, "TextLayout", tlOverBars); }},
+        {"inks for print", bcCodeUPC_A, "03600029145",
+         [](const TStudioWindow& W) {
+             Choose(W, "ColourModel", static_cast<int>(TColourModel::Cmyk));
+         }},
         {"qr high", bcCodeQR, "https://example.com/p?id=7",
          [](const TStudioWindow& W) { Choose(W, "QrLevel", static_cast<int>(TQrLevel::H)); }},
         {"strict, read back", bcCodeGS1_128, "(01)09501101530003(10)AB1",
