@@ -70,7 +70,7 @@ struct TOption {
     THandler Apply;
 };
 
-constexpr std::array<TOption, 53> OptionTable{{
+constexpr std::array<TOption, 55> OptionTable{{
     {"type", 't', true,
      [](TParse& p, const std::string& v) {
          const std::optional<TBarType> type = FindBarType(v);
@@ -121,6 +121,9 @@ constexpr std::array<TOption, 53> OptionTable{{
      }},
     {"bg", 0, true,
      [](TParse& p, const std::string& v) {
+         p.Options.Description.Transparent = NamesNoBackground(v);
+         if (p.Options.Description.Transparent)
+             return;
          p.Options.Description.Barcode.ColorSpc = Colour("bg", v);
          if (!p.Options.TextBackgroundGiven)
              p.Options.Description.Barcode.TextColor = Colour("bg", v);
@@ -231,6 +234,16 @@ constexpr std::array<TOption, 53> OptionTable{{
     {"gs1-strict", 0, false, [](TParse& p, const std::string&) { p.Options.GS1Strict = true; }},
     {"report", 0, false, [](TParse& p, const std::string&) { p.Options.Report = true; }},
     {"fit", 0, false, [](TParse& p, const std::string&) { p.Options.Fit = true; }},
+    {"bwr", 0, true,
+     [](TParse& p, const std::string& v) {
+         const TReductionValue bwr = ReductionValue("bwr", v);
+         p.Options.Description.BarWidthReductionMM = bwr.MM;
+         p.Options.Description.BarWidthReductionDots = bwr.Dots;
+     }},
+    {"gain", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.GainMM = Millimetres("gain", v, -MaxXDimensionMM, MaxXDimensionMM);
+     }},
     {"quiet-zone-marks", 0, false,
      [](TParse& p, const std::string&) { p.Options.Description.Barcode.QuietZoneMarks = true; }},
     {"list-types", 0, false,
@@ -290,6 +303,8 @@ void Check(TParse& P) {
             throw UsageError("no output given; write -o FILE (" + SuffixesText() + ") or -o -");
     }
     OutputFormat(o);
+    if (o.GainMM != 0 && !o.Report)
+        throw UsageError("--gain changes only the report's decodability; add --report");
     // With a type column the options are for the types that take them; -t's type is only
     // the one for rows that name none.
     if (!o.Records.TypeColumn)

@@ -22,9 +22,10 @@ void DrawText(TPage& Page, const TOutputLayout& Layout, const TTextRun& Run) {
 } // namespace
 
 void DrawLayout(TPage& Page, const TOutputLayout& Layout) {
-    Page.Fill(QRect(QPoint(0, 0), Layout.Size), Layout.Space);
-    for (const TBarFill& fill : Layout.Bars)
-        Page.Fill(fill.Rect, fill.Bar ? Layout.Bar : Layout.Space);
+    if (!Layout.Transparent)
+        Page.Fill(QRect(QPoint(0, 0), Layout.Size), Layout.Space);
+    for (std::size_t i = 0; i < Layout.Bars.size(); ++i)
+        Page.Fill(DrawnRect(Layout, i), Layout.Bars[i].Bar ? Layout.Bar : Layout.Space);
     if (Layout.Text)
         DrawText(Page, Layout, *Layout.Text);
     for (const TPlacedText& text : Layout.Placed)

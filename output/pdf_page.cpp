@@ -85,6 +85,10 @@ void TPage::SetColor(TColor Color) {
 }
 
 void TPage::Fill(const QRect& Rect, TColor Color) {
+    Fill(QRectF(Rect), Color);
+}
+
+void TPage::Fill(const QRectF& Rect, TColor Color) {
     SetColor(Color);
     out_ += Rectangle(Rect.x(), Rect.y(), Rect.width(), Rect.height());
 }

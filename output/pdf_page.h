@@ -25,6 +25,7 @@ public:
     // take their codes in Fonts, which may serve many pages.
     TPage(TType3Fonts& Fonts, double PointsPerUnit, const std::string& HeightText);
     void Fill(const QRect& Rect, TColor Color);
+    void Fill(const QRectF& Rect, TColor Color);
     // What follows, up to the matching End, is drawn in the units of Place, a transform
     // from them to the present ones.
     void Begin(const QTransform& Place);

@@ -167,6 +167,12 @@ TSymbolOptions::TSymbolOptions(QWidget* Parent) : QWidget(Parent) {
     AddRow(FCommon, QStringLiteral("Bars"), ColorButton(defaults.Barcode.ColorBar), "BarColor");
     AddRow(FCommon, QStringLiteral("Spaces"), ColorButton(defaults.Barcode.ColorSpc), "SpaceColor");
     AddRow(FCommon, QStringLiteral("Text colour"), ColorButton(defaults.FontColor), "TextColor");
+    AddRow(FCommon, QStringLiteral("Transparent background"), new QCheckBox, "Transparent");
+    auto* reduction = Millimetres(MaxXDimensionMM, 3);
+    reduction->setSpecialValueText(QStringLiteral("None"));
+    reduction->setToolTip(QStringLiteral("Every bar this much narrower and every space this much "
+                                         "wider, for ink that spreads; whole dots in a PNG"));
+    AddRow(FCommon, QStringLiteral("Bar width reduction"), reduction, "BarWidthReduction");
 
     AddRow(FOwn, QStringLiteral("Quiet zone marks"), new QCheckBox, "QuietZoneMarks");
     const TMatrixOptions matrix;
@@ -242,6 +248,7 @@ void TSymbolOptions::SetType(TBarType Type) {
         {"DataBarSegments", takes.DataBarSegments},
         {"Bearers", takes.Bearers},
         {"BearerModules", takes.Bearers},
+        {"BarWidthReduction", takes.BarWidthReduction},
     };
     bool anyOwn = false;
     for (const auto& [name, offered] : rows) {
@@ -290,6 +297,9 @@ void TSymbolOptions::Apply(TBarcodeDescription& Description) const {
     look.ColorBar = ButtonColor(Field<QPushButton>("BarColor"));
     look.ColorSpc = ButtonColor(Field<QPushButton>("SpaceColor"));
     Description.FontColor = ButtonColor(Field<QPushButton>("TextColor"));
+    Description.Transparent = Field<QCheckBox>("Transparent")->isChecked();
+    Description.BarWidthReductionMM =
+        takes.BarWidthReduction ? Field<QDoubleSpinBox>("BarWidthReduction")->value() : 0;
     look.QuietZoneMarks = takes.QuietZoneMarks && Field<QCheckBox>("QuietZoneMarks")->isChecked();
     TMatrixOptions& matrix = look.Matrix;
     if (takes.QrOptions) {
