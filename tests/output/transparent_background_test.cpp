@@ -67,8 +67,9 @@ TEST_F(Files, TransparentPngIsTheOpaquePictureWithoutItsBackground) {
                 const QRgb behind = opaque.pixel(x, y) & RGB_MASK;
                 // The bars and letters as the opaque picture has them; nothing else
                 // painted. The text's box is gone, so that the bars show behind the letters.
-                if (behind != (0xFFFF00u & RGB_MASK))
+                if (behind != (0xFFFF00u & RGB_MASK)) {
                     ASSERT_EQ(pixel, behind | 0xFF000000u) << c.Value << " at " << x << ", " << y;
+                }
                 if (qAlpha(pixel) == 0)
                     ++clearPixels;
                 else
