@@ -68,7 +68,7 @@ struct TOption {
     THandler Apply;
 };
 
-constexpr std::array<TOption, 54> OptionTable{{
+constexpr std::array<TOption, 56> OptionTable{{
     {"type", 't', true,
      [](TParse& p, const std::string& v) {
          const std::optional<TBarType> type = FindBarType(v);
@@ -120,6 +120,9 @@ constexpr std::array<TOption, 54> OptionTable{{
      }},
     {"bg", 0, true,
      [](TParse& p, const std::string& v) {
+         p.Options.Description.Transparent = NamesNoBackground(v);
+         if (p.Options.Description.Transparent)
+             return;
          const TInk ink = Colour("bg", v);
          SetSpaceInk(p.Options.Description, ink);
          if (!p.Options.TextBackgroundGiven)
@@ -235,6 +238,16 @@ constexpr std::array<TOption, 54> OptionTable{{
     {"gs1-strict", 0, false, [](TParse& p, const std::string&) { p.Options.GS1Strict = true; }},
     {"report", 0, false, [](TParse& p, const std::string&) { p.Options.Report = true; }},
     {"fit", 0, false, [](TParse& p, const std::string&) { p.Options.Fit = true; }},
+    {"bwr", 0, true,
+     [](TParse& p, const std::string& v) {
+         const TReductionValue bwr = ReductionValue("bwr", v);
+         p.Options.Description.BarWidthReductionMM = bwr.MM;
+         p.Options.Description.BarWidthReductionDots = bwr.Dots;
+     }},
+    {"gain", 0, true,
+     [](TParse& p, const std::string& v) {
+         p.Options.GainMM = Millimetres("gain", v, -MaxXDimensionMM, MaxXDimensionMM);
+     }},
     {"quiet-zone-marks", 0, false,
      [](TParse& p, const std::string&) { p.Options.Description.Barcode.QuietZoneMarks = true; }},
     {"list-types", 0, false,
@@ -294,6 +307,8 @@ void Check(TParse& P) {
             throw UsageError("no output given; write -o FILE (" + SuffixesText() + ") or -o -");
     }
     OutputFormat(o);
+    if (o.GainMM != 0 && !o.Report)
+        throw UsageError("--gain changes only the report's decodability; add --report");
     // With a type column the options are for the types that take them; -t's type is only
     // the one for rows that name none.
     if (!o.Records.TypeColumn)

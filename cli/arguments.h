@@ -61,6 +61,7 @@ struct TOptions {
     bool Lenient = false;
     bool GS1Strict = false;
     bool Report = false;
+    double GainMM = 0; // --gain: the bar spread the report's decodability assumes
     bool Fit = false;
     bool TextBackgroundGiven = false; // --text-bg, which only the over-bars layout draws
     TColourModel ColourModel = DefaultColourModel; // applied to the description once all is read

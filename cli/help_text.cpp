@@ -118,7 +118,9 @@ Text:
 
 Colours, each #RRGGBB or cmyk(C,M,Y,K) in percent, cmyk(0,0,0,100) for black:
       --fg C          bars and letters (default @fg@)
-      --bg C          spaces and margins (default @bg@)
+      --bg C          spaces and margins (default @bg@); none (or transparent)
+                      leaves them and the text's box unpainted: a PNG's alpha 0,
+                      no background shape in SVG and PDF
       --text-bg C     the box behind the text of --text-layout over-bars
                       (default: the --bg colour)
       --colour-model @colour-models@
@@ -159,6 +161,13 @@ Checks:
                       one it forbids: (10) without (01), (01) with (02)
       --report        per symbol: the X-dimension drawn against the symbology's
                       permitted range, the ratio, quiet zones and bar height
+      --bwr W         bar width reduction: every bar W narrower, centred, and every
+                      space W wider, the symbol's length unchanged, for ink that
+                      spreads; W in millimetres (0.05mm or 0.05) or in dots at
+                      --dpi (1dot, 2dots); rasters round millimetres to the nearest
+                      whole dot; rows of bars only, not two-dimensional symbols
+      --gain MM       with --report: the decodability after the bars spread by MM
+                      on the press and the spaces shrink by as much
       --fit           move the X-dimension to the whole pixels at --dpi closest to
                       it inside the permitted range; fail where none are
 

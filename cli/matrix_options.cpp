@@ -39,6 +39,9 @@ bool TakesBearers(TBarType Type) {
 bool TakesSegments(TBarType Type) {
     return OptionsOf(Type).DataBarSegments;
 }
+bool ReducesBars(TBarType Type) {
+    return OptionsOf(Type).BarWidthReduction;
+}
 // GS1 DataBar's rows fix their heights and widths as grids do.
 bool DrawsBars(TBarType Type) {
     return OptionsOf(Type).BarHeight;
@@ -53,7 +56,7 @@ struct TScope {
 
 constexpr std::string_view OneDimensional = "the one-dimensional symbologies";
 
-constexpr std::array<TScope, 9> Scopes{{
+constexpr std::array<TScope, 10> Scopes{{
     {"ecc", TakesQrOptions, {}},
     {"qr-version", TakesQrOptions, {}},
     {"dm-size", TakesDataMatrixOptions, {}},
@@ -63,6 +66,7 @@ constexpr std::array<TScope, 9> Scopes{{
     {"segments", TakesSegments, {}},
     {"height", DrawsBars, OneDimensional, "GS1 DataBar's rows have the heights its standard sets"},
     {"ratio", DrawsBars, OneDimensional, "GS1 DataBar's elements have no wide-to-narrow ratio"},
+    {"bwr", ReducesBars, OneDimensional},
 }};
 
 // "QR Code, Micro QR Code and GS1 Digital Link QR Code": the catalogue's names.

@@ -28,6 +28,17 @@ std::optional<int> WholeNumber(std::string_view Text);
 // Text as a whole number from Low to High; refuses anything else.
 int Whole(std::string_view Option, const std::string& Text, int Low, int High);
 
+// A length in millimetres, "0.05mm" or "0.05", from Low to High; refuses anything else.
+double Millimetres(std::string_view Option, const std::string& Text, double Low, double High);
+
+// --bwr's value: millimetres as Millimetres takes them, or whole dots at --dpi as "1dot"
+// or "2dots"; one of the two is set.
+struct TReductionValue {
+    double MM = 0;
+    int Dots = 0;
+};
+TReductionValue ReductionValue(std::string_view Option, const std::string& Text);
+
 // Colour as the colour options take it: #RRGGBB (TColor keeps red in the lowest byte).
 std::string ColourText(TColor Colour);
 

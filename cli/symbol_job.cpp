@@ -33,6 +33,7 @@ TOutputJob MakeJob(const TOptions& Options) {
                    .Lenient = Options.Lenient,
                    .GS1Pairings = Options.GS1Strict,
                    .Report = Options.Report,
+                   .GainMM = Options.GainMM,
                    .FitToDevice = Options.Fit};
     if (Options.Strict)
         StopOnFindings(job);

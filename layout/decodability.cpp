@@ -127,9 +127,13 @@ std::optional<double> Decodability(TBarType Type, const std::vector<double>& Ele
 }
 
 std::optional<double> Decodability(TBarType Type, const TSymbol& Symbol) {
+    return Decodability(Type, Symbol, 0);
+}
+
+std::optional<double> Decodability(TBarType Type, const TSymbol& Symbol, double Spread) {
     std::vector<double> elements;
     for (const TModuleRun& run : ModuleRuns(Symbol.Pattern, Symbol.Widths))
-        elements.push_back(run.Width);
+        elements.push_back(std::max(0.0, run.Width + (run.Kind == lkSpace ? -Spread : Spread)));
     // A symbology another draws (ITF-14, the book numbers) has that one's characters.
     const std::optional<TBarType> drawnAs =
         static_cast<int>(Type) < BarTypeCount ? BarTypeData(Type).DrawnAs : std::nullopt;

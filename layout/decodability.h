@@ -24,6 +24,10 @@ QUILLMARK_LAYOUT_EXPORT std::optional<double> Decodability(TBarType Type,
 
 // The same for an encoded symbol, its neighbouring elements of one kind merged.
 QUILLMARK_LAYOUT_EXPORT std::optional<double> Decodability(TBarType Type, const TSymbol& Symbol);
+// The same after every bar spread by Spread units (in the symbol's) and every space as much
+// narrower; a negative Spread narrows the bars, as a bar width reduction draws them.
+QUILLMARK_LAYOUT_EXPORT std::optional<double> Decodability(TBarType Type, const TSymbol& Symbol,
+                                                           double Spread);
 
 // ISO/IEC 15416's grade of a decodability: A from 0.62, B from 0.50, C from 0.37, D from
 // 0.25, else F.

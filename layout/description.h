@@ -12,6 +12,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace quillmark {
 
@@ -34,6 +35,12 @@ struct TCmyk {
     double K = 0;
     bool operator==(const TCmyk&) const = default;
 };
+
+// Whether Name asks for no background: "none", as the command line writes it, or
+// "transparent", as QML and CSS do.
+inline bool NamesNoBackground(std::string_view Name) {
+    return Name == "none" || Name == "transparent";
+}
 
 struct TBarcodeDescription {
     // What the symbol is and how it looks; the widget's screen geometry has no place here.

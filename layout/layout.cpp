@@ -3,6 +3,7 @@
 #include <quillmark/ean_upc.h>
 #include <quillmark/matrix.h>
 
+#include "bar_reduction.h"
 #include "units.h"
 #include <quillmark/drawing_bounds.h>
 #include <quillmark/error_messages.h>
@@ -136,6 +137,19 @@ std::pair<long long, long long> TextOverhang(const TBarcodeDescription& D,
         start = (pw - width) / 2;
     // One unit more on each side for the renderer's one-pixel nudges.
     return {std::max(0LL, 1 - start), std::max(0LL, start + width + 1 - pw)};
+}
+
+// Layout without its background where it has none: no space fills, no box behind the text.
+TOutputLayout Unpainted(TOutputLayout Layout) {
+    if (!Layout.Transparent)
+        return Layout;
+    const auto reduced = Layout.Bars.begin() + static_cast<std::ptrdiff_t>(Layout.ReducedFills);
+    Layout.ReducedFills = static_cast<std::size_t>(
+        std::count_if(Layout.Bars.begin(), reduced, [](const TBarFill& Fill) { return Fill.Bar; }));
+    std::erase_if(Layout.Bars, [](const TBarFill& Fill) { return !Fill.Bar; });
+    if (Layout.Text)
+        Layout.Text->Box.reset();
+    return Layout;
 }
 
 // The layout in some unit, from the module size and the units in a millimetre.
@@ -293,21 +307,33 @@ TOutputLayout LayOut(const TBarcodeDescription& D, std::shared_ptr<const TSymbol
     layout.SpaceCmyk = D.SpaceCmyk;
     layout.BarCmyk = D.BarCmyk;
     layout.TextInkCmyk = D.TextCmyk;
+    layout.Transparent = D.Transparent;
+    // The code's bars alone are narrowed: bearers are no bars of the code.
+    const auto reduce = [&](std::vector<TBarFill>& Fills, std::size_t Count) {
+        ReduceBars(layout, Fills, Count, IsHorizontal(settings.Orientation), D);
+    };
     if (look) {
         layout.Bars = StandardFills(layout.Symbol, *look, box);
+        // The look's bearers come last, after the fills it draws without them.
+        TStandardLook bare = *look;
+        bare.Bearers.reset();
+        reduce(layout.Bars,
+               look->Bearers ? StandardFills(layout.Symbol, bare, box).size() : layout.Bars.size());
         layout.Placed = StandardTexts(*look, box);
-        return layout;
+        return Unpainted(std::move(layout));
     }
     if (layout.Bearers) {
         // The bars and their text between the bearers.
         const TSymbolBox outer = box;
         box = BarsInside(*layout.Bearers, outer);
         layout.Bars = BarFills(layout.Symbol, box);
+        reduce(layout.Bars, layout.Bars.size());
         const std::vector<TBarFill> bearers =
             BearerFills(*layout.Bearers, outer, layout.Symbol.Width);
         layout.Bars.insert(layout.Bars.end(), bearers.begin(), bearers.end());
     } else {
         layout.Bars = BarFills(layout.Symbol, box);
+        reduce(layout.Bars, layout.Bars.size());
     }
     if (settings.TextShow != tsNone)
         layout.Text =
@@ -318,7 +344,7 @@ TOutputLayout LayOut(const TBarcodeDescription& D, std::shared_ptr<const TSymbol
                      settings.TextPosition,
                      D.TextBoxCmyk,
                      D.TextCmyk};
-    return layout;
+    return Unpainted(std::move(layout));
 }
 
 } // namespace
@@ -371,13 +397,24 @@ QFont LayoutFont(const TBarcodeDescription& Description, const TOutputLayout& La
     return font;
 }
 
+QRectF DrawnRect(const TOutputLayout& Layout, std::size_t Index) {
+    const TBarFill& fill = Layout.Bars[Index];
+    QRectF rect(fill.Rect);
+    if (!fill.Bar || Index >= Layout.ReducedFills)
+        return rect;
+    if (IsHorizontal(Layout.Orientation))
+        return rect.adjusted(Layout.TrimBefore, 0, -Layout.TrimAfter, 0);
+    return rect.adjusted(0, Layout.TrimBefore, 0, -Layout.TrimAfter);
+}
+
 double LengthMM(const TOutputLayout& Layout) {
     return (IsHorizontal(Layout.Orientation) ? Layout.Size.width() : Layout.Size.height()) /
            Layout.UnitsPerMM;
 }
 
 void PaintLayout(QPainter& Painter, const TOutputLayout& Layout) {
-    Painter.fillRect(QRect(QPoint(0, 0), Layout.Size), ToQColor(Layout.Space));
+    if (!Layout.Transparent)
+        Painter.fillRect(QRect(QPoint(0, 0), Layout.Size), ToQColor(Layout.Space));
     FillBars(Painter, Layout.Bars, Layout.Bar, Layout.Space);
     if (const std::optional<TTextRun>& text = Layout.Text)
         DrawBarText(text->Text, Painter, text->Box, text->Font, text->Ink, Layout.Box.Left,

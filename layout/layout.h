@@ -14,6 +14,7 @@
 #include <quillmark/symbol_value.h>
 
 #include <QFont>
+#include <QRectF>
 #include <QSize>
 
 #include <memory>
@@ -28,9 +29,9 @@ namespace quillmark {
 // The human-readable line over the bars, placed against the symbol's box as the renderer
 // places it.
 struct TTextRun {
-    std::string Text; // Latin-1
-    QFont Font;       // sized in the layout's units
-    TColor Box = clWhite;
+    std::string Text;                    // Latin-1
+    QFont Font;                          // sized in the layout's units
+    std::optional<TColor> Box = clWhite; // none: no box behind the letters
     TColor Ink = clBlack;
     TTextPosition Position = tpBottomCenter;
     // Box and Ink as CMYK, for the formats that print it (PDF, EPS); none: the RGB above.
@@ -62,6 +63,17 @@ struct TOutputLayout {
     TOrientation Orientation = toLeftRight;
     TColor Space = clWhite; // the spaces and the whole picture behind the bars
     TColor Bar = clBlack;
+    // No background: Bars holds no space fills and the text no box; the picture behind the
+    // bars is left as it was (transparent in a file).
+    bool Transparent = false;
+    // Units each bar of the code is drawn narrower, and each space wider, than designed:
+    // exactly; the first ReducedFills of Bars are the code's, their rects narrowed by the
+    // whole units nearest it. Vector writers take the rest off too (DrawnRect).
+    double BarReduction = 0;
+    std::size_t ReducedFills = 0;
+    // What the whole units left of each edge's share: before (left or top) and after.
+    double TrimBefore = 0;
+    double TrimAfter = 0;
     std::vector<TBarFill> Bars;      // filled in order, in the layout's units
     std::optional<TTextRun> Text;    // the text over the bars (tlOverBars)
     std::vector<TPlacedText> Placed; // the text clear of the bars (tlStandard)
@@ -98,6 +110,10 @@ QUILLMARK_LAYOUT_EXPORT TOutputLayout RasterLayout(const TBarcodeDescription& De
 QUILLMARK_LAYOUT_EXPORT TOutputLayout VectorLayout(const TBarcodeDescription& Description,
                                                    std::shared_ptr<const TSymbolValue> Value);
 
+// Fill Index of Layout.Bars as a vector writer draws it, edges included as QRect's are:
+// a bar of the code narrowed by the layout's exact reduction.
+QUILLMARK_LAYOUT_EXPORT QRectF DrawnRect(const TOutputLayout& Layout, std::size_t Index);
+
 // The description's font as the layout draws it: sized in the layout's units.
 QUILLMARK_LAYOUT_EXPORT QFont LayoutFont(const TBarcodeDescription& Description,
                                          const TOutputLayout& Layout);
@@ -105,8 +121,8 @@ QUILLMARK_LAYOUT_EXPORT QFont LayoutFont(const TBarcodeDescription& Description,
 // The symbol's length along its bars, quiet zones included, in millimetres.
 QUILLMARK_LAYOUT_EXPORT double LengthMM(const TOutputLayout& Layout);
 
-// Fills the picture with the space colour and draws the bars and text in the painter's
-// current coordinates, one unit of the layout per unit of the painter.
+// Fills the picture with the space colour (unless Transparent) and draws the bars and text in the
+// painter's current coordinates, one unit of the layout per unit of the painter.
 QUILLMARK_LAYOUT_EXPORT void PaintLayout(QPainter& Painter, const TOutputLayout& Layout);
 
 } // namespace quillmark

@@ -6,9 +6,11 @@
 #include <quillmark/ean_upc.h>
 #include <quillmark/itf14.h>
 #include <quillmark/module_grid.h>
+#include <quillmark/module_runs.h>
 
 #include <array>
 #include <cmath>
+#include <set>
 
 namespace quillmark {
 
@@ -115,6 +117,28 @@ std::string RatioText(double Ratio) {
     return DecimalText(Ratio, std::abs(tenths - std::round(tenths)) < 1e-9 ? 1 : 2);
 }
 
+// The distinct widths of the bars and the spaces a reduction leaves, in millimetres.
+void DrawnWidths(TPrintFit& Fit, const TOutputLayout& Layout) {
+    const double r = Layout.BarReduction;
+    Fit.BarReductionMM = r / Layout.UnitsPerMM;
+    std::set<int> bars;
+    std::set<int> spaces;
+    for (const TModuleRun& run : ModuleRuns(Layout.Symbol.Pattern, Layout.Symbol.Widths))
+        (run.Kind == lkSpace ? spaces : bars).insert(run.Width);
+    for (const int w : bars)
+        Fit.BarWidthsMM.push_back((w - r) / Layout.UnitsPerMM);
+    for (const int w : spaces)
+        Fit.SpaceWidthsMM.push_back((w + r) / Layout.UnitsPerMM);
+}
+
+// "0.280, 0.610 mm"
+std::string WidthsText(const std::vector<double>& WidthsMM) {
+    std::string text;
+    for (const double w : WidthsMM)
+        text += (text.empty() ? "" : ", ") + DecimalText(w, 3);
+    return text + " mm";
+}
+
 } // namespace
 
 std::string ModulesText(double X) {
@@ -146,7 +170,7 @@ THeightRange PermittedBarHeight(TBarType Type) {
     return static_cast<int>(Type) < BarTypeCount ? HeightRanges[Type] : AnyHeight;
 }
 
-TPrintFit PrintFit(const TBarcodeDescription& D, const TOutputLayout& Layout) {
+TPrintFit PrintFit(const TBarcodeDescription& D, const TOutputLayout& Layout, double GainMM) {
     const TSymbolLook& s = D.Barcode;
     TPrintFit fit;
     fit.Raster = !Layout.Vector;
@@ -198,7 +222,11 @@ TPrintFit PrintFit(const TBarcodeDescription& D, const TOutputLayout& Layout) {
     fit.HeightInRange = fit.BarHeightMM + unitMM >= fit.PermittedHeight.MinimumMM &&
                         (fit.PermittedHeight.MaximumMM == 0 ||
                          fit.BarHeightMM - unitMM <= fit.PermittedHeight.MaximumMM);
-    fit.Decodability = Decodability(s.BarType, Layout.Symbol);
+    fit.GainMM = GainMM;
+    fit.Decodability =
+        Decodability(s.BarType, Layout.Symbol, GainMM * Layout.UnitsPerMM - Layout.BarReduction);
+    if (Layout.BarReduction > 0)
+        DrawnWidths(fit, Layout);
     return fit;
 }
 
@@ -217,10 +245,15 @@ std::vector<std::string> ReportLines(const TPrintFit& Fit) {
     if (Fit.Ratio)
         lines.push_back("ratio: " + DecimalText(*Fit.Ratio, 2) + " (standard " +
                         RatioText(Fit.RatioLower) + "-" + RatioText(Fit.RatioUpper) + ")");
+    if (Fit.BarReductionMM > 0)
+        lines.push_back("bar width reduction: " + Millimetres(Fit.BarReductionMM) +
+                        "; bars drawn " + WidthsText(Fit.BarWidthsMM) + ", spaces " +
+                        WidthsText(Fit.SpaceWidthsMM));
     if (Fit.Decodability)
         lines.push_back("decodability: " + DecimalText(*Fit.Decodability, 2) + " (" +
-                        DecodabilityGrade(*Fit.Decodability) +
-                        "), of the widths as drawn, not a print grade");
+                        DecodabilityGrade(*Fit.Decodability) + "), of the widths as drawn" +
+                        (Fit.GainMM != 0 ? " after a bar gain of " + Millimetres(Fit.GainMM) : "") +
+                        ", not a print grade");
     if (Fit.Grid) {
         lines.push_back("quiet zones: " + ModulesText(Fit.LeadingZoneX) + " / " +
                         ModulesText(Fit.TrailingZoneX) + " / " + ModulesText(Fit.AcrossZoneX) +

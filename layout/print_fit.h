@@ -69,18 +69,27 @@ struct TPrintFit {
     std::optional<TITF14Bearers> Bearers;
     double BearerX = 0;
     std::optional<double> Decodability; // of the element widths as drawn (Decodability)
+    // A bar width reduction as drawn, and the distinct widths of the bars and the spaces it
+    // leaves, narrowest first; none without one.
+    double BarReductionMM = 0;
+    std::vector<double> BarWidthsMM;
+    std::vector<double> SpaceWidthsMM;
+    // The spread of the bars on the press the decodability is of: 0 for the widths as drawn.
+    double GainMM = 0;
 };
 
 // The fit of Layout, the layout Description is drawn from (RasterLayout at its Dpi, or
-// VectorLayout).
+// VectorLayout); its decodability after the bars spread by GainMM and the spaces shrink by as
+// much.
 QUILLMARK_LAYOUT_EXPORT TPrintFit PrintFit(const TBarcodeDescription& Description,
-                                           const TOutputLayout& Layout);
+                                           const TOutputLayout& Layout, double GainMM = 0);
 
 // A width in modules as the report gives it: "11X", "7.5X".
 QUILLMARK_LAYOUT_EXPORT std::string ModulesText(double X);
 
 // The report's lines: "X-dimension: 0.375 mm (114% of 0.330 mm nominal; permitted
-// 0.264-0.660 mm; 3 pixels at 203 dpi)", "ratio: ...", "decodability: ...", "quiet zones:
+// 0.264-0.660 mm; 3 pixels at 203 dpi)", "ratio: ...", "bar width reduction: ...",
+// "decodability: ...", "quiet zones:
 // ...", "bar height: ...", ITF-14's "bearer bars: ..."; a grid's quiet zones on its four
 // sides and no bar height, GS1 DataBar's height in modules.
 QUILLMARK_LAYOUT_EXPORT std::vector<std::string> ReportLines(const TPrintFit& Fit);

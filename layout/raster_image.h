@@ -10,7 +10,11 @@
 
 namespace quillmark {
 
-// The raster picture of a raster layout, at the resolution it records.
+// The pixel of a transparent picture's background: the space colour at alpha 0.
+QUILLMARK_LAYOUT_EXPORT QRgb ClearPixel(TColor Space);
+
+// The raster picture of a raster layout, at the resolution it records: 32-bit RGB, or
+// ARGB with the background ClearPixel where the layout is transparent.
 QUILLMARK_LAYOUT_EXPORT QImage RenderImage(const TOutputLayout& Layout);
 QUILLMARK_LAYOUT_EXPORT QImage RenderImage(const TBarcodeDescription& Description);
 

@@ -24,6 +24,7 @@ TTypeOptions OptionsOf(TBarType Type) {
         .DigitalLinkDomain = Type == bcCodeGS1DigitalLinkQR,
         .DataBarSegments = Type == bcCodeDataBarExpandedStacked,
         .Bearers = Type == bcCodeITF14,
+        .BarWidthReduction = !IsTwoDimensional(Type),
     };
 }
 

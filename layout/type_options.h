@@ -19,6 +19,9 @@ struct TTypeOptions {
     bool DigitalLinkDomain = false;
     bool DataBarSegments = false;
     bool Bearers = false; // ITF-14's bearer bars
+    // A bar width reduction: rows of bars, not a matrix's modules, which ink spreads round
+    // in both directions.
+    bool BarWidthReduction = false;
 };
 
 QUILLMARK_LAYOUT_EXPORT TTypeOptions OptionsOf(TBarType Type);

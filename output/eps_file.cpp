@@ -43,10 +43,11 @@ constexpr const char* Prolog = "%%BeginProlog\n"
 
 class TEpsCanvas final : public TLayoutCanvas {
 public:
-    void Fill(const QRect& Rect, const TInk& Ink) override {
+    void Fill(const QRectF& Rect, const TInk& Ink) override {
         SetInk(Ink);
-        out_ += std::to_string(Rect.x()) + ' ' + std::to_string(Rect.y()) + ' ' +
-                std::to_string(Rect.width()) + ' ' + std::to_string(Rect.height()) + " r\n";
+        out_ += pdf::Number(Rect.x(), UnitDecimals) + ' ' + pdf::Number(Rect.y(), UnitDecimals) +
+                ' ' + pdf::Number(Rect.width(), UnitDecimals) + ' ' +
+                pdf::Number(Rect.height(), UnitDecimals) + " r\n";
     }
 
     void Text(const QString& Text, const QFont& Font, const QTransform& Turn, int Ascent,
@@ -60,7 +61,7 @@ public:
                 pdf::Number(Turn.dx(), UnitDecimals) + ' ' + pdf::Number(Turn.dy(), UnitDecimals) +
                 "] concat\n";
         if (Box)
-            Fill(QRect(0, 0, Width, Height), *Box);
+            Fill(QRectF(0, 0, Width, Height), *Box);
         std::string outline;
         for (const pdf::TShapedRun& run : pdf::ShapeText(Text, Font))
             for (const pdf::TShapedGlyph& glyph : run.Glyphs)

@@ -19,15 +19,22 @@ namespace {
 
 // The flat colours a raster symbol is drawn in: its text is not antialiased, so these are
 // all the colours it holds.
+// A transparent background comes first, as its own entry, ahead of any opaque colour of the
+// same red, green and blue.
 std::vector<QRgb> ColoursOf(const TOutputLayout& Layout) {
-    std::vector<TColor> colours{Layout.Space, Layout.Bar};
+    std::vector<TColor> colours{Layout.Bar};
+    if (!Layout.Transparent)
+        colours.insert(colours.begin(), Layout.Space);
     if (Layout.Text) {
-        colours.push_back(Layout.Text->Box);
+        if (Layout.Text->Box)
+            colours.push_back(*Layout.Text->Box);
         colours.push_back(Layout.Text->Ink);
     }
     if (!Layout.Placed.empty())
         colours.push_back(Layout.TextInk);
     std::vector<QRgb> palette;
+    if (Layout.Transparent)
+        palette.push_back(ClearPixel(Layout.Space));
     for (const TColor colour : colours) {
         const QRgb rgb = ToQColor(colour).rgb();
         if (std::find(palette.begin(), palette.end(), rgb) == palette.end())

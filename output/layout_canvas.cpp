@@ -16,7 +16,8 @@ void DrawText(TLayoutCanvas& Canvas, const TOutputLayout& Layout, const TTextRun
                      Layout.Symbol.Width, Layout.Box.Height, Layout.Box.Angle, Run.Position);
     if (cell)
         Canvas.Text(text, Run.Font, cell->Rotation, cell->Ascent, TInk{Run.Ink, Run.InkCmyk},
-                    TInk{Run.Box, Run.BoxCmyk}, cell->Width, cell->Height);
+                    Run.Box ? std::optional(TInk{*Run.Box, Run.BoxCmyk}) : std::nullopt,
+                    cell->Width, cell->Height);
 }
 
 } // namespace
@@ -24,9 +25,10 @@ void DrawText(TLayoutCanvas& Canvas, const TOutputLayout& Layout, const TTextRun
 void DrawLayout(TLayoutCanvas& Canvas, const TOutputLayout& Layout) {
     const TInk space{Layout.Space, Layout.SpaceCmyk};
     const TInk bar{Layout.Bar, Layout.BarCmyk};
-    Canvas.Fill(QRect(QPoint(0, 0), Layout.Size), space);
-    for (const TBarFill& fill : Layout.Bars)
-        Canvas.Fill(fill.Rect, fill.Bar ? bar : space);
+    if (!Layout.Transparent)
+        Canvas.Fill(QRectF(QPoint(0, 0), Layout.Size), space);
+    for (std::size_t i = 0; i < Layout.Bars.size(); ++i)
+        Canvas.Fill(DrawnRect(Layout, i), Layout.Bars[i].Bar ? bar : space);
     if (Layout.Text)
         DrawText(Canvas, Layout, *Layout.Text);
     for (const TPlacedText& text : Layout.Placed)

@@ -19,7 +19,7 @@ namespace quillmark {
 class TLayoutCanvas {
 public:
     virtual ~TLayoutCanvas() = default;
-    virtual void Fill(const QRect& Rect, const TInk& Ink) = 0;
+    virtual void Fill(const QRectF& Rect, const TInk& Ink) = 0;
     // Text in Font, its baseline starting at (0, Ascent) under Turn, like QPainter's
     // drawText there; on a Width x Height box of Box's ink under the same turn if given.
     virtual void Text(const QString& Text, const QFont& Font, const QTransform& Turn, int Ascent,

@@ -60,7 +60,7 @@ bool CheckOutputSymbol(const TOutputJob& Job, TPreparedSymbol& Symbol, TFileForm
     Result.Findings = Symbol.Findings(Format);
     if (Job.Report)
         for (std::string& line :
-             ReportLines(PrintFit(Symbol.Description(), Symbol.LayoutFor(Format))))
+             ReportLines(PrintFit(Symbol.Description(), Symbol.LayoutFor(Format), Job.GainMM)))
             Result.Report.push_back(std::move(line));
     return !Job.Gate || Job.Gate(Result.Findings);
 }

@@ -43,6 +43,7 @@ struct TOutputJob {
     bool Lenient = false;     // draw what the engine makes of a value it would change
     bool GS1Pairings = false; // refuse GS1-128 whose AIs lack a partner or clash
     bool Report = false;      // the print-fit report of each symbol (ReportLines)
+    double GainMM = 0;        // the bar spread the report's decodability is after
     // The X-dimension moved to the whole pixels at the description's resolution that keep
     // it in the symbology's permitted range (FitToDevice); a symbol fails where none do.
     bool FitToDevice = false;

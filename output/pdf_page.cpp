@@ -85,7 +85,7 @@ void TPage::SetColor(const TInk& Ink) {
     out_ += ColourOperator(Ink, false);
 }
 
-void TPage::Fill(const QRect& Rect, const TInk& Ink) {
+void TPage::Fill(const QRectF& Rect, const TInk& Ink) {
     SetColor(Ink);
     out_ += Rectangle(Rect.x(), Rect.y(), Rect.width(), Rect.height());
 }

@@ -26,7 +26,7 @@ public:
     // writes it, so that the content's top meets the page's exactly. The glyphs it shows
     // take their codes in Fonts, which may serve many pages.
     TPage(TType3Fonts& Fonts, double PointsPerUnit, const std::string& HeightText);
-    void Fill(const QRect& Rect, const TInk& Ink) override;
+    void Fill(const QRectF& Rect, const TInk& Ink) override;
     // What follows, up to the matching End, is drawn in the units of Place, a transform
     // from them to the present ones.
     void Begin(const QTransform& Place);

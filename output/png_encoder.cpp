@@ -2,6 +2,7 @@
 
 #include <quillmark/engine.h>
 #include <quillmark/qt_colors.h>
+#include <quillmark/raster_image.h>
 #include <quillmark/units.h>
 
 #include "zlib_stream.h"
@@ -58,6 +59,8 @@ int BitsPerPixel(std::size_t Colours) {
 std::optional<std::vector<std::uint8_t>> FilteredRows(const QImage& Image,
                                                       const std::vector<QRgb>& Palette, int Bits) {
     const int width = Image.width();
+    // An RGB32 pixel's top byte is undefined; an ARGB one's is its alpha.
+    const bool opaque = Image.format() == QImage::Format_RGB32;
     const auto sourceBytes = static_cast<std::size_t>(width) * sizeof(QRgb);
     // Each row: its filter byte, then its packed indices.
     const auto rowBytes =
@@ -79,7 +82,7 @@ std::optional<std::vector<std::uint8_t>> FilteredRows(const QImage& Image,
         ++out;
         for (int x = 0; x < width; ++x) {
             // Pixels come in long runs of one colour, so the last lookup usually holds.
-            const QRgb pixel = in[x] | 0xFF000000u;
+            const QRgb pixel = opaque ? in[x] | 0xFF000000u : in[x];
             if (pixel != last) {
                 const auto at = std::find(Palette.begin(), Palette.end(), pixel);
                 if (at == Palette.end())
@@ -112,6 +115,16 @@ QByteArray PalettePng(int Width, int Height, int Bits, const std::vector<QRgb>& 
             .append(static_cast<char>(qGreen(colour)))
             .append(static_cast<char>(qBlue(colour)));
     AppendChunk(png, "PLTE", palette);
+    // The alphas of the palette's entries up to the last that isn't opaque (ISO/IEC 15948,
+    // 11.3.2.1); a transparent background is the first.
+    const auto lastClear =
+        std::find_if(Palette.rbegin(), Palette.rend(), [](QRgb C) { return qAlpha(C) != 255; });
+    if (lastClear != Palette.rend()) {
+        QByteArray alphas;
+        for (auto at = Palette.begin(); at != lastClear.base(); ++at)
+            alphas.append(static_cast<char>(qAlpha(*at)));
+        AppendChunk(png, "tRNS", alphas);
+    }
     // Pixels per metre on both axes, so that printing at 100% gives the true size.
     QByteArray physical;
     AppendBigEndian(physical, static_cast<std::uint32_t>(DotsPerMeterX));
@@ -156,7 +169,8 @@ void SetBits(std::uint8_t* Row, int X0, int X1) {
 
 std::optional<QByteArray> EncodePalettePng(const QImage& Image, const std::vector<QRgb>& Palette) {
     // The rows are read as RenderImage draws them; Qt's writer takes any other picture.
-    if (Image.format() != QImage::Format_RGB32 || Palette.empty() || Palette.size() > 256)
+    if ((Image.format() != QImage::Format_RGB32 && Image.format() != QImage::Format_ARGB32) ||
+        Palette.empty() || Palette.size() > 256)
         return std::nullopt;
     const int bits = BitsPerPixel(Palette.size());
     const std::optional<std::vector<std::uint8_t>> rows = FilteredRows(Image, Palette, bits);
@@ -167,7 +181,7 @@ std::optional<QByteArray> EncodePalettePng(const QImage& Image, const std::vecto
 }
 
 std::optional<QByteArray> GridPng(const TOutputLayout& Layout) {
-    const QRgb space = ToQColor(Layout.Space).rgb();
+    const QRgb space = Layout.Transparent ? ClearPixel(Layout.Space) : ToQColor(Layout.Space).rgb();
     const QRgb bar = ToQColor(Layout.Bar).rgb();
     if (!Layout.Symbol.Grid || Layout.Vector || Layout.Text || !Layout.Placed.empty() ||
         space == bar)

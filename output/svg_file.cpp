@@ -1,6 +1,6 @@
-// SVG written straight from the layout: a rectangle for the background, one path of the
-// bars, the text as text. Every attribute and text is escaped for XML, whatever a value or a
-// font family holds.
+// SVG written straight from the layout: a rectangle for the background (none when it is
+// transparent), one path of the bars, the text as text. Every attribute and text is escaped for
+// XML, whatever a value or a font family holds.
 #include "files.h"
 
 #include <quillmark/latin1.h>
@@ -70,18 +70,20 @@ std::string Rect(const QRect& R, TColor Color) {
 
 // Every bar as one path of closed rectangles, "M x y h w v h h -w z" each: a third of the
 // bytes of a rectangle element per bar.
-std::string BarsPath(const std::vector<TBarFill>& Fills, TColor Color) {
+std::string BarsPath(const TOutputLayout& Layout) {
+    const std::vector<TBarFill>& fills = Layout.Bars;
     std::string d;
-    d.reserve(Fills.size() * 24);
-    char number[16];
-    const auto append = [&](char Command, int Value) {
+    d.reserve(fills.size() * 24);
+    char number[32];
+    // Whole units where no bar width reduction leaves fractions, written as integers.
+    const auto append = [&](char Command, double Value) {
         d += Command;
         d.append(number, std::to_chars(number, number + sizeof number, Value).ptr);
     };
-    for (const TBarFill& fill : Fills) {
-        if (!fill.Bar)
+    for (std::size_t i = 0; i < fills.size(); ++i) {
+        if (!fills[i].Bar)
             continue; // the spaces are the background's colour, already under every fill
-        const QRect& r = fill.Rect;
+        const QRectF r = DrawnRect(Layout, i);
         append('M', r.x());
         append(' ', r.y());
         append('h', r.width());
@@ -89,7 +91,7 @@ std::string BarsPath(const std::vector<TBarFill>& Fills, TColor Color) {
         append('h', -r.width());
         d += 'z';
     }
-    return d.empty() ? d : "<path fill=\"" + Colour(Color) + "\" d=\"" + d + "\"/>\n";
+    return d.empty() ? d : "<path fill=\"" + Colour(Layout.Bar) + "\" d=\"" + d + "\"/>\n";
 }
 
 std::string Matrix(const QTransform& T) {
@@ -201,8 +203,9 @@ QByteArray RenderSvg(const TOutputLayout& Layout) {
                       "</title>\n<desc>Barcode drawn by Quillmark</desc>\n";
     svg += "<g transform=\"scale(" + Number(micrometresPerUnit) +
            ")\" shape-rendering=\"crispEdges\">\n";
-    svg += Rect(QRect(QPoint(0, 0), Layout.Size), Layout.Space);
-    svg += BarsPath(Layout.Bars, Layout.Bar);
+    if (!Layout.Transparent)
+        svg += Rect(QRect(QPoint(0, 0), Layout.Size), Layout.Space);
+    svg += BarsPath(Layout);
     if (Layout.Text)
         svg += Text(Layout, *Layout.Text);
     for (const TPlacedText& text : Layout.Placed)

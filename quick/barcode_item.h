@@ -37,6 +37,7 @@ class QUILLMARK_QUICK_EXPORT TBarcodeItem : public QQuickItem {
     Q_PROPERTY(TextLayout textLayout READ textLayout WRITE setTextLayout NOTIFY textLayoutChanged)
     Q_PROPERTY(QFont font READ font WRITE setFont NOTIFY fontChanged)
     Q_PROPERTY(QColor foreground READ foreground WRITE setForeground NOTIFY foregroundChanged)
+    // "transparent" (any colour of alpha 0) leaves the spaces and the text's box unpainted.
     Q_PROPERTY(QColor background READ background WRITE setBackground NOTIFY backgroundChanged)
     Q_PROPERTY(bool quietZone READ quietZone WRITE setQuietZone NOTIFY quietZoneChanged)
     Q_PROPERTY(ErrorCorrection errorCorrection READ errorCorrection WRITE setErrorCorrection NOTIFY

@@ -96,6 +96,8 @@ TBarcodeDescription ItemDescription(const TItemSettings& Settings, double Device
     b.ColorBar = FromQColor(Settings.Foreground);
     b.ColorSpc = FromQColor(Settings.Background);
     b.TextColor = b.ColorSpc;
+    // "transparent", or any background of alpha 0: the scene shows through the spaces.
+    d.Transparent = Settings.Background.alpha() == 0;
     return d;
 }
 

@@ -383,6 +383,13 @@ std::optional<TTextCell> PlaceBarText(const QFontMetrics& Metrics, const QString
 void DrawBarText(const std::string& Text, QPainter& Canvas, TColor TextColor, const QFont& Font,
                  TColor FontColor, int Left, int Top, int Width, int Height, double Angle,
                  TTextPosition TextPosition) {
+    DrawBarText(Text, Canvas, std::optional<TColor>(TextColor), Font, FontColor, Left, Top, Width,
+                Height, Angle, TextPosition);
+}
+
+void DrawBarText(const std::string& Text, QPainter& Canvas, std::optional<TColor> TextColor,
+                 const QFont& Font, TColor FontColor, int Left, int Top, int Width, int Height,
+                 double Angle, TTextPosition TextPosition) {
     const PainterStateGuard guard(Canvas);
     Canvas.setFont(Font);
     const QString text = QString::fromLatin1(Text.data(), static_cast<qsizetype>(Text.size()));
@@ -393,7 +400,8 @@ void DrawBarText(const std::string& Text, QPainter& Canvas, TColor TextColor, co
     if (!cell)
         return;
     Canvas.setRenderHint(QPainter::Antialiasing, false);
-    FillTextBox(Canvas, cell->Rotation, cell->Width, cell->Height, ToQColor(TextColor));
+    if (TextColor)
+        FillTextBox(Canvas, cell->Rotation, cell->Width, cell->Height, ToQColor(*TextColor));
     Canvas.setTransform(cell->Rotation, true);
     Canvas.setPen(ToQColor(FontColor));
     Canvas.setBrush(Qt::NoBrush);

@@ -60,6 +60,11 @@ QUILLMARK_RENDER_EXPORT void DrawBarText(const std::string& Text, QPainter& Canv
                                          TColor TextColor, const QFont& Font, TColor FontColor,
                                          int Left, int Top, int Width, int Height, double Angle,
                                          TTextPosition TextPosition);
+// The same with no box behind the letters where TextColor is none.
+QUILLMARK_RENDER_EXPORT void DrawBarText(const std::string& Text, QPainter& Canvas,
+                                         std::optional<TColor> TextColor, const QFont& Font,
+                                         TColor FontColor, int Left, int Top, int Width, int Height,
+                                         double Angle, TTextPosition TextPosition);
 
 // One rectangle of a symbol's bars at a quarter turn: its canvas pixels, edges included,
 // filled in the bar colour or the space colour.

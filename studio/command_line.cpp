@@ -53,6 +53,7 @@ private:
         Text();
         Colours();
         Size();
+        PrintSpread();
         Checks();
     }
 
@@ -181,6 +182,10 @@ private:
         if (text && said(TextInk(d_)) != bar)
             Unsaid("The text is in " + said(TextInk(d_)) + " and the bars in " + bar +
                    "; the command line draws both in --fg's colour: give them one colour.");
+        if (d_.Transparent) {
+            Add("bg", "none"); // nor is the text's box painted
+            return;
+        }
         const std::string space = said(SpaceInk(d_));
         const bool background = space != said(SpaceInk(usual));
         if (background)
@@ -208,6 +213,28 @@ private:
             else
                 AddNumber("quiet-zone", *d_.QuietZone, 0, MaxQuietZoneX);
         }
+    }
+
+    // The bar width reduction, and the spread the report's decodability is after.
+    void PrintSpread() {
+        if (d_.BarWidthReductionDots > 0)
+            Add("bwr", std::to_string(d_.BarWidthReductionDots) +
+                           (d_.BarWidthReductionDots == 1 ? "dot" : "dots"));
+        else if (d_.BarWidthReductionMM != 0)
+            AddMillimetres("bwr", d_.BarWidthReductionMM, 0, MaxXDimensionMM);
+        if (job_.GainMM != 0) {
+            if (!job_.Report)
+                Unsaid("The bar gain changes only the report, which is off; the command line "
+                       "takes --gain with --report alone.");
+            else
+                AddMillimetres("gain", job_.GainMM, -MaxXDimensionMM, MaxXDimensionMM);
+        }
+    }
+    void AddMillimetres(std::string_view Option, double Value, double Low, double High) {
+        if (Value >= Low && Value <= High)
+            Add(Option, ShortestText(Value) + "mm");
+        else
+            AddNumber(Option, Value, Low, High);
     }
 
     void Checks() {

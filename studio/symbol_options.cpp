@@ -173,6 +173,12 @@ TSymbolOptions::TSymbolOptions(QWidget* Parent) : QWidget(Parent) {
     AddRow(FCommon, QStringLiteral("Text colour"), ColorButton(defaults.FontColor), "TextColor");
     AddRow(FCommon, QStringLiteral("Colours for print"),
            Choices(ColourModelLabels, DefaultColourModel), "ColourModel");
+    AddRow(FCommon, QStringLiteral("Transparent background"), new QCheckBox, "Transparent");
+    auto* reduction = Millimetres(MaxXDimensionMM, 3);
+    reduction->setSpecialValueText(QStringLiteral("None"));
+    reduction->setToolTip(QStringLiteral("Every bar this much narrower and every space this much "
+                                         "wider, for ink that spreads; whole dots in a PNG"));
+    AddRow(FCommon, QStringLiteral("Bar width reduction"), reduction, "BarWidthReduction");
 
     AddRow(FOwn, QStringLiteral("Quiet zone marks"), new QCheckBox, "QuietZoneMarks");
     const TMatrixOptions matrix;
@@ -248,6 +254,7 @@ void TSymbolOptions::SetType(TBarType Type) {
         {"DataBarSegments", takes.DataBarSegments},
         {"Bearers", takes.Bearers},
         {"BearerModules", takes.Bearers},
+        {"BarWidthReduction", takes.BarWidthReduction},
     };
     bool anyOwn = false;
     for (const auto& [name, offered] : rows) {
@@ -301,6 +308,9 @@ void TSymbolOptions::Apply(TBarcodeDescription& Description) const {
         std::nullopt;
     if (Chosen<TColourModel>(Field<QComboBox>("ColourModel")) == TColourModel::Cmyk)
         UseCmykModel(Description);
+    Description.Transparent = Field<QCheckBox>("Transparent")->isChecked();
+    Description.BarWidthReductionMM =
+        takes.BarWidthReduction ? Field<QDoubleSpinBox>("BarWidthReduction")->value() : 0;
     look.QuietZoneMarks = takes.QuietZoneMarks && Field<QCheckBox>("QuietZoneMarks")->isChecked();
     TMatrixOptions& matrix = look.Matrix;
     if (takes.QrOptions) {

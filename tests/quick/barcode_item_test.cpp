@@ -5,11 +5,13 @@
 #include "quick_fixture.h"
 #include "scan.h"
 #include <quillmark/engine.h>
+#include <quillmark/item_symbol.h>
 
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -74,7 +76,32 @@ INSTANTIATE_TEST_SUITE_P(
         Scanned{R"(type: "databar-expanded-stacked"; dataBarSegments: 2;
                    value: "(01)09501101530003(10)QML-7")",
                 "(01)09501101530003(10)QML-7"},
-        Scanned{R"(type: "issn"; value: "0317-8471")", "9770317847001"}));
+        Scanned{R"(type: "issn"; value: "0317-8471")", "9770317847001"},
+        // The window's own colour behind the spaces.
+        Scanned{R"(type: "code128"; value: "Clear"; background: "transparent")", "Clear"}));
+
+// "transparent" leaves the picture's spaces clear and its bars opaque; a colour keeps them
+// painted.
+TEST(BarcodeItemPicture, TransparentBackgroundLeavesTheSpacesClear) {
+    for (const bool clear : {true, false}) {
+        TItemSettings settings;
+        settings.Value = QStringLiteral("Clear");
+        settings.Background = clear ? QColor(Qt::transparent) : QColor(Qt::white);
+        const QImage image = DrawItemSymbol(settings, 1).Image;
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(qAlpha(image.pixel(0, 0)), clear ? 0 : 255);
+        const std::vector<int> alphas = [&] {
+            std::vector<int> found;
+            const int y = image.height() / 4;
+            for (int x = 0; x < image.width(); ++x)
+                found.push_back(qAlpha(image.pixel(x, y)));
+            return found;
+        }();
+        // A row through the bars: opaque bars, and clear spaces only without a background.
+        EXPECT_NE(std::count(alphas.begin(), alphas.end(), 255), 0);
+        EXPECT_EQ(std::count(alphas.begin(), alphas.end(), 0) > 0, clear);
+    }
+}
 
 struct Refused {
     const char* Qml;

@@ -156,6 +156,15 @@ const std::vector<TCase>& Cases() {
              d.Barcode.ColorSpc = d.Barcode.TextColor = 0xE0F0FF;
              UseCmykModel(d);
          }},
+        {"print spread", bcCode39, "SPREAD-39",
+         [](TOutputJob& J, TSaveRequest&) {
+             J.Description.Transparent = true;
+             J.Description.BarWidthReductionMM = 0.05;
+             J.Report = true;
+             J.GainMM = 0.05;
+         }},
+        {"dots off", bcCodeDataBar, "(01)09501101530003",
+         [](TOutputJob& J, TSaveRequest&) { J.Description.BarWidthReductionDots = 1; }},
         {"databar", bcCodeDataBarLimited, "(01)09501101530003",
          [](TOutputJob& J, TSaveRequest&) { J.Description.XDimensionMM = 0.25; }},
     };
