@@ -63,6 +63,10 @@ struct TOptions {
     bool Report = false;
     bool Fit = false;
     bool TextBackgroundGiven = false; // --text-bg, which only the over-bars layout draws
+    // --zpl and --zpl-stream: how a ZPL label draws the symbol, and a batch's labels in one
+    // stream (-o a file or "-") rather than a file each.
+    TZplForm ZplForm = TZplForm::Graphic;
+    bool ZplStream = false;
     TRecordOptions Records;
     TSheetOptions Sheet;
     // What each symbol's type completes (DescriptionOfType): the text unless --text chose

@@ -39,6 +39,13 @@ Output:
                       the format comes from the extension: @suffixes@;
                       "-" writes to stdout and needs --format
       --format @formats@
+      --zpl graphic|native
+                      ZPL for thermal label printers, at --dpi 203, 300 or 600:
+                      graphic (default) sends the symbol as drawn, whole dots a
+                      module; native sends the printer's own barcode command
+                      (^BC, ^BE, ^BQ, ...), which the printer then encodes
+      --zpl-stream    a batch's labels as one ZPL stream, one ^XA...^XZ a line or
+                      row, to -o FILE or -o -
       --batch INPUT   one value per line of INPUT ("-" reads stdin); a trailing CR
                       is dropped and empty lines, and lines of white space, are
                       skipped. TEMPLATE names each file and needs {n} or {value}:

@@ -58,6 +58,8 @@ bool Met(TNeeds Needs, const TOptions& Options, bool Batch) {
     return true;
 }
 
+} // namespace
+
 // Whether Text holds a field: a '{' that is not one of a doubled pair.
 bool HasField(std::string_view Text) {
     for (std::size_t i = 0; i < Text.size(); ++i) {
@@ -70,8 +72,6 @@ bool HasField(std::string_view Text) {
     }
     return false;
 }
-
-} // namespace
 
 void SetTableFormat(TRecordOptions& Records, TTableFormat Format) {
     if (Records.Table && *Records.Table != Format)

@@ -7,18 +7,20 @@
 
 namespace quillmark {
 
-enum class TFileFormat { Png, Svg, Pdf };
+enum class TFileFormat { Png, Svg, Pdf, Zpl };
 
 struct TFileFormatName {
     TFileFormat Format;
-    const char* Suffix; // the file name extension, lower case, without the dot
-    const char* Name;   // as a person picks it from a list
+    const char* Suffix;  // the file name extension, lower case, without the dot
+    const char* Name;    // as a person picks it from a list
+    bool Raster = false; // drawn from the raster layout, in whole pixels or dots at the dpi
 };
 
-inline constexpr std::array<TFileFormatName, 3> FileFormats{{
-    {TFileFormat::Png, "png", "PNG image"},
+inline constexpr std::array<TFileFormatName, 4> FileFormats{{
+    {TFileFormat::Png, "png", "PNG image", true},
     {TFileFormat::Svg, "svg", "SVG image"},
     {TFileFormat::Pdf, "pdf", "PDF document"},
+    {TFileFormat::Zpl, "zpl", "ZPL label", true},
 }};
 
 // Indexed by the enumeration, so that a format's row is FileFormats[Format].
@@ -31,6 +33,10 @@ static_assert([] {
 
 constexpr const TFileFormatName& FileFormatRow(TFileFormat Format) {
     return FileFormats[static_cast<std::size_t>(Format)];
+}
+
+constexpr bool IsRasterFormat(TFileFormat Format) {
+    return FileFormatRow(Format).Raster;
 }
 
 // The extensions as a sentence names them: ".png, .svg or .pdf".

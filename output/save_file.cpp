@@ -1,5 +1,6 @@
 #include "files.h"
 #include "output_job.h"
+#include "zpl.h"
 
 #include <QFileInfo>
 
@@ -18,7 +19,7 @@ TFileFormat FileFormatOf(const QString& FileName) {
 }
 
 TOutputLayout LayoutFor(const TBarcodeDescription& Description, TFileFormat Format) {
-    return Format == TFileFormat::Png ? RasterLayout(Description) : VectorLayout(Description);
+    return IsRasterFormat(Format) ? RasterLayout(Description) : VectorLayout(Description);
 }
 
 QByteArray RenderFile(const TOutputLayout& Layout, TFileFormat Format) {
@@ -27,9 +28,12 @@ QByteArray RenderFile(const TOutputLayout& Layout, TFileFormat Format) {
         return RenderSvg(Layout);
     case TFileFormat::Pdf:
         return RenderPdf(Layout);
-    default:
-        return RenderPng(Layout);
+    case TFileFormat::Zpl:
+        return RenderZpl(Layout);
+    case TFileFormat::Png:
+        break;
     }
+    return RenderPng(Layout);
 }
 
 QByteArray RenderFile(const TBarcodeDescription& Description, TFileFormat Format) {

@@ -12,10 +12,9 @@ TEST(FileFormats, TheExtensionNamesTheFormatInAnyCase) {
         TFileFormat Format;
         const char* Suffix;
     } cases[] = {
-        {"a.png", TFileFormat::Png, "png"},
-        {"dir.svg/b.PNG", TFileFormat::Png, "png"},
-        {"c.Svg", TFileFormat::Svg, "svg"},
-        {"d.tar.pdf", TFileFormat::Pdf, "pdf"},
+        {"a.png", TFileFormat::Png, "png"},     {"dir.svg/b.PNG", TFileFormat::Png, "png"},
+        {"c.Svg", TFileFormat::Svg, "svg"},     {"d.tar.pdf", TFileFormat::Pdf, "pdf"},
+        {"label.ZPL", TFileFormat::Zpl, "zpl"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FileFormatOf(QString::fromLatin1(c.Name)), c.Format) << c.Name;
@@ -27,7 +26,7 @@ TEST(FileFormats, TheExtensionNamesTheFormatInAnyCase) {
             ADD_FAILURE() << unknown;
         } catch (const Exception& e) {
             EXPECT_EQ(e.Message(),
-                      std::string(unknown) + " : Unknown file type; use .png, .svg or .pdf.");
+                      std::string(unknown) + " : Unknown file type; use .png, .svg, .pdf or .zpl.");
         }
     }
 }

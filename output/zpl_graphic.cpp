@@ -1,0 +1,74 @@
+// The ^GFA form: the raster picture as hexadecimal rows of dots.
+#include "zpl.h"
+
+#include <quillmark/raster_image.h>
+
+#include <algorithm>
+#include <string>
+
+namespace quillmark {
+
+namespace {
+
+// ^GF's byte counts take at most five digits (ZPL II Programming Guide, ^GF).
+constexpr long long MaxGraphicBytes = 99'999;
+
+bool IsDot(QRgb Pixel) {
+    // Unpainted (transparent) pixels are paper, whatever colour they hold.
+    return qAlpha(Pixel) >= 128 && qGray(Pixel) < 128;
+}
+
+void RefuseColours(const TOutputLayout& Layout) {
+    bool oneInk = Layout.Bar == clBlack && Layout.Space == clWhite;
+    if (Layout.Text)
+        oneInk = oneInk && Layout.Text->Ink == clBlack && Layout.Text->Box == clWhite;
+    if (!Layout.Placed.empty())
+        oneInk = oneInk && Layout.TextInk == clBlack;
+    if (!oneInk)
+        throw Exception("ZPL : A thermal printer prints black on white only; draw the bars and "
+                        "text in black (#000000) on white (#FFFFFF).");
+}
+
+} // namespace
+
+void CheckZplDpi(int Dpi) {
+    if (std::find(ZplDpis.begin(), ZplDpis.end(), Dpi) == ZplDpis.end())
+        throw Exception("ZPL : " + std::to_string(Dpi) +
+                        " dpi is no label printer's resolution; use 203, 300 or 600 dpi "
+                        "(8, 12 or 24 dots/mm).");
+}
+
+QByteArray RenderZpl(const TOutputLayout& Layout) {
+    CheckZplDpi(Layout.Dpi);
+    RefuseColours(Layout);
+    const long long rowBytes = (Layout.Size.width() + 7) / 8;
+    const long long total = rowBytes * Layout.Size.height();
+    if (total > MaxGraphicBytes)
+        throw Exception("ZPL : The symbol takes " + std::to_string(total) +
+                        " bytes of graphic, over ZPL's 99999; choose a smaller --xdim or --dpi.");
+    const QImage image = RenderImage(Layout);
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    const std::string count = std::to_string(total);
+    std::string zpl = "^XA\n^PW" + std::to_string(image.width()) + "\n^LL" +
+                      std::to_string(image.height()) + "\n^FO0,0^GFA," + count + "," + count + "," +
+                      std::to_string(rowBytes) + ",\n";
+    zpl.reserve(zpl.size() + static_cast<std::size_t>(total) * 2 + image.height() + 16);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (long long byte = 0; byte < rowBytes; ++byte) {
+            unsigned bits = 0;
+            for (int bit = 0; bit < 8; ++bit) {
+                const long long x = byte * 8 + bit;
+                if (x < image.width() && IsDot(row[x]))
+                    bits |= 0x80u >> bit;
+            }
+            zpl += Hex[bits >> 4];
+            zpl += Hex[bits & 0xF];
+        }
+        zpl += '\n';
+    }
+    zpl += "^FS\n^XZ\n";
+    return QByteArray::fromStdString(zpl);
+}
+
+} // namespace quillmark
