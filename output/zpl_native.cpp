@@ -97,12 +97,11 @@ char Orientation(TOrientation Turn) {
 std::string FieldData(TBarType Type, const std::string& Value, bool Code128) {
     for (const char c : Value) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte > 0x7E || c == '^' || c == '~' || (Code128 && c == '>'))
-            Refuse(Type,
-                   "The printer's field data can't carry the character '" +
-                       std::string(byte < 0x20 || byte > 0x7E ? "\\x" : "") +
-                       (byte < 0x20 || byte > 0x7E ? std::to_string(byte) : std::string(1, c)) +
-                       "'");
+        const bool printable = byte >= 0x20 && byte <= 0x7E;
+        if (!printable || c == '^' || c == '~' || (Code128 && c == '>'))
+            Refuse(Type, "The printer's field data can't carry " +
+                             (printable ? "the character '" + std::string(1, c) + "'"
+                                        : "the byte " + std::to_string(byte)));
     }
     return Value;
 }
@@ -152,20 +151,23 @@ QByteArray NativeZpl(const TBarcodeDescription& Description, const TOutputLayout
             Refuse(type, "A ratio of " + DecimalText(ratio, 1) + " is outside ^BY's 2.0 to 3.0");
         by += "," + DecimalText(ratio, 1);
     }
+    // Most commands take the height and the interpretation line's two flags in a row.
+    const std::string hfg = height + "," + f + "," + g;
+    const bool code128 = command.Shape == TZplShape::Code128 || command.Shape == TZplShape::GS1_128;
+    std::string data = FieldData(type, value, code128);
     std::string field;
-    std::string data;
     switch (command.Shape) {
     case TZplShape::Code128: {
         const char* start = type == bcCode128A   ? ">9"
                             : type == bcCode128B ? ">:"
                             : type == bcCode128C ? ">;"
                                                  : "";
-        field = o + "," + height + "," + f + "," + g + ",N," + (type == bcCode128 ? "A" : "N");
-        data = start + FieldData(type, value, true);
+        field = o + "," + hfg + ",N," + (type == bcCode128 ? "A" : "N");
+        data = start + data;
         break;
     }
     case TZplShape::GS1_128:
-        field = o + "," + height + "," + f + "," + g + ",N,A";
+        field = o + "," + hfg + ",N,A";
         data = GS1Data(value);
         break;
     case TZplShape::Retail:
@@ -173,33 +175,27 @@ QByteArray NativeZpl(const TBarcodeDescription& Description, const TOutputLayout
             !std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; }))
             Refuse(type, "The printer's command takes " + std::to_string(command.DataDigits) +
                              " digits and its check digit, no add-on,");
-        field = o + "," + height + "," + f + "," + g;
+        field = o + "," + hfg;
         data = value.substr(0, static_cast<std::size_t>(command.DataDigits));
         break;
     case TZplShape::Code39:
-        field = o + ",N," + height + "," + f + "," + g;
-        data = FieldData(type, value, false);
+        field = o + ",N," + hfg;
         break;
     case TZplShape::Code93:
-        field = o + "," + height + "," + f + "," + g + ",N";
-        data = FieldData(type, value, false);
+        field = o + "," + hfg + ",N";
         break;
     case TZplShape::Interleaved:
-        field = o + "," + height + "," + f + "," + g + "," + YesNo(checked);
-        data = FieldData(type, value, false);
+        field = o + "," + hfg + "," + YesNo(checked);
         break;
     case TZplShape::Msi:
-        field = o + "," + (checked ? "B" : "A") + "," + height + "," + f + "," + g + ",N";
-        data = FieldData(type, value, false);
+        field = o + "," + (checked ? "B" : "A") + "," + hfg + ",N";
         break;
     case TZplShape::Codabar:
         // The engine draws A before the data and B after it.
-        field = o + ",N," + height + "," + f + "," + g + ",A,B";
-        data = FieldData(type, value, false);
+        field = o + ",N," + hfg + ",A,B";
         break;
     case TZplShape::PostNet:
-        field = o + "," + height + "," + f + "," + g;
-        data = FieldData(type, value, false);
+        field = o + "," + hfg;
         break;
     case TZplShape::Qr: {
         if (look.Matrix.QrVersion != 0)
@@ -207,8 +203,7 @@ QByteArray NativeZpl(const TBarcodeDescription& Description, const TOutputLayout
                          "given");
         static constexpr char Levels[] = "LMQH";
         field = o + ",2," + std::to_string(dots);
-        data = std::string(1, Levels[static_cast<int>(look.Matrix.QrLevel)]) + "A," +
-               FieldData(type, value, false);
+        data = std::string(1, Levels[static_cast<int>(look.Matrix.QrLevel)]) + "A," + data;
         break;
     }
     case TZplShape::DataMatrix:
@@ -219,7 +214,6 @@ QByteArray NativeZpl(const TBarcodeDescription& Description, const TOutputLayout
         field = o + "," + std::to_string(dots) + ",200," +
                 std::to_string(look.Matrix.DataMatrixColumns) + "," +
                 std::to_string(look.Matrix.DataMatrixRows);
-        data = FieldData(type, value, false);
         break;
     }
     const std::string zpl = "^XA\n^PW" + std::to_string(Raster.Size.width()) + "\n^LL" +
