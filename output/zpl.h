@@ -38,6 +38,11 @@ inline constexpr const char* NativeZplNote =
 // (or left unpainted); raises Exception for other colours or resolutions.
 QUILLMARK_OUTPUT_EXPORT QByteArray RenderZpl(const TOutputLayout& Layout);
 
+// The same picture on a label of its own size: WidthDots by LengthDots, the picture's
+// top-left corner at (LeftDots, TopDots). Raises as RenderZpl does.
+QUILLMARK_OUTPUT_EXPORT QByteArray RenderZplLabel(const TOutputLayout& Layout, int WidthDots,
+                                                  int LengthDots, int LeftDots, int TopDots);
+
 // One label with the printer's command for the description's type (^BC, ^BE, ^BQ, ...):
 // ^BY's module width in whole dots at the description's resolution, ^FO at the quiet zone,
 // ^FD the value. Raises Exception naming the type or option the command can't express.

@@ -39,6 +39,11 @@ void CheckZplDpi(int Dpi) {
 }
 
 QByteArray RenderZpl(const TOutputLayout& Layout) {
+    return RenderZplLabel(Layout, Layout.Size.width(), Layout.Size.height(), 0, 0);
+}
+
+QByteArray RenderZplLabel(const TOutputLayout& Layout, int WidthDots, int LengthDots, int LeftDots,
+                          int TopDots) {
     CheckZplDpi(Layout.Dpi);
     RefuseColours(Layout);
     const long long rowBytes = (Layout.Size.width() + 7) / 8;
@@ -49,8 +54,9 @@ QByteArray RenderZpl(const TOutputLayout& Layout) {
     const QImage image = RenderImage(Layout);
     static constexpr char Hex[] = "0123456789ABCDEF";
     const std::string count = std::to_string(total);
-    std::string zpl = "^XA\n^PW" + std::to_string(image.width()) + "\n^LL" +
-                      std::to_string(image.height()) + "\n^FO0,0^GFA," + count + "," + count + "," +
+    std::string zpl = "^XA\n^PW" + std::to_string(WidthDots) + "\n^LL" +
+                      std::to_string(LengthDots) + "\n^FO" + std::to_string(LeftDots) + "," +
+                      std::to_string(TopDots) + "^GFA," + count + "," + count + "," +
                       std::to_string(rowBytes) + ",\n";
     zpl.reserve(zpl.size() + static_cast<std::size_t>(total) * 2 + image.height() + 16);
     for (int y = 0; y < image.height(); ++y) {

@@ -15,6 +15,8 @@ struct TZplLabel {
     int Width = 0;  // ^PW
     int Length = 0; // ^LL
     QImage Picture; // the graphic, black on white
+    int Left = 0;   // ^FO: where the graphic's top-left corner is on the label
+    int Top = 0;
 };
 
 inline std::optional<TZplLabel> ReadZplGraphic(const QByteArray& Zpl) {
@@ -22,17 +24,18 @@ inline std::optional<TZplLabel> ReadZplGraphic(const QByteArray& Zpl) {
     const auto width = QRegularExpression(QStringLiteral(R"(\^PW(\d+))")).match(text);
     const auto length = QRegularExpression(QStringLiteral(R"(\^LL(\d+))")).match(text);
     const auto graphic =
-        QRegularExpression(QStringLiteral(R"(\^GFA,(\d+),(\d+),(\d+),([0-9A-F\r\n]*)\^FS)"))
+        QRegularExpression(
+            QStringLiteral(R"(\^FO(\d+),(\d+)\^GFA,(\d+),(\d+),(\d+),([0-9A-F\r\n]*)\^FS)"))
             .match(text);
     if (!text.startsWith(QLatin1String("^XA")) || !text.trimmed().endsWith(QLatin1String("^XZ")) ||
         !width.hasMatch() || !length.hasMatch() || !graphic.hasMatch())
         return std::nullopt;
-    const int total = graphic.captured(2).toInt();
-    const int rowBytes = graphic.captured(3).toInt();
-    QString hex = graphic.captured(4);
+    const int total = graphic.captured(4).toInt();
+    const int rowBytes = graphic.captured(5).toInt();
+    QString hex = graphic.captured(6);
     hex.remove(QLatin1Char('\r'));
     hex.remove(QLatin1Char('\n'));
-    if (graphic.captured(1).toInt() != total || rowBytes == 0 || total % rowBytes != 0 ||
+    if (graphic.captured(3).toInt() != total || rowBytes == 0 || total % rowBytes != 0 ||
         hex.size() != 2 * total)
         return std::nullopt;
     const QByteArray bytes = QByteArray::fromHex(hex.toLatin1());
@@ -45,7 +48,8 @@ inline std::optional<TZplLabel> ReadZplGraphic(const QByteArray& Zpl) {
             line[x] = (byte >> (7 - x % 8)) & 1 ? 0 : 255;
         }
     }
-    return TZplLabel{width.captured(1).toInt(), length.captured(1).toInt(), picture};
+    return TZplLabel{width.captured(1).toInt(), length.captured(1).toInt(), picture,
+                     graphic.captured(1).toInt(), graphic.captured(2).toInt()};
 }
 
 } // namespace quillmark::testing
