@@ -192,7 +192,9 @@ Tables and sequences:
 Sheets of labels:
       --sheet SHEET   draw the labels on sheets of SHEET, "Brand Part" in any
                       letter case (Avery L7160), into the one PDF of -o; it is
-                      written only when every label was drawn
+                      written only when every label was drawn. A roll or
+                      continuous label (Brother DK-1202) also goes to -o FILE.zpl:
+                      a ZPL label each, the symbol alone, placed as on the PDF
       --list-sheets [FILTER]
                       each sheet whose name or description holds FILTER: its
                       page, its labels' size and the labels a page
