@@ -12,9 +12,11 @@ TEST(FileFormats, TheExtensionNamesTheFormatInAnyCase) {
         TFileFormat Format;
         const char* Suffix;
     } cases[] = {
-        {"a.png", TFileFormat::Png, "png"},     {"dir.svg/b.PNG", TFileFormat::Png, "png"},
-        {"c.Svg", TFileFormat::Svg, "svg"},     {"d.tar.pdf", TFileFormat::Pdf, "pdf"},
-        {"label.ZPL", TFileFormat::Zpl, "zpl"},
+        {"a.png", TFileFormat::Png, "png"},
+        {"dir.svg/b.PNG", TFileFormat::Png, "png"},
+        {"c.Svg", TFileFormat::Svg, "svg"},
+        {"d.tar.pdf", TFileFormat::Pdf, "pdf"},
+        {"printer/roll 1.ZPL", TFileFormat::Zpl, "zpl"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FileFormatOf(QString::fromLatin1(c.Name)), c.Format) << c.Name;
