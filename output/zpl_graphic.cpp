@@ -44,6 +44,9 @@ QByteArray RenderZpl(const TOutputLayout& Layout) {
 
 QByteArray RenderZplLabel(const TOutputLayout& Layout, int WidthDots, int LengthDots, int LeftDots,
                           int TopDots) {
+    if (Layout.Vector)
+        throw Exception("ZPL : A label is drawn in dots from the raster layout (RasterLayout), "
+                        "not the vector one.");
     CheckZplDpi(Layout.Dpi);
     RefuseColours(Layout);
     const long long rowBytes = (Layout.Size.width() + 7) / 8;
