@@ -33,9 +33,10 @@ inline constexpr const char* NativeZplNote =
     "its bars, text and checks are the printer's";
 
 // One label, ^XA to ^XZ, of the raster layout's picture at its resolution: ^PW and ^LL the
-// picture's size in dots, the picture one ^GFA graphic, one hexadecimal line a row (1 for a
-// black dot). ZPL prints one ink: the bars and text must be black and the background white
-// (or left unpainted); raises Exception for other colours or resolutions.
+// picture's size in dots, the picture as ^GFA graphics (strips one under the other, each
+// within ^GF's 99,999 bytes), one hexadecimal line a row, 1 for a black dot. ZPL prints one
+// ink: the bars and text must be black and the background white (or left unpainted); raises
+// Exception for other colours or resolutions.
 QUILLMARK_OUTPUT_EXPORT QByteArray RenderZpl(const TOutputLayout& Layout);
 
 // The same picture on a label of its own size: WidthDots by LengthDots, the picture's

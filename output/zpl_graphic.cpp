@@ -50,33 +50,39 @@ QByteArray RenderZplLabel(const TOutputLayout& Layout, int WidthDots, int Length
     CheckZplDpi(Layout.Dpi);
     RefuseColours(Layout);
     const long long rowBytes = (Layout.Size.width() + 7) / 8;
-    const long long total = rowBytes * Layout.Size.height();
-    if (total > MaxGraphicBytes)
-        throw Exception("ZPL : The symbol takes " + std::to_string(total) +
-                        " bytes of graphic, over ZPL's 99999; choose a smaller --xdim or --dpi.");
+    if (rowBytes > MaxGraphicBytes)
+        throw Exception(
+            "ZPL : The symbol is " + std::to_string(Layout.Size.width()) +
+            " dots wide, over what one ^GF row holds; choose a smaller --xdim or --dpi.");
     const QImage image = RenderImage(Layout);
+    // A taller picture goes as strips one under the other, each within ^GF's byte count.
+    const int stripRows = static_cast<int>(MaxGraphicBytes / rowBytes);
     static constexpr char Hex[] = "0123456789ABCDEF";
-    const std::string count = std::to_string(total);
-    std::string zpl = "^XA\n^PW" + std::to_string(WidthDots) + "\n^LL" +
-                      std::to_string(LengthDots) + "\n^FO" + std::to_string(LeftDots) + "," +
-                      std::to_string(TopDots) + "^GFA," + count + "," + count + "," +
-                      std::to_string(rowBytes) + ",\n";
-    zpl.reserve(zpl.size() + static_cast<std::size_t>(total) * 2 + image.height() + 16);
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (long long byte = 0; byte < rowBytes; ++byte) {
-            unsigned bits = 0;
-            for (int bit = 0; bit < 8; ++bit) {
-                const long long x = byte * 8 + bit;
-                if (x < image.width() && IsDot(row[x]))
-                    bits |= 0x80u >> bit;
+    std::string zpl =
+        "^XA\n^PW" + std::to_string(WidthDots) + "\n^LL" + std::to_string(LengthDots) + "\n";
+    zpl.reserve(zpl.size() + static_cast<std::size_t>(rowBytes * 2 + 1) * image.height() + 64);
+    for (int top = 0; top < image.height(); top += stripRows) {
+        const int rows = std::min(stripRows, image.height() - top);
+        const std::string count = std::to_string(rowBytes * rows);
+        zpl += "^FO" + std::to_string(LeftDots) + "," + std::to_string(TopDots + top) + "^GFA," +
+               count + "," + count + "," + std::to_string(rowBytes) + ",\n";
+        for (int y = top; y < top + rows; ++y) {
+            const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            for (long long byte = 0; byte < rowBytes; ++byte) {
+                unsigned bits = 0;
+                for (int bit = 0; bit < 8; ++bit) {
+                    const long long x = byte * 8 + bit;
+                    if (x < image.width() && IsDot(row[x]))
+                        bits |= 0x80u >> bit;
+                }
+                zpl += Hex[bits >> 4];
+                zpl += Hex[bits & 0xF];
             }
-            zpl += Hex[bits >> 4];
-            zpl += Hex[bits & 0xF];
+            zpl += '\n';
         }
-        zpl += '\n';
+        zpl += "^FS\n";
     }
-    zpl += "^FS\n^XZ\n";
+    zpl += "^XZ\n";
     return QByteArray::fromStdString(zpl);
 }
 

@@ -75,12 +75,25 @@ TEST(ZplGraphic, EachFamilyScansAtWholeDotsAModule) {
         {bcCode39, "QUILL-39", "QUILL-39", 0.19, 600, 4, 40},
         {bcCodeQR, "https://example.com/zpl", "https://example.com/zpl", 0.5, 203, 4, -1},
         {bcCodeDataMatrix, "QUILLMARK ZPL 300", "QUILLMARK ZPL 300", 0.5, 300, 6, -1},
+        // Over ^GF's 99,999 bytes: strips one under the other.
+        {bcCode128, "QUILLMARK-ZPL-0123456789", "QUILLMARK-ZPL-0123456789", 0.33, 600, 8, 40},
     };
     for (const auto& c : cases) {
         const std::string name = BarTypeName(c.Type) + " at " + std::to_string(c.Dpi);
         const TBarcodeDescription d = Describe(c.Type, c.Value, c.XMM, c.Dpi);
-        const auto label = testing::ReadZplGraphic(RenderFile(d, TFileFormat::Zpl));
+        const QByteArray zpl = RenderFile(d, TFileFormat::Zpl);
+        const auto label = testing::ReadZplGraphic(zpl);
         ASSERT_TRUE(label) << name;
+        // No graphic over the byte count ^GF takes; a larger picture in strips.
+        const QString text = QString::fromLatin1(zpl);
+        int graphics = 0;
+        for (const auto& count :
+             QRegularExpression(QStringLiteral(R"(\^GFA,(\d+),)")).globalMatch(text)) {
+            EXPECT_LE(count.captured(1).toInt(), 99'999) << name;
+            ++graphics;
+        }
+        EXPECT_EQ(graphics > 1, label->Picture.width() / 8 * label->Picture.height() > 99'999)
+            << name;
         EXPECT_EQ(label->Width, RenderImage(d).width()) << name;
         EXPECT_EQ(label->Length, label->Picture.height()) << name;
         const QImage picture = label->Picture.copy(0, 0, label->Width, label->Length);
