@@ -2,6 +2,7 @@
 
 #include "label_fit.h"
 #include "label_outline.h"
+#include "label_run.h"
 #include "printable_area.h"
 #include "sheet_plan.h"
 #include "zpl_roll.h"
@@ -68,11 +69,11 @@ struct TLabelLines {
 };
 
 // One run: the plan, the document and the outcomes so far.
-class TSheetRun {
+class TSheetRun : TLabelRun {
 public:
     TSheetRun(const TOutputJob& Job, const TSheetSettings& Settings, const std::string& FileName,
               const TLabelReport& Report)
-        : FJob(Job), FSettings(Settings), FReport(Report), FPlan(Settings.Sheet, Settings.Skip),
+        : TLabelRun(Job, Settings, Report), FPlan(Settings.Sheet, Settings.Skip),
           FDocument(FileName, Settings.Sheet.Name() + " labels"), FPages(FDocument, FPlan) {}
 
     void Draw(const TLabelRecord& Record) {
@@ -152,19 +153,9 @@ private:
             Result.Notes.push_back(std::move(*Note));
     }
 
-    void Fail(const TLabelRecord& Record, const TOutputResult& Result, std::exception_ptr Error) {
-        FAllDrawn = false;
-        FReport({Record, Result, std::move(Error)});
-    }
-
-    const TOutputJob& FJob;
-    const TSheetSettings& FSettings;
-    const TLabelReport& FReport;
     TSheetPlan FPlan;
     TSheetDocument FDocument;
     TPages FPages;
-    TSheetSummary FSummary;
-    bool FAllDrawn = true;
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "zpl_roll.h"
 
 #include "label_fit.h"
+#include "label_run.h"
 #include "printable_area.h"
 #include "sheet_plan.h"
 
@@ -19,11 +20,11 @@ int Dots(double MM, int Dpi) {
     return static_cast<int>(std::lround(MM * Dpi / MMPerInch));
 }
 
-class TZplRollRun {
+class TZplRollRun : TLabelRun {
 public:
     TZplRollRun(const TOutputJob& Job, const TSheetSettings& Settings, const std::string& FileName,
                 const TLabelReport& Report)
-        : FJob(Job), FSettings(Settings), FReport(Report), FFile(FileName) {
+        : TLabelRun(Job, Settings, Report), FFile(FileName) {
         CheckZplDpi(Job.Description.Dpi);
         if (!TakesZplLabels(Settings.Sheet))
             throw Exception(Settings.Sheet.Name() +
@@ -92,17 +93,7 @@ private:
             Result.Notes.push_back(std::move(*Note));
     }
 
-    void Fail(const TLabelRecord& Record, const TOutputResult& Result, std::exception_ptr Error) {
-        FAllDrawn = false;
-        FReport({Record, Result, std::move(Error)});
-    }
-
-    const TOutputJob& FJob;
-    const TSheetSettings& FSettings;
-    const TLabelReport& FReport;
     TAtomicFile FFile;
-    TSheetSummary FSummary;
-    bool FAllDrawn = true;
 };
 
 } // namespace
