@@ -68,7 +68,7 @@ struct TOption {
     THandler Apply;
 };
 
-constexpr std::array<TOption, 56> OptionTable{{
+constexpr std::array<TOption, 58> OptionTable{{
     {"type", 't', true,
      [](TParse& p, const std::string& v) {
          const std::optional<TBarType> type = FindBarType(v);
@@ -190,6 +190,9 @@ constexpr std::array<TOption, 56> OptionTable{{
      [](TParse& p, const std::string& v) {
          p.Options.Format = Choose("format", v, FormatChoices());
      }},
+    {"zpl", 0, true,
+     [](TParse& p, const std::string& v) { p.Options.ZplForm = Choose("zpl", v, ZplFormNames); }},
+    {"zpl-stream", 0, false, [](TParse& p, const std::string&) { p.Options.ZplStream = true; }},
     {"batch", 0, true,
      [](TParse& p, const std::string& v) {
          p.Options.Input = v;
@@ -270,6 +273,33 @@ const TOption* FindShort(char Name) {
     return nullptr;
 }
 
+bool WasGiven(const std::vector<std::string_view>& Given, std::string_view Option) {
+    return std::find(Given.begin(), Given.end(), Option) != Given.end();
+}
+
+// The ZPL options only with ZPL, and ZPL only at a printer's resolution.
+void CheckZplOptions(const TOptions& O, const std::vector<std::string_view>& Given) {
+    const bool zpl = OutputFormat(O) == TFileFormat::Zpl;
+    for (const std::string_view option : {"zpl", "zpl-stream"})
+        if (!zpl && WasGiven(Given, option))
+            throw UsageError(
+                "--" + std::string(option) +
+                " applies to ZPL output; give -o a name ending in .zpl or --format zpl");
+    if (!zpl)
+        return;
+    try {
+        CheckZplDpi(O.Description.Dpi);
+    } catch (const Exception& e) {
+        throw UsageError(e.Message());
+    }
+    if (O.ZplForm == TZplForm::Native && O.Verify)
+        throw UsageError("--verify reads Quillmark's drawing, but with --zpl native the printer "
+                         "draws the symbol; leave out one of them");
+    if (O.ZplStream && O.Mode == TMode::Batch && HasField(O.Output))
+        throw UsageError("--zpl-stream writes every label into one stream; give -o one file "
+                         "without fields, or -o - for stdout");
+}
+
 void Check(TParse& P) {
     TOptions& o = P.Options;
     if (o.Mode == TMode::ListSheets) {
@@ -294,7 +324,7 @@ void Check(TParse& P) {
             CheckSheetOutput(o);
         else if (o.Output.empty())
             throw UsageError("a batch needs -o TEMPLATE, for instance -o 'out/{n:05}.png'");
-        else if (o.Output == "-")
+        else if (o.Output == "-" && !o.ZplStream)
             throw UsageError("a batch writes files; give -o a template such as 'out/{n}.png'");
     } else {
         if (P.Positional.empty())
@@ -309,6 +339,7 @@ void Check(TParse& P) {
     OutputFormat(o);
     if (o.GainMM != 0 && !o.Report)
         throw UsageError("--gain changes only the report's decodability; add --report");
+    CheckZplOptions(o, P.Given);
     // With a type column the options are for the types that take them; -t's type is only
     // the one for rows that name none.
     if (!o.Records.TypeColumn)

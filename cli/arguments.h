@@ -65,6 +65,10 @@ struct TOptions {
     bool Fit = false;
     bool TextBackgroundGiven = false; // --text-bg, which only the over-bars layout draws
     TColourModel ColourModel = DefaultColourModel; // applied to the description once all is read
+    // --zpl and --zpl-stream: how a ZPL label draws the symbol, and a batch's labels in one
+    // stream (-o a file or "-") rather than a file each.
+    TZplForm ZplForm = TZplForm::Graphic;
+    bool ZplStream = false;
     TRecordOptions Records;
     TSheetOptions Sheet;
     // What each symbol's type completes (DescriptionOfType): the text unless --text chose

@@ -12,11 +12,11 @@ int RunBatch(const TOptions& Options, const TOutputJob& Job) {
     const TInput input(Options.Input);
     const TNameTemplate names(Options.Output);
     // Without a field every line would name one file: the second would fail, and each after.
-    if (!names.HasField())
+    if (!names.HasField() && !Options.ZplStream)
         throw UsageError("a batch needs {n} or {value} in -o, so that each line names its own "
                          "file; for instance -o 'out/{n:05}.png'");
     // A folder the same for every line must exist and take files, or no line could succeed.
-    if (names.HasFixedFolder())
+    if (names.HasFixedFolder() && Options.Output != "-")
         CheckOutputFolder(names.Folder(), Options.Output);
 
     TBatchRun run(Options, names.NamesAreUnique(),

@@ -67,6 +67,8 @@ TBatchRun::TBatchRun(const TOptions& Options, bool NamesAreUnique,
                      std::optional<std::uint64_t> Total)
     : options_(Options), progress_(stderr, ShowsProgress(Options), Total),
       registry_(NamesAreUnique) {
+    if (Options.ZplStream && Options.Output != "-")
+        stream_.emplace(Options.Output);
     // The runner's threads start with the signals held, so that they reach this thread.
     const TSignalsHeld held;
     runner_ = std::make_unique<TOrderedRunner>(
@@ -82,12 +84,27 @@ void TBatchRun::Report(std::uint64_t Line, const TSymbolOutcome& Outcome) {
     failed_ = failed_ || Outcome.Failed;
     if (Outcome.Skipped)
         return;
+    if (!Outcome.Failed && options_.ZplStream)
+        WriteToStream(Outcome.Bytes);
     written_ += Outcome.Failed ? 0 : 1;
     progress_.Step();
 }
 
+void TBatchRun::WriteToStream(const QByteArray& Bytes) {
+    if (stream_)
+        stream_->Write(std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size())));
+    else
+        WriteAllTo(STDOUT_FILENO, Bytes, "stdout");
+}
+
 void TBatchRun::Draw(std::uint64_t Line, const TOutputJob& Job, std::string Value,
                      std::string Target) {
+    if (options_.ZplStream) {
+        runner_->Submit(Line, [&Job, strict = options_.Strict, value = std::move(Value)] {
+            return RunSymbolForStream(Job, strict, value);
+        });
+        return;
+    }
     SweepFolderOf(Target, swept_);
     if (const auto first = registry_.Claim(Target, Line)) {
         runner_->Submit(Line, [target = Utf8ForTerminal(Target), first = *first] {
@@ -127,6 +144,9 @@ int TBatchRun::Finish() {
                      static_cast<unsigned long long>(written_), written_ == 1 ? "file" : "files");
         return 128 + signal;
     }
+    // The labels that were drawn, even where others failed: each failure is named above.
+    if (stream_)
+        stream_->Commit(TDurability::None);
     return failed_ ? 1 : 0;
 }
 

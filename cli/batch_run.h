@@ -8,6 +8,7 @@
 #include "progress.h"
 #include "symbol_job.h"
 #include "target_registry.h"
+#include <quillmark/atomic_file.h>
 
 #include <cstdint>
 #include <memory>
@@ -63,6 +64,7 @@ public:
 
 private:
     void Report(std::uint64_t Line, const TSymbolOutcome& Outcome);
+    void WriteToStream(const QByteArray& Bytes);
 
     const TOptions& options_;
     TProgress progress_;
@@ -72,6 +74,8 @@ private:
     std::unique_ptr<TOrderedRunner> runner_;
     std::unordered_set<std::string> swept_;
     TTargetRegistry registry_;
+    // --zpl-stream: every label, in line order, to one file (whole or not at all) or stdout.
+    std::optional<TAtomicFile> stream_;
 };
 
 } // namespace quillmark::cli

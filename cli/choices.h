@@ -5,6 +5,7 @@
 #include <quillmark/description.h>
 #include <quillmark/file_formats.h>
 #include <quillmark/inks.h>
+#include <quillmark/zpl.h>
 
 #include <array>
 #include <string>
@@ -68,8 +69,13 @@ inline constexpr std::array<TNamed<TITF14Bearers>, BearersCount> BearerNames{
 // --colour-model: the inks of the colours not given as CMYK.
 inline constexpr std::array<TNamed<TColourModel>, ColourModelCount> ColourModelNames{
     {{"rgb", TColourModel::Rgb}, {"cmyk", TColourModel::Cmyk}}};
+// --zpl: the symbol as Quillmark draws it, or the printer's own command.
+inline constexpr int ZplFormCount = static_cast<int>(TZplForm::Native) + 1;
+inline constexpr std::array<TNamed<TZplForm>, ZplFormCount> ZplFormNames{
+    {{"graphic", TZplForm::Graphic}, {"native", TZplForm::Native}}};
 
 static_assert(NamesEachOnce(CheckDigitNames));
+static_assert(NamesEachOnce(ZplFormNames));
 static_assert(NamesEachOnce(TextShowNames));
 static_assert(NamesEachOnce(TextPositionNames));
 static_assert(NamesEachOnce(TextLayoutNames));

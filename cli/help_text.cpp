@@ -39,6 +39,13 @@ Output:
                       the format comes from the extension: @suffixes@;
                       "-" writes to stdout and needs --format
       --format @formats@
+      --zpl graphic|native
+                      ZPL for thermal label printers, at --dpi 203, 300 or 600:
+                      graphic (default) sends the symbol as drawn, whole dots a
+                      module; native sends the printer's own barcode command
+                      (^BC, ^BE, ^BQ, ...), which the printer then encodes
+      --zpl-stream    a batch's labels as one ZPL stream, one ^XA...^XZ a line or
+                      row, to -o FILE or -o -
       --batch INPUT   one value per line of INPUT ("-" reads stdin); a trailing CR
                       is dropped and empty lines, and lines of white space, are
                       skipped. TEMPLATE names each file and needs {n} or {value}:
@@ -199,7 +206,9 @@ Tables and sequences:
 Sheets of labels:
       --sheet SHEET   draw the labels on sheets of SHEET, "Brand Part" in any
                       letter case (Avery L7160), into the one PDF of -o; it is
-                      written only when every label was drawn
+                      written only when every label was drawn. A roll or
+                      continuous label (Brother DK-1202) also goes to -o FILE.zpl:
+                      a ZPL label each, the symbol alone, placed as on the PDF
       --list-sheets [FILTER]
                       each sheet whose name or description holds FILTER: its
                       page, its labels' size and the labels a page

@@ -64,13 +64,15 @@ void WarnOnce(const TOptions& Options) {
     // (--fit says what it chose instead).
     const double achieved = AchievedXDimensionMM(d);
     const double asked = XDimensionOf(d);
-    if (OutputFormat(Options) == TFileFormat::Png && !Options.Fit &&
+    if (IsRasterFormat(OutputFormat(Options)) && !Options.Fit &&
         std::abs(achieved - asked) > 0.1 * asked)
         Warn(Options, "at " + std::to_string(d.Dpi) + " dpi a module is " +
                           std::to_string(RasterModul(d)) +
                           (RasterModul(d) == 1 ? " pixel" : " pixels") + ", an X-dimension of " +
                           DecimalText(achieved, 3) + " mm, not the " + DecimalText(asked, 3) +
                           " mm asked for; raise --dpi or choose another --xdim");
+    if (OutputFormat(Options) == TFileFormat::Zpl && Options.ZplForm == TZplForm::Native)
+        Warn(Options, NativeZplNote);
 }
 
 // --jobs beyond the cores only adds memory.
@@ -93,8 +95,9 @@ int RunSingle(const TOptions& Options, const TOutputJob& Job) {
         CheckOutputFolder(FolderOfName(Options.Output), Options.Output);
     if (Options.Output == "-" && !StdoutOpen)
         throw UsageError("stdout is closed; give -o FILE");
-    // SVG and EPS are text, which a terminal shows.
-    const bool text = Job.Format == TFileFormat::Svg || Job.Format == TFileFormat::Eps;
+    // SVG, EPS and ZPL are text, which a terminal shows.
+    const bool text = Job.Format == TFileFormat::Svg || Job.Format == TFileFormat::Eps ||
+                      Job.Format == TFileFormat::Zpl;
     if (Options.Output == "-" && !text && ::isatty(STDOUT_FILENO) == 1)
         throw UsageError("won't write a binary file to a terminal; redirect stdout or use -o FILE");
     std::string value;
@@ -108,8 +111,8 @@ int RunSingle(const TOptions& Options, const TOutputJob& Job) {
     const TSymbolOutcome outcome = RunSymbol(Job, Options.Strict, value, Options.Output);
     PrintMessages(stderr, Program, outcome.Messages, Options.Quiet);
     // At a terminal, a PNG's true module: whole pixels seldom give the X asked for exactly.
-    if (!outcome.Failed && !Options.Quiet && Job.Format == TFileFormat::Png &&
-        Options.Output != "-" && ::isatty(STDERR_FILENO) == 1) {
+    if (!outcome.Failed && !Options.Quiet && IsRasterFormat(Job.Format) && Options.Output != "-" &&
+        ::isatty(STDERR_FILENO) == 1) {
         const TBarcodeDescription& d = Job.Description;
         std::fprintf(stderr, "%s: %s: X-dimension %s mm (%d pixels at %d dpi)\n", Program,
                      Utf8ForTerminal(Options.Output).c_str(),

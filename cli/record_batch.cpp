@@ -53,10 +53,10 @@ private:
 
 // Draws each record through the job of its type to the file Names give it.
 int DrawRecords(const TOptions& Options, const TNameTemplate& Names, TRecordSource& Records) {
-    if (!Names.HasField())
+    if (!Names.HasField() && !Options.ZplStream)
         throw UsageError("a batch needs a field in -o, so that each record names its own file: "
                          "{n}, {value} or a column, for instance -o 'out/{n:05}.png'");
-    if (Names.HasFixedFolder())
+    if (Names.HasFixedFolder() && Options.Output != "-")
         CheckOutputFolder(Names.Folder(), Options.Output);
     TTypeJobs jobs(Options);
     TBatchRun run(Options, Names.NamesAreUnique(), Records.Total());

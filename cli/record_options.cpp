@@ -3,6 +3,7 @@
 #include "sheet_catalogue.h"
 #include <label_record.h>
 #include <value_template.h>
+#include <zpl_roll.h>
 
 #include <algorithm>
 #include <array>
@@ -58,6 +59,8 @@ bool Met(TNeeds Needs, const TOptions& Options, bool Batch) {
     return true;
 }
 
+} // namespace
+
 // Whether Text holds a field: a '{' that is not one of a doubled pair.
 bool HasField(std::string_view Text) {
     for (std::size_t i = 0; i < Text.size(); ++i) {
@@ -70,8 +73,6 @@ bool HasField(std::string_view Text) {
     }
     return false;
 }
-
-} // namespace
 
 void SetTableFormat(TRecordOptions& Records, TTableFormat Format) {
     if (Records.Table && *Records.Table != Format)
@@ -119,6 +120,20 @@ void CheckRecordsAndSheet(const TOptions& Options, bool Batch,
                              std::string(requirement.Why));
 }
 
+// A roll's labels as ZPL: one label at a time, the symbol alone, as Quillmark draws it.
+void CheckZplRoll(const TOptions& Options) {
+    if (!TakesZplLabels(FindSheetTemplate(Options.Sheet.Name)))
+        throw UsageError(
+            "--sheet '" + Options.Sheet.Name +
+            "' has many labels a page; ZPL takes a roll or continuous label, one at a time, "
+            "such as 'Brother DK-1202'; or write a PDF");
+    if (!Options.Sheet.Text.empty() || Options.Sheet.Outline)
+        throw UsageError("--label-text and --outline are drawn on PDF sheets only; leave them "
+                         "out for a ZPL roll");
+    if (Options.ZplForm == TZplForm::Native)
+        throw UsageError("a roll's ZPL labels carry the symbol as drawn; leave out --zpl native");
+}
+
 void CheckSheetOutput(const TOptions& Options) {
     const std::string& output = Options.Output;
     if (output.empty() || output == "-")
@@ -126,7 +141,10 @@ void CheckSheetOutput(const TOptions& Options) {
     if (HasField(output))
         throw UsageError("--sheet writes one PDF file, not a file a label; give -o a name "
                          "without fields, such as labels.pdf");
-    if (OutputFormat(Options) != TFileFormat::Pdf)
+    const TFileFormat format = OutputFormat(Options);
+    if (format == TFileFormat::Zpl)
+        CheckZplRoll(Options);
+    else if (format != TFileFormat::Pdf)
         throw UsageError("--sheet writes a PDF; give -o a name ending in .pdf");
     const TSheetFacts sheet = FindSheet(Options.Sheet.Name);
     if (Options.Sheet.Skip >= sheet.LabelsPerPage)

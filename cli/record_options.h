@@ -28,6 +28,9 @@ void AddLabelText(TSheetOptions& Sheet, const std::string& Template);
 void CheckRecordsAndSheet(const TOptions& Options, bool Batch,
                           const std::vector<std::string_view>& Given);
 
+// Whether an -o template holds a field: a '{' that is not one of a doubled pair.
+bool HasField(std::string_view Text);
+
 // --sheet's output, one PDF file, and the sheet itself: its name known and --skip leaving a
 // label of the first page; raises UsageError otherwise.
 void CheckSheetOutput(const TOptions& Options);

@@ -34,7 +34,8 @@ TOutputJob MakeJob(const TOptions& Options) {
                    .GS1Pairings = Options.GS1Strict,
                    .Report = Options.Report,
                    .GainMM = Options.GainMM,
-                   .FitToDevice = Options.Fit};
+                   .FitToDevice = Options.Fit,
+                   .ZplForm = Options.ZplForm};
     if (Options.Strict)
         StopOnFindings(job);
     if (Options.Verify)
@@ -90,18 +91,35 @@ void AddFailure(TSymbolOutcome& Outcome, const std::exception_ptr& Error,
     Outcome.Failed = true;
 }
 
+namespace {
+
+TSymbolOutcome RunSymbolTo(const TOutputJob& Job, bool Strict, const std::string& Value,
+                           const TSink& Write) {
+    TSymbolOutcome outcome;
+    try {
+        AddResult(outcome, RunOutputJob(Job, Value, Write), Strict);
+    } catch (...) {
+        AddFailure(outcome, std::current_exception(), Value);
+    }
+    return outcome;
+}
+
+} // namespace
+
 TSymbolOutcome RunSymbol(const TOutputJob& Job, bool Strict, const std::string& Value,
                          const std::string& Target) {
-    TSymbolOutcome outcome;
     const TSink write =
         Target == "-"
             ? TSink([](const QByteArray& Bytes) { WriteAllTo(STDOUT_FILENO, Bytes, "stdout"); })
             : FileSink(Target, TDurability::None);
-    try {
-        AddResult(outcome, RunOutputJob(Job, Value, write), Strict);
-    } catch (...) {
-        AddFailure(outcome, std::current_exception(), Value);
-    }
+    return RunSymbolTo(Job, Strict, Value, write);
+}
+
+TSymbolOutcome RunSymbolForStream(const TOutputJob& Job, bool Strict, const std::string& Value) {
+    QByteArray kept;
+    TSymbolOutcome outcome =
+        RunSymbolTo(Job, Strict, Value, [&kept](const QByteArray& Bytes) { kept = Bytes; });
+    outcome.Bytes = std::move(kept);
     return outcome;
 }
 

@@ -19,7 +19,8 @@ struct TMessage {
 struct TSymbolOutcome {
     std::vector<TMessage> Messages;
     bool Failed = false;
-    bool Skipped = false; // no symbol was meant to be drawn: a blank line
+    bool Skipped = false;  // no symbol was meant to be drawn: a blank line
+    QByteArray Bytes = {}; // the label, where a run writes one stream (--zpl-stream)
 };
 
 // The job every symbol of a run shares: a value the symbol would change is refused unless
@@ -44,5 +45,7 @@ void AddFailure(TSymbolOutcome& Outcome, const std::exception_ptr& Error, const 
 // failed symbol writes nothing. Never throws; any failure is in the outcome.
 TSymbolOutcome RunSymbol(const TOutputJob& Job, bool Strict, const std::string& Value,
                          const std::string& Target);
+// The same, its bytes kept in the outcome for a stream rather than written.
+TSymbolOutcome RunSymbolForStream(const TOutputJob& Job, bool Strict, const std::string& Value);
 
 } // namespace quillmark::cli

@@ -2,8 +2,10 @@
 
 #include "label_fit.h"
 #include "label_outline.h"
+#include "label_run.h"
 #include "printable_area.h"
 #include "sheet_plan.h"
+#include "zpl_roll.h"
 
 #include <quillmark/latin1.h>
 #include <quillmark/prepared_symbol.h>
@@ -29,17 +31,6 @@ constexpr TFileFormat SheetFormat = TFileFormat::Pdf;
 int ReadBackDpi(double XMM) {
     return std::max(LeastReadBackDpi,
                     static_cast<int>(std::ceil(LeastReadBackPixels * MMPerInch / XMM)));
-}
-
-TBarcodeDescription DescriptionOf(const TOutputJob& Job, const TSheetSettings& Settings,
-                                  const TLabelRecord& Record) {
-    if (!Record.Type)
-        return Job.Description;
-    if (Settings.DescriptionFor)
-        return Settings.DescriptionFor(*Record.Type);
-    TBarcodeDescription Own = Job.Description;
-    Own.Barcode.BarType = *Record.Type;
-    return Own;
 }
 
 // The pages of the document as the plan's slots reach them.
@@ -78,11 +69,11 @@ struct TLabelLines {
 };
 
 // One run: the plan, the document and the outcomes so far.
-class TSheetRun {
+class TSheetRun : TLabelRun {
 public:
     TSheetRun(const TOutputJob& Job, const TSheetSettings& Settings, const std::string& FileName,
               const TLabelReport& Report)
-        : FJob(Job), FSettings(Settings), FReport(Report), FPlan(Settings.Sheet, Settings.Skip),
+        : TLabelRun(Job, Settings, Report), FPlan(Settings.Sheet, Settings.Skip),
           FDocument(FileName, Settings.Sheet.Name() + " labels"), FPages(FDocument, FPlan) {}
 
     void Draw(const TLabelRecord& Record) {
@@ -120,22 +111,9 @@ public:
     }
 
 private:
-    // The record's symbol, checked as a file's would be and refused if too large for the
-    // label; none when the gate stops it.
     std::optional<TPreparedSymbol> Prepared(const TLabelRecord& Record, const TLabelLines& Lines,
                                             TOutputResult& Result) const {
-        std::optional<TPreparedSymbol> Symbol;
-        Symbol.emplace(DescriptionOf(FJob, FSettings, Record), ValueFromText(Record.Value),
-                       FJob.CheckDigits, FJob.Lenient);
-        if (!CheckOutputSymbol(FJob, *Symbol, SheetFormat, Result))
-            return std::nullopt;
-        // Every cell is the label's size: one check serves them all.
-        const TLabelTemplate& Sheet = FSettings.Sheet;
-        const TPrintableArea Area(Sheet, {0, 0, Sheet.Width, Sheet.Height});
-        if (!PlaceBlock(Area, FSettings.Align, Symbol->Vector(), Lines.Extents))
-            throw Exception(LabelTooLargeMessage(Sheet, FSettings.Align, Symbol->Description(),
-                                                 Symbol->Vector(), Lines.Extents));
-        return Symbol;
+        return PrepareLabelSymbol(FJob, FSettings, Record, Lines.Extents, SheetFormat, Result);
     }
 
     void DrawCopy(const TLabelRecord& Record, TPreparedSymbol& Symbol, const TLabelLines& Lines,
@@ -175,26 +153,49 @@ private:
             Result.Notes.push_back(std::move(*Note));
     }
 
-    void Fail(const TLabelRecord& Record, const TOutputResult& Result, std::exception_ptr Error) {
-        FAllDrawn = false;
-        FReport({Record, Result, std::move(Error)});
-    }
-
-    const TOutputJob& FJob;
-    const TSheetSettings& FSettings;
-    const TLabelReport& FReport;
     TSheetPlan FPlan;
     TSheetDocument FDocument;
     TPages FPages;
-    TSheetSummary FSummary;
-    bool FAllDrawn = true;
 };
 
 } // namespace
 
+TBarcodeDescription LabelDescription(const TOutputJob& Job, const TSheetSettings& Settings,
+                                     const TLabelRecord& Record) {
+    if (!Record.Type)
+        return Job.Description;
+    if (Settings.DescriptionFor)
+        return Settings.DescriptionFor(*Record.Type);
+    TBarcodeDescription Own = Job.Description;
+    Own.Barcode.BarType = *Record.Type;
+    return Own;
+}
+
+std::optional<TPreparedSymbol> PrepareLabelSymbol(const TOutputJob& Job,
+                                                  const TSheetSettings& Settings,
+                                                  const TLabelRecord& Record,
+                                                  const std::vector<TTextExtent>& Lines,
+                                                  TFileFormat Format, TOutputResult& Result) {
+    std::optional<TPreparedSymbol> Symbol;
+    Symbol.emplace(LabelDescription(Job, Settings, Record), ValueFromText(Record.Value),
+                   Job.CheckDigits, Job.Lenient);
+    if (!CheckOutputSymbol(Job, *Symbol, Format, Result))
+        return std::nullopt;
+    // Every cell is the label's size: one check serves them all.
+    const TLabelTemplate& Sheet = Settings.Sheet;
+    const TPrintableArea Area(Sheet, {0, 0, Sheet.Width, Sheet.Height});
+    const TOutputLayout& Layout = Symbol->LayoutFor(Format);
+    if (!PlaceBlock(Area, Settings.Align, Layout, Lines))
+        throw Exception(
+            LabelTooLargeMessage(Sheet, Settings.Align, Symbol->Description(), Layout, Lines));
+    return Symbol;
+}
+
 TSheetSummary RunSheetJob(const TOutputJob& Job, const TSheetSettings& Settings,
                           const TRecordSource& Next, const std::string& FileName,
                           const TLabelReport& Report) {
+    if (Job.Format == TFileFormat::Zpl)
+        return RunZplRoll(Job, Settings, Next, FileName, Report);
     TSheetRun Run(Job, Settings, FileName, Report);
     while (const std::optional<TLabelRecord> Record = Next())
         Run.Draw(*Record);

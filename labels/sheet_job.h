@@ -6,6 +6,8 @@
 #include "label_record.h"
 #include "label_template.h"
 #include <quillmark/output_job.h>
+#include <quillmark/prepared_symbol.h>
+#include <quillmark/sheet_document.h>
 
 #include <QFont>
 
@@ -16,6 +18,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillmark {
 
@@ -57,6 +60,20 @@ struct TSheetSummary {
 // left out (TSheetPlan). Raises what Next raises (no file is written), EWriteError, and
 // before any record Exception for a Skip that leaves no cell on the first page or a
 // template with no cell on its page.
+// The description a record's label draws: the job's, or the run's for the record's own type.
+TBarcodeDescription LabelDescription(const TOutputJob& Job, const TSheetSettings& Settings,
+                                     const TLabelRecord& Record);
+
+// The record's symbol, checked as a file of Format would be (the layout it draws from) and
+// refused, naming both sizes, where it and Lines don't fit the label; none when the job's
+// gate stops it. Raises the engine's errors and the refusal.
+std::optional<TPreparedSymbol> PrepareLabelSymbol(const TOutputJob& Job,
+                                                  const TSheetSettings& Settings,
+                                                  const TLabelRecord& Record,
+                                                  const std::vector<TTextExtent>& Lines,
+                                                  TFileFormat Format, TOutputResult& Result);
+
+// With Job.Format ZPL, the labels of a roll go to a ZPL file instead (RunZplRoll).
 TSheetSummary RunSheetJob(const TOutputJob& Job, const TSheetSettings& Settings,
                           const TRecordSource& Next, const std::string& FileName,
                           const TLabelReport& Report);

@@ -7,19 +7,21 @@
 
 namespace quillmark {
 
-enum class TFileFormat { Png, Svg, Pdf, Eps };
+enum class TFileFormat { Png, Svg, Pdf, Eps, Zpl };
 
 struct TFileFormatName {
     TFileFormat Format;
-    const char* Suffix; // the file name extension, lower case, without the dot
-    const char* Name;   // as a person picks it from a list
+    const char* Suffix;  // the file name extension, lower case, without the dot
+    const char* Name;    // as a person picks it from a list
+    bool Raster = false; // drawn from the raster layout, in whole pixels or dots at the dpi
 };
 
-inline constexpr std::array<TFileFormatName, 4> FileFormats{{
-    {TFileFormat::Png, "png", "PNG image"},
+inline constexpr std::array<TFileFormatName, 5> FileFormats{{
+    {TFileFormat::Png, "png", "PNG image", true},
     {TFileFormat::Svg, "svg", "SVG image"},
     {TFileFormat::Pdf, "pdf", "PDF document"},
     {TFileFormat::Eps, "eps", "EPS image"},
+    {TFileFormat::Zpl, "zpl", "ZPL label", true},
 }};
 
 // Indexed by the enumeration, so that a format's row is FileFormats[Format].
@@ -34,7 +36,11 @@ constexpr const TFileFormatName& FileFormatRow(TFileFormat Format) {
     return FileFormats[static_cast<std::size_t>(Format)];
 }
 
-// The extensions as a sentence names them: ".png, .svg, .pdf or .eps".
+constexpr bool IsRasterFormat(TFileFormat Format) {
+    return FileFormatRow(Format).Raster;
+}
+
+// The extensions as a sentence names them: ".png, .svg, .pdf, .eps or .zpl".
 inline std::string SuffixesText() {
     std::string text;
     for (std::size_t i = 0; i < FileFormats.size(); ++i) {

@@ -83,7 +83,7 @@ const TOutputLayout& TPreparedSymbol::Vector() {
 }
 
 const TOutputLayout& TPreparedSymbol::LayoutFor(TFileFormat Format) {
-    return Format == TFileFormat::Png ? Raster() : Vector();
+    return IsRasterFormat(Format) ? Raster() : Vector();
 }
 
 std::vector<std::string> TPreparedSymbol::Findings(TFileFormat Format) {

@@ -1,4 +1,4 @@
-// A barcode as PNG, SVG, PDF or EPS bytes, and as a file written whole or not at all.
+// A barcode as PNG, SVG, PDF, EPS or ZPL bytes, and as a file written whole or not at all.
 #pragma once
 
 #include <quillmark/quillmark_output_export.h>
@@ -22,14 +22,15 @@ QUILLMARK_OUTPUT_EXPORT QString SuffixOf(TFileFormat Format);
 // raises Exception naming the file.
 QUILLMARK_OUTPUT_EXPORT TFileFormat FileFormatOf(const QString& FileName);
 
-// The layout a format is drawn from: raster for PNG, vector for SVG, PDF and EPS.
+// The layout a format is drawn from: raster for PNG and ZPL, vector for SVG, PDF and EPS.
 QUILLMARK_OUTPUT_EXPORT TOutputLayout LayoutFor(const TBarcodeDescription& Description,
                                                 TFileFormat Format);
 
 // PNG with its resolution recorded; SVG sized in millimetres with a viewBox; PDF on a page
 // of the symbol's size with its quiet zones; EPS as PDF, with its bounding box at the
-// symbol's size and its text as outlines. Each serialises the layout its format is drawn
-// from (LayoutFor); the same layout gives the same bytes.
+// symbol's size and its text as outlines; ZPL one thermal printer's label (zpl.h). Each
+// serialises the layout its format is drawn from (LayoutFor); the same layout gives the same
+// bytes.
 QUILLMARK_OUTPUT_EXPORT QByteArray RenderFile(const TOutputLayout& Layout, TFileFormat Format);
 QUILLMARK_OUTPUT_EXPORT QByteArray RenderPng(const TOutputLayout& Layout);
 // The PNG of Image, the raster picture of Layout (RenderImage).

@@ -76,7 +76,9 @@ TOutputResult RunOutputJob(const TOutputJob& Job, TPreparedSymbol& Symbol, const
     QImage picture;
     if (Job.Verifier)
         picture = RenderImage(Symbol.Raster());
-    const QByteArray bytes = !png           ? RenderFile(Symbol, Job.Format)
+    const bool native = Job.Format == TFileFormat::Zpl && Job.ZplForm == TZplForm::Native;
+    const QByteArray bytes = native         ? NativeZpl(Symbol.Description(), Symbol.Raster())
+                             : !png         ? RenderFile(Symbol, Job.Format)
                              : Job.Verifier ? EncodePng(picture, Symbol.Raster())
                                             : RenderPng(Symbol.Raster());
     if (Job.Verifier) {

@@ -8,6 +8,7 @@
 #include <quillmark/files.h>
 #include <quillmark/prepared_symbol.h>
 #include <quillmark/symbol_value.h>
+#include <quillmark/zpl.h>
 
 #include <QByteArray>
 #include <QImage>
@@ -47,6 +48,7 @@ struct TOutputJob {
     // The X-dimension moved to the whole pixels at the description's resolution that keep
     // it in the symbology's permitted range (FitToDevice); a symbol fails where none do.
     bool FitToDevice = false;
+    TZplForm ZplForm = TZplForm::Graphic; // how a ZPL label draws the symbol
 };
 
 struct TOutputResult {

@@ -1,5 +1,6 @@
 #include "files.h"
 #include "output_job.h"
+#include "zpl.h"
 
 #include <QFileInfo>
 
@@ -18,7 +19,7 @@ TFileFormat FileFormatOf(const QString& FileName) {
 }
 
 TOutputLayout LayoutFor(const TBarcodeDescription& Description, TFileFormat Format) {
-    return Format == TFileFormat::Png ? RasterLayout(Description) : VectorLayout(Description);
+    return IsRasterFormat(Format) ? RasterLayout(Description) : VectorLayout(Description);
 }
 
 QByteArray RenderFile(const TOutputLayout& Layout, TFileFormat Format) {
@@ -29,6 +30,8 @@ QByteArray RenderFile(const TOutputLayout& Layout, TFileFormat Format) {
         return RenderPdf(Layout);
     case TFileFormat::Eps:
         return RenderEps(Layout);
+    case TFileFormat::Zpl:
+        return RenderZpl(Layout);
     case TFileFormat::Png:
         break;
     }

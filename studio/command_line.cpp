@@ -246,6 +246,9 @@ private:
             Flag("report");
         if (job_.FitToDevice)
             Flag("fit");
+        // The form only ZPL reads; the command line refuses --zpl for other formats.
+        if (job_.Format == TFileFormat::Zpl && job_.ZplForm == TZplForm::Native)
+            Add("zpl", "native");
         if (request_.Strict)
             Flag("strict");
         else if (job_.Gate)

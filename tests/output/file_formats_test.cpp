@@ -16,6 +16,7 @@ TEST(FileFormats, TheExtensionNamesTheFormatInAnyCase) {
         {"dir.svg/b.PNG", TFileFormat::Png, "png"},
         {"c.Svg", TFileFormat::Svg, "svg"},
         {"d.tar.pdf", TFileFormat::Pdf, "pdf"},
+        {"printer/roll 1.ZPL", TFileFormat::Zpl, "zpl"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FileFormatOf(QString::fromLatin1(c.Name)), c.Format) << c.Name;
@@ -26,8 +27,8 @@ TEST(FileFormats, TheExtensionNamesTheFormatInAnyCase) {
             FileFormatOf(QString::fromLatin1(unknown));
             ADD_FAILURE() << unknown;
         } catch (const Exception& e) {
-            EXPECT_EQ(e.Message(),
-                      std::string(unknown) + " : Unknown file type; use .png, .svg, .pdf or .eps.");
+            EXPECT_EQ(e.Message(), std::string(unknown) +
+                                       " : Unknown file type; use .png, .svg, .pdf, .eps or .zpl.");
         }
     }
 }

@@ -201,6 +201,34 @@ TEST_F(StudioCommandRun, WritesTheFileSaveWrites) {
         }
 }
 
+// A ZPL label is black on white at a printer's resolution: the cases above are mostly not.
+TEST_F(StudioCommandRun, WritesTheZplLabelSaveWrites) {
+    const struct {
+        const char* FileName;
+        TBarType Type;
+        const char* Value;
+        TZplForm Form;
+    } cases[] = {
+        {"graphic.zpl", bcCodeEAN13, "4006381333931", TZplForm::Graphic},
+        {"native.zpl", bcCodeGS1_128, "(01)09501101530003(10)AB-123", TZplForm::Native},
+    };
+    for (const auto& c : cases) {
+        TOutputJob job = JobFor(c.Type);
+        job.Format = TFileFormat::Zpl;
+        job.ZplForm = c.Form;
+        job.Description.Dpi = 203;
+        const TSaveRequest request{c.Value, QString::fromLatin1(c.FileName)};
+        QByteArray saved;
+        RunOutputJob(job, c.Value, [&saved](const QByteArray& Bytes) { saved = Bytes; });
+        const TCommandLine command = CommandLineOf(job, request);
+        EXPECT_TRUE(command.Unexpressed.empty()) << command.Line;
+        RunShell(command.Line);
+        QFile written(Dir.filePath(request.FileName));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << command.Line;
+        EXPECT_TRUE(written.readAll() == saved) << command.Line;
+    }
+}
+
 TEST(StudioCommand, LeavesDefaultsOut) {
     TSaveRequest request{"QM-1001", QStringLiteral("a.png")};
     EXPECT_EQ(CommandLineOf(JobFor(bcCode128B), request).Arguments,

@@ -1,0 +1,31 @@
+// What every run of labels keeps, whatever it writes: its job and settings, each label's
+// report, the summary so far and whether every label was drawn.
+#pragma once
+
+#include "sheet_job.h"
+
+#include <exception>
+#include <utility>
+
+namespace quillmark {
+
+class TLabelRun {
+protected:
+    TLabelRun(const TOutputJob& Job, const TSheetSettings& Settings, const TLabelReport& Report)
+        : FJob(Job), FSettings(Settings), FReport(Report) {}
+
+    // Record's label failed with Error (null where the job's gate stopped it): no file is
+    // written at the end.
+    void Fail(const TLabelRecord& Record, const TOutputResult& Result, std::exception_ptr Error) {
+        FAllDrawn = false;
+        FReport({Record, Result, std::move(Error)});
+    }
+
+    const TOutputJob& FJob;
+    const TSheetSettings& FSettings;
+    const TLabelReport& FReport;
+    TSheetSummary FSummary;
+    bool FAllDrawn = true;
+};
+
+} // namespace quillmark
