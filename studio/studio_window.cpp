@@ -138,7 +138,7 @@ QWidget* TStudioWindow::MakeSymbolView() {
     FSplitter->addWidget(middle);
     FSplitter->addWidget(Scrolled(FOptions, true));
     FSplitter->setStretchFactor(1, 1);
-    FSplitter->setSizes({240, 680, 360});
+    FSplitter->setSizes({230, 620, 430});
     valueLabel->setBuddy(FEditorHolder);
     return FSplitter;
 }

@@ -55,9 +55,8 @@ const TLabels<TDataMatrixShape> ShapeLabels{{"Square", TDataMatrixShape::Square}
 const TLabels<TITF14Bearers> BearerLabels{{"Frame", TITF14Bearers::Frame},
                                           {"Above and below", TITF14Bearers::TopAndBottom},
                                           {"None", TITF14Bearers::None}};
-const TLabels<TColourModel> ColourModelLabels{
-    {"RGB", TColourModel::Rgb},
-    {"CMYK in PDF and EPS: black as black ink alone", TColourModel::Cmyk}};
+const TLabels<TColourModel> ColourModelLabels{{"RGB", TColourModel::Rgb},
+                                              {"CMYK (PDF, EPS)", TColourModel::Cmyk}};
 // The spin boxes' bound for a fixed Data Matrix size (ISO/IEC 16022's largest, 144x144); the
 // matrix library refuses a size it doesn't have, and the window shows why.
 constexpr int LargestDataMatrixSide = 144;
@@ -172,7 +171,9 @@ TSymbolOptions::TSymbolOptions(QWidget* Parent) : QWidget(Parent) {
     AddRow(FCommon, QStringLiteral("Spaces"), ColorButton(defaults.Barcode.ColorSpc), "SpaceColor");
     AddRow(FCommon, QStringLiteral("Text colour"), ColorButton(defaults.FontColor), "TextColor");
     AddRow(FCommon, QStringLiteral("Colours for print"),
-           Choices(ColourModelLabels, DefaultColourModel), "ColourModel");
+           Choices(ColourModelLabels, DefaultColourModel), "ColourModel")
+        ->setToolTip(QStringLiteral("CMYK writes PDF and EPS in print inks: black as black ink "
+                                    "alone, white as no ink"));
     AddRow(FCommon, QStringLiteral("Transparent background"), new QCheckBox, "Transparent");
     auto* reduction = Millimetres(MaxXDimensionMM, 3);
     reduction->setSpecialValueText(QStringLiteral("None"));

@@ -3,6 +3,7 @@
 #include "batch_rows_model.h"
 #include "batch_view.h"
 #include "studio_window.h"
+#include "symbol_options.h"
 #include "symbol_preview.h"
 #include <quillmark/read_symbol.h>
 
@@ -46,6 +47,9 @@ TEST(StudioScreenshot, ShowsACrispScannableSymbolAt1280By800) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QTest::qWait(200);
 
+    // The options fit their pane at this size, without a scroll sideways.
+    EXPECT_LE(window.Options()->minimumSizeHint().width(),
+              window.Options()->parentWidget()->width());
     const QPixmap grabbed = window.grab();
     const double ratio = grabbed.devicePixelRatio();
     EXPECT_EQ(ratio, std::round(qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble()));
