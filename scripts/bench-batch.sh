@@ -98,55 +98,84 @@ run() { # NAME FOLDER
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 now() { date +%s.%N; }
 
-echo "$count Code 128 values and as many URLs in 2D symbols, $rounds rounds, $cores cores; wall seconds"
-declare -A times
-# Outputs are kept until the end: deleting thousands of files slows the next run's file
-# creation, which would favour whichever command ran first.
-for round in $(seq "$rounds"); do
-    line="round $round:"
-    for name in "${names[@]}"; do
-        mkdir "$work/$name.$round"
-        start="$(now)"
-        run "$name" "$work/$name.$round"
-        seconds="$(awk -v a="$start" -v b="$(now)" 'BEGIN { printf "%.3f", b - a }')"
-        times[$name]+="$seconds "
-        line+=" $name $seconds"
-    done
-    echo "$line"
-done
+# The same rounds on a tmpfs and on the disk: the disk's state (its journal, the
+# directories' age) moves the per-file times more than the programs do, a tmpfs leaves the
+# programs' own time. The tmpfs is one this script mounts when root, else /dev/shm.
+memory=""
+if [[ $(id -u) -eq 0 ]] && mkdir "$work/tmpfs" && mount -t tmpfs -o size=4g tmpfs "$work/tmpfs" 2>/dev/null; then
+    memory="$work/tmpfs"
+    memory_kind="a tmpfs mounted for this run"
+    trap 'umount "$work/tmpfs" 2>/dev/null || true; rm -rf "$work"' EXIT
+elif [[ -d /dev/shm && -w /dev/shm ]]; then
+    memory="$(mktemp -d /dev/shm/bench-batch.XXXXXX)"
+    memory_kind="/dev/shm"
+    trap 'rm -rf "$memory" "$work"' EXIT
+else
+    echo "no tmpfs: neither mount -t tmpfs (needs root) nor /dev/shm could be used; the disk rows only"
+fi
+disk="$work/disk"
+mkdir "$disk"
 
-declare -A per_file
-for name in "${names[@]}"; do
-    per_file[$name]="$(printf '%s\n' ${times[$name]} | median | awk -v n="$count" '{ printf "%.4f", $1 * 1000 / n }')"
-done
+echo "$count Code 128 values and as many URLs in 2D symbols, $rounds rounds, $cores cores; wall seconds"
+declare -A times per_file
+measure() { # PLACE FOLDER: the rounds into FOLDER, then the medians and ratios
+    local place="$1" folder="$2" round name line start seconds
+    echo "on $place:"
+    # Outputs are kept until the end: deleting thousands of files slows the next run's file
+    # creation, which would favour whichever command ran first.
+    for round in $(seq "$rounds"); do
+        line="round $round:"
+        for name in "${names[@]}"; do
+            mkdir "$folder/$name.$round"
+            start="$(now)"
+            run "$name" "$folder/$name.$round"
+            seconds="$(awk -v a="$start" -v b="$(now)" 'BEGIN { printf "%.3f", b - a }')"
+            times[$name]+="$seconds "
+            line+=" $name $seconds"
+        done
+        echo "$line"
+    done
+    for name in "${names[@]}"; do
+        per_file[$name]="$(printf '%s\n' ${times[$name]} | median | awk -v n="$count" '{ printf "%.4f", $1 * 1000 / n }')"
+        times[$name]=""
+    done
+    echo "median ms per file on $place, ours and the other, ratio:"
+    ratio "PNG, --jobs 1, against zint" png-j1 zint-png 0.5
+    ratio "PNG, $cores jobs, against zint" png zint-png 0.3
+    ratio "SVG, --jobs 1, against zint" svg-j1 zint-svg 0.5
+    ratio "SVG, $cores jobs, against zint" svg zint-svg 0.3
+    ratio "PDF, --jobs 1, against our PNG" pdf-j1 png-j1 2.0
+    ratio "QR Code PNG, --jobs 1, against zint" qr-j1 zint-qr 0.5
+    ratio "Data Matrix PNG, --jobs 1, against zint" dm-j1 zint-dm 0.5
+}
 ratio() { # WHAT A B GOAL
     awk -v what="$1" -v a="${per_file[$2]}" -v b="${per_file[$3]}" -v goal="$4" 'BEGIN {
         r = a / b
         printf "  %-40s %7.4f %7.4f  %6.3f  (goal <= %s: %s)\n", what, a, b, r, goal, (r <= goal) ? "met" : "NOT met"
     }'
 }
-echo "median ms per file, ours and the other, ratio:"
-ratio "PNG, --jobs 1, against zint" png-j1 zint-png 0.5
-ratio "PNG, $cores jobs, against zint" png zint-png 0.3
-ratio "SVG, --jobs 1, against zint" svg-j1 zint-svg 0.5
-ratio "SVG, $cores jobs, against zint" svg zint-svg 0.3
-ratio "PDF, --jobs 1, against our PNG" pdf-j1 png-j1 2.0
-ratio "QR Code PNG, --jobs 1, against zint" qr-j1 zint-qr 0.5
-ratio "Data Matrix PNG, --jobs 1, against zint" dm-j1 zint-dm 0.5
+if [[ -n $memory ]]; then
+    measure "tmpfs ($memory_kind)" "$memory"
+    # The tmpfs's files go before the disk rounds: they hold memory, not disk.
+    rm -rf "${memory:?}"/*
+fi
+measure "disk ($(df --output=fstype "$disk" | tail -1))" "$disk"
+# What follows reads the disk rounds' files.
+work_out="$disk"
 
 # The first 2D files' sizes in pixels: the same symbol at the same module, the same size.
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $3 * 256 + $4, $7 * 256 + $8 }'; }
 for type in qr dm; do
-    echo "first $type file, pixels: ours $(png_size "$work/$type-j1.1/00001.png"), zint $(png_size "$work/zint-$type.1/00001.png")"
+    echo "first $type file, pixels: ours $(png_size "$work_out/$type-j1.1/00001.png"), zint $(png_size "$work_out/zint-$type.1/00001.png")"
 done
 
 bytes() { du -sb --apparent-size "$1" | cut -f1; }
 for format in png svg; do
-    awk -v f="${format^^}" -v a="$(bytes "$work/$format.1")" -v b="$(bytes "$work/zint-$format.1")" -v n="$count" 'BEGIN {
+    awk -v f="${format^^}" -v a="$(bytes "$work_out/$format.1")" -v b="$(bytes "$work_out/zint-$format.1")" -v n="$count" 'BEGIN {
         printf "%s bytes per file: ours %.0f, zint %.0f, ratio %.3f\n", f, a / n, b / n, a / b
     }'
 done
-awk -v a="$(bytes "$work/pdf-j1.1")" -v n="$count" 'BEGIN { printf "PDF bytes per file: ours %.0f\n", a / n }'
+awk -v a="$(bytes "$work_out/pdf-j1.1")" -v n="$count" 'BEGIN { printf "PDF bytes per file: ours %.0f\n", a / n }'
 
 # Peak resident memory of whole batches: it must not grow with the batch's length, and
 # stays within 64 MB and 8 MB a job; jobs above the cores are capped, with a note.
@@ -172,8 +201,8 @@ linear=()
 matrix=()
 for ((n = 1; n <= count; n += 100)); do
     name="$(printf '%05d' "$n")"
-    for folder in zint-png png; do linear+=("$work/$folder.$rounds/$name.png"); done
-    for folder in zint-qr qr-j1 zint-dm dm-j1; do matrix+=("$work/$folder.$rounds/$name.png"); done
+    for folder in zint-png png; do linear+=("$work_out/$folder.$rounds/$name.png"); done
+    for folder in zint-qr qr-j1 zint-dm dm-j1; do matrix+=("$work_out/$folder.$rounds/$name.png"); done
 done
 mismatches=0
 compare_reads() { # VALUES, with "FILE<TAB>TEXT" lines on stdin
