@@ -15,6 +15,10 @@
 #include <cstring>
 #include <string_view>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace quillmark {
 
 namespace {
@@ -54,6 +58,46 @@ int BitsPerPixel(std::size_t Colours) {
     return Colours <= 16 ? 4 : 8;
 }
 
+// Eight pixels of two colours as one byte, the first the most significant bit; Stray gathers
+// the pixels that are neither colour.
+#if defined(__SSE2__)
+std::uint8_t PackEight(const QRgb* In, __m128i Alpha, __m128i Zero, __m128i One, __m128i& Known) {
+    // movemask gives the first pixel as bit 0; PNG wants it as bit 7.
+    static constexpr std::array<std::uint8_t, 16> Reversed{0, 8, 4, 12, 2, 10, 6, 14,
+                                                           1, 9, 5, 13, 3, 11, 7, 15};
+    const auto four = [&](const QRgb* From) {
+        const __m128i pixels =
+            _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(From)), Alpha);
+        const __m128i one = _mm_cmpeq_epi32(pixels, One);
+        Known = _mm_and_si128(Known, _mm_or_si128(one, _mm_cmpeq_epi32(pixels, Zero)));
+        return Reversed[static_cast<std::size_t>(_mm_movemask_ps(_mm_castsi128_ps(one)))];
+    };
+    return static_cast<std::uint8_t>(four(In) << 4 | four(In + 4));
+}
+#endif
+
+// A row of two colours at one bit a pixel, eight pixels at a time: text rows change colour
+// every few pixels, which a lookup on each change mispredicts. False if a pixel is neither
+// colour.
+bool PackTwoColours(const QRgb* In, int Width, QRgb Alpha, QRgb Zero, QRgb One, std::uint8_t* Out) {
+    int x = 0;
+    bool known = true;
+#if defined(__SSE2__)
+    const auto splat = [](QRgb Value) { return _mm_set1_epi32(static_cast<int>(Value)); };
+    __m128i allKnown = _mm_set1_epi32(-1);
+    for (; x + 8 <= Width; x += 8)
+        Out[x / 8] = PackEight(In + x, splat(Alpha), splat(Zero), splat(One), allKnown);
+    known = _mm_movemask_epi8(allKnown) == 0xFFFF;
+#endif
+    for (; x < Width; ++x) {
+        const QRgb pixel = In[x] | Alpha;
+        known = known && (pixel == One || pixel == Zero);
+        if (pixel == One)
+            Out[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x & 7));
+    }
+    return known;
+}
+
 // The picture's rows as PNG filters them: a row that repeats the one above is filtered Up,
 // which gives zeros, the others not at all. None if a pixel is not in the palette.
 std::optional<std::vector<std::uint8_t>> FilteredRows(const QImage& Image,
@@ -80,6 +124,11 @@ std::optional<std::vector<std::uint8_t>> FilteredRows(const QImage& Image,
         }
         out[0] = FilterNone;
         ++out;
+        if (Bits == 1 && Palette.size() == 2) {
+            if (!PackTwoColours(in, width, opaque ? 0xFF000000u : 0u, Palette[0], Palette[1], out))
+                return std::nullopt;
+            continue;
+        }
         for (int x = 0; x < width; ++x) {
             // Pixels come in long runs of one colour, so the last lookup usually holds.
             const QRgb pixel = opaque ? in[x] | 0xFF000000u : in[x];
