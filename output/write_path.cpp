@@ -8,7 +8,12 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/syscall.h>
 #include <unistd.h>
+
+#if defined(SYS_openat2)
+#include <linux/openat2.h>
+#endif
 
 namespace quillmark {
 
@@ -63,6 +68,41 @@ std::string ReadLink(const std::string& Name, int Folder, const std::string& Par
     return std::string(target.data(), static_cast<std::size_t>(length));
 }
 
+// Name resolved in two calls when its folder is reached without a link: the folder opened
+// by the kernel refusing any link on the way, then the leaf looked at. None when a link, an
+// error or an odd leaf needs the walk, which follows links by the rule and names failures;
+// without links the walk would reach the same folder one component at a time, which a batch
+// of thousands of files notices.
+std::optional<TWritePath> ResolveWithoutLinks(const std::string& Name) {
+#if defined(SYS_openat2)
+    const std::size_t slash = Name.rfind('/');
+    const std::string leaf = slash == std::string::npos ? Name : Name.substr(slash + 1);
+    if (leaf.empty() || leaf == "." || leaf == "..")
+        return std::nullopt;
+    const std::string folderName = slash == std::string::npos ? "."
+                                   : slash == 0               ? "/"
+                                                              : Name.substr(0, slash);
+    open_how how{};
+    how.flags = O_PATH | O_DIRECTORY | O_CLOEXEC;
+    how.resolve = RESOLVE_NO_SYMLINKS;
+    const auto fd = ::syscall(SYS_openat2, AT_FDCWD, folderName.c_str(), &how, sizeof how);
+    if (fd < 0)
+        return std::nullopt;
+    TFileDescriptor folder(static_cast<int>(fd));
+    struct stat info {};
+    if (::fstatat(folder.Get(), leaf.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno == ENOENT
+                   ? std::optional<TWritePath>(TWritePath{std::move(folder), leaf, std::nullopt})
+                   : std::nullopt;
+    if (S_ISLNK(info.st_mode))
+        return std::nullopt;
+    return TWritePath{std::move(folder), leaf, info};
+#else
+    static_cast<void>(Name);
+    return std::nullopt;
+#endif
+}
+
 } // namespace
 
 TFileDescriptor::~TFileDescriptor() {
@@ -81,6 +121,8 @@ TFileDescriptor& TFileDescriptor::operator=(TFileDescriptor&& Other) noexcept {
 }
 
 TWritePath ResolveWritePath(const std::string& Name) {
+    if (std::optional<TWritePath> direct = ResolveWithoutLinks(Name))
+        return *std::move(direct);
     TFileDescriptor folder =
         OpenFolder(Name, AT_FDCWD, !Name.empty() && Name.front() == '/' ? "/" : ".");
     std::deque<std::string> rest = Components(Name);

@@ -9,7 +9,8 @@
 # and the ratios, the files' sizes, the batch's peak memory at two lengths and with too
 # many jobs, and checks that a sample of both tools' files scan back to their values.
 # zint is the peer here and nothing else; the script installs it when run as root.
-#   scripts/bench-batch.sh [COUNT]      (ROUNDS=5 for more rounds; 3 by default)
+#   scripts/bench-batch.sh [COUNT]      (ROUNDS=5 for more rounds; 3 by default;
+#                                        CLI=path times another build's quillmark-cli)
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 count="${1:-10000}"
@@ -27,7 +28,7 @@ if ! command -v zint >/dev/null; then
 fi
 
 "$root/scripts/build.sh" >/dev/null
-cli="$root/build/cli/quillmark-cli"
+cli="${CLI:-$root/build/cli/quillmark-cli}"
 scan="$root/build/tests/quillmark_scan_images"
 scan_matrix="$root/build/tests/quillmark_scan_matrix_images"
 
