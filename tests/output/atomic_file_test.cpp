@@ -265,5 +265,40 @@ TEST(FileWriter, AFullDiskLeavesTheOldFileAsItWas) {
     EXPECT_EQ(std::system(("umount " + folder).c_str()), 0);
 }
 
+// Names whose folder has no link on the way and names through a link or "..": each written
+// where the name points, and a folder that is missing or a file refused with the name.
+TEST(FileWriter, WritesWhereTheNamePointsWithOrWithoutLinks) {
+    const QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString() + "/";
+    ASSERT_EQ(mkdir((folder + "sub").c_str(), 0755), 0);
+    ASSERT_EQ(symlink("sub", (folder + "via").c_str()), 0);
+    WriteFileAtomically(folder + "plain", "", TDurability::None);
+    const struct {
+        const char* Name;
+        const char* Lands; // where the bytes land, or nullptr for a refusal
+    } cases[] = {
+        {"sub/a.png", "sub/a.png"},        {"sub/../b.png", "b.png"},  {"via/c.png", "sub/c.png"},
+        {"sub/../via/d.png", "sub/d.png"}, {"missing/e.png", nullptr}, {"plain/f.png", nullptr},
+        {"sub/./g.png", "sub/g.png"},
+    };
+    for (const auto& c : cases) {
+        const std::string name = folder + c.Name;
+        std::string said;
+        try {
+            WriteFileAtomically(name, c.Name, TDurability::None);
+        } catch (const EWriteError& e) {
+            said = e.Message();
+        }
+        if (!c.Lands) {
+            EXPECT_EQ(said.rfind(name + " : ", 0), 0u) << said;
+            continue;
+        }
+        EXPECT_EQ(said, "") << c.Name;
+        QFile file(QString::fromStdString(folder + c.Lands));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.Name;
+        EXPECT_EQ(file.readAll(), c.Name);
+    }
+}
+
 } // namespace
 } // namespace quillmark
