@@ -58,8 +58,8 @@ int BitsPerPixel(std::size_t Colours) {
     return Colours <= 16 ? 4 : 8;
 }
 
-// Eight pixels of two colours as one byte, the first the most significant bit; Stray gathers
-// the pixels that are neither colour.
+// Eight pixels of two colours as one byte, the first the most significant bit; Known loses
+// the lanes of any pixel that is neither colour.
 #if defined(__SSE2__)
 std::uint8_t PackEight(const QRgb* In, __m128i Alpha, __m128i Zero, __m128i One, __m128i& Known) {
     // movemask gives the first pixel as bit 0; PNG wants it as bit 7.
