@@ -23,8 +23,8 @@
 namespace quillmark::studio::testing {
 namespace {
 
-// The GS1 check digit of Digits (GS1 General Specifications 7.9.1: weights 3 and 1 from the
-// right).
+// The GS1 modulo-10 check digit of Digits, worked here as GS1's check digit calculation
+// (section 7.9.1 of its general rules) works it: weights 3 and 1 from the right.
 QString GS1CheckDigit(const QString& Digits) {
     int sum = 0;
     for (int i = 0; i < Digits.size(); ++i)

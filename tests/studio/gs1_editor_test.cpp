@@ -48,8 +48,8 @@ TEST(Gs1Editor, WrongCheckDigitShownInItsRowAndRefused) {
     EXPECT_EQ(announced.Values().last(), QStringLiteral("(01)09501101530003"));
 }
 
-// A row one digit short of its check digit shows the digit it lacks (GS1 General
-// Specifications 7.9.1); other faults only the engine's words.
+// A row one digit short of its check digit shows the digit it lacks (GS1's modulo-10
+// calculation, section 7.9.1 of its general rules); other faults only the engine's words.
 TEST(Gs1Rows, DataOneDigitShortShowsItsCheckDigit) {
     const struct {
         const char* AI;
