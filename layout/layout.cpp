@@ -28,30 +28,27 @@ std::string Describe(double Value) {
     return out.str();
 }
 
-void Require(bool Condition, double Value, const std::string& Message) {
-    if (!Condition)
-        throw Exception(Describe(Value) + " : " + Message);
-}
-
 // "<What> out of range (<Low> to <High> <Unit>)."
 std::string OutOfRange(const char* What, double Low, double High, const char* Unit) {
     return std::string(What) + " out of range (" + Describe(Low) + " to " + Describe(High) + " " +
            Unit + ").";
 }
 
+// Value within [Low, High], else the refusal "<Value> : <What> out of range (...)"; the
+// sentence is built only for a refusal, as a batch checks every row.
+void RequireWithin(double Value, double Low, double High, const char* What, const char* Unit) {
+    if (!(Value >= Low && Value <= High))
+        throw Exception(Describe(Value) + " : " + OutOfRange(What, Low, High, Unit));
+}
+
 void CheckDescription(const TBarcodeDescription& D) {
-    Require(D.XDimensionMM == 0 ||
-                (D.XDimensionMM >= MinXDimensionMM && D.XDimensionMM <= MaxXDimensionMM),
-            D.XDimensionMM, OutOfRange("X-dimension", MinXDimensionMM, MaxXDimensionMM, "mm"));
-    Require(D.BarHeightMM >= 0 && D.BarHeightMM <= MaxBarHeightMM, D.BarHeightMM,
-            OutOfRange("Bar height", 0, MaxBarHeightMM, "mm"));
-    Require(D.Dpi >= MinDpi && D.Dpi <= MaxDpi, D.Dpi,
-            OutOfRange("Resolution", MinDpi, MaxDpi, "dpi"));
-    Require(D.FontSizePt >= MinFontSizePt && D.FontSizePt <= MaxFontSizePt, D.FontSizePt,
-            OutOfRange("Font size", MinFontSizePt, MaxFontSizePt, "pt"));
+    if (D.XDimensionMM != 0)
+        RequireWithin(D.XDimensionMM, MinXDimensionMM, MaxXDimensionMM, "X-dimension", "mm");
+    RequireWithin(D.BarHeightMM, 0, MaxBarHeightMM, "Bar height", "mm");
+    RequireWithin(D.Dpi, MinDpi, MaxDpi, "Resolution", "dpi");
+    RequireWithin(D.FontSizePt, MinFontSizePt, MaxFontSizePt, "Font size", "pt");
     if (D.QuietZone)
-        Require(*D.QuietZone >= 0 && *D.QuietZone <= MaxQuietZoneX, *D.QuietZone,
-                OutOfRange("Quiet zone", 0, MaxQuietZoneX, "X"));
+        RequireWithin(*D.QuietZone, 0, MaxQuietZoneX, "Quiet zone", "X");
 }
 
 // The largest page PDF readers take: 200 inches.
