@@ -49,6 +49,9 @@ QByteArray RenderPng(const TOutputLayout& Layout) {
     // A grid alone is written from its modules, without drawing a picture first.
     if (std::optional<QByteArray> png = GridPng(Layout))
         return *std::move(png);
+    // A row of bars likewise, only the rows its text crosses drawn as a picture.
+    if (std::optional<QByteArray> png = BarsPng(Layout))
+        return *std::move(png);
     return EncodePng(RenderImage(Layout), Layout);
 }
 

@@ -9,8 +9,12 @@
 
 #include <zlib.h>
 
+#include <QPainter>
+#include <QTransform>
+
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -214,6 +218,48 @@ void SetBits(std::uint8_t* Row, int X0, int X1) {
     }
 }
 
+// Clears pixels X0..X1 of a 1-bit row.
+void ClearBits(std::uint8_t* Row, int X0, int X1) {
+    for (int x = X0; x <= X1; ++x)
+        Row[x / 8] &= static_cast<std::uint8_t>(~(0x80 >> (x & 7)));
+}
+
+// Row Y of Fills in the space and bar colours, one bit a pixel: the fills that cross it in
+// their order, each clipped to the Width pixels of the row.
+void FillRow(const std::vector<TBarFill>& Fills, int Y, int Width, std::uint8_t* Row) {
+    for (const TBarFill& fill : Fills) {
+        const QRect& r = fill.Rect;
+        if (Y < r.top() || Y > r.bottom() || r.right() < 0 || r.left() >= Width)
+            continue;
+        const int x0 = std::max(0, r.left());
+        const int x1 = std::min(Width - 1, r.right());
+        if (fill.Bar)
+            SetBits(Row, x0, x1);
+        else
+            ClearBits(Row, x0, x1);
+    }
+}
+
+// The rows the text may reach: each cell and a cell's height above and below it, for glyphs
+// that stand out of it. None when a cell is turned or off whole pixels, which the picture
+// alone gives exactly.
+std::optional<std::pair<int, int>> TextRows(const TOutputLayout& Layout) {
+    long long top = Layout.Size.height();
+    long long bottom = 0;
+    for (const TPlacedText& text : Layout.Placed) {
+        const QTransform& t = text.Cell.Rotation;
+        if (t.type() > QTransform::TxTranslate || t.dx() != std::floor(t.dx()) ||
+            t.dy() != std::floor(t.dy()))
+            return std::nullopt;
+        const auto y = static_cast<long long>(t.dy());
+        top = std::min(top, y - text.Cell.Height);
+        bottom = std::max(bottom, y + 2LL * text.Cell.Height);
+    }
+    top = std::max(0LL, top);
+    bottom = std::min<long long>(Layout.Size.height(), bottom);
+    return std::pair<int, int>(static_cast<int>(top), static_cast<int>(std::max(top, bottom)));
+}
+
 } // namespace
 
 std::optional<QByteArray> EncodePalettePng(const QImage& Image, const std::vector<QRgb>& Palette) {
@@ -245,6 +291,56 @@ std::optional<QByteArray> GridPng(const TOutputLayout& Layout) {
             for (int y = fill.Rect.top(); y <= fill.Rect.bottom(); ++y)
                 SetBits(rows.data() + rowBytes * static_cast<std::size_t>(y) + 1, fill.Rect.left(),
                         fill.Rect.right());
+    FilterRepeats(rows, rowBytes);
+    const int dotsPerMeter = DotsPerMeter(Layout.Dpi);
+    return PalettePng(width, height, 1, {space, bar}, rows, dotsPerMeter, dotsPerMeter);
+}
+
+std::optional<QByteArray> BarsPng(const TOutputLayout& Layout) {
+    const QRgb space = ToQColor(Layout.Space).rgb();
+    const QRgb bar = ToQColor(Layout.Bar).rgb();
+    if (Layout.Symbol.Grid || Layout.Vector || Layout.Transparent || Layout.Text || space == bar ||
+        (!Layout.Placed.empty() && ToQColor(Layout.TextInk).rgb() != bar))
+        return std::nullopt;
+    const std::optional<std::pair<int, int>> band = TextRows(Layout);
+    if (!band)
+        return std::nullopt;
+    const auto [bandTop, bandBottom] = *band;
+    const int width = Layout.Size.width();
+    const int height = Layout.Size.height();
+    const auto rowBytes = static_cast<std::size_t>((width + 7) / 8) + 1;
+    std::vector<std::uint8_t> rows(rowBytes * static_cast<std::size_t>(height), 0);
+    const auto row = [&](int Y) { return rows.data() + rowBytes * static_cast<std::size_t>(Y); };
+    // The text's rows as the picture draws them: the whole layout painted, shifted up.
+    if (bandTop < bandBottom) {
+        QImage picture(width, bandBottom - bandTop, QImage::Format_RGB32);
+        if (picture.isNull())
+            return std::nullopt;
+        QPainter painter(&picture);
+        painter.translate(0, -bandTop);
+        PaintLayout(painter, Layout);
+        painter.end();
+        for (int y = bandTop; y < bandBottom; ++y)
+            if (!PackTwoColours(reinterpret_cast<const QRgb*>(picture.constScanLine(y - bandTop)),
+                                width, 0xFF000000u, space, bar, row(y) + 1))
+                return std::nullopt;
+    }
+    // Elsewhere only fills: a row wherever the fills crossing it change, copied down to the next.
+    std::vector<int> cuts{0, height, bandTop, bandBottom};
+    for (const TBarFill& fill : Layout.Bars) {
+        cuts.push_back(std::clamp(fill.Rect.top(), 0, height));
+        cuts.push_back(std::clamp(fill.Rect.bottom() + 1, 0, height));
+    }
+    std::sort(cuts.begin(), cuts.end());
+    cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
+    for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
+        const int from = cuts[i];
+        if (from >= bandTop && from < bandBottom)
+            continue;
+        FillRow(Layout.Bars, from, width, row(from) + 1);
+        for (int y = from + 1; y < cuts[i + 1]; ++y)
+            std::memcpy(row(y) + 1, row(from) + 1, rowBytes - 1);
+    }
     FilterRepeats(rows, rowBytes);
     const int dotsPerMeter = DotsPerMeter(Layout.Dpi);
     return PalettePng(width, height, 1, {space, bar}, rows, dotsPerMeter, dotsPerMeter);

@@ -23,4 +23,9 @@ std::optional<QByteArray> EncodePalettePng(const QImage& Image, const std::vecto
 // layout.
 std::optional<QByteArray> GridPng(const TOutputLayout& Layout);
 
+// The PNG of a row of bars in two colours, its text (if any) in the bars' colour and not
+// turned, written from its fills with only the text's rows drawn as a picture: the same
+// bytes EncodePalettePng gives for its RenderImage. None for any other layout.
+std::optional<QByteArray> BarsPng(const TOutputLayout& Layout);
+
 } // namespace quillmark
