@@ -7,7 +7,8 @@
 # Data Matrix PNGs on one thread, at the same 4-pixel module with the standard quiet zones
 # and no text. Prints each round's wall times, the medians per file
 # and the ratios, the files' sizes, the batch's peak memory at two lengths and with too
-# many jobs, and checks that a sample of both tools' files scan back to their values.
+# many jobs, and checks that a sample of both tools' files scan back to their values. On the
+# tmpfs it also gives what writing a file costs on its own, in place and whole or not at all.
 # zint is the peer here and nothing else; the script installs it when run as root.
 #   scripts/bench-batch.sh [COUNT]      (ROUNDS=5 for more rounds; 3 by default;
 #                                        CLI=path times another build's quillmark-cli)
@@ -155,8 +156,19 @@ ratio() { # WHAT A B GOAL
         printf "  %-40s %7.4f %7.4f  %6.3f  (goal <= %s: %s)\n", what, a, b, r, goal, (r <= goal) ? "met" : "NOT met"
     }'
 }
+# The file system's own share of a file on the same tmpfs: a new file of an SVG's size
+# written in place, as zint writes, and whole or not at all, as ours are (a temporary file
+# renamed); the medians of 5 interleaved runs of 10,000 files each.
+file_floor() {
+    QUILLMARK_WRITE_FOLDER="$1" "$root/build/tests/quillmark_output_file_writes_benchmark" \
+        --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true \
+        --benchmark_report_aggregates_only=true 2>/dev/null |
+        awk '/_median/ { sub(/\/.*/, "", $1); printf "  %-40s %7.4f ms per file\n", $1, $2 / 1000 }'
+}
 if [[ -n $memory ]]; then
     measure "tmpfs ($memory_kind)" "$memory"
+    echo "the file system alone on the same tmpfs, an SVG's size, in place and whole or not at all:"
+    file_floor "$memory"
     # The tmpfs's files go before the disk rounds: they hold memory, not disk.
     rm -rf "${memory:?}"/*
 fi
