@@ -215,7 +215,7 @@ Sheets of labels:
       --label-text TEMPLATE
                       a line of text under the symbol, up to @text-lines@ lines;
                       fields as in TEMPLATE above, for a sequence {seq} and
-                      {value}
+                      {value}, for a file of values (one a line) {value}
       --label-font FAMILY, --label-font-size PT
                       the text lines' font (default: --font's, at --font-size)
       --label-align @aligns@

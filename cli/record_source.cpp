@@ -1,5 +1,6 @@
 #include "record_source.h"
 
+#include "batch.h"
 #include "text_bytes.h"
 
 #include <cstdio>
@@ -23,6 +24,12 @@ TRecordSource::TRecordSource(const TOptions& Options, const std::vector<std::str
     try {
         if (Options.Records.Table) {
             OpenTable(Options, Text);
+            return;
+        }
+        if (!Options.Records.Sequence) {
+            input_.emplace(Options.Input);
+            lines_.emplace(Text);
+            lineReader_.emplace(input_->Fd(), LongestLine);
             return;
         }
         // Numbered EAN/UPC and GS1 values get their check digits as --checksum auto adds one.
@@ -71,11 +78,28 @@ void TRecordSource::OpenTable(const TOptions& Options, const std::vector<std::st
 std::optional<TLabelRecord> TRecordSource::Next() {
     if (TBatchRun::Stopped())
         return std::nullopt;
-    return table_ ? table_->Next() : sequence_->Next();
+    return table_ ? table_->Next() : lines_ ? NextLine() : sequence_->Next();
+}
+
+// The next line that holds a value, as a plain batch reads it.
+std::optional<TLabelRecord> TRecordSource::NextLine() {
+    TLine line;
+    while (lineReader_->Next(line)) {
+        if (line.TooLong)
+            throw ETableError(line.Number, 0,
+                              "The line holds " + std::to_string(line.Length) +
+                                  " bytes; a value may have at most " +
+                                  std::to_string(LongestLine) + " bytes.");
+        if (!IsBlank(line.Text))
+            return lines_->Record(line.Number, std::move(line.Text));
+    }
+    return std::nullopt;
 }
 
 std::size_t TRecordSource::FieldIndex(std::string_view Name) const {
-    return table_ ? table_->FieldIndex(Name) : sequence_->FieldIndex(Name);
+    return table_   ? table_->FieldIndex(Name)
+           : lines_ ? lines_->FieldIndex(Name)
+                    : sequence_->FieldIndex(Name);
 }
 
 int TableFailed(const TOptions& Options, const ETableError& Error) {

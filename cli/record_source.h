@@ -1,10 +1,11 @@
-// The records of a run's --batch table or --sequence, read one at a time, for files and
-// sheets alike.
+// The records of a run's --batch table, --batch file of values (one a line) or --sequence,
+// read one at a time, for files and sheets alike.
 #pragma once
 
 #include "arguments.h"
 #include "batch_run.h"
 #include "fd_stream.h"
+#include "line_reader.h"
 
 #include <label_records.h>
 
@@ -20,7 +21,8 @@ namespace quillmark::cli {
 
 class TRecordSource {
 public:
-    // Opens the table or the sequence of Options, with Text the label text templates. A
+    // Opens the table, the lines or the sequence of Options, with Text the label text
+    // templates. Blank lines are skipped, and a line too long for a value raises ETableError. A
     // regular file's table is read through once first, so that a fault stops the run before
     // anything is drawn, and Total() is its count of records. Raises ETableError for a table
     // with a fault, UsageError for a column, field or template that can't be used.
@@ -39,6 +41,7 @@ public:
 
 private:
     void OpenTable(const TOptions& Options, const std::vector<std::string>& Text);
+    std::optional<TLabelRecord> NextLine();
 
     std::optional<TInput> input_;
     std::unique_ptr<TFdStreamBuf> buffer_;
@@ -46,6 +49,8 @@ private:
     std::optional<TTableReader> reader_;
     std::optional<TTableRecords> table_;
     std::optional<TSequenceRecords> sequence_;
+    std::optional<TLineReader> lineReader_;
+    std::optional<TLineRecords> lines_;
     std::optional<std::uint64_t> total_;
 };
 

@@ -141,4 +141,29 @@ std::size_t TSequenceRecords::FieldIndex(std::string_view Name) const {
     return 0;
 }
 
+TLineRecords::TLineRecords(const std::vector<std::string>& TextTemplates)
+    : FText(ReadTextTemplates(TextTemplates)) {
+    for (const auto& Text : FText)
+        for (const auto& Piece : Text.Pieces())
+            if (!Piece.Field.empty() && Piece.Field != ValueField)
+                throw Exception(FieldRefused(Text, Piece) +
+                                "; the label text of a file of values knows {value}.");
+}
+
+TLabelRecord TLineRecords::Record(std::uint64_t Line, std::string Value) const {
+    TLabelRecord Record;
+    Record.Line = Line;
+    Record.Value = std::move(Value);
+    Record.Fields = {Record.Value};
+    for (const auto& Text : FText)
+        Record.Text.push_back(Text.Format([&](const TTemplatePiece&) { return Record.Value; }));
+    return Record;
+}
+
+std::size_t TLineRecords::FieldIndex(std::string_view Name) const {
+    if (Name != ValueField)
+        throw Exception("a file of values' fields are {n} and {value}.");
+    return 0;
+}
+
 } // namespace quillmark

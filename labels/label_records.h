@@ -77,4 +77,20 @@ private:
     std::uint64_t FCount = 0;
 };
 
+// The records of a file of values, one a line, as a plain batch reads them: each line's
+// value whole, the label's text through TextTemplates, whose one field is {value}. The lines
+// are read by the caller. Raises Exception for a template that names another field.
+class TLineRecords {
+public:
+    explicit TLineRecords(const std::vector<std::string>& TextTemplates = {});
+
+    // The record of Value, read on input line Line.
+    TLabelRecord Record(std::uint64_t Line, std::string Value) const;
+    // The field a file name template's {Name} reads: {value}, the record's one field.
+    std::size_t FieldIndex(std::string_view Name) const;
+
+private:
+    std::vector<TValueTemplate> FText;
+};
+
 } // namespace quillmark

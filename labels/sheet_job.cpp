@@ -7,6 +7,7 @@
 #include "sheet_plan.h"
 #include "zpl_roll.h"
 
+#include <quillmark/inks.h>
 #include <quillmark/latin1.h>
 #include <quillmark/prepared_symbol.h>
 #include <quillmark/sheet_document.h>
@@ -20,6 +21,13 @@
 
 namespace quillmark {
 namespace {
+
+// The label lines' ink: black, and black ink alone where the symbols' text is printed in
+// CMYK, so that a print shop's plates get no black made of all four inks.
+TInk LineInk(const TBarcodeDescription& Description) {
+    return TInk{clBlack,
+                TextInk(Description).Cmyk ? std::optional<TCmyk>(CmykOf(clBlack)) : std::nullopt};
+}
 
 // A label is read back at this resolution or finer, and at least this many pixels a module.
 constexpr int LeastReadBackDpi = 600;
@@ -128,7 +136,7 @@ private:
         FDocument.Symbol(Layout, Block.Left + Parts.SymbolLeft, Block.Top);
         for (std::size_t i = 0; i < Lines.Text.size(); ++i)
             FDocument.Text(Lines.Text[i], FSettings.TextFont, Block.Left + Parts.Lines[i].Left,
-                           Block.Top + Parts.Lines[i].Baseline);
+                           Block.Top + Parts.Lines[i].Baseline, LineInk(FJob.Description));
         if (FSettings.Outline)
             FDocument.Outline(LabelOutline(FSettings.Sheet, Slot.Cell));
         TOutputResult Result = Checked;

@@ -111,13 +111,12 @@ void TSheetDocument::Symbol(const TOutputLayout& Layout, double LeftMM, double T
     page.Items.emplace_back(TPlacedSymbol{Layout, QPointF(LeftMM, TopMM)});
 }
 
-void TSheetDocument::Text(const QString& Text, const QFont& Font, double LeftMM,
-                          double BaselineMM) {
+void TSheetDocument::Text(const QString& Text, const QFont& Font, double LeftMM, double BaselineMM,
+                          const TInk& Ink) {
     TState::TOpenPage& page = state_->Page();
     const TPaperFont paper = PaperFont(Font);
     const double scale = 1 / paper.UnitsPerMM;
-    page.Content.Text(Text, paper.Font, QTransform(scale, 0, 0, scale, LeftMM, BaselineMM), 0,
-                      TInk{clBlack, std::nullopt});
+    page.Content.Text(Text, paper.Font, QTransform(scale, 0, 0, scale, LeftMM, BaselineMM), 0, Ink);
     page.Items.emplace_back(TPlacedLine{Text, Font, QPointF(LeftMM, BaselineMM)});
 }
 

@@ -6,6 +6,7 @@
 
 #include <quillmark/quillmark_output_export.h>
 
+#include <quillmark/inks.h>
 #include <quillmark/layout.h>
 
 #include <QFont>
@@ -43,8 +44,9 @@ public:
     // picture's top-left corner (quiet zones included) at (LeftMM, TopMM).
     void Symbol(const TOutputLayout& Layout, double LeftMM, double TopMM);
     // Text in Font (its point size is the size on paper), its baseline starting at
-    // (LeftMM, BaselineMM), in black.
-    void Text(const QString& Text, const QFont& Font, double LeftMM, double BaselineMM);
+    // (LeftMM, BaselineMM), in Ink: black, as CMYK where it has a CMYK colour.
+    void Text(const QString& Text, const QFont& Font, double LeftMM, double BaselineMM,
+              const TInk& Ink = TInk{});
     // A thin outline of Shape, in millimetres: a label's edge for a test print (0.1 mm,
     // mid grey).
     void Outline(const QPainterPath& ShapeMM);

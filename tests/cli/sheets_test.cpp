@@ -3,6 +3,7 @@
 #include "cli_run.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -42,6 +43,60 @@ TEST_F(CliSheets, CopiesAndSkippedLabelsFillThePages) {
                 table);
         EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
         EXPECT_EQ(PagesOf(Path("labels.pdf")), c.Pages) << c.Arguments.join(' ').toStdString();
+    }
+}
+
+// A file of values, one a line, fills a sheet as a plain batch writes files: a label a
+// value, in line order, blank lines left out, each label's text from its own line.
+TEST_F(CliSheets, AFileOfValuesPutsEachLineOnALabel) {
+    QByteArray lines;
+    QStringList expected;
+    for (int i = 1; i <= 23; ++i) {
+        lines += "QM-" + QByteArray::number(i) + "\n";
+        expected << "Item QM-" + QString::number(i);
+        if (i == 5)
+            lines += "\n  \n"; // no labels for these
+    }
+    const CliRun run = Run({"--batch", "-", "--label-text", "Item {value}", "--xdim", "0.25",
+                            "--sheet", "Avery L7160", "-o", "lines.pdf"},
+                           lines);
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    EXPECT_EQ(PagesOf(Path("lines.pdf")), 2); // 21 labels a page
+    QProcess text;
+    text.start(QStringLiteral(QUILLMARK_PDFTOTEXT), {Path("lines.pdf"), "-"});
+    ASSERT_TRUE(text.waitForFinished());
+    QStringList read = QString::fromUtf8(text.readAllStandardOutput())
+                           .split('\n', Qt::SkipEmptyParts)
+                           .filter(QStringLiteral("Item "));
+    // The reader's order of a page's columns is its own.
+    read.sort();
+    expected.sort();
+    EXPECT_EQ(read, expected);
+}
+
+TEST_F(CliSheets, AFileOfValuesRefusesWhatItCantUse) {
+    const struct {
+        QStringList Arguments;
+        QByteArray Input;
+        int ExitCode;
+        const char* Said;
+    } cases[] = {
+        {{"--label-text", "{sku}"},
+         "QM-1\n",
+         2,
+         "the label text of a file of values knows {value}"},
+        {{},
+         "QM-1\n" + QByteArray((1 << 20) + 1, 'A') + "\n",
+         1,
+         "stdin: Line 2: The line holds 1048577 bytes; a value may have at most 1048576 bytes."},
+    };
+    for (const auto& c : cases) {
+        const CliRun run =
+            Run(QStringList{"--batch", "-", "--sheet", "Avery L7160", "-o", "no.pdf"} + c.Arguments,
+                c.Input);
+        EXPECT_EQ(run.ExitCode, c.ExitCode) << run.Err.toStdString();
+        EXPECT_TRUE(run.Err.contains(c.Said)) << run.Err.toStdString();
+        EXPECT_TRUE(Files().isEmpty());
     }
 }
 

@@ -3,6 +3,7 @@
 #include "sheet_plan.h"
 #include "template_database.h"
 
+#include <quillmark/inks.h>
 #include <quillmark/layout.h>
 #include <quillmark/units.h>
 
@@ -287,6 +288,30 @@ TEST_F(SheetJob, DrawsTheRecordsLinesOfText) {
     const QString Text = QString::fromUtf8(Out);
     for (const char* Line : {"Box 12", "Shelf A", "Caf\xC3\xA9 stock"})
         EXPECT_TRUE(Text.contains(QString::fromUtf8(Line))) << Line << "\n" << Out.toStdString();
+}
+
+// Under the CMYK colour model the lines are black ink alone, as the symbols are: Ghostscript's
+// count of each plate's ink finds none on cyan, magenta or yellow.
+TEST_F(SheetJob, LinesOfTextInCmykAreBlackInkAlone) {
+    std::vector<TLabelRecord> Records = Numbered(1);
+    Records[0].Text = {"Box 12", "Shelf A"};
+    TOutputJob Job = Code128Job();
+    UseCmykModel(Job.Description);
+    TSheetSettings Settings = On("Avery L7160");
+    Settings.TextFont = QFont(DefaultFontFamily);
+    Settings.TextFont.setPointSizeF(12);
+    ASSERT_TRUE(RunSheets(Job, Settings, Records, File("cmyk.pdf")).Summary.Written);
+    QByteArray Out;
+    RunTool(
+        QStringLiteral(QUILLMARK_GS),
+        {"-q", "-dSAFER", "-dBATCH", "-dNOPAUSE", "-sDEVICE=inkcov", "-o", "-", Path("cmyk.pdf")},
+        &Out);
+    const QStringList Plates = QString::fromLatin1(Out).split(
+        QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    ASSERT_GE(Plates.size(), 4) << Out.toStdString();
+    EXPECT_EQ(Plates[0].toDouble() + Plates[1].toDouble() + Plates[2].toDouble(), 0)
+        << Out.toStdString();
+    EXPECT_GT(Plates[3].toDouble(), 0);
 }
 
 } // namespace
