@@ -4,7 +4,10 @@
 
 #include "sheet_job.h"
 
+#include <quillmark/prepared_symbol.h>
+
 #include <exception>
+#include <optional>
 #include <utility>
 
 namespace quillmark {
@@ -19,6 +22,22 @@ protected:
     void Fail(const TLabelRecord& Record, const TOutputResult& Result, std::exception_ptr Error) {
         FAllDrawn = false;
         FReport({Record, Result, std::move(Error)});
+    }
+
+    // The symbol Prepare gives Record, or none with the label's failure reported: what
+    // Prepare raised, or the job's gate where it gave none.
+    template <class TPrepare>
+    std::optional<TPreparedSymbol>
+    PreparedOrFailed(const TLabelRecord& Record, const TOutputResult& Result, TPrepare&& Prepare) {
+        try {
+            if (std::optional<TPreparedSymbol> Symbol = Prepare())
+                return Symbol;
+        } catch (...) {
+            Fail(Record, Result, std::current_exception());
+            return std::nullopt;
+        }
+        Fail(Record, Result, nullptr);
+        return std::nullopt;
     }
 
     const TOutputJob& FJob;

@@ -93,17 +93,10 @@ public:
             Lines.Extents.push_back(MeasureText(Lines.Text.back(), FSettings.TextFont));
         }
         TOutputResult Result;
-        std::optional<TPreparedSymbol> Symbol;
-        try {
-            Symbol = Prepared(Record, Lines, Result);
-        } catch (...) {
-            Fail(Record, Result, std::current_exception());
+        std::optional<TPreparedSymbol> Symbol =
+            PreparedOrFailed(Record, Result, [&] { return Prepared(Record, Lines, Result); });
+        if (!Symbol)
             return;
-        }
-        if (!Symbol) {
-            Fail(Record, Result, nullptr);
-            return;
-        }
         for (std::uint64_t Copy = 0; Copy < Record.Copies; ++Copy)
             DrawCopy(Record, *Symbol, Lines, Result);
     }

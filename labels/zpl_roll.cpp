@@ -36,25 +36,21 @@ public:
         if (Record.Copies == 0)
             return;
         TOutputResult Result;
-        std::optional<TPreparedSymbol> Symbol;
         QByteArray Label;
-        try {
+        const std::optional<TPreparedSymbol> Symbol = PreparedOrFailed(Record, Result, [&] {
             if (!Record.Text.empty())
                 throw Exception("ZPL : A label's lines of text are drawn on PDF sheets only; "
                                 "leave out --label-text or write a PDF.");
-            Symbol = PrepareLabelSymbol(FJob, FSettings, Record, {}, TFileFormat::Zpl, Result);
-            if (Symbol) {
-                Label = LabelOf(*Symbol);
-                ReadBack(*Symbol, Result);
+            std::optional<TPreparedSymbol> Prepared =
+                PrepareLabelSymbol(FJob, FSettings, Record, {}, TFileFormat::Zpl, Result);
+            if (Prepared) {
+                Label = LabelOf(*Prepared);
+                ReadBack(*Prepared, Result);
             }
-        } catch (...) {
-            Fail(Record, Result, std::current_exception());
+            return Prepared;
+        });
+        if (!Symbol)
             return;
-        }
-        if (!Symbol) {
-            Fail(Record, Result, nullptr);
-            return;
-        }
         Result.Written = true;
         for (std::uint64_t Copy = 0; Copy < Record.Copies; ++Copy) {
             FFile.Write(
